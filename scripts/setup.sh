@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, when any is missing.
+# Runs apt-get directly as root, through sudo otherwise.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config
+  googletest libgtest-dev libbenchmark-dev
+  qt6-base-dev libgl-dev
+  clang-14 libclang-rt-14-dev
+  poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  apt_get=(apt-get)
+elif command -v sudo >/dev/null 2>&1; then
+  apt_get=(sudo apt-get)
+else
+  echo "Missing packages (${missing[*]}) and no root rights or sudo to install them." >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${apt_get[@]}" update -qq || true
+"${apt_get[@]}" install -y -qq "${missing[@]}"

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: once plainly and once under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+bash scripts/setup.sh || exit 1
+
+jobs=$(nproc 2>/dev/null || echo 2)
+status=0
+
+run_pass() {
+  local name=$1 dir=$2; shift 2
+  echo "=== $name build ==="
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+  cmake --build "$dir" -j "$jobs" || return 1
+  echo "=== $name tests ==="
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" -j "$jobs" --output-on-failure
+}
+
+run_pass plain build/plain || status=1
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_pass sanitized build/sanitize -DFERROLUX_SANITIZE=ON || status=1
+
+# The last lines printed are ctest's summary of the sanitized pass.
+exit $status
