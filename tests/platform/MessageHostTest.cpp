@@ -1,0 +1,36 @@
+#include "platform/MessageHost.h"
+
+#include <gtest/gtest.h>
+
+TEST(MessageHost, SoundOfTheIconComesFirstThenTheBoxWithTheApplicationTitle)
+{
+    ScriptedMessageHost host;
+    host.Answer(MsgResult::No);
+    const int answer = MsgBox(host, "Save now?", MsgStyle::YesNoCancel + MsgStyle::Exclamation + MsgStyle::DefaultButton2);
+    EXPECT_EQ(answer, MsgResult::No);
+    ASSERT_EQ(host.beeps.size(), 1u);
+    EXPECT_EQ(host.beeps[0], MsgStyle::Exclamation);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].Caption, "Harvex Ferrolux");
+    MsgBox(host, "Loop data may be lost", MsgStyle::OKCancel + MsgStyle::Information, "Control Panel change");
+    EXPECT_EQ(host.boxes[1].Caption, "Control Panel change");
+}
+
+TEST(MessageHost, UnansweredBoxesTakeTheirDefaultButton)
+{
+    const struct {
+        int style;
+        int answer;
+    } cases[] = {
+        {MsgStyle::OKOnly, MsgResult::OK},
+        {MsgStyle::OKCancel, MsgResult::OK},
+        {MsgStyle::OKCancel + MsgStyle::DefaultButton2, MsgResult::Cancel},
+        {MsgStyle::AbortRetryIgnore, MsgResult::Abort},
+        {MsgStyle::YesNoCancel, MsgResult::Yes},
+        {MsgStyle::YesNo + MsgStyle::DefaultButton2 + MsgStyle::Question, MsgResult::No},
+    };
+    for (const auto& c : cases) {
+        ScriptedMessageHost host;
+        EXPECT_EQ(MsgBox(host, "?", c.style), c.answer) << c.style;
+    }
+}
