@@ -44,6 +44,11 @@ const OutputBitRecord& Catalogue::OutputBit(int position) const
     return AtOrEmpty(OutputBits, position, EmptyOutputBit);
 }
 
+const PanelRecord* Catalogue::CurrentPanelRecord() const
+{
+    return InBounds(Panels, CurrentPanel) ? &Panels[static_cast<size_t>(CurrentPanel)] : nullptr;
+}
+
 int Catalogue::FindDeviceType(std::string_view name) const
 {
     for (size_t i = 0; i < DeviceTypes.size(); ++i)

@@ -44,6 +44,8 @@ public:
     const DeviceTypeRecord& DeviceType(int position) const;
     const OtherDeviceRecord& OtherDevice(int position) const;
     const OutputBitRecord& OutputBit(int position) const;
+    // The current control panel; nullptr when none is selected.
+    const PanelRecord* CurrentPanelRecord() const;
 
     int FindDeviceType(std::string_view name) const;
     bool IsValidDeviceType(int number) const;
