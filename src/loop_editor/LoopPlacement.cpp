@@ -51,7 +51,10 @@ void MoveDevice(Document& document, int loop, int from, int to)
     model.SetDeviceType(to, model.DeviceType(from));
     model.SetDeviceOtherType(to, model.DeviceOtherType(from));
     model.SetDeviceOtherBaseType(to, model.DeviceOtherBaseType(from));
-    model.SetDeviceBaseAddr(to, model.DeviceBaseAddr(from));
+    // A device that belongs to no Master names its own address; it must name
+    // its new one, or it would look linked to the address it left.
+    const int16_t baseAddress = model.DeviceBaseAddr(from);
+    model.SetDeviceBaseAddr(to, baseAddress == from ? to : baseAddress);
     model.SetDeviceBaseType(to, model.DeviceBaseType(from));
     document.SetAddressTag(loop, to, document.AddressTag(loop, from));
     document.SetEavesdropping(loop, to, document.Eavesdropping(loop, from));
