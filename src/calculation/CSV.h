@@ -1,0 +1,38 @@
+#pragma once
+// Field lists: a data-file value made of fields separated by commas, a field
+// optionally enclosed in double quotes so that it may hold commas (there is no
+// escape for a quote inside a quoted field). Fields are numbered from 1; a
+// field past the last one is empty.
+//
+// The numeric readers check a field against limits and, when the description
+// is not empty, say what is wrong in an exclamation box titled with the
+// application title: "Numeric value expected for " + description (the field is
+// empty or not a number) or "Invalid numeric value for " + description (the
+// number is outside the limits or too large for the value's type). On failure
+// the value is left unchanged.
+
+#include "platform/MessageHost.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace CSV {
+
+// Field n (1-based) of the line. An unquoted field is trimmed of blanks; a
+// quoted field is returned as written between its quotes, or trimmed to the
+// end of the line when its closing quote is missing. n of 0 or less gives "".
+std::string GetCSVField(std::string_view line, int n);
+
+// Field n read as a number rounded to the nearest whole number (halves to
+// even) and accepted when minimum <= value <= maximum.
+bool ReadLongField(MessageHost& host, std::string_view line, int n, int32_t& value, int32_t minimum,
+                   int32_t maximum, const std::string& description);
+bool ReadIntegerField(MessageHost& host, std::string_view line, int n, int16_t& value, int16_t minimum,
+                      int16_t maximum, const std::string& description);
+// Reads through ReadIntegerField; the limits are narrowed to 0..255 so that a
+// number a byte cannot hold is refused like any number outside the limits.
+bool ReadByteField(MessageHost& host, std::string_view line, int n, uint8_t& value, int16_t minimum,
+                   int16_t maximum, const std::string& description);
+
+}  // namespace CSV
