@@ -1,0 +1,51 @@
+#include "calculation/LoopResults.h"
+
+#include "calculation/CalculationSupport.h"
+#include "calculation/CurrentText.h"
+#include "calculation/Rounding.h"
+#include "calculation/Scaling.h"
+#include "calculation/clsCalculator.h"
+#include "catalogues/Catalogue.h"
+#include "document/Document.h"
+
+std::string VoltsText(double volts) { return Rounding::FormatFixed(volts, 1); }
+
+LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units)
+{
+    LoopEditorResults results;
+    results.Quantity = std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases());
+    results.QuiescentDevices = CurrentText(loop.QuiescentCurrentDevices());
+    results.AlarmDevices = CurrentText(loop.AlarmCurrentDevices());
+    results.QuiescentTotal = CurrentText(loop.QuiescentCurrentTotal());
+    results.AlarmTotal = CurrentText(loop.AlarmCurrentTotal());
+    results.PanelLimit = "* - " + loop.PanelLimitText();
+    results.PanelLimitVisible = !loop.PanelLimitText().empty();
+    results.MaxVoltDrop = "(Max. permissible = " + VoltsText(loop.MaxVoltDrop().ToDouble()) + " V)";
+    results.VoltDrop = VoltsText(loop.VoltDrop().ToDouble()) + " V";
+    results.ShowsTotalLength = loop.CalcType() == 1;
+    if (results.ShowsTotalLength)
+        results.TotalLength = Scaling::FormatLength(loop.CableTotal(), units);
+    results.ShowsCable = loop.CalcType() == 2;
+    results.CablePosition = catalogue.FindCableByImpedance(loop.CableImpedance());
+    results.LimitCableRunVisible = loop.CableTotal() >= clsCalculator::MaxCableLength;
+    results.PassFail = loop.LoopDesignLong();
+    results.Explanation = loop.DesignExplanation();
+    return results;
+}
+
+MainLoopRow MainLoopRowFor(const clsCalculator& loop)
+{
+    return {std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases()), CurrentText(loop.QuiescentCurrentTotal()),
+            CurrentText(loop.AlarmCurrentTotal()), loop.LoopDesignShort()};
+}
+
+MainTotals MainTotalsFor(const Document& document)
+{
+    MainTotals totals;
+    totals.AlarmNoteVisible = CalculationSupport::TotalAlarmCurrentTooHigh(document);
+    totals.Devices = std::to_string(CalculationSupport::TotalDevices(document));
+    totals.Quiescent = CurrentText(CalculationSupport::TotalQuiescentCurrent(document));
+    totals.Alarm = CurrentText(CalculationSupport::TotalAlarmCurrent(document));
+    totals.PassFail = CalculationSupport::OverallDesignText(document);
+    return totals;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The texts and flags a loop's results put into the loop editor and into the
+// loop's row and the totals row of the main window. Computed here, shown by
+// the windows as they are.
+
+#include <string>
+
+class Catalogue;
+class Document;
+class clsCalculator;
+
+struct LoopEditorResults {
+    std::string Quantity;          // lblQty(99): devices and slave bases
+    std::string QuiescentDevices;  // lblQuiescent(99)
+    std::string AlarmDevices;      // lblAlarm(99)
+    std::string QuiescentTotal;    // lblQuiescent(100)
+    std::string AlarmTotal;        // lblAlarm(100)
+    std::string PanelLimit;        // lblPanelLimit: "* - " and the panel-limit text
+    bool PanelLimitVisible = false;  // lblOutLimit, lblPanelLimitStar, lblPanelLimit
+    std::string MaxVoltDrop;       // lblMaxVoltDrop
+    std::string VoltDrop;          // txtVoltDrop
+    bool ShowsTotalLength = false;  // calculation type 1: txtTotalLength is a result
+    std::string TotalLength;
+    bool ShowsCable = false;       // calculation type 2: cmbCableSize is a result
+    int CablePosition = 0;         // catalogue position; one past the last when none
+    bool LimitCableRunVisible = false;  // lblLimitCableRun
+    std::string PassFail;          // lblPassFail, two lines, bold 12 point
+    std::string Explanation;       // lblExplanation
+};
+
+struct MainLoopRow {
+    std::string Devices;    // lblDevice(loop)
+    std::string Quiescent;  // lblQuiescent(loop)
+    std::string Alarm;      // lblAlarm(loop)
+    std::string PassFail;   // lblPassFail(loop)
+};
+
+struct MainTotals {
+    bool AlarmNoteVisible = false;
+    std::string Devices;    // lblDevice(99)
+    std::string Quiescent;  // lblQuiescent(99)
+    std::string Alarm;      // lblAlarm(99)
+    std::string PassFail;   // lblPassFail(99)
+};
+
+LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units);
+MainLoopRow MainLoopRowFor(const clsCalculator& loop);
+MainTotals MainTotalsFor(const Document& document);
+
+// A voltage in volts as the results show it ("#####0.0").
+std::string VoltsText(double volts);
