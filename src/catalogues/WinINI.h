@@ -1,0 +1,90 @@
+#pragma once
+// Profile files: sections in square brackets and key=value lines, read and
+// written one value at a time with the behaviour the data files and the
+// document format rely on:
+//
+// - section and key names match in any case; lines beginning with ";" are
+//   comments; blanks around names and values do not count;
+// - a missing file, section or key reads as the empty text;
+// - a value that begins and ends with a double quote loses those two quotes
+//   (so a quoted value keeps its inner leading and trailing blanks), and a
+//   value is cut to 1023 characters;
+// - writing a key of a missing section appends the section at the end of the
+//   file; a new key goes to the end of its section; an existing key is
+//   replaced in place; deleting what is absent changes nothing.
+//
+// Files are read as UTF-8, or as Windows-1252 when they are not valid UTF-8,
+// with LF or CRLF line ends; they are written as UTF-8 with CRLF. Every write
+// replaces the whole file atomically, so a failed write returns false and
+// leaves the old file as it was. A missing folder is created on writing.
+
+#include "platform/FileSystem.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace WinINI {
+
+inline constexpr size_t MaxValueLength = 1023;
+
+// Parses each file once and answers reads from memory (a hash lookup) until
+// the file changes on disk, which a stat of the file tells.
+class ProfileCache {
+public:
+    explicit ProfileCache(FileSystem::WriteFault fault = {}) : fault_(std::move(fault)) {}
+
+    std::string ReadKey(const std::string& file, const std::string& section, const std::string& key);
+    bool WriteKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
+    bool DeleteKey(const std::string& file, const std::string& section, const std::string& key);
+    bool DeleteSection(const std::string& file, const std::string& section);
+
+private:
+    struct Key {
+        size_t Line = 0;
+        std::string Value;  // as read: unquoted and cut
+    };
+    struct Section {
+        size_t Header = 0;
+        size_t End = 0;  // the next section's header line, or the line count
+        std::unordered_map<std::string, Key> Keys;  // by folded name
+    };
+    struct Profile {
+        std::vector<std::string> Lines;  // UTF-8, without line ends
+        std::unordered_map<std::string, Section> Sections;  // by folded name; the first of duplicates
+        std::optional<FileSystem::FileStamp> Stamp;  // none for a missing file
+    };
+
+    // The file as it is on disk now: an empty profile for a missing file,
+    // nullptr for a file that exists but cannot be read.
+    Profile* Fresh(const std::string& file);
+    static void Index(Profile& profile);
+    static const Key* FindKey(const Profile& profile, const std::string& section, const std::string& key);
+    // Writes the lines as the new contents of the file and, on success, takes
+    // them as the cached profile.
+    bool Store(const std::string& file, Profile& profile, std::vector<std::string> lines);
+
+    FileSystem::WriteFault fault_;
+    std::unordered_map<std::string, Profile> profiles_;
+};
+
+// The cache the free functions use. One instance for the process is safe:
+// it holds nothing of the program's state, only copies of files that it checks
+// against the disk before every use, so no caller can tell it is there.
+ProfileCache& SharedProfileCache();
+
+std::string ReadProfileKey(const std::string& file, const std::string& section, const std::string& key);
+bool WriteProfileKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
+// Deletes the key when the value is empty or is two double quotes.
+bool WriteOrDeleteProfileKey(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& value);
+bool DeleteProfileKey(const std::string& file, const std::string& section, const std::string& key);
+bool DeleteProfileSection(const std::string& file, const std::string& section);
+
+// The desktop's own WIN.INI does not exist here: every read is empty.
+std::string ReadWinIniKey(const std::string& section, const std::string& key);
+
+}  // namespace WinINI

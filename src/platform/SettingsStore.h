@@ -1,0 +1,62 @@
+#pragma once
+// The current user's settings: named values of two kinds, text or 32-bit
+// number, kept in one per-user file. Names match in any case; the spelling of
+// the first write is kept. The values are held in memory and the file is read
+// again only when it changed on disk. Every write replaces the whole file
+// atomically, so it is never half-written; a failed write leaves the file
+// and the values as they were.
+//
+// File format, one value a line (lines beginning with ";" are comments):
+//   "Form Width"=dword:00000320
+//   "LastPanel"="Example 2-loop"
+// Inside the quotes a backslash escapes \ " and the controls \n \r \t.
+
+#include "platform/FileSystem.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+class SettingsStore {
+public:
+    explicit SettingsStore(std::string path, FileSystem::WriteFault fault = {});
+
+    // $XDG_CONFIG_HOME/Harvex/Harvex Ferrolux.conf (~/.config when unset).
+    static std::string DefaultPath();
+    const std::string& Path() const { return path_; }
+
+    // The value when it exists and is of that kind.
+    std::optional<std::string> ReadString(const std::string& name) const;
+    std::optional<int32_t> ReadNumber(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+
+    // Writing the value a name already holds (same kind, same value) writes
+    // nothing and succeeds.
+    bool WriteString(const std::string& name, const std::string& text);
+    bool WriteNumber(const std::string& name, int32_t value);
+    // Deleting a missing value writes nothing and succeeds.
+    bool Delete(const std::string& name);
+
+private:
+    struct Value {
+        std::string Name;  // as first written
+        bool IsNumber = false;
+        std::string Text;
+        int32_t Number = 0;
+        bool operator==(const Value&) const = default;
+    };
+    using Values = std::map<std::string, Value>;  // by folded name
+
+    // Brings the values up to date with the file; false when the file exists
+    // but cannot be read (a write would then destroy it).
+    bool Refresh() const;
+    const Value* Find(const std::string& name) const;
+    bool Write(Value value);
+    bool Save(const Values& values);
+
+    std::string path_;
+    FileSystem::WriteFault fault_;
+    mutable Values values_;
+    mutable std::optional<FileSystem::FileStamp> stamp_;
+};
