@@ -1,0 +1,71 @@
+#pragma once
+// The loop editor's cable and calculation parameters: calculation type, cable
+// from the list or typed impedance, total and first cable runs, the device
+// distribution slider, the limit on activated outputs and the interface-LEDs
+// option. Each is validated on its own, written into the loop model and the
+// loop recalculated; a refused value says why in a box titled with the
+// editor's caption and leaves the model alone.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class LoopEditorCore;
+
+class LoopParameters {
+public:
+    // One entry of the cable list: a catalogue cable, or -1 for "User-Defined".
+    struct CableEntry {
+        std::string Name;
+        int Cable = -1;
+    };
+    // Which parameter boxes the calculation type leaves editable.
+    struct Editable {
+        bool TotalLength = true;
+        bool CableList = true;
+        bool Impedance = false;
+    };
+
+    static constexpr const char* StaleResultsText = "Press <Enter> key\nor Click here\nto Re-calculate";
+
+    LoopParameters(LoopEditorCore& editor, int units);
+
+    int Units() const { return units_; }
+    std::vector<CableEntry> CableList() const;
+    // The list entry of the loop's impedance; the last one ("User-Defined")
+    // when no listed cable has it.
+    size_t SelectedCableEntry() const;
+    Editable EditableFor(int calcType, bool userDefinedCable) const;
+    // "(max. permissible = n mA)"
+    std::string MaxAlarmText() const;
+
+    // While the window fills its controls, changes neither mark the document
+    // nor recalculate.
+    void SetLoading(bool loading) { loading_ = loading; }
+
+    void SetCalcType(int calcType);
+    // A catalogue cable chosen from the list (not "User-Defined").
+    void ChooseCable(int cable);
+    bool CommitImpedance(std::string_view text, bool quiet = false);
+    bool CommitTotalLength(std::string_view text, bool quiet = false);
+    bool CommitFirstLength(std::string_view text, bool quiet = false);
+    bool CommitMaxOutputs(std::string_view text, bool quiet = false);
+    void SetInterfaceLedsDisabled(bool disabled);
+
+    // The slider follows the runs: the first run as a share of the total.
+    int16_t SliderPosition() const;
+    void MoveSlider(int16_t position);
+
+    std::string ImpedanceText() const;
+    std::string TotalLengthText() const;
+    std::string FirstLengthText() const;
+
+private:
+    bool Reject(const std::string& message, bool quiet);
+    void Recalculate();
+
+    LoopEditorCore& editor_;
+    int units_;
+    bool loading_ = false;
+};
