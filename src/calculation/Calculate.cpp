@@ -61,6 +61,11 @@ void clsCalculator::Calculate(bool useSlider, int16_t sliderPercent, bool skipDe
     lastUseSlider_ = useSlider;
     lastSliderPercent_ = sliderPercent;
     lastSkipDeviceChecks_ = skipDeviceChecks;
+    // Every result comes from this call alone: diagnostics of a device check
+    // that does not run this time must not survive from an earlier call.
+    surge_ = SurgeDiagnostics{};
+    masterSlave_ = MasterSlaveDiagnostics{};
+    dependent_ = DependentDiagnostics{};
 
     Working work;
     CountDevices(work);
