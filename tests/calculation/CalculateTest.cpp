@@ -129,20 +129,21 @@ TEST_F(WorkedLoop, SmallestCableIsTheFirstThatPasses)
     const struct {
         const char* name;
         int16_t voltage;                 // panel minimum loop voltage
-        std::vector<bool> enabled;        // of 3000, 2000, 1210 and 800
+        std::vector<bool> enabled;  // of 3000, 2000, 1800, 1210 and 800
         int16_t impedance;
         int64_t voltDrop;
     } cases[] = {
-        {"first passing cable", 2400, {true, true, true, true}, 1210, 13},
-        {"passing cable disabled", 2400, {true, true, false, true}, 800, 9},
-        {"none passes: last enabled", 2250, {true, true, true, true}, 800, 9},
-        {"none passes: last enabled is not the last", 2250, {true, true, true, false}, 1210, 13},
-        {"none enabled: unchanged", 2400, {false, false, false, false}, 999, 11},
+        {"first passing cable: exactly 2.0 V", 2400, {true, true, true, true, true}, 1800, 20},
+        {"passing cable disabled", 2400, {true, true, false, true, true}, 1210, 13},
+        {"two passing cables disabled", 2400, {true, true, false, false, true}, 800, 9},
+        {"none passes: last enabled", 2250, {true, true, true, true, true}, 800, 9},
+        {"none passes: last enabled is not the last", 2250, {true, true, true, true, false}, 1210, 13},
+        {"none enabled: unchanged", 2400, {false, false, false, false, false}, 999, 11},
     };
     for (const auto& c : cases) {
         catalogue.Cables.clear();
-        const int16_t impedances[] = {3000, 2000, 1210, 800};
-        for (size_t i = 0; i < 4; ++i)
+        const int16_t impedances[] = {3000, 2000, 1800, 1210, 800};
+        for (size_t i = 0; i < 5; ++i)
             catalogue.AddCable("Cable", impedances[i], c.enabled[i]);
         SetPanel(500, c.voltage);
         loop.SetCableImpedance(999);
@@ -286,18 +287,21 @@ TEST_F(LimitedLoop, RemoteLedsOnDevicesAreLimitedToo)
     loop.SetDeviceOtherBaseType(33, remoteLed);
     loop.SetDeviceOtherType(34, dimLed);
     loop.SetDeviceOtherType(40, remoteLed);  // no device: neither lit nor counted
+    // Driven from the remote output but no LED: never limited.
+    loop.SetDeviceOtherType(30, catalogue.AddOtherDevice(
+                                    {.Name = "Remote Sounder", .Alarm = 7000, .FromRemote = true}));
     loop.SetMaxOutput(10);
 
     loop.SetPanelData(256, 4, 10, 2400, 500, 0);
     loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 6500));
+    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 6500 + 7000));
     EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(50));
     EXPECT_EQ(loop.PanelLimitText(), "");
 
     loop.SetPanelData(256, 2, 10, 2400, 500, 0);  // the 0.5 mA and one 2 mA LED go out
     loop.Calculate(false, 0, false);
     EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(166000));
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 4000));
+    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 4000 + 7000));
     EXPECT_EQ(loop.PanelLimitText(), "with panel-limited LEDs");
 }
 
