@@ -34,9 +34,9 @@ struct WorkedLoop : ::testing::Test {
         loop.SetCableImpedance(1210);
         SetPanel(500);
     }
-    void SetPanel(int16_t loopCurrent, int16_t voltage = 2400)
+    void SetPanel(int16_t loopCurrent, int16_t voltage = 2400, int16_t driverImpedance = 0)
     {
-        loop.SetPanelData(256, 256, 256, voltage, loopCurrent, 0);
+        loop.SetPanelData(256, 256, 256, voltage, loopCurrent, driverImpedance);
     }
     void Calculate(int32_t calcType, bool useSlider = false, int16_t percent = 0)
     {
@@ -55,6 +55,19 @@ TEST_F(WorkedLoop, VoltDropOfTheGivenCable)
     EXPECT_EQ(loop.VoltDrop(), Volts(13));  // 13.44 tenths
     EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory);
     EXPECT_EQ(loop.PanelLimitText(), "");
+
+    SetPanel(500, 2400, 200);  // 2 ohms in the panel carry the whole current
+    Calculate(0);
+    EXPECT_EQ(loop.VoltDrop(), Volts(15));  // 15.44 tenths
+    Calculate(1);
+    EXPECT_EQ(loop.CableTotal(), 13388);
+
+    SetPanel(500);
+    loop.SetCableImpedance(30000);  // 33.3 V lost: never more than the panel's 24 V
+    Calculate(0);
+    EXPECT_EQ(loop.VoltDrop(), Volts(240));
+    Calculate(3);  // no such calculation type
+    EXPECT_TRUE(loop.VoltDrop().IsZero());
 }
 
 TEST_F(WorkedLoop, MaximumCableRunBySliderPosition)
@@ -62,21 +75,33 @@ TEST_F(WorkedLoop, MaximumCableRunBySliderPosition)
     const struct {
         bool useSlider;
         int16_t percent;
-        int32_t total, first;
+        int32_t firstIn, total, first;
     } cases[] = {
-        {false, 0, 14876, 0},   // the first run as entered
-        {true, 0, 14876, 0},    // slider at 0 %: plain even distribution
-        {true, 50, 10626, 5313},
-        {true, 100, 8264, 8264},  // all devices at the end of the cable
+        {false, 0, 0, 14876, 0},     // the first run as entered
+        {false, 0, 1000, 14076, 1000},
+        {true, 0, 1000, 14876, 0},   // slider at 0 %: plain even distribution
+        {true, 50, 0, 10626, 5313},
+        {true, 100, 0, 8264, 8264},  // all devices at the end of the cable
     };
     for (const auto& c : cases) {
-        SetUp();
+        loop.SetCableFirst(c.firstIn);
         Calculate(1, c.useSlider, c.percent);
         EXPECT_EQ(loop.CableTotal(), c.total) << c.percent;
         EXPECT_EQ(loop.CableFirst(), c.first) << c.percent;
         EXPECT_EQ(loop.VoltDrop(), Volts(20)) << c.percent;  // the longest run just passes
         EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory) << c.percent;
     }
+}
+
+TEST_F(WorkedLoop, StandaloneDevicesAtDevicesSpreadTheCurrent)
+{
+    const int16_t callPoint = catalogue.AddOtherDevice({.Name = "Call Point", .IsStandalone = true});
+    loop.SetDeviceStandalone(50, 2, callPoint);  // at a free address: not counted
+    Calculate(1);
+    EXPECT_EQ(loop.CableTotal(), 14876);
+    loop.SetDeviceStandalone(1, 2, callPoint);  // ten points share the cable now
+    Calculate(1);
+    EXPECT_EQ(loop.CableTotal(), 15026);
 }
 
 TEST_F(WorkedLoop, CableImpedanceZeroGivesTheLongestRun)

@@ -63,29 +63,4 @@ TEST(DesignTexts, ExplanationsThatNeedNoDeviceCheck)
     }
 }
 
-TEST(DesignTexts, VerdictOfARealLoop)
-{
-    TestCatalogue catalogue;
-    const int16_t sounder = catalogue.AddDeviceType({.Name = "Sounder", .Quiescent = 400, .Alarm = 20000});
-    clsCalculator loop(catalogue);
-    loop.ClearData();
-    for (int a = 1; a <= 20; ++a)
-        loop.SetDeviceType(a, sounder);
-    loop.SetPanelData(256, 256, 256, 2400, 400, 0);  // 400 mA in alarm: the limit itself
-    loop.Calculate(false, 0, false);
-    EXPECT_TRUE(loop.DesignIsSatisfactory());
-    EXPECT_EQ(loop.LoopDesignShort(), "Loop Satisfactory");
-    EXPECT_EQ(loop.DesignExplanation(), "");
-    loop.SetPanelData(256, 256, 256, 2400, 7, 0);  // 8 mA quiescent
-    loop.Calculate(false, 0, false);
-    EXPECT_FALSE(loop.DesignIsSatisfactory());
-    EXPECT_EQ(loop.LoopDesignShort(), "Quiescent Too High");
-    loop.SetPanelData(256, 256, 256, 2400, 399, 0);
-    loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.LoopDesignShort(), "Alarm Current Too High");
-    EXPECT_EQ(loop.LoopDesignLong(), "Alarm Current\nToo High");
-    EXPECT_EQ(loop.DesignExplanation(), "The total alarm current drawn by the devices on the loop is greater than "
-                                        "that permitted by the control panel (399 mA).");
-}
-
 }  // namespace

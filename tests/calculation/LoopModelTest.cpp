@@ -81,18 +81,6 @@ TEST_F(LoopModel, OnlyBasesThatIsolateAndAreSlavesDrawCurrent)
     EXPECT_EQ(loop.QtyAddressableSlaveBases(), 0);
 }
 
-TEST_F(LoopModel, OtherDevicesChangeOnlyTheResistance)
-{
-    loop.SetDeviceOtherType(7, catalogue.beacon);
-    loop.SetDeviceOtherBaseType(7, catalogue.baseOther);
-    EXPECT_EQ(RunningSums(loop), Sums(0, 0, 0, 0, 0, 25));
-    loop.SetDeviceOtherType(7, catalogue.beacon);
-    loop.SetDeviceOtherBaseType(256, catalogue.baseOther);
-    EXPECT_EQ(RunningSums(loop), Sums(0, 0, 0, 0, 0, 25));
-    loop.SetDeviceOtherType(7, 0);
-    EXPECT_EQ(RunningSums(loop), Sums(0, 0, 0, 0, 0, 5));
-}
-
 TEST_F(LoopModel, StandaloneSlotFilledAndEmptiedLeavesNoTrace)
 {
     loop.SetDeviceStandalone(10, 5, catalogue.standalone);
