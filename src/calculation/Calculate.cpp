@@ -1,7 +1,7 @@
 // Calculate: currents under the worst alarm condition the panel allows, the
 // permissible and actual volt drop, the cable limit of the calculation type
-// and the verdict. The arithmetic follows the order of the original method,
-// since the rounding of the results depends on it.
+// and the verdict. Each formula keeps its order of operations, since the
+// rounding of the results depends on it.
 
 #include "calculation/clsCalculator.h"
 
