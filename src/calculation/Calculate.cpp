@@ -1,7 +1,7 @@
 // Calculate: currents under the worst alarm condition the panel allows, the
 // permissible and actual volt drop, the cable limit of the calculation type
-// and the verdict. The arithmetic follows the order of the original method,
-// since the rounding of the results depends on it.
+// and the verdict. Each formula keeps its order of operations, since the
+// rounding of the results depends on it.
 
 #include "calculation/clsCalculator.h"
 
@@ -61,6 +61,11 @@ void clsCalculator::Calculate(bool useSlider, int16_t sliderPercent, bool skipDe
     lastUseSlider_ = useSlider;
     lastSliderPercent_ = sliderPercent;
     lastSkipDeviceChecks_ = skipDeviceChecks;
+    // Every result comes from this call alone: diagnostics of a device check
+    // that does not run this time must not survive from an earlier call.
+    surge_ = SurgeDiagnostics{};
+    masterSlave_ = MasterSlaveDiagnostics{};
+    dependent_ = DependentDiagnostics{};
 
     Working work;
     CountDevices(work);

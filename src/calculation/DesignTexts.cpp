@@ -48,20 +48,35 @@ bool clsCalculator::DesignIsSatisfactory() const
 
 std::string clsCalculator::LoopDesignShort() const
 {
-    const VerdictTexts* texts = TextsFor(loopDesign_);
-    return texts ? texts->Short : "";
+    return LoopDesignShortFor(loopDesign_);
 }
 
 std::string clsCalculator::LoopDesignLong() const
 {
-    const VerdictTexts* texts = TextsFor(loopDesign_);
-    return texts ? std::string(texts->LongFirst) + "\n" + texts->LongSecond : "";
+    return LoopDesignLongFor(loopDesign_);
 }
 
 std::string clsCalculator::DesignExplanation() const
 {
+    return DesignExplanationFor(loopDesign_);
+}
+
+std::string clsCalculator::LoopDesignShortFor(int32_t code)
+{
+    const VerdictTexts* texts = TextsFor(code);
+    return texts ? texts->Short : "";
+}
+
+std::string clsCalculator::LoopDesignLongFor(int32_t code)
+{
+    const VerdictTexts* texts = TextsFor(code);
+    return texts ? std::string(texts->LongFirst) + "\n" + texts->LongSecond : "";
+}
+
+std::string clsCalculator::DesignExplanationFor(int32_t code) const
+{
     const std::string panelLimit = CurrentText(Currency::FromInteger(int64_t{panelMaxLoopCurrent_} * 1000));
-    switch (loopDesign_) {
+    switch (code) {
     case LoopDesignCode::Satisfactory:
         return "";
     case LoopDesignCode::AlarmCurrentTooHigh:

@@ -83,11 +83,17 @@ public:
     // Computes every result from the loop's contents; see Calculate.cpp.
     void Calculate(bool useSlider, int16_t sliderPercent, bool skipDeviceChecks);
 
-    // Verdict texts.
+    // Verdict texts of the last Calculate.
     bool DesignIsSatisfactory() const;
     std::string LoopDesignShort() const;
     std::string LoopDesignLong() const;
     std::string DesignExplanation() const;
+    // The same texts for any code; a code outside 0 to 8 has empty short and
+    // long texts and the explanation "Unknown reason". The explanation reads
+    // the diagnostics of the last Calculate.
+    static std::string LoopDesignShortFor(int32_t code);
+    static std::string LoopDesignLongFor(int32_t code);
+    std::string DesignExplanationFor(int32_t code) const;
 
     int32_t CalcType() const { return calcType_; }
     void SetCalcType(int32_t value) { calcType_ = value; }
