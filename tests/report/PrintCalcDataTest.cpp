@@ -11,8 +11,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class PrintCalcData : public ReportFixture {
+class PrintCalcData : public ::testing::Test, protected ReportScenario {
 protected:
+    // The first piece printed as `text`; fails the test when there is none.
+    const RecordingPrinter::PrintedText& Printed(std::string_view text) const
+    {
+        static const RecordingPrinter::PrintedText None;
+        const RecordingPrinter::PrintedText* piece = Find(text);
+        if (!piece)
+            ADD_FAILURE() << "nothing printed as \"" << text << "\"";
+        return piece ? *piece : None;
+    }
+
     // Loop 1: detectors; loop 2: input units with their LEDs disabled, two
     // Remote Indicators and a first cable run; loop 3 empty; loop 4 only
     // Conventional Sounders, over the panel's loop current.

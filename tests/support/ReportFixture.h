@@ -1,14 +1,13 @@
 #pragma once
 // Report tests: a small catalogue and a document built in memory, printed
 // on the recording printer, with the pages rendered back as text lines.
+// Free of any test framework, so that the window tests can use it too.
 
 #include "calculation/Scaling.h"
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "report/RecordingPrinter.h"
 #include "report/ReportProgress.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
@@ -32,32 +31,37 @@ public:
     int eventRounds = 0;
 };
 
-class ReportFixture : public ::testing::Test {
-protected:
+class ReportScenario {
+public:
     enum DeviceTypePosition { OpticalDetector = 1, HeatDetector, InputUnit };
     enum OtherDevicePosition { RemoteIndicator = 1, ConventionalSounder };
     enum PanelPosition { OneLoopPanel = 0, FourLoopPanel };
     static constexpr int16_t CatalogueCableImpedance = 1210;
 
-    ReportFixture();
+    ReportScenario();
+    ReportScenario(const ReportScenario&) = delete;
+    ReportScenario& operator=(const ReportScenario&) = delete;
 
     void UsePanel(int panel) { catalogue.CurrentPanel = panel; }
     // Devices at the loop's lowest free addresses.
     void AddDevices(int loop, int type, int count);
     // Other Devices at the lowest addresses that carry none yet.
     void AddOthers(int loop, int other, int count);
-    // Recalculates every loop and prints the report; returns its result.
-    int Print(const std::vector<int>& loops, int units = Scaling::Metric);
+    // Recalculates every loop and prints the report on `target`; returns its result.
+    int Print(const std::vector<int>& loops, ReportPrinter& target, int units = Scaling::Metric);
+    // The same on the recording printer.
+    int Print(const std::vector<int>& loops, int units = Scaling::Metric) { return Print(loops, printer, units); }
 
     // A printed page as text: every printed piece at its character column
     // and line, counted from the margins; blank lines kept.
     std::vector<std::string> PageLines(int page) const;
     // The lines of a page from the one whose text starts with `first` up to,
     // not including, the next one whose text starts with `end` (or the end of
-    // the page); leading blanks are not compared.
+    // the page); leading blanks are not compared. Empty when there is no
+    // `first`.
     std::vector<std::string> LinesBetween(int page, std::string_view first, std::string_view end) const;
-    // The first piece printed with exactly this text; fails the test when none was.
-    const RecordingPrinter::PrintedText& Printed(std::string_view text) const;
+    // The first piece printed with exactly this text; nullptr when none was.
+    const RecordingPrinter::PrintedText* Find(std::string_view text) const;
     int LastPage() const;
 
     Catalogue catalogue;
