@@ -57,7 +57,13 @@ QString QtPrinter::AvailableFamily(const QString& requested)
 QFont QtPrinter::CurrentQFont() const
 {
     const Font& font = CurrentFont();
-    QFont qfont(AvailableFamily(QString::fromStdString(font.Name)));
+    // Looked up once per family: the report measures text all the time.
+    const QString requested = QString::fromStdString(font.Name);
+    if (requested != requestedFamily_) {
+        requestedFamily_ = requested;
+        drawnFamily_ = AvailableFamily(requested);
+    }
+    QFont qfont(drawnFamily_);
     qfont.setPointSizeF(font.Size);
     qfont.setBold(font.Bold);
     qfont.setItalic(font.Italic);

@@ -52,6 +52,8 @@ private:
 
     QPrinter& printer_;
     QPainter painter_;
+    mutable QString requestedFamily_;
+    mutable QString drawnFamily_;
     bool started_ = false;
     bool finished_ = false;
 };
