@@ -66,11 +66,12 @@ bool Printing::PrintPageHeader()
 {
     if (!CheckPrintCancel())
         return false;
-    progress_.SetPageText("Printing page " + std::to_string(printer_.Page()) + "...");
     if (firstPage_)
         firstPage_ = false;
     else
         printer_.NewPage();
+    // Told after the new page starts, so that it names the page being printed.
+    progress_.SetPageText("Printing page " + std::to_string(printer_.Page()) + "...");
 
     printer_.SetFontBold(true);
     printer_.PrintText(reportTitle_);

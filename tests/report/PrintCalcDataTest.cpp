@@ -279,8 +279,8 @@ TEST_F(PrintCalcData, SectionThatDoesNotFitStartsANewPage)
     const Lines page2 = PageLines(2);
     EXPECT_EQ(Lines(page2.begin(), page2.begin() + 4), top);
     EXPECT_EQ(PageLines(1).back(), "        No addressable devices");
-    // The label names the printer's page when the header is started.
-    EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 1..."}));
+    // The label names the page being printed.
+    EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2..."}));
 }
 
 TEST_F(PrintCalcData, SectionLongerThanAPageRunsOnWithoutHeader)
