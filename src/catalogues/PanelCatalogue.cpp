@@ -32,8 +32,8 @@ std::string UnexpectedReadMessage(const std::string& placeText)
     return "An unexpected error has occurred while reading " + placeText;
 }
 
-// Names are ordered by their upper-cased form (so "A_B" follows "AB"), ASCII
-// letters only, as every name the shipped files use is.
+// Names are ordered by their upper-cased form, so "A_B" follows "AB". Only
+// ASCII letters are upper-cased; other characters order by code point.
 std::string SortKey(std::string_view name)
 {
     std::string key(name);
