@@ -5,9 +5,10 @@
 #include "calculation/LeadingNumber.h"
 #include "catalogues/AddressRanges.h"
 #include "catalogues/DeviceFile.h"
+#include "catalogues/DeviceTypeLoader.h"
 #include "catalogues/FieldTypes.h"
 #include "catalogues/Letters.h"
-#include "catalogues/RunTimeError.h"
+#include "catalogues/TextConversion.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -191,7 +192,7 @@ public:
         type_.Description = GetCSVField(entry_, 2);
         return ReadNumericFields() && ReadAnalogueType() && CheckInputUses() && ReadAddressRange() &&
                ReadFaultNames() && ReadDataFields(file_, RangeNumber(GetCSVField(entry_, 49)), suffix_, type_) &&
-               ReadOutputBitDrawOrder() && ReadFlags();
+               ReadOutputBitDrawOrder() && ReadLetterFlagsAndField52();
     }
 
     DeviceTypeRecord& Type() { return type_; }
@@ -214,6 +215,9 @@ private:
         if (type_.Family == 0 && type_.IconNumber != 0)
             type_.Family = 255;
         type_.HasLedDisabledCurrent = type_.AlarmCurrentLedDisabled != type_.AlarmCurrent;
+        for (const int16_t use : type_.OutputUse)
+            if (catalogue_.OutputBit(use).Group == 3)
+                type_.HasRemoteOutput = true;
         return true;
     }
 
@@ -234,9 +238,6 @@ private:
         for (const int16_t use : type_.InputUse)
             if (!IsValidInputUse(catalogue_, use))
                 return file_.Fail("Invalid value for Input Use Number " + suffix_);
-        for (const int16_t use : type_.OutputUse)
-            if (catalogue_.OutputBit(use).Group == 3)
-                type_.HasRemoteOutput = true;
         return true;
     }
 
@@ -273,7 +274,7 @@ private:
                                      "Output bit drawing order " + suffix_);
     }
 
-    bool ReadFlags()
+    bool ReadLetterFlagsAndField52()
     {
         const auto beginsWith = [&](int field, char letter) {
             return BeginsWithLetter(GetCSVField(entry_, field), letter);
@@ -321,10 +322,4 @@ bool ParseDeviceEntry(const DeviceFile& file, const std::string& entry, int posi
         return false;
     stored = parser.Type();
     return true;
-}
-
-bool IsValidInputUse(const Catalogue& catalogue, int n)
-{
-    return n >= 0 && static_cast<size_t>(n) < catalogue.InputBits.size() &&
-           catalogue.InputBits[static_cast<size_t>(n)].Use != -1;
 }

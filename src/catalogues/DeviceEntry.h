@@ -4,7 +4,6 @@
 
 #include <string>
 
-class Catalogue;
 struct DeviceFile;
 
 // Parses the entry into the type at the position. Messages end with "for
@@ -15,7 +14,3 @@ struct DeviceFile;
 // unchecked conversions cannot hold throws a RunTimeError, and then the
 // position is left as it was.
 bool ParseDeviceEntry(const DeviceFile& file, const std::string& entry, int position, bool isCustom);
-
-// Whether n names an input of the input table that is defined (its Use is
-// not -1).
-bool IsValidInputUse(const Catalogue& catalogue, int n);

@@ -6,7 +6,7 @@
 #include "catalogues/ExchangeSort.h"
 #include "catalogues/Letters.h"
 #include "catalogues/Options.h"
-#include "catalogues/RunTimeError.h"
+#include "catalogues/TextConversion.h"
 
 #include <numeric>
 
@@ -21,9 +21,7 @@ std::string Numbered(const char* key, size_t n)
 
 // Each parser reads one entry into its record (written only when the whole
 // entry is good) and returns false after a message.
-using EntryText = const std::string&;
-
-bool ParseFamily(const DeviceFile& file, EntryText entry, size_t n, DeviceFamilyRecord& family)
+bool ParseFamily(const DeviceFile& file, const std::string& entry, size_t n, DeviceFamilyRecord& family)
 {
     DeviceFamilyRecord parsed;
     parsed.Name = GetCSVField(entry, 1);
@@ -36,7 +34,7 @@ bool ParseFamily(const DeviceFile& file, EntryText entry, size_t n, DeviceFamily
     return true;
 }
 
-bool ParseButton(const DeviceFile&, EntryText entry, size_t, DeviceButtonRecord& button)
+bool ParseButton(const DeviceFile&, const std::string& entry, size_t, DeviceButtonRecord& button)
 {
     DeviceButtonRecord parsed;
     parsed.Label = GetCSVField(entry, 1);
@@ -47,7 +45,7 @@ bool ParseButton(const DeviceFile&, EntryText entry, size_t, DeviceButtonRecord&
     return true;
 }
 
-bool ParseOutput(const DeviceFile& file, EntryText entry, size_t n, OutputBitRecord& output)
+bool ParseOutput(const DeviceFile& file, const std::string& entry, size_t n, OutputBitRecord& output)
 {
     OutputBitRecord parsed;  // an empty entry: no name, use and group 0
     if (!entry.empty()) {
@@ -64,7 +62,7 @@ bool ParseOutput(const DeviceFile& file, EntryText entry, size_t n, OutputBitRec
 // An input without an entry, which no device type may use.
 const InputBitRecord UndefinedInput{"?", -1, 0};
 
-bool ParseInput(const DeviceFile& file, EntryText entry, size_t n, InputBitRecord& input)
+bool ParseInput(const DeviceFile& file, const std::string& entry, size_t n, InputBitRecord& input)
 {
     InputBitRecord parsed = UndefinedInput;
     if (!entry.empty()) {
@@ -78,7 +76,7 @@ bool ParseInput(const DeviceFile& file, EntryText entry, size_t n, InputBitRecor
     return true;
 }
 
-bool ParseSwitch(const DeviceFile& file, EntryText entry, size_t n, SwitchRecord& dilSwitch)
+bool ParseSwitch(const DeviceFile& file, const std::string& entry, size_t n, SwitchRecord& dilSwitch)
 {
     SwitchRecord parsed;  // an empty entry: no texts, no currents, no flags
     if (!entry.empty()) {
@@ -103,7 +101,7 @@ bool ParseSwitch(const DeviceFile& file, EntryText entry, size_t n, SwitchRecord
 }
 
 template <typename Record>
-using Parser = bool (*)(const DeviceFile&, EntryText, size_t, Record&);
+using Parser = bool (*)(const DeviceFile&, const std::string&, size_t, Record&);
 
 // Reads key + n for n = 0, 1, ... until the first empty value. Each record
 // is appended before its entry is parsed, so positions stay the entry

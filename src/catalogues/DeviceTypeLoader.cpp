@@ -1,6 +1,7 @@
 #include "catalogues/DeviceTypeLoader.h"
 
 #include "calculation/CSV.h"
+#include "catalogues/DeviceEntry.h"
 #include "catalogues/DeviceFile.h"
 #include "catalogues/DeviceTables.h"
 #include "catalogues/ExchangeSort.h"
@@ -81,4 +82,10 @@ bool LoadDeviceTypes(Catalogue& catalogue, Options& options, MessageHost& host, 
         return false;
     SortDeviceTypeOrder(catalogue);
     return true;
+}
+
+bool IsValidInputUse(const Catalogue& catalogue, int n)
+{
+    return n >= 0 && static_cast<size_t>(n) < catalogue.InputBits.size() &&
+           catalogue.InputBits[static_cast<size_t>(n)].Use != -1;
 }

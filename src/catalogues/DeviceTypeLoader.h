@@ -5,7 +5,6 @@
 // bits, DIL switches, address ranges and field types.
 
 #include "catalogues/AddressRanges.h"
-#include "catalogues/DeviceEntry.h"
 
 class Catalogue;
 class MessageHost;
@@ -19,3 +18,7 @@ struct DataFiles;
 // repeats the step, Ignore goes on after it, Abort makes the load fail (the
 // caller then ends the program). True when everything was read.
 bool LoadDeviceTypes(Catalogue& catalogue, Options& options, MessageHost& host, const DataFiles& files);
+
+// Whether n names an input of the input table that is defined (its Use is
+// not -1): an input without an entry may not be used.
+bool IsValidInputUse(const Catalogue& catalogue, int n);

@@ -4,7 +4,7 @@
 #include "calculation/LeadingNumber.h"
 #include "catalogues/DeviceFile.h"
 #include "catalogues/Letters.h"
-#include "catalogues/RunTimeError.h"
+#include "catalogues/TextConversion.h"
 
 #include <algorithm>
 

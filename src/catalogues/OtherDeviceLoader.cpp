@@ -5,7 +5,7 @@
 #include "catalogues/DataFiles.h"
 #include "catalogues/ExchangeSort.h"
 #include "catalogues/Letters.h"
-#include "catalogues/RunTimeError.h"
+#include "catalogues/TextConversion.h"
 #include "catalogues/WinINI.h"
 #include "platform/CaseFold.h"
 #include "platform/FileSystem.h"
@@ -157,10 +157,11 @@ private:
         return true;
     }
 
+    // -1 for an empty table, so that no number is within limits.
     template <typename Records>
     static int16_t LastPosition(const Records& records)
     {
-        return static_cast<int16_t>(std::min<size_t>(records.size(), 32768) - 1);
+        return static_cast<int16_t>(std::min<long>(static_cast<long>(records.size()) - 1, 32767));
     }
 
     const Catalogue& catalogue_;

@@ -53,7 +53,8 @@ struct DeviceFileText {
     std::string outputs = "MaxOutputs=2\nOutput0=None,0,0\nOutput1=Alarm LED,1,1\nOutput2=Remote output,2,3\n";
     // Input 2 has no entry: it exists but may not be used.
     std::string inputs = "MaxInputs=2\nInput0=None,0,0\nInput1=Fire input,1,1\n";
-    std::string switches = "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED mode,LED lit,500,3500,Master,Slave,1\n";
+    std::string switches =
+        "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED mode,LED lit,500,3500,Master,Slave,1\n";
     std::string devices = "MaxDevices=3\nDevice1=" + Entry() + "\n";
     std::string ranges;
     std::string faults = "Fault1=F1,F2,F3,F4,F5,F6,F7,F8\n";
@@ -353,7 +354,10 @@ TEST(DeviceTypeLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)
          "Invalid numeric value for Input Picture in 'Input2' entry in [Inputs] section in {place}"},
         {"MaxSwitches missing", [](DeviceFileText& t) { t.switches = ""; },
          "Numeric value expected for 'MaxSwitches' entry in [Switches] section in {place}"},
-        {"switch default", [](DeviceFileText& t) { t.switches = "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED,Lit,0,0,,,2\n"; },
+        {"switch default",
+         [](DeviceFileText& t) {
+             t.switches = "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED,Lit,0,0,,,2\n";
+         },
          "Invalid numeric value for Default setting for 'Switch1' entry in [Switches] section in {place}"},
         {"MaxDevices 0", [](DeviceFileText& t) { t.devices = "MaxDevices=0\n"; },
          "Invalid numeric value for Invalid setting for 'MaxDevices' entry in 'Devices' section in {place}"},
@@ -368,7 +372,8 @@ TEST(DeviceTypeLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)
         {"test mode", device({{21, "127"}}),
          "Invalid numeric value for Test Mode Final Ramp Up for device type 1 in {place}"},
         {"button", device({{36, "2"}}), "Invalid numeric value for Device button"},
-        {"DIL switch", device({{45, "2"}}), "Invalid numeric value for DIL Switch 2 setting for device type 1 in {place}"},
+        {"DIL switch", device({{45, "2"}}),
+         "Invalid numeric value for DIL Switch 2 setting for device type 1 in {place}"},
         {"dependents", device({{54, "256"}}), "Invalid numeric value for Maximum dependents"},
         {"analogue type X", device({{7, "X"}}),
          "Invalid analogue type entry in [Devices] section for device number 1 in {place}"},
@@ -431,7 +436,11 @@ TEST(DeviceTypeLoader, AnalogueTypesAndTheHiddenFamily)
     DeviceLoad load;
     load.text.devices = "MaxDevices=6\n";
     const std::map<int, std::string> entries[] = {
-        {{7, "A"}, {29, "t"}}, {{7, "A"}}, {{7, "lf"}}, {{7, "L"}, {5, "0"}}, {{7, "m"}, {5, "0"}, {16, "0"}, {36, "9"}},
+        {{7, "A"}, {29, "t"}},
+        {{7, "A"}},
+        {{7, "lf"}},
+        {{7, "L"}, {5, "0"}},
+        {{7, "m"}, {5, "0"}, {16, "0"}, {36, "9"}},
         {{7, "T"}, {5, "0"}, {16, "0"}, {1, ""}},
     };
     for (size_t i = 0; i < std::size(entries); ++i)

@@ -1,4 +1,4 @@
-#include "catalogues/RunTimeError.h"
+#include "catalogues/TextConversion.h"
 
 #include "calculation/Blanks.h"
 #include "calculation/LeadingNumber.h"
