@@ -8,22 +8,16 @@
 #include "catalogues/DataFiles.h"
 #include "catalogues/Options.h"
 #include "catalogues/WinINI.h"
+#include "platform/CaseFold.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageHost.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace {
 
 std::string GroupSetting(size_t group) { return SettingName::CableGroup + std::to_string(group); }
-
-std::string UpperCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
 
 // A whole number the way a checked conversion reads it: nullopt for text
 // that is no number or does not fit.

@@ -2,17 +2,9 @@
 // The letter codes of the data files ("T", "F", "M", "S", "LF"...) compare
 // without regard to case. Only ASCII letters change case: every code is ASCII.
 
-#include <string>
-#include <string_view>
+#include "platform/CaseFold.h"
 
-inline std::string UpperCase(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
+#include <string_view>
 
 // Whether the text begins with the letter, in either case ("true" and "T"
 // both begin with 'T').

@@ -4,10 +4,9 @@
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
 #include "document/Document.h"
+#include "platform/CaseFold.h"
 #include "platform/MessageHost.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 namespace Shell {
@@ -40,8 +39,7 @@ void ApplyFirstStartDefaults(Catalogue& catalogue, Options& options, std::string
 {
     const bool american = Scaling::IsAmericanLocale(localeId);
     for (size_t n = 0; n < catalogue.DeviceFamilies.size(); ++n) {
-        std::string locale = catalogue.DeviceFamilies[n].Locale;
-        std::transform(locale.begin(), locale.end(), locale.begin(), [](unsigned char c) { return std::toupper(c); });
+        const std::string locale = UpperCase(catalogue.DeviceFamilies[n].Locale);
         const bool shown = locale == "ALL" || (locale == "US" && american) || (locale == "NONUS" && !american);
         // Every choice is stored, also one equal to the flag held so far.
         catalogue.DeviceFamilies[n].Shown = shown;

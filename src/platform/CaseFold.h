@@ -1,7 +1,8 @@
 #pragma once
-// Names that match in any case (profile sections and keys, settings names)
-// are compared through this fold. Only ASCII letters fold: every name the
-// program itself uses is ASCII.
+// Names and codes that match in any case (profile sections and keys,
+// settings names, the letter codes and locales of the data files) are
+// compared through these folds. Only ASCII letters fold: every name and code
+// the program itself uses is ASCII.
 
 #include <string>
 #include <string_view>
@@ -13,4 +14,13 @@ inline std::string FoldCase(std::string_view text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return folded;
+}
+
+inline std::string UpperCase(std::string_view text)
+{
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return upper;
 }
