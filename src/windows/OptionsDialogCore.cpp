@@ -73,7 +73,8 @@ void OptionsDialogCore::SetFamilySelected(size_t entry, bool selected)
     if (selected)
         AppendFamilyTypes(family);
     else
-        std::erase_if(standard_, [&](const ListEntry& type) { return catalogue_.DeviceType(type.Number).Family == family; });
+        std::erase_if(standard_,
+                      [&](const ListEntry& type) { return catalogue_.DeviceType(type.Number).Family == family; });
 }
 
 void OptionsDialogCore::SetStandardSelected(size_t entry, bool selected)
