@@ -39,14 +39,6 @@ TEST(DeviceTypeChooserCore, OutlineHoldsShownFamiliesInFamilyOrderWithTheirTypes
     EXPECT_EQ(chooser.HeadingText(), "Choose a new device type.");
 }
 
-TEST(DeviceTypeChooserCore, HiddenFamiliesAreLeftOut)
-{
-    FamilySite site;
-    site.ShowOnly({FamilySite::Detectors});
-    const DeviceTypeChooserCore chooser(site.catalogue);
-    EXPECT_EQ(Describe(chooser), "Detectors(1): Detector Base Slave=3 Heat Detector=2 Optical Detector=1");
-}
-
 TEST(DeviceTypeChooserCore, OnlyADeviceTypeItemEnablesOKAndIsReturned)
 {
     FamilySite site;

@@ -106,18 +106,6 @@ TEST(OptionsDialogCore, CountTextsSayOneOrTheNumber)
     EXPECT_EQ(core.StandardCountText(), "1 device selected.");
 }
 
-TEST(OptionsDialogCore, UnitLabelsForEachOptionButton)
-{
-    const auto metric = OptionsDialogCore::UnitLabels(0);
-    const auto imperial = OptionsDialogCore::UnitLabels(1);
-    EXPECT_EQ(metric.Length, "metres (m)");
-    EXPECT_EQ(metric.Impedance, "ohms/km/core");
-    EXPECT_EQ(metric.ImpedanceTemp, "(copper at 20°C)");
-    EXPECT_EQ(imperial.Length, "feet (ft)");
-    EXPECT_EQ(imperial.Impedance, "ohms/kft/core");
-    EXPECT_EQ(imperial.ImpedanceTemp, "(copper at 68°F)");
-}
-
 TEST(OptionsDialogCore, OKRefusesWithoutAFamilyFirstThenWithoutACableGroup)
 {
     FamilySite site;
