@@ -69,12 +69,17 @@ bool TotalAlarmCurrentTooHigh(const Document& document)
     return TotalAlarmCurrent(document).ToDouble() / 1000 > maxTotal;
 }
 
-std::string OverallDesignText(const Document& document)
+bool OverallDesignSatisfactory(const Document& document)
 {
     bool satisfactory = !TotalAlarmCurrentTooHigh(document);
     for (int loop = 1; loop <= Document::LoopCount && satisfactory; ++loop)
         satisfactory = !document.LoopExists(loop) || document.Loop(loop).DesignIsSatisfactory();
-    return satisfactory ? "Design Satisfactory" : "Design Not Satisfactory";
+    return satisfactory;
+}
+
+std::string OverallDesignText(const Document& document)
+{
+    return OverallDesignSatisfactory(document) ? "Design Satisfactory" : "Design Not Satisfactory";
 }
 
 bool ClampMaxOutputs(Document& document, int outputs)

@@ -31,6 +31,8 @@ Currency TotalAlarmCurrent(const Document& document);
 int16_t TotalDevices(const Document& document);
 // True when the total alarm current (µA) exceeds the panel's total current (mA).
 bool TotalAlarmCurrentTooHigh(const Document& document);
+// Every used loop satisfactory and the total alarm current within the panel's.
+bool OverallDesignSatisfactory(const Document& document);
 std::string OverallDesignText(const Document& document);
 
 // Lowers every loop's MaxOutput to the new panel's output limit; always true.

@@ -36,7 +36,7 @@ LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogu
 MainLoopRow MainLoopRowFor(const clsCalculator& loop)
 {
     return {std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases()), CurrentText(loop.QuiescentCurrentTotal()),
-            CurrentText(loop.AlarmCurrentTotal()), loop.LoopDesignShort()};
+            CurrentText(loop.AlarmCurrentTotal()), loop.LoopDesignShort(), loop.DesignIsSatisfactory()};
 }
 
 MainTotals MainTotalsFor(const Document& document)
@@ -47,5 +47,6 @@ MainTotals MainTotalsFor(const Document& document)
     totals.Quiescent = CurrentText(CalculationSupport::TotalQuiescentCurrent(document));
     totals.Alarm = CurrentText(CalculationSupport::TotalAlarmCurrent(document));
     totals.PassFail = CalculationSupport::OverallDesignText(document);
+    totals.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
     return totals;
 }

@@ -33,6 +33,7 @@ struct MainLoopRow {
     std::string Quiescent;  // lblQuiescent(loop)
     std::string Alarm;      // lblAlarm(loop)
     std::string PassFail;   // lblPassFail(loop)
+    bool Satisfactory = true;  // how the verdict is tinted
 };
 
 struct MainTotals {
@@ -41,6 +42,7 @@ struct MainTotals {
     std::string Quiescent;  // lblQuiescent(99)
     std::string Alarm;      // lblAlarm(99)
     std::string PassFail;   // lblPassFail(99)
+    bool Satisfactory = true;
 };
 
 LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units);

@@ -8,6 +8,14 @@ namespace {
 std::string SettingFor(size_t i) { return SettingName::RecentFile + std::to_string(i + 1); }
 }  // namespace
 
+std::string PathShownFrom(const std::string& path, const std::string& currentFolder)
+{
+    if (currentFolder.empty())
+        return path;
+    const std::string prefix = currentFolder.back() == '/' ? currentFolder : currentFolder + "/";
+    return path.rfind(prefix, 0) == 0 ? path.substr(prefix.size()) : path;
+}
+
 RecentFiles::RecentFiles(Options& options, ShellNotifier notify) : options_(options), notify_(std::move(notify)) {}
 
 void RecentFiles::Load()
@@ -46,10 +54,7 @@ std::string RecentFiles::Caption(size_t i, const std::string& currentFolder, con
 {
     if (i >= Count || paths_[i].empty())
         return "";
-    std::string shown = paths_[i];
-    const std::string prefix = currentFolder + "/";
-    if (!currentFolder.empty() && shown.rfind(prefix, 0) == 0)
-        shown = shown.substr(prefix.size());
+    std::string shown = PathShownFrom(paths_[i], currentFolder);
     if (shorten)
         shown = shorten(shown, 40);
     return "&" + std::to_string(i + 1) + " " + shown;

@@ -8,6 +8,10 @@
 
 class Options;
 
+// The path as the current folder shows it: without that folder and its "/"
+// when the path lies in it, else the whole path.
+std::string PathShownFrom(const std::string& path, const std::string& currentFolder);
+
 class RecentFiles {
 public:
     static constexpr size_t Count = 4;

@@ -1,0 +1,11 @@
+#pragma once
+// The help topics the windows open; each is the anchor "#topic-n" of the
+// help's index page.
+
+namespace HelpTopic {
+inline constexpr int Overview = 1;
+inline constexpr int MainWindow = 2;
+inline constexpr int Glossary = 37;
+inline constexpr int Contact = 47;
+inline constexpr int WhatsNew = 51;
+}  // namespace HelpTopic

@@ -1,0 +1,54 @@
+#pragma once
+// The rules of the main window that do not need a window: applying a newly
+// chosen control panel, the site name, which loop rows are shown, and the
+// texts of its refusals and notes. The window shows what these compute.
+
+#include <string>
+#include <string_view>
+
+class Catalogue;
+class Document;
+class MessageHost;
+class Options;
+
+namespace MainWindowCore {
+
+// The loop rows are indexed by loop number; the totals row is row 99.
+inline constexpr int TotalsRow = 99;
+
+enum class PanelChange {
+    Unchanged,  // the chosen panel is already the current one: nothing happened
+    Abandoned,  // the user cancelled a question: the current panel stays
+    Applied     // the chosen panel is current and every loop recalculated
+};
+
+// Applies a newly chosen panel (a position in the catalogue's panels): limits
+// every loop's activated outputs to it, asks before loops or devices it cannot
+// hold are dropped, then makes it current and recalculates every loop. While
+// the program starts up the current panel is applied again and the document
+// is not marked changed.
+PanelChange ChangePanel(Document& document, Catalogue& catalogue, Options& options, MessageHost& host, int panel,
+                        bool startingUp);
+
+// Stores the site name without leading and trailing blanks and marks the
+// document changed.
+void SetSiteName(Document& document, std::string_view text);
+
+// A loop row (1 to 8) is shown exactly when the current panel has that loop.
+bool LoopRowShown(const Catalogue& catalogue, int loop);
+
+// "(max. permissible = " + the panel's total current + " mA)".
+std::string AlarmNotesCaption(const Catalogue& catalogue);
+
+// Saving a read-only document is refused with this text.
+std::string ReadOnlySaveMessage();
+// A read-only document that has changed cannot be printed.
+std::string ReadOnlyPrintMessage();
+bool PrintRefused(const Document& document);
+
+// The folder part of a full path (without the last "/"), as "QLX Path" keeps it.
+std::string FolderOf(const std::string& path);
+// Where the open and save dialogs start: "QLX Path", else the documents folder.
+std::string DialogStartFolder(const Options& options, const std::string& documentsFolder);
+
+}  // namespace MainWindowCore

@@ -1,0 +1,145 @@
+#pragma once
+// The main window: the site name, the control-panel chooser, one row per loop
+// of the panel with its devices, currents and verdict and a Details... button
+// for the loop editor, the totals, and the File and Help menus. It owns the
+// save operations and the change of control panel; the document tells it
+// when loops have been recalculated.
+
+#include <QMainWindow>
+
+#ifndef Q_MOC_RUN
+#include "document/Document.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#endif
+
+class Catalogue;
+class FileChooser;
+class MessageHost;
+class Options;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPrinter;
+class QPushButton;
+class QtHelp;
+class QtPanelChooser;
+class RecentFiles;
+struct DataFiles;
+
+// What the main window works with; all of it outlives the window.
+struct MainWindowContext {
+    Catalogue& catalogue;
+    Options& options;
+    Document& document;
+    const DataFiles& files;
+    MessageHost& host;
+    RecentFiles& recent;
+    FileChooser& chooser;
+    const QtHelp& help;
+    // Where the open and save dialogs start while "QLX Path" is empty.
+    std::string documentsFolder;
+    // Whether the machine has a printer; without one reports become PDF files.
+    std::function<bool()> printerInstalled;
+};
+
+class frmMain : public QMainWindow, private DocumentObserver {
+    Q_OBJECT
+
+public:
+    explicit frmMain(MainWindowContext context, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up: set from creation until the first activation has been handled.
+    bool StartingUp() const { return startingUp_; }
+    void FinishStartUp() { startingUp_ = false; }
+
+    // Lists the panels in the chooser with the current one shown, and shows
+    // the rows of its loops.
+    void FillPanelChooser();
+    // Applies a newly chosen panel (a catalogue position); an abandoned
+    // change shows the current panel again.
+    void ChangePanel(int position);
+    // Shows the rows of the current panel's loops and the alarm note's text.
+    void ShowPanelRows();
+    // Enables editing and deleting user-defined panels when there is one.
+    void CheckCustomPanelMenu();
+
+    // Saves to the document's path, or asks for one; refused when read-only.
+    bool DoMenuSave();
+    bool SaveAs();
+    // A new, empty Loop Calculation, recalculated.
+    void NewDocument();
+    void UpdateTitle();
+    void RefreshRecentMenu();
+    // Prints through the print dialog, unless the document may not be printed.
+    void PrintCurrentDocument();
+    // Prints the loops that hold devices without a dialog (the command line);
+    // without a printer the report becomes a PDF beside `file`.
+    void PrintWithoutDialog(const std::string& file);
+
+    // Ends the run without asking to save.
+    void Unload();
+
+    // Reports the first time the window is activated while starting up.
+    void SetFirstActivation(std::function<void()> handler) { firstActivation_ = std::move(handler); }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct LoopRow {
+        QLabel* lblLoop = nullptr;
+        QLabel* lblDevice = nullptr;
+        QLabel* lblQuiescent = nullptr;
+        QLabel* lblAlarm = nullptr;
+        QLabel* lblPassFail = nullptr;
+        QPushButton* btnChange = nullptr;
+    };
+
+    void LoopRecalculated(int loop) override;
+    void ShowLoopResults(int loop);
+    void UpdateMainTotals();
+
+    // Building the window (frmMainLayout.cpp).
+    void BuildMenus();
+    QWidget* BuildSiteAndPanel();
+    QWidget* BuildLoopTable();
+    QWidget* BuildButtons();
+    QAction* AddAction(QMenu* menu, const char* text, const char* name);
+
+    // Commands (frmMainCommands.cpp).
+    void MenuNew();
+    void MenuOpen();
+    void OpenRecent(int item);
+    void SiteNameEdited(const QString& text);
+    void ShowLoopEditor(int loop);
+    void ShowOptions();
+    void ShowAbout();
+    bool SaveTo(const std::string& path);
+    void PrintReport(QPrinter& printer, const std::vector<int>& loops);
+
+    MainWindowContext context_;
+    bool startingUp_ = true;
+    bool unloading_ = false;
+    std::function<void()> firstActivation_;
+    std::unique_ptr<QPrinter> printer_;
+
+    QLineEdit* txtName_ = nullptr;
+    QtPanelChooser* cmbPanel_ = nullptr;
+    QLabel* lblManufacturer_ = nullptr;
+    std::array<LoopRow, Document::LoopCount + 1> rows_{};  // 0 holds the headings
+    LoopRow totals_;
+    QLabel* lblAlarmNotes_ = nullptr;
+    QPushButton* btnPrint_ = nullptr;
+    QPushButton* btnClose_ = nullptr;
+
+    QAction* mnuPanelEdit_ = nullptr;
+    QAction* mnuPanelDelete_ = nullptr;
+    std::array<QAction*, 5> mFileRecent_{};
+};
