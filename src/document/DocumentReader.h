@@ -72,7 +72,9 @@ struct DocumentReadServices {
 };
 
 // Reads the file at the path into the document. Read-only when the file is
-// not writable or when readOnlyRequest is set. The window title, the recent
-// files and the recalculation are the open flow's.
+// not writable or when readOnlyRequest is set. The open flow checks first
+// that the file exists and can be read (a missing file reads as one without
+// a format); the window title, the recent files and the recalculation are
+// its part too.
 DocumentReadResult ReadDocument(Document& document, const std::string& path, bool readOnlyRequest,
                                 const DocumentReadServices& services);
