@@ -90,7 +90,7 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
     l2.DeviceStandaloneTypeAndAddress(7, 125, c.customStrobe, 255);
     l2.DeviceStandaloneTypeAndAddress(0, 60, c.callPoint, 5);  // at an address without a device
 
-    d.LoopName(5) = "Plant room";
+    d.LoopName(5) = "Plant room – Büro";
     d.Loop(5).SetDeviceType(200, c.customSensor);
     d.Loop(5).SetDeviceOtherBaseType(200, c.customBase);
     d.SetEavesdropping(5, 200, 1);
