@@ -96,6 +96,7 @@ public:
         DocumentReadResult result;
         if (!VersionAccepted())
             return result;
+        bool stopped = true;
         try {
             NewDocument(document_, CurrentLoopDefaults(services_.options, catalogue_));
             document_.SiteName = Read(HeaderSection, "SiteName");
@@ -109,14 +110,16 @@ public:
             }
             for (int loop = 1; loop <= Document::LoopCount; ++loop)
                 ReadLoop(loop);
+            stopped = false;
         } catch (const Stopped&) {
             result.Outcome = ReadOutcome::Cancelled;
-            NewDocument(document_, CurrentLoopDefaults(services_.options, catalogue_));
-            return result;
         } catch (const RunTimeError& error) {
             result.Outcome = ReadOutcome::Failed;
             result.ErrorNumber = error.Number;
             result.ErrorDescription = error.Description;
+        }
+        if (stopped) {
+            // Nothing of the file is kept.
             NewDocument(document_, CurrentLoopDefaults(services_.options, catalogue_));
             return result;
         }

@@ -41,6 +41,10 @@ std::string BackupPath(const std::string& path)
 
 bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveFault& fault)
 {
+    // A folder of that name is no document to back up and replace.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
     const std::string fresh = SpareName(path, "new");
     if (Fails(fault, SaveStep::WriteNew) || !FileSystem::WriteFileAtomically(fresh, bytes))
         return false;

@@ -163,6 +163,15 @@ TEST_F(DocumentWriter, AFailedFirstSaveLeavesNothingBehind)
     EXPECT_TRUE(document.Dirty);
 }
 
+TEST_F(DocumentWriter, AFolderOfTheDocumentsNameIsLeftAlone)
+{
+    std::filesystem::create_directories(path);
+    EXPECT_FALSE(SaveAs("new"));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(Listing(), "plan.QLX;");
+    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to save the configuration data"});
+}
+
 TEST(BackupPath, ReplacesTheLastThreeCharacters)
 {
     EXPECT_EQ(BackupPath("/home/me/site.QLX"), "/home/me/site.BAK");
