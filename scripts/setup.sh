@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   clang-14 libclang-rt-14-dev
   poppler-utils
+  fonts-liberation2
 )
 
 missing=()

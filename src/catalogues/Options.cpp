@@ -1,9 +1,12 @@
 #include "catalogues/Options.h"
 
+#include "calculation/LeadingNumber.h"
 #include "calculation/Rounding.h"
+#include "calculation/Scaling.h"
 #include "calculation/clsCalculator.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/WinINI.h"
+#include "platform/MessageHost.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,29 +18,6 @@ namespace {
 std::string Numbered(const char* name, int n)
 {
     return name + std::to_string(n);
-}
-
-// The number at the start of a text, 0 when there is none ("600 twips" reads
-// 600), the decimal point always ".". The old settings file was read this way.
-double LeadingNumber(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return 0;
-    text.remove_prefix(first);
-    bool negative = false;
-    if (text.front() == '+' || text.front() == '-') {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    const auto isDigit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-    const bool startsNumber =
-        !text.empty() && (isDigit(text[0]) || (text[0] == '.' && text.size() > 1 && isDigit(text[1])));
-    if (!startsNumber)
-        return 0;
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return negative ? -value : value;
 }
 
 }  // namespace
@@ -254,4 +234,31 @@ void Options::RestoreFormSize(WindowGeometry& window, bool useWorkArea, bool cen
     const std::string state = GetSettingString(SettingName::FormState);
     if (useWorkArea ? state != "Normal" : state == "Maximized")
         window.Maximize();
+}
+
+int Options::Units() const
+{
+    return units_;
+}
+
+void Options::SetUnits(int units)
+{
+    units_ = units;
+    SetSettingLong(SettingName::Units, units);
+}
+
+void Options::LoadUnits(MessageHost& host)
+{
+    const int32_t stored = GetSettingLong(SettingName::Units);
+    if (stored == Scaling::Metric || stored == Scaling::Imperial) {
+        units_ = stored;
+        return;
+    }
+    MsgBox(host, Scaling::UnknownUnitsMessage, MsgStyle::Exclamation);
+    SetUnits(Scaling::Metric);
+}
+
+void Options::DetectUnits(std::string_view iMeasure, std::string_view localeId)
+{
+    SetUnits(Scaling::DetectedUnits(iMeasure, localeId));
 }

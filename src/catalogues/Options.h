@@ -12,9 +12,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Catalogue;
+class MessageHost;
 
 // Names of the settings. Those ending in a number are completed with a
 // position written in decimal ("DontShowFamily3").
@@ -85,6 +87,15 @@ public:
     // the same values again (which, unchanged, touch nothing).
     void MigrateOldSettings(const std::string& oldSettingsPath);
 
+    // The unit system lengths and impedances are shown in (Scaling::Metric or
+    // Scaling::Imperial). LoadUnits reads the stored choice, falling back to
+    // metric with a warning for an unknown one; DetectUnits decides it on the
+    // first run from the regional measurement setting and the locale.
+    int Units() const;
+    void SetUnits(int units);
+    void LoadUnits(MessageHost& host);
+    void DetectUnits(std::string_view iMeasure, std::string_view localeId);
+
     // Main window size: a maximised window stores only its state.
     void SaveFormSize(const WindowGeometry& window);
     // Sizes the window from the stored size, at most the work area, centred
@@ -99,4 +110,5 @@ private:
     std::optional<int32_t> currentCalcType_;
     std::optional<int16_t> currentCableImpedance_;
     std::vector<bool> standardDevices_;
+    int units_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "catalogues/Options.h"
 
 #include "catalogues/Catalogue.h"
+#include "platform/MessageHost.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -326,5 +327,39 @@ TEST(Options, RestoreFormSizeRules)
         EXPECT_EQ(window.width, c.width) << c.name;
         EXPECT_EQ(window.height, c.height) << c.name;
         EXPECT_EQ(window.maximized, c.maximized) << c.name;
+    }
+}
+
+TEST(Options, UnknownStoredUnitsWarnAndFallBackToMetric)
+{
+    Settings s;
+    s.options.SetSettingLong("Units", 1);
+    ScriptedMessageHost host;
+    s.options.LoadUnits(host);
+    EXPECT_EQ(s.options.Units(), 1);
+    EXPECT_TRUE(host.boxes.empty());
+
+    s.options.SetSettingLong("Units", 7);
+    s.options.LoadUnits(host);
+    EXPECT_EQ(s.options.Units(), 0);
+    EXPECT_EQ(s.options.GetSettingLong("Units"), 0);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].Text, "An unknown type of units has been specified!\n\nChanging to Metric.");
+    EXPECT_EQ(host.boxes[0].Style, MsgStyle::Exclamation);
+}
+
+TEST(Options, FirstRunUnitsComeFromTheMeasurementSettingAndTheLocale)
+{
+    const struct {
+        const char* iMeasure;
+        const char* locale;
+        int units;
+    } cases[] = {{"1", "0409", 1}, {"1", "1009", 1}, {"0", "0409", 0}, {"1", "0809", 0}, {"", "0409", 0}};
+    for (const auto& c : cases) {
+        Settings s;
+        s.options.DetectUnits(c.iMeasure, c.locale);
+        EXPECT_EQ(s.options.Units(), c.units) << c.iMeasure << " " << c.locale;
+        EXPECT_TRUE(s.options.SettingExists("Units"));
+        EXPECT_EQ(s.options.GetSettingLong("Units"), c.units);
     }
 }

@@ -5,6 +5,31 @@
 TestCatalogue::TestCatalogue()
 {
     OutputBits.push_back({});
+    AddressRangeRecord full;
+    full.Name = " full";
+    full.Valid.fill(true);
+    full.Count = 256;
+    AddressRanges.push_back(full);
+}
+
+int32_t TestCatalogue::AddAddressRange(const std::string& name, std::vector<std::pair<int, int>> spans)
+{
+    AddressRangeRecord range;
+    range.Name = name;
+    for (const auto& [first, last] : spans)
+        for (int a = first; a <= last; ++a) {
+            range.Valid[static_cast<size_t>(a)] = true;
+            ++range.Count;
+        }
+    AddressRanges.push_back(range);
+    return static_cast<int32_t>(AddressRanges.size() - 1);
+}
+
+int TestCatalogue::AddCurrentPanel(PanelRecord panel)
+{
+    Panels.push_back(std::move(panel));
+    CurrentPanel = static_cast<int>(Panels.size() - 1);
+    return CurrentPanel;
 }
 
 int16_t TestCatalogue::AddOutputBit(int16_t group)
@@ -33,6 +58,7 @@ int16_t TestCatalogue::AddDeviceType(const DeviceSpec& spec)
     record.BaseType = spec.BaseType;
     record.Family = spec.Family;
     record.IconNumber = spec.IconNumber;
+    record.AddressRange = spec.AddressRange;
     for (size_t bit = 0; bit < spec.Outputs.size() && bit < record.OutputUse.size(); ++bit) {
         record.OutputUse[bit] = spec.Outputs[bit].first;
         record.OutputBitCurrent[bit] = spec.Outputs[bit].second;
@@ -64,7 +90,9 @@ int16_t TestCatalogue::AddOtherDevice(const OtherSpec& spec)
     record.IsStandalone = spec.IsStandalone;
     record.IsBase = spec.IsBase;
     record.Base = spec.Base;
-    record.MaxQty = 255;
+    record.MaxQty = spec.MaxQty;
+    record.Family = spec.Family;
+    record.AddressableDevice = spec.AddressableDevice;
     OtherDevices.push_back(record);
     return position;
 }

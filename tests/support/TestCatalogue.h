@@ -31,6 +31,7 @@ struct DeviceSpec {
     int16_t IconNumber = 1;
     // Up to three output bits: (output-bit position, current in µA).
     std::vector<std::pair<int16_t, int32_t>> Outputs{};
+    int32_t AddressRange = 0;  // position; 0 is every address
 };
 
 // One Other Device. Number defaults to the position it is added at.
@@ -48,13 +49,21 @@ struct OtherSpec {
     bool IsBase = false;
     uint8_t Base = 0;
     std::optional<int16_t> Number{};
+    uint8_t MaxQty = 255;
+    int16_t Family = 0;
+    int16_t AddressableDevice = 0;
 };
 
 class TestCatalogue : public Catalogue {
 public:
     // Output bit 0 is an empty bit (group 0), so that an unused OutputUse
-    // names no LED or output.
+    // names no LED or output. Address range 0 holds every address.
     TestCatalogue();
+
+    // An address range marking first to last (inclusive) of each span.
+    int32_t AddAddressRange(const std::string& name, std::vector<std::pair<int, int>> spans);
+    // A panel made current, with generous limits unless the test says otherwise.
+    int AddCurrentPanel(PanelRecord panel);
 
     int16_t AddOutputBit(int16_t group);
     int16_t AddDeviceType(const DeviceSpec& spec);

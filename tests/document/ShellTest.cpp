@@ -1,0 +1,140 @@
+#include "document/CommandLine.h"
+#include "document/RecentFiles.h"
+#include "document/Shell.h"
+
+#include "catalogues/Options.h"
+#include "document/Document.h"
+#include "platform/MessageHost.h"
+#include "support/ScratchFolder.h"
+#include "support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+
+using Action = CommandLineRequest::Action;
+
+TEST(CommandLine, OptionsFilesAndQuotes)
+{
+    const struct {
+        const char* line;
+        Action action;
+        char option;
+        const char* file;
+    } cases[] = {
+        {"", Action::None, 'o', ""},
+        {"  \"\"  ", Action::None, 'o', ""},
+        {"site.QLX", Action::Open, 'o', "site.QLX"},
+        {"/p site.QLX", Action::Print, 'p', "site.QLX"},
+        {"/P \"My Sites/a b.QLX\"", Action::Print, 'p', "My Sites/a b.QLX"},
+        {"/o /p site.QLX", Action::Print, 'p', "site.QLX"},
+        {"/p /o site.QLX", Action::Open, 'o', "site.QLX"},
+        {"/home/me/site.QLX", Action::Open, 'o', "/home/me/site.QLX"},
+        {"/p /home/me/site.QLX", Action::Print, 'p', "/home/me/site.QLX"},
+        {"\"/home/me/my site.QLX\"", Action::Open, 'o', "/home/me/my site.QLX"},
+        {"/x site.QLX", Action::UnknownOption, 'x', "site.QLX"},
+    };
+    for (const auto& c : cases) {
+        const CommandLineRequest request = ParseCommandLine(c.line);
+        EXPECT_EQ(request.What, c.action) << c.line;
+        EXPECT_EQ(request.Option, c.option) << c.line;
+        EXPECT_EQ(request.File, c.file) << c.line;
+    }
+    EXPECT_EQ(UnknownOptionMessage('x'), "Command line option not recognised.\r\r'/x'");
+}
+
+TEST(RecentFiles, NewestFirstListedOnceAndStored)
+{
+    ScratchFolder folder;
+    SettingsStore store(folder.Path("settings.conf"));
+    Options options(store);
+    std::vector<std::string> told;
+    RecentFiles recent(options, [&](const std::string& path) { told.push_back(path); });
+    for (const char* path : {"/s/a.QLX", "/s/b.QLX", "/s/c.QLX", "/s/d.QLX", "/s/e.QLX"})
+        recent.Add(path);
+    EXPECT_EQ(recent.Paths(), (std::array<std::string, 4>{"/s/e.QLX", "/s/d.QLX", "/s/c.QLX", "/s/b.QLX"}));
+    recent.Add("/s/c.QLX");
+    EXPECT_EQ(recent.Paths(), (std::array<std::string, 4>{"/s/c.QLX", "/s/e.QLX", "/s/d.QLX", "/s/b.QLX"}));
+    recent.Add("/s/c.QLX");
+    EXPECT_EQ(told.size(), 7u);  // the desktop's list is told every time
+
+    RecentFiles restarted(options);
+    restarted.Load();
+    EXPECT_EQ(restarted.Paths(), recent.Paths());
+    EXPECT_EQ(options.GetSettingString("mFileRecent2"), "/s/e.QLX");
+
+    const auto shorten = [](const std::string& path, int n) { return path.substr(0, static_cast<size_t>(n)); };
+    EXPECT_EQ(restarted.Caption(0, "/s", shorten), "&1 c.QLX");
+    EXPECT_EQ(restarted.Caption(1, "/elsewhere", shorten), "&2 /s/e.QLX");
+
+    options.SetSettingString("mFileRecent2", "");
+    restarted.Load();  // the list ends at the first empty entry
+    EXPECT_EQ(restarted.Paths(), (std::array<std::string, 4>{"/s/c.QLX", "", "", ""}));
+    EXPECT_EQ(restarted.Caption(1, "/s", shorten), "");
+}
+
+TEST(Shell, TitlesAndVersions)
+{
+    EXPECT_EQ(Shell::WindowTitle(""), "Harvex Ferrolux");
+    EXPECT_EQ(Shell::WindowTitle("/home/me/plans/site.v2.QLX"), "site - Harvex Ferrolux");
+    EXPECT_EQ(Shell::VersionString(1, 5), "01.005");
+    EXPECT_EQ(Shell::DisplayedVersion(1, 5), "01.05");
+}
+
+TEST(Shell, FirstStartShowsTheFamiliesOfTheUsersLocale)
+{
+    for (const auto& [locale, iMeasure, usShown, nonUsShown, units] :
+         {std::tuple{"0409", "1", true, false, 1}, std::tuple{"0809", "0", false, true, 0}}) {
+        TestCatalogue catalogue;
+        catalogue.DeviceFamilies = {{"Everywhere", "1", "ALL", false, false},
+                                    {"American", "2", "us", false, false},
+                                    {"Elsewhere", "3", "NONUS", false, false},
+                                    {"Nowhere", "4", "MARS", true, false}};
+        const int16_t a = catalogue.AddDeviceType({.Name = "A", .Family = 0});
+        const int16_t us = catalogue.AddDeviceType({.Name = "US", .Family = 1});
+        const int16_t other = catalogue.AddDeviceType({.Name = "Other", .Family = 2});
+        const int16_t hidden = catalogue.AddDeviceType({.Name = "Hidden", .Family = 255});
+        ScratchFolder folder;
+        SettingsStore store(folder.Path("settings.conf"));
+        Options options(store);
+        options.LoadStandardDevices(catalogue, static_cast<int>(catalogue.DeviceTypes.size() - 1));
+        Shell::ApplyFirstStartDefaults(catalogue, options, locale, iMeasure);
+
+        EXPECT_TRUE(catalogue.DeviceFamilies[0].Shown);
+        EXPECT_EQ(catalogue.DeviceFamilies[1].Shown, usShown);
+        EXPECT_EQ(catalogue.DeviceFamilies[2].Shown, nonUsShown);
+        EXPECT_FALSE(catalogue.DeviceFamilies[3].Shown);
+        EXPECT_EQ(options.GetSettingBool("DontShowFamily1"), !usShown);
+        EXPECT_TRUE(options.IsStandardDevice(a));
+        EXPECT_EQ(options.IsStandardDevice(us), usShown);
+        EXPECT_EQ(options.IsStandardDevice(other), nonUsShown);
+        EXPECT_FALSE(options.IsStandardDevice(hidden));
+        EXPECT_EQ(options.Units(), units);
+    }
+}
+
+TEST(Shell, CheckSavedAsksOnlyForAChangedWritableDocument)
+{
+    TestCatalogue catalogue;
+    Document document(catalogue);
+    ScriptedMessageHost host;
+    int saves = 0;
+    const auto save = [&] { return ++saves > 0; };
+    EXPECT_TRUE(Shell::CheckSaved(document, host, save));
+    document.Dirty = true;
+    document.ReadOnly = true;
+    EXPECT_TRUE(Shell::CheckSaved(document, host, save));
+    EXPECT_TRUE(host.boxes.empty());
+
+    document.ReadOnly = false;
+    host.Answer(MsgResult::Cancel);
+    EXPECT_FALSE(Shell::CheckSaved(document, host, save));
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].Text, "Configuration data has not been saved.\n\nDo you want to save now?");
+    EXPECT_EQ(host.boxes[0].Style, MsgStyle::YesNoCancel + MsgStyle::Exclamation);
+    host.Answer(MsgResult::No);
+    EXPECT_TRUE(Shell::CheckSaved(document, host, save));
+    host.Answer(MsgResult::Yes);
+    EXPECT_TRUE(Shell::CheckSaved(document, host, save));
+    EXPECT_EQ(saves, 1);
+    host.Answer(MsgResult::Yes);
+    EXPECT_FALSE(Shell::CheckSaved(document, host, [] { return false; }));
+}

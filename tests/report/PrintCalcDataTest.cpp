@@ -1,0 +1,328 @@
+#include "report/PrintCalcData.h"
+
+#include "report/Printing.h"
+#include "support/ReportFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class PrintCalcData : public ::testing::Test, protected ReportScenario {
+protected:
+    // The first piece printed as `text`; fails the test when there is none.
+    const RecordingPrinter::PrintedText& Printed(std::string_view text) const
+    {
+        static const RecordingPrinter::PrintedText None;
+        const RecordingPrinter::PrintedText* piece = Find(text);
+        if (!piece)
+            ADD_FAILURE() << "nothing printed as \"" << text << "\"";
+        return piece ? *piece : None;
+    }
+
+    // Loop 1: detectors; loop 2: input units with their LEDs disabled, two
+    // Remote Indicators and a first cable run; loop 3 empty; loop 4 only
+    // Conventional Sounders, over the panel's loop current.
+    void BuildFourLoopSite()
+    {
+        catalogue.Panels[FourLoopPanel].MaxLoopCurrent = 35;
+        AddDevices(1, OpticalDetector, 5);
+        AddDevices(1, HeatDetector, 2);
+        AddDevices(2, InputUnit, 3);
+        document.Loop(2).SetDINLEDsDisabled(true);
+        document.Loop(2).SetCableFirst(1000);
+        AddOthers(2, RemoteIndicator, 2);
+        AddOthers(4, ConventionalSounder, 2);
+    }
+
+    // Where the first piece printed as `text` after the piece `after` ends.
+    double RightEdge(std::string_view after, std::string_view text) const
+    {
+        const auto& printed = printer.Printed();
+        auto from = std::find_if(printed.begin(), printed.end(), [&](const auto& p) { return p.Text == after; });
+        auto piece = std::find_if(from, printed.end(), [&](const auto& p) { return p.Text == text; });
+        if (piece == printed.end()) {
+            ADD_FAILURE() << "no \"" << text << "\" after \"" << after << "\"";
+            return 0;
+        }
+        return piece->X + printer.TextWidth(piece->Text);
+    }
+};
+
+TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
+{
+    BuildFourLoopSite();
+    ASSERT_EQ(Print({}), 0);
+
+    const Lines expected = {
+        "Harvex Ferrolux Configuration Data",
+        "Last revised on Sunday, 6 December 2026                                                  Page 1",
+        "",
+        "Summary",
+        "",
+        "Site Name:        Northgate Depot",
+        "Control Panel:    HX-400  (Harvex Controls)",
+        "",
+        "        Loop      Devices     Quiescent         Alarm     Design",
+        "",
+        "        1               7       2000 \u00B5A         34 mA     Loop Satisfactory",
+        "        2               3       1200 \u00B5A         11 mA     Loop Satisfactory",
+        "        3               0          0 mA          0 mA     Loop Satisfactory",
+        "        4               0        200 \u00B5A         40 mA     Alarm Current Too High",
+        "",
+        "        Total          10       3400 \u00B5A         85 mA     Design Not Satisfactory",
+        "",
+        "",
+        "Calculations include the following assumptions:",
+        "      Even distribution of devices along cable beyond 1st device.",
+        "      As many devices are in alarm as possible.",
+        "      There is an open circuit on cable at worst position.",
+    };
+    EXPECT_EQ(PageLines(1), expected);
+    EXPECT_EQ(LastPage(), 1);
+
+    EXPECT_TRUE(Printed("Harvex Ferrolux Configuration Data").TextFont.Bold);
+    EXPECT_TRUE(Printed("Summary").TextFont.Bold);
+    EXPECT_FALSE(Printed("Site Name:").TextFont.Bold);
+    EXPECT_TRUE(Printed("  (Harvex Controls)").TextFont.Italic);
+    EXPECT_FALSE(Printed("HX-400").TextFont.Italic);
+    EXPECT_FALSE(Printed("Alarm Current Too High").TextFont.Bold);
+    EXPECT_TRUE(Printed("Design Not Satisfactory").TextFont.Bold);
+    EXPECT_EQ(Printed("Summary").TextFont.Name, "Arial");
+    EXPECT_EQ(Printed("Summary").TextFont.Size, 11);
+
+    EXPECT_TRUE(printer.Ended());
+    EXPECT_FALSE(printer.Abandoned());
+    EXPECT_EQ(progress.destination, "on the Recorder on FILE:");
+    EXPECT_EQ(progress.pageTexts, Lines{"Printing page 1..."});
+    EXPECT_TRUE(progress.closed);
+}
+
+TEST_F(PrintCalcData, OneLoopPanelHasNoTotalRowAndABoldVerdict)
+{
+    UsePanel(OneLoopPanel);
+    document.Path = "/home/designer/sites/Northgate.QLX";
+    AddDevices(1, HeatDetector, 4);
+    ASSERT_EQ(Print({}), 0);
+
+    EXPECT_EQ(PageLines(1)[0], "Harvex Ferrolux Configuration Data for: Northgate.QLX");
+    const Lines expected = {
+        "        Loop      Devices     Quiescent         Alarm     Design",
+        "",
+        "        1               4       1000 \u00B5A         18 mA     Loop Satisfactory",
+        "",
+    };
+    EXPECT_EQ(LinesBetween(1, "Loop ", "Calculations include"), expected);
+    EXPECT_TRUE(Printed("Loop Satisfactory").TextFont.Bold);
+    EXPECT_EQ(Printed("HX-100").Text, "HX-100");
+}
+
+TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
+{
+    BuildFourLoopSite();
+    ASSERT_EQ(Print({1, 2}), 0);
+
+    const Lines loop1 = {
+        "Loop 1",
+        "",
+        "        Addressable Devices                               Quantity    Quiescent         Alarm",
+        "",
+        "        Heat Detector                                            2       500 \u00B5A       9000 \u00B5A",
+        "        Optical Detector                                         5      1500 \u00B5A         25 mA",
+        "",
+        "        Total                                                    7      2000 \u00B5A         34 mA",
+        "",
+        "        Calculate maximum volt drop",
+        "",
+        "        Cable                                             1.5mm FR        12.10 ohms/km/core",
+        "",
+        "        Total cable run                                        500 metres (m)",
+        "        Volt Drop                                              0.2 V",
+        "",
+    };
+    EXPECT_EQ(LinesBetween(1, "Loop 1", "Loop 2"), loop1);
+
+    const Lines loop2 = {
+        "Loop 2",
+        "",
+        "        Addressable Devices                               Quantity    Quiescent         Alarm",
+        "",
+        "        Input Unit                                               3      1200 \u00B5A       4500 \u00B5A *",
+        "",
+        "        Sub-total                                                3      1200 \u00B5A       4500 \u00B5A",
+        "",
+        "        Other Devices",
+        "",
+        "        Remote Indicator                                         2         0 mA       6000 \u00B5A",
+        "",
+        "        Total                                                  n/a      1200 \u00B5A         11 mA",
+        "",
+        "        * - Interface LEDs are disabled.",
+        "",
+        "        Calculate maximum volt drop",
+        "",
+        "        Cable                                             1.5mm FR        12.10 ohms/km/core",
+        "",
+        "        Total cable run                                        500 metres (m)",
+        "        Cable run to first device                              100 metres (m)",
+        "        Volt Drop                                              0.1 V",
+    };
+    EXPECT_EQ(LinesBetween(1, "Loop 2", "no such line"), loop2);
+
+    for (const char* bold : {"Loop 1", "Addressable Devices", "Other Devices", "Calculate maximum volt drop"})
+        EXPECT_TRUE(Printed(bold).TextFont.Bold) << bold;
+    for (const char* plain : {"Quantity", "Input Unit", "Sub-total", "* - Interface LEDs are disabled."})
+        EXPECT_FALSE(Printed(plain).TextFont.Bold) << plain;
+    EXPECT_TRUE(Printed("12.10").TextFont.Italic);
+    EXPECT_TRUE(Printed(" ohms/km/core").TextFont.Italic);
+    EXPECT_FALSE(Printed("1.5mm FR").TextFont.Italic);
+    EXPECT_FALSE(Printed("Total cable run").TextFont.Italic);
+}
+
+TEST_F(PrintCalcData, EmptyAndOtherDevicesOnlyLoops)
+{
+    BuildFourLoopSite();
+    document.Loop(4).SetCalcType(1);
+    document.Loop(4).SetCableImpedance(999);
+    ASSERT_EQ(Print({3, 4}, Scaling::Imperial), 0);
+
+    const Lines loop3 = {"Loop 3", "", "        No addressable devices", ""};
+    EXPECT_EQ(LinesBetween(1, "Loop 3", "Loop 4"), loop3);
+
+    const Lines loop4 = {
+        "Loop 4",
+        "",
+        "        Addressable Devices                               Quantity    Quiescent         Alarm",
+        "",
+        "        No addressable devices",
+        "",
+        "        Other Devices                                     Quantity    Quiescent         Alarm",
+        "",
+        "        Conventional Sounder                                     2       200 \u00B5A         40 mA",
+        "",
+        "        Total                                                  n/a       200 \u00B5A         40 mA",
+        "",
+        "        Calculate maximum cable run",
+        "",
+        "        Cable                                         User-Defined         3.05 ohms/kft/core",
+        "",
+        "        Total cable run                                       9843 feet (ft)",
+        "        Volt Drop                                              2.4 V",
+    };
+    EXPECT_EQ(LinesBetween(1, "Loop 4", "no such line"), loop4);
+}
+
+TEST_F(PrintCalcData, NumbersEndAtTheRightEdgeOfTheirHeadings)
+{
+    BuildFourLoopSite();
+    ASSERT_EQ(Print({1}), 0);
+
+    EXPECT_EQ(RightEdge("Summary", "7"), RightEdge("Summary", "Devices"));
+    EXPECT_EQ(RightEdge("Summary", "2000 \u00B5A"), RightEdge("Summary", "Quiescent"));
+    EXPECT_EQ(RightEdge("Summary", "34 mA"), RightEdge("Summary", "Alarm"));
+    EXPECT_EQ(RightEdge("Total", "85 mA"), RightEdge("Summary", "Alarm"));
+
+    EXPECT_EQ(RightEdge("Heat Detector", "2"), RightEdge("Loop 1", "Quantity"));
+    EXPECT_EQ(RightEdge("Heat Detector", "500 \u00B5A"), RightEdge("Loop 1", "Quiescent"));
+    EXPECT_EQ(RightEdge("Heat Detector", "9000 \u00B5A"), RightEdge("Loop 1", "Alarm"));
+    EXPECT_EQ(RightEdge("Cable", "1.5mm FR"), RightEdge("Loop 1", "Quantity"));
+    EXPECT_EQ(RightEdge("Cable", "12.10"), RightEdge("Loop 1", "Quiescent"));
+    EXPECT_EQ(RightEdge("Volt Drop", "0.2"), RightEdge("Loop 1", "Quantity"));
+    // Headings sit at their character columns: "Quantity" at 58 of 110 twips.
+    EXPECT_EQ(RightEdge("Loop 1", "Quantity"), Printing::Margin + (58 + 8) * 110);
+    EXPECT_EQ(RightEdge("Harvex Ferrolux Configuration Data", "    Page 1"), RecordingPrinter::A4Width - Printing::Margin);
+}
+
+TEST_F(PrintCalcData, CableDistributionAssumption)
+{
+    const struct {
+        int32_t first1, total1, first2, total2;
+        const char* text;
+    } cases[] = {
+        {0, 5000, 0, 3000, "      Even distribution of devices along cable."},
+        {5000, 5000, 0, 3000, "      All devices at end of cable."},
+        {5000, 5000, 3000, 3000, "      All devices at end of cable."},
+        {5000, 5000, 1000, 3000, "      Even distribution of devices along cable beyond 1st device."},
+    };
+    const std::vector<std::string> all = {cases[0].text, cases[1].text, cases[3].text};
+    for (const auto& c : cases) {
+        printer = RecordingPrinter();
+        document.Loop(1).SetCableFirst(c.first1);
+        document.Loop(1).SetCableTotal(c.total1);
+        document.Loop(7).SetCableFirst(c.first2);
+        document.Loop(7).SetCableTotal(c.total2);
+        ASSERT_EQ(Print({}), 0);
+        const Lines lines = LinesBetween(1, "Calculations include", "no such line");
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[1], c.text);
+        for (const std::string& line : lines)
+            EXPECT_TRUE(Printed(line).TextFont.Italic) << line;
+    }
+}
+
+TEST_F(PrintCalcData, SectionThatDoesNotFitStartsANewPage)
+{
+    BuildFourLoopSite();
+    ASSERT_EQ(Print({1, 2, 3, 4}), 0);
+
+    // Page 1 holds 70 lines at 11 points; loop 4 needs 17 and has fewer left.
+    EXPECT_EQ(LastPage(), 2);
+    const Lines top = {
+        "Harvex Ferrolux Configuration Data",
+        "Last revised on Sunday, 6 December 2026                                                  Page 2",
+        "",
+        "Loop 4",
+    };
+    const Lines page2 = PageLines(2);
+    EXPECT_EQ(Lines(page2.begin(), page2.begin() + 4), top);
+    EXPECT_EQ(PageLines(1).back(), "        No addressable devices");
+    // The label names the page being printed.
+    EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2..."}));
+}
+
+TEST_F(PrintCalcData, SectionLongerThanAPageRunsOnWithoutHeader)
+{
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 6000);
+    BuildFourLoopSite();
+    ASSERT_EQ(Print({2}), 0);
+
+    // 21 lines fit on a page of 6000 twips; the summary fills page 1, loop 2
+    // starts page 2 under its header and breaks onto page 3.
+    ASSERT_EQ(LastPage(), 3);
+    EXPECT_EQ(PageLines(2)[3], "Loop 2");
+    const Lines page3 = PageLines(3);
+    EXPECT_NE(page3.front(), "Harvex Ferrolux Configuration Data");
+    EXPECT_EQ(page3.back(), "        Volt Drop                                              0.1 V");
+    EXPECT_EQ(progress.pageTexts.size(), 2u);
+}
+
+TEST_F(PrintCalcData, CancelAbandonsTheDocumentAtTheNextCheck)
+{
+    const struct {
+        int cancelAfterPageTexts;
+        size_t piecesPrinted;  // 0: none, 1: something
+        int lastPage;
+    } cases[] = {
+        {0, 0, 0},  // pressed before printing started
+        {1, 1, 1},  // at the second page's header: page 1 only
+        {2, 1, 2},  // at the end of the report
+    };
+    BuildFourLoopSite();
+    for (const auto& c : cases) {
+        printer = RecordingPrinter();
+        progress = ScriptedProgress();
+        progress.cancelAfterPageTexts = c.cancelAfterPageTexts;
+        EXPECT_EQ(Print({1, 2, 3, 4}), PrinterErrorCancelled);
+        EXPECT_TRUE(printer.Abandoned());
+        EXPECT_FALSE(printer.Ended());
+        EXPECT_TRUE(progress.closed);
+        EXPECT_EQ(printer.Printed().empty() ? 0u : 1u, c.piecesPrinted);
+        EXPECT_EQ(LastPage(), c.lastPage);
+        EXPECT_EQ(progress.pageTexts.size(), static_cast<size_t>(c.cancelAfterPageTexts));
+    }
+}
+
+}  // namespace

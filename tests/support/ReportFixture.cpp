@@ -1,0 +1,171 @@
+#include "support/ReportFixture.h"
+
+#include "calculation/CalculationSupport.h"
+#include "report/PrintCalcData.h"
+#include "report/Printing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace {
+
+DeviceTypeRecord DeviceType(const char* name, int32_t quiescent, int32_t alarm)
+{
+    DeviceTypeRecord record;
+    record.Name = name;
+    record.QuiescentCurrent = quiescent;
+    record.AlarmCurrent = alarm;
+    record.AlarmCurrentLedDisabled = alarm;
+    record.MinimumVoltage = 1700;
+    record.IconNumber = 1;
+    return record;
+}
+
+OtherDeviceRecord OtherDevice(const char* name, const char* singleName, int32_t quiescent, int32_t alarm)
+{
+    OtherDeviceRecord record;
+    record.Name = name;
+    record.SingleName = singleName;
+    record.QuiescentCurrent = quiescent;
+    record.AlarmCurrent = alarm;
+    record.MaxQty = 255;
+    return record;
+}
+
+PanelRecord Panel(const char* name, uint8_t loops)
+{
+    PanelRecord panel;
+    panel.IsStandard = true;
+    panel.Name = name;
+    panel.Loops = loops;
+    panel.AlarmLEDs = 255;
+    panel.RemoteLEDs = 255;
+    panel.Outputs = 255;
+    panel.MaxLoopCurrent = 400;
+    panel.MaxTotalCurrent = 1000;
+    panel.MinLoopVoltage = 2000;
+    return panel;
+}
+
+DateTime FixedNow() { return {2026, 12, 6, 9, 30, 0}; }
+
+}  // namespace
+
+void ScriptedProgress::Show(const std::string& text)
+{
+    shown = true;
+    destination = text;
+}
+
+bool ScriptedProgress::CancelRequested() const
+{
+    return cancelAfterPageTexts >= 0 && static_cast<int>(pageTexts.size()) >= cancelAfterPageTexts;
+}
+
+ReportScenario::ReportScenario() : document(catalogue, FixedNow)
+{
+    catalogue.DeviceTypes.push_back(DeviceType("Optical Detector", 300, 5000));
+    catalogue.DeviceTypes.push_back(DeviceType("Heat Detector", 250, 4500));
+    DeviceTypeRecord inputUnit = DeviceType("Input Unit", 400, 6000);
+    inputUnit.HasLedDisabledCurrent = true;
+    inputUnit.AlarmCurrentLedDisabled = 1500;
+    catalogue.DeviceTypes.push_back(inputUnit);
+    catalogue.DeviceTypeOrder = {0, HeatDetector, InputUnit, OpticalDetector};
+
+    catalogue.OtherDevices.push_back(OtherDevice("Remote Indicators", "Remote Indicator", 0, 3000));
+    catalogue.OtherDevices.push_back(OtherDevice("Conventional Sounders", "Conventional Sounder", 100, 20000));
+
+    catalogue.PanelManufacturers.push_back({"Harvex Controls", "Harvex"});
+    catalogue.Panels.push_back(Panel("HX-100", 1));
+    catalogue.Panels.push_back(Panel("HX-400", 4));
+    catalogue.CurrentPanel = FourLoopPanel;
+
+    catalogue.CableGroups.push_back({"Fire cable", "ALL", true});
+    catalogue.Cables.push_back({"1.5mm FR", CatalogueCableImpedance, true, 0});
+
+    document.SiteName = "Northgate Depot";
+    document.ModifiedDate = FixedNow();
+    for (int loop = 1; loop <= Document::LoopCount; ++loop) {
+        document.Loop(loop).SetCableImpedance(CatalogueCableImpedance);
+        document.Loop(loop).SetCableTotal(5000);
+    }
+}
+
+void ReportScenario::AddDevices(int loop, int type, int count)
+{
+    clsCalculator& model = document.Loop(loop);
+    for (int a = 1; a < clsCalculator::AddressCount && count > 0; ++a) {
+        if (model.DeviceType(a) == 0) {
+            model.SetDeviceType(a, static_cast<int16_t>(type));
+            --count;
+        }
+    }
+}
+
+void ReportScenario::AddOthers(int loop, int other, int count)
+{
+    clsCalculator& model = document.Loop(loop);
+    for (int a = 1; a < clsCalculator::AddressCount && count > 0; ++a) {
+        if (model.DeviceOtherType(a) == 0) {
+            model.SetDeviceOtherType(a, static_cast<int16_t>(other));
+            --count;
+        }
+    }
+}
+
+int ReportScenario::Print(const std::vector<int>& loops, ReportPrinter& target, int units)
+{
+    CalculationSupport::RecalculateAll(document);
+    return PrintCalcData::PrintCalculation(document, units, loops, target, progress);
+}
+
+std::vector<std::string> ReportScenario::PageLines(int page) const
+{
+    std::map<int, std::vector<const RecordingPrinter::PrintedText*>> rows;
+    for (const RecordingPrinter::PrintedText& piece : printer.Printed()) {
+        if (piece.Page != page)
+            continue;
+        const double lineHeight = printer.TextHeight("Hg");
+        rows[static_cast<int>(std::lround((piece.Y - Printing::Margin) / lineHeight))].push_back(&piece);
+    }
+    std::vector<std::string> lines;
+    for (auto& [row, pieces] : rows) {
+        lines.resize(static_cast<size_t>(row) + 1);
+        std::sort(pieces.begin(), pieces.end(), [](auto* a, auto* b) { return a->X < b->X; });
+        std::string& line = lines[static_cast<size_t>(row)];
+        for (const RecordingPrinter::PrintedText* piece : pieces) {
+            const double characterWidth = piece->TextFont.Size * 10;
+            const auto column = static_cast<size_t>(std::lround((piece->X - Printing::Margin) / characterWidth));
+            const size_t length = RecordingPrinter::CharacterCount(line);
+            if (length < column)
+                line.append(column - length, ' ');
+            line += piece->Text;
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> ReportScenario::LinesBetween(int page, std::string_view first, std::string_view end) const
+{
+    const std::vector<std::string> lines = PageLines(page);
+    auto startsWith = [](std::string_view line, std::string_view start) {
+        const size_t text = line.find_first_not_of(' ');
+        return text != std::string_view::npos && line.substr(text).starts_with(start);
+    };
+    auto from = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return startsWith(l, first); });
+    if (from == lines.end())
+        return {};
+    auto to = std::find_if(from + 1, lines.end(), [&](const std::string& l) { return startsWith(l, end); });
+    return {from, to};
+}
+
+const RecordingPrinter::PrintedText* ReportScenario::Find(std::string_view text) const
+{
+    for (const RecordingPrinter::PrintedText& piece : printer.Printed())
+        if (piece.Text == text)
+            return &piece;
+    return nullptr;
+}
+
+int ReportScenario::LastPage() const { return printer.Printed().empty() ? 0 : printer.Printed().back().Page; }
