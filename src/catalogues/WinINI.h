@@ -18,18 +18,15 @@
 // replaces the whole file atomically, so a failed write returns false and
 // leaves the old file as it was. A missing folder is created on writing.
 
+#include "catalogues/ProfileText.h"
 #include "platform/FileSystem.h"
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
-#include <vector>
 
 namespace WinINI {
-
-inline constexpr size_t MaxValueLength = 1023;
 
 // Parses each file once and answers reads from memory (a hash lookup) until
 // the file changes on disk, which a stat of the file tells.
@@ -43,29 +40,17 @@ public:
     bool DeleteSection(const std::string& file, const std::string& section);
 
 private:
-    struct Key {
-        size_t Line = 0;
-        std::string Value;  // as read: unquoted and cut
-    };
-    struct Section {
-        size_t Header = 0;
-        size_t End = 0;  // the next section's header line, or the line count
-        std::unordered_map<std::string, Key> Keys;  // by folded name
-    };
     struct Profile {
-        std::vector<std::string> Lines;  // UTF-8, without line ends
-        std::unordered_map<std::string, Section> Sections;  // by folded name; the first of duplicates
+        ProfileText Text;
         std::optional<FileSystem::FileStamp> Stamp;  // none for a missing file
     };
 
     // The file as it is on disk now: an empty profile for a missing file,
     // nullptr for a file that exists but cannot be read.
     Profile* Fresh(const std::string& file);
-    static void Index(Profile& profile);
-    static const Key* FindKey(const Profile& profile, const std::string& section, const std::string& key);
-    // Writes the lines as the new contents of the file and, on success, takes
-    // them as the cached profile.
-    bool Store(const std::string& file, Profile& profile, std::vector<std::string> lines);
+    // Writes the edited text as the new contents of the file and, on
+    // success, takes it as the cached profile.
+    bool Store(const std::string& file, Profile& profile, ProfileText edited);
 
     FileSystem::WriteFault fault_;
     std::unordered_map<std::string, Profile> profiles_;

@@ -1,0 +1,22 @@
+#pragma once
+// Saving the open Loop Calculation as a ".QLX" document: a profile-style text
+// file with a comment line, the [Dralon] section, one section per loop
+// ([Loop1] to [Loop8]) and, when custom catalogue entries are used,
+// [CustomDevice] and [CustomOther], in the order the profile writes of the
+// format produce them.
+
+#include "document/SaveWithBackup.h"
+
+#include <string>
+
+class Document;
+class MessageHost;
+
+// The whole file as it is written: UTF-8, CR LF line ends.
+std::string DocumentText(const Document& document);
+
+// Writes the document to the path, keeping a file already there as the
+// backup (see SaveWithBackup). On success the dirty flag is cleared. On
+// failure "Unable to save the configuration data" is shown, the old file and
+// the old backup stay, the dirty flag is unchanged and the result is false.
+bool WriteDocument(Document& document, const std::string& path, MessageHost& host, const SaveFault& fault = {});

@@ -1,0 +1,180 @@
+#include "document/DocumentWriter.h"
+
+#include "support/DocumentFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+// The keys of a loop nobody touched: the defaults of a new document (the
+// options' impedance 1000 and calculation type 1, the panel's 96 outputs).
+std::string UntouchedLoop(int loop)
+{
+    return "[Loop" + std::to_string(loop) +
+           "]\r\n"
+           "CableImpedance=1000\r\n"
+           "CableFirstRun=0\r\n"
+           "CableFirstLength=0\r\n"
+           "CableMaxRun=0\r\n"
+           "CableTotalLength=0\r\n"
+           "Calculation=1\r\n"
+           "MaxOutputs=96\r\n"
+           "DINLEDsDisabled=False\r\n"
+           "IgnoreIsolators=False\r\n";
+}
+
+struct DocumentWriter : ::testing::Test {
+    DocumentFixture f;
+    Document document = f.NewEmptyDocument();
+    const DocumentCatalogue& c = f.catalogue;
+    std::string path = f.folder.Path("docs/plan.QLX");
+
+    std::string Listing() const { return f.folder.Listing("docs"); }
+    // Saves a document whose site name tells the saves apart.
+    bool SaveAs(const std::string& siteName, const SaveFault& fault = {})
+    {
+        document.SiteName = siteName;
+        document.Dirty = true;
+        return WriteDocument(document, path, f.messages, fault);
+    }
+    std::string Contents(const std::string& name) const { return f.folder.Read("docs/" + name); }
+};
+
+}  // namespace
+
+// The whole file, byte for byte: the custom sections land where the writes
+// put them (after the loop that first used them), eavesdropping and
+// standalone keys interleave by address, the count keys follow by Id.
+TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
+{
+    document.ModifiedDate = {2024, 3, 6, 9, 0, 0};
+    document.LoopName(1) = "North wing";
+    clsCalculator& loop1 = document.Loop(1);
+    loop1.SetCableImpedance(1210);
+    loop1.SetCableFirst(125);
+    loop1.SetCableTotal(2004);
+    loop1.SetCalcType(0);
+    loop1.SetIgnoreIsolators(true);
+    loop1.SetDeviceType(1, c.customSensor);
+    loop1.SetDeviceOtherType(1, c.customStrobe);
+    loop1.SetDeviceOtherBaseType(1, c.relayBase);
+    document.SetAddressTag(1, 1, -3);
+    loop1.SetDeviceType(2, c.optical);
+    document.SetEavesdropping(1, 2, 1);
+    loop1.DeviceStandaloneTypeAndAddress(2, 2, c.callPoint, 1);
+    loop1.DeviceStandaloneTypeAndAddress(2, 4, c.lineIsolator, 0);
+
+    std::string expected = ";Configuration data for Harvex Zephan Dralonix\r\n"
+                           "[Dralon]\r\n"
+                           "CreatedDate=2024-03-05 14:07:09\r\n"
+                           "DataFormat=1\r\n"
+                           "SiteName=\"\"\r\n"
+                           "ModifiedDate=2024-03-06 09:00:00\r\n"
+                           "PanelType=\"Standard 8-Loop\"\r\n"
+                           "[Loop1]\r\n"
+                           "Name=\"North wing\"\r\n"
+                           "CableImpedance=1210\r\n"
+                           "CableFirstRun=13\r\n"
+                           "CableFirstLength=125\r\n"
+                           "CableMaxRun=200\r\n"
+                           "CableTotalLength=2004\r\n"
+                           "Calculation=0\r\n"
+                           "MaxOutputs=96\r\n"
+                           "DINLEDsDisabled=False\r\n"
+                           "IgnoreIsolators=True\r\n"
+                           "Device1=C8,-3,C12+7,1,1,0\r\n"
+                           "EavesdroppingDevice2=1,0,0,2,2,0\r\n"
+                           "DeviceBetween2=9 (1),,10\r\n"
+                           "Relay Base=1\r\n"
+                           "Call Point=1\r\n"
+                           "Line Isolator=1\r\n"
+                           "Custom_Site Strobe=1\r\n"
+                           "[CustomDevice]\r\n"
+                           "Device8=Site Special Sensor\r\n"
+                           "[CustomOther]\r\n"
+                           "Other12=Site Strobe\r\n";
+    for (int loop = 2; loop <= 8; ++loop)
+        expected += UntouchedLoop(loop);
+
+    ASSERT_TRUE(SaveAs(""));
+    EXPECT_EQ(Contents("plan.QLX"), expected);
+    EXPECT_EQ(DocumentText(document), expected);
+    EXPECT_FALSE(document.Dirty);
+    EXPECT_TRUE(f.messages.boxes.empty());
+    EXPECT_EQ(Listing(), "plan.QLX;");
+}
+
+TEST_F(DocumentWriter, WithoutCustomEntriesThereAreNoCustomSections)
+{
+    document.Loop(3).SetDeviceType(7, c.heat);
+    document.Loop(3).SetDeviceOtherType(7, c.beacon);
+    const std::string text = DocumentText(document);
+    EXPECT_EQ(text.find("[Custom"), std::string::npos);
+    EXPECT_NE(text.find("Device7=2,0,3,7,7,0\r\nBeacon=1\r\n[Loop4]"), std::string::npos);
+}
+
+TEST_F(DocumentWriter, KeepsThePreviousFileAsTheBackupEvenOverAReadOnlyOne)
+{
+    ASSERT_TRUE(SaveAs("first"));
+    EXPECT_EQ(Listing(), "plan.QLX;");
+    const std::string first = Contents("plan.QLX");
+
+    ASSERT_TRUE(SaveAs("second"));
+    const std::string second = Contents("plan.QLX");
+    EXPECT_EQ(Contents("plan.BAK"), first);
+    EXPECT_NE(second.find("SiteName=\"second\""), std::string::npos);
+
+    std::filesystem::permissions(f.folder.Path("docs/plan.BAK"), std::filesystem::perms::owner_read);
+    ASSERT_TRUE(SaveAs("third"));
+    EXPECT_EQ(Contents("plan.BAK"), second);
+    EXPECT_NE(Contents("plan.QLX").find("SiteName=\"third\""), std::string::npos);
+    EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
+    EXPECT_TRUE(f.messages.boxes.empty());
+}
+
+// Whichever step fails, the user keeps the file and the backup they had.
+TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDirtyFlag)
+{
+    for (const SaveStep failing :
+         {SaveStep::WriteNew, SaveStep::SetBackupAside, SaveStep::MoveOldToBackup, SaveStep::MoveNewIntoPlace}) {
+        SCOPED_TRACE(static_cast<int>(failing));
+        f.folder.Write("docs/plan.QLX", "old file");
+        f.folder.Write("docs/plan.BAK", "old backup");
+        f.messages.boxes.clear();
+
+        EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
+        EXPECT_TRUE(document.Dirty);
+        EXPECT_EQ(Contents("plan.QLX"), "old file");
+        EXPECT_EQ(Contents("plan.BAK"), "old backup");
+        EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
+        ASSERT_EQ(f.messages.boxes.size(), 1u);
+        EXPECT_EQ(f.messages.boxes[0].Text, "Unable to save the configuration data");
+        EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
+        EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
+    }
+}
+
+TEST_F(DocumentWriter, AFailedFirstSaveLeavesNothingBehind)
+{
+    EXPECT_FALSE(SaveAs("new", [](SaveStep step) { return step == SaveStep::MoveNewIntoPlace; }));
+    EXPECT_EQ(Listing(), "");
+    EXPECT_TRUE(document.Dirty);
+}
+
+TEST_F(DocumentWriter, AFolderOfTheDocumentsNameIsLeftAlone)
+{
+    std::filesystem::create_directories(path);
+    EXPECT_FALSE(SaveAs("new"));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(Listing(), "plan.QLX;");
+    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to save the configuration data"});
+}
+
+TEST(BackupPath, ReplacesTheLastThreeCharacters)
+{
+    EXPECT_EQ(BackupPath("/home/me/site.QLX"), "/home/me/site.BAK");
+    EXPECT_EQ(BackupPath("/home/me/site.qlx"), "/home/me/site.BAK");
+    EXPECT_EQ(BackupPath("/home/me/plan"), "/home/me/pBAK");
+}
