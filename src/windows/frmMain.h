@@ -82,6 +82,11 @@ public:
     // without a printer the report becomes a PDF beside `file`.
     void PrintWithoutDialog(const std::string& file);
 
+    // Opens a Loop Calculation file in place of the current one (the open
+    // progress window, its prompts and the recalculation); false only after
+    // a run-time error while reading.
+    bool OpenDocument(const std::string& path, bool readOnly);
+
     // Ends the run without asking to save.
     void Unload();
 
@@ -112,6 +117,7 @@ private:
     QWidget* BuildLoopTable();
     QWidget* BuildButtons();
     QAction* AddAction(QMenu* menu, const char* text, const char* name);
+    void InstallSiteNameEnter();
 
     // Commands (frmMainCommands.cpp).
     void MenuNew();

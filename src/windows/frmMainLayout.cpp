@@ -2,7 +2,9 @@
 
 #include "windows/frmMain.h"
 
+#include "windows/HelpTopics.h"
 #include "windows/MainWindowCore.h"
+#include "windows/QtHelp.h"
 #include "windows/QtPanelChooser.h"
 
 #include <QAction>

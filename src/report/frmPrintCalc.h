@@ -1,0 +1,40 @@
+#pragma once
+// The print dialog: which printer the report goes to (with its set-up
+// dialog), and which loops get a section of their own. Without a printer the
+// report is offered as a PDF file instead.
+
+#include <QDialog>
+
+#include <vector>
+
+class Document;
+class QLabel;
+class QListWidget;
+class QPrinter;
+class QPushButton;
+
+class frmPrintCalc : public QDialog {
+    Q_OBJECT
+
+public:
+    // `printer` is the printer the report will use; the set-up dialog
+    // changes it.
+    frmPrintCalc(const Document& document, QPrinter& printer, bool printerInstalled, QWidget* parent = nullptr);
+
+    // The loops chosen in the list, in loop order.
+    std::vector<int> SelectedLoops() const;
+
+private:
+    void ShowPrinterName();
+    void SetUpPrinter();
+
+    QPrinter& printer_;
+    bool printerInstalled_;
+    QLabel* lblPrinter_ = nullptr;
+    QLabel* lblPrinterName_ = nullptr;
+    QLabel* lblLoop_ = nullptr;
+    QListWidget* lstLoop_ = nullptr;
+    QPushButton* btnSetup_ = nullptr;
+    QPushButton* btnPrint_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
+};

@@ -1,0 +1,182 @@
+#include "windows/frmMain.h"
+
+#include "calculation/LoopResults.h"
+#include "catalogues/Catalogue.h"
+#include "catalogues/Options.h"
+#include "catalogues/PanelLists.h"
+#include "document/RecentFiles.h"
+#include "document/Shell.h"
+#include "platform/MessageHost.h"
+#include "windows/MainWindowCore.h"
+#include "windows/QtPanelChooser.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// Tints a verdict by whether the design passes.
+void ShowVerdict(QLabel* label, const std::string& text, bool satisfactory)
+{
+    label->setText(Text(text));
+    label->setStyleSheet(satisfactory ? "color: #17692e;" : "color: #a50e0e;");
+}
+
+}  // namespace
+
+frmMain::frmMain(MainWindowContext context, QWidget* parent)
+    : QMainWindow(parent), context_(std::move(context)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName("frmMain");
+    setWindowTitle(ApplicationTitle);
+    BuildMenus();
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(12);
+    layout->addWidget(BuildSiteAndPanel());
+    layout->addWidget(BuildLoopTable(), 1);
+    layout->addWidget(BuildButtons());
+    setCentralWidget(central);
+    InstallSiteNameEnter();
+
+    context_.document.AddObserver(this);
+    resize(sizeHint().expandedTo(QSize(720, 480)));
+}
+
+frmMain::~frmMain() { context_.document.RemoveObserver(this); }
+
+void frmMain::FillPanelChooser()
+{
+    const PanelOutline outline = FillPanelOutline(context_.catalogue);
+    cmbPanel_->Fill(outline);
+    lblManufacturer_->setText(outline.SelectedManufacturer >= 0
+                                  ? Text(outline.Manufacturers[static_cast<size_t>(outline.SelectedManufacturer)].Name)
+                                  : QString());
+    ShowPanelRows();
+}
+
+void frmMain::ChangePanel(int position)
+{
+    const MainWindowCore::PanelChange change = MainWindowCore::ChangePanel(
+        context_.document, context_.catalogue, context_.options, context_.host, position, startingUp_);
+    if (change == MainWindowCore::PanelChange::Applied)
+        FillPanelChooser();
+    else
+        cmbPanel_->ShowPanel(context_.catalogue.CurrentPanel);
+}
+
+void frmMain::ShowPanelRows()
+{
+    for (int loop = 1; loop <= Document::LoopCount; ++loop) {
+        const LoopRow& row = rows_[static_cast<size_t>(loop)];
+        const bool shown = MainWindowCore::LoopRowShown(context_.catalogue, loop);
+        for (QWidget* control : std::initializer_list<QWidget*>{row.lblLoop, row.lblDevice, row.lblQuiescent,
+                                                                row.lblAlarm, row.lblPassFail, row.btnChange})
+            control->setVisible(shown);
+    }
+    lblAlarmNotes_->setText(Text(MainWindowCore::AlarmNotesCaption(context_.catalogue)));
+}
+
+void frmMain::CheckCustomPanelMenu()
+{
+    const bool any = !FillUserDefinedPanelList(context_.catalogue).Items.empty();
+    mnuPanelEdit_->setEnabled(any);
+    mnuPanelDelete_->setEnabled(any);
+}
+
+void frmMain::LoopRecalculated(int loop)
+{
+    ShowLoopResults(loop);
+    UpdateMainTotals();
+}
+
+void frmMain::ShowLoopResults(int loop)
+{
+    if (loop < 1 || loop > Document::LoopCount)
+        return;
+    const MainLoopRow results = MainLoopRowFor(context_.document.Loop(loop));
+    const LoopRow& row = rows_[static_cast<size_t>(loop)];
+    row.lblDevice->setText(Text(results.Devices));
+    row.lblQuiescent->setText(Text(results.Quiescent));
+    row.lblAlarm->setText(Text(results.Alarm));
+    ShowVerdict(row.lblPassFail, results.PassFail, results.Satisfactory);
+}
+
+void frmMain::UpdateMainTotals()
+{
+    const MainTotals totals = MainTotalsFor(context_.document);
+    lblAlarmNotes_->setVisible(totals.AlarmNoteVisible);
+    totals_.lblDevice->setText(Text(totals.Devices));
+    totals_.lblQuiescent->setText(Text(totals.Quiescent));
+    totals_.lblAlarm->setText(Text(totals.Alarm));
+    ShowVerdict(totals_.lblPassFail, totals.PassFail, totals.Satisfactory);
+}
+
+void frmMain::UpdateTitle() { setWindowTitle(Text(Shell::WindowTitle(context_.document.Path))); }
+
+void frmMain::RefreshRecentMenu()
+{
+    // Paths are shortened in a fixed-pitch font, so that 40 characters mean
+    // the width of 40 blanks.
+    const QFontMetrics fixed(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const RecentFiles::Shortener shorten = [&fixed](const std::string& path, int characters) {
+        return fixed.elidedText(Text(path), Qt::ElideMiddle, fixed.horizontalAdvance(' ') * characters)
+            .toStdString();
+    };
+    const std::string currentFolder = QDir::currentPath().toStdString();
+    bool any = false;
+    for (size_t i = 0; i < RecentFiles::Count; ++i) {
+        QAction* item = mFileRecent_[i + 1];
+        const std::string caption = context_.recent.Caption(i, currentFolder, shorten);
+        item->setText(Text(caption));
+        item->setData(Text(context_.recent.Paths()[i]));
+        item->setVisible(!caption.empty());
+        any = any || !caption.empty();
+    }
+    mFileRecent_[0]->setVisible(any);
+}
+
+void frmMain::SiteNameEdited(const QString& text)
+{
+    MainWindowCore::SetSiteName(context_.document, text.toStdString());
+}
+
+void frmMain::Unload()
+{
+    unloading_ = true;
+    close();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && startingUp_ && firstActivation_)
+        firstActivation_();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!unloading_ && !Shell::CheckSaved(context_.document, context_.host, [this] { return DoMenuSave(); })) {
+        event->ignore();
+        return;
+    }
+    unloading_ = true;
+    // Every other window goes with the main one.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    event->accept();
+}

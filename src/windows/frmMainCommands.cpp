@@ -1,0 +1,184 @@
+// The main window's commands: new, open, save, print, the loop editor, the
+// options and the help.
+
+#include "windows/frmMain.h"
+
+#include "calculation/CalculationSupport.h"
+#include "catalogues/Options.h"
+#include "document/DocumentWriter.h"
+#include "document/NewDocument.h"
+#include "document/RecentFiles.h"
+#include "document/Shell.h"
+#include "platform/MessageHost.h"
+#include "report/PrintCalcData.h"
+#include "report/PrintChoices.h"
+#include "report/QtPrinter.h"
+#include "report/frmPrintCalc.h"
+#include "report/waitPrint.h"
+#include "windows/FileChooser.h"
+#include "windows/MainWindowCore.h"
+#include "windows/QtBusyPointer.h"
+#include "windows/dlgAbout.h"
+#include "windows/frmOptions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+constexpr const char* OpenTitle = "Open Configuration Data";
+constexpr const char* SaveTitle = "Save Configuration Data";
+
+}  // namespace
+
+void frmMain::NewDocument()
+{
+    ::NewDocument(context_.document, CurrentLoopDefaults(context_.options, context_.catalogue));
+    txtName_->clear();
+    UpdateTitle();
+}
+
+void frmMain::MenuNew()
+{
+    if (!Shell::CheckSaved(context_.document, context_.host, [this] { return DoMenuSave(); }))
+        return;
+    NewDocument();
+    CalculationSupport::RecalculateAll(context_.document);
+}
+
+bool frmMain::DoMenuSave()
+{
+    if (context_.document.ReadOnly) {
+        MsgBox(context_.host, MainWindowCore::ReadOnlySaveMessage(), MsgStyle::Exclamation);
+        return false;
+    }
+    if (context_.document.Path.empty())
+        return SaveAs();
+    return SaveTo(context_.document.Path);
+}
+
+bool frmMain::SaveTo(const std::string& path) { return WriteDocument(context_.document, path, context_.host); }
+
+bool frmMain::SaveAs()
+{
+    if (context_.document.ReadOnly) {
+        MsgBox(context_.host, MainWindowCore::ReadOnlySaveMessage(), MsgStyle::Exclamation);
+        return false;
+    }
+    const std::string folder = MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder);
+    const std::string preset = PathShownFrom(context_.document.Path, QDir::currentPath().toStdString());
+    std::optional<std::string> chosen;
+    do {
+        chosen = context_.chooser.ChooseFileToSave(SaveTitle, folder, preset);
+        if (!chosen)
+            return false;
+    } while (!SaveTo(*chosen));
+
+    context_.options.SetSettingString(SettingName::QlxPath, MainWindowCore::FolderOf(*chosen));
+    context_.document.Path = *chosen;
+    context_.recent.Add(*chosen);
+    RefreshRecentMenu();
+    UpdateTitle();
+    return true;
+}
+
+void frmMain::MenuOpen()
+{
+    if (!Shell::CheckSaved(context_.document, context_.host, [this] { return DoMenuSave(); }))
+        return;
+    const std::string folder = MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder);
+    const std::optional<OpenChoice> chosen = context_.chooser.ChooseFileToOpen(OpenTitle, folder);
+    if (!chosen)
+        return;
+    context_.options.SetSettingString(SettingName::QlxPath, MainWindowCore::FolderOf(chosen->Path));
+    OpenDocument(chosen->Path, chosen->ReadOnly);
+}
+
+void frmMain::OpenRecent(int item)
+{
+    const std::string path = mFileRecent_[static_cast<size_t>(item)]->data().toString().toStdString();
+    if (path.empty() || !Shell::CheckSaved(context_.document, context_.host, [this] { return DoMenuSave(); }))
+        return;
+    OpenDocument(path, false);
+}
+
+void frmMain::ShowOptions()
+{
+    frmOptions options(context_.catalogue, context_.options, context_.host, this);
+    options.exec();
+}
+
+void frmMain::ShowAbout()
+{
+    dlgAbout about(this);
+    about.exec();
+}
+
+void frmMain::PrintCurrentDocument()
+{
+    if (MainWindowCore::PrintRefused(context_.document)) {
+        MsgBox(context_.host, MainWindowCore::ReadOnlyPrintMessage(), MsgStyle::Exclamation);
+        return;
+    }
+    // The print dialog and the progress window are modal: the main window
+    // takes no input until the report is done.
+    const bool printerInstalled = context_.printerInstalled();
+    frmPrintCalc dialog(context_.document, *printer_, printerInstalled, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::vector<int> loops = dialog.SelectedLoops();
+    if (printerInstalled) {
+        PrintReport(*printer_, loops);
+        return;
+    }
+    const std::string suggested =
+        context_.document.Path.empty()
+            ? MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder) + "/Loop Calculation.pdf"
+            : PdfPathFor(context_.document.Path);
+    const std::optional<std::string> pdf = context_.chooser.ChoosePdfFile("Save Report as PDF", suggested);
+    if (!pdf)
+        return;
+    QPrinter file(QPrinter::HighResolution);
+    QtPrinter::ConfigureForPdf(file, QString::fromStdString(*pdf));
+    PrintReport(file, loops);
+}
+
+void frmMain::PrintWithoutDialog(const std::string& file)
+{
+    const std::vector<int> loops = DefaultPrintLoops(context_.document);
+    if (context_.printerInstalled()) {
+        PrintReport(*printer_, loops);
+        return;
+    }
+    const std::string pdf = PdfPathFor(file);
+    QPrinter printer(QPrinter::HighResolution);
+    QtPrinter::ConfigureForPdf(printer, QString::fromStdString(pdf));
+    PrintReport(printer, loops);
+    MsgBox(context_.host, PdfSavedMessage(pdf), MsgStyle::Information);
+}
+
+void frmMain::PrintReport(QPrinter& printer, const std::vector<int>& loops)
+{
+    QtPrinter target(printer);
+    waitPrint progress(this);
+    // A cancelled report is abandoned: nothing of it is printed, and the
+    // window simply goes on.
+    PrintCalcData::PrintCalculation(context_.document, context_.options.Units(), loops, target, progress);
+}
+
+void frmMain::ShowLoopEditor(int loop)
+{
+    // The loop editor window joins here once it is in the main line; until
+    // then the button only moves on as the editor's closing does.
+    if (loop < Document::LoopCount && rows_[static_cast<size_t>(loop + 1)].btnChange->isVisible())
+        rows_[static_cast<size_t>(loop + 1)].btnChange->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmMain::OpenDocument(const std::string& /*path*/, bool /*readOnly*/)
+{
+    // The open flow joins here once it is in the main line.
+    return true;
+}
