@@ -26,6 +26,25 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// Fits a path into `characters` character widths of a fixed-pitch font:
+// the middle of its folders gives way to "..." first, so that the file name
+// stays whole while it fits.
+std::string ShortenPath(const QFontMetrics& fixed, const std::string& path, int characters)
+{
+    const QString text = Text(path);
+    const int blank = fixed.horizontalAdvance(' ');
+    if (fixed.horizontalAdvance(text) <= blank * characters)
+        return path;
+    const qsizetype slash = text.lastIndexOf('/');
+    const QString name = slash < 0 ? text : text.mid(slash);
+    // The elision mark is one character; "..." takes two more.
+    const int folderRoom = characters - static_cast<int>(name.size()) - 2;
+    const QString shortened = slash > 0 && folderRoom >= 4
+                                  ? fixed.elidedText(text.left(slash), Qt::ElideMiddle, blank * folderRoom) + name
+                                  : fixed.elidedText(text, Qt::ElideMiddle, blank * (characters - 2));
+    return QString(shortened).replace(QChar(0x2026), "...").toStdString();
+}
+
 // Tints a verdict by whether the design passes.
 void ShowVerdict(QLabel* label, const std::string& text, bool satisfactory)
 {
@@ -47,7 +66,8 @@ frmMain::frmMain(MainWindowContext context, QWidget* parent)
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(12);
     layout->addWidget(BuildSiteAndPanel());
-    layout->addWidget(BuildLoopTable(), 1);
+    layout->addWidget(BuildLoopTable());
+    layout->addStretch();
     layout->addWidget(BuildButtons());
     setCentralWidget(central);
     InstallSiteNameEnter();
@@ -133,8 +153,7 @@ void frmMain::RefreshRecentMenu()
     // the width of 40 blanks.
     const QFontMetrics fixed(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const RecentFiles::Shortener shorten = [&fixed](const std::string& path, int characters) {
-        return fixed.elidedText(Text(path), Qt::ElideMiddle, fixed.horizontalAdvance(' ') * characters)
-            .toStdString();
+        return ShortenPath(fixed, path, characters);
     };
     const std::string currentFolder = QDir::currentPath().toStdString();
     bool any = false;

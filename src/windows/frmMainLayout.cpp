@@ -228,7 +228,6 @@ QWidget* frmMain::BuildLoopTable()
     grid->addWidget(lblAlarmNotes_, totalsRow + 1, QuiescentColumn, 1, 2);
 
     grid->setColumnStretch(VerdictColumn, 1);
-    grid->setRowStretch(totalsRow + 2, 1);
     return group;
 }
 

@@ -1,0 +1,59 @@
+#pragma once
+// A run of the desktop program in a scratch folder: its own settings file,
+// the bundled catalogues with the user-defined panels kept in the scratch
+// folder, scripted message boxes and file dialogs, help pages recorded
+// instead of opened, and no printer.
+
+#include "app/AppContext.h"
+#include "catalogues/Options.h"
+#include "document/Shell.h"
+#include "platform/MessageHost.h"
+#include "platform/SettingsStore.h"
+#include "support/ScratchFolder.h"
+#include "windows/ScriptedFileChooser.h"
+
+#include <QList>
+#include <QUrl>
+
+#include <memory>
+#include <string>
+
+struct DesktopSite {
+    ScratchFolder folder;
+    ScriptedMessageHost host;
+    ScriptedFileChooser chooser;
+    QList<QUrl> helpOpened;
+    AppEnvironment environment;
+    std::unique_ptr<AppContext> app;
+
+    DesktopSite()
+    {
+        environment.SettingsFile = folder.Path("config/Harvex Ferrolux.conf");
+        environment.Files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
+        environment.Files.CustomPanelsFile = folder.Path("user/CUSTPAN.DAT");
+        environment.OldSettingsFile = folder.Path("config/QUELLAR.INI");
+        environment.LocaleId = "0809";
+        environment.IMeasure = "0";
+        environment.DocumentsFolder = folder.Path("Documents");
+        environment.HelpIndex = folder.Path("help/index.html");
+        environment.RecentlyUsedList = folder.Path("recently-used.xbel");
+    }
+
+    // Settings as a user who has seen this version's dialogs has them.
+    void SeenThisVersion()
+    {
+        SettingsStore store(environment.SettingsFile);
+        Options options(store);
+        options.SetSettingBool(SettingName::FirstTimeDone, true);
+        options.SetSettingString(SettingName::LatestVersion, Shell::VersionString());
+    }
+
+    AppContext& Start(const std::string& commandLine = "")
+    {
+        environment.CommandLine = commandLine;
+        app = std::make_unique<AppContext>(
+            environment, AppContext::Hosts{host, chooser, [this](const QUrl& url) { helpOpened << url; },
+                                           [] { return false; }});
+        return *app;
+    }
+};

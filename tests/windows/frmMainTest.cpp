@@ -1,0 +1,271 @@
+#include "windows/frmMain.h"
+
+#include "calculation/CalculationSupport.h"
+#include "document/CommandLine.h"
+#include "support/QtTestMain.h"
+#include "windows/DesktopSite.h"
+#include "windows/QtClicks.h"
+#include "windows/QtModal.h"
+#include "windows/QtPanelChooser.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <filesystem>
+
+using namespace QtClicks;
+
+namespace {
+
+template <typename Widget>
+Widget* Control(QWidget& window, const QString& name)
+{
+    auto* widget = window.findChild<Widget*>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+QString LabelText(QWidget& window, const QString& name) { return Control<QLabel>(window, name)->text(); }
+
+void Trigger(QWidget& window, const char* action) { Control<QAction>(window, action)->trigger(); }
+
+// The loop rows on show, by their numbers; a row shown only in part is
+// listed negated.
+QList<int> ShownRows(QWidget& window)
+{
+    QList<int> shown;
+    for (int loop = 1; loop <= Document::LoopCount; ++loop) {
+        int visible = 0;
+        for (const char* name : {"lblLoop", "lblDevice", "lblQuiescent", "lblAlarm", "lblPassFail"})
+            visible += Control<QLabel>(window, QString("%1_%2").arg(name).arg(loop))->isVisibleTo(&window);
+        visible += Control<QPushButton>(window, QString("btnChange_%1").arg(loop))->isVisibleTo(&window);
+        if (visible == 6)
+            shown << loop;
+        else if (visible > 0)
+            shown << -loop;
+    }
+    return shown;
+}
+
+// Opens the panel outline from the combo box and double-clicks a panel.
+void ChoosePanel(frmMain& window, const QString& name)
+{
+    auto* combo = Control<QtPanelChooser>(window, "cmbPanel");
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QTreeWidget* outline = combo->Outline();
+    QVERIFY(outline->isVisible());
+    QTreeWidgetItem* item = Find(outline, name);
+    QVERIFY2(item, qPrintable("no panel " + name));
+    item->parent()->setExpanded(true);
+    Click(outline, item, true);
+    QTRY_VERIFY(!outline->isVisible());
+    QTest::qWait(0);
+    QCoreApplication::processEvents();
+}
+
+std::string CurrentPanelName(AppContext& app) { return app.catalogue().CurrentPanelRecord()->Name; }
+
+}  // namespace
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void walksASiteFromNameToSavedFile()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start();
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+        QVERIFY(site.host.boxes.empty());
+        QCOMPARE(window.windowTitle(), "Harvex Ferrolux");
+        QCOMPARE(CurrentPanelName(app), "Unknown Panel");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
+        QVERIFY(!app.document().Dirty);
+
+        // The site name: blanks around it are not stored, and Enter moves on
+        // to the first loop.
+        auto* name = Control<QLineEdit>(window, "txtName");
+        QTest::keyClicks(name, "  Harbour Stores  ");
+        QCOMPARE(app.document().SiteName, "Harbour Stores");
+        QVERIFY(app.document().Dirty);
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(window.focusWidget(), Control<QPushButton>(window, "btnChange_1"));
+
+        // A two-loop panel from the outline: rows 3 to 8 go.
+        ChoosePanel(window, "Quellar QX-2 Two Loop");
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
+        QCOMPARE(Control<QtPanelChooser>(window, "cmbPanel")->currentText(), "Quellar QX-2 Two Loop");
+        QCOMPARE(LabelText(window, "lblManufacturer"), "Quellar");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2}));
+        QCOMPARE(LabelText(window, "lblPassFail_99"), "Design Satisfactory");
+        QCOMPARE(LabelText(window, "lblLoop_99"), "Total");
+        QCOMPARE(LabelText(window, "lblAlarmNotes"), "(max. permissible = 1000 mA)");
+        QVERIFY(!Control<QLabel>(window, "lblAlarmNotes")->isVisibleTo(&window));
+        QVERIFY(site.host.boxes.empty());
+        Screenshot(&window, "frmMain_twoLoops");
+
+        // Devices on loop 2, then a one-loop panel: the question is cancelled
+        // and the two-loop panel stays.
+        app.document().Loop(2).SetDeviceType(1, 1);
+        app.document().Loop(2).SetDeviceType(2, 1);
+        CalculationSupport::RecalculateAll(app.document());
+        QCOMPARE(LabelText(window, "lblDevice_2"), "2");
+        QCOMPARE(LabelText(window, "lblDevice_99"), "2");
+        site.host.Answer(MsgResult::Cancel);
+        ChoosePanel(window, "Quellar QX-1 Single Loop");
+        QCOMPARE(site.host.Texts(), std::vector<std::string>{"Changing to this panel will lose data for loop 2."});
+        QCOMPARE(site.host.boxes[0].Caption, "Control Panel change");
+        QCOMPARE(site.host.boxes[0].Style, MsgStyle::OKCancel + MsgStyle::Information);
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
+        QCOMPARE(Control<QtPanelChooser>(window, "cmbPanel")->currentText(), "Quellar QX-2 Two Loop");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2}));
+        QCOMPARE(app.document().Loop(2).QtyDevices(), 2);
+
+        // Save As names the window and heads the recent files.
+        const std::string saved = site.folder.Path("Documents/harbour.stores.QLX");
+        std::filesystem::create_directories(site.folder.Path("Documents"));
+        site.chooser.Answer(saved);
+        Trigger(window, "mnuSaveAs");
+        QCOMPARE(site.chooser.requests.back().Title, "Save Configuration Data");
+        QCOMPARE(site.chooser.requests.back().Folder, site.folder.Path("Documents"));
+        QVERIFY(std::filesystem::exists(saved));
+        QVERIFY(!app.document().Dirty);
+        QCOMPARE(app.document().Path, saved);
+        QCOMPARE(window.windowTitle(), "harbour - Harvex Ferrolux");
+        QCOMPARE(app.options().GetSettingString("QLX Path"), site.folder.Path("Documents"));
+        QCOMPARE(app.options().GetSettingString("mFileRecent1"), saved);
+        auto* recent = Control<QAction>(window, "mFileRecent_1");
+        QVERIFY(recent->isVisible());
+        QVERIFY(Control<QAction>(window, "mFileRecent_0")->isVisible());
+        QVERIFY(!Control<QAction>(window, "mFileRecent_2")->isVisible());
+        QVERIFY(recent->text().startsWith("&1 "));
+        QVERIFY(recent->text().endsWith("harbour.stores.QLX"));
+        QVERIFY(recent->text().contains("..."));
+        QVERIFY(site.folder.Read("recently-used.xbel").find("harbour.stores.QLX") != std::string::npos);
+
+        // New asks about the unsaved change; No drops it.
+        QTest::keyClicks(name, " East");
+        QVERIFY(app.document().Dirty);
+        site.host.Answer(MsgResult::No);
+        Trigger(window, "mnuNew");
+        QCOMPARE(site.host.boxes.back().Text, "Configuration data has not been saved.\n\nDo you want to save now?");
+        QCOMPARE(site.host.boxes.back().Style, MsgStyle::YesNoCancel + MsgStyle::Exclamation);
+        QVERIFY(app.document().Path.empty());
+        QVERIFY(app.document().SiteName.empty());
+        QVERIFY(name->text().isEmpty());
+        QVERIFY(!app.document().Dirty);
+        QCOMPARE(window.windowTitle(), "Harvex Ferrolux");
+        QCOMPARE(LabelText(window, "lblDevice_2"), "0");
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
+
+        // A read-only document is not saved, under either command.
+        app.document().ReadOnly = true;
+        const size_t before = site.host.boxes.size();
+        const std::string readOnly = "The configuration data was Opened as 'Read Only'.\n\nIt cannot be saved.";
+        Trigger(window, "mnuSave");
+        Trigger(window, "mnuSaveAs");
+        QCOMPARE(site.host.boxes.size(), before + 2);
+        QCOMPARE(site.host.boxes[before].Text, readOnly);
+        QCOMPARE(site.host.boxes[before].Style, MsgStyle::Exclamation);
+        QCOMPARE(site.host.boxes[before + 1].Text, readOnly);
+        QCOMPARE(site.chooser.requests.size(), size_t(1));
+        // Until it changes, it still prints.
+        app.document().MarkChanged();
+        Trigger(window, "mnuPrint");
+        QCOMPARE(site.host.boxes.back().Text,
+                 "The configuration data was Opened as 'Read Only'.\n\nIt cannot be printed after it has been "
+                 "changed.");
+        app.document().ReadOnly = false;
+        app.document().Dirty = false;
+    }
+
+    void choosingTheCurrentPanelAgainChangesNothing()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start();
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+
+        ChoosePanel(window, "Unknown Panel");
+        QVERIFY(!app.document().Dirty);
+        QVERIFY(site.host.boxes.empty());
+
+        // A click shows a panel without choosing it; Escape goes back, and
+        // the arrow keys do nothing in the combo box itself.
+        auto* combo = Control<QtPanelChooser>(window, "cmbPanel");
+        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+        QTreeWidget* outline = combo->Outline();
+        QVERIFY(outline->isVisible());
+        QCOMPARE(outline->currentItem()->text(0), "Unknown Panel");
+        QVERIFY(outline->currentItem()->parent()->isExpanded());
+        Screenshot(outline, "frmMain_outPanel");
+        QTreeWidgetItem* eight = Find(outline, "Quellar QX-8 Eight Loop");
+        eight->parent()->setExpanded(true);
+        Click(outline, eight);
+        QCOMPARE(combo->currentText(), "Quellar QX-8 Eight Loop");
+        QVERIFY(outline->isVisible());
+        QTest::keyClick(outline, Qt::Key_Escape);
+        QVERIFY(!outline->isVisible());
+        QCOMPARE(combo->currentText(), "Unknown Panel");
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(combo->currentText(), "Unknown Panel");
+
+        // Enter on a panel chooses it.
+        QTest::keyClick(combo, Qt::Key_F4);
+        Click(outline, eight);
+        QTest::keyClick(outline, Qt::Key_Return);
+        QTRY_COMPARE(CurrentPanelName(app), "Quellar QX-8 Eight Loop");
+        QVERIFY(app.document().Dirty);
+        app.document().Dirty = false;
+        Screenshot(&window, "frmMain_eightLoops");
+    }
+
+    void helpMenuOpensItsTopics()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start();
+        QVERIFY(app.Load());
+        frmMain& window = app.MainWindow();
+        for (const char* item : {"mnuHelpContents", "mnuHelpGlossary", "mnuHelpHelp", "mnuHelpContact"})
+            Trigger(window, item);
+        QStringList anchors;
+        for (const QUrl& url : site.helpOpened) {
+            QCOMPARE(url.toLocalFile(), QString::fromStdString(site.folder.Path("help/index.html")));
+            anchors << url.fragment();
+        }
+        QCOMPARE(anchors, QStringList({"contents", "topic-37", "using-help", "topic-47"}));
+        QCOMPARE(Control<QAction>(window, "mnuHelpContact")->text(), "Contacting &Harvex...");
+    }
+
+    void anUnknownCommandLineOptionIsToldAndEndsTheRun()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start("/x site.QLX");
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(app.Ended());
+        QCOMPARE(site.host.Texts(), std::vector<std::string>{UnknownOptionMessage('x')});
+        QCOMPARE(site.host.boxes[0].Text, "Command line option not recognised.\r\r'/x'");
+        QCOMPARE(site.host.boxes[0].Style, MsgStyle::Exclamation);
+        QCOMPARE(site.host.boxes[0].Caption, "Harvex Ferrolux");
+        QVERIFY(!app.MainWindow().isVisible());
+    }
+};
+
+FERROLUX_QT_TEST(frmMainTest);
+#include "frmMainTest.moc"
