@@ -33,6 +33,17 @@ LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogu
     return results;
 }
 
+LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType)
+{
+    if (calcType == 1)
+        shown.TotalLength.clear();
+    shown.VoltDrop.clear();
+    shown.MaxVoltDrop.clear();
+    shown.Explanation.clear();
+    shown.PassFail = StaleResultsText;
+    return shown;
+}
+
 MainLoopRow MainLoopRowFor(const clsCalculator& loop)
 {
     return {std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases()), CurrentText(loop.QuiescentCurrentTotal()),

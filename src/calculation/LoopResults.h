@@ -44,6 +44,12 @@ struct MainTotals {
 };
 
 LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units);
+// What the loop editor shows while a typed value is not yet committed: the
+// results that would be stale are emptied (the total run too when it is the
+// calculated one) and the verdict asks for a recalculation.
+LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType);
+inline constexpr const char* StaleResultsText = "Press <Enter> key\nor Click here\nto Re-calculate";
+
 MainLoopRow MainLoopRowFor(const clsCalculator& loop);
 MainTotals MainTotalsFor(const Document& document);
 

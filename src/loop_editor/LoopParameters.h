@@ -27,8 +27,6 @@ public:
         bool Impedance = false;
     };
 
-    static constexpr const char* StaleResultsText = "Press <Enter> key\nor Click here\nto Re-calculate";
-
     LoopParameters(LoopEditorCore& editor, int units);
 
     int Units() const { return units_; }
