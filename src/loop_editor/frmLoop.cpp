@@ -49,7 +49,14 @@ frmLoop::frmLoop(Document& document, Options& options, MessageHost& host, int lo
     FillControls();
 }
 
-frmLoop::~frmLoop() { document_.RemoveObserver(this); }
+frmLoop::~frmLoop()
+{
+    // Boxes losing the focus while the window goes commit nothing.
+    closing_ = true;
+    deviceQuantity_->Suspend();
+    otherQuantity_->Suspend();
+    document_.RemoveObserver(this);
+}
 
 // The controls take the loop's values without marking the document changed
 // or recalculating; the loop is recalculated once they are all filled.
@@ -150,6 +157,7 @@ void frmLoop::ShowPassFail(const QString& text, bool stale, bool satisfactory)
 void frmLoop::ShowDeviceTable()
 {
     deviceStack_->setCurrentWidget(core_.DeviceRows().empty() ? static_cast<QWidget*>(panDevices_) : grdDevices_);
+    AlignTotals();
 }
 
 // The box that shows the calculation type's result cannot be edited.

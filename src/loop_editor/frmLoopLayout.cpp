@@ -97,12 +97,16 @@ void frmLoop::BuildControls()
     left->setSpacing(8);
     left->addWidget(BuildTables(), 1);
     left->addWidget(BuildTotals());
-    left->addWidget(BuildVerdict());
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(10);
+    right->addWidget(BuildParameters());
+    right->addWidget(BuildVerdict(), 1);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(14);
     body->addLayout(left, 1);
-    body->addWidget(BuildParameters());
+    body->addLayout(right);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -130,6 +134,8 @@ void frmLoop::BuildControls()
         control->installEventFilter(this);
     lblPassFail_->installEventFilter(this);
     totals_->installEventFilter(this);
+    for (QTableView* table : {grdDevices_, grdOther_})
+        connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, &frmLoop::AlignTotals);
 
     setMinimumSize(960, 640);
     resize(1120, 720);
@@ -263,12 +269,14 @@ QWidget* frmLoop::BuildTotals()
     return totals_;
 }
 
-// The totals sit under the columns of the device table, numbers under numbers.
+// The totals sit under the columns of the tables, numbers under numbers. Both
+// tables have the same columns; a hidden one has not laid its columns out.
 void frmLoop::AlignTotals()
 {
-    const QHeaderView* header = grdDevices_->horizontalHeader();
-    const int frame = grdDevices_->frameWidth();
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdDevices_) + 1;
+    const QTableView* guide = !grdDevices_->isVisible() && grdOther_->isVisible() ? grdOther_ : grdDevices_;
+    const QHeaderView* header = guide->horizontalHeader();
+    const int frame = guide->frameWidth();
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, guide) + 1;
     const int rowHeight = fontMetrics().height() + 8;
     auto column = [&](int c) {
         return std::pair{frame + header->sectionPosition(c) + margin, header->sectionSize(c) - 2 * margin};
@@ -306,16 +314,20 @@ QGroupBox* frmLoop::BuildVerdict()
     lblPassFail_ = NamedLabel("lblPassFail");
     lblPassFail_->setAlignment(Qt::AlignCenter);
     lblPassFail_->setStyleSheet(VerdictStyle);
-    lblPassFail_->setMinimumWidth(fontMetrics().horizontalAdvance("Not enough Linkbay") * 3 / 2);
-    lblPassFail_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    lblPassFail_->setMinimumHeight(fontMetrics().lineSpacing() * 4);
     lblExplanation_ = NamedLabel("lblExplanation");
     lblExplanation_->setWordWrap(true);
     lblExplanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblExplanation_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the longest explanation, so that the window does not jump.
+    lblExplanation_->setMinimumHeight(fontMetrics().lineSpacing() * 4);
 
     txtVoltDrop_ = NumberBox("txtVoltDrop", 7);
     txtVoltDrop_->setReadOnly(true);
     txtVoltDrop_->setFocusPolicy(Qt::ClickFocus);
+    QPalette result = txtVoltDrop_->palette();  // a result, not an entry
+    result.setColor(QPalette::Base, result.color(QPalette::Window));
+    txtVoltDrop_->setPalette(result);
     lblMaxVoltDrop_ = NamedLabel("lblMaxVoltDrop");
     lblMaxVoltDrop_->setForegroundRole(QPalette::PlaceholderText);
     auto* voltDrop = new QHBoxLayout;
@@ -324,15 +336,11 @@ QGroupBox* frmLoop::BuildVerdict()
     voltDrop->addWidget(lblMaxVoltDrop_);
     voltDrop->addStretch(1);
 
-    auto* details = new QVBoxLayout;
-    details->addLayout(voltDrop);
-    details->addWidget(lblExplanation_, 1);
-
-    auto* layout = new QHBoxLayout(group);
-    layout->setSpacing(14);
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(8);
     layout->addWidget(lblPassFail_);
-    layout->addLayout(details, 1);
-    group->setMinimumHeight(fontMetrics().height() * 7);
+    layout->addLayout(voltDrop);
+    layout->addWidget(lblExplanation_, 1);
     return group;
 }
 
@@ -345,15 +353,14 @@ QWidget* frmLoop::BuildParameters()
     layout->addWidget(BuildCalculationGroup());
     layout->addWidget(BuildCableGroup());
     layout->addWidget(BuildLimitsGroup());
-    layout->addStretch(1);
-    parameters->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    parameters->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return parameters;
 }
 
 QGroupBox* frmLoop::BuildCalculationGroup()
 {
     auto* group = Named(new QGroupBox(tr("Calculation")), "fraCalculation");
-    auto* layout = new QVBoxLayout(group);
+    auto* layout = new QHBoxLayout(group);
     calcTypes_ = new QButtonGroup(this);
     const std::pair<const char*, QString> options[] = {
         {"optVoltDrop", tr("Max &Volt Drop")}, {"optCableRun", tr("Max Cable &Run")}, {"optCableSize", tr("Min Cable &Size")}};
@@ -364,6 +371,7 @@ QGroupBox* frmLoop::BuildCalculationGroup()
         layout->addWidget(option);
         *controls[type] = option;
     }
+    layout->addStretch(1);
     connect(calcTypes_, &QButtonGroup::idClicked, this, &frmLoop::ChooseCalcType);
     return group;
 }
@@ -447,7 +455,7 @@ QGroupBox* frmLoop::BuildLimitsGroup()
     grid->setHorizontalSpacing(8);
     grid->addWidget(Caption(tr("&Limit quantity of activated outputs to:"), txtMaxOutputs_), 0, 0);
     grid->addWidget(txtMaxOutputs_, 0, 1);
-    grid->addWidget(chkDisableDIN_, 1, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(chkDisableDIN_, 1, 0, 1, 2, Qt::AlignAbsolute | Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
 
     connect(txtMaxOutputs_, &QLineEdit::textEdited, this, &frmLoop::MarkStale);

@@ -35,9 +35,14 @@ struct Site {
         {.Name = "Heat Detector", .Quiescent = 250, .Alarm = 3000, .MinimumVoltage = 1700, .BaseType = 1, .AddressRange = full});
     int16_t inputUnit = catalogue.AddDeviceType({.Name = "Input Unit", .Quiescent = 400, .Alarm = 6000,
                                                  .AlarmLedDisabled = 1500, .MinimumVoltage = 1700, .AddressRange = full});
+    int16_t callPoint = catalogue.AddDeviceType(
+        {.Name = "Manual Call Point", .Quiescent = 250, .Alarm = 4000, .MinimumVoltage = 1700, .AddressRange = full});
+    int16_t sounder = catalogue.AddDeviceType(
+        {.Name = "Loop Sounder", .Quiescent = 350, .Alarm = 9000, .MinimumVoltage = 1700, .AddressRange = full});
     // In name order, as the Other Device catalogue keeps them.
     int16_t beacon = catalogue.AddOtherDevice({.Name = "Beacon", .Quiescent = 100, .Alarm = 4000, .MaxQty = 3});
     int16_t relayBase = catalogue.AddOtherDevice({.Name = "Relay Base", .Quiescent = 50, .IsBase = true, .Base = 1});
+    int16_t indicator = catalogue.AddOtherDevice({.Name = "Remote Indicator", .Alarm = 3000});
 
     ScratchFolder folder;
     SettingsStore store{folder.Path("settings.conf")};
@@ -70,6 +75,15 @@ struct Site {
         loop.SetMaxOutput(32);
     }
     clsCalculator& Loop() { return document.Loop(1); }
+    // Devices at the next free addresses.
+    void Place(int type, int count)
+    {
+        for (int a = 1; a < clsCalculator::AddressCount && count > 0; ++a)
+            if (Loop().DeviceType(a) == 0) {
+                Loop().SetDeviceType(a, static_cast<int16_t>(type));
+                --count;
+            }
+    }
 
     // The window, shown and active so that focus moves as it would on screen.
     std::unique_ptr<frmLoop> Open()
@@ -306,6 +320,11 @@ private slots:
         Type(Control(*window, "txtFirstLength"), "900", Qt::Key_Return);
         QCOMPARE(Control<QLineEdit>(*window, "txtTotalLength")->text(), QString("900"));
         QCOMPARE(Control<QSlider>(*window, "sldDistribution")->value(), 100);
+        // The slider places the first device along the run.
+        Control(*window, "sldDistribution")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Control(*window, "sldDistribution"), Qt::Key_PageDown);
+        QCOMPARE(site.Loop().CableFirst(), 8100);
+        QCOMPARE(Control<QLineEdit>(*window, "txtFirstLength")->text(), QString("810"));
         QVERIFY(!site.document.Dirty);  // the runs describe the cable only
 
         // The smallest cable is the result: the cable list and impedance are not editable.
@@ -454,6 +473,47 @@ private slots:
         QCOMPARE(site.Loop().CableTotal(), 5000);
         QCOMPARE(site.Loop().CalcType(), 0);
         QCOMPARE(site.options.CurrentCalcType(), 0);
+    }
+
+    // The verdict is what a designer looks for: tinted green when the loop
+    // passes, red when it does not. FERROLUX_SCREENSHOT_DIR keeps the pictures.
+    void theVerdictStandsOutInGreenOrRed()
+    {
+        Site site;
+        site.Place(site.optical, 48);
+        site.Place(site.heat, 12);
+        site.Place(site.callPoint, 14);
+        site.Place(site.sounder, 16);
+        site.Place(site.inputUnit, 4);
+        for (const auto& [address, other] : {std::pair{1, site.beacon}, std::pair{2, site.beacon}, std::pair{3, site.indicator}})
+            site.Loop().SetDeviceOtherType(address, other);
+        site.Loop().SetDeviceOtherBaseType(4, site.relayBase);
+        site.Loop().SetCableTotal(6500);
+        site.Loop().SetCableFirst(900);
+        const auto window = site.Open();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->resize(1120, 720);
+        QCOMPARE(Text(*window, "lblPassFail"), QString("Loop Design\nSatisfactory"));
+        auto verdictTint = [&] {
+            QLabel* verdict = Control<QLabel>(*window, "lblPassFail");
+            const QImage picture = window->grab().toImage();
+            const QPoint inside = verdict->mapTo(window.get(), QPoint(8, verdict->height() / 2));
+            return picture.pixelColor(inside * picture.devicePixelRatio());
+        };
+        const QString folder = qEnvironmentVariable("FERROLUX_SCREENSHOT_DIR");
+        const QColor pass = verdictTint();
+        QVERIFY2(pass.green() > pass.red() + 10, qPrintable(pass.name()));
+        if (!folder.isEmpty())
+            QVERIFY(window->grab().save(folder + "/frmLoop-pass.png"));
+
+        ClickRow(*window, "grdDevices", 4);
+        QCOMPARE(Cell(*window, "grdDevices", 4, 0), QString("Loop Sounder"));
+        Type(OpenBox(*window, "txtDevicesQty"), "40", Qt::Key_Return);
+        QVERIFY(Text(*window, "lblPassFail") != QString("Loop Design\nSatisfactory"));
+        const QColor fail = verdictTint();
+        QVERIFY2(fail.red() > fail.green() + 10, qPrintable(fail.name()));
+        if (!folder.isEmpty())
+            QVERIFY(window->grab().save(folder + "/frmLoop-fail.png"));
     }
 };
 
