@@ -56,6 +56,11 @@ frmLoop::~frmLoop()
     deviceQuantity_->Suspend();
     otherQuantity_->Suspend();
     document_.RemoveObserver(this);
+    // The tables read their rows from the core: the controls go first, while
+    // it is still there, rather than with the dialog after it.
+    hide();
+    const QObjectList controls = children();
+    qDeleteAll(controls);
 }
 
 // The controls take the loop's values without marking the document changed

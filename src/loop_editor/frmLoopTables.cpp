@@ -122,12 +122,12 @@ QString LoopRowsModel::QuantityText(int row) const { return QString::fromStdStri
 
 QuantityDelegate::QuantityDelegate(QTableView& view, LoopRowsModel& model, const QString& editorName, QWidget& cancel,
                                    MessageHost& host, Commit commit)
-    : QStyledItemDelegate(&view), view_(view), model_(model), editorName_(editorName), cancel_(cancel), host_(host),
-      commit_(std::move(commit))
+    : QStyledItemDelegate(&view), view_(view), viewport_(view.viewport()), model_(model), editorName_(editorName),
+      cancel_(cancel), host_(host), commit_(std::move(commit))
 {
     view_.setItemDelegateForColumn(LoopRowsModel::Quantity, this);
     view_.installEventFilter(this);
-    view_.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     // Selecting a row, by click or by arrow key, opens its quantity box.
     connect(view_.selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex&) {
@@ -158,7 +158,7 @@ QWidget* QuantityDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 
 void QuantityDelegate::OpenAt(int row)
 {
-    if (row < 0 || row >= model_.rowCount())
+    if (suspended_ || row < 0 || row >= model_.rowCount())
         return;
     Close();
     const QModelIndex index = model_.index(row, LoopRowsModel::Quantity);
@@ -176,6 +176,12 @@ void QuantityDelegate::OpenAt(int row)
     editor_->setText(model_.QuantityText(row));
     editor_->selectAll();
     editor_->setFocus(Qt::OtherFocusReason);
+}
+
+void QuantityDelegate::Suspend()
+{
+    suspended_ = true;
+    Close();
 }
 
 void QuantityDelegate::OpenAtCurrent()
@@ -229,7 +235,8 @@ bool QuantityDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (editor_ && object == editor_)
         return FilterEditorEvent(event);
-    if (object == &view_ || object == view_.viewport())
+    // Pointers compared only: the view may be part way through its destruction.
+    if (object == &view_ || object == viewport_)
         return FilterViewEvent(object, event);
     // Nothing of the item views' own editing: every commit is ours.
     return false;
@@ -275,12 +282,12 @@ bool QuantityDelegate::FilterViewEvent(QObject* object, QEvent* event)
     case QEvent::MouseButtonDblClick:
         // A click focuses the table before it arrives; when a refused entry
         // pulled the focus back to its box, the click must not move the row.
-        if (object != view_.viewport())
+        if (object != viewport_)
             return false;
         pressSwallowed_ = QApplication::focusWidget() != &view_;
         return pressSwallowed_;
     case QEvent::MouseButtonRelease:
-        return object == view_.viewport() && std::exchange(pressSwallowed_, false);
+        return object == viewport_ && std::exchange(pressSwallowed_, false);
     case QEvent::FocusIn:
         if (object == &view_ && static_cast<QFocusEvent*>(event)->reason() == Qt::TabFocusReason && !busy_)
             OpenAtCurrent();

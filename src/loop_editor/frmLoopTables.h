@@ -79,8 +79,8 @@ public:
     // Opens the box on the current row (the first when there is none).
     void OpenAtCurrent();
     QLineEdit* Editor() const { return editor_; }
-    // While the window closes, leaving the box commits nothing.
-    void Suspend() { suspended_ = true; }
+    // The window closes: the box goes without committing, and nothing more opens it.
+    void Suspend();
 
 signals:
     // A key reached the box: the results shown are out of date.
@@ -106,6 +106,7 @@ private:
     void Close();
 
     QTableView& view_;
+    QWidget* viewport_;
     LoopRowsModel& model_;
     QString editorName_;
     QWidget& cancel_;
