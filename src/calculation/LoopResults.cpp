@@ -29,6 +29,7 @@ LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogu
     results.CablePosition = catalogue.FindCableByImpedance(loop.CableImpedance());
     results.LimitCableRunVisible = loop.CableTotal() >= clsCalculator::MaxCableLength;
     results.PassFail = loop.LoopDesignLong();
+    results.Satisfactory = loop.DesignIsSatisfactory();
     results.Explanation = loop.DesignExplanation();
     return results;
 }

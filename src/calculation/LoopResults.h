@@ -25,6 +25,7 @@ struct LoopEditorResults {
     int CablePosition = 0;         // catalogue position; one past the last when none
     bool LimitCableRunVisible = false;  // lblLimitCableRun
     std::string PassFail;          // lblPassFail, two lines, bold 12 point
+    bool Satisfactory = false;     // how prominently lblPassFail warns
     std::string Explanation;       // lblExplanation
 };
 

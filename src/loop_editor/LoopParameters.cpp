@@ -51,6 +51,12 @@ std::string LoopParameters::MaxAlarmText() const
     return "(max. permissible = " + std::to_string(panel ? panel->MaxLoopCurrent : 0) + " mA)";
 }
 
+std::string LoopParameters::CableRunLimitText() const
+{
+    return "(calculation limit: " + Scaling::FormatLength(clsCalculator::MaxCableLength, units_) + " " +
+           Scaling::LengthUnitsText(units_, false) + ")";
+}
+
 bool LoopParameters::Reject(const std::string& message, bool quiet)
 {
     if (!quiet)

@@ -37,6 +37,9 @@ public:
     Editable EditableFor(int calcType, bool userDefinedCable) const;
     // "(max. permissible = n mA)"
     std::string MaxAlarmText() const;
+    // Beside the total run while it is at the longest run the calculation
+    // takes: "(calculation limit: 3000 m)".
+    std::string CableRunLimitText() const;
 
     // While the window fills its controls, changes neither mark the document
     // nor recalculate.

@@ -202,4 +202,6 @@ TEST(LoopParameters, TheResultBoxOfEachCalculationTypeIsNotEditable)
     const auto size = p.metric.EditableFor(2, true);
     EXPECT_TRUE(size.TotalLength && !size.CableList && !size.Impedance);
     EXPECT_EQ(p.metric.MaxAlarmText(), "(max. permissible = 400 mA)");
+    EXPECT_EQ(p.metric.CableRunLimitText(), "(calculation limit: 3000 m)");
+    EXPECT_EQ(p.imperial.CableRunLimitText(), "(calculation limit: 9843 ft)");
 }
