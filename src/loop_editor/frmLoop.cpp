@@ -186,7 +186,7 @@ void frmLoop::MarkStale()
     txtVoltDrop_->clear();
     lblMaxVoltDrop_->clear();
     lblExplanation_->clear();
-    ShowPassFail(QString::fromUtf8(LoopParameters::StaleResultsText), true, false);
+    ShowPassFail(QString::fromUtf8(StaleResultsText), true, false);
 }
 
 int frmLoop::CheckedCalcType() const { return std::max(calcTypes_->checkedId(), 0); }
