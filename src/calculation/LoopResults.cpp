@@ -29,8 +29,20 @@ LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogu
     results.CablePosition = catalogue.FindCableByImpedance(loop.CableImpedance());
     results.LimitCableRunVisible = loop.CableTotal() >= clsCalculator::MaxCableLength;
     results.PassFail = loop.LoopDesignLong();
+    results.Satisfactory = loop.DesignIsSatisfactory();
     results.Explanation = loop.DesignExplanation();
     return results;
+}
+
+LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType)
+{
+    if (calcType == 1)
+        shown.TotalLength.clear();
+    shown.VoltDrop.clear();
+    shown.MaxVoltDrop.clear();
+    shown.Explanation.clear();
+    shown.PassFail = StaleResultsText;
+    return shown;
 }
 
 MainLoopRow MainLoopRowFor(const clsCalculator& loop)

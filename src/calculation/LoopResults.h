@@ -25,6 +25,7 @@ struct LoopEditorResults {
     int CablePosition = 0;         // catalogue position; one past the last when none
     bool LimitCableRunVisible = false;  // lblLimitCableRun
     std::string PassFail;          // lblPassFail, two lines, bold 12 point
+    bool Satisfactory = false;     // how prominently lblPassFail warns
     std::string Explanation;       // lblExplanation
 };
 
@@ -46,6 +47,12 @@ struct MainTotals {
 };
 
 LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units);
+// What the loop editor shows while a typed value is not yet committed: the
+// results that would be stale are emptied (the total run too when it is the
+// calculated one) and the verdict asks for a recalculation.
+LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType);
+inline constexpr const char* StaleResultsText = "Press <Enter> key\nor Click here\nto Re-calculate";
+
 MainLoopRow MainLoopRowFor(const clsCalculator& loop);
 MainTotals MainTotalsFor(const Document& document);
 

@@ -162,7 +162,10 @@ private:
         ReadCalculationKeys(loop, section);
         otherDeviceMark_ = false;
         for (int a = 0; a < AddressCount; ++a)
+            wantedPosition_[static_cast<size_t>(a)] = a;
+        for (int a = 0; a < AddressCount; ++a)
             ReadAddress(loop, section, a);
+        ApplyAddressOrder(loop);
         ReadStandaloneLists(loop, section);
         StoreBases(loop);
         if (!otherDeviceMark_)
@@ -231,7 +234,26 @@ private:
         model.SetDeviceOtherBaseType(a, 0);
         document_.SetAddressTag(loop, a, 0);
         document_.SetEavesdropping(loop, a, 0);
-        model.SetAddressOrder(a, a);
+        wantedPosition_[static_cast<size_t>(a)] = a;
+    }
+
+    // The positions are applied once every address is read, in the order of
+    // the positions: placing them address by address, each move shifting the
+    // others, would not give back the order the file was saved with.
+    void ApplyAddressOrder(int loop)
+    {
+        std::array<int, AddressCount> byPosition{};
+        for (int a = 0; a < AddressCount; ++a)
+            byPosition[static_cast<size_t>(a)] = a;
+        // An address the file moves comes before one that keeps its own place.
+        const auto key = [this](int a) {
+            const int32_t wanted = wantedPosition_[static_cast<size_t>(a)];
+            return std::pair{wanted, wanted == a};
+        };
+        std::stable_sort(byPosition.begin(), byPosition.end(), [&](int x, int y) { return key(x) < key(y); });
+        clsCalculator& model = document_.Loop(loop);
+        for (int p = 0; p < AddressCount; ++p)
+            model.SetAddressOrder(byPosition[static_cast<size_t>(p)], p);
     }
 
     // A device-type number present in the catalogue, "C" and the number of a
@@ -355,7 +377,7 @@ private:
                       int32_t position)
     {
         clsCalculator& model = document_.Loop(loop);
-        model.SetAddressOrder(a, position);
+        wantedPosition_[static_cast<size_t>(a)] = position;
         if (!catalogue_.IsSelectableDeviceType(type)) {
             AskAboutUnknownType(loop, a, type);
             return;
@@ -477,6 +499,7 @@ private:
     WinINI::ProfileCache profile_;
     bool ignoreUnknownTypes_ = false;
     bool otherDeviceMark_ = false;
+    std::array<int32_t, AddressCount> wantedPosition_{};  // of the loop being read
     bool dataChanged_ = false;
     // The working base of each address of the loop being read.
     std::array<int32_t, AddressCount> baseAddress_{};

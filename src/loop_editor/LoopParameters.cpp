@@ -51,6 +51,12 @@ std::string LoopParameters::MaxAlarmText() const
     return "(max. permissible = " + std::to_string(panel ? panel->MaxLoopCurrent : 0) + " mA)";
 }
 
+std::string LoopParameters::CableRunLimitText() const
+{
+    return "(calculation limit: " + Scaling::FormatLength(clsCalculator::MaxCableLength, units_) + " " +
+           Scaling::LengthUnitsText(units_, false) + ")";
+}
+
 bool LoopParameters::Reject(const std::string& message, bool quiet)
 {
     if (!quiet)
@@ -116,7 +122,8 @@ std::string RunLimitMessage(const char* what, int units)
 
 }  // namespace
 
-// The runs do not mark the document changed: they only describe the cable.
+// A new run, slider position or outputs limit marks the document changed, so
+// that closing asks before the edit is lost.
 bool LoopParameters::CommitTotalLength(std::string_view text, bool quiet)
 {
     const int32_t length = Scaling::ParseLength(text, units_);
@@ -127,6 +134,7 @@ bool LoopParameters::CommitTotalLength(std::string_view text, bool quiet)
         model.SetCableTotal(length);
         if (model.CableFirst() > length)
             model.SetCableFirst(length);
+        editor_.Doc().MarkChanged();
         Recalculate();
     }
     return true;
@@ -142,6 +150,7 @@ bool LoopParameters::CommitFirstLength(std::string_view text, bool quiet)
         model.SetCableFirst(length);
         if (model.CableTotal() < length)
             model.SetCableTotal(length);
+        editor_.Doc().MarkChanged();
         Recalculate();
     }
     return true;
@@ -160,6 +169,7 @@ bool LoopParameters::CommitMaxOutputs(std::string_view text, bool quiet)
     clsCalculator& model = editor_.Model();
     if (value != model.MaxOutput()) {
         model.SetMaxOutput(value);
+        editor_.Doc().MarkChanged();
         Recalculate();
     }
     return true;
@@ -190,12 +200,15 @@ void LoopParameters::MoveSlider(int16_t position)
     if (loading_)
         return;
     clsCalculator& model = editor_.Model();
-    if (model.CalcType() == 1) {
+    const int32_t firstBefore = model.CableFirst();
+    if (model.CalcType() == 1)
         CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum(), true, position);
-        return;
-    }
-    model.SetCableFirst(Rounding::ToInt32Saturated(static_cast<double>(position) * model.CableTotal() / 100));
-    Recalculate();
+    else
+        model.SetCableFirst(Rounding::ToInt32Saturated(static_cast<double>(position) * model.CableTotal() / 100));
+    if (model.CableFirst() != firstBefore)
+        editor_.Doc().MarkChanged();
+    if (model.CalcType() != 1)
+        Recalculate();
 }
 
 std::string LoopParameters::ImpedanceText() const

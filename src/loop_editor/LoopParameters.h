@@ -27,8 +27,6 @@ public:
         bool Impedance = false;
     };
 
-    static constexpr const char* StaleResultsText = "Press <Enter> key\nor Click here\nto Re-calculate";
-
     LoopParameters(LoopEditorCore& editor, int units);
 
     int Units() const { return units_; }
@@ -39,6 +37,9 @@ public:
     Editable EditableFor(int calcType, bool userDefinedCable) const;
     // "(max. permissible = n mA)"
     std::string MaxAlarmText() const;
+    // Beside the total run while it is at the longest run the calculation
+    // takes: "(calculation limit: 3000 m)".
+    std::string CableRunLimitText() const;
 
     // While the window fills its controls, changes neither mark the document
     // nor recalculate.

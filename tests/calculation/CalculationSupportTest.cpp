@@ -160,3 +160,17 @@ TEST(CalculationSupport, ClampingOutputsLowersOnlyLoopsAboveTheNewLimit)
     EXPECT_EQ(site.document.Loop(1).MaxOutput(), 32);
     EXPECT_EQ(site.document.Loop(2).MaxOutput(), 10);
 }
+
+TEST(CalculationSupport, ClampedOutputsStayWhenThePanelChangeIsThenCancelled)
+{
+    Site site;
+    site.Fill(4, 2);
+    site.document.Loop(4).SetMaxOutput(96);
+    CalculationSupport::RecalculateAll(site.document);
+    // A panel change runs the clamp first, then the questions.
+    ASSERT_TRUE(CalculationSupport::ClampMaxOutputs(site.document, 16));
+    site.host.Answer(MsgResult::Cancel);
+    EXPECT_FALSE(CalculationSupport::CheckLoopCountChange(site.document, site.host, 4, 2, site.defaults));
+    EXPECT_EQ(site.document.Loop(4).MaxOutput(), 16);
+    EXPECT_EQ(site.document.Loop(4).QtyDevices(), 2);
+}

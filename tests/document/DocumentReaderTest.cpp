@@ -226,8 +226,7 @@ TEST_F(DocumentReader, AddressOrderFieldsOutsideOneTo254KeepTheAddressPosition)
     EXPECT_EQ(Loop(1).AddressOrder(5), 5);
     EXPECT_EQ(Loop(1).AddressOrder(6), 6);
     EXPECT_EQ(Loop(1).AddressOrder(7), 7);
-    // The last address read, so that no empty address after it is put back
-    // at its own position (and moves the others) again.
+    // Placed where the file says, before the address that keeps its own place.
     EXPECT_EQ(Loop(1).AddressOrder(254), 100);
     EXPECT_EQ(Loop(1).AddressOrder(100), 101);
 }

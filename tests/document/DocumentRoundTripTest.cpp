@@ -89,6 +89,12 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
     l2.DeviceStandaloneTypeAndAddress(6, 4, c.lineIsolator, 0);  // slot 3 left empty
     l2.DeviceStandaloneTypeAndAddress(7, 125, c.customStrobe, 255);
     l2.DeviceStandaloneTypeAndAddress(0, 60, c.callPoint, 5);  // at an address without a device
+    // Devices wired in another order than their addresses: 10, 14, 13, 11, 12.
+    for (int a = 10; a <= 14; ++a)
+        l2.SetDeviceType(a, c.optical);
+    l2.SetAddressOrder(14, 11);
+    l2.SetAddressOrder(13, 12);
+    l2.SetAddressOrder(11, 13);
 
     d.LoopName(5) = "Plant room – Büro";
     d.Loop(5).SetDeviceType(200, c.customSensor);

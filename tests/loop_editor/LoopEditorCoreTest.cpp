@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "loop_editor/LoopPlacement.h"
 #include "platform/MessageHost.h"
+#include "support/SameLoop.h"
 #include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
 
@@ -103,8 +104,11 @@ TEST(LoopEditorCore, StandardDevicesStartTheTableAndQuantitiesPlaceDevicesLowest
     EXPECT_TRUE(e.core->CommitDeviceQuantity(0, 5));
     EXPECT_FALSE(e.document.Dirty);  // the same quantity changes nothing
 
+    ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 20));
+    ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 15));
+    EXPECT_EQ(e.AddressesOf(e.detector).back(), 15);  // the highest addresses came off
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 3));
-    EXPECT_EQ(e.AddressesOf(e.detector), (std::vector<int>{1, 2, 3}));  // removed from the top
+    EXPECT_EQ(e.AddressesOf(e.detector), (std::vector<int>{1, 2, 3}));
     e.Loop().SetDeviceType(2, 0);  // a gap: new devices fill it first
     e.Loop().SetDeviceType(6, e.detector);
     EXPECT_TRUE(e.core->CommitDeviceQuantity(0, 4, true));
@@ -223,12 +227,17 @@ TEST(LoopEditorCore, CancelRestoresTheLoopAsItWasWhenTheEditorOpened)
     e.document.SetAddressTag(1, 10, 42);
     e.core.emplace(e.document, e.options, e.host, 1);
     e.core->Activate();
+    const clsCalculator opened = e.Loop().Copy();
 
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 30));
+    ASSERT_TRUE(e.core->CommitDeviceQuantity(e.Row(e.masterBase), 1));
+    ASSERT_TRUE(e.core->CommitDeviceQuantity(e.Row(e.slaveBase), 4));
+    ASSERT_TRUE(e.core->CommitOtherQuantity(e.OtherRow(e.standaloneSlave), 3));
     ASSERT_TRUE(e.core->CommitOtherQuantity(e.OtherRow(e.beacon), 2));
     e.Loop().SetCableImpedance(500);
     e.core->Cancel();
 
+    EXPECT_TRUE(SameLoop(e.Loop(), opened, e.catalogue));
     EXPECT_EQ(e.AddressesOf(e.detector), (std::vector<int>{10}));
     EXPECT_EQ(e.Loop().QtyOthers(e.beacon), 0);
     EXPECT_EQ(e.Loop().CableImpedance(), 1210);

@@ -1,6 +1,8 @@
 #include "loop_editor/LoopParameters.h"
 
+#include "calculation/LoopResults.h"
 #include "catalogues/Options.h"
+#include "document/Shell.h"
 #include "document/Document.h"
 #include "loop_editor/LoopEditorCore.h"
 #include "platform/MessageHost.h"
@@ -8,6 +10,8 @@
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -63,7 +67,7 @@ TEST(LoopParameters, CableRunsAreCheckedInTheUsersUnits)
             EXPECT_EQ(p.host.boxes.back().Caption, "Loop 2");
             EXPECT_EQ(p.Loop().CableTotal(), 0);
         }
-        EXPECT_FALSE(p.document.Dirty);  // runs describe the cable, they change no design data
+        EXPECT_EQ(p.document.Dirty, c.accepted);  // only a stored value is a change
     }
     Parameters p;
     EXPECT_FALSE(p.metric.CommitFirstLength("4000"));
@@ -142,7 +146,50 @@ TEST(LoopParameters, ActivatedOutputsAreLimitedByThePanelAndEmptyMeansAll)
     EXPECT_EQ(p.Loop().MaxOutput(), 5);
     ASSERT_TRUE(p.metric.CommitMaxOutputs(""));
     EXPECT_EQ(p.Loop().MaxOutput(), 32);
-    EXPECT_FALSE(p.document.Dirty);
+}
+
+TEST(LoopParameters, AnEditThatStoresANewValueIsAChangeTheCloseQuestionKnowsAbout)
+{
+    const std::vector<std::pair<const char*, std::function<void(LoopParameters&)>>> edits = {
+        {"total run", [](LoopParameters& p) { ASSERT_TRUE(p.CommitTotalLength("120")); }},
+        {"first run", [](LoopParameters& p) { ASSERT_TRUE(p.CommitFirstLength("10")); }},
+        {"outputs", [](LoopParameters& p) { ASSERT_TRUE(p.CommitMaxOutputs("7")); }},
+        {"slider", [](LoopParameters& p) { p.MoveSlider(40); }},
+        {"impedance", [](LoopParameters& p) { ASSERT_TRUE(p.CommitImpedance("12.1")); }},
+        {"interface LEDs", [](LoopParameters& p) { p.SetInterfaceLedsDisabled(true); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        Parameters p;
+        p.Loop().SetCableTotal(1000);
+        edit(p.metric);
+        EXPECT_TRUE(p.document.Dirty) << name;
+        p.host.Answer(MsgResult::Cancel);
+        EXPECT_FALSE(Shell::CheckSaved(p.document, p.host, [] { return true; })) << name;
+        EXPECT_EQ(p.LastMessage(), "Configuration data has not been saved.\n\nDo you want to save now?") << name;
+    }
+    // Storing the value the loop already holds is no change.
+    Parameters same;
+    same.Loop().SetCableTotal(1000);
+    same.Loop().SetMaxOutput(32);
+    ASSERT_TRUE(same.metric.CommitTotalLength("100"));
+    ASSERT_TRUE(same.metric.CommitMaxOutputs(""));
+    same.metric.MoveSlider(0);
+    EXPECT_FALSE(same.document.Dirty);
+}
+
+TEST(LoopParameters, StaleResultsEmptyWhatTheTypedValueWouldChange)
+{
+    Parameters p;
+    p.Loop().SetCalcType(1);
+    const LoopEditorResults shown = LoopEditorResultsFor(p.Loop(), p.catalogue, 0);
+    const LoopEditorResults stale = StaleLoopEditorResults(shown, 1);
+    EXPECT_EQ(stale.PassFail, "Press <Enter> key\nor Click here\nto Re-calculate");
+    EXPECT_EQ(stale.VoltDrop, "");
+    EXPECT_EQ(stale.MaxVoltDrop, "");
+    EXPECT_EQ(stale.Explanation, "");
+    EXPECT_EQ(stale.TotalLength, "");
+    EXPECT_EQ(stale.QuiescentTotal, shown.QuiescentTotal);
+    EXPECT_EQ(StaleLoopEditorResults(shown, 0).TotalLength, shown.TotalLength);
 }
 
 TEST(LoopParameters, TheResultBoxOfEachCalculationTypeIsNotEditable)
@@ -155,4 +202,6 @@ TEST(LoopParameters, TheResultBoxOfEachCalculationTypeIsNotEditable)
     const auto size = p.metric.EditableFor(2, true);
     EXPECT_TRUE(size.TotalLength && !size.CableList && !size.Impedance);
     EXPECT_EQ(p.metric.MaxAlarmText(), "(max. permissible = 400 mA)");
+    EXPECT_EQ(p.metric.CableRunLimitText(), "(calculation limit: 3000 m)");
+    EXPECT_EQ(p.imperial.CableRunLimitText(), "(calculation limit: 9843 ft)");
 }
