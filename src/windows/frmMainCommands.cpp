@@ -9,6 +9,7 @@
 #include "document/NewDocument.h"
 #include "document/RecentFiles.h"
 #include "document/Shell.h"
+#include "loop_editor/frmLoop.h"
 #include "platform/MessageHost.h"
 #include "report/PrintCalcData.h"
 #include "report/PrintChoices.h"
@@ -19,6 +20,7 @@
 #include "windows/MainWindowCore.h"
 #include "windows/QtBusyPointer.h"
 #include "windows/dlgAbout.h"
+#include "windows/frmDeviceType.h"
 #include "windows/frmOptions.h"
 
 #include <QAction>
@@ -171,8 +173,13 @@ void frmMain::PrintReport(QPrinter& printer, const std::vector<int>& loops)
 
 void frmMain::ShowLoopEditor(int loop)
 {
-    // The loop editor window joins here once it is in the main line; until
-    // then the button only moves on as the editor's closing does.
+    {
+        frmLoop editor(context_.document, context_.options, context_.host, loop,
+                       [this] { return frmDeviceType::ChooseDeviceType(context_.catalogue, context_.host, this); },
+                       this);
+        editor.exec();
+    }
+    // On to the next loop's button, when that loop is shown.
     if (loop < Document::LoopCount && rows_[static_cast<size_t>(loop + 1)].btnChange->isVisible())
         rows_[static_cast<size_t>(loop + 1)].btnChange->setFocus(Qt::OtherFocusReason);
 }

@@ -2,6 +2,7 @@
 
 #include "calculation/CalculationSupport.h"
 #include "document/CommandLine.h"
+#include "loop_editor/frmLoop.h"
 #include "support/QtTestMain.h"
 #include "windows/DesktopSite.h"
 #include "windows/QtClicks.h"
@@ -112,6 +113,18 @@ private slots:
         QVERIFY(!Control<QLabel>(window, "lblAlarmNotes")->isVisibleTo(&window));
         QVERIFY(site.host.boxes.empty());
         Screenshot(&window, "frmMain_twoLoops");
+
+        // Details... opens the loop editor on its loop; closing it moves on
+        // to the next loop's button.
+        int editedLoop = 0;
+        QtModal::WhenModal([&editedLoop](QWidget* modal) {
+            if (auto* editor = qobject_cast<frmLoop*>(modal))
+                editedLoop = editor->LoopNum();
+            QTest::mouseClick(Control<QPushButton>(*modal, "btnCancel"), Qt::LeftButton);
+        });
+        QTest::mouseClick(Control<QPushButton>(window, "btnChange_1"), Qt::LeftButton);
+        QCOMPARE(editedLoop, 1);
+        QCOMPARE(window.focusWidget(), Control<QPushButton>(window, "btnChange_2"));
 
         // Devices on loop 2, then a one-loop panel: the question is cancelled
         // and the two-loop panel stays.
