@@ -67,7 +67,7 @@ frmMain::frmMain(MainWindowContext context, QWidget* parent)
     layout->setSpacing(12);
     layout->addWidget(BuildSiteAndPanel());
     layout->addWidget(BuildLoopTable());
-    layout->addStretch();
+    layout->addStretch(1);
     layout->addWidget(BuildButtons());
     setCentralWidget(central);
     InstallSiteNameEnter();

@@ -228,6 +228,9 @@ QWidget* frmMain::BuildLoopTable()
     grid->addWidget(lblAlarmNotes_, totalsRow + 1, QuiescentColumn, 1, 2);
 
     grid->setColumnStretch(VerdictColumn, 1);
+    // As tall as the rows on show: a panel with fewer loops leaves the
+    // room below the table.
+    group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     return group;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/SettingsStore.h"
 #include "support/ScratchFolder.h"
 #include "windows/ScriptedFileChooser.h"
+#include "windows/frmMain.h"
 
 #include <QList>
 #include <QUrl>
@@ -46,6 +47,15 @@ struct DesktopSite {
         Options options(store);
         options.SetSettingBool(SettingName::FirstTimeDone, true);
         options.SetSettingString(SettingName::LatestVersion, Shell::VersionString());
+    }
+
+    // Ends the run (without asking) so that the next Start is a new run on
+    // the same settings and files.
+    static void Restart(DesktopSite& site)
+    {
+        site.app->MainWindow().Unload();
+        site.app.reset();
+        site.host.boxes.clear();
     }
 
     AppContext& Start(const std::string& commandLine = "")

@@ -1,32 +1,40 @@
 #pragma once
-// Answering the modal windows a step of a window test opens: the handler
-// runs once the next modal window is up (inside its own event loop), and a
-// test can then click its controls or close it.
+// Answering the modal window a step of a window test opens: while a
+// WhenModal object lives, the first modal window that appears is handed to
+// its handler (inside the window's own event loop), which can then click its
+// controls or close it.
 
 #include <QApplication>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 namespace QtModal {
 
-// Calls `handler` with the first modal window that appears, and at most once.
-inline void WhenModal(std::function<void(QWidget*)> handler)
-{
-    auto* poll = new QTimer;
-    auto shared = std::make_shared<std::function<void(QWidget*)>>(std::move(handler));
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, shared] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        (*shared)(modal);
-    });
-    poll->start(10);
-}
+class WhenModal {
+public:
+    explicit WhenModal(std::function<void(QWidget*)> handler) : handler_(std::move(handler))
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible())
+                return;
+            poll_.stop();
+            answered_ = true;
+            handler_(modal);
+        });
+        poll_.start(10);
+    }
+    WhenModal(const WhenModal&) = delete;
+    WhenModal& operator=(const WhenModal&) = delete;
+
+    bool Answered() const { return answered_; }
+
+private:
+    std::function<void(QWidget*)> handler_;
+    QTimer poll_;
+    bool answered_ = false;
+};
 
 }  // namespace QtModal

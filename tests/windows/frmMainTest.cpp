@@ -65,8 +65,8 @@ void ChoosePanel(frmMain& window, const QString& name)
     item->parent()->setExpanded(true);
     Click(outline, item, true);
     QTRY_VERIFY(!outline->isVisible());
-    QTest::qWait(0);
-    QCoreApplication::processEvents();
+    // The choice arrives once the outline is gone; then the layout settles.
+    QTest::qWait(20);
 }
 
 std::string CurrentPanelName(AppContext& app) { return app.catalogue().CurrentPanelRecord()->Name; }
@@ -117,7 +117,7 @@ private slots:
         // Details... opens the loop editor on its loop; closing it moves on
         // to the next loop's button.
         int editedLoop = 0;
-        QtModal::WhenModal([&editedLoop](QWidget* modal) {
+        const QtModal::WhenModal answering([&editedLoop](QWidget* modal) {
             if (auto* editor = qobject_cast<frmLoop*>(modal))
                 editedLoop = editor->LoopNum();
             QTest::mouseClick(Control<QPushButton>(*modal, "btnCancel"), Qt::LeftButton);
