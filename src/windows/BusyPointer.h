@@ -1,6 +1,6 @@
 #pragma once
 // The busy pointer as the cores see it: shown for the length of a Scope and
-// restored on every way out. Windows give a Qt pointer; tests count.
+// restored on every way out. Windows give the hourglass; tests count.
 
 class BusyPointer {
 public:
@@ -20,9 +20,3 @@ public:
     };
 };
 
-// For callers with no pointer to show.
-class NoBusyPointer : public BusyPointer {
-public:
-    void Show() override {}
-    void Restore() override {}
-};

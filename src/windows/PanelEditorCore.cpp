@@ -150,7 +150,7 @@ std::string PanelEditorCore::TrimmedName(std::string_view text)
 
 PanelEditorCore::Outcome PanelEditorCore::OK(const Entries& entries)
 {
-    if (IsReadOnly())
+    if (IsReadOnly())  // a standard panel is never stored
         return {true, Field::Name, false};
     const std::string name = TrimmedName(entries[Index(Field::Name)]);
     if (const auto refusal = CheckName(name))
@@ -170,8 +170,8 @@ std::optional<PanelEditorCore::Outcome> PanelEditorCore::CheckName(const std::st
         MsgBox(s_.host, "A panel name has not been chosen!", WarningStyle);
         return Stay(Field::Name);
     }
-    // Deleted panels count too: they stay in the catalogue until the next
-    // start, where a second panel of the same name could be chosen by name.
+    // Deleted panels count too: they stay in the catalogue for the rest of the
+    // run, and selecting a panel by name could find the deleted one first.
     const std::string folded = FoldCase(name);
     const auto& panels = s_.catalogue.Panels;
     for (size_t p = 0; p < panels.size(); ++p)

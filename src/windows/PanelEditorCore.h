@@ -58,8 +58,6 @@ public:
     // dialog closes.
     bool Open(int panelNum);
 
-    int PanelNum() const { return panelNum_; }
-    const PanelRecord& Panel() const { return copy_; }
     // A standard panel is only shown: locked boxes, no OK, "Close".
     bool IsReadOnly() const { return copy_.IsStandard; }
     std::string NotesText() const;
@@ -73,7 +71,9 @@ public:
     // Checks the boxes in order, stores each value in the copy as its box
     // passes and asks the two questions; then adds or updates the panel. For
     // the panel the Loop Calculation uses, the loops are first fitted to it
-    // (asking before loops are lost), then recalculated.
+    // (asking before loops are lost), then recalculated. An empty name is
+    // refused as the unchosen one is; a failed write of the user's panel file
+    // is told and the dialog stays.
     Outcome OK(const Entries& entries);
 
 private:

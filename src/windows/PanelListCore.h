@@ -36,7 +36,6 @@ public:
     const std::vector<PanelListItem>& Items() const { return items_; }
     // An item clicked: the button acts on it from now on.
     void Choose(int item);
-    int Chosen() const { return chosen_; }
     bool ActionEnabled() const { return chosen_ >= 0; }
     // The catalogue position of the chosen panel, for the editor.
     std::optional<int> ChosenPosition() const;
