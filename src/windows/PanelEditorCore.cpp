@@ -6,6 +6,7 @@
 #include "calculation/Rounding.h"
 #include "catalogues/AddressRanges.h"
 #include "catalogues/PanelCatalogue.h"
+#include "document/NewDocument.h"
 #include "platform/CaseFold.h"
 
 #include <vector>
@@ -244,8 +245,7 @@ PanelEditorCore::Outcome PanelEditorCore::SaveCurrentPanel()
     // The loops are fitted against the panel as it is still stored: a loop
     // emptied here takes that panel's outputs, as on any change of panel.
     const PanelRecord& stored = s_.catalogue.Panels[static_cast<size_t>(panelNum_)];
-    const CalculationSupport::LoopDefaults defaults{s_.options.CurrentCableImpedance(), s_.options.CurrentCalcType(),
-                                                    stored.Outputs};
+    const CalculationSupport::LoopDefaults defaults = CurrentLoopDefaults(s_.options, s_.catalogue);
     CalculationSupport::ClampMaxOutputs(s_.document, copy_.Outputs);  // never refuses
     if (!CalculationSupport::CheckLoopCountChange(s_.document, s_.host, stored.Loops, copy_.Loops, defaults))
         return Stay(Field::Loops);
