@@ -6,11 +6,11 @@
 #include <vector>
 
 struct CalcArguments {
-    std::string DataRoot;  // empty: the program's usual data root
+    std::string DataRoot{};  // empty: the program's usual data root
     bool Json = false;
     bool DeviceChecks = false;
-    std::string PdfPath;   // empty: no PDF
-    std::string File;
+    std::string PdfPath{};   // empty: no PDF
+    std::string File{};
 };
 
 struct ParsedCalcArguments {

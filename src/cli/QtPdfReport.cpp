@@ -12,6 +12,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,14 @@ public:
     bool CancelRequested() const override { return false; }
     void Close() override {}
 };
+
+// Qt's notes (a missing runtime folder and the like) would mix with the
+// messages the calculator prints on stderr; only its errors are passed on.
+void ErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "ferrolux-calc: %s\n", qPrintable(message));
+}
 
 // Printing needs a GUI application for its fonts; without a display the
 // offscreen platform serves, unless the caller chose a platform.
@@ -45,6 +54,7 @@ std::unique_ptr<QGuiApplication> EnsureApplication()
 
 bool WritePdfReport(const Document& document, int units, const std::string& path, std::string& error)
 {
+    const QtMessageHandler previousHandler = qInstallMessageHandler(ErrorsOnly);
     const auto application = EnsureApplication();
     const PanelRecord* panel = document.Catalog().CurrentPanelRecord();
     const int loops = std::clamp(panel ? static_cast<int>(panel->Loops) : 0, 0, Document::LoopCount);
@@ -63,6 +73,7 @@ bool WritePdfReport(const Document& document, int units, const std::string& path
         SilentProgress progress;
         result = PrintCalcData::PrintCalculation(document, units, every, printer, progress);
     }
+    qInstallMessageHandler(previousHandler);
     const QFileInfo written(file);
     if (result != 0 || !written.exists() || written.size() == 0) {
         error = "unable to write the PDF '" + path + "'";
