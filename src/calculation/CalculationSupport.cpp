@@ -12,14 +12,15 @@ namespace {
 
 constexpr const char* PanelChangeCaption = "Control Panel change";
 
-void CalculateAgainstCurrentPanel(Document& document, int loop, bool useSlider, int16_t sliderPercent)
+void CalculateAgainstCurrentPanel(Document& document, int loop, bool useSlider, int16_t sliderPercent,
+                                  bool skipDeviceChecks)
 {
     const PanelRecord* current = document.Catalog().CurrentPanelRecord();
     const PanelRecord panel = current ? *current : PanelRecord{};
     clsCalculator& model = document.Loop(loop);
     model.SetPanelData(panel.AlarmLEDs, panel.RemoteLEDs, panel.Outputs, panel.MinLoopVoltage, panel.MaxLoopCurrent,
                        panel.DriverImpedance);
-    model.Calculate(useSlider, sliderPercent, true);
+    model.Calculate(useSlider, sliderPercent, skipDeviceChecks);
 }
 
 int32_t DevicesOnLoop(const clsCalculator& model) { return model.QtyDevices() + model.QtyAddressableSlaveBases(); }
@@ -28,14 +29,16 @@ int32_t DevicesOnLoop(const clsCalculator& model) { return model.QtyDevices() + 
 
 void RecalculateLoop(Document& document, int loop, bool useSlider, int16_t sliderPercent)
 {
-    CalculateAgainstCurrentPanel(document, loop, useSlider, sliderPercent);
+    CalculateAgainstCurrentPanel(document, loop, useSlider, sliderPercent, true);
     document.NotifyLoopRecalculated(loop);
 }
 
-void RecalculateAll(Document& document)
+void RecalculateAll(Document& document, bool skipDeviceChecks)
 {
-    for (int loop = 1; loop <= Document::LoopCount; ++loop)
-        RecalculateLoop(document, loop);
+    for (int loop = 1; loop <= Document::LoopCount; ++loop) {
+        CalculateAgainstCurrentPanel(document, loop, false, 0, skipDeviceChecks);
+        document.NotifyLoopRecalculated(loop);
+    }
 }
 
 Currency TotalQuiescentCurrent(const Document& document)

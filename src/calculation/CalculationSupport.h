@@ -24,7 +24,9 @@ struct LoopDefaults {
 // Passes the current panel's limits to the loop and calculates it, skipping
 // the device checks, then tells the document's observers.
 void RecalculateLoop(Document& document, int loop, bool useSlider = false, int16_t sliderPercent = 0);
-void RecalculateAll(Document& document);
+// Every loop, as after new, open and panel changes; the headless calculator
+// may ask for the device checks too.
+void RecalculateAll(Document& document, bool skipDeviceChecks = true);
 
 Currency TotalQuiescentCurrent(const Document& document);
 Currency TotalAlarmCurrent(const Document& document);

@@ -149,6 +149,33 @@ bool DeleteFile(const std::string& path)
     return ::unlink(path.c_str()) == 0;
 }
 
+std::optional<OpenError> CheckReadable(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        switch (errno) {
+        case ENOENT: {
+            const fs::path folder = fs::path(path).parent_path();
+            std::error_code error;
+            if (!folder.empty() && !fs::is_directory(folder, error))
+                return OpenError{76, "Path not found"};
+            return OpenError{53, "File not found"};
+        }
+        case EACCES:
+        case EPERM:
+            return OpenError{70, "Permission denied"};
+        default:
+            return OpenError{75, "Path/File access error"};
+        }
+    }
+    struct stat info {};
+    const bool folder = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+    ::close(fd);
+    if (folder)
+        return OpenError{75, "Path/File access error"};
+    return std::nullopt;
+}
+
 bool IsReadOnly(const std::string& path)
 {
     const auto info = StatOf(path);

@@ -36,6 +36,16 @@ std::optional<FileStamp> Stamp(const std::string& path);
 // The whole file; nullopt when it is missing or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
+// Why a file cannot be opened for reading, numbered as the desktop's
+// run-time errors number it: 53 "File not found", 76 "Path not found" (its
+// folder is missing), 70 "Permission denied", 75 "Path/File access error"
+// (a folder, or anything else). nullopt when it can be read.
+struct OpenError {
+    int Number = 0;
+    std::string Description;
+};
+std::optional<OpenError> CheckReadable(const std::string& path);
+
 // Moves a file; fails when the target already exists, as a rename does on
 // the desktop.
 bool RenameFile(const std::string& from, const std::string& to);

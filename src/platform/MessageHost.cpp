@@ -25,9 +25,20 @@ int MsgBox(MessageHost& host, const std::string& text, int style, const std::str
     return host.Show(text, style, caption.empty() ? std::string(ApplicationTitle) : caption);
 }
 
+std::string OneLineMessage(const std::string& caption, const std::string& text)
+{
+    std::string line = caption + ": " + text;
+    for (char& c : line)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return line;
+}
+
+StderrMessageHost::StderrMessageHost(int fixedAnswer) : out_(std::cerr), fixedAnswer_(fixedAnswer) {}
+
 int StderrMessageHost::Show(const std::string& text, int style, const std::string& caption)
 {
-    std::cerr << caption << ": " << text << '\n';
+    out_ << OneLineMessage(caption, text) << '\n' << std::flush;
     return fixedAnswer_ != 0 ? fixedAnswer_ : DefaultAnswer(style);
 }
 

@@ -8,6 +8,7 @@
 // sum such as MsgStyle::YesNoCancel + MsgStyle::Exclamation.
 
 #include <deque>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -54,17 +55,23 @@ public:
 // The one message routine. An empty caption means the application title.
 int MsgBox(MessageHost& host, const std::string& text, int style = MsgStyle::OKOnly, const std::string& caption = "");
 
-// Headless host: writes each box to stderr and answers with the box's default
-// button, or with a fixed answer when one is given.
+// Headless host: writes each box as one line, "CAPTION: TEXT" with its line
+// breaks shown as blanks, to stderr (or the given stream), and answers with
+// the box's default button, or with a fixed answer when one is given.
 class StderrMessageHost : public MessageHost {
 public:
-    explicit StderrMessageHost(int fixedAnswer = 0) : fixedAnswer_(fixedAnswer) {}
+    explicit StderrMessageHost(int fixedAnswer = 0);
+    StderrMessageHost(std::ostream& out, int fixedAnswer = 0) : out_(out), fixedAnswer_(fixedAnswer) {}
     void Beep(int) override {}
     int Show(const std::string& text, int style, const std::string& caption) override;
 
 private:
+    std::ostream& out_;
     int fixedAnswer_;
 };
+
+// "CAPTION: TEXT" on one line: every line feed and carriage return a blank.
+std::string OneLineMessage(const std::string& caption, const std::string& text);
 
 // Test host: records every box and its sound, answers from a queue (the box's
 // default button when the queue is empty).

@@ -247,20 +247,6 @@ void PrintOtherDeviceRows(Printing& printing, const Document& document, int loop
     }
 }
 
-std::string CalculationTypeText(int32_t calcType)
-{
-    switch (calcType) {
-    case 0:
-        return "Calculate maximum volt drop";
-    case 1:
-        return "Calculate maximum cable run";
-    case 2:
-        return "Calculate smallest cable";
-    default:
-        return "";
-    }
-}
-
 void PrintCableData(Printing& printing, const Document& document, const clsCalculator& model, int units,
                     const NumberColumns& columns)
 {
@@ -303,6 +289,20 @@ void PrintCableData(Printing& printing, const Document& document, const clsCalcu
 }
 
 }  // namespace
+
+std::string CalculationTypeText(int32_t calcType)
+{
+    switch (calcType) {
+    case 0:
+        return "Calculate maximum volt drop";
+    case 1:
+        return "Calculate maximum cable run";
+    case 2:
+        return "Calculate smallest cable";
+    default:
+        return "";
+    }
+}
 
 void PrintAssumptions(ReportPrinter& printer, const Document& document)
 {

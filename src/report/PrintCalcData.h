@@ -4,6 +4,8 @@
 // assumptions behind the calculation, and one section per chosen loop with
 // its device and Other Device tables and its cable data.
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 class Document;
@@ -23,6 +25,10 @@ int PrintCalculation(const Document& document, int units, const std::vector<int>
 // One loop's section; starts a new page first when the section would not fit
 // on the rest of this one. False when the report was cancelled there.
 [[nodiscard]] bool PrintLoopSection(Printing& printing, const Document& document, int units, int loop);
+
+// "Calculate maximum volt drop", "Calculate maximum cable run" or "Calculate
+// smallest cable" for calculation types 0, 1 and 2; empty for any other.
+std::string CalculationTypeText(int32_t calcType);
 
 // The assumptions block, in italics.
 void PrintAssumptions(ReportPrinter& printer, const Document& document);

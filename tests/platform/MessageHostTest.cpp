@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 TEST(MessageHost, SoundOfTheIconComesFirstThenTheBoxWithTheApplicationTitle)
 {
     ScriptedMessageHost host;
@@ -33,4 +35,16 @@ TEST(MessageHost, UnansweredBoxesTakeTheirDefaultButton)
         ScriptedMessageHost host;
         EXPECT_EQ(MsgBox(host, "?", c.style), c.answer) << c.style;
     }
+}
+
+TEST(MessageHost, TheHeadlessHostPrintsEachBoxOnOneLineAndAnswersItsDefault)
+{
+    std::ostringstream out;
+    StderrMessageHost host(out);
+    EXPECT_EQ(MsgBox(host, "Drop it?\n\nLoop 2", MsgStyle::OKCancel + MsgStyle::DefaultButton2), MsgResult::Cancel);
+    EXPECT_EQ(MsgBox(host, "Read\r\nthis", MsgStyle::OKOnly, "Open"), MsgResult::OK);
+    EXPECT_EQ(out.str(), "Harvex Ferrolux: Drop it?  Loop 2\nOpen: Read  this\n");
+
+    StderrMessageHost yes(out, MsgResult::Yes);
+    EXPECT_EQ(MsgBox(yes, "?", MsgStyle::YesNo + MsgStyle::DefaultButton2), MsgResult::Yes);
 }

@@ -1,0 +1,85 @@
+#include "cli/CalcArguments.h"
+
+#include <string_view>
+
+namespace {
+
+// An option with a value, given as "--name VALUE" or "--name=VALUE". True
+// when `word` is that option; `value` empty with an error when it lacks one.
+bool TakeValue(std::string_view name, const std::vector<std::string>& words, size_t& i, std::string& value,
+               std::string& error)
+{
+    const std::string& word = words[i];
+    if (word == name) {
+        if (i + 1 >= words.size() || words[i + 1].empty()) {
+            error = std::string(name) + " needs a value";
+            return true;
+        }
+        value = words[++i];
+        return true;
+    }
+    if (word.size() > name.size() && word.compare(0, name.size(), name) == 0 && word[name.size()] == '=') {
+        value = word.substr(name.size() + 1);
+        if (value.empty())
+            error = std::string(name) + " needs a value";
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
+{
+    ParsedCalcArguments parsed;
+    CalcArguments& args = parsed.Arguments;
+    std::vector<std::string> files;
+    bool options = true;
+    for (size_t i = 0; i < words.size() && parsed.Error.empty(); ++i) {
+        const std::string& word = words[i];
+        if (!options || word.empty() || word[0] != '-' || word == "-") {
+            files.push_back(word);
+        } else if (word == "--") {
+            options = false;
+        } else if (word == "--json") {
+            args.Json = true;
+        } else if (word == "--device-checks") {
+            args.DeviceChecks = true;
+        } else if (word == "--help" || word == "-h") {
+            parsed.HelpAsked = true;
+        } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
+                   !TakeValue("--pdf", words, i, args.PdfPath, parsed.Error)) {
+            parsed.Error = "unknown option " + word;
+        }
+    }
+    if (parsed.HelpAsked)
+        return parsed;
+    if (parsed.Error.empty()) {
+        if (files.empty())
+            parsed.Error = "no file given";
+        else if (files.size() > 1)
+            parsed.Error = "one file only, not " + std::to_string(files.size());
+        else
+            args.File = files.front();
+    }
+    parsed.Ok = parsed.Error.empty();
+    return parsed;
+}
+
+std::string CalcUsage()
+{
+    return "Usage: ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--pdf OUT.pdf] FILE.QLX\n"
+           "\n"
+           "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
+           "and prints the loop summary.\n"
+           "\n"
+           "  --data-root DIR   the folder holding Harvex/Devices, Harvex/Panels and Harvex/Cables\n"
+           "                    (instead of $HARVEX_DATA_ROOT or the installed catalogues)\n"
+           "  --json            print one JSON object instead of text\n"
+           "  --device-checks   calculate with the device checks (surge, Master/Slave, dependants)\n"
+           "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF\n"
+           "\n"
+           "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened\n"
+           "or was refused, 3 a catalogue failed to load, 4 the PDF could not be written,\n"
+           "64 a bad command line.\n";
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The command line of ferrolux-calc, the headless calculator:
+//   ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--pdf OUT.pdf] FILE.QLX
+
+#include <string>
+#include <vector>
+
+struct CalcArguments {
+    std::string DataRoot{};  // empty: the program's usual data root
+    bool Json = false;
+    bool DeviceChecks = false;
+    std::string PdfPath{};   // empty: no PDF
+    std::string File{};
+};
+
+struct ParsedCalcArguments {
+    bool Ok = false;
+    bool HelpAsked = false;
+    CalcArguments Arguments;
+    std::string Error;  // why the command line was refused
+};
+
+// The words after the program's name. "--data-root=DIR" and "--pdf=OUT.pdf"
+// are accepted too; "--" ends the options, so a file may begin with "-".
+ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words);
+
+std::string CalcUsage();

@@ -1,0 +1,58 @@
+#include "cli/CalcSummary.h"
+
+#include "calculation/CalculationSupport.h"
+#include "catalogues/Catalogue.h"
+#include "document/Document.h"
+
+namespace {
+
+constexpr const char* SatisfactoryDesign = "Design Satisfactory";
+
+LoopSummary SummarizeLoop(const Document& document, int loop)
+{
+    const clsCalculator& model = document.Loop(loop);
+    LoopSummary summary;
+    summary.Loop = loop;
+    summary.Name = document.LoopName(loop);
+    summary.Devices = model.QtyDevices() + model.QtyAddressableSlaveBases();
+    summary.QuiescentDevices = model.QuiescentCurrentDevices();
+    summary.AlarmDevices = model.AlarmCurrentDevices();
+    summary.Quiescent = model.QuiescentCurrentTotal();
+    summary.Alarm = model.AlarmCurrentTotal();
+    summary.VoltDrop = model.VoltDrop();
+    summary.MaxVoltDrop = model.MaxVoltDrop();
+    summary.CalcType = model.CalcType();
+    summary.CableImpedance = model.CableImpedance();
+    summary.CableName = document.Catalog().CableNameForImpedance(model.CableImpedance());
+    summary.CableTotal = model.CableTotal();
+    summary.CableFirst = model.CableFirst();
+    summary.LoopDesign = model.LoopDesign();
+    summary.Satisfactory = model.DesignIsSatisfactory();
+    summary.DesignShort = model.LoopDesignShort();
+    summary.DesignLong = model.LoopDesignLong();
+    summary.Explanation = model.DesignExplanation();
+    summary.PanelLimitText = model.PanelLimitText();
+    return summary;
+}
+
+}  // namespace
+
+CalcSummary SummarizeDocument(const Document& document, const std::string& file)
+{
+    const Catalogue& catalogue = document.Catalog();
+    CalcSummary summary;
+    summary.File = file;
+    summary.SiteName = document.SiteName;
+    if (const PanelRecord* panel = catalogue.CurrentPanelRecord()) {
+        summary.Panel = panel->Name;
+        summary.PanelLoops = panel->Loops;
+    }
+    for (int loop = 1; loop <= Document::LoopCount; ++loop)
+        summary.Loops[static_cast<size_t>(loop - 1)] = SummarizeLoop(document, loop);
+    summary.TotalDevices = CalculationSupport::TotalDevices(document);
+    summary.TotalQuiescent = CalculationSupport::TotalQuiescentCurrent(document);
+    summary.TotalAlarm = CalculationSupport::TotalAlarmCurrent(document);
+    summary.Overall = CalculationSupport::OverallDesignText(document);
+    summary.Satisfactory = summary.Overall == SatisfactoryDesign;
+    return summary;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The results of a recalculated Loop Calculation gathered in one place, for
+// the headless calculator's text and JSON output.
+
+#include "calculation/Currency.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class Document;
+
+struct LoopSummary {
+    int Loop = 0;
+    std::string Name;
+    int32_t Devices = 0;  // addressable devices and slave bases
+    Currency QuiescentDevices;  // µA
+    Currency AlarmDevices;
+    Currency Quiescent;  // µA, with the Other Devices
+    Currency Alarm;
+    Currency VoltDrop;     // V
+    Currency MaxVoltDrop;  // V
+    int32_t CalcType = 0;
+    int16_t CableImpedance = 0;  // hundredths of an ohm per km per core
+    std::string CableName;       // "User-Defined" when no catalogue cable has that impedance
+    int32_t CableTotal = 0;      // dm
+    int32_t CableFirst = 0;      // dm
+    int32_t LoopDesign = 0;
+    bool Satisfactory = true;
+    std::string DesignShort;
+    std::string DesignLong;
+    std::string Explanation;
+    std::string PanelLimitText;
+};
+
+struct CalcSummary {
+    std::string File;
+    std::string SiteName;
+    std::string Panel;
+    int PanelLoops = 0;
+    std::array<LoopSummary, 8> Loops;  // loops 1 to 8, whatever the panel's loops
+    int32_t TotalDevices = 0;
+    Currency TotalQuiescent;
+    Currency TotalAlarm;
+    std::string Overall;
+    bool Satisfactory = false;
+};
+
+// The summary of the document as last calculated; `file` is the name given
+// for it on the command line.
+CalcSummary SummarizeDocument(const Document& document, const std::string& file);

@@ -1,0 +1,72 @@
+#include "cli/FerroluxCalc.h"
+
+#include "calculation/CalculationSupport.h"
+#include "calculation/Scaling.h"
+#include "catalogues/Catalogue.h"
+#include "catalogues/CatalogueStartup.h"
+#include "catalogues/DataFiles.h"
+#include "catalogues/Options.h"
+#include "cli/CalcArguments.h"
+#include "cli/CalcSummary.h"
+#include "cli/HeadlessOpenProgress.h"
+#include "cli/JsonSummary.h"
+#include "cli/TextSummary.h"
+#include "document/Document.h"
+#include "document/NewDocument.h"
+#include "document/OpenFlow.h"
+#include "platform/Folders.h"
+#include "platform/Locale.h"
+#include "platform/MessageHost.h"
+#include "platform/SettingsStore.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+// The user's unit system: the stored one, checked as the desktop checks it;
+// before the desktop's first start has stored one, the locale's, not stored.
+int UnitsOf(Options& options, MessageHost& messages)
+{
+    if (!options.SettingExists(SettingName::Units))
+        return Scaling::DetectedUnits(Locale::IMeasure(), Locale::LocaleIdentifier());
+    options.LoadUnits(messages);
+    return options.Units();
+}
+
+}  // namespace
+
+int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf)
+{
+    SettingsStore settings(SettingsStore::DefaultPath());
+    Options options(settings);
+    StderrMessageHost messages(err);
+    Catalogue catalogue;
+    const DataFiles files = arguments.DataRoot.empty() ? DataFiles::Locate() : DataFiles::FromRoot(arguments.DataRoot);
+    if (!LoadCatalogues(catalogue, options, messages, {files, Folders::OldSettingsFile(), Locale::LocaleIdentifier()}))
+        return CalcExit::CatalogueFailed;
+
+    Document document(catalogue);
+    NewDocument(document, CurrentLoopDefaults(options, catalogue));
+    HeadlessOpenProgress progress(err);
+    OpenFlow flow(document, catalogue, options, messages, progress);
+    // The desktop opens full paths; so the messages and the report name the file alike.
+    flow.DoMenuOpen(std::filesystem::absolute(arguments.File).lexically_normal().string(), false);
+    if (flow.Outcome() != OpenOutcome::Opened)
+        return CalcExit::NotOpened;
+    if (arguments.DeviceChecks)
+        CalculationSupport::RecalculateAll(document, false);
+
+    const int units = UnitsOf(options, messages);
+    const CalcSummary summary = SummarizeDocument(document, arguments.File);
+    out << (arguments.Json ? SummaryJson(summary) : SummaryText(summary, units)) << std::flush;
+
+    if (!arguments.PdfPath.empty()) {
+        std::string error;
+        if (!writePdf || !writePdf(document, units, arguments.PdfPath, error)) {
+            err << "ferrolux-calc: " << (error.empty() ? "no PDF output in this build" : error) << '\n';
+            return CalcExit::PdfFailed;
+        }
+    }
+    return summary.Satisfactory ? CalcExit::Satisfactory : CalcExit::NotSatisfactory;
+}

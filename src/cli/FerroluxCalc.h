@@ -1,0 +1,28 @@
+#pragma once
+// The headless calculator: loads the catalogues as the desktop program
+// starts, opens one document through the open flow (unknown device types
+// answered "Y", incompatible Other Devices OK, every message on stderr as one
+// line), recalculates it as after an open, and prints the loop summary.
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+struct CalcArguments;
+class Document;
+
+namespace CalcExit {
+constexpr int Satisfactory = 0;
+constexpr int NotSatisfactory = 1;
+constexpr int NotOpened = 2;      // missing, unreadable or refused
+constexpr int CatalogueFailed = 3;
+constexpr int PdfFailed = 4;
+constexpr int BadCommandLine = 64;
+}  // namespace CalcExit
+
+// Writes the report to a PDF; false with the reason (see PdfReport.h).
+using PdfWriter = std::function<bool(const Document&, int units, const std::string& path, std::string& error)>;
+
+// Runs one calculation and returns the exit status. Settings and
+// user-defined panels come from the per-user folders, as for the desktop.
+int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf);

@@ -1,0 +1,11 @@
+#include "cli/HeadlessOpenProgress.h"
+
+#include "platform/MessageHost.h"
+
+#include <ostream>
+
+std::string HeadlessOpenProgress::UnknownResponse(int loop, int address, int deviceType)
+{
+    messages_ << OneLineMessage("Unknown Device Type", UnknownDeviceText(loop, address, deviceType)) << '\n';
+    return "Y";
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The headless calculator's --json output: one object with the site, the
+// panel, the eight loops (1 to 8, whatever the panel's loops) and the totals.
+// Currents in µA and volt drops in V are exact JSON numbers; the cable
+// impedance in hundredths of an ohm per km per core and the lengths in
+// decimetres as the document holds them.
+
+#include <string>
+
+struct CalcSummary;
+
+// The object, ended by a line feed.
+std::string SummaryJson(const CalcSummary& summary);

@@ -1,0 +1,12 @@
+#pragma once
+// The headless calculator's text output: the loop summary as the printed
+// report has it (site, panel, one row per loop of the panel, the totals and
+// the overall verdict), then each loop's volt drop, permissible volt drop,
+// cable, and why it is not satisfactory when it is not.
+
+#include <string>
+
+struct CalcSummary;
+
+// Lengths and impedances in the unit system `units` (Scaling::Metric or Imperial).
+std::string SummaryText(const CalcSummary& summary, int units);

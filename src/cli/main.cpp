@@ -1,0 +1,26 @@
+// ferrolux-calc: the headless calculator (see FerroluxCalc.h).
+
+#include "cli/CalcArguments.h"
+#include "cli/FerroluxCalc.h"
+#include "cli/PdfReport.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const ParsedCalcArguments parsed = ParseCalcArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.HelpAsked) {
+        std::cout << CalcUsage();
+        return 0;
+    }
+    if (!parsed.Ok) {
+        std::cerr << "ferrolux-calc: " << parsed.Error << "\n\n" << CalcUsage();
+        return CalcExit::BadCommandLine;
+    }
+#ifdef FERROLUX_CALC_WITHOUT_PDF
+    const PdfWriter writePdf;
+#else
+    const PdfWriter writePdf = WritePdfReport;
+#endif
+    return RunFerroluxCalc(parsed.Arguments, std::cout, std::cerr, writePdf);
+}

@@ -1,0 +1,281 @@
+#include "document/OpenFlow.h"
+
+#include "document/Shell.h"
+#include "support/DocumentFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+namespace {
+
+// The progress window of a test: records what it shows and presses Cancel
+// (after the window's own question) once it has shown a given percentage.
+class ScriptedOpenProgress : public OpenProgressHost {
+public:
+    void Show() override { ++shown; }
+    void SetFileText(const std::string& text) override { fileText = text; }
+    void SetPercent(int percent) override
+    {
+        percents.push_back(percent);
+        if (percent == cancelAtPercent)
+            cancelPressed = true;
+    }
+    void ProcessPendingEvents() override { ++eventRounds; }
+    bool CancelRequested() const override { return cancelPressed; }
+    std::string UnknownResponse(int loop, int address, int deviceType) override
+    {
+        unknownAsked.push_back(UnknownDeviceText(loop, address, deviceType));
+        if (unknownAnswers.empty())
+            return "Y";
+        const std::string answer = unknownAnswers.front();
+        unknownAnswers.pop_front();
+        return answer;
+    }
+    void Close() override { ++closed; }
+
+    int cancelAtPercent = -1;
+    bool cancelPressed = false;
+    std::deque<std::string> unknownAnswers;
+
+    int shown = 0;
+    int closed = 0;
+    int eventRounds = 0;
+    std::string fileText;
+    std::vector<int> percents;
+    std::vector<std::string> unknownAsked;
+};
+
+struct OpenFlowTest : ::testing::Test {
+    DocumentFixture f;
+    Document document = f.NewEmptyDocument();
+    ScriptedOpenProgress progress;
+    std::vector<std::string> recent;
+    std::string title = "(not set)";
+    int panelShown = 0;
+    OpenFlow flow{document, f.catalogue, f.options, f.messages, progress,
+                  OpenFlowShell{[this](const std::string& path) { recent.push_back(path); },
+                                [this](const std::string& text) { title = text; }, [this] { ++panelShown; }}};
+
+    // The standard panel's version 1 file with these loop sections.
+    std::string Write(const std::string& name, const std::string& sections)
+    {
+        return f.WriteVersion1File(name, sections);
+    }
+    // A document that is somebody's work, so that a replaced one shows.
+    void OpenSomethingFirst()
+    {
+        ASSERT_TRUE(flow.DoMenuOpen(Write("earlier.QLX", "[Loop1]\nDevice1=1,0,0,1,1,0\n"), false));
+        ASSERT_EQ(document.Path, f.folder.Path("earlier.QLX"));
+        f.messages.boxes.clear();
+        recent.clear();
+    }
+    void ExpectNewEmptyDocument()
+    {
+        EXPECT_EQ(document.Path, "");
+        EXPECT_EQ(document.SiteName, "");
+        EXPECT_EQ(title, ApplicationTitle);
+        for (int loop = 1; loop <= Document::LoopCount; ++loop)
+            EXPECT_EQ(document.Loop(loop).QtyDevices(), 0) << "loop " << loop;
+    }
+};
+
+const DateTime StoredModifiedDate{2023, 6, 7, 8, 9, 10};
+
+}  // namespace
+
+TEST_F(OpenFlowTest, ACleanOpenKeepsTheStoredDateShowsProgressAndRecalculates)
+{
+    const std::string path = Write("plant room.QLX", "[Loop1]\nName=\"Plant\"\nDevice1=1,0,3,1,1,0\n"
+                                                     "Device2=2,0,0,2,2,0\n[Loop3]\nDevice7=1,0,0,7,7,0\n");
+    document.Dirty = true;
+    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+    EXPECT_TRUE(f.messages.boxes.empty());
+    EXPECT_EQ(progress.shown, 1);
+    EXPECT_EQ(progress.closed, 1);
+    EXPECT_EQ(progress.fileText, "Opening '" + path + "'...");
+    // 0 on load, then before every address of every loop, events run each time.
+    ASSERT_EQ(progress.percents.size(), 1u + 8 * 256);
+    EXPECT_EQ(progress.percents[0], 0);
+    EXPECT_EQ(progress.percents[1 + 255], 12);   // loop 1, address 255: 255 * 100 / 2048
+    EXPECT_EQ(progress.percents[1 + 256], 12);   // loop 2, address 0
+    EXPECT_EQ(progress.percents.back(), 99);     // loop 8, address 255
+    EXPECT_EQ(progress.eventRounds, 8 * 256);
+
+    EXPECT_EQ(document.Path, path);
+    EXPECT_FALSE(document.ReadOnly);
+    EXPECT_FALSE(document.Dirty);
+    EXPECT_EQ(document.ModifiedDate, StoredModifiedDate);
+    EXPECT_EQ(document.LoopName(1), "Plant");
+    EXPECT_EQ(recent, std::vector<std::string>{path});
+    EXPECT_EQ(title, "plant room - Harvex Ferrolux");
+    EXPECT_EQ(panelShown, 1);
+    // Recalculated: the results are there without any editing.
+    EXPECT_EQ(document.Loop(1).QtyDevices(), 2);
+    EXPECT_EQ(document.Loop(1).QuiescentCurrentTotal(), Currency::FromInteger(300 + 250 + 50));
+    EXPECT_EQ(document.Loop(3).QtyDevices(), 1);
+}
+
+TEST_F(OpenFlowTest, CancelAtTheIncompatibleOtherDevicePromptLeavesANewEmptyDocument)
+{
+    OpenSomethingFirst();
+    // The Relay Base (a base Other Device for base type 1) cannot go under the Master Module.
+    const std::string path = Write("site.QLX", "[Loop2]\nDevice4=3,0,7,4,4,0\n");
+    f.messages.Answer(MsgResult::Cancel);
+    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Cancelled);
+    ASSERT_EQ(f.messages.boxes.size(), 1u);
+    EXPECT_EQ(f.messages.boxes[0].Text, "1 Relay Base on loop 2 will be deleted, because it is incompatible with "
+                                        "its associated Master Module.");
+    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKCancel + MsgStyle::Information);
+    EXPECT_EQ(f.messages.boxes[0].Caption, ApplicationTitle);
+    ExpectNewEmptyDocument();
+    EXPECT_TRUE(recent.empty());
+    EXPECT_FALSE(document.Dirty);
+
+    // OK drops the Other Device and the open goes on.
+    f.messages.boxes.clear();
+    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+    EXPECT_EQ(f.messages.boxes.size(), 1u);
+    EXPECT_EQ(document.Loop(2).DeviceType(4), f.catalogue.master);
+    EXPECT_EQ(document.Loop(2).DeviceOtherBaseType(4), 0);
+    // Dropping on request is no change the open made on its own.
+    EXPECT_FALSE(document.Dirty);
+}
+
+TEST_F(OpenFlowTest, YesToAllSilencesUnknownTypesForThisOpenOnly)
+{
+    const std::string path = Write("old.QLX", "[Loop1]\nDevice1=6,0,0,1,1,0\nDevice2=6,0,0,2,2,0\n"
+                                              "Device3=2,0,0,3,3,0\n[Loop4]\nDevice9=6,0,0,9,9,0\n");
+    progress.unknownAnswers = {"Y", "A"};
+    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+    EXPECT_EQ(progress.unknownAsked,
+              (std::vector<std::string>{
+                  "This file has an unknown device type (6) at address 1 on loop 1.\n\nSet this address to 'No Device'?",
+                  "This file has an unknown device type (6) at address 2 on loop 1.\n\nSet this address to 'No Device'?"}));
+    EXPECT_EQ(document.Loop(1).DeviceType(1), 0);
+    EXPECT_EQ(document.Loop(1).DeviceType(2), 0);
+    EXPECT_EQ(document.Loop(1).DeviceType(3), f.catalogue.heat);
+    EXPECT_EQ(document.Loop(4).DeviceType(9), 0);
+    EXPECT_FALSE(document.Dirty);
+
+    // The next open asks again; "C" stops it.
+    progress.unknownAsked.clear();
+    progress.unknownAnswers = {"C"};
+    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Cancelled);
+    EXPECT_EQ(progress.unknownAsked.size(), 1u);
+    ExpectNewEmptyDocument();
+}
+
+TEST_F(OpenFlowTest, AFileTheUserMayNotWriteOpensReadOnly)
+{
+    namespace fs = std::filesystem;
+    const std::string path = Write("locked.QLX", "[Loop1]\nDevice1=1,0,0,1,1,0\n");
+    fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+    EXPECT_TRUE(document.ReadOnly);
+
+    const std::string writable = Write("open.QLX", "");
+    EXPECT_TRUE(flow.DoMenuOpen(writable, false));
+    EXPECT_FALSE(document.ReadOnly);
+    EXPECT_TRUE(flow.DoMenuOpen(writable, true));
+    EXPECT_TRUE(document.ReadOnly);
+}
+
+TEST_F(OpenFlowTest, OtherDevicesOfAnOlderFileThatCannotBePlacedAreReportedOncePerTypeAndMarkTheDocumentChanged)
+{
+    // Two detectors take one attached Other Device each: 3 Beacons and then
+    // 2 Sounders leave 1 Beacon and 2 Sounders over.
+    const std::string path =
+        Write("older.QLX", "[Loop1]\nDevice1=1\nDevice2=2\nBeacon=3\nSounder=2\n");
+    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+
+    const std::string intro = "This version of Harvex Ferrolux has more precise definitions of some devices than "
+                              "previous versions.  Consequently, it has detected that this configuration data "
+                              "contains incompatible data.\n\n";
+    ASSERT_EQ(f.messages.boxes.size(), 2u);
+    EXPECT_EQ(f.messages.boxes[0].Text, intro + "1 Beacon has been deleted from Loop 1.");
+    EXPECT_EQ(f.messages.boxes[1].Text, intro + "2 Sounders have been deleted from Loop 1.");
+    for (const auto& box : f.messages.boxes) {
+        EXPECT_EQ(box.Caption, "Open");
+        EXPECT_EQ(box.Style, MsgStyle::OKOnly + MsgStyle::Information);
+    }
+    EXPECT_TRUE(document.Dirty);
+    EXPECT_EQ(document.ModifiedDate, f.now);
+    EXPECT_EQ(document.Path, path);
+}
+
+TEST_F(OpenFlowTest, FilesThatCannotBeOpenedOrAreRefused)
+{
+    OpenSomethingFirst();
+    const std::string earlier = document.Path;
+
+    // Missing: the run-time error, and a new empty document.
+    const std::string missing = f.folder.Path("missing.QLX");
+    EXPECT_FALSE(flow.DoMenuOpen(missing, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Failed);
+    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to open file '" + missing +
+                                                           "' for the following reason:\n\n(53)  File not found"});
+    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
+    ExpectNewEmptyDocument();
+    EXPECT_EQ(progress.closed, progress.shown);
+
+    // A folder of that name cannot be read either; a missing folder is a missing path.
+    std::filesystem::create_directory(f.folder.Path("folder.QLX"));
+    f.messages.boxes.clear();
+    EXPECT_FALSE(flow.DoMenuOpen(f.folder.Path("folder.QLX"), false));
+    EXPECT_EQ(f.messages.Texts()[0].substr(f.messages.Texts()[0].find('(')), "(75)  Path/File access error");
+    f.messages.boxes.clear();
+    EXPECT_FALSE(flow.DoMenuOpen(f.folder.Path("nowhere/site.QLX"), false));
+    EXPECT_EQ(f.messages.Texts()[0].substr(f.messages.Texts()[0].find('(')), "(76)  Path not found");
+
+    // Hidden from the folder listing, or of a newer format: refused, the document untouched.
+    OpenSomethingFirst();
+    const std::string hidden = Write(".hidden.QLX", "");
+    EXPECT_TRUE(flow.DoMenuOpen(hidden, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::NotFound);
+    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to find file '" + hidden + "'."});
+    EXPECT_EQ(document.Path, earlier);
+
+    f.messages.boxes.clear();
+    const std::string newer = f.folder.Write("newer.QLX", "[Dralon]\r\nDataFormat=2\r\n");
+    EXPECT_TRUE(flow.DoMenuOpen(newer, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Refused);
+    EXPECT_EQ(f.messages.boxes.size(), 1u);
+    EXPECT_EQ(document.Path, earlier);
+    EXPECT_EQ(document.Loop(1).QtyDevices(), 1);
+    EXPECT_FALSE(document.Dirty);
+    EXPECT_TRUE(recent.empty());
+}
+
+TEST_F(OpenFlowTest, ARunTimeErrorWhileReadingIsReportedAndLeavesANewEmptyDocument)
+{
+    const std::string path = Write("overflow.QLX", "[Loop1]\nDevice1=1\nSounder=256\n");
+    EXPECT_FALSE(flow.DoMenuOpen(path, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Failed);
+    EXPECT_EQ(f.messages.Texts(),
+              std::vector<std::string>{"Unable to open file '" + path + "' for the following reason:\n\n(6)  Overflow"});
+    ExpectNewEmptyDocument();
+}
+
+TEST_F(OpenFlowTest, CancelFromTheProgressWindowStopsBeforeTheNextAddress)
+{
+    OpenSomethingFirst();
+    progress.cancelAtPercent = 50;  // loop 5, address 0
+    EXPECT_TRUE(flow.DoMenuOpen(Write("big.QLX", "[Loop1]\nDevice1=1,0,0,1,1,0\n"), false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Cancelled);
+    EXPECT_EQ(progress.percents.back(), 50);
+    EXPECT_TRUE(f.messages.boxes.empty());
+    ExpectNewEmptyDocument();
+    EXPECT_EQ(panelShown, 2);
+}

@@ -1,0 +1,146 @@
+#include "support/ExampleSites.h"
+
+#include "catalogues/CatalogueStartup.h"
+#include "catalogues/DataFiles.h"
+#include "catalogues/PanelCatalogue.h"
+#include "document/Document.h"
+#include "document/NewDocument.h"
+#include "loop_editor/LoopPlacement.h"
+
+BundledCatalogue::BundledCatalogue()
+{
+    DataFiles files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
+    files.CustomPanelsFile = folder.Path("CUSTPAN.DAT");
+    // A European user: metric cables.
+    Loaded = LoadCatalogues(catalogue, options, messages, {files, folder.Path("QUELLAR.INI"), "0809"});
+}
+
+namespace {
+
+// One step after another, stopping at the first the catalogue refuses.
+class SiteBuilder {
+public:
+    SiteBuilder(Document& document, BundledCatalogue& bundled, std::string& problem)
+        : document_(document), bundled_(bundled), problem_(problem)
+    {
+    }
+
+    bool Start(const std::string& siteName, const std::string& panel)
+    {
+        if (!SelectPanelByName(bundled_.catalogue, bundled_.options, panel))
+            return Fail("no panel " + panel);
+        NewDocument(document_, CurrentLoopDefaults(bundled_.options, bundled_.catalogue));
+        document_.SiteName = siteName;
+        return true;
+    }
+
+    // Name, cable impedance (hundredths of an ohm per km), total and first
+    // run in metres, calculation type.
+    bool Loop(int loop, const std::string& name, int16_t impedance, int32_t totalMetres, int32_t firstMetres,
+              int32_t calcType = 0)
+    {
+        document_.LoopName(loop) = name;
+        clsCalculator& model = document_.Loop(loop);
+        model.SetCableImpedance(impedance);
+        model.SetCableTotal(totalMetres * 10);
+        model.SetCableFirst(firstMetres * 10);
+        model.SetCalcType(calcType);
+        return true;
+    }
+
+    bool Devices(int loop, const std::string& typeName, int32_t count)
+    {
+        const int type = bundled_.catalogue.FindDeviceType(typeName);
+        if (type <= 0)
+            return Fail("no device type " + typeName);
+        std::string message;
+        return LoopPlacement::PlaceDevices(document_, loop, type, count, message) || Fail(typeName + ": " + message);
+    }
+
+    bool Others(int loop, const std::string& singleName, int32_t count)
+    {
+        const auto& others = bundled_.catalogue.OtherDevices;
+        for (size_t other = 1; other < others.size(); ++other) {
+            if (others[other].SingleName != singleName)
+                continue;
+            const auto outcome = LoopPlacement::AttachOthers(document_, loop, static_cast<int>(other), count,
+                                                             LoopPlacement::AttachMode::Apply);
+            return outcome.Shortfall == 0 ||
+                   Fail(singleName + ": " + std::to_string(outcome.Shortfall) + " could not be attached");
+        }
+        return Fail("no Other Device " + singleName);
+    }
+
+private:
+    bool Fail(const std::string& problem)
+    {
+        problem_ = problem;
+        return false;
+    }
+
+    Document& document_;
+    BundledCatalogue& bundled_;
+    std::string& problem_;
+};
+
+constexpr int16_t Metric0_75 = 2450;  // 0.75 mm²
+constexpr int16_t Metric1_5 = 1210;  // 1.5 mm²
+constexpr int16_t Metric2_5 = 741;   // 2.5 mm²
+
+// A small office on a single-loop panel, well within every limit.
+bool BuildNorthgateOffices(Document& document, BundledCatalogue& bundled, std::string& problem)
+{
+    SiteBuilder site(document, bundled, problem);
+    return site.Start("Northgate Offices", "Quellar QX-1 Single Loop") &&
+           site.Loop(1, "Ground and first floor", Metric1_5, 420, 12) &&
+           site.Devices(1, "Optical Smoke Detector", 24) && site.Devices(1, "Heat Detector Rate-of-Rise", 4) &&
+           site.Devices(1, "Manual Call Point", 6) && site.Devices(1, "Wall Sounder Beacon", 6);
+}
+
+// A warehouse on a four-loop panel: three loops are fine, the yard loop's
+// sounders drop too many volts over its long, thin cable.
+bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std::string& problem)
+{
+    SiteBuilder site(document, bundled, problem);
+    return site.Start("Riverside Warehouse", "Quellar QX-4 Four Loop") &&
+           site.Loop(1, "Offices", Metric1_5, 380, 20) && site.Devices(1, "Optical Smoke Detector", 30) &&
+           site.Devices(1, "Manual Call Point", 8) && site.Devices(1, "Wall Sounder Beacon", 8) &&
+           site.Loop(2, "Racking north", Metric2_5, 650, 40) && site.Devices(2, "Multisensor Detector", 40) &&
+           site.Devices(2, "Manual Call Point with Isolator", 10) && site.Devices(2, "Wall Sounder", 12) &&
+           site.Loop(3, "Racking south", Metric2_5, 700, 60) && site.Devices(3, "Optical Beam Detector", 6) &&
+           site.Devices(3, "Manual Call Point", 10) && site.Devices(3, "Wall Sounder", 12) &&
+           site.Devices(3, "Relay Output Module", 4) &&
+           site.Loop(4, "Yard and loading bays", Metric0_75, 1500, 150) &&
+           site.Devices(4, "Weatherproof Manual Call Point", 12) && site.Devices(4, "Voice Sounder", 18) &&
+           site.Devices(4, "Wall Beacon", 10);
+}
+
+// A hotel whose detectors carry Other Devices: remote indicators on remote
+// outputs, sounder bases, a Master sounder base driving slave sounder bases
+// and standalone slave wall sounders, and standalone line isolators.
+bool BuildHarbourHotel(Document& document, BundledCatalogue& bundled, std::string& problem)
+{
+    SiteBuilder site(document, bundled, problem);
+    return site.Start("Harbour Hotel", "Quellar QX-2 Two Loop") &&
+           site.Loop(1, "Bedrooms", Metric1_5, 520, 25) &&
+           site.Devices(1, "Optical Smoke Detector with Remote Output", 20) &&
+           site.Others(1, "Remote Indicator", 20) && site.Devices(1, "Heat Detector Rate-of-Rise", 6) &&
+           site.Devices(1, "Manual Call Point", 6) && site.Devices(1, "Master Sounder Base", 2) &&
+           site.Devices(1, "Optical Smoke Detector", 8) && site.Devices(1, "Slave Sounder Base", 8) &&
+           site.Others(1, "Slave Wall Sounder", 3) && site.Others(1, "Line Isolator Module", 2) &&
+           site.Loop(2, "Restaurant and kitchen", Metric1_5, 300, 10) &&
+           site.Devices(2, "Heat Detector with Remote Output", 12) && site.Others(2, "Sounder Base", 6) &&
+           site.Devices(2, "Heat Detector Fixed 78C", 5) && site.Devices(2, "Manual Call Point", 4);
+}
+
+}  // namespace
+
+const std::vector<ExampleSite>& ExampleSites()
+{
+    static const std::vector<ExampleSite> sites{
+        {"Northgate-Offices.QLX", BuildNorthgateOffices},
+        {"Riverside-Warehouse.QLX", BuildRiversideWarehouse},
+        {"Harbour-Hotel.QLX", BuildHarbourHotel},
+    };
+    return sites;
+}
