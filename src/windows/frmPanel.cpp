@@ -85,27 +85,27 @@ void frmPanel::BuildLayout()
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     for (size_t row = 0; row < Rows.size(); ++row) {
-        const BoxRow& spec = Rows[row];
-        const QString role = QString(spec.Name).mid(3);
+        const BoxRow& entry = Rows[row];
+        const QString role = QString(entry.Name).mid(3);
         auto* box = new QLineEdit;
-        box->setObjectName(spec.Name);
+        box->setObjectName(entry.Name);
         box->installEventFilter(this);
-        boxes_[static_cast<size_t>(spec.Box)] = box;
-        auto* label = Caption(spec.Label, "lbl" + role);
+        boxes_[static_cast<size_t>(entry.Box)] = box;
+        auto* label = Caption(entry.Label, "lbl" + role);
         label->setBuddy(box);
         const int line = static_cast<int>(row);
         grid->addWidget(label, line, 0);
-        if (spec.Box == Field::Name || spec.Box == Field::Manufacturer) {
+        if (entry.Box == Field::Name || entry.Box == Field::Manufacturer) {
             grid->addWidget(box, line, 1, 1, 3);
             continue;
         }
         box->setFixedWidth(NumberBoxWidth);
         box->setAlignment(Qt::AlignRight);
         grid->addWidget(box, line, 1);
-        if (spec.Units)
-            grid->addWidget(Caption(spec.Units, "lbl" + role + "Units"), line, 2);
-        if (spec.Note)
-            grid->addWidget(Caption(spec.Note, "lbl" + role + "Note"), line, spec.Units ? 3 : 2, 1, spec.Units ? 1 : 2);
+        if (entry.Units)
+            grid->addWidget(Caption(entry.Units, "lbl" + role + "Units"), line, 2);
+        if (entry.Note)
+            grid->addWidget(Caption(entry.Note, "lbl" + role + "Note"), line, entry.Units ? 3 : 2, 1, entry.Units ? 1 : 2);
     }
     grid->setColumnStretch(3, 1);
 

@@ -38,31 +38,31 @@ int16_t TestCatalogue::AddOutputBit(int16_t group)
     return static_cast<int16_t>(OutputBits.size() - 1);
 }
 
-int16_t TestCatalogue::AddDeviceType(const DeviceSpec& spec)
+int16_t TestCatalogue::AddDeviceType(const DeviceSpec& entry)
 {
     DeviceTypeRecord record;
-    record.Name = spec.Name;
-    record.QuiescentCurrent = spec.Quiescent;
-    record.AlarmCurrent = spec.Alarm;
-    record.AlarmCurrentLedDisabled = spec.AlarmLedDisabled.value_or(spec.Alarm);
+    record.Name = entry.Name;
+    record.QuiescentCurrent = entry.Quiescent;
+    record.AlarmCurrent = entry.Alarm;
+    record.AlarmCurrentLedDisabled = entry.AlarmLedDisabled.value_or(entry.Alarm);
     record.HasLedDisabledCurrent = record.AlarmCurrentLedDisabled != record.AlarmCurrent;
-    record.InternalResistance = spec.Resistance;
-    record.MinimumVoltage = spec.MinimumVoltage;
-    record.SurgeCurrent = spec.Surge;
-    record.MaxSurgeCurrent = spec.MaxSurge;
-    record.NoOtherDevices = spec.NoOtherDevices;
-    record.IsMaster = spec.IsMaster;
-    record.IsSlave = spec.IsSlave;
-    record.DependsOnDevice = spec.DependsOn;
-    record.MaxDependents = spec.MaxDependents;
-    record.BaseType = spec.BaseType;
-    record.Family = spec.Family;
-    record.IconNumber = spec.IconNumber;
-    record.AddressRange = spec.AddressRange;
-    for (size_t bit = 0; bit < spec.Outputs.size() && bit < record.OutputUse.size(); ++bit) {
-        record.OutputUse[bit] = spec.Outputs[bit].first;
-        record.OutputBitCurrent[bit] = spec.Outputs[bit].second;
-        if (OutputBit(spec.Outputs[bit].first).Group == 3)
+    record.InternalResistance = entry.Resistance;
+    record.MinimumVoltage = entry.MinimumVoltage;
+    record.SurgeCurrent = entry.Surge;
+    record.MaxSurgeCurrent = entry.MaxSurge;
+    record.NoOtherDevices = entry.NoOtherDevices;
+    record.IsMaster = entry.IsMaster;
+    record.IsSlave = entry.IsSlave;
+    record.DependsOnDevice = entry.DependsOn;
+    record.MaxDependents = entry.MaxDependents;
+    record.BaseType = entry.BaseType;
+    record.Family = entry.Family;
+    record.IconNumber = entry.IconNumber;
+    record.AddressRange = entry.AddressRange;
+    for (size_t bit = 0; bit < entry.Outputs.size() && bit < record.OutputUse.size(); ++bit) {
+        record.OutputUse[bit] = entry.Outputs[bit].first;
+        record.OutputBitCurrent[bit] = entry.Outputs[bit].second;
+        if (OutputBit(entry.Outputs[bit].first).Group == 3)
             record.HasRemoteOutput = true;
     }
     DeviceTypes.push_back(record);
@@ -71,28 +71,28 @@ int16_t TestCatalogue::AddDeviceType(const DeviceSpec& spec)
     return position;
 }
 
-int16_t TestCatalogue::AddOtherDevice(const OtherSpec& spec)
+int16_t TestCatalogue::AddOtherDevice(const OtherSpec& entry)
 {
     const auto position = static_cast<int16_t>(OtherDevices.size());
     OtherDeviceRecord record;
-    record.Number = spec.Number.value_or(position);
-    record.Name = spec.Name;
-    record.SingleName = spec.Name;
-    record.Id = spec.Name;
-    record.QuiescentCurrent = spec.Quiescent;
-    record.AlarmCurrent = spec.Alarm;
-    record.Impedance = spec.Impedance;
-    record.MinVolts = spec.MinVolts;
-    record.SurgeCurrent = spec.Surge.value_or(spec.Quiescent);
-    record.MaxSurgeCurrent = spec.MaxSurge;
-    record.FromRemote = spec.FromRemote;
-    record.FromRemote2 = spec.FromRemote2;
-    record.IsStandalone = spec.IsStandalone;
-    record.IsBase = spec.IsBase;
-    record.Base = spec.Base;
-    record.MaxQty = spec.MaxQty;
-    record.Family = spec.Family;
-    record.AddressableDevice = spec.AddressableDevice;
+    record.Number = entry.Number.value_or(position);
+    record.Name = entry.Name;
+    record.SingleName = entry.Name;
+    record.Id = entry.Name;
+    record.QuiescentCurrent = entry.Quiescent;
+    record.AlarmCurrent = entry.Alarm;
+    record.Impedance = entry.Impedance;
+    record.MinVolts = entry.MinVolts;
+    record.SurgeCurrent = entry.Surge.value_or(entry.Quiescent);
+    record.MaxSurgeCurrent = entry.MaxSurge;
+    record.FromRemote = entry.FromRemote;
+    record.FromRemote2 = entry.FromRemote2;
+    record.IsStandalone = entry.IsStandalone;
+    record.IsBase = entry.IsBase;
+    record.Base = entry.Base;
+    record.MaxQty = entry.MaxQty;
+    record.Family = entry.Family;
+    record.AddressableDevice = entry.AddressableDevice;
     OtherDevices.push_back(record);
     return position;
 }

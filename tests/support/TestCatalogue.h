@@ -66,8 +66,8 @@ public:
     int AddCurrentPanel(PanelRecord panel);
 
     int16_t AddOutputBit(int16_t group);
-    int16_t AddDeviceType(const DeviceSpec& spec);
-    int16_t AddOtherDevice(const OtherSpec& spec);
+    int16_t AddDeviceType(const DeviceSpec& entry);
+    int16_t AddOtherDevice(const OtherSpec& entry);
     // Keeps the cables in descending order of impedance, as loaded.
     int AddCable(const std::string& name, int16_t impedance, bool enabled);
 };
