@@ -180,8 +180,33 @@ private slots:
         QCOMPARE(LabelText(window, "lblDevice_2"), "0");
         QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
 
-        // A read-only document is not saved, under either command.
-        app.document().ReadOnly = true;
+        // The recent file opens it again, once the unsaved change is dealt
+        // with: Cancel keeps it, No drops it.
+        QTest::keyClicks(name, "Depot");
+        site.host.Answer(MsgResult::Cancel);
+        Trigger(window, "mFileRecent_1");
+        QVERIFY(app.document().Path.empty());
+        QCOMPARE(app.document().SiteName, "Depot");
+        site.host.Answer(MsgResult::No);
+        Trigger(window, "mFileRecent_1");
+        QCOMPARE(site.host.boxes.back().Text, "Configuration data has not been saved.\n\nDo you want to save now?");
+        QCOMPARE(app.document().Path, saved);
+        QCOMPARE(app.document().SiteName, "Harbour Stores");
+        QCOMPARE(name->text(), "Harbour Stores");
+        QCOMPARE(window.windowTitle(), "harbour - Harvex Ferrolux");
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
+        QCOMPARE(LabelText(window, "lblDevice_2"), "2");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2}));
+        QVERIFY(!app.document().Dirty);
+        QVERIFY(!app.document().ReadOnly);
+
+        // Opened read-only through File Open, it is not saved under either
+        // command, and prints only until it changes.
+        site.chooser.Answer(saved, true);
+        Trigger(window, "mnuOpen");
+        QCOMPARE(site.chooser.requests.back().Title, "Open Configuration Data");
+        QCOMPARE(site.chooser.requests.back().Folder, site.folder.Path("Documents"));
+        QVERIFY(app.document().ReadOnly);
         const size_t before = site.host.boxes.size();
         const std::string readOnly = "The configuration data was Opened as 'Read Only'.\n\nIt cannot be saved.";
         Trigger(window, "mnuSave");
@@ -190,15 +215,17 @@ private slots:
         QCOMPARE(site.host.boxes[before].Text, readOnly);
         QCOMPARE(site.host.boxes[before].Style, MsgStyle::Exclamation);
         QCOMPARE(site.host.boxes[before + 1].Text, readOnly);
-        QCOMPARE(site.chooser.requests.size(), size_t(1));
-        // Until it changes, it still prints.
-        app.document().MarkChanged();
+        QCOMPARE(site.chooser.requests.size(), size_t(2));
+        QTest::keyClicks(name, " North");
         Trigger(window, "mnuPrint");
         QCOMPARE(site.host.boxes.back().Text,
                  "The configuration data was Opened as 'Read Only'.\n\nIt cannot be printed after it has been "
                  "changed.");
-        app.document().ReadOnly = false;
-        app.document().Dirty = false;
+        // Closing asks nothing about a read-only document.
+        const size_t boxes = site.host.boxes.size();
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(site.host.boxes.size(), boxes);
     }
 
     void choosingTheCurrentPanelAgainChangesNothing()
