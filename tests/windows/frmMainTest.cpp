@@ -3,9 +3,12 @@
 #include "calculation/CalculationSupport.h"
 #include "document/CommandLine.h"
 #include "loop_editor/frmLoop.h"
+#include "document/RecentFiles.h"
 #include "support/QtTestMain.h"
+#include "support/TestCatalogue.h"
 #include "windows/DesktopSite.h"
 #include "windows/QtClicks.h"
+#include "windows/QtHelp.h"
 #include "windows/QtModal.h"
 #include "windows/QtPanelChooser.h"
 
@@ -223,9 +226,13 @@ private slots:
                  "changed.");
         // Closing asks nothing about a read-only document.
         const size_t boxes = site.host.boxes.size();
+        const int width = window.width();
         window.close();
         QVERIFY(!window.isVisible());
         QCOMPARE(site.host.boxes.size(), boxes);
+        // The next start opens the window at this size.
+        QCOMPARE(app.options().GetSettingString("Form State"), "Normal");
+        QCOMPARE(app.options().GetSettingLong("Form Width"), width);
     }
 
     void choosingTheCurrentPanelAgainChangesNothing()
@@ -271,6 +278,80 @@ private slots:
         QVERIFY(app.document().Dirty);
         app.document().Dirty = false;
         Screenshot(&window, "frmMain_eightLoops");
+    }
+
+    void aQuotedFileNameWithBlanksOpensFromTheCommandLine()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        const std::string file = site.folder.Path("My Sites/Riverside Warehouse.QLX");
+        std::filesystem::create_directories(site.folder.Path("My Sites"));
+        std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Riverside-Warehouse.QLX", file);
+        AppContext& app = site.Start("\"" + file + "\"");
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+        QTest::qWait(20);
+
+        QVERIFY(site.host.boxes.empty());
+        QVERIFY(!app.Ended());
+        QCOMPARE(app.document().Path, file);
+        QVERIFY(!app.document().Dirty);
+        QCOMPARE(window.windowTitle(), "Riverside Warehouse - Harvex Ferrolux");
+        QCOMPARE(Control<QLineEdit>(window, "txtName")->text(), "Riverside Warehouse");
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-4 Four Loop");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2, 3, 4}));
+        QCOMPARE(LabelText(window, "lblDevice_1"), "46");
+        QCOMPARE(LabelText(window, "lblAlarm_4"), "305 mA");
+        QCOMPARE(LabelText(window, "lblPassFail_4"), "Volt Drop Too High");
+        QCOMPARE(LabelText(window, "lblDevice_99"), "180");
+        QCOMPARE(LabelText(window, "lblAlarm_99"), "852 mA");
+        QCOMPARE(LabelText(window, "lblPassFail_99"), "Design Not Satisfactory");
+        QCOMPARE(app.options().GetSettingString("mFileRecent1"), file);
+        Screenshot(&window, "frmMain_riverside");
+    }
+
+    void theAlarmNoteShowsWhenTheTotalIsTooHigh()
+    {
+        // A window of its own over a small catalogue: two loops of 300 mA
+        // each on a panel that supplies 500 mA in all.
+        TestCatalogue catalogue;
+        PanelRecord panel;
+        panel.Name = "Small Two Loop";
+        panel.Loops = 2;
+        panel.MaxLoopCurrent = 400;
+        panel.MaxTotalCurrent = 500;
+        panel.MinLoopVoltage = 2400;
+        panel.AlarmLEDs = panel.RemoteLEDs = panel.Outputs = 10;
+        catalogue.AddCurrentPanel(panel);
+        const int16_t sounder = catalogue.AddDeviceType({.Name = "Sounder", .Quiescent = 1000, .Alarm = 300000});
+        Document document(catalogue);
+        ScratchFolder folder;
+        SettingsStore store(folder.Path("settings.conf"));
+        Options options(store);
+        RecentFiles recent(options);
+        ScriptedMessageHost host;
+        ScriptedFileChooser chooser;
+        const QtHelp help("index.html", [](const QUrl&) {});
+        const DataFiles files = DataFiles::FromRoot(folder.Root());
+        frmMain window({catalogue, options, document, files, host, recent, chooser, help, folder.Root(),
+                        [] { return false; }});
+        window.FillPanelChooser();
+        window.show();
+
+        document.Loop(1).SetDeviceType(1, sounder);
+        CalculationSupport::RecalculateAll(document);
+        QVERIFY(!Control<QLabel>(window, "lblAlarmNotes")->isVisible());
+        document.Loop(2).SetDeviceType(1, sounder);
+        CalculationSupport::RecalculateAll(document);
+        QCOMPARE(LabelText(window, "lblAlarm_99"), "600 mA");
+        QVERIFY(Control<QLabel>(window, "lblAlarmNotes")->isVisible());
+        QCOMPARE(LabelText(window, "lblAlarmNotes"), "(max. permissible = 500 mA)");
+        QCOMPARE(LabelText(window, "lblPassFail_99"), "Design Not Satisfactory");
+        QCOMPARE(LabelText(window, "lblPassFail_1"), "Loop Satisfactory");
+        Screenshot(&window, "frmMain_alarmNote");
+        window.Unload();
     }
 
     void helpMenuOpensItsTopics()
