@@ -1,5 +1,6 @@
 #include "document/dlgIgnoreUnknown.h"
 
+#include "document/OpenFlow.h"
 #include "document/OpenProgressTexts.h"
 #include "platform/MessageHost.h"
 
@@ -18,7 +19,7 @@ dlgIgnoreUnknown::dlgIgnoreUnknown(int loop, int address, int deviceType, QWidge
     auto* icon = new QLabel;
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
-    lblMsg_ = new QLabel(QString::fromStdString(OpenProgressTexts::UnknownDeviceMessage(loop, address, deviceType)));
+    lblMsg_ = new QLabel(QString::fromStdString(UnknownDeviceText(loop, address, deviceType)));
     lblMsg_->setObjectName("lblMsg");
     lblMsg_->setWordWrap(true);
 

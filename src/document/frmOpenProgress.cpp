@@ -43,23 +43,20 @@ frmOpenProgress::frmOpenProgress(MessageHost& host, QWidget* parent) : QDialog(p
 
 frmOpenProgress::~frmOpenProgress() = default;
 
-void frmOpenProgress::Begin(const std::string& file)
+void frmOpenProgress::Show()
 {
     cancelRequested_ = false;
     btnCancel_->setEnabled(true);
-    lblFileName_->setText(QString::fromStdString(OpenProgressTexts::OpeningText(file)));
-    SetPercent(0);
+    busy_ = std::make_unique<QtBusyPointer>();
     show();
     ProcessPendingEvents();
 }
 
+void frmOpenProgress::SetFileText(const std::string& text) { lblFileName_->setText(QString::fromStdString(text)); }
+
 void frmOpenProgress::SetPercent(int percent) { pnlProgress_->setValue(percent); }
 
-bool frmOpenProgress::ProcessPendingEvents()
-{
-    QApplication::processEvents();
-    return cancelRequested_;
-}
+void frmOpenProgress::ProcessPendingEvents() { QApplication::processEvents(); }
 
 std::string frmOpenProgress::UnknownResponse(int loop, int address, int deviceType)
 {
@@ -72,14 +69,14 @@ void frmOpenProgress::CancelClicked()
                               MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2);
     if (answer != MsgResult::Yes)
         return;
-    stopping_ = std::make_unique<QtBusyPointer>();
+    // The busy pointer of the open stays until the reading has stopped.
     cancelRequested_ = true;
     btnCancel_->setEnabled(false);
 }
 
-void frmOpenProgress::Unload()
+void frmOpenProgress::Close()
 {
-    stopping_.reset();
+    busy_.reset();
     unloading_ = true;
     close();
     unloading_ = false;

@@ -1,8 +1,11 @@
 #pragma once
 // The window a document opens in: the file's name, a progress bar, and
 // Cancel, which asks first and then stops the reading at its next address.
-// It is modal and refuses its close box: it closes only when the open is
-// over (Unload). It also asks the unknown-device question while reading.
+// It is modal, shows the busy pointer while it is up, and refuses its close
+// box: it closes only when the open is over. It also asks the unknown-device
+// question (dlgIgnoreUnknown).
+
+#include "document/OpenFlow.h"
 
 #include <QDialog>
 
@@ -15,24 +18,20 @@ class QProgressBar;
 class QPushButton;
 class QtBusyPointer;
 
-class frmOpenProgress : public QDialog {
+class frmOpenProgress : public QDialog, public OpenProgressHost {
     Q_OBJECT
 
 public:
     explicit frmOpenProgress(MessageHost& host, QWidget* parent = nullptr);
     ~frmOpenProgress() override;
 
-    // Shows the window for this file, at 0 %.
-    void Begin(const std::string& file);
-    void SetPercent(int percent);
-    // Lets pending window events run, so that the window repaints and Cancel
-    // can be pressed; true once the user has confirmed Cancel.
-    bool ProcessPendingEvents();
-    bool CancelRequested() const { return cancelRequested_; }
-    // "Y", "A" or "C" (dlgIgnoreUnknown).
-    std::string UnknownResponse(int loop, int address, int deviceType);
-    // Closes the window and restores the normal pointer.
-    void Unload();
+    void Show() override;
+    void SetFileText(const std::string& text) override;
+    void SetPercent(int percent) override;
+    void ProcessPendingEvents() override;
+    bool CancelRequested() const override { return cancelRequested_; }
+    std::string UnknownResponse(int loop, int address, int deviceType) override;
+    void Close() override;
 
     // Cancel: "Do you want to cancel the open operation?"
     void CancelClicked();
@@ -46,7 +45,7 @@ private:
     MessageHost& host_;
     bool cancelRequested_ = false;
     bool unloading_ = false;
-    std::unique_ptr<QtBusyPointer> stopping_;
+    std::unique_ptr<QtBusyPointer> busy_;
 
     QLabel* lblFileName_ = nullptr;
     QProgressBar* pnlProgress_ = nullptr;

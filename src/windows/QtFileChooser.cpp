@@ -44,8 +44,9 @@ std::optional<std::string> QtFileChooser::ChooseFileToSave(const std::string& ti
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(DocumentFilters());
     dialog.setDefaultSuffix("QLX");
+    // A preset without its folder lies in the current folder.
     if (!preset.empty())
-        dialog.selectFile(Text(preset));
+        dialog.selectFile(QDir::current().absoluteFilePath(Text(preset)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front().toStdString();

@@ -9,6 +9,7 @@
 #include "platform/MessageHost.h"
 #include "windows/MainWindowCore.h"
 #include "windows/QtPanelChooser.h"
+#include "windows/QtWindowGeometry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -193,6 +194,8 @@ void frmMain::closeEvent(QCloseEvent* event)
         return;
     }
     unloading_ = true;
+    QtWindowGeometry geometry(*this);
+    context_.options.SaveFormSize(geometry);
     // Every other window goes with the main one.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible())

@@ -126,6 +126,11 @@ private:
     void SiteNameEdited(const QString& text);
     void ShowLoopEditor(int loop);
     void ShowOptions();
+    // The user-defined panels; the chooser and the menu follow any change.
+    void AddUserPanel();
+    void EditUserPanel();
+    void DeleteUserPanels();
+    void UserPanelsChanged(bool changed);
     void ShowAbout();
     bool SaveTo(const std::string& path);
     void PrintReport(QPrinter& printer, const std::vector<int>& loops);

@@ -7,6 +7,8 @@
 #include "catalogues/Options.h"
 #include "document/DocumentWriter.h"
 #include "document/NewDocument.h"
+#include "document/OpenFlow.h"
+#include "document/frmOpenProgress.h"
 #include "document/RecentFiles.h"
 #include "document/Shell.h"
 #include "loop_editor/frmLoop.h"
@@ -20,8 +22,10 @@
 #include "windows/MainWindowCore.h"
 #include "windows/QtBusyPointer.h"
 #include "windows/dlgAbout.h"
+#include "windows/frmDeletePanels.h"
 #include "windows/frmDeviceType.h"
 #include "windows/frmOptions.h"
+#include "windows/frmPanel.h"
 
 #include <QAction>
 #include <QDir>
@@ -113,6 +117,32 @@ void frmMain::ShowOptions()
     options.exec();
 }
 
+void frmMain::AddUserPanel()
+{
+    UserPanelsChanged(frmPanel::AddPanel(context_.document, context_.catalogue, context_.options, context_.host,
+                                         context_.files, this));
+}
+
+void frmMain::EditUserPanel()
+{
+    UserPanelsChanged(frmDeletePanels::EditPanel(context_.document, context_.catalogue, context_.options,
+                                                 context_.host, context_.files, this));
+}
+
+void frmMain::DeleteUserPanels()
+{
+    UserPanelsChanged(frmDeletePanels::DeletePanels(context_.document, context_.catalogue, context_.options,
+                                                    context_.host, context_.files, this));
+}
+
+void frmMain::UserPanelsChanged(bool changed)
+{
+    if (!changed)
+        return;
+    FillPanelChooser();
+    CheckCustomPanelMenu();
+}
+
 void frmMain::ShowAbout()
 {
     dlgAbout about(this);
@@ -184,8 +214,17 @@ void frmMain::ShowLoopEditor(int loop)
         rows_[static_cast<size_t>(loop + 1)].btnChange->setFocus(Qt::OtherFocusReason);
 }
 
-bool frmMain::OpenDocument(const std::string& /*path*/, bool /*readOnly*/)
+bool frmMain::OpenDocument(const std::string& path, bool readOnly)
 {
-    // The open flow joins here once it is in the main line.
-    return true;
+    frmOpenProgress progress(context_.host, this);
+    OpenFlowShell shell{[this](const std::string& opened) {
+                            context_.recent.Add(opened);
+                            RefreshRecentMenu();
+                        },
+                        [this](const std::string& title) { setWindowTitle(QString::fromStdString(title)); },
+                        [this] { FillPanelChooser(); }};
+    OpenFlow flow(context_.document, context_.catalogue, context_.options, context_.host, progress, std::move(shell));
+    const bool result = flow.DoMenuOpen(path, readOnly);
+    txtName_->setText(QString::fromStdString(context_.document.SiteName));
+    return result;
 }

@@ -100,9 +100,11 @@ void frmMain::BuildMenus()
     QMenu* panels = file->addMenu("&User-Defined Panels");
     panels->setObjectName("mnuPanels");
     panels->menuAction()->setObjectName("mnuPanels");
-    AddAction(panels, "&Add...", "mnuPanelAdd");
+    connect(AddAction(panels, "&Add...", "mnuPanelAdd"), &QAction::triggered, this, &frmMain::AddUserPanel);
     mnuPanelEdit_ = AddAction(panels, "&Edit...", "mnuPanelEdit");
+    connect(mnuPanelEdit_, &QAction::triggered, this, &frmMain::EditUserPanel);
     mnuPanelDelete_ = AddAction(panels, "&Delete...", "mnuPanelDelete");
+    connect(mnuPanelDelete_, &QAction::triggered, this, &frmMain::DeleteUserPanels);
 
     mFileRecent_[0] = file->addSeparator();
     mFileRecent_[0]->setObjectName("mFileRecent_0");

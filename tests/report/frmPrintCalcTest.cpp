@@ -156,6 +156,9 @@ private slots:
         QTRY_VERIFY(app.Ended());
         const std::string pdf = site.folder.Path("My Sites/harbour.pdf");
         QVERIFY(std::filesystem::exists(pdf));
+        const QString text = PdfText(pdf);
+        if (!text.isEmpty())
+            QVERIFY(text.contains("Harbour Stores"));  // the file's own site
         QCOMPARE(site.host.Texts(), std::vector<std::string>{PdfSavedMessage(pdf)});
         QCOMPARE(site.host.boxes[0].Style, MsgStyle::Information);
         QVERIFY(!app.MainWindow().isVisible());

@@ -3,9 +3,12 @@
 #include "calculation/CalculationSupport.h"
 #include "document/CommandLine.h"
 #include "loop_editor/frmLoop.h"
+#include "document/RecentFiles.h"
 #include "support/QtTestMain.h"
+#include "support/TestCatalogue.h"
 #include "windows/DesktopSite.h"
 #include "windows/QtClicks.h"
+#include "windows/QtHelp.h"
 #include "windows/QtModal.h"
 #include "windows/QtPanelChooser.h"
 
@@ -180,8 +183,33 @@ private slots:
         QCOMPARE(LabelText(window, "lblDevice_2"), "0");
         QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
 
-        // A read-only document is not saved, under either command.
-        app.document().ReadOnly = true;
+        // The recent file opens it again, once the unsaved change is dealt
+        // with: Cancel keeps it, No drops it.
+        QTest::keyClicks(name, "Depot");
+        site.host.Answer(MsgResult::Cancel);
+        Trigger(window, "mFileRecent_1");
+        QVERIFY(app.document().Path.empty());
+        QCOMPARE(app.document().SiteName, "Depot");
+        site.host.Answer(MsgResult::No);
+        Trigger(window, "mFileRecent_1");
+        QCOMPARE(site.host.boxes.back().Text, "Configuration data has not been saved.\n\nDo you want to save now?");
+        QCOMPARE(app.document().Path, saved);
+        QCOMPARE(app.document().SiteName, "Harbour Stores");
+        QCOMPARE(name->text(), "Harbour Stores");
+        QCOMPARE(window.windowTitle(), "harbour - Harvex Ferrolux");
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
+        QCOMPARE(LabelText(window, "lblDevice_2"), "2");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2}));
+        QVERIFY(!app.document().Dirty);
+        QVERIFY(!app.document().ReadOnly);
+
+        // Opened read-only through File Open, it is not saved under either
+        // command, and prints only until it changes.
+        site.chooser.Answer(saved, true);
+        Trigger(window, "mnuOpen");
+        QCOMPARE(site.chooser.requests.back().Title, "Open Configuration Data");
+        QCOMPARE(site.chooser.requests.back().Folder, site.folder.Path("Documents"));
+        QVERIFY(app.document().ReadOnly);
         const size_t before = site.host.boxes.size();
         const std::string readOnly = "The configuration data was Opened as 'Read Only'.\n\nIt cannot be saved.";
         Trigger(window, "mnuSave");
@@ -190,15 +218,21 @@ private slots:
         QCOMPARE(site.host.boxes[before].Text, readOnly);
         QCOMPARE(site.host.boxes[before].Style, MsgStyle::Exclamation);
         QCOMPARE(site.host.boxes[before + 1].Text, readOnly);
-        QCOMPARE(site.chooser.requests.size(), size_t(1));
-        // Until it changes, it still prints.
-        app.document().MarkChanged();
+        QCOMPARE(site.chooser.requests.size(), size_t(2));
+        QTest::keyClicks(name, " North");
         Trigger(window, "mnuPrint");
         QCOMPARE(site.host.boxes.back().Text,
                  "The configuration data was Opened as 'Read Only'.\n\nIt cannot be printed after it has been "
                  "changed.");
-        app.document().ReadOnly = false;
-        app.document().Dirty = false;
+        // Closing asks nothing about a read-only document.
+        const size_t boxes = site.host.boxes.size();
+        const int width = window.width();
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(site.host.boxes.size(), boxes);
+        // The next start opens the window at this size.
+        QCOMPARE(app.options().GetSettingString("Form State"), "Normal");
+        QCOMPARE(app.options().GetSettingLong("Form Width"), width);
     }
 
     void choosingTheCurrentPanelAgainChangesNothing()
@@ -244,6 +278,80 @@ private slots:
         QVERIFY(app.document().Dirty);
         app.document().Dirty = false;
         Screenshot(&window, "frmMain_eightLoops");
+    }
+
+    void aQuotedFileNameWithBlanksOpensFromTheCommandLine()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        const std::string file = site.folder.Path("My Sites/Riverside Warehouse.QLX");
+        std::filesystem::create_directories(site.folder.Path("My Sites"));
+        std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Riverside-Warehouse.QLX", file);
+        AppContext& app = site.Start("\"" + file + "\"");
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+        QTest::qWait(20);
+
+        QVERIFY(site.host.boxes.empty());
+        QVERIFY(!app.Ended());
+        QCOMPARE(app.document().Path, file);
+        QVERIFY(!app.document().Dirty);
+        QCOMPARE(window.windowTitle(), "Riverside Warehouse - Harvex Ferrolux");
+        QCOMPARE(Control<QLineEdit>(window, "txtName")->text(), "Riverside Warehouse");
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-4 Four Loop");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2, 3, 4}));
+        QCOMPARE(LabelText(window, "lblDevice_1"), "46");
+        QCOMPARE(LabelText(window, "lblAlarm_4"), "305 mA");
+        QCOMPARE(LabelText(window, "lblPassFail_4"), "Volt Drop Too High");
+        QCOMPARE(LabelText(window, "lblDevice_99"), "180");
+        QCOMPARE(LabelText(window, "lblAlarm_99"), "852 mA");
+        QCOMPARE(LabelText(window, "lblPassFail_99"), "Design Not Satisfactory");
+        QCOMPARE(app.options().GetSettingString("mFileRecent1"), file);
+        Screenshot(&window, "frmMain_riverside");
+    }
+
+    void theAlarmNoteShowsWhenTheTotalIsTooHigh()
+    {
+        // A window of its own over a small catalogue: two loops of 300 mA
+        // each on a panel that supplies 500 mA in all.
+        TestCatalogue catalogue;
+        PanelRecord panel;
+        panel.Name = "Small Two Loop";
+        panel.Loops = 2;
+        panel.MaxLoopCurrent = 400;
+        panel.MaxTotalCurrent = 500;
+        panel.MinLoopVoltage = 2400;
+        panel.AlarmLEDs = panel.RemoteLEDs = panel.Outputs = 10;
+        catalogue.AddCurrentPanel(panel);
+        const int16_t sounder = catalogue.AddDeviceType({.Name = "Sounder", .Quiescent = 1000, .Alarm = 300000});
+        Document document(catalogue);
+        ScratchFolder folder;
+        SettingsStore store(folder.Path("settings.conf"));
+        Options options(store);
+        RecentFiles recent(options);
+        ScriptedMessageHost host;
+        ScriptedFileChooser chooser;
+        const QtHelp help("index.html", [](const QUrl&) {});
+        const DataFiles files = DataFiles::FromRoot(folder.Root());
+        frmMain window({catalogue, options, document, files, host, recent, chooser, help, folder.Root(),
+                        [] { return false; }});
+        window.FillPanelChooser();
+        window.show();
+
+        document.Loop(1).SetDeviceType(1, sounder);
+        CalculationSupport::RecalculateAll(document);
+        QVERIFY(!Control<QLabel>(window, "lblAlarmNotes")->isVisible());
+        document.Loop(2).SetDeviceType(1, sounder);
+        CalculationSupport::RecalculateAll(document);
+        QCOMPARE(LabelText(window, "lblAlarm_99"), "600 mA");
+        QVERIFY(Control<QLabel>(window, "lblAlarmNotes")->isVisible());
+        QCOMPARE(LabelText(window, "lblAlarmNotes"), "(max. permissible = 500 mA)");
+        QCOMPARE(LabelText(window, "lblPassFail_99"), "Design Not Satisfactory");
+        QCOMPARE(LabelText(window, "lblPassFail_1"), "Loop Satisfactory");
+        Screenshot(&window, "frmMain_alarmNote");
+        window.Unload();
     }
 
     void helpMenuOpensItsTopics()
