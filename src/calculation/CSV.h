@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace CSV {
 
@@ -23,6 +24,10 @@ namespace CSV {
 // quoted field is returned as written between its quotes, or trimmed to the
 // end of the line when its closing quote is missing. n of 0 or less gives "".
 std::string GetCSVField(std::string_view line, int n);
+// Fields 1 to count of the line, as GetCSVField reads them, in one pass over
+// the line (for long lists, where reading field by field would go over the
+// line again for every field).
+std::vector<std::string> GetCSVFields(std::string_view line, int count);
 
 // Field n read as a number rounded to the nearest whole number (halves to
 // even) and accepted when minimum <= value <= maximum.

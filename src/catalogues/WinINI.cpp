@@ -72,6 +72,16 @@ bool ProfileCache::DeleteSection(const std::string& file, const std::string& sec
     return !edited.DeleteSection(section) || Store(file, *profile, std::move(edited));
 }
 
+std::string ProfileSnapshot::ReadKey(const std::string& file, const std::string& section, const std::string& key)
+{
+    if (!text_ || file != file_) {
+        const auto bytes = FileSystem::ReadFileBytes(file);
+        text_ = bytes ? ProfileText::FromText(TextEncoding::DecodeFileText(*bytes)) : ProfileText();
+        file_ = file;
+    }
+    return text_->Read(section, key);
+}
+
 ProfileCache& SharedProfileCache()
 {
     static ProfileCache cache;

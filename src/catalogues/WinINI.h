@@ -28,13 +28,22 @@
 
 namespace WinINI {
 
+// Where reads of profile files come from: the cache below in the program; a
+// reader that goes back to the file for every key, as the desktop's own
+// profile functions do, where the cost of that is measured.
+class ProfileReader {
+public:
+    virtual ~ProfileReader() = default;
+    virtual std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) = 0;
+};
+
 // Parses each file once and answers reads from memory (a hash lookup) until
 // the file changes on disk, which a stat of the file tells.
-class ProfileCache {
+class ProfileCache : public ProfileReader {
 public:
     explicit ProfileCache(FileSystem::WriteFault fault = {}) : fault_(std::move(fault)) {}
 
-    std::string ReadKey(const std::string& file, const std::string& section, const std::string& key);
+    std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
     bool DeleteKey(const std::string& file, const std::string& section, const std::string& key);
     bool DeleteSection(const std::string& file, const std::string& section);
@@ -54,6 +63,19 @@ private:
 
     FileSystem::WriteFault fault_;
     std::unordered_map<std::string, Profile> profiles_;
+};
+
+// One version of one file: parsed at the first read and answered from memory
+// after that, without asking the disk again. For a pass that reads many keys
+// of a file in a moment (opening a document), where a check of the file
+// before every key would cost more than the reads themselves.
+class ProfileSnapshot : public ProfileReader {
+public:
+    std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
+
+private:
+    std::string file_;
+    std::optional<ProfileText> text_;  // none until the first read
 };
 
 // The cache the free functions use. One instance for the process is safe:
