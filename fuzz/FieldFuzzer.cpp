@@ -1,4 +1,5 @@
-// The field readers: field n of a fuzzed field list, the numeric readers with
+// The field readers: field n of a fuzzed field list (alone and with the
+// fields before it in one pass), the numeric readers with
 // fuzzed limits, the lenient and the strict text-to-number conversions. A
 // reader that accepts gives a value inside its limits, the rounded leading
 // number of the field; one that refuses leaves the value alone and says so
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -63,6 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string field = CSV::GetCSVField(line, n);
     if (field.size() > line.size() || (n <= 0 && !field.empty()))
         FuzzCheckFailed("field " + std::to_string(n) + " of '" + line + "' is '" + field + "'");
+
+    const std::vector<std::string> fields = CSV::GetCSVFields(line, n);
+    for (int k = 1; k <= n; ++k)
+        if (fields[static_cast<size_t>(k - 1)] != CSV::GetCSVField(line, k))
+            FuzzCheckFailed("the fields of '" + line + "' read in one pass differ at field " + std::to_string(k));
 
     const double number = LeadingNumber(field);
     if (std::isnan(number))

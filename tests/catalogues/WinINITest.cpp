@@ -1,8 +1,11 @@
 #include "catalogues/WinINI.h"
 
+#include "support/LinearProfileReader.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <initializer_list>
 
 TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
 {
@@ -40,10 +43,30 @@ TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
         {"", "Orphan", ""},
         {"Missing", "Cable1", ""},
     };
+    // The cache, a single parse, and a reader that scans the file for every
+    // key the way the desktop's profile functions do, all answer alike.
     WinINI::ProfileCache cache;
-    for (const auto& c : cases)
-        EXPECT_EQ(cache.ReadKey(file, c.section, c.key), c.value) << c.section << "/" << c.key;
-    EXPECT_EQ(cache.ReadKey(folder.Path("missing.dat"), "Cables", "Cable1"), "");
+    WinINI::ProfileSnapshot snapshot;
+    RereadingProfileReader rereading;
+    for (WinINI::ProfileReader* reader : std::initializer_list<WinINI::ProfileReader*>{&cache, &snapshot, &rereading}) {
+        for (const auto& c : cases)
+            EXPECT_EQ(reader->ReadKey(file, c.section, c.key), c.value) << c.section << "/" << c.key;
+        EXPECT_EQ(reader->ReadKey(folder.Path("missing.dat"), "Cables", "Cable1"), "");
+    }
+}
+
+// A snapshot answers from the version it read first, so that one pass over
+// a file reads it once; another file is read afresh.
+TEST(WinINI, ASnapshotKeepsTheVersionItReadFirst)
+{
+    ScratchFolder folder;
+    const std::string first = folder.Write("site.QLX", "[Dralon]\nSiteName=Harbour\n");
+    const std::string second = folder.Write("other.QLX", "[Dralon]\nSiteName=Quay\n");
+    WinINI::ProfileSnapshot snapshot;
+    EXPECT_EQ(snapshot.ReadKey(first, "Dralon", "SiteName"), "Harbour");
+    folder.Write("site.QLX", "[Dralon]\nSiteName=Changed meanwhile\n");
+    EXPECT_EQ(snapshot.ReadKey(first, "dralon", "sitename"), "Harbour");
+    EXPECT_EQ(snapshot.ReadKey(second, "Dralon", "SiteName"), "Quay");
 }
 
 TEST(WinINI, LongValuesAreCutTo1023Characters)

@@ -8,6 +8,7 @@
 #include "platform/MessageHost.h"
 #include "platform/SettingsStore.h"
 #include "support/DocumentFixture.h"
+#include "support/LinearProfileReader.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -68,4 +69,11 @@ TEST_F(LargestDocument, FillsEveryAddressOfEveryLoopAndReadsBackUnchanged)
     EXPECT_TRUE(host.dropAsked.empty());
     read.ModifiedDate = result.ModifiedDate;
     EXPECT_EQ(DocumentText(read), text);
+
+    // A reader that goes back to the file for every key reads the same.
+    Document reread(catalogue);
+    RereadingProfileReader profile;
+    ASSERT_EQ(ReadDocument(reread, path, false, services, profile).Outcome, ReadOutcome::Opened);
+    reread.ModifiedDate = result.ModifiedDate;
+    EXPECT_EQ(DocumentText(reread), text);
 }
