@@ -88,10 +88,9 @@ void Complain(MessageHost& host, const char* start, const std::string& descripti
 // The one reader behind the typed ones: toWhole rounds to the value's type
 // and gives nullopt when the number does not fit it.
 template <typename Int>
-bool ReadWholeField(MessageHost& host, std::string_view line, int n, Int& value, Int minimum, Int maximum,
+bool ReadWholeField(MessageHost& host, std::string_view field, Int& value, Int minimum, Int maximum,
                     const std::string& description, std::optional<Int> (*toWhole)(double))
 {
-    const std::string field = GetCSVField(line, n);
     if (!IsNumericText(field)) {
         Complain(host, "Numeric value expected for ", description);
         return false;
@@ -107,16 +106,28 @@ bool ReadWholeField(MessageHost& host, std::string_view line, int n, Int& value,
 
 }  // namespace
 
+bool ReadLongValue(MessageHost& host, std::string_view field, int32_t& value, int32_t minimum, int32_t maximum,
+                   const std::string& description)
+{
+    return ReadWholeField<int32_t>(host, field, value, minimum, maximum, description, Rounding::ToInt32);
+}
+
+bool ReadIntegerValue(MessageHost& host, std::string_view field, int16_t& value, int16_t minimum, int16_t maximum,
+                      const std::string& description)
+{
+    return ReadWholeField<int16_t>(host, field, value, minimum, maximum, description, Rounding::ToInt16);
+}
+
 bool ReadLongField(MessageHost& host, std::string_view line, int n, int32_t& value, int32_t minimum,
                    int32_t maximum, const std::string& description)
 {
-    return ReadWholeField<int32_t>(host, line, n, value, minimum, maximum, description, Rounding::ToInt32);
+    return ReadLongValue(host, GetCSVField(line, n), value, minimum, maximum, description);
 }
 
 bool ReadIntegerField(MessageHost& host, std::string_view line, int n, int16_t& value, int16_t minimum,
                       int16_t maximum, const std::string& description)
 {
-    return ReadWholeField<int16_t>(host, line, n, value, minimum, maximum, description, Rounding::ToInt16);
+    return ReadIntegerValue(host, GetCSVField(line, n), value, minimum, maximum, description);
 }
 
 bool ReadByteField(MessageHost& host, std::string_view line, int n, uint8_t& value, int16_t minimum,

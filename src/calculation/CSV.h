@@ -40,4 +40,11 @@ bool ReadIntegerField(MessageHost& host, std::string_view line, int n, int16_t& 
 bool ReadByteField(MessageHost& host, std::string_view line, int n, uint8_t& value, int16_t minimum,
                    int16_t maximum, const std::string& description);
 
+// The same checks on a field already taken out of its list (by GetCSVFields,
+// for a long list whose fields are all read).
+bool ReadLongValue(MessageHost& host, std::string_view field, int32_t& value, int32_t minimum, int32_t maximum,
+                   const std::string& description);
+bool ReadIntegerValue(MessageHost& host, std::string_view field, int16_t& value, int16_t minimum, int16_t maximum,
+                      const std::string& description);
+
 }  // namespace CSV

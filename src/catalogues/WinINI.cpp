@@ -6,8 +6,10 @@ namespace WinINI {
 
 ProfileCache::Profile* ProfileCache::Fresh(const std::string& file)
 {
-    const auto stamp = FileSystem::Stamp(file);
     const auto cached = profiles_.find(file);
+    if (passes_ > 0 && !checked_.insert(file).second)
+        return cached == profiles_.end() ? nullptr : &cached->second;  // nullptr: unreadable
+    const auto stamp = FileSystem::Stamp(file);
     if (cached != profiles_.end() && cached->second.Stamp == stamp)
         return &cached->second;
 
@@ -70,16 +72,6 @@ bool ProfileCache::DeleteSection(const std::string& file, const std::string& sec
         return false;
     ProfileText edited = profile->Text;
     return !edited.DeleteSection(section) || Store(file, *profile, std::move(edited));
-}
-
-std::string ProfileSnapshot::ReadKey(const std::string& file, const std::string& section, const std::string& key)
-{
-    if (!text_ || file != file_) {
-        const auto bytes = FileSystem::ReadFileBytes(file);
-        text_ = bytes ? ProfileText::FromText(TextEncoding::DecodeFileText(*bytes)) : ProfileText();
-        file_ = file;
-    }
-    return text_->Read(section, key);
 }
 
 ProfileCache& SharedProfileCache()

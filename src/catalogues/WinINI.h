@@ -24,6 +24,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace WinINI {
@@ -42,6 +43,26 @@ public:
 class ProfileCache : public ProfileReader {
 public:
     explicit ProfileCache(FileSystem::WriteFault fault = {}) : fault_(std::move(fault)) {}
+
+    // While a pass is held, a file is checked against the disk at its first
+    // read only, and later reads answer from that version (writes through
+    // the cache still go to the disk and are seen). For a pass that reads
+    // many keys in a moment (loading the catalogues, opening a document),
+    // where a check before every key would cost more than the reads.
+    class Pass {
+    public:
+        explicit Pass(ProfileCache& cache) : cache_(cache) { ++cache_.passes_; }
+        ~Pass()
+        {
+            if (--cache_.passes_ == 0)
+                cache_.checked_.clear();
+        }
+        Pass(const Pass&) = delete;
+        Pass& operator=(const Pass&) = delete;
+
+    private:
+        ProfileCache& cache_;
+    };
 
     std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
@@ -63,19 +84,8 @@ private:
 
     FileSystem::WriteFault fault_;
     std::unordered_map<std::string, Profile> profiles_;
-};
-
-// One version of one file: parsed at the first read and answered from memory
-// after that, without asking the disk again. For a pass that reads many keys
-// of a file in a moment (opening a document), where a check of the file
-// before every key would cost more than the reads themselves.
-class ProfileSnapshot : public ProfileReader {
-public:
-    std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
-
-private:
-    std::string file_;
-    std::optional<ProfileText> text_;  // none until the first read
+    int passes_ = 0;
+    std::unordered_set<std::string> checked_;  // files checked in the current pass
 };
 
 // The cache the free functions use. One instance for the process is safe:

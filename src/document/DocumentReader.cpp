@@ -491,7 +491,8 @@ DocumentReadResult ReadDocument(Document& document, const std::string& path, boo
                                 const DocumentReadServices& services)
 {
     // The file is parsed once and every key is a lookup.
-    WinINI::ProfileSnapshot profile;
+    WinINI::ProfileCache profile;
+    const WinINI::ProfileCache::Pass pass(profile);
     return ReadDocument(document, path, readOnlyRequest, services, profile);
 }
 

@@ -43,30 +43,36 @@ TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
         {"", "Orphan", ""},
         {"Missing", "Cable1", ""},
     };
-    // The cache, a single parse, and a reader that scans the file for every
-    // key the way the desktop's profile functions do, all answer alike.
+    // The cache, and a reader that scans the file for every key the way the
+    // desktop's profile functions do, answer alike.
     WinINI::ProfileCache cache;
-    WinINI::ProfileSnapshot snapshot;
     RereadingProfileReader rereading;
-    for (WinINI::ProfileReader* reader : std::initializer_list<WinINI::ProfileReader*>{&cache, &snapshot, &rereading}) {
+    for (WinINI::ProfileReader* reader : std::initializer_list<WinINI::ProfileReader*>{&cache, &rereading}) {
         for (const auto& c : cases)
             EXPECT_EQ(reader->ReadKey(file, c.section, c.key), c.value) << c.section << "/" << c.key;
         EXPECT_EQ(reader->ReadKey(folder.Path("missing.dat"), "Cables", "Cable1"), "");
     }
 }
 
-// A snapshot answers from the version it read first, so that one pass over
-// a file reads it once; another file is read afresh.
-TEST(WinINI, ASnapshotKeepsTheVersionItReadFirst)
+// During a pass a file is checked against the disk once, so that a pass
+// reading many keys stats the file once; writes through the cache are seen,
+// and once the pass ends an outside change is seen again.
+TEST(WinINI, APassChecksEachFileOnce)
 {
     ScratchFolder folder;
-    const std::string first = folder.Write("site.QLX", "[Dralon]\nSiteName=Harbour\n");
-    const std::string second = folder.Write("other.QLX", "[Dralon]\nSiteName=Quay\n");
-    WinINI::ProfileSnapshot snapshot;
-    EXPECT_EQ(snapshot.ReadKey(first, "Dralon", "SiteName"), "Harbour");
-    folder.Write("site.QLX", "[Dralon]\nSiteName=Changed meanwhile\n");
-    EXPECT_EQ(snapshot.ReadKey(first, "dralon", "sitename"), "Harbour");
-    EXPECT_EQ(snapshot.ReadKey(second, "Dralon", "SiteName"), "Quay");
+    const std::string file = folder.Write("site.QLX", "[Dralon]\nSiteName=Harbour\n");
+    const std::string missing = folder.Path("missing.QLX");
+    WinINI::ProfileCache cache;
+    {
+        const WinINI::ProfileCache::Pass pass(cache);
+        EXPECT_EQ(cache.ReadKey(file, "Dralon", "SiteName"), "Harbour");
+        EXPECT_EQ(cache.ReadKey(missing, "Dralon", "SiteName"), "");
+        folder.Write("site.QLX", "[Dralon]\nSiteName=Changed outside\n");
+        EXPECT_EQ(cache.ReadKey(file, "dralon", "sitename"), "Harbour");
+        ASSERT_TRUE(cache.WriteKey(missing, "Dralon", "DataFormat", "1"));
+        EXPECT_EQ(cache.ReadKey(missing, "Dralon", "DataFormat"), "1");
+    }
+    EXPECT_EQ(cache.ReadKey(file, "Dralon", "SiteName"), "Changed outside");
 }
 
 TEST(WinINI, LongValuesAreCutTo1023Characters)
