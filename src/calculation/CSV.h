@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace CSV {
 
@@ -23,6 +24,10 @@ namespace CSV {
 // quoted field is returned as written between its quotes, or trimmed to the
 // end of the line when its closing quote is missing. n of 0 or less gives "".
 std::string GetCSVField(std::string_view line, int n);
+// Fields 1 to count of the line, as GetCSVField reads them, in one pass over
+// the line (for long lists, where reading field by field would go over the
+// line again for every field).
+std::vector<std::string> GetCSVFields(std::string_view line, int count);
 
 // Field n read as a number rounded to the nearest whole number (halves to
 // even) and accepted when minimum <= value <= maximum.
@@ -34,5 +39,12 @@ bool ReadIntegerField(MessageHost& host, std::string_view line, int n, int16_t& 
 // number a byte cannot hold is refused like any number outside the limits.
 bool ReadByteField(MessageHost& host, std::string_view line, int n, uint8_t& value, int16_t minimum,
                    int16_t maximum, const std::string& description);
+
+// The same checks on a field already taken out of its list (by GetCSVFields,
+// for a long list whose fields are all read).
+bool ReadLongValue(MessageHost& host, std::string_view field, int32_t& value, int32_t minimum, int32_t maximum,
+                   const std::string& description);
+bool ReadIntegerValue(MessageHost& host, std::string_view field, int16_t& value, int16_t minimum, int16_t maximum,
+                      const std::string& description);
 
 }  // namespace CSV

@@ -6,6 +6,7 @@
 #include "catalogues/Options.h"
 #include "catalogues/OtherDeviceLoader.h"
 #include "catalogues/PanelCatalogue.h"
+#include "catalogues/WinINI.h"
 #include "platform/MessageHost.h"
 
 namespace {
@@ -21,6 +22,8 @@ bool Failed(MessageHost& host, const char* message)
 
 bool LoadCatalogues(Catalogue& catalogue, Options& options, MessageHost& host, const CatalogueStartup& startup)
 {
+    // Every data file is checked against the disk once for the whole load.
+    const WinINI::ProfileCache::Pass pass(WinINI::SharedProfileCache());
     options.MigrateOldSettings(startup.OldSettingsFile);
 
     if (!LoadDeviceTypes(catalogue, options, host, startup.Files))

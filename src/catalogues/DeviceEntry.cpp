@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 using CSV::GetCSVField;
 
@@ -38,6 +39,7 @@ struct NumericField {
 constexpr int32_t LongMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t LongMax = std::numeric_limits<int32_t>::max();
 constexpr int ButtonField = 36;
+constexpr int FieldCount = 55;
 
 // The numeric fields in the order they are read and checked.
 // clang-format off
@@ -155,9 +157,9 @@ int32_t RangeNumber(std::string_view field)
 }
 
 // AnalogueType from field 7 (and 29 for "A"); nullopt for an unknown code.
-std::optional<uint8_t> AnalogueTypeOf(std::string_view entry)
+std::optional<uint8_t> AnalogueTypeOf(const std::string& field7, const std::string& field29)
 {
-    const std::string code = UpperCase(GetCSVField(entry, 7).substr(0, 2));
+    const std::string code = UpperCase(field7.substr(0, 2));
     if (code == "T")
         return 0;
     if (code == "P")
@@ -171,16 +173,17 @@ std::optional<uint8_t> AnalogueTypeOf(std::string_view entry)
     if (code == "M")
         return 5;
     if (code == "A")
-        return BeginsWithLetter(GetCSVField(entry, 29), 'T') ? 6 : 4;
+        return BeginsWithLetter(field29, 'T') ? 6 : 4;
     return std::nullopt;
 }
 
 class EntryParser {
 public:
     EntryParser(const DeviceFile& file, const std::string& entry, int position, bool isCustom)
-        : file_(file), catalogue_(file.catalogue), entry_(entry), position_(position),
+        : file_(file), catalogue_(file.catalogue), position_(position),
           place_(isCustom ? file.customPlace : file.place),
-          suffix_("for device type " + std::to_string(position) + " in " + place_)
+          suffix_("for device type " + std::to_string(position) + " in " + place_),
+          fields_(CSV::GetCSVFields(entry, FieldCount))
     {
         type_.IsCustom = isCustom;
     }
@@ -188,10 +191,10 @@ public:
     // Fills the record; false after a message.
     bool Parse()
     {
-        type_.Name = GetCSVField(entry_, 1);
-        type_.Description = GetCSVField(entry_, 2);
+        type_.Name = Field(1);
+        type_.Description = Field(2);
         return ReadNumericFields() && ReadAnalogueType() && CheckInputUses() && ReadAddressRange() &&
-               ReadFaultNames() && ReadDataFields(file_, RangeNumber(GetCSVField(entry_, 49)), suffix_, type_) &&
+               ReadFaultNames() && ReadDataFields(file_, RangeNumber(Field(49)), suffix_, type_) &&
                ReadOutputBitDrawOrder() && ReadLetterFlagsAndField52();
     }
 
@@ -206,8 +209,8 @@ private:
                 continue;
             const std::string label = field.LabelTakesSuffix ? field.Label + suffix_ : field.Label;
             int32_t value = 0;
-            if (!CSV::ReadLongField(file_.host, entry_, field.Field, value, field.Minimum,
-                                    UpperLimit(catalogue_, field), label))
+            if (!CSV::ReadLongValue(file_.host, Field(field.Field), value, field.Minimum, UpperLimit(catalogue_, field),
+                                    label))
                 return false;
             field.Store(type_, value);
         }
@@ -225,7 +228,7 @@ private:
 
     bool ReadAnalogueType()
     {
-        const std::optional<uint8_t> analogueType = AnalogueTypeOf(entry_);
+        const std::optional<uint8_t> analogueType = AnalogueTypeOf(Field(7), Field(29));
         if (!analogueType)
             return file_.Fail("Invalid analogue type entry in [Devices] section for device number " +
                               std::to_string(position_) + " in " + place_);
@@ -246,7 +249,7 @@ private:
         if (position_ == 0)
             return true;  // type 0 may sit anywhere
         const std::optional<int32_t> range =
-            AddressRangeFor(file_, std::string(Blanks::Trim(GetCSVField(entry_, 32))));
+            AddressRangeFor(file_, std::string(Blanks::Trim(Field(32))));
         if (!range)
             return false;
         type_.AddressRange = *range;
@@ -256,7 +259,7 @@ private:
     bool ReadFaultNames()
     {
         const std::string faults =
-            file_.Read("Faults", "Fault" + std::to_string(RangeNumber(GetCSVField(entry_, 48))));
+            file_.Read("Faults", "Fault" + std::to_string(RangeNumber(Field(48))));
         if (faults.empty())
             return file_.Fail("Invalid value for Fault Range " + suffix_);
         for (size_t i = 0; i < type_.FaultNames.size(); ++i)
@@ -268,17 +271,15 @@ private:
     // Integer that is not negative is taken; an empty field gives 0.
     bool ReadOutputBitDrawOrder()
     {
-        if (GetCSVField(entry_, 50).empty())
+        if (Field(50).empty())
             return true;
-        return CSV::ReadIntegerField(file_.host, entry_, 50, type_.OutputBitDrawOrder, 0, 32767,
+        return CSV::ReadIntegerValue(file_.host, Field(50), type_.OutputBitDrawOrder, 0, 32767,
                                      "Output bit drawing order " + suffix_);
     }
 
     bool ReadLetterFlagsAndField52()
     {
-        const auto beginsWith = [&](int field, char letter) {
-            return BeginsWithLetter(GetCSVField(entry_, field), letter);
-        };
+        const auto beginsWith = [&](int field, char letter) { return BeginsWithLetter(Field(field), letter); };
         type_.Flag17 = beginsWith(17, 'T');
         type_.Flag22 = beginsWith(22, 'T');
         type_.Flag42A = beginsWith(42, 'A');
@@ -286,17 +287,20 @@ private:
         type_.IsMaster = beginsWith(43, 'M');
         type_.IsSlave = beginsWith(43, 'S');
         type_.Flag47 = beginsWith(47, 'T');
-        type_.Flag55 = UpperCase(GetCSVField(entry_, 55)) == "T";
-        type_.Field52Hundredths = TextConversion::HundredthsFloored(GetCSVField(entry_, 52));
+        type_.Flag55 = UpperCase(Field(55)) == "T";
+        type_.Field52Hundredths = TextConversion::HundredthsFloored(Field(52));
         return true;
     }
 
+    // Fields numbered from 1, as the entry's list numbers them.
+    const std::string& Field(int n) const { return fields_[static_cast<size_t>(n - 1)]; }
+
     const DeviceFile& file_;
     const Catalogue& catalogue_;
-    const std::string& entry_;
     int position_;
     std::string place_;   // of the file the entry comes from
     std::string suffix_;  // ends the labels and messages about the entry
+    std::vector<std::string> fields_;  // every field the entry is read for, split once
     DeviceTypeRecord type_;
 };
 

@@ -141,13 +141,18 @@ void ProfileText::InsertKeyLine(Section& section, size_t at, std::string line, c
         Index();
         return;
     }
-    // Every line from `at` on moves down one place.
+    // Every line from `at` on moves down one place. A section that ends at
+    // `at` (the one a key is appended to) has no key line to move, and
+    // skipping its keys keeps a long run of appends linear.
     for (auto& [name, other] : sections_) {
         if (other.End < at)
             continue;
+        const bool keysMove = other.End > at;
         if (other.Header >= at)
             ++other.Header;
         ++other.End;
+        if (!keysMove)
+            continue;
         for (auto& [keyName, key] : other.Keys)
             if (key.Line >= at)
                 ++key.Line;

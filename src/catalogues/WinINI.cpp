@@ -6,8 +6,10 @@ namespace WinINI {
 
 ProfileCache::Profile* ProfileCache::Fresh(const std::string& file)
 {
-    const auto stamp = FileSystem::Stamp(file);
     const auto cached = profiles_.find(file);
+    if (passes_ > 0 && !checked_.insert(file).second)
+        return cached == profiles_.end() ? nullptr : &cached->second;  // nullptr: unreadable
+    const auto stamp = FileSystem::Stamp(file);
     if (cached != profiles_.end() && cached->second.Stamp == stamp)
         return &cached->second;
 

@@ -24,17 +24,47 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace WinINI {
 
+// Where reads of profile files come from: the cache below in the program; a
+// reader that goes back to the file for every key, as the desktop's own
+// profile functions do, where the cost of that is measured.
+class ProfileReader {
+public:
+    virtual ~ProfileReader() = default;
+    virtual std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) = 0;
+};
+
 // Parses each file once and answers reads from memory (a hash lookup) until
 // the file changes on disk, which a stat of the file tells.
-class ProfileCache {
+class ProfileCache : public ProfileReader {
 public:
     explicit ProfileCache(FileSystem::WriteFault fault = {}) : fault_(std::move(fault)) {}
 
-    std::string ReadKey(const std::string& file, const std::string& section, const std::string& key);
+    // While a pass is held, a file is checked against the disk at its first
+    // read only, and later reads answer from that version (writes through
+    // the cache still go to the disk and are seen). For a pass that reads
+    // many keys in a moment (loading the catalogues, opening a document),
+    // where a check before every key would cost more than the reads.
+    class Pass {
+    public:
+        explicit Pass(ProfileCache& cache) : cache_(cache) { ++cache_.passes_; }
+        ~Pass()
+        {
+            if (--cache_.passes_ == 0)
+                cache_.checked_.clear();
+        }
+        Pass(const Pass&) = delete;
+        Pass& operator=(const Pass&) = delete;
+
+    private:
+        ProfileCache& cache_;
+    };
+
+    std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
     bool DeleteKey(const std::string& file, const std::string& section, const std::string& key);
     bool DeleteSection(const std::string& file, const std::string& section);
@@ -54,6 +84,8 @@ private:
 
     FileSystem::WriteFault fault_;
     std::unordered_map<std::string, Profile> profiles_;
+    int passes_ = 0;
+    std::unordered_set<std::string> checked_;  // files checked in the current pass
 };
 
 // The cache the free functions use. One instance for the process is safe:

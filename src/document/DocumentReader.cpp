@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <vector>
 
 int OpenProgressPercent(int loop, int address) { return ((loop - 1) * 256 + address) * 100 / 2048; }
 
@@ -81,8 +82,9 @@ struct OtherDeviceEntries {
 
 class ReadingPass {
 public:
-    ReadingPass(Document& document, const std::string& path, const DocumentReadServices& services)
-        : document_(document), path_(path), catalogue_(services.catalogue), services_(services)
+    ReadingPass(Document& document, const std::string& path, const DocumentReadServices& services,
+                WinINI::ProfileReader& profile)
+        : document_(document), path_(path), catalogue_(services.catalogue), services_(services), profile_(profile)
     {
         assert(&services.catalogue == &document.Catalog());
     }
@@ -336,9 +338,12 @@ private:
             return;
         }
 
-        int16_t type = DeviceTypeField(CSV::GetCSVField(record, 1));
-        const OtherDeviceEntries others = ParseOthers(CSV::GetCSVField(record, 3));
-        const std::string positionField = CSV::GetCSVField(record, 4);
+        // Fields 1 to 6, and 20 and 22 that tell the older layout.
+        const std::vector<std::string> fields = CSV::GetCSVFields(record, 22);
+        auto field = [&fields](int n) -> const std::string& { return fields[static_cast<size_t>(n - 1)]; };
+        int16_t type = DeviceTypeField(field(1));
+        const OtherDeviceEntries others = ParseOthers(field(3));
+        const std::string& positionField = field(4);
         int32_t position = a;
         if (IsNumericText(positionField)) {
             const double read = LeadingNumber(positionField);
@@ -348,14 +353,14 @@ private:
         type = ConvertOlderType(loop, a, type);
 
         // Records of an older layout carry no base fields.
-        const bool olderLayout = !CSV::GetCSVField(record, 20).empty() && CSV::GetCSVField(record, 22).empty();
+        const bool olderLayout = !field(20).empty() && field(22).empty();
         if (!olderLayout) {
-            if (const int32_t baseAddress = WholeLong(CSV::GetCSVField(record, 5)); baseAddress != 0) {
+            if (const int32_t baseAddress = WholeLong(field(5)); baseAddress != 0) {
                 baseAddress_[static_cast<size_t>(a)] = baseAddress;
-                baseType_[static_cast<size_t>(a)] = WholeInteger(CSV::GetCSVField(record, 6));
+                baseType_[static_cast<size_t>(a)] = WholeInteger(field(6));
             }
         }
-        const int16_t tag = WholeInteger(CSV::GetCSVField(record, 2));
+        const int16_t tag = WholeInteger(field(2));
         StoreAddress(loop, a, type, tag, eavesdropping, others, position);
     }
 
@@ -435,12 +440,10 @@ private:
             const std::string list = Read(section, "DeviceBetween" + to_string(a));
             if (list.empty())
                 continue;
-            // Fields past the last comma are empty; no need to look for them.
-            const auto fields = static_cast<int>(std::count(list.begin(), list.end(), ',')) + 1;
+            // Slot s is field s - 1.
+            const std::vector<std::string> fields = CSV::GetCSVFields(list, clsCalculator::LastSlot - 1);
             for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
-                const int field = slot - 1;
-                const OtherDeviceEntries entries =
-                    ParseOthers(field <= fields ? CSV::GetCSVField(list, field) : std::string());
+                const OtherDeviceEntries entries = ParseOthers(fields[static_cast<size_t>(slot - 2)]);
                 model.DeviceStandaloneTypeAndAddress(a, slot, entries.Attached, entries.AssociatedAddress);
             }
         }
@@ -495,8 +498,7 @@ private:
     const std::string& path_;
     Catalogue& catalogue_;
     const DocumentReadServices& services_;
-    // A cache of its own: the file is parsed once and every key is a lookup.
-    WinINI::ProfileCache profile_;
+    WinINI::ProfileReader& profile_;
     bool ignoreUnknownTypes_ = false;
     bool otherDeviceMark_ = false;
     std::array<int32_t, AddressCount> wantedPosition_{};  // of the loop being read
@@ -511,5 +513,14 @@ private:
 DocumentReadResult ReadDocument(Document& document, const std::string& path, bool readOnlyRequest,
                                 const DocumentReadServices& services)
 {
-    return ReadingPass(document, path, services).Run(readOnlyRequest);
+    // The file is parsed once and every key is a lookup.
+    WinINI::ProfileCache profile;
+    const WinINI::ProfileCache::Pass pass(profile);
+    return ReadDocument(document, path, readOnlyRequest, services, profile);
+}
+
+DocumentReadResult ReadDocument(Document& document, const std::string& path, bool readOnlyRequest,
+                                const DocumentReadServices& services, WinINI::ProfileReader& profile)
+{
+    return ReadingPass(document, path, services, profile).Run(readOnlyRequest);
 }

@@ -16,6 +16,9 @@
 
 class Catalogue;
 class Document;
+namespace WinINI {
+class ProfileReader;
+}
 class MessageHost;
 class Options;
 
@@ -78,3 +81,7 @@ struct DocumentReadServices {
 // its part too.
 DocumentReadResult ReadDocument(Document& document, const std::string& path, bool readOnlyRequest,
                                 const DocumentReadServices& services);
+// The same with every key read through the given profile reader; the one
+// above parses the file once, at its first read, and reads every key from that.
+DocumentReadResult ReadDocument(Document& document, const std::string& path, bool readOnlyRequest,
+                                const DocumentReadServices& services, WinINI::ProfileReader& profile);

@@ -128,6 +128,8 @@ private:
     std::string StandaloneList(const clsCalculator& model, int a)
     {
         std::string list;
+        if (model.DeviceStandaloneCount(a) == 0)
+            return list;
         size_t kept = 0;  // the length up to the last occupied slot
         for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
             if (slot > clsCalculator::FirstSlot)

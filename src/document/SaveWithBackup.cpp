@@ -32,6 +32,17 @@ bool Rename(const std::string& from, const std::string& to, const SaveFault& fau
     return !Fails(fault, step) && FileSystem::RenameFile(from, to);
 }
 
+// The new contents in a file of their own, through the atomic write, whose
+// steps map onto the save's.
+bool WriteNew(const std::string& fresh, std::string_view bytes, const SaveFault& fault)
+{
+    const FileSystem::WriteFault writeFault = [&fault](FileSystem::WriteStep step) {
+        return Fails(fault, step == FileSystem::WriteStep::CreateTemporary ? SaveStep::CreateTemporary
+                                                                           : SaveStep::WriteNew);
+    };
+    return FileSystem::WriteFileAtomically(fresh, bytes, fault ? writeFault : FileSystem::WriteFault());
+}
+
 }  // namespace
 
 std::string BackupPath(const std::string& path)
@@ -46,7 +57,7 @@ bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveF
     if (std::filesystem::is_directory(path, error))
         return false;
     const std::string fresh = SpareName(path, "new");
-    if (Fails(fault, SaveStep::WriteNew) || !FileSystem::WriteFileAtomically(fresh, bytes))
+    if (!WriteNew(fresh, bytes, fault))
         return false;
 
     const bool hasOld = FileSystem::Stamp(path).has_value();
@@ -62,11 +73,17 @@ bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveF
     }
     if (ok && hasOld)
         ok = movedOld = Rename(path, backup, fault, SaveStep::MoveOldToBackup);
-    ok = ok && Rename(fresh, path, fault, SaveStep::MoveNewIntoPlace);
+    const bool placedNew = ok = ok && Rename(fresh, path, fault, SaveStep::MoveNewIntoPlace);
+    // The older backup is replaced even when it was read-only: removing a
+    // name from the folder does not depend on the file's own permissions.
+    if (ok && !oldBackup.empty())
+        ok = !Fails(fault, SaveStep::DeleteOldBackup) && FileSystem::DeleteFile(oldBackup);
 
     if (!ok) {
         // Undo in reverse order; the old file and backup are only renamed,
         // so putting the names back restores them.
+        if (placedNew)
+            FileSystem::RenameFile(path, fresh);
         FileSystem::DeleteFile(fresh);
         if (movedOld)
             FileSystem::RenameFile(backup, path);
@@ -74,9 +91,5 @@ bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveF
             FileSystem::RenameFile(oldBackup, backup);
         return false;
     }
-    // The older backup is replaced even when it was read-only: removing a
-    // name from the folder does not depend on the file's own permissions.
-    if (!oldBackup.empty())
-        FileSystem::DeleteFile(oldBackup);
     return true;
 }

@@ -9,10 +9,12 @@
 
 // The steps of a save, so that tests can make one of them fail.
 enum class SaveStep {
-    WriteNew,         // the new contents, complete, in a temporary file beside the target
-    SetBackupAside,   // the old backup renamed out of the way
-    MoveOldToBackup,  // the old file renamed to the backup name
-    MoveNewIntoPlace  // the temporary file renamed to the target
+    CreateTemporary,   // the temporary file beside the target that takes the new contents
+    WriteNew,          // the new contents written into it, complete (asked half-way through)
+    SetBackupAside,    // the old backup renamed out of the way
+    MoveOldToBackup,   // the old file renamed to the backup name
+    MoveNewIntoPlace,  // the temporary file renamed to the target
+    DeleteOldBackup    // the old backup deleted, once the new file is in place
 };
 // Returns true to make the step fail.
 using SaveFault = std::function<bool(SaveStep)>;

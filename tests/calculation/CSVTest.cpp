@@ -26,8 +26,15 @@ TEST(CSV, GetCSVFieldSplitsOnCommasOutsideQuotes)
         {"", 1, ""},
         {"single", 2, ""},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(CSV::GetCSVField(c.line, c.n), c.field) << c.line << " field " << c.n;
+        // The same fields read in one pass.
+        const std::vector<std::string> fields = CSV::GetCSVFields(c.line, 6);
+        ASSERT_EQ(fields.size(), 6u);
+        for (int n = 1; n <= 6; ++n)
+            EXPECT_EQ(fields[static_cast<size_t>(n - 1)], CSV::GetCSVField(c.line, n)) << c.line << " field " << n;
+    }
+    EXPECT_TRUE(CSV::GetCSVFields("a,b", 0).empty());
 }
 
 TEST(CSV, NumericReadersAcceptRoundedNumbersWithinTheLimits)

@@ -1,8 +1,11 @@
 #include "catalogues/WinINI.h"
 
+#include "support/LinearProfileReader.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <initializer_list>
 
 TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
 {
@@ -40,10 +43,36 @@ TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
         {"", "Orphan", ""},
         {"Missing", "Cable1", ""},
     };
+    // The cache, and a reader that scans the file for every key the way the
+    // desktop's profile functions do, answer alike.
     WinINI::ProfileCache cache;
-    for (const auto& c : cases)
-        EXPECT_EQ(cache.ReadKey(file, c.section, c.key), c.value) << c.section << "/" << c.key;
-    EXPECT_EQ(cache.ReadKey(folder.Path("missing.dat"), "Cables", "Cable1"), "");
+    RereadingProfileReader rereading;
+    for (WinINI::ProfileReader* reader : std::initializer_list<WinINI::ProfileReader*>{&cache, &rereading}) {
+        for (const auto& c : cases)
+            EXPECT_EQ(reader->ReadKey(file, c.section, c.key), c.value) << c.section << "/" << c.key;
+        EXPECT_EQ(reader->ReadKey(folder.Path("missing.dat"), "Cables", "Cable1"), "");
+    }
+}
+
+// During a pass a file is checked against the disk once, so that a pass
+// reading many keys stats the file once; writes through the cache are seen,
+// and once the pass ends an outside change is seen again.
+TEST(WinINI, APassChecksEachFileOnce)
+{
+    ScratchFolder folder;
+    const std::string file = folder.Write("site.QLX", "[Dralon]\nSiteName=Harbour\n");
+    const std::string missing = folder.Path("missing.QLX");
+    WinINI::ProfileCache cache;
+    {
+        const WinINI::ProfileCache::Pass pass(cache);
+        EXPECT_EQ(cache.ReadKey(file, "Dralon", "SiteName"), "Harbour");
+        EXPECT_EQ(cache.ReadKey(missing, "Dralon", "SiteName"), "");
+        folder.Write("site.QLX", "[Dralon]\nSiteName=Changed outside\n");
+        EXPECT_EQ(cache.ReadKey(file, "dralon", "sitename"), "Harbour");
+        ASSERT_TRUE(cache.WriteKey(missing, "Dralon", "DataFormat", "1"));
+        EXPECT_EQ(cache.ReadKey(missing, "Dralon", "DataFormat"), "1");
+    }
+    EXPECT_EQ(cache.ReadKey(file, "Dralon", "SiteName"), "Changed outside");
 }
 
 TEST(WinINI, LongValuesAreCutTo1023Characters)

@@ -134,11 +134,24 @@ TEST_F(DocumentWriter, KeepsThePreviousFileAsTheBackupEvenOverAReadOnlyOne)
     EXPECT_TRUE(f.messages.boxes.empty());
 }
 
-// Whichever step fails, the user keeps the file and the backup they had.
-TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDirtyFlag)
+constexpr SaveStep EverySaveStep[] = {SaveStep::CreateTemporary, SaveStep::WriteNew,
+                                      SaveStep::SetBackupAside,  SaveStep::MoveOldToBackup,
+                                      SaveStep::MoveNewIntoPlace, SaveStep::DeleteOldBackup};
+
+// Whichever step fails, the user keeps the file and the backup they had, and
+// the document in memory is the one they were saving, still marked changed.
+TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDocument)
 {
-    for (const SaveStep failing :
-         {SaveStep::WriteNew, SaveStep::SetBackupAside, SaveStep::MoveOldToBackup, SaveStep::MoveNewIntoPlace}) {
+    document.LoopName(2) = "East";
+    document.Loop(2).SetDeviceType(4, c.optical);
+    document.Loop(2).SetDeviceOtherType(4, c.beacon);
+    document.Loop(2).DeviceStandaloneTypeAndAddress(4, 3, c.callPoint, 4);
+    document.Loop(5).SetCableTotal(1234);
+    document.SetEavesdropping(2, 4, 1);
+    document.SiteName = "new";
+    const std::string inMemory = DocumentText(document);
+
+    for (const SaveStep failing : EverySaveStep) {
         SCOPED_TRACE(static_cast<int>(failing));
         f.folder.Write("docs/plan.QLX", "old file");
         f.folder.Write("docs/plan.BAK", "old backup");
@@ -146,6 +159,7 @@ TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDirtyFlag)
 
         EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
         EXPECT_TRUE(document.Dirty);
+        EXPECT_EQ(DocumentText(document), inMemory);
         EXPECT_EQ(Contents("plan.QLX"), "old file");
         EXPECT_EQ(Contents("plan.BAK"), "old backup");
         EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
@@ -154,13 +168,21 @@ TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDirtyFlag)
         EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
         EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
     }
+    // The same save goes through once nothing fails.
+    ASSERT_TRUE(SaveAs("new"));
+    EXPECT_EQ(Contents("plan.QLX"), inMemory);
+    EXPECT_EQ(Contents("plan.BAK"), "old file");
+    EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
 }
 
 TEST_F(DocumentWriter, AFailedFirstSaveLeavesNothingBehind)
 {
-    EXPECT_FALSE(SaveAs("new", [](SaveStep step) { return step == SaveStep::MoveNewIntoPlace; }));
-    EXPECT_EQ(Listing(), "");
-    EXPECT_TRUE(document.Dirty);
+    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::WriteNew, SaveStep::MoveNewIntoPlace}) {
+        SCOPED_TRACE(static_cast<int>(failing));
+        EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
+        EXPECT_EQ(Listing(), "");
+        EXPECT_TRUE(document.Dirty);
+    }
 }
 
 TEST_F(DocumentWriter, AFolderOfTheDocumentsNameIsLeftAlone)

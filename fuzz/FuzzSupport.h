@@ -1,0 +1,51 @@
+#pragma once
+// What the fuzzing targets share: a message host that shows and keeps
+// nothing, a scratch folder of the process's own under the temporary folder
+// (never the working folder), file writes that the profile cache always
+// takes for a new version, and settings that no input can change.
+
+#include "platform/FileSystem.h"
+#include "platform/MessageHost.h"
+
+#include <string>
+#include <string_view>
+
+// Every box answers its default button: OK, or Abort for the unexpected-error
+// report, so that no step is retried for ever.
+class SilentMessageHost : public MessageHost {
+public:
+    void Beep(int) override {}
+    int Show(const std::string&, int style, const std::string&) override
+    {
+        ++shown;
+        return DefaultAnswer(style);
+    }
+    int shown = 0;  // boxes since the target last set it to 0
+};
+
+class FuzzFolder {
+public:
+    FuzzFolder();
+    ~FuzzFolder();
+    FuzzFolder(const FuzzFolder&) = delete;
+    FuzzFolder& operator=(const FuzzFolder&) = delete;
+
+    const std::string& Root() const { return root_; }
+    std::string Path(const std::string& name) const { return root_ + "/" + name; }
+
+private:
+    std::string root_;
+};
+
+// Replaces the file's contents. The profile cache tells versions of a file
+// apart by their size, inode and modification time, and two writes in the
+// same clock tick can share all three; each version written here gets a
+// modification time of its own.
+void WriteVersion(const std::string& path, std::string_view bytes);
+
+// For a settings store whose writes all fail, so that what one input stores
+// cannot change how the next one is read.
+FileSystem::WriteFault NeverWrite();
+
+// Stops the run with the message: a check of the target failed.
+[[noreturn]] void FuzzCheckFailed(const std::string& what);

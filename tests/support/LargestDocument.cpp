@@ -1,0 +1,104 @@
+#include "support/LargestDocument.h"
+
+#include "calculation/CalculationSupport.h"
+#include "catalogues/Catalogue.h"
+#include "catalogues/CatalogueStartup.h"
+#include "catalogues/DataFiles.h"
+#include "catalogues/Options.h"
+#include "catalogues/PanelCatalogue.h"
+#include "document/Document.h"
+#include "document/NewDocument.h"
+#include "loop_editor/LoopEditorCore.h"
+#include "loop_editor/LoopPlacement.h"
+
+#include <utility>
+#include <vector>
+
+bool LoadBundledCatalogues(Catalogue& catalogue, Options& options, MessageHost& host, const std::string& dataRoot,
+                           const std::string& userFolder)
+{
+    DataFiles files = DataFiles::FromRoot(dataRoot);
+    files.CustomPanelsFile = userFolder + "/CUSTPAN.DAT";
+    return LoadCatalogues(catalogue, options, host, {files, userFolder + "/QUELLAR.INI", "0809"});
+}
+
+namespace {
+
+constexpr const char* PanelName = "Quellar QX-8 Eight Loop";
+
+// Device types by quantity: the Master first, so that it takes address 1,
+// then the types with remote outputs (which some Other Devices need) on the
+// lower addresses, then the extended-range types filling the 201 left.
+const std::vector<std::pair<const char*, int32_t>> Devices{
+    {"Master Sounder Base", 1},
+    {"Optical Smoke Detector with Remote Output", 30},
+    {"Heat Detector with Remote Output", 20},
+    {"Optical Smoke Detector XA", 120},
+    {"Heat Detector XA", 50},
+    {"Input Output Module XA", 31},
+};
+
+// Other Devices by single name: based and attached ones on the devices,
+// standalone ones linked to the Master.
+const std::vector<std::pair<const char*, int32_t>> Others{
+    {"Relay Base", 20},   {"Sounder Base", 20},         {"Isolator Base", 10},  {"Remote Indicator", 20},
+    {"Slave Wall Sounder", 12}, {"Slave Beacon", 12}, {"Line Isolator Module", 4}, {"Isolator Card", 4},
+};
+
+int FindOtherBySingleName(const Catalogue& catalogue, const std::string& name)
+{
+    for (size_t i = 1; i < catalogue.OtherDevices.size(); ++i)
+        if (catalogue.OtherDevices[i].SingleName == name)
+            return static_cast<int>(i);
+    return 0;
+}
+
+bool FillLoop(Document& document, Catalogue& catalogue, Options& options, MessageHost& host, int loop,
+              std::string& failure)
+{
+    const std::string where = " on loop " + std::to_string(loop);
+    LoopEditorCore editor(document, options, host, loop);
+    editor.Activate();
+    for (const auto& [name, quantity] : Devices) {
+        const int type = catalogue.FindDeviceType(name);
+        if (type <= 0 || !editor.CommitDeviceQuantity(editor.AddDeviceRow(type), quantity, true)) {
+            failure = std::string("cannot place ") + std::to_string(quantity) + " " + name + where;
+            return false;
+        }
+    }
+    for (const auto& [name, quantity] : Others) {
+        const int other = FindOtherBySingleName(catalogue, name);
+        using LoopPlacement::AttachMode;
+        if (other == 0 ||
+            LoopPlacement::AttachOthers(document, loop, other, quantity, AttachMode::Check).Shortfall > 0) {
+            failure = std::string("cannot attach ") + std::to_string(quantity) + " " + name + where;
+            return false;
+        }
+        LoopPlacement::AttachOthers(document, loop, other, quantity, AttachMode::Apply);
+    }
+    clsCalculator& model = document.Loop(loop);
+    model.SetCableFirst(150 + 10 * loop);
+    model.SetCableTotal(8000 + 500 * loop);
+    model.SetCalcType((loop - 1) % (clsCalculator::MaxCalcType + 1));
+    document.LoopName(loop) = " Wing " + std::to_string(loop) + " ";
+    editor.AcceptChange(true);
+    return true;
+}
+
+}  // namespace
+
+bool BuildLargestDocument(Document& document, Catalogue& catalogue, Options& options, MessageHost& host,
+                          std::string& failure)
+{
+    if (!SelectPanelByName(catalogue, options, PanelName)) {
+        failure = std::string("no panel named ") + PanelName;
+        return false;
+    }
+    NewDocument(document, CurrentLoopDefaults(options, catalogue));
+    document.SiteName = "Harbour Logistics Centre";
+    for (int loop = 1; loop <= Document::LoopCount; ++loop)
+        if (!FillLoop(document, catalogue, options, host, loop, failure))
+            return false;
+    CalculationSupport::RecalculateAll(document);
+    return true;
+}
