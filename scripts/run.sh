@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the program and runs it. With a display ($DISPLAY or
 # $WAYLAND_DISPLAY set) and no arguments this is the desktop program,
-# ferrolux. Without a display it prints the calculation of the first sample
-# site with the headless calculator; arguments, when given, go to
-# ferrolux-calc:
+# ferrolux, on the first sample site. Without a display it says so and prints
+# that site's calculation with the headless calculator; arguments, when
+# given, go to ferrolux-calc:
 #   scripts/run.sh                      the desktop program, or the first example as text
 #   scripts/run.sh --json examples/Harbour-Hotel.QLX
 set -euo pipefail
@@ -15,14 +15,19 @@ bash scripts/setup.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
+example=$top/examples/Northgate-Offices.QLX
+
 if [ $# -eq 0 ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   cmake --build build/plain -j "$jobs" --target ferrolux >/dev/null
-  exec build/plain/src/ferrolux
+  exec build/plain/src/ferrolux "$example"
 fi
 
 cmake --build build/plain -j "$jobs" --target ferrolux-calc >/dev/null
 if [ $# -eq 0 ]; then
-  set -- "$top/examples/Northgate-Offices.QLX"
+  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the desktop window cannot open." >&2
+  echo "The calculation of $(basename "$example") instead:" >&2
+  echo >&2
+  set -- "$example"
 fi
 # The exit status is the calculator's: 0 satisfactory, 1 not, 2 and up failures.
 exec build/plain/src/ferrolux-calc "$@"
