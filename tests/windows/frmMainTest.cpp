@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(app.options().GetSettingLong("Form Width"), width);
     }
 
-    void choosingTheCurrentPanelAgainChangesNothing()
+    void choosingPanelsFromTheOutline()
     {
         DesktopSite site;
         site.SeenThisVersion();
@@ -278,6 +278,30 @@ private slots:
         QVERIFY(app.document().Dirty);
         app.document().Dirty = false;
         Screenshot(&window, "frmMain_eightLoops");
+
+        // Devices on loops 3 and 5, then a two-loop panel: Cancel keeps the
+        // eight loops, OK loses loops 3 to 8 and the rows follow.
+        app.document().Loop(3).SetDeviceType(1, 1);
+        app.document().Loop(5).SetDeviceType(1, 1);
+        CalculationSupport::RecalculateAll(app.document());
+        QCOMPARE(LabelText(window, "lblDevice_99"), "2");
+        const std::string loss = "Changing to this panel will lose data for loops 3 to 8.";
+        site.host.Answer(MsgResult::Cancel);
+        ChoosePanel(window, "Quellar QX-2 Two Loop");
+        QCOMPARE(site.host.Texts(), std::vector<std::string>{loss});
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-8 Eight Loop");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
+        QVERIFY(!app.document().Dirty);
+        site.host.Answer(MsgResult::OK);
+        ChoosePanel(window, "Quellar QX-2 Two Loop");
+        QCOMPARE(site.host.Texts(), std::vector<std::string>({loss, loss}));
+        QCOMPARE(CurrentPanelName(app), "Quellar QX-2 Two Loop");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2}));
+        QCOMPARE(app.document().Loop(3).QtyDevices(), 0);
+        QCOMPARE(app.document().Loop(5).QtyDevices(), 0);
+        QCOMPARE(LabelText(window, "lblDevice_99"), "0");
+        QVERIFY(app.document().Dirty);
+        QCOMPARE(window.windowTitle(), "Harvex Ferrolux");
     }
 
     void aQuotedFileNameWithBlanksOpensFromTheCommandLine()
