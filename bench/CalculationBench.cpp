@@ -11,16 +11,22 @@
 
 namespace {
 
+// Arguments: the calculation type, and 1 for the device checks (the loop
+// editor's calculation) or 0 without them (the recalculation after an open).
 void CalculateFullLoop(benchmark::State& state)
 {
     clsCalculator loop = Site().largest.Loop(1).Copy();
     loop.SetCalcType(static_cast<int32_t>(state.range(0)));
+    const bool skipDeviceChecks = state.range(1) == 0;
     for (auto _ : state) {
-        loop.Calculate(false, 0, true);
+        loop.Calculate(false, 0, skipDeviceChecks);
         benchmark::DoNotOptimize(loop.LoopDesign());
     }
 }
-BENCHMARK(CalculateFullLoop)->DenseRange(clsCalculator::MinCalcType, clsCalculator::MaxCalcType)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CalculateFullLoop)
+    ->ArgsProduct({benchmark::CreateDenseRange(clsCalculator::MinCalcType, clsCalculator::MaxCalcType, 1), {0, 1}})
+    ->ArgNames({"type", "checks"})
+    ->Unit(benchmark::kMicrosecond);
 
 // Typing 126 into an empty row: the devices placed at 126 addresses, then the
 // loop recalculated. Taking them off again is not timed.

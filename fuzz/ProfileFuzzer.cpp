@@ -23,27 +23,18 @@ namespace {
 
 using Names = std::set<std::pair<std::string, std::string>>;
 
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Each key line's name with the name of the section header above it.
 void CollectNames(const std::vector<std::string>& lines, Names& names)
 {
     std::string section;
     for (const std::string& line : lines) {
-        const std::string_view trimmed = Trim(line);
+        const std::string_view trimmed = TrimBlanks(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
-            section = std::string(Trim(trimmed.substr(1, trimmed.find(']') - 1)));
+            section = std::string(TrimBlanks(trimmed.substr(1, trimmed.find(']') - 1)));
             continue;
         }
         if (const size_t equals = trimmed.find('='); equals != std::string_view::npos)
-            names.emplace(section, Trim(trimmed.substr(0, equals)));
+            names.emplace(section, TrimBlanks(trimmed.substr(0, equals)));
     }
 }
 
@@ -94,17 +85,17 @@ std::string PickName(FuzzedDataProvider& input, const std::vector<std::string>& 
 // A name the profile reads back as the same name.
 bool IsPlainSection(std::string_view name)
 {
-    return !name.empty() && Trim(name) == name && name.find(']') == std::string_view::npos;
+    return !name.empty() && TrimBlanks(name) == name && name.find(']') == std::string_view::npos;
 }
 bool IsPlainKey(std::string_view name)
 {
-    return !name.empty() && Trim(name) == name && name.find('=') == std::string_view::npos && name.front() != ';' &&
+    return !name.empty() && TrimBlanks(name) == name && name.find('=') == std::string_view::npos && name.front() != ';' &&
            name.front() != '[';
 }
 
 std::string ValueAsRead(std::string_view value)
 {
-    value = Trim(value);
+    value = TrimBlanks(value);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
     return std::string(TextEncoding::FirstCharacters(value, WinINI::MaxValueLength));

@@ -13,14 +13,7 @@
 
 namespace {
 
-template <typename Widget>
-Widget* Control(QWidget& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
+using QtClicks::Control;
 
 }  // namespace
 

@@ -25,14 +25,6 @@ using namespace QtClicks;
 
 namespace {
 
-template <typename Widget>
-Widget* Control(QWidget& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
 
 // The text of a PDF file, when the system has pdftotext.
 QString PdfText(const std::string& path)

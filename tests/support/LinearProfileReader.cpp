@@ -6,7 +6,11 @@
 
 namespace {
 
-std::string_view Trim(std::string_view text)
+bool SameName(std::string_view a, std::string_view b) { return FoldCase(a) == FoldCase(b); }
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -14,10 +18,6 @@ std::string_view Trim(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
-
-bool SameName(std::string_view a, std::string_view b) { return FoldCase(a) == FoldCase(b); }
-
-}  // namespace
 
 std::string LinearProfileRead(std::string_view text, std::string_view section, std::string_view key)
 {
@@ -28,21 +28,21 @@ std::string LinearProfileRead(std::string_view text, std::string_view section, s
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        line = Trim(line);
+        line = TrimBlanks(line);
 
         if (!line.empty() && line.front() == '[') {
             if (inside)
                 return {};  // the first section of the name ended without the key
-            inside = SameName(Trim(line.substr(1, line.find(']') - 1)), section);
+            inside = SameName(TrimBlanks(line.substr(1, line.find(']') - 1)), section);
             continue;
         }
         if (!inside || line.empty() || line.front() == ';')
             continue;
         const size_t equals = line.find('=');
-        if (equals == std::string_view::npos || !SameName(Trim(line.substr(0, equals)), key) ||
-            Trim(line.substr(0, equals)).empty())
+        if (equals == std::string_view::npos || !SameName(TrimBlanks(line.substr(0, equals)), key) ||
+            TrimBlanks(line.substr(0, equals)).empty())
             continue;
-        std::string_view value = Trim(line.substr(equals + 1));
+        std::string_view value = TrimBlanks(line.substr(equals + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
         return std::string(TextEncoding::FirstCharacters(value, WinINI::MaxValueLength));

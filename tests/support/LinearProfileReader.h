@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+// The text without the blanks and tabs around it, as names and values of
+// profile lines are taken.
+std::string_view TrimBlanks(std::string_view text);
+
 // The value of the key in a profile text (lines ended by LF or CR LF), read
 // with the rules of WinINI.h: the first section of the name answers, and in
 // it the first key of the name.

@@ -1,6 +1,6 @@
 #pragma once
 // Real mouse clicks on the items of list, tree and tab widgets, for window
-// tests, and an optional screenshot of a window.
+// tests, a control found by its name, and an optional screenshot of a window.
 
 #include <QAbstractItemView>
 #include <QListWidget>
@@ -10,6 +10,16 @@
 #include <QTreeWidget>
 
 namespace QtClicks {
+
+// The window's control of that name; a test cannot go on without it.
+template <typename Widget>
+Widget* Control(QWidget& window, const QString& name)
+{
+    auto* widget = window.findChild<Widget*>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
 
 inline void ClickIndex(QAbstractItemView* view, const QModelIndex& index, bool twice = false)
 {

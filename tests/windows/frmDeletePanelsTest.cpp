@@ -17,15 +17,6 @@ using namespace QtClicks;
 
 namespace {
 
-template <typename Widget>
-Widget* Control(QWidget& form, const char* name)
-{
-    auto* widget = form.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
 void Press(QWidget& form, const char* button)
 {
     QTest::mouseClick(Control<QPushButton>(form, button), Qt::LeftButton);

@@ -25,15 +25,6 @@ using namespace QtClicks;
 
 namespace {
 
-template <typename Widget>
-Widget* Control(QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<Widget*>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
 QString LabelText(QWidget& window, const QString& name) { return Control<QLabel>(window, name)->text(); }
 
 void Trigger(QWidget& window, const char* action) { Control<QAction>(window, action)->trigger(); }
