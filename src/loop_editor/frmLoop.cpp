@@ -263,7 +263,7 @@ void frmLoop::AddRow()
 {
     if (refusedEntry_)
         return;
-    const std::optional<int> type = chooser_();
+    const std::optional<int> type = chooser_(this);
     if (!type)
         return;
     const size_t row = core_.AddDeviceRow(*type);

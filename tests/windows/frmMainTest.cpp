@@ -2,8 +2,9 @@
 
 #include "calculation/CalculationSupport.h"
 #include "document/CommandLine.h"
-#include "loop_editor/frmLoop.h"
 #include "document/RecentFiles.h"
+#include "loop_editor/LoopEditorClicks.h"
+#include "loop_editor/frmLoop.h"
 #include "support/QtTestMain.h"
 #include "support/TestCatalogue.h"
 #include "windows/DesktopSite.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -233,6 +236,196 @@ private slots:
         // The next start opens the window at this size.
         QCOMPARE(app.options().GetSettingString("Form State"), "Normal");
         QCOMPARE(app.options().GetSettingLong("Form Width"), width);
+    }
+
+    // Loop 1 from its Details... button: a device type from the chooser, the
+    // refusals of the tables and the cable runs in both unit systems, and
+    // the main window following every accepted change.
+    void aLoopIsEditedFromItsDetailsButton()
+    {
+        using namespace LoopEditorClicks;
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start();
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+        // The detectors offered, and the relay bases among the Other Devices.
+        for (const int family : {1, 4})
+            app.options().SetFamilyShown(app.catalogue(), family, true);
+        const std::string optical = "Optical Smoke Detector";
+        const QString rangeMessage = "Invalid number of devices!  (Must be between 0 and 126)";
+        auto detailsOfLoop1 = [&window](const std::function<void(frmLoop&)>& edit) {
+            const QtModal::WhenModal editing("frmLoop", [&edit](QWidget* modal) {
+                // Focus moves as on screen once the window is active.
+                QVERIFY(QTest::qWaitForWindowActive(modal));
+                edit(*qobject_cast<frmLoop*>(modal));
+            });
+            QTest::mouseClick(Control<QPushButton>(window, "btnChange_1"), Qt::LeftButton);
+            QVERIFY(editing.Answered());
+        };
+        auto addOptical = [&optical](frmLoop& editor) {
+            const QtModal::WhenModal choosing("frmDeviceType", [&optical](QWidget* chooser) {
+                auto* outline = Control<QTreeWidget>(*chooser, "outDevices");
+                QTreeWidgetItem* item = Find(outline, QString::fromStdString(optical));
+                QVERIFY(item);
+                item->parent()->setExpanded(true);
+                Click(outline, item, true);  // a double-click chooses
+            });
+            QTest::mouseClick(Control<QPushButton>(editor, "btnAdd"), Qt::LeftButton);
+            QVERIFY(choosing.Answered());
+            // The offscreen platform activates no window when one closes; a
+            // desktop hands the activation back to the chooser's parent.
+            editor.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&editor));
+        };
+        auto boxText = [](frmLoop& editor, const char* box) { return Control<QLineEdit>(editor, box)->text(); };
+        const auto& boxes = site.host.boxes;
+
+        detailsOfLoop1([&](frmLoop& editor) {
+            QCOMPARE(editor.windowTitle(), "Loop 1");
+            addOptical(editor);
+            const int row = RowOf(editor, "grdDevices", QString::fromStdString(optical));
+            QVERIFY(row >= 0);
+            QLineEdit* quantity = OpenBox(editor, "txtDevicesQty");
+            QVERIFY(quantity && quantity->hasFocus());
+            Type(quantity, "20", Qt::Key_Return);
+            QCOMPARE(Cell(editor, "grdDevices", row, 1), "20");
+            QCOMPARE(Cell(editor, "grdDevices", row, 2), "6000 \u00B5A");
+            QCOMPARE(Cell(editor, "grdDevices", row, 3), "70 mA");
+            // The main window's row follows while the editor is open.
+            QCOMPARE(LabelText(window, "lblDevice_1"), "20");
+            QCOMPARE(LabelText(window, "lblQuiescent_1"), "6000 \u00B5A");
+            // Not every detector lights its LED on this panel: the loop's
+            // alarm current is the calculation's, the same in both windows.
+            const QString alarm = LabelText(editor, "lblAlarm_100");
+            QVERIFY(alarm.endsWith(" mA"));
+            QCOMPARE(LabelText(window, "lblAlarm_1"), alarm);
+            QCOMPARE(LabelText(window, "lblDevice_99"), "20");
+
+            // Above the type's address range: told, and back on the row.
+            ClickRow(editor, "grdDevices", row);
+            Type(OpenBox(editor, "txtDevicesQty"), "127", Qt::Key_Return);
+            QCOMPARE(QString::fromStdString(boxes.back().Text), rangeMessage);
+            QCOMPARE(boxes.back().Caption, "Loop 1");
+            QCOMPARE(boxes.back().Style, MsgStyle::Exclamation);
+            quantity = OpenBox(editor, "txtDevicesQty");
+            QVERIFY(quantity && quantity->hasFocus());
+            QCOMPARE(quantity->selectedText(), "127");
+            QCOMPARE(Control<QTableView>(editor, "grdDevices")->currentIndex().row(), row);
+            QCOMPARE(LabelText(window, "lblDevice_1"), "20");
+            Type(quantity, "20", Qt::Key_Return);
+
+            // Other Devices: a relay base needs a device with a remote
+            // output, an isolator base fits the detectors' base, and one
+            // more than there are detectors is a shortfall.
+            const int relays = RowOf(editor, "grdOther", "Relay Base");
+            QVERIFY(relays >= 0);
+            ClickRow(editor, "grdOther", relays);
+            Type(OpenBox(editor, "txtOtherQty"), "1", Qt::Key_Return);
+            QCOMPARE(QString::fromStdString(boxes.back().Text),
+                     "There are no addressable devices that are compatible with Relay Base.");
+            QCOMPARE(boxes.back().Caption, "Loop 1");
+            QCOMPARE(Cell(editor, "grdOther", relays, 1), "0");
+            Type(OpenBox(editor, "txtOtherQty"), "0", Qt::Key_Return);
+            const int isolators = RowOf(editor, "grdOther", "Isolator Base");
+            QVERIFY(isolators >= 0);
+            ClickRow(editor, "grdOther", isolators);
+            Type(OpenBox(editor, "txtOtherQty"), "21", Qt::Key_Return);
+            QCOMPARE(QString::fromStdString(boxes.back().Text),
+                     "There are only 20 Addressable Devices that are compatible with Isolator Base.");
+            QCOMPARE(Cell(editor, "grdOther", isolators, 1), "0");
+            Type(OpenBox(editor, "txtOtherQty"), "12", Qt::Key_Return);
+            QCOMPARE(Cell(editor, "grdOther", isolators, 1), "12");
+            QCOMPARE(Cell(editor, "grdOther", isolators, 2), "480 \u00B5A");
+            QCOMPARE(LabelText(editor, "lblQuiescent_100"), "6480 \u00B5A");
+            QCOMPARE(LabelText(window, "lblQuiescent_1"), "6480 \u00B5A");
+            QCOMPARE(LabelText(window, "lblAlarm_1"), LabelText(editor, "lblAlarm_100"));
+            Screenshot(&editor, "frmLoop_bothTables");
+
+            // The longest run is the result; the slider moves the devices
+            // along it and the results follow.
+            ClickOption(editor, "optCableRun");
+            QVERIFY(!Control<QLineEdit>(editor, "txtTotalLength")->isEnabled());
+            auto* slider = Control<QSlider>(editor, "sldDistribution");
+            slider->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(slider, Qt::Key_Home);
+            const QString evenly = boxText(editor, "txtTotalLength");
+            QCOMPARE(boxText(editor, "txtFirstLength"), "0");
+            QTest::keyClick(slider, Qt::Key_End);
+            const QString atOneEnd = boxText(editor, "txtTotalLength");
+            QVERIFY2(evenly.toInt() > atOneEnd.toInt() && atOneEnd.toInt() > 0,
+                     qPrintable(evenly + " m evenly, " + atOneEnd + " m at one end"));
+            QCOMPARE(boxText(editor, "txtFirstLength"), atOneEnd);
+            Screenshot(&editor, "frmLoop_maxCableRun");
+
+            // Cancel: the loop as it was, on the main window too.
+            QTest::mouseClick(Control<QPushButton>(editor, "btnCancel"), Qt::LeftButton);
+        });
+        QCOMPARE(app.document().Loop(1).QtyDevices(), 0);
+        QCOMPARE(app.document().Loop(1).CalcType(), 0);
+        QCOMPARE(LabelText(window, "lblDevice_1"), "0");
+        QCOMPARE(LabelText(window, "lblAlarm_1"), "0 mA");
+
+        // OK without a total run asks; the runs are refused beyond 3000 m.
+        const size_t before = boxes.size();
+        detailsOfLoop1([&](frmLoop& editor) {
+            addOptical(editor);
+            Type(OpenBox(editor, "txtDevicesQty"), "5", Qt::Key_Return);
+            site.host.Answer(MsgResult::No);
+            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(boxes.back().Text), "You have not specified a Total Cable Run.  Is this correct?");
+            QVERIFY(editor.isVisible());
+            QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(editor, "txtTotalLength"));
+            const struct {
+                const char* box;
+                const char* typed;
+                const char* message;
+            } runs[] = {{"txtTotalLength", "3001", "Total cable run must be between 0 and 3000 m!"},
+                        {"txtFirstLength", "3001", "Cable run to first device must be between 0 and 3000 m!"}};
+            for (const auto& run : runs) {
+                Enter(editor, run.box);
+                Type(Control<QLineEdit>(editor, run.box), run.typed);
+                QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+                QCOMPARE(QString::fromStdString(boxes.back().Text), run.message);
+                QVERIFY(editor.isVisible());
+                QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(editor, run.box));
+                QCOMPARE(Control<QLineEdit>(editor, run.box)->selectedText(), run.typed);
+                Type(Control<QLineEdit>(editor, run.box), "250", Qt::Key_Return);
+            }
+            QCOMPARE(app.document().Loop(1).CableTotal(), 2500);
+            QCOMPARE(app.document().Loop(1).CableFirst(), 2500);
+            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+        });
+        QCOMPARE(boxes.size(), before + 3);
+        QCOMPARE(LabelText(window, "lblDevice_1"), "5");
+
+        // In feet: 9842 ft is within the 3000 m limit, 9843 ft is not and is
+        // the bound the message quotes.
+        app.options().SetUnits(1);
+        detailsOfLoop1([&](frmLoop& editor) {
+            QCOMPARE(boxText(editor, "txtTotalLength"), "820");
+            QCOMPARE(Control<QLabel>(editor, "lblTotalLengthUnits")->text(), "feet (ft)");
+            const struct {
+                const char* box;
+                const char* message;
+            } runs[] = {{"txtTotalLength", "Total cable run must be between 0 and 9843 ft!"},
+                        {"txtFirstLength", "Cable run to first device must be between 0 and 9843 ft!"}};
+            for (const auto& run : runs) {
+                Enter(editor, run.box);
+                Type(Control<QLineEdit>(editor, run.box), "9843", Qt::Key_Return);
+                QCOMPARE(QString::fromStdString(boxes.back().Text), run.message);
+                QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(editor, run.box));
+                Type(Control<QLineEdit>(editor, run.box), "9842", Qt::Key_Return);
+            }
+            QCOMPARE(app.document().Loop(1).CableTotal(), 29998);
+            QCOMPARE(app.document().Loop(1).CableFirst(), 29998);
+            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+        });
+        QCOMPARE(boxes.size(), before + 5);
+        QVERIFY(app.document().Dirty);
+        app.document().Dirty = false;
     }
 
     void choosingTheCurrentPanelAgainChangesNothing()
