@@ -391,6 +391,11 @@ QGroupBox* frmLoop::BuildCableGroup()
     txtTotalLength_ = NumberBox("txtTotalLength", 6);
     lblTotalLengthUnits_ = NamedLabel("lblTotalLengthUnits", length);
     lblLimitCableRun_ = Note("lblLimitCableRun", QString::fromStdString(parameters_.CableRunLimitText()));
+    // The limit comes and goes as the slider moves: its line stays, so that
+    // the controls under it do not jump.
+    QSizePolicy keepLine = lblLimitCableRun_->sizePolicy();
+    keepLine.setRetainSizeWhenHidden(true);
+    lblLimitCableRun_->setSizePolicy(keepLine);
     txtFirstLength_ = NumberBox("txtFirstLength", 6);
     lblFirstLengthUnits_ = NamedLabel("lblFirstLengthUnits", length);
 
