@@ -16,12 +16,14 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace QtClicks;
@@ -432,6 +434,204 @@ private slots:
         });
         QCOMPARE(boxes.size(), before + 5);
         QVERIFY(app.document().Dirty);
+        app.document().Dirty = false;
+    }
+
+    // The "User-Defined Panels" commands: a panel added past every refusal,
+    // the panel in use edited down to fewer loops, and the user's panels
+    // deleted until none is left to edit or delete.
+    void userDefinedPanelsFromTheFileMenu()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start();
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+        auto* edit = Control<QAction>(window, "mnuPanelEdit");
+        auto* remove = Control<QAction>(window, "mnuPanelDelete");
+        QVERIFY(!edit->isEnabled() && !remove->isEnabled());
+        ScriptedMessageHost& host = site.host;
+        auto type = [](QWidget& form, const char* box, const QString& text) {
+            auto* edit = Control<QLineEdit>(form, box);
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            if (text.isEmpty())
+                QTest::keyClick(edit, Qt::Key_Backspace);
+        };
+        auto pressOK = [](QWidget& form) { QTest::mouseClick(Control<QPushButton>(form, "btnOK"), Qt::LeftButton); };
+        // The message OK gave, and whether it left the dialog open on the box.
+        auto outcome = [&host](QWidget& form) {
+            const QString focus = form.focusWidget() ? form.focusWidget()->objectName() : QString();
+            return QString::fromStdString(host.boxes.back().Text) + (form.isVisible() ? " | open on " : " | closed ") + focus;
+        };
+
+        {
+            const QtModal::WhenModal adding("frmPanel", [&](QWidget* modal) {
+                QWidget& form = *modal;
+                pressOK(form);
+                QCOMPARE(outcome(form), "A panel name has not been chosen! | open on txtName");
+                QCOMPARE(host.boxes.back().Style, MsgStyle::Exclamation);
+                QCOMPARE(host.boxes.back().Caption, "Harvex Ferrolux");
+                type(form, "txtName", " unknown PANEL ");
+                pressOK(form);
+                QCOMPARE(outcome(form), "Each control panel must have unique name.\n\n"
+                                                     "There is already a control panel with this name! | open on txtName");
+                QCOMPARE(Control<QLineEdit>(form, "txtName")->text(), "unknown PANEL");
+                type(form, "txtName", "Harbour Panel");
+
+                // Each number box outside its bounds, then a value it takes.
+                // This catalogue has addresses above 126: up to 252 LEDs.
+                const struct {
+                    const char* box;
+                    QStringList wrong;
+                    const char* message;
+                    const char* right;
+                } numbers[] = {
+                    {"txtLoops", {"", "0", "9"}, "A Number of Loops between 1 and 8 must be chosen!", "4"},
+                    {"txtImpedance", {"", "320.01"}, "A Loop Driver Impedance between 0 and 320 ohms must be chosen!", "2"},
+                    {"txtLED", {"0", "253"},
+                     "A maximum Number of LED's in alarm between 1 and 252 (normally not more than 20) must be chosen!", "10"},
+                    {"txtRemoteLED", {"0", "253"}, "A maximum Number of Remote LED's in alarm between 1 and 252 must be chosen!",
+                     "252"},
+                    {"txtOutput", {"", "253"}, "A maximum Number of Outputs in alarm between 1 and 252 must be chosen!", "16"},
+                    {"txtLoopCurrent", {"0", "10001"}, "A maximum Loop Current between 1 and 10000 mA must be chosen!", "10000"},
+                    {"txtTotalCurrent", {"0", "32001"},
+                     "A total maximum Loop Current between 1 and 32000 mA must be chosen!", "32000"},
+                    {"txtVoltage", {"13.99", "36.01"}, "A minimum Loop Driver Voltage between 14 and 36 V must be chosen!", "14"},
+                };
+                for (const auto& number : numbers) {
+                    for (const QString& wrong : number.wrong) {
+                        type(form, number.box, wrong);
+                        pressOK(form);
+                        QCOMPARE(outcome(form), QString(number.message) + " | open on " + number.box);
+                        QCOMPARE(Control<QLineEdit>(form, number.box)->selectedText(), wrong);
+                    }
+                    type(form, number.box, number.right);
+                }
+
+                // No impedance at all, and more than 20 LEDs: each is asked
+                // about, and anything but Yes goes back to its box.
+                QCOMPARE(host.boxes.size(), size_t(19));
+                type(form, "txtImpedance", "0");
+                type(form, "txtLED", "21");
+                host.Answer(MsgResult::No);
+                pressOK(form);
+                QCOMPARE(outcome(form), "Is the Loop Driver Impedance really this low? | open on txtImpedance");
+                QCOMPARE(host.boxes.back().Style, MsgStyle::YesNoCancel + MsgStyle::Question);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Cancel);
+                pressOK(form);
+                QCOMPARE(outcome(form), "Can this panel really turn on more than 20 LED's? | open on txtLED");
+                Screenshot(&form, "frmPanel_harbour");
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Yes);
+                pressOK(form);
+                QCOMPARE(host.boxes.size(), size_t(24));
+                QVERIFY(!form.isVisible());
+            });
+            Trigger(window, "mnuPanelAdd");
+            QVERIFY(adding.Answered());
+        }
+        QVERIFY(edit->isEnabled() && remove->isEnabled());
+        const auto& panels = app.catalogue().Panels;
+        const auto harbour = std::find_if(panels.begin(), panels.end(),
+                                          [](const PanelRecord& panel) { return panel.Name == "Harbour Panel"; });
+        QVERIFY(harbour != panels.end());
+        const PanelRecord& stored = *harbour;
+        QCOMPARE(int(stored.Loops), 4);
+        QCOMPARE(int(stored.DriverImpedance), 0);
+        QCOMPARE(int(stored.AlarmLEDs), 21);
+        QCOMPARE(int(stored.MaxTotalCurrent), 32000);
+        QCOMPARE(int(stored.MinLoopVoltage), 1400);
+        {
+            const QtModal::WhenModal adding("frmPanel", [&](QWidget* modal) {
+                type(*modal, "txtName", "Quay Panel");
+                pressOK(*modal);
+            });
+            Trigger(window, "mnuPanelAdd");
+        }
+
+        // The new panel in use, with devices on loops 3 and 4.
+        ChoosePanel(window, "Harbour Panel");
+        QCOMPARE(CurrentPanelName(app), "Harbour Panel");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2, 3, 4}));
+        for (const int loop : {3, 4})
+            app.document().Loop(loop).SetDeviceType(1, 1);
+        CalculationSupport::RecalculateAll(app.document());
+        QCOMPARE(LabelText(window, "lblDevice_99"), "2");
+        app.document().Dirty = false;
+
+        // Edited down to two loops: Cancel to the loss keeps the dialog on the
+        // loops; OK loses loops 3 and 4 and the main window follows.
+        {
+            QStringList listed;
+            const QtModal::WhenModal listing("frmDeletePanels", [&](QWidget* list) {
+                listed = Entries(Control<QListWidget>(*list, "lstPanels"));
+                Click(Control<QListWidget>(*list, "lstPanels"), "Harbour Panel");
+                QTest::mouseClick(Control<QPushButton>(*list, "btnDelete"), Qt::LeftButton);
+            });
+            const QtModal::WhenModal editing("frmPanel", [&](QWidget* modal) {
+                QWidget& form = *modal;
+                QCOMPARE(Control<QLineEdit>(form, "txtName")->text(), "Harbour Panel");
+                type(form, "txtLoops", "2");
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Cancel);
+                pressOK(form);
+                QCOMPARE(outcome(form), "Changing to this panel will lose data for loops 3 to 4. | open on txtLoops");
+                QCOMPARE(host.boxes.back().Caption, "Control Panel change");
+                QCOMPARE(app.document().Loop(3).QtyDevices(), 1);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::OK);
+                pressOK(form);
+                QVERIFY(!form.isVisible());
+            });
+            Trigger(window, "mnuPanelEdit");
+            QVERIFY(editing.Answered());
+            QCOMPARE(listed, QStringList({"Harbour Panel", "Quay Panel"}));
+        }
+        QCOMPARE(ShownRows(window), QList<int>({1, 2}));
+        QCOMPARE(app.document().Loop(3).QtyDevices(), 0);
+        QCOMPARE(LabelText(window, "lblDevice_99"), "0");
+        QVERIFY(app.document().Dirty);
+        QCOMPARE(CurrentPanelName(app), "Harbour Panel");
+
+        // The panel in use is not deleted; once another is chosen, both go
+        // and the list closes with the last.
+        auto deleting = [&](const std::function<void(QWidget&)>& step) {
+            const QtModal::WhenModal answering("frmDeletePanels", [&step](QWidget* list) { step(*list); });
+            Trigger(window, "mnuPanelDelete");
+            QVERIFY(answering.Answered());
+        };
+        deleting([&](QWidget& list) {
+            Click(Control<QListWidget>(list, "lstPanels"), "Harbour Panel");
+            QTest::mouseClick(Control<QPushButton>(list, "btnDelete"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(host.boxes.back().Text),
+                     "The current Loop Calculation is using this panel, it cannot be deleted!");
+            QTest::mouseClick(Control<QPushButton>(list, "btnClose"), Qt::LeftButton);
+        });
+        QVERIFY(edit->isEnabled() && remove->isEnabled());
+        ChoosePanel(window, "Unknown Panel");
+        QStringList left;
+        deleting([&](QWidget& list) {
+            auto* panels = Control<QListWidget>(list, "lstPanels");
+            Click(panels, "Harbour Panel");
+            QTest::mouseClick(Control<QPushButton>(list, "btnDelete"), Qt::LeftButton);
+            left = Entries(panels);
+            Screenshot(&list, "frmDeletePanels_lastOne");
+            QVERIFY(list.isVisible());
+            ClickIndex(panels, panels->model()->index(0, 0), true);
+        });
+        QCOMPARE(left, QStringList({"Quay Panel"}));
+        QVERIFY(!edit->isEnabled() && !remove->isEnabled());
+        auto* combo = Control<QtPanelChooser>(window, "cmbPanel");
+        QTest::mouseClick(combo, Qt::LeftButton);
+        QVERIFY(!Find(combo->Outline(), "Quay Panel") && !Find(combo->Outline(), "Harbour Panel"));
+        QTest::keyClick(combo->Outline(), Qt::Key_Escape);
         app.document().Dirty = false;
     }
 
