@@ -9,6 +9,7 @@
 #include "support/QtTestMain.h"
 #include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
+#include "windows/QtClicks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -460,11 +461,9 @@ private slots:
             const QPoint inside = verdict->mapTo(window.get(), QPoint(8, verdict->height() / 2));
             return picture.pixelColor(inside * picture.devicePixelRatio());
         };
-        const QString folder = qEnvironmentVariable("FERROLUX_SCREENSHOT_DIR");
         const QColor pass = verdictTint();
         QVERIFY2(pass.green() > pass.red() + 10, qPrintable(pass.name()));
-        if (!folder.isEmpty())
-            QVERIFY(window->grab().save(folder + "/frmLoop-pass.png"));
+        QtClicks::Screenshot(window.get(), "frmLoop-pass");
 
         ClickRow(*window, "grdDevices", 4);
         QCOMPARE(Cell(*window, "grdDevices", 4, 0), QString("Loop Sounder"));
@@ -472,8 +471,7 @@ private slots:
         QVERIFY(Text(*window, "lblPassFail") != QString("Loop Design\nSatisfactory"));
         const QColor fail = verdictTint();
         QVERIFY2(fail.red() > fail.green() + 10, qPrintable(fail.name()));
-        if (!folder.isEmpty())
-            QVERIFY(window->grab().save(folder + "/frmLoop-fail.png"));
+        QtClicks::Screenshot(window.get(), "frmLoop-fail");
     }
 };
 
