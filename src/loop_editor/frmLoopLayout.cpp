@@ -284,16 +284,19 @@ void frmLoop::AlignTotals()
     const QTableView* guide = !grdDevices_->isVisible() && grdOther_->isVisible() ? grdOther_ : grdDevices_;
     const QHeaderView* header = guide->horizontalHeader();
     const QRect rows = guide->viewport()->geometry();
+    const int rowsEnd = rows.x() + rows.width();
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, guide) + 1;
     const int rowHeight = fontMetrics().height() + 8;
     auto start = [&](int c) {
-        int x = rows.x() + rows.width();
+        if (c == LoopRowsModel::Name)
+            return rows.x();
+        int x = rowsEnd;
         for (int after = c; after < LoopRowsModel::ColumnCount; ++after)
             x -= header->sectionSize(after);
-        return c == LoopRowsModel::Name ? rows.x() : x;
+        return x;
     };
     auto column = [&](int c) {
-        const int end = c + 1 < LoopRowsModel::ColumnCount ? start(c + 1) : rows.x() + rows.width();
+        const int end = c + 1 < LoopRowsModel::ColumnCount ? start(c + 1) : rowsEnd;
         return std::pair{start(c) + margin, end - start(c) - 2 * margin};
     };
     auto place = [&](QLabel* label, int c, int row) {

@@ -475,12 +475,12 @@ private slots:
         QVERIFY(!edit->isEnabled() && !remove->isEnabled());
         ScriptedMessageHost& host = site.host;
         auto type = [](QWidget& form, const char* box, const QString& text) {
-            auto* edit = Control<QLineEdit>(form, box);
-            edit->setFocus();
-            edit->selectAll();
-            QTest::keyClicks(edit, text);
+            auto* line = Control<QLineEdit>(form, box);
+            line->setFocus();
+            line->selectAll();
+            QTest::keyClicks(line, text);
             if (text.isEmpty())
-                QTest::keyClick(edit, Qt::Key_Backspace);
+                QTest::keyClick(line, Qt::Key_Backspace);
         };
         auto pressOK = [](QWidget& form) { QTest::mouseClick(Control<QPushButton>(form, "btnOK"), Qt::LeftButton); };
         // The message OK gave, and whether it left the dialog open on the box.
@@ -535,7 +535,7 @@ private slots:
 
                 // No impedance at all, and more than 20 LEDs: each is asked
                 // about, and anything but Yes goes back to its box.
-                QCOMPARE(host.boxes.size(), size_t(19));
+                QCOMPARE(host.boxes.size(), size_t(2 + 17));  // the names and the numbers, one box each
                 type(form, "txtImpedance", "0");
                 type(form, "txtLED", "21");
                 host.Answer(MsgResult::No);
@@ -550,7 +550,7 @@ private slots:
                 host.Answer(MsgResult::Yes);
                 host.Answer(MsgResult::Yes);
                 pressOK(form);
-                QCOMPARE(host.boxes.size(), size_t(24));
+                QCOMPARE(host.boxes.size(), size_t(19 + 1 + 2 + 2));  // no further refusal on the way
                 QVERIFY(!form.isVisible());
             });
             Trigger(window, "mnuPanelAdd");
