@@ -263,7 +263,7 @@ void frmLoop::AddRow()
 {
     if (refusedEntry_)
         return;
-    const std::optional<int> type = chooser_();
+    const std::optional<int> type = chooser_(this);
     if (!type)
         return;
     const size_t row = core_.AddDeviceRow(*type);
@@ -341,8 +341,12 @@ bool frmLoop::eventFilter(QObject* object, QEvent* event)
         btnOK_->setFocus(Qt::MouseFocusReason);
         return true;
     }
-    if (object == totals_ && event->type() == QEvent::Resize)
-        AlignTotals();
+    // (The tables are not asked for their viewports once the window closes.)
+    if (!closing_ && (object == totals_ || object == grdDevices_->viewport() || object == grdOther_->viewport())) {
+        if (event->type() == QEvent::Resize)
+            AlignTotals();
+        return QDialog::eventFilter(object, event);
+    }
 
     auto* box = qobject_cast<QLineEdit*>(object);
     const bool parameterBox = box && (box == txtCableImpedance_ || box == txtTotalLength_ || box == txtFirstLength_ ||

@@ -35,8 +35,10 @@ class QuantityDelegate;
 class frmLoop : public QDialog, private DocumentObserver {
     Q_OBJECT
 public:
-    // The device-type chooser: the type picked, or nothing when cancelled.
-    using DeviceTypeChooser = std::function<std::optional<int>()>;
+    // The device-type chooser, shown over `parent` (the editor, so that the
+    // editor is active again when it closes): the type picked, or nothing
+    // when cancelled.
+    using DeviceTypeChooser = std::function<std::optional<int>(QWidget* parent)>;
 
     // Opens on loop `loop` (1 to 8): keeps the loop as it is for Cancel,
     // builds the tables, fills the controls and recalculates the loop.

@@ -133,12 +133,17 @@ void frmLoop::BuildControls()
                              static_cast<QWidget*>(txtMaxOutputs_)})
         control->installEventFilter(this);
     lblPassFail_->installEventFilter(this);
+    // The totals follow the tables' columns: when a table's rows change width
+    // (its viewport), and when a column is resized.
     totals_->installEventFilter(this);
-    for (QTableView* table : {grdDevices_, grdOther_})
+    for (QTableView* table : {grdDevices_, grdOther_}) {
+        table->viewport()->installEventFilter(this);
         connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, &frmLoop::AlignTotals);
+    }
 
-    setMinimumSize(960, 640);
-    resize(1120, 720);
+    // Never smaller than the controls need: the parameters do not shrink.
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(960, 640)));
+    resize(QSize(1120, 720).expandedTo(minimumSize()));
 }
 
 QWidget* frmLoop::BuildTables()
@@ -271,15 +276,28 @@ QWidget* frmLoop::BuildTotals()
 
 // The totals sit under the columns of the tables, numbers under numbers. Both
 // tables have the same columns; a hidden one has not laid its columns out.
+// The number columns keep their widths at the right of the rows, so they are
+// placed from the rows' right edge: the name column's stretch to a new width
+// comes later than the resize that moves them, and without a signal.
 void frmLoop::AlignTotals()
 {
     const QTableView* guide = !grdDevices_->isVisible() && grdOther_->isVisible() ? grdOther_ : grdDevices_;
     const QHeaderView* header = guide->horizontalHeader();
-    const int frame = guide->frameWidth();
+    const QRect rows = guide->viewport()->geometry();
+    const int rowsEnd = rows.x() + rows.width();
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, guide) + 1;
     const int rowHeight = fontMetrics().height() + 8;
+    auto start = [&](int c) {
+        if (c == LoopRowsModel::Name)
+            return rows.x();
+        int x = rowsEnd;
+        for (int after = c; after < LoopRowsModel::ColumnCount; ++after)
+            x -= header->sectionSize(after);
+        return x;
+    };
     auto column = [&](int c) {
-        return std::pair{frame + header->sectionPosition(c) + margin, header->sectionSize(c) - 2 * margin};
+        const int end = c + 1 < LoopRowsModel::ColumnCount ? start(c + 1) : rowsEnd;
+        return std::pair{start(c) + margin, end - start(c) - 2 * margin};
     };
     auto place = [&](QLabel* label, int c, int row) {
         const auto [x, width] = column(c);
@@ -391,6 +409,11 @@ QGroupBox* frmLoop::BuildCableGroup()
     txtTotalLength_ = NumberBox("txtTotalLength", 6);
     lblTotalLengthUnits_ = NamedLabel("lblTotalLengthUnits", length);
     lblLimitCableRun_ = Note("lblLimitCableRun", QString::fromStdString(parameters_.CableRunLimitText()));
+    // The limit comes and goes as the slider moves: its line stays, so that
+    // the controls under it do not jump.
+    QSizePolicy keepLine = lblLimitCableRun_->sizePolicy();
+    keepLine.setRetainSizeWhenHidden(true);
+    lblLimitCableRun_->setSizePolicy(keepLine);
     txtFirstLength_ = NumberBox("txtFirstLength", 6);
     lblFirstLengthUnits_ = NamedLabel("lblFirstLengthUnits", length);
 

@@ -205,7 +205,9 @@ void frmMain::ShowLoopEditor(int loop)
 {
     {
         frmLoop editor(context_.document, context_.options, context_.host, loop,
-                       [this] { return frmDeviceType::ChooseDeviceType(context_.catalogue, context_.host, this); },
+                       [this](QWidget* over) {
+                           return frmDeviceType::ChooseDeviceType(context_.catalogue, context_.host, over);
+                       },
                        this);
         editor.exec();
     }

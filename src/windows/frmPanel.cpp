@@ -68,6 +68,20 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent& key)
     return static_cast<char32_t>(typed.front());
 }
 
+// A box that is only shown, never typed in, is drawn on the window's
+// background, so that it does not look like one waiting for an entry.
+void ShowLocked(QLineEdit& box, bool locked)
+{
+    box.setReadOnly(locked);
+    if (!locked) {
+        box.setPalette(QPalette());  // the inherited colours again
+        return;
+    }
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box.setPalette(palette);
+}
+
 }  // namespace
 
 frmPanel::frmPanel(Document& document, Catalogue& catalogue, Options& options, MessageHost& host,
@@ -111,7 +125,7 @@ void frmPanel::BuildLayout()
 
     // The manufacturer is shown, never typed, and is left out of the tab order.
     QLineEdit* manufacturer = boxes_[static_cast<size_t>(Field::Manufacturer)];
-    manufacturer->setReadOnly(true);
+    ShowLocked(*manufacturer, true);
     manufacturer->setFocusPolicy(Qt::ClickFocus);
 
     lblNotes_ = Caption({}, "lblNotes");
@@ -157,7 +171,7 @@ void frmPanel::ShowPanelValues()
     for (size_t box = 0; box < boxes_.size(); ++box) {
         boxes_[box]->setText(Text(texts[box]));
         if (box != static_cast<size_t>(Field::Manufacturer))
-            boxes_[box]->setReadOnly(core_.IsReadOnly());
+            ShowLocked(*boxes_[box], core_.IsReadOnly());
     }
     lblNotes_->setText(Text(core_.NotesText()));
     btnClose_->setText(Text(core_.CloseCaption()));

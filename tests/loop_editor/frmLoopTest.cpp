@@ -2,12 +2,14 @@
 
 #include "catalogues/Options.h"
 #include "document/Document.h"
+#include "loop_editor/LoopEditorClicks.h"
 #include "loop_editor/LoopEditorCore.h"
 #include "loop_editor/LoopParameters.h"
 #include "platform/MessageHost.h"
 #include "support/QtTestMain.h"
 #include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
+#include "windows/QtClicks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,7 +90,7 @@ struct Site {
     // The window, shown and active so that focus moves as it would on screen.
     std::unique_ptr<frmLoop> Open()
     {
-        auto window = std::make_unique<frmLoop>(document, options, host, 1, [this]() -> std::optional<int> {
+        auto window = std::make_unique<frmLoop>(document, options, host, 1, [this](QWidget*) -> std::optional<int> {
             if (choices.empty())
                 return std::nullopt;
             const std::optional<int> choice = choices.front();
@@ -109,50 +111,9 @@ template <typename T = QWidget> T* Control(QWidget& window, const char* name)
 
 QString Text(QWidget& window, const char* name) { return Control<QLabel>(window, name)->text(); }
 
-QString Cell(QWidget& window, const char* table, int row, int column)
-{
-    QTableView* view = Control<QTableView>(window, table);
-    return view->model()->index(row, column).data().toString();
-}
-
-// The quantity box now open (a closed one lingers hidden until deleted).
-QLineEdit* OpenBox(QWidget& window, const char* name)
-{
-    for (QLineEdit* box : window.findChildren<QLineEdit*>(name))
-        if (box->isVisible())
-            return box;
-    return nullptr;
-}
-
-// On the caption: the rest of an option's row does not click it.
-void ClickOption(QWidget& window, const char* name)
-{
-    QWidget* option = Control(window, name);
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-}
-
-void ClickRow(QWidget& window, const char* table, int row)
-{
-    QTableView* view = Control<QTableView>(window, table);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
-}
-
-void Type(QWidget* box, const QString& text, Qt::Key end = Qt::Key_unknown)
-{
-    QTest::keyClicks(box, text);
-    if (end != Qt::Key_unknown)
-        QTest::keyClick(box, end);
-}
-
-// Focus and selection as Tab leaves them, so that typing replaces the text.
-void Enter(QWidget& window, const char* name)
-{
-    auto* box = Control<QLineEdit>(window, name);
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-}
-
 }  // namespace
+
+using namespace LoopEditorClicks;
 
 class frmLoopTest : public QObject {
     Q_OBJECT
@@ -500,11 +461,9 @@ private slots:
             const QPoint inside = verdict->mapTo(window.get(), QPoint(8, verdict->height() / 2));
             return picture.pixelColor(inside * picture.devicePixelRatio());
         };
-        const QString folder = qEnvironmentVariable("FERROLUX_SCREENSHOT_DIR");
         const QColor pass = verdictTint();
         QVERIFY2(pass.green() > pass.red() + 10, qPrintable(pass.name()));
-        if (!folder.isEmpty())
-            QVERIFY(window->grab().save(folder + "/frmLoop-pass.png"));
+        QtClicks::Screenshot(window.get(), "frmLoop-pass");
 
         ClickRow(*window, "grdDevices", 4);
         QCOMPARE(Cell(*window, "grdDevices", 4, 0), QString("Loop Sounder"));
@@ -512,8 +471,7 @@ private slots:
         QVERIFY(Text(*window, "lblPassFail") != QString("Loop Design\nSatisfactory"));
         const QColor fail = verdictTint();
         QVERIFY2(fail.red() > fail.green() + 10, qPrintable(fail.name()));
-        if (!folder.isEmpty())
-            QVERIFY(window->grab().save(folder + "/frmLoop-fail.png"));
+        QtClicks::Screenshot(window.get(), "frmLoop-fail");
     }
 };
 

@@ -68,8 +68,8 @@ inline QStringList Entries(const QListWidget* list)
 inline void Screenshot(QWidget* window, const QString& name)
 {
     const QString folder = qEnvironmentVariable("FERROLUX_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        window->grab().save(folder + "/" + name + ".png");
+    if (!folder.isEmpty() && !window->grab().save(folder + "/" + name + ".png"))
+        qWarning("could not save the screenshot %s in %s", qPrintable(name), qPrintable(folder));
 }
 
 }  // namespace QtClicks

@@ -2,8 +2,9 @@
 
 #include "calculation/CalculationSupport.h"
 #include "document/CommandLine.h"
-#include "loop_editor/frmLoop.h"
 #include "document/RecentFiles.h"
+#include "loop_editor/LoopEditorClicks.h"
+#include "loop_editor/frmLoop.h"
 #include "support/QtTestMain.h"
 #include "support/TestCatalogue.h"
 #include "windows/DesktopSite.h"
@@ -15,10 +16,15 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace QtClicks;
@@ -224,6 +230,421 @@ private slots:
         // The next start opens the window at this size.
         QCOMPARE(app.options().GetSettingString("Form State"), "Normal");
         QCOMPARE(app.options().GetSettingLong("Form Width"), width);
+    }
+
+    // Loop 1 from its Details... button: a device type from the chooser, the
+    // refusals of the tables and the cable runs in both unit systems, and
+    // the main window following every accepted change.
+    void aLoopIsEditedFromItsDetailsButton()
+    {
+        using namespace LoopEditorClicks;
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start();
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+        // The detectors offered, and the relay bases among the Other Devices.
+        for (const int family : {1, 4})
+            app.options().SetFamilyShown(app.catalogue(), family, true);
+        const std::string optical = "Optical Smoke Detector";
+        const QString rangeMessage = "Invalid number of devices!  (Must be between 0 and 126)";
+        auto detailsOfLoop1 = [&window](const std::function<void(frmLoop&)>& edit) {
+            const QtModal::WhenModal editing("frmLoop", [&edit](QWidget* modal) {
+                // Focus moves as on screen once the window is active.
+                QVERIFY(QTest::qWaitForWindowActive(modal));
+                edit(*qobject_cast<frmLoop*>(modal));
+            });
+            QTest::mouseClick(Control<QPushButton>(window, "btnChange_1"), Qt::LeftButton);
+            QVERIFY(editing.Answered());
+        };
+        auto addOptical = [&optical](frmLoop& editor) {
+            const QtModal::WhenModal choosing("frmDeviceType", [&optical](QWidget* chooser) {
+                auto* outline = Control<QTreeWidget>(*chooser, "outDevices");
+                QTreeWidgetItem* item = Find(outline, QString::fromStdString(optical));
+                QVERIFY(item);
+                item->parent()->setExpanded(true);
+                Click(outline, item, true);  // a double-click chooses
+            });
+            QTest::mouseClick(Control<QPushButton>(editor, "btnAdd"), Qt::LeftButton);
+            QVERIFY(choosing.Answered());
+            // The offscreen platform activates no window when one closes; a
+            // desktop hands the activation back to the chooser's parent.
+            editor.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&editor));
+        };
+        auto boxText = [](frmLoop& editor, const char* box) { return Control<QLineEdit>(editor, box)->text(); };
+        const auto& boxes = site.host.boxes;
+
+        detailsOfLoop1([&](frmLoop& editor) {
+            QCOMPARE(editor.windowTitle(), "Loop 1");
+            addOptical(editor);
+            const int row = RowOf(editor, "grdDevices", QString::fromStdString(optical));
+            QVERIFY(row >= 0);
+            QLineEdit* quantity = OpenBox(editor, "txtDevicesQty");
+            QVERIFY(quantity && quantity->hasFocus());
+            Type(quantity, "20", Qt::Key_Return);
+            QCOMPARE(Cell(editor, "grdDevices", row, 1), "20");
+            QCOMPARE(Cell(editor, "grdDevices", row, 2), "6000 \u00B5A");
+            QCOMPARE(Cell(editor, "grdDevices", row, 3), "70 mA");
+            // The main window's row follows while the editor is open.
+            QCOMPARE(LabelText(window, "lblDevice_1"), "20");
+            QCOMPARE(LabelText(window, "lblQuiescent_1"), "6000 \u00B5A");
+            // Not every detector lights its LED on this panel: the loop's
+            // alarm current is the calculation's, the same in both windows.
+            const QString alarm = LabelText(editor, "lblAlarm_100");
+            QVERIFY(alarm.endsWith(" mA"));
+            QCOMPARE(LabelText(window, "lblAlarm_1"), alarm);
+            QCOMPARE(LabelText(window, "lblDevice_99"), "20");
+
+            // Above the type's address range: told, and back on the row.
+            ClickRow(editor, "grdDevices", row);
+            Type(OpenBox(editor, "txtDevicesQty"), "127", Qt::Key_Return);
+            QCOMPARE(QString::fromStdString(boxes.back().Text), rangeMessage);
+            QCOMPARE(boxes.back().Caption, "Loop 1");
+            QCOMPARE(boxes.back().Style, MsgStyle::Exclamation);
+            quantity = OpenBox(editor, "txtDevicesQty");
+            QVERIFY(quantity && quantity->hasFocus());
+            QCOMPARE(quantity->selectedText(), "127");
+            QCOMPARE(Control<QTableView>(editor, "grdDevices")->currentIndex().row(), row);
+            QCOMPARE(LabelText(window, "lblDevice_1"), "20");
+            Type(quantity, "20", Qt::Key_Return);
+
+            // Other Devices: a relay base needs a device with a remote
+            // output, an isolator base fits the detectors' base, and one
+            // more than there are detectors is a shortfall.
+            const int relays = RowOf(editor, "grdOther", "Relay Base");
+            QVERIFY(relays >= 0);
+            ClickRow(editor, "grdOther", relays);
+            Type(OpenBox(editor, "txtOtherQty"), "1", Qt::Key_Return);
+            QCOMPARE(QString::fromStdString(boxes.back().Text),
+                     "There are no addressable devices that are compatible with Relay Base.");
+            QCOMPARE(boxes.back().Caption, "Loop 1");
+            QCOMPARE(Cell(editor, "grdOther", relays, 1), "0");
+            Type(OpenBox(editor, "txtOtherQty"), "0", Qt::Key_Return);
+            const int isolators = RowOf(editor, "grdOther", "Isolator Base");
+            QVERIFY(isolators >= 0);
+            ClickRow(editor, "grdOther", isolators);
+            Type(OpenBox(editor, "txtOtherQty"), "21", Qt::Key_Return);
+            QCOMPARE(QString::fromStdString(boxes.back().Text),
+                     "There are only 20 Addressable Devices that are compatible with Isolator Base.");
+            QCOMPARE(Cell(editor, "grdOther", isolators, 1), "0");
+            Type(OpenBox(editor, "txtOtherQty"), "12", Qt::Key_Return);
+            QCOMPARE(Cell(editor, "grdOther", isolators, 1), "12");
+            QCOMPARE(Cell(editor, "grdOther", isolators, 2), "480 \u00B5A");
+            QCOMPARE(LabelText(editor, "lblQuiescent_100"), "6480 \u00B5A");
+            QCOMPARE(LabelText(window, "lblQuiescent_1"), "6480 \u00B5A");
+            QCOMPARE(LabelText(window, "lblAlarm_1"), LabelText(editor, "lblAlarm_100"));
+            // The totals stay under the alarm column however wide the window,
+            // and the cable boxes do not give way when it is as small as it goes.
+            auto alarmColumnOffset = [&editor] {
+                auto* table = Control<QTableView>(editor, "grdDevices");
+                QHeaderView* header = table->horizontalHeader();
+                const int alarm = 3;
+                const int right = header->sectionViewportPosition(alarm) + header->sectionSize(alarm);
+                const int column = table->viewport()->mapTo(&editor, QPoint(right, 0)).x();
+                auto* total = Control<QLabel>(editor, "lblAlarm_99");
+                return total->mapTo(&editor, QPoint(total->width(), 0)).x() - column;
+            };
+            for (const QSize size : {editor.size(), QSize(0, 0), QSize(1400, 900)}) {
+                editor.resize(size);
+                QTest::qWait(20);
+                QVERIFY2(std::abs(alarmColumnOffset()) < 12, qPrintable(QString::number(alarmColumnOffset())));
+                for (const char* box : {"cmbCableSize", "txtTotalLength", "txtFirstLength"}) {
+                    QWidget* control = Control<QWidget>(editor, box);
+                    QVERIFY2(control->height() >= control->minimumSizeHint().height(), box);
+                }
+                Screenshot(&editor, QString("frmLoop_bothTables_%1").arg(editor.width()));
+            }
+            // The longest run is the result; the slider moves the devices
+            // along it and the results follow.
+            ClickOption(editor, "optCableRun");
+            QVERIFY(!Control<QLineEdit>(editor, "txtTotalLength")->isEnabled());
+            auto* slider = Control<QSlider>(editor, "sldDistribution");
+            slider->setFocus(Qt::TabFocusReason);
+            auto* limit = Control<QLabel>(editor, "lblLimitCableRun");
+            QTest::keyClick(slider, Qt::Key_Home);
+            QCOMPARE(boxText(editor, "txtTotalLength"), "3000");  // as far as the calculation goes
+            QVERIFY(limit->isVisible());
+            QCOMPARE(boxText(editor, "txtFirstLength"), "0");
+            QApplication::processEvents();  // the layout settles
+            const int sliderTop = slider->y();
+            QTest::keyClick(slider, Qt::Key_End);
+            const QString atOneEnd = boxText(editor, "txtTotalLength");
+            QVERIFY2(atOneEnd.toInt() > 0 && atOneEnd.toInt() < 3000, qPrintable(atOneEnd));
+            QVERIFY(!limit->isVisible());
+            QCOMPARE(boxText(editor, "txtFirstLength"), atOneEnd);
+            // The limit's line stays when it goes: nothing jumps under the hand.
+            QApplication::processEvents();
+            QCOMPARE(slider->y(), sliderTop);
+            Screenshot(&editor, "frmLoop_maxCableRun");
+
+            // Cancel: the loop as it was, on the main window too.
+            QTest::mouseClick(Control<QPushButton>(editor, "btnCancel"), Qt::LeftButton);
+        });
+        QCOMPARE(app.document().Loop(1).QtyDevices(), 0);
+        QCOMPARE(app.document().Loop(1).CalcType(), 0);
+        QCOMPARE(LabelText(window, "lblDevice_1"), "0");
+        QCOMPARE(LabelText(window, "lblQuiescent_1"), "0 mA");
+        QCOMPARE(LabelText(window, "lblAlarm_1"), "0 mA");
+
+        // OK without a total run asks; the runs are refused beyond 3000 m.
+        const size_t before = boxes.size();
+        detailsOfLoop1([&](frmLoop& editor) {
+            addOptical(editor);
+            Type(OpenBox(editor, "txtDevicesQty"), "5", Qt::Key_Return);
+            site.host.Answer(MsgResult::No);
+            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(boxes.back().Text), "You have not specified a Total Cable Run.  Is this correct?");
+            QVERIFY(editor.isVisible());
+            QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(editor, "txtTotalLength"));
+            const struct {
+                const char* box;
+                const char* typed;
+                const char* message;
+            } runs[] = {{"txtTotalLength", "3001", "Total cable run must be between 0 and 3000 m!"},
+                        {"txtFirstLength", "3001", "Cable run to first device must be between 0 and 3000 m!"}};
+            for (const auto& run : runs) {
+                Enter(editor, run.box);
+                Type(Control<QLineEdit>(editor, run.box), run.typed);
+                QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+                QCOMPARE(QString::fromStdString(boxes.back().Text), run.message);
+                QVERIFY(editor.isVisible());
+                QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(editor, run.box));
+                QCOMPARE(Control<QLineEdit>(editor, run.box)->selectedText(), run.typed);
+                Type(Control<QLineEdit>(editor, run.box), "250", Qt::Key_Return);
+            }
+            QCOMPARE(app.document().Loop(1).CableTotal(), 2500);
+            QCOMPARE(app.document().Loop(1).CableFirst(), 2500);
+            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+        });
+        QCOMPARE(boxes.size(), before + 3);
+        QCOMPARE(LabelText(window, "lblDevice_1"), "5");
+
+        // In feet: 9842 ft is within the 3000 m limit, 9843 ft is not and is
+        // the bound the message quotes.
+        app.options().SetUnits(1);
+        detailsOfLoop1([&](frmLoop& editor) {
+            QCOMPARE(boxText(editor, "txtTotalLength"), "820");
+            QCOMPARE(Control<QLabel>(editor, "lblTotalLengthUnits")->text(), "feet (ft)");
+            const struct {
+                const char* box;
+                const char* message;
+            } runs[] = {{"txtTotalLength", "Total cable run must be between 0 and 9843 ft!"},
+                        {"txtFirstLength", "Cable run to first device must be between 0 and 9843 ft!"}};
+            for (const auto& run : runs) {
+                Enter(editor, run.box);
+                Type(Control<QLineEdit>(editor, run.box), "9843", Qt::Key_Return);
+                QCOMPARE(QString::fromStdString(boxes.back().Text), run.message);
+                QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(editor, run.box));
+                Type(Control<QLineEdit>(editor, run.box), "9842", Qt::Key_Return);
+            }
+            QCOMPARE(app.document().Loop(1).CableTotal(), 29998);
+            QCOMPARE(app.document().Loop(1).CableFirst(), 29998);
+            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+        });
+        QCOMPARE(boxes.size(), before + 5);
+        QVERIFY(app.document().Dirty);
+        app.document().Dirty = false;
+    }
+
+    // The "User-Defined Panels" commands: a panel added past every refusal,
+    // the panel in use edited down to fewer loops, and the user's panels
+    // deleted until none is left to edit or delete.
+    void userDefinedPanelsFromTheFileMenu()
+    {
+        DesktopSite site;
+        site.SeenThisVersion();
+        AppContext& app = site.Start();
+        QVERIFY(app.Load());
+        app.Show();
+        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        frmMain& window = app.MainWindow();
+        auto* edit = Control<QAction>(window, "mnuPanelEdit");
+        auto* remove = Control<QAction>(window, "mnuPanelDelete");
+        QVERIFY(!edit->isEnabled() && !remove->isEnabled());
+        ScriptedMessageHost& host = site.host;
+        auto type = [](QWidget& form, const char* box, const QString& text) {
+            auto* line = Control<QLineEdit>(form, box);
+            line->setFocus();
+            line->selectAll();
+            QTest::keyClicks(line, text);
+            if (text.isEmpty())
+                QTest::keyClick(line, Qt::Key_Backspace);
+        };
+        auto pressOK = [](QWidget& form) { QTest::mouseClick(Control<QPushButton>(form, "btnOK"), Qt::LeftButton); };
+        // The message OK gave, and whether it left the dialog open on the box.
+        auto outcome = [&host](QWidget& form) {
+            const QString focus = form.focusWidget() ? form.focusWidget()->objectName() : QString();
+            return QString::fromStdString(host.boxes.back().Text) + (form.isVisible() ? " | open on " : " | closed ") + focus;
+        };
+
+        {
+            const QtModal::WhenModal adding("frmPanel", [&](QWidget* modal) {
+                QWidget& form = *modal;
+                pressOK(form);
+                QCOMPARE(outcome(form), "A panel name has not been chosen! | open on txtName");
+                QCOMPARE(host.boxes.back().Style, MsgStyle::Exclamation);
+                QCOMPARE(host.boxes.back().Caption, "Harvex Ferrolux");
+                type(form, "txtName", " unknown PANEL ");
+                pressOK(form);
+                QCOMPARE(outcome(form), "Each control panel must have unique name.\n\n"
+                                                     "There is already a control panel with this name! | open on txtName");
+                QCOMPARE(Control<QLineEdit>(form, "txtName")->text(), "unknown PANEL");
+                type(form, "txtName", "Harbour Panel");
+
+                // Each number box outside its bounds, then a value it takes.
+                // This catalogue has addresses above 126: up to 252 LEDs.
+                const struct {
+                    const char* box;
+                    QStringList wrong;
+                    const char* message;
+                    const char* right;
+                } numbers[] = {
+                    {"txtLoops", {"", "0", "9"}, "A Number of Loops between 1 and 8 must be chosen!", "4"},
+                    {"txtImpedance", {"", "320.01"}, "A Loop Driver Impedance between 0 and 320 ohms must be chosen!", "2"},
+                    {"txtLED", {"0", "253"},
+                     "A maximum Number of LED's in alarm between 1 and 252 (normally not more than 20) must be chosen!", "10"},
+                    {"txtRemoteLED", {"0", "253"}, "A maximum Number of Remote LED's in alarm between 1 and 252 must be chosen!",
+                     "252"},
+                    {"txtOutput", {"", "253"}, "A maximum Number of Outputs in alarm between 1 and 252 must be chosen!", "16"},
+                    {"txtLoopCurrent", {"0", "10001"}, "A maximum Loop Current between 1 and 10000 mA must be chosen!", "10000"},
+                    {"txtTotalCurrent", {"0", "32001"},
+                     "A total maximum Loop Current between 1 and 32000 mA must be chosen!", "32000"},
+                    {"txtVoltage", {"13.99", "36.01"}, "A minimum Loop Driver Voltage between 14 and 36 V must be chosen!", "14"},
+                };
+                for (const auto& number : numbers) {
+                    for (const QString& wrong : number.wrong) {
+                        type(form, number.box, wrong);
+                        pressOK(form);
+                        QCOMPARE(outcome(form), QString(number.message) + " | open on " + number.box);
+                        QCOMPARE(Control<QLineEdit>(form, number.box)->selectedText(), wrong);
+                    }
+                    type(form, number.box, number.right);
+                }
+
+                // No impedance at all, and more than 20 LEDs: each is asked
+                // about, and anything but Yes goes back to its box.
+                QCOMPARE(host.boxes.size(), size_t(2 + 17));  // the names and the numbers, one box each
+                type(form, "txtImpedance", "0");
+                type(form, "txtLED", "21");
+                host.Answer(MsgResult::No);
+                pressOK(form);
+                QCOMPARE(outcome(form), "Is the Loop Driver Impedance really this low? | open on txtImpedance");
+                QCOMPARE(host.boxes.back().Style, MsgStyle::YesNoCancel + MsgStyle::Question);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Cancel);
+                pressOK(form);
+                QCOMPARE(outcome(form), "Can this panel really turn on more than 20 LED's? | open on txtLED");
+                Screenshot(&form, "frmPanel_harbour");
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Yes);
+                pressOK(form);
+                QCOMPARE(host.boxes.size(), size_t(19 + 1 + 2 + 2));  // no further refusal on the way
+                QVERIFY(!form.isVisible());
+            });
+            Trigger(window, "mnuPanelAdd");
+            QVERIFY(adding.Answered());
+        }
+        QVERIFY(edit->isEnabled() && remove->isEnabled());
+        const auto& panels = app.catalogue().Panels;
+        const auto harbour = std::find_if(panels.begin(), panels.end(),
+                                          [](const PanelRecord& panel) { return panel.Name == "Harbour Panel"; });
+        QVERIFY(harbour != panels.end());
+        const PanelRecord& stored = *harbour;
+        QCOMPARE(int(stored.Loops), 4);
+        QCOMPARE(int(stored.DriverImpedance), 0);
+        QCOMPARE(int(stored.AlarmLEDs), 21);
+        QCOMPARE(int(stored.MaxTotalCurrent), 32000);
+        QCOMPARE(int(stored.MinLoopVoltage), 1400);
+        {
+            const QtModal::WhenModal adding("frmPanel", [&](QWidget* modal) {
+                type(*modal, "txtName", "Quay Panel");
+                pressOK(*modal);
+            });
+            Trigger(window, "mnuPanelAdd");
+        }
+
+        // The new panel in use, with devices on loops 3 and 4.
+        ChoosePanel(window, "Harbour Panel");
+        QCOMPARE(CurrentPanelName(app), "Harbour Panel");
+        QCOMPARE(ShownRows(window), QList<int>({1, 2, 3, 4}));
+        for (const int loop : {3, 4})
+            app.document().Loop(loop).SetDeviceType(1, 1);
+        CalculationSupport::RecalculateAll(app.document());
+        QCOMPARE(LabelText(window, "lblDevice_99"), "2");
+        app.document().Dirty = false;
+
+        // Edited down to two loops: Cancel to the loss keeps the dialog on the
+        // loops; OK loses loops 3 and 4 and the main window follows.
+        {
+            QStringList listed;
+            const QtModal::WhenModal listing("frmDeletePanels", [&](QWidget* list) {
+                listed = Entries(Control<QListWidget>(*list, "lstPanels"));
+                Click(Control<QListWidget>(*list, "lstPanels"), "Harbour Panel");
+                QTest::mouseClick(Control<QPushButton>(*list, "btnDelete"), Qt::LeftButton);
+            });
+            const QtModal::WhenModal editing("frmPanel", [&](QWidget* modal) {
+                QWidget& form = *modal;
+                QCOMPARE(Control<QLineEdit>(form, "txtName")->text(), "Harbour Panel");
+                type(form, "txtLoops", "2");
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Cancel);
+                pressOK(form);
+                QCOMPARE(outcome(form), "Changing to this panel will lose data for loops 3 to 4. | open on txtLoops");
+                QCOMPARE(host.boxes.back().Caption, "Control Panel change");
+                QCOMPARE(app.document().Loop(3).QtyDevices(), 1);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::Yes);
+                host.Answer(MsgResult::OK);
+                pressOK(form);
+                QVERIFY(!form.isVisible());
+            });
+            Trigger(window, "mnuPanelEdit");
+            QVERIFY(editing.Answered());
+            QCOMPARE(listed, QStringList({"Harbour Panel", "Quay Panel"}));
+        }
+        QCOMPARE(ShownRows(window), QList<int>({1, 2}));
+        QCOMPARE(app.document().Loop(3).QtyDevices(), 0);
+        QCOMPARE(LabelText(window, "lblDevice_99"), "0");
+        QVERIFY(app.document().Dirty);
+        QCOMPARE(CurrentPanelName(app), "Harbour Panel");
+
+        // The panel in use is not deleted; once another is chosen, both go
+        // and the list closes with the last.
+        auto deleting = [&](const std::function<void(QWidget&)>& step) {
+            const QtModal::WhenModal answering("frmDeletePanels", [&step](QWidget* list) { step(*list); });
+            Trigger(window, "mnuPanelDelete");
+            QVERIFY(answering.Answered());
+        };
+        deleting([&](QWidget& list) {
+            Click(Control<QListWidget>(list, "lstPanels"), "Harbour Panel");
+            QTest::mouseClick(Control<QPushButton>(list, "btnDelete"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(host.boxes.back().Text),
+                     "The current Loop Calculation is using this panel, it cannot be deleted!");
+            QTest::mouseClick(Control<QPushButton>(list, "btnClose"), Qt::LeftButton);
+        });
+        QVERIFY(edit->isEnabled() && remove->isEnabled());
+        ChoosePanel(window, "Unknown Panel");
+        QStringList left;
+        deleting([&](QWidget& list) {
+            auto* panels = Control<QListWidget>(list, "lstPanels");
+            Click(panels, "Harbour Panel");
+            QTest::mouseClick(Control<QPushButton>(list, "btnDelete"), Qt::LeftButton);
+            left = Entries(panels);
+            Screenshot(&list, "frmDeletePanels_lastOne");
+            QVERIFY(list.isVisible());
+            ClickIndex(panels, panels->model()->index(0, 0), true);
+        });
+        QCOMPARE(left, QStringList({"Quay Panel"}));
+        QVERIFY(!edit->isEnabled() && !remove->isEnabled());
+        auto* combo = Control<QtPanelChooser>(window, "cmbPanel");
+        QTest::mouseClick(combo, Qt::LeftButton);
+        QVERIFY(!Find(combo->Outline(), "Quay Panel") && !Find(combo->Outline(), "Harbour Panel"));
+        QTest::keyClick(combo->Outline(), Qt::Key_Escape);
+        app.document().Dirty = false;
     }
 
     void choosingPanelsFromTheOutline()

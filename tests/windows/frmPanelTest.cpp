@@ -49,6 +49,17 @@ struct PanelForm {
         QTest::keyClicks(edit, text);
     }
     void ClickOK() const { QTest::mouseClick(Control<QPushButton>("btnOK"), Qt::LeftButton); }
+
+    // The colour the dialog shows inside a box, below its text (the dialog's
+    // own background for no box).
+    QColor Shade(const char* box) const
+    {
+        const QImage picture = form->grab().toImage();
+        QWidget* control = box ? static_cast<QWidget*>(Control(box)) : form.get();
+        const QPoint inside = control->mapTo(form.get(), box ? QPoint(control->width() / 2, control->height() - 4)
+                                                               : QPoint(4, 4));
+        return picture.pixelColor(inside * picture.devicePixelRatio());
+    }
 };
 
 }  // namespace
@@ -90,6 +101,8 @@ private slots:
         QCOMPARE(panel.Control("txtName")->text(), "Choose a unique name");
         QCOMPARE(panel.Control("txtManufacturer")->text(), "User-Defined Panels");
         QVERIFY(panel.Control("txtManufacturer")->isReadOnly());
+        QCOMPARE(panel.Shade("txtManufacturer"), panel.Shade(nullptr));
+        QVERIFY(panel.Shade("txtLoops") != panel.Shade(nullptr));
         QCOMPARE(panel.Control("txtImpedance")->text(), "2.00");
         QCOMPARE(panel.Control("txtVoltage")->text(), "24.00");
         QCOMPARE(panel.Control<QPushButton>("btnClose")->text(), "Cancel");
@@ -176,9 +189,12 @@ private slots:
         QCOMPARE(panel.Control<QPushButton>("btnClose")->text(), "Close");
         QVERIFY(!panel.Control<QPushButton>("btnOK")->isVisible());
         QCOMPARE(panel.Control("txtManufacturer")->text(), "Acme Fire");
-        for (const char* box : {"txtName", "txtLoops", "txtImpedance", "txtLED", "txtRemoteLED", "txtOutput",
-                                "txtLoopCurrent", "txtTotalCurrent", "txtVoltage"})
+        // Locked boxes are drawn on the dialog's background, not as entries.
+        for (const char* box : {"txtName", "txtManufacturer", "txtLoops", "txtImpedance", "txtLED", "txtRemoteLED",
+                                "txtOutput", "txtLoopCurrent", "txtTotalCurrent", "txtVoltage"}) {
             QVERIFY2(panel.Control(box)->isReadOnly(), box);
+            QCOMPARE(panel.Shade(box), panel.Shade(nullptr));
+        }
         QtClicks::Screenshot(&form, "frmPanel_standard");
 
         QTest::keyClicks(panel.Control("txtLoops"), "7");
