@@ -97,10 +97,8 @@ private slots:
     {
         DesktopSite site;
         site.SeenThisVersion();
-        AppContext& app = site.Start();
-        QVERIFY(app.Load());
-        app.Show();
-        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        QVERIFY(site.ShowMainWindow());
+        AppContext& app = *site.app;
         frmMain& window = app.MainWindow();
         QTest::keyClicks(Control<QLineEdit>(window, "txtName"), "Harbour Stores");
 

@@ -14,6 +14,7 @@
 #include "windows/frmMain.h"
 
 #include <QList>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
@@ -65,5 +66,16 @@ struct DesktopSite {
             environment, AppContext::Hosts{host, chooser, [this](const QUrl& url) { helpOpened << url; },
                                            [] { return false; }});
         return *app;
+    }
+
+    // Starts the program and shows the main window, its start-up over;
+    // false when the catalogues do not load or the start-up never ends.
+    bool ShowMainWindow(const std::string& commandLine = "")
+    {
+        AppContext& started = Start(commandLine);
+        if (!started.Load())
+            return false;
+        started.Show();
+        return QTest::qWaitFor([&started] { return !started.MainWindow().StartingUp(); });
     }
 };

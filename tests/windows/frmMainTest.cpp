@@ -81,10 +81,8 @@ private slots:
     {
         DesktopSite site;
         site.SeenThisVersion();
-        AppContext& app = site.Start();
-        QVERIFY(app.Load());
-        app.Show();
-        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        QVERIFY(site.ShowMainWindow());
+        AppContext& app = *site.app;
         frmMain& window = app.MainWindow();
         QVERIFY(site.host.boxes.empty());
         QCOMPARE(window.windowTitle(), "Harvex Ferrolux");
@@ -240,10 +238,8 @@ private slots:
         using namespace LoopEditorClicks;
         DesktopSite site;
         site.SeenThisVersion();
-        AppContext& app = site.Start();
-        QVERIFY(app.Load());
-        app.Show();
-        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        QVERIFY(site.ShowMainWindow());
+        AppContext& app = *site.app;
         frmMain& window = app.MainWindow();
         // The detectors offered, and the relay bases among the Other Devices.
         for (const int family : {1, 4})
@@ -456,10 +452,8 @@ private slots:
     {
         DesktopSite site;
         site.SeenThisVersion();
-        AppContext& app = site.Start();
-        QVERIFY(app.Load());
-        app.Show();
-        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        QVERIFY(site.ShowMainWindow());
+        AppContext& app = *site.app;
         frmMain& window = app.MainWindow();
         auto* edit = Control<QAction>(window, "mnuPanelEdit");
         auto* remove = Control<QAction>(window, "mnuPanelDelete");
@@ -651,10 +645,8 @@ private slots:
     {
         DesktopSite site;
         site.SeenThisVersion();
-        AppContext& app = site.Start();
-        QVERIFY(app.Load());
-        app.Show();
-        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        QVERIFY(site.ShowMainWindow());
+        AppContext& app = *site.app;
         frmMain& window = app.MainWindow();
 
         ChoosePanel(window, "Unknown Panel");
@@ -723,10 +715,8 @@ private slots:
         const std::string file = site.folder.Path("My Sites/Riverside Warehouse.QLX");
         std::filesystem::create_directories(site.folder.Path("My Sites"));
         std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Riverside-Warehouse.QLX", file);
-        AppContext& app = site.Start("\"" + file + "\"");
-        QVERIFY(app.Load());
-        app.Show();
-        QTRY_VERIFY(!app.MainWindow().StartingUp());
+        QVERIFY(site.ShowMainWindow("\"" + file + "\""));
+        AppContext& app = *site.app;
         frmMain& window = app.MainWindow();
         QTest::qWait(20);
 
