@@ -20,15 +20,6 @@ using namespace QtClicks;
 class frmDeviceTypeTest : public QObject {
     Q_OBJECT
 
-    template <typename Widget>
-    static Widget* Control(QWidget& form, const char* name)
-    {
-        auto* widget = form.findChild<Widget*>(name);
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-
     static bool ShowsIcon(const QTreeWidgetItem* item, QStyle::StandardPixmap pixmap)
     {
         const QIcon expected = QApplication::style()->standardIcon(pixmap);

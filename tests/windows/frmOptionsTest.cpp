@@ -17,15 +17,6 @@ using namespace QtClicks;
 class frmOptionsTest : public QObject {
     Q_OBJECT
 
-    template <typename Widget>
-    static Widget* Control(QWidget& form, const char* name)
-    {
-        auto* widget = form.findChild<Widget*>(name);
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-
     static QString LabelText(QWidget& form, const char* name) { return Control<QLabel>(form, name)->text(); }
 
     // Ticks or unticks a cable group with the keyboard, as the list offers.
