@@ -172,41 +172,6 @@ private slots:
         QVERIFY(OpenBox(*window, "txtOtherQty")->hasFocus());  // moved down to the next row
     }
 
-    void aRefusedQuantityKeepsItsBoxOpenWithTheTextSelected()
-    {
-        Site site;
-        const auto window = site.Open();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        ClickRow(*window, "grdDevices", 0);
-        Type(OpenBox(*window, "txtDevicesQty"), "127", Qt::Key_Return);
-
-        QCOMPARE(site.LastMessage(), QString("Invalid number of devices!  (Must be between 0 and 126)"));
-        QCOMPARE(site.host.boxes.back().Caption, std::string("Loop 1"));
-        QCOMPARE(site.host.boxes.back().Style, MsgStyle::Exclamation);
-        QLineEdit* quantity = OpenBox(*window, "txtDevicesQty");
-        QVERIFY(quantity);
-        QVERIFY(quantity->hasFocus());
-        QCOMPARE(quantity->text(), QString("127"));
-        QCOMPARE(quantity->selectedText(), QString("127"));
-        QCOMPARE(site.Loop().QtyDevices(), 0);
-        QVERIFY(!site.document.Dirty);
-
-        // Leaving the box commits too: refused, the focus comes back, and
-        // neither a click on another table nor OK gets past it.
-        ClickRow(*window, "grdOther", 0);
-        QCOMPARE(site.host.boxes.size(), size_t{2});
-        QVERIFY(OpenBox(*window, "txtDevicesQty")->hasFocus());
-        QCOMPARE(OpenBox(*window, "txtDevicesQty")->selectedText(), QString("127"));
-        QVERIFY(!OpenBox(*window, "txtOtherQty"));
-        QTest::mouseClick(Control(*window, "btnOK"), Qt::LeftButton);
-        QCOMPARE(site.host.boxes.size(), size_t{3});
-        QVERIFY(window->isVisible());
-
-        Type(OpenBox(*window, "txtDevicesQty"), "12", Qt::Key_Up);
-        QCOMPARE(site.host.boxes.size(), size_t{3});
-        QCOMPARE(site.Loop().QtyDevices(), 12);
-    }
-
     void numberBoxesDropEveryOtherKeyWithABeep()
     {
         Site site;
@@ -388,27 +353,6 @@ private slots:
         QLineEdit* quantity = OpenBox(*window, "txtDevicesQty");
         QVERIFY(quantity->hasFocus());
         QCOMPARE(quantity->selectedText(), QString("5"));
-    }
-
-    void okAsksAboutAMissingTotalRun()
-    {
-        Site site;
-        site.Loop().SetCableTotal(0);
-        site.Loop().SetDeviceType(1, site.optical);
-        const auto window = site.Open();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        site.host.Answer(MsgResult::No);
-        QTest::mouseClick(Control(*window, "btnOK"), Qt::LeftButton);
-        QCOMPARE(site.LastMessage(), QString("You have not specified a Total Cable Run.  Is this correct?"));
-        QCOMPARE(site.host.boxes.back().Style, MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2);
-        QVERIFY(window->isVisible());
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtTotalLength"));
-
-        site.host.Answer(MsgResult::Yes);
-        QTest::mouseClick(Control(*window, "btnOK"), Qt::LeftButton);
-        QVERIFY(!window->isVisible());
-        QCOMPARE(window->result(), int(QDialog::Accepted));
-        QCOMPARE(site.Loop().DeviceType(1), site.optical);
     }
 
     void cancelRestoresTheLoopAndSkipsTheBoxBeingTyped()

@@ -67,20 +67,6 @@ struct Site : DocumentObserver {
 
 }  // namespace
 
-TEST(MainWindowCore, ChoosingTheCurrentPanelAgainDoesNothingOnceStarted)
-{
-    Site site;
-    EXPECT_EQ(site.Change(site.eight), PanelChange::Unchanged);
-    EXPECT_FALSE(site.document.Dirty);
-    EXPECT_EQ(site.recalculated, 0);
-
-    // While starting up the current panel is applied, without marking a change.
-    EXPECT_EQ(site.Change(site.eight, true), PanelChange::Applied);
-    EXPECT_FALSE(site.document.Dirty);
-    EXPECT_EQ(site.recalculated, Document::LoopCount);
-    EXPECT_TRUE(site.host.boxes.empty());
-}
-
 TEST(MainWindowCore, ACancelledLoopQuestionKeepsThePanelButNotTheOutputs)
 {
     Site site;
@@ -95,21 +81,6 @@ TEST(MainWindowCore, ACancelledLoopQuestionKeepsThePanelButNotTheOutputs)
     EXPECT_TRUE(site.options.GetSettingString("LastPanel").empty());
 }
 
-TEST(MainWindowCore, AnAcceptedChangeDropsLoopsRecalculatesAndMarksTheDocument)
-{
-    Site site;
-    site.Fill(3, 4);
-    site.host.Answer(MsgResult::OK);
-    EXPECT_EQ(site.Change(site.two), PanelChange::Applied);
-    EXPECT_EQ(site.catalogue.CurrentPanel, site.two);
-    EXPECT_EQ(site.options.GetSettingString("LastPanel"), "Two");
-    EXPECT_EQ(site.document.Loop(3).QtyDevices(), 0);
-    EXPECT_EQ(site.recalculated, Document::LoopCount);
-    EXPECT_TRUE(site.document.Dirty);
-    EXPECT_TRUE(MainWindowCore::LoopRowShown(site.catalogue, 2));
-    EXPECT_FALSE(MainWindowCore::LoopRowShown(site.catalogue, 3));
-    EXPECT_EQ(MainWindowCore::AlarmNotesCaption(site.catalogue), "(max. permissible = 2000 mA)");
-}
 
 TEST(MainWindowCore, ACancelledDeviceLimitQuestionAbandonsTheChange)
 {
@@ -122,30 +93,6 @@ TEST(MainWindowCore, ACancelledDeviceLimitQuestionAbandonsTheChange)
                                        "will lose data for this loop.");
     EXPECT_EQ(site.catalogue.CurrentPanel, site.eight);
     EXPECT_EQ(site.document.Loop(1).QtyDevices(), 8);
-}
-
-TEST(MainWindowCore, SiteNamesLoseTheirSurroundingBlanks)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"  Harbour Stores  ", "Harbour Stores"}, {"   ", ""}, {"", ""}, {"A  B", "A  B"}};
-    for (const auto& [typed, stored] : cases) {
-        Site site;
-        MainWindowCore::SetSiteName(site.document, typed);
-        EXPECT_EQ(site.document.SiteName, stored) << typed;
-        EXPECT_TRUE(site.document.Dirty);
-    }
-}
-
-TEST(MainWindowCore, PrintingIsRefusedOnlyForAChangedReadOnlyDocument)
-{
-    Site site;
-    const std::tuple<bool, bool, bool> cases[] = {
-        {false, false, false}, {false, true, false}, {true, false, false}, {true, true, true}};
-    for (const auto& [readOnly, dirty, refused] : cases) {
-        site.document.ReadOnly = readOnly;
-        site.document.Dirty = dirty;
-        EXPECT_EQ(MainWindowCore::PrintRefused(site.document), refused) << readOnly << dirty;
-    }
 }
 
 TEST(MainWindowCore, DialogsStartInTheLastFolderOrTheDocumentsFolder)

@@ -124,63 +124,6 @@ TEST(PanelEditorCore, KeysTheBoxesTakeAndWhereEnterGoes)
                                          Field::OKButton}));
 }
 
-TEST(PanelEditorCore, EachWrongBoxIsToldAndNothingIsStored)
-{
-    struct Case {
-        Field box;
-        std::string text;
-        std::string message;
-    };
-    const std::string unnamed = "A panel name has not been chosen!";
-    const std::string taken = "Each control panel must have unique name.\n\nThere is already a control panel with this name!";
-    const std::string loops = "A Number of Loops between 1 and 8 must be chosen!";
-    const std::string impedance = "A Loop Driver Impedance between 0 and 320 ohms must be chosen!";
-    const std::string leds = "A maximum Number of LED's in alarm between 1 and 126 (normally not more than 20) must be chosen!";
-    const std::string loopCurrent = "A maximum Loop Current between 1 and 10000 mA must be chosen!";
-    const std::string voltage = "A minimum Loop Driver Voltage between 14 and 36 V must be chosen!";
-    for (const Case& c : {
-             Case{Field::Name, "Choose a unique name", unnamed},
-             Case{Field::Name, "  Choose a unique name ", unnamed},
-             Case{Field::Name, "   ", unnamed},
-             Case{Field::Name, "acme 2", taken},
-             Case{Field::Name, " UNKNOWN PANEL", taken},
-             Case{Field::Name, "site panel", taken},
-             Case{Field::Loops, "", loops},
-             Case{Field::Loops, "0", loops},
-             Case{Field::Loops, "9", loops},
-             Case{Field::Loops, "x", loops},
-             Case{Field::Impedance, "", impedance},
-             Case{Field::Impedance, "320.01", impedance},
-             Case{Field::LED, "0", leds},
-             Case{Field::LED, "127", leds},
-             Case{Field::RemoteLED, "127", "A maximum Number of Remote LED's in alarm between 1 and 126 must be chosen!"},
-             Case{Field::Output, "0", "A maximum Number of Outputs in alarm between 1 and 126 must be chosen!"},
-             Case{Field::Output, "", "A maximum Number of Outputs in alarm between 1 and 126 must be chosen!"},
-             Case{Field::LoopCurrent, "0", loopCurrent},
-             Case{Field::LoopCurrent, "10001", loopCurrent},
-             Case{Field::TotalCurrent, "32001", "A total maximum Loop Current between 1 and 32000 mA must be chosen!"},
-             Case{Field::Voltage, "13.99", voltage},
-             Case{Field::Voltage, "36.01", voltage},
-             Case{Field::Voltage, "", voltage},
-         }) {
-        SCOPED_TRACE(c.text);
-        Editor editor;
-        const std::string fileBefore = editor.UserFile();
-        editor.Set(c.box, c.text);
-        // A later wrong box is not reached.
-        if (c.box != Field::Voltage)
-            editor.Set(Field::Voltage, "99");
-        EXPECT_EQ(editor.OK(), StayAt(c.box));
-        EXPECT_EQ(editor.host.Texts(), Texts{c.message});
-        EXPECT_EQ(editor.host.boxes[0].Style, Warning);
-        EXPECT_EQ(editor.host.boxes[0].Caption, "Harvex Ferrolux");
-        EXPECT_EQ(editor.catalogue.Panels.size(), 4u);
-        EXPECT_EQ(editor.catalogue.UserDefinedPanelCount, 2);
-        EXPECT_EQ(editor.UserFile(), fileBefore);
-        EXPECT_EQ(editor.pointer.shown, 0);
-    }
-}
-
 TEST(PanelEditorCore, TheLEDLimitFollowsTheDeviceCataloguesAddresses)
 {
     Editor editor;
@@ -195,39 +138,6 @@ TEST(PanelEditorCore, TheLEDLimitFollowsTheDeviceCataloguesAddresses)
               (Texts{"A maximum Number of LED's in alarm between 1 and 252 (normally not more than 20) must be chosen!",
                      "Can this panel really turn on more than 20 LED's?",
                      "A maximum Number of Remote LED's in alarm between 1 and 252 must be chosen!"}));
-}
-
-TEST(PanelEditorCore, LowImpedanceAndManyLEDsAreQuestioned)
-{
-    struct Case {
-        Field box;
-        std::string text;
-        bool asks;
-    };
-    for (const Case& c : {Case{Field::Impedance, "0", true}, Case{Field::Impedance, "0.009", true},
-                          Case{Field::Impedance, "0.01", false}, Case{Field::LED, "21", true},
-                          Case{Field::LED, "20", false}}) {
-        for (const int answer : {MsgResult::Cancel, MsgResult::Yes}) {
-            SCOPED_TRACE(c.text + " answered " + std::to_string(answer));
-            Editor editor;
-            editor.Set(c.box, c.text);
-            editor.host.Answer(answer);
-            const bool stored = !c.asks || answer == MsgResult::Yes;
-            EXPECT_EQ(editor.OK(), stored ? Closed : StayAt(c.box));
-            EXPECT_EQ(editor.host.boxes.size(), c.asks ? 1u : 0u);
-            if (c.asks) {
-                EXPECT_EQ(editor.host.boxes[0].Text, c.box == Field::Impedance
-                                                         ? "Is the Loop Driver Impedance really this low?"
-                                                         : "Can this panel really turn on more than 20 LED's?");
-                EXPECT_EQ(editor.host.boxes[0].Style, Question);
-            }
-            const int position = editor.Position("My Panel");
-            EXPECT_EQ(position >= 0, stored);
-            if (stored && c.text == "0") {
-                EXPECT_EQ(editor.catalogue.Panels[static_cast<size_t>(position)].DriverImpedance, 0);
-            }
-        }
-    }
 }
 
 TEST(PanelEditorCore, ANewPanelTakesTheFirstFreeSlotAndSurvivesARestart)
@@ -288,60 +198,6 @@ TEST(PanelEditorCore, AnotherUserPanelIsUpdatedWithoutTouchingTheLoopCalculation
         EXPECT_NE(std::find(restart.begin(), restart.end(), name), restart.end());
         editor.document.RemoveObserver(&recorder);
     }
-}
-
-TEST(PanelEditorCore, TheCurrentPanelAsksBeforeLoopsAreLostThenRecalculates)
-{
-    Editor editor(PanelSite::SitePanel);
-    editor.SelectCurrent("Site Panel");
-    for (const int loop : {1, 3, 4}) {
-        editor.Fill(loop, 10);  // 10 detectors: 50 mA in alarm
-        editor.document.Loop(loop).SetMaxOutput(32);
-    }
-    CalculationSupport::RecalculateAll(editor.document);
-    ASSERT_TRUE(editor.document.Loop(1).DesignIsSatisfactory());
-    Recorder recorder;
-    editor.document.AddObserver(&recorder);
-
-    editor.Set(Field::Name, "Site Panel Mk2");
-    editor.Set(Field::Loops, "2");
-    editor.Set(Field::Output, "5");
-    editor.Set(Field::LoopCurrent, "40");
-    const std::string question = "Changing to this panel will lose data for loops 3 to 4.";
-
-    // Cancel: the panel and the loops stay; only the outputs stay clamped.
-    editor.host.Answer(MsgResult::Cancel);
-    EXPECT_EQ(editor.OK(), StayAt(Field::Loops));
-    EXPECT_EQ(editor.host.Texts(), Texts{question});
-    EXPECT_EQ(editor.host.boxes[0].Style, MsgStyle::OKCancel + MsgStyle::Information);
-    EXPECT_EQ(editor.host.boxes[0].Caption, "Control Panel change");
-    EXPECT_EQ(editor.catalogue.CurrentPanelRecord()->Name, "Site Panel");
-    EXPECT_EQ(editor.catalogue.CurrentPanelRecord()->Loops, 4);
-    EXPECT_EQ(editor.document.Loop(4).DeviceType(1), editor.detector);
-    EXPECT_EQ(editor.document.Loop(1).MaxOutput(), 5);
-    EXPECT_FALSE(editor.document.Dirty);
-    EXPECT_TRUE(recorder.loops.empty());
-    EXPECT_EQ(editor.pointer.shown, 0);
-
-    // OK: loops 3 and 4 are emptied, the panel is stored and every loop is
-    // calculated against it.
-    editor.host.Answer(MsgResult::OK);
-    EXPECT_EQ(editor.OK(), Closed);
-    EXPECT_EQ(editor.host.Texts(), (Texts{question, question}));
-    const PanelRecord* current = editor.catalogue.CurrentPanelRecord();
-    ASSERT_NE(current, nullptr);
-    EXPECT_EQ(current->Name, "Site Panel Mk2");
-    EXPECT_EQ(current->Loops, 2);
-    EXPECT_EQ(editor.document.Loop(3).DeviceType(1), 0);
-    EXPECT_EQ(editor.document.Loop(4).DeviceType(1), 0);
-    EXPECT_EQ(editor.document.Loop(1).DeviceType(1), editor.detector);
-    EXPECT_TRUE(editor.document.Dirty);
-    EXPECT_EQ(recorder.loops, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_FALSE(editor.document.Loop(1).DesignIsSatisfactory());  // 50 mA against 40 mA
-    EXPECT_EQ(editor.options.GetSettingString("LastPanel"), "Site Panel Mk2");
-    EXPECT_EQ(editor.pointer.shown, 1);
-    EXPECT_EQ(editor.pointer.depth, 0);
-    editor.document.RemoveObserver(&recorder);
 }
 
 TEST(PanelEditorCore, AFailedWriteIsToldAndTheDialogStays)

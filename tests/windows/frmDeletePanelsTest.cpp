@@ -48,51 +48,6 @@ class frmDeletePanelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void deletesPanelsButNotTheOneInUse()
-    {
-        PanelSite site;
-        site.SelectCurrent("Site Panel");
-        frmDeletePanels form(site.document, site.catalogue, site.options, site.host, site.files, true);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-        QCOMPARE(form.windowTitle(), "Delete User-Defined Control Panel");
-        auto* list = Control<QListWidget>(form, "lstPanels");
-        auto* btnDelete = Control<QPushButton>(form, "btnDelete");
-        QCOMPARE(btnDelete->text(), "&Delete");
-        QCOMPARE(Control<QPushButton>(form, "btnClose")->text(), "&Close");
-        QCOMPARE(Entries(list), QStringList({"Site Panel", "Spare Panel"}));
-        QCOMPARE(list->item(1)->data(Qt::UserRole).toInt(), PanelSite::SparePanel);
-        QVERIFY(!btnDelete->isEnabled());
-        Screenshot(&form, "frmDeletePanels_delete");
-
-        // The panel in use is refused and stays.
-        Click(list, "Site Panel");
-        QVERIFY(btnDelete->isEnabled());
-        Press(form, "btnDelete");
-        QCOMPARE(site.host.Texts(),
-                 std::vector<std::string>{"The current Loop Calculation is using this panel, it cannot be deleted!"});
-        QCOMPARE(site.host.boxes[0].Caption, "Delete Custom Panel");
-        QCOMPARE(Entries(list), QStringList({"Site Panel*", "Spare Panel"}));
-        QVERIFY(btnDelete->isEnabled());
-        QVERIFY(!form.Changed());
-
-        Click(list, "Spare Panel");
-        Press(form, "btnDelete");
-        QCOMPARE(Entries(list), QStringList({"Site Panel"}));
-        QVERIFY(!btnDelete->isEnabled());
-        QVERIFY(form.isVisible());
-        QVERIFY(form.Changed());
-
-        // A double-click deletes too; the last one closes the list.
-        site.SelectCurrent("Acme 2");
-        DoubleClick(list, "Site Panel");
-        QCOMPARE(form.result(), int(QDialog::Accepted));
-        QVERIFY(!form.isVisible());
-        QVERIFY(!CheckCustomPanelMenu(site.catalogue));
-        QCOMPARE(site.host.boxes.size(), size_t(1));
-        QCOMPARE(site.NamesAfterRestart(), (std::vector<std::string>{"Acme 2", "Unknown Panel"}));
-    }
 
     void editModeOpensTheChosenPanelInTheEditor()
     {

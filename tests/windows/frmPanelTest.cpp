@@ -145,42 +145,6 @@ private slots:
                  (std::vector<std::string>{"Acme 2", "Harbour Panel", "Site Panel", "Spare Panel", "Unknown Panel"}));
     }
 
-    void wrongValuesKeepTheDialogOpenOnTheirBox()
-    {
-        PanelForm panel(-1);
-        frmPanel& form = *panel.form;
-        ScriptedMessageHost& host = panel.site.host;
-
-        panel.ClickOK();
-        QCOMPARE(host.Texts(), std::vector<std::string>{"A panel name has not been chosen!"});
-        QCOMPARE(form.focusWidget(), panel.Control("txtName"));
-        QVERIFY(form.isVisible());
-
-        panel.Type("txtName", "Quay Panel");
-        panel.Type("txtLED", "127");
-        panel.ClickOK();
-        QCOMPARE(host.boxes.back().Text,
-                 "A maximum Number of LED's in alarm between 1 and 126 (normally not more than 20) must be chosen!");
-        QCOMPARE(host.boxes.back().Style, MsgStyle::Exclamation);
-        QCOMPARE(form.focusWidget(), panel.Control("txtLED"));
-        QCOMPARE(panel.Control("txtLED")->selectedText(), "127");
-
-        panel.Type("txtLED", "21");
-        host.Answer(MsgResult::No);
-        panel.ClickOK();
-        QCOMPARE(host.boxes.back().Text, "Can this panel really turn on more than 20 LED's?");
-        QCOMPARE(host.boxes.back().Style, MsgStyle::YesNoCancel + MsgStyle::Question);
-        QCOMPARE(form.focusWidget(), panel.Control("txtLED"));
-        QVERIFY(form.isVisible());
-        QCOMPARE(panel.site.Position("Quay Panel"), -1);
-
-        host.Answer(MsgResult::Yes);
-        panel.ClickOK();
-        QCOMPARE(host.boxes.size(), size_t(4));
-        QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(int(panel.site.catalogue.Panels[static_cast<size_t>(panel.site.Position("Quay Panel"))].AlarmLEDs), 21);
-    }
-
     void aStandardPanelIsOnlyShown()
     {
         PanelForm panel(PanelSite::Acme2);
