@@ -89,24 +89,6 @@ TEST_F(ExampleSitesTest, EachSiteIsBuiltByTheEditingRulesAndSavedAsTheWriterWrit
     }
 }
 
-TEST_F(ExampleSitesTest, NorthgateOfficesIsASatisfactorySingleLoop)
-{
-    Open("Northgate-Offices.QLX");
-    EXPECT_EQ(bundled.catalogue.CurrentPanelRecord()->Loops, 1);
-    EXPECT_EQ(document.Loop(1).QtyDevices(), 40);
-    EXPECT_EQ(CalculationSupport::OverallDesignText(document), "Design Satisfactory");
-}
-
-TEST_F(ExampleSitesTest, RiversideWarehouseFailsOnOneOfItsFourLoops)
-{
-    Open("Riverside-Warehouse.QLX");
-    EXPECT_EQ(bundled.catalogue.CurrentPanelRecord()->Loops, 4);
-    for (int loop = 1; loop <= 3; ++loop)
-        EXPECT_TRUE(document.Loop(loop).DesignIsSatisfactory()) << loop;
-    EXPECT_EQ(document.Loop(4).LoopDesignShort(), "Volt Drop Too High");
-    EXPECT_EQ(CalculationSupport::OverallDesignText(document), "Design Not Satisfactory");
-}
-
 TEST_F(ExampleSitesTest, HarbourHotelUsesOtherDevicesStandaloneDevicesAndSlaveBases)
 {
     Open("Harbour-Hotel.QLX");
