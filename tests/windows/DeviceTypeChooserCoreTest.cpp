@@ -68,22 +68,6 @@ TEST(DeviceTypeChooserCore, OnlyADeviceTypeItemEnablesOKAndIsReturned)
     EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST(DeviceTypeChooserCore, ATypeNotSelectableIsRefusedWithTheInformationIcon)
-{
-    FamilySite site;
-    DeviceTypeChooserCore chooser(site.catalogue);
-    ScriptedMessageHost host;
-
-    chooser.SetCurrent(ItemRef{0, 1});  // Interfaces: Legacy Module
-    EXPECT_TRUE(chooser.CheckEnables());
-    EXPECT_EQ(chooser.OK(host), std::nullopt);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].Text, "Sorry, this type is not implemented in the calculator!");
-    EXPECT_EQ(host.boxes[0].Style, MsgStyle::Information);
-    EXPECT_EQ(host.boxes[0].Caption, "Harvex Ferrolux");
-    EXPECT_EQ(host.beeps, std::vector<int>{MsgStyle::Information});
-}
-
 TEST(DeviceTypeChooserCore, WithNoFamilyShownItExplainsAndReturnsNothing)
 {
     FamilySite site;
