@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr const char* SatisfactoryDesign = "Design Satisfactory";
-
 LoopSummary SummarizeLoop(const Document& document, int loop)
 {
     const clsCalculator& model = document.Loop(loop);
@@ -53,6 +51,6 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file)
     summary.TotalQuiescent = CalculationSupport::TotalQuiescentCurrent(document);
     summary.TotalAlarm = CalculationSupport::TotalAlarmCurrent(document);
     summary.Overall = CalculationSupport::OverallDesignText(document);
-    summary.Satisfactory = summary.Overall == SatisfactoryDesign;
+    summary.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
     return summary;
 }
