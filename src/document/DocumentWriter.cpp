@@ -74,8 +74,7 @@ private:
         uses_.assign(catalogue_.OtherDevices.size(), 0);
         for (int a = 0; a < clsCalculator::AddressCount; ++a) {
             const std::string address = to_string(a);
-            const std::string record =
-                model.DeviceType(a) != 0 || model.AddressOrder(a) != a ? DeviceRecord(loop, a) : std::string();
+            const std::string record = HoldsRecord(loop, a) ? DeviceRecord(loop, a) : std::string();
             if (document_.Eavesdropping(loop, a) != 0) {
                 profile_.DeleteKey(section, "Device" + address);
                 WriteOrDelete(section, "EavesdroppingDevice" + address, record);
@@ -99,6 +98,18 @@ private:
         profile_.Write(section, "MaxOutputs", to_string(model.MaxOutput()));
         profile_.Write(section, "DINLEDsDisabled", Boolean(model.DINLEDsDisabled()));
         profile_.Write(section, "IgnoreIsolators", Boolean(model.IgnoreIsolators()));
+    }
+
+    // Whether the address holds anything its record carries. An address
+    // without a device type can still hold Other Devices, a tag or a base
+    // (a file may give them so, and they count in the calculation): leaving
+    // its record out would lose them on the next open.
+    bool HoldsRecord(int loop, int a) const
+    {
+        const clsCalculator& model = document_.Loop(loop);
+        return model.DeviceType(a) != 0 || model.AddressOrder(a) != a || model.DeviceOtherType(a) != 0 ||
+               model.DeviceOtherBaseType(a) != 0 || model.DeviceBaseAddr(a) != a || model.DeviceBaseType(a) != 0 ||
+               document_.AddressTag(loop, a) != 0 || document_.Eavesdropping(loop, a) != 0;
     }
 
     // Type, address tag, Other Devices, address order, base address, base type.

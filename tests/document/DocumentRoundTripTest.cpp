@@ -1,3 +1,4 @@
+#include "calculation/CalculationSupport.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
 
@@ -40,6 +41,15 @@ std::string Dump(const Document& document)
                 << slots.str() << "\n";
         }
     }
+    return out.str();
+}
+
+// What the calculation makes of a loop.
+std::string Results(const clsCalculator& m)
+{
+    std::ostringstream out;
+    out << m.QuiescentCurrentTotal().Scaled() << " " << m.AlarmCurrentTotal().Scaled() << " " << m.VoltDrop().Scaled() << " "
+        << m.MaxVoltDrop().Scaled() << " " << m.CableTotal() << " " << m.LoopDesign();
     return out.str();
 }
 
@@ -89,6 +99,10 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
     l2.DeviceStandaloneTypeAndAddress(6, 4, c.lineIsolator, 0);  // slot 3 left empty
     l2.DeviceStandaloneTypeAndAddress(7, 125, c.customStrobe, 255);
     l2.DeviceStandaloneTypeAndAddress(0, 60, c.callPoint, 5);  // at an address without a device
+    // An Other Device and a tag at an address without a device, as a file
+    // with an unknown type name gives them: they count, so they must stay.
+    l2.SetDeviceOtherType(9, c.beacon);
+    d.SetAddressTag(2, 9, 12);
     // Devices wired in another order than their addresses: 10, 14, 13, 11, 12.
     for (int a = 10; a <= 14; ++a)
         l2.SetDeviceType(a, c.optical);
@@ -152,6 +166,12 @@ TEST(DocumentRoundTrip, ARichDocumentReadsBackAsItWasSaved)
     // writes the same file again.
     read.ModifiedDate = result.ModifiedDate;
     EXPECT_EQ(DocumentText(read), f.folder.Read("rich.QLX"));
+
+    // And the calculation makes the same of both.
+    CalculationSupport::RecalculateAll(saved);
+    CalculationSupport::RecalculateAll(read);
+    for (int loop = 1; loop <= Document::LoopCount; ++loop)
+        EXPECT_EQ(Results(read.Loop(loop)), Results(saved.Loop(loop))) << "loop " << loop;
 }
 
 TEST(DocumentRoundTrip, AReadOnlyFileOpensReadOnlyAsDoesARequest)
