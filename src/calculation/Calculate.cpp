@@ -101,9 +101,13 @@ void clsCalculator::CountDevices(Working& work)
         ++qtyDevices_;
         work.DistributionCount += 1 + DeviceStandaloneCount(a);
         work.HighestMinimumVoltage = std::max(work.HighestMinimumVoltage, record.MinimumVoltage);
+        // With interface LEDs disabled, a type with an LED-disabled current
+        // lights no LED: its alarm current already leaves the LED out, so the
+        // panel's LED limit must not take it off a second time.
+        const bool ledUnlit = dinLedsDisabled_ && record.HasLedDisabledCurrent;
         for (size_t bit = 0; bit < record.OutputUse.size(); ++bit) {
             const int16_t group = catalogue_->OutputBit(record.OutputUse[bit]).Group;
-            if (group == 1)
+            if (group == 1 && !ledUnlit)
                 work.LedCurrents.push_back(record.OutputBitCurrent[bit]);
             else if (group == 2)
                 work.OutputCurrents.push_back(record.OutputBitCurrent[bit]);

@@ -44,10 +44,13 @@ TEST(FerroluxCalc, EveryExampleAsJsonWithItsVerdictAsExitStatus)
         const char* panel;
         int loops;
         const char* overall;
+        const char* loop1AlarmDevices;  // µA
     } cases[] = {
-        {"Northgate-Offices.QLX", 0, "Quellar QX-1 Single Loop", 1, "Design Satisfactory"},
-        {"Riverside-Warehouse.QLX", 1, "Quellar QX-4 Four Loop", 4, "Design Not Satisfactory"},
-        {"Harbour-Hotel.QLX", 0, "Quellar QX-2 Two Loop", 2, "Design Satisfactory"},
+        {"Northgate-Offices.QLX", 0, "Quellar QX-1 Single Loop", 1, "Design Satisfactory", "131400"},
+        {"Riverside-Warehouse.QLX", 1, "Quellar QX-4 Four Loop", 4, "Design Not Satisfactory", "181800"},
+        // Interface LEDs disabled: the LED-disabled currents of its devices,
+        // 67.5 mA, and no LED left lit for the panel's limit to take off.
+        {"Harbour-Hotel.QLX", 0, "Quellar QX-2 Two Loop", 2, "Design Satisfactory", "67500"},
     };
     for (const auto& c : cases) {
         CalcRunner calc;
@@ -62,6 +65,7 @@ TEST(FerroluxCalc, EveryExampleAsJsonWithItsVerdictAsExitStatus)
         EXPECT_EQ(json.Find("overall")->Text, c.overall);
         const JsonValue& loops = *json.Find("loops");
         ASSERT_EQ(loops.Items.size(), 8u) << c.file;
+        EXPECT_EQ(loops.Items[0].Find("alarm_devices_uA")->Text, c.loop1AlarmDevices) << c.file;
         int devices = 0;
         for (size_t i = 0; i < loops.Items.size(); ++i) {
             const JsonValue& loop = loops.Items[i];

@@ -301,6 +301,50 @@ TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
     }
 }
 
+// With interface LEDs disabled, devices with an LED-disabled current light
+// no LED, so the panel's LED limit counts only the LEDs still lit.
+TEST_F(LimitedLoop, DisabledInterfaceLedsAreNotLimitedTwice)
+{
+    // Ten 6 mA detectors drawing 5 mA with their 1 mA LED disabled.
+    const int16_t dimmable = catalogue.AddDeviceType(
+        {.Name = "Dimmable", .Alarm = 6000, .AlarmLedDisabled = 5000, .Outputs = {{led, 1000}}});
+    for (int a = 100; a < 110; ++a)
+        loop.SetDeviceType(a, dimmable);
+    loop.SetMaxOutput(10);
+    const struct {
+        bool ledsDisabled;
+        int32_t panelLeds;
+        int64_t alarmDevices;
+        const char* text;
+    } cases[] = {
+        // 30 LEDs of the plain devices and 10 of the dimmable ones are lit.
+        {false, 40, 226000, ""},
+        {false, 30, 216000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
+        // The dimmable LEDs are off: only the 30 others count against the limit.
+        {true, 30, 216000, ""},
+        {true, 20, 206000, "with panel-limited LEDs"},  // the plain 1 mA LEDs off
+    };
+    for (const auto& c : cases) {
+        loop.SetDINLEDsDisabled(c.ledsDisabled);
+        loop.SetPanelData(c.panelLeds, 256, 10, 2400, 500, 0);
+        loop.Calculate(false, 0, false);
+        EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices)) << c.ledsDisabled << " " << c.panelLeds;
+        EXPECT_EQ(loop.PanelLimitText(), c.text) << c.ledsDisabled << " " << c.panelLeds;
+    }
+
+    // Only dimmable devices, more of them than the panel's limit: exactly
+    // their LED-disabled sum, and no limit.
+    loop.ClearData();
+    for (int a = 1; a <= 25; ++a)
+        loop.SetDeviceType(a, dimmable);
+    loop.SetDINLEDsDisabled(true);
+    loop.SetPanelData(5, 256, 10, 2400, 500, 0);
+    loop.Calculate(false, 0, false);
+    EXPECT_EQ(loop.AlarmCurrentDevices(), loop.LedDisabledAlarmSum());
+    EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(125000));
+    EXPECT_EQ(loop.PanelLimitText(), "");
+}
+
 TEST_F(LimitedLoop, RemoteLedsOnDevicesAreLimitedToo)
 {
     const int16_t remoteLed = catalogue.AddOtherDevice(

@@ -48,6 +48,13 @@ public:
         return true;
     }
 
+    // Interface LEDs off, as in rooms where people sleep.
+    bool InterfaceLedsDisabled(int loop)
+    {
+        document_.Loop(loop).SetDINLEDsDisabled(true);
+        return true;
+    }
+
     bool Devices(int loop, const std::string& typeName, int32_t count)
     {
         const int type = bundled_.catalogue.FindDeviceType(typeName);
@@ -117,12 +124,13 @@ bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std:
 
 // A hotel whose detectors carry Other Devices: remote indicators on remote
 // outputs, sounder bases, a Master sounder base driving slave sounder bases
-// and standalone slave wall sounders, and standalone line isolators.
+// and standalone slave wall sounders, and standalone line isolators. The
+// bedroom loop has its devices' interface LEDs disabled.
 bool BuildHarbourHotel(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
     SiteBuilder site(document, bundled, problem);
     return site.Start("Harbour Hotel", "Quellar QX-2 Two Loop") &&
-           site.Loop(1, "Bedrooms", Metric1_5, 520, 25) &&
+           site.Loop(1, "Bedrooms", Metric1_5, 520, 25) && site.InterfaceLedsDisabled(1) &&
            site.Devices(1, "Optical Smoke Detector with Remote Output", 20) &&
            site.Others(1, "Remote Indicator", 20) && site.Devices(1, "Heat Detector Rate-of-Rise", 6) &&
            site.Devices(1, "Manual Call Point", 6) && site.Devices(1, "Master Sounder Base", 2) &&
