@@ -46,8 +46,6 @@ struct Bundled {
     }
 };
 
-DateTime FixedNow() { return {2024, 3, 5, 14, 7, 9}; }
-
 // The longest value of a profile text.
 size_t LongestValue(const std::string& text)
 {

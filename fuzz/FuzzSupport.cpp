@@ -23,7 +23,8 @@ FuzzFolder::~FuzzFolder()
 
 void WriteVersion(const std::string& path, std::string_view bytes)
 {
-    static auto version = std::filesystem::file_time_type::clock::now();
+    // From a fixed time, so that a run does not depend on when it starts.
+    static auto version = std::filesystem::file_time_type(std::chrono::hours(24 * 365 * 30));
     version += std::chrono::seconds(1);
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -124,7 +124,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the bundled catalogues do not load\n");
         return 1;
     }
-    Document document(catalogue);
+    Document document(catalogue, FixedNow);
     NewDocument(document, CurrentLoopDefaults(options, catalogue));
     Write(out / "document" / "empty.QLX", DocumentText(document));
     std::string failure;
