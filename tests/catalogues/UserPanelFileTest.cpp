@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -72,21 +76,53 @@ TEST(UserPanelFile, SlotsAreFreeWhenTheyHaveNoNameAndMaxCustomMustFitAnInteger)
     }
 }
 
-TEST(UserPanelFile, AWriteFailingHalfwayPutsTheFileBackAsItWas)
+// A crash (the process stopped) at any step of adding or deleting a panel
+// leaves the file with the whole panel or without it, and the next write
+// clears what the crash left behind.
+TEST(UserPanelFile, ACrashWhileAddingOrDeletingLeavesTheWholePanelOrNone)
 {
-    for (int failing = 1; failing <= 10; ++failing) {
-        ScratchFolder folder;
-        const std::string file = folder.Write("CUSTPAN.DAT", TwoPanels);
-        WinINI::ProfileCache cache = FailingAtWrite(failing);
-        EXPECT_FALSE(UserPanelFile::StorePanel(cache, file, Panel("Third", "Custom4"), 4)) << failing;
-        EXPECT_EQ(folder.Read("CUSTPAN.DAT"), TwoPanels) << failing;
-        EXPECT_EQ(folder.Listing(), "CUSTPAN.DAT;") << failing;
+    using Change = std::function<bool(WinINI::ProfileCache&, const std::string&)>;
+    const std::pair<const char*, Change> changes[] = {
+        {"add",
+         [](WinINI::ProfileCache& cache, const std::string& file) {
+             return UserPanelFile::StorePanel(cache, file, Panel("Third", "Custom4"), 4);
+         }},
+        {"delete", [](WinINI::ProfileCache& cache, const std::string& file) {
+             return UserPanelFile::RemovePanelNamed(cache, file, "Yours");
+         }}};
+    for (const auto& [what, change] : changes) {
+        ScratchFolder done;
+        WinINI::ProfileCache plain;
+        ASSERT_TRUE(change(plain, done.Write("CUSTPAN.DAT", TwoPanels)));
+        const std::string changed = done.Read("CUSTPAN.DAT");
+
+        for (const auto stop : {FileSystem::WriteStep::CreateTemporary, FileSystem::WriteStep::WriteBytes,
+                                FileSystem::WriteStep::Sync, FileSystem::WriteStep::Rename,
+                                FileSystem::WriteStep::SyncFolder}) {
+            SCOPED_TRACE(std::string(what) + " stopped at step " + std::to_string(static_cast<int>(stop)));
+            ScratchFolder folder;
+            const std::string file = folder.Write("CUSTPAN.DAT", TwoPanels);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                WinINI::ProfileCache crashing([stop](FileSystem::WriteStep step) {
+                    if (step == stop)
+                        ::_exit(0);
+                    return false;
+                });
+                change(crashing, file);
+                ::_exit(1);
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write never reached the step";
+            EXPECT_EQ(folder.Read("CUSTPAN.DAT"), stop == FileSystem::WriteStep::SyncFolder ? changed : TwoPanels);
+
+            EXPECT_TRUE(change(plain, file));
+            EXPECT_EQ(folder.Read("CUSTPAN.DAT"), changed);
+            EXPECT_EQ(folder.Listing(), "CUSTPAN.DAT;");
+        }
     }
-    // A file that did not exist does not exist afterwards.
-    ScratchFolder folder;
-    WinINI::ProfileCache cache = FailingAtWrite(3);
-    EXPECT_FALSE(UserPanelFile::StorePanel(cache, folder.Path("CUSTPAN.DAT"), Panel("First", "Custom1"), 1));
-    EXPECT_EQ(folder.Listing(), "");
 }
 
 TEST(UserPanelFile, RemovingAPanelRemovesTheFirstSlotWithExactlyItsName)

@@ -6,6 +6,9 @@
 
 #include <filesystem>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // The keys of a loop nobody touched: the defaults of a new document (the
@@ -40,6 +43,15 @@ struct DocumentWriter : ::testing::Test {
         return WriteDocument(document, path, f.messages, fault);
     }
     std::string Contents(const std::string& name) const { return f.folder.Read("docs/" + name); }
+    // A document and its backup, as new files (a save may leave the two as
+    // links of one file, which writing in place would change together).
+    void OldFiles()
+    {
+        std::filesystem::remove(path);
+        std::filesystem::remove(BackupPath(path));
+        f.folder.Write("docs/plan.QLX", "old file");
+        f.folder.Write("docs/plan.BAK", "old backup");
+    }
 };
 
 }  // namespace
@@ -134,13 +146,22 @@ TEST_F(DocumentWriter, KeepsThePreviousFileAsTheBackupEvenOverAReadOnlyOne)
     EXPECT_TRUE(f.messages.boxes.empty());
 }
 
-constexpr SaveStep EverySaveStep[] = {SaveStep::CreateTemporary, SaveStep::WriteNew,
-                                      SaveStep::SetBackupAside,  SaveStep::MoveOldToBackup,
-                                      SaveStep::MoveNewIntoPlace, SaveStep::DeleteOldBackup};
+struct StepOutcome {
+    SaveStep Step;
+    const char* File;    // what the document's name holds afterwards: "old file" or "new"
+    const char* Backup;  // and the backup's
+};
+// Until the new file is renamed into place the name holds the old one; the
+// backup takes the old file by one rename before that.
+constexpr StepOutcome EverySaveStep[] = {
+    {SaveStep::CreateTemporary, "old file", "old backup"}, {SaveStep::WriteNew, "old file", "old backup"},
+    {SaveStep::SyncNew, "old file", "old backup"},         {SaveStep::LinkBackup, "old file", "old backup"},
+    {SaveStep::ReplaceBackup, "old file", "old backup"},   {SaveStep::MoveNewIntoPlace, "old file", "old file"},
+    {SaveStep::SyncFolder, "new", "old file"}};
 
-// Whichever step fails, the user keeps the file and the backup they had, and
-// the document in memory is the one they were saving, still marked changed.
-TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDocument)
+// Whichever step fails, the user is told, the document in memory is the one
+// they were saving, still marked changed, and no temporary file is left.
+TEST_F(DocumentWriter, AFailedSaveLeavesAWholeFileAndTheDocument)
 {
     document.LoopName(2) = "East";
     document.Loop(2).SetDeviceType(4, c.optical);
@@ -151,33 +172,80 @@ TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDocument)
     document.SiteName = "new";
     const std::string inMemory = DocumentText(document);
 
-    for (const SaveStep failing : EverySaveStep) {
-        SCOPED_TRACE(static_cast<int>(failing));
-        f.folder.Write("docs/plan.QLX", "old file");
-        f.folder.Write("docs/plan.BAK", "old backup");
+    for (const StepOutcome& failing : EverySaveStep) {
+        SCOPED_TRACE(static_cast<int>(failing.Step));
+        OldFiles();
         f.messages.boxes.clear();
 
-        EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
+        EXPECT_FALSE(SaveAs("new", [&failing](SaveStep step) { return step == failing.Step; }));
         EXPECT_TRUE(document.Dirty);
         EXPECT_EQ(DocumentText(document), inMemory);
-        EXPECT_EQ(Contents("plan.QLX"), "old file");
-        EXPECT_EQ(Contents("plan.BAK"), "old backup");
+        EXPECT_EQ(Contents("plan.QLX"), failing.File == std::string("new") ? inMemory : failing.File);
+        EXPECT_EQ(Contents("plan.BAK"), failing.Backup);
         EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
         ASSERT_EQ(f.messages.boxes.size(), 1u);
         EXPECT_EQ(f.messages.boxes[0].Text, "Unable to save the configuration data");
         EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
         EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
     }
-    // The same save goes through once nothing fails.
+}
+
+// A crash (the process killed) at any step leaves the name holding a whole
+// file, old or new, and the next save clears what the crash left behind.
+TEST_F(DocumentWriter, ACrashAtAnyStepLeavesAWholeFileAndTheNextSaveCleansUp)
+{
+    document.Loop(3).SetDeviceType(9, c.heat);
+    for (const StepOutcome& crash : EverySaveStep) {
+        SCOPED_TRACE(static_cast<int>(crash.Step));
+        OldFiles();
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SaveAs("new", [&crash](SaveStep step) {
+                if (step == crash.Step)
+                    ::_exit(0);
+                return false;
+            });
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save never reached the step";
+        document.SiteName = "new";
+        EXPECT_EQ(Contents("plan.QLX"), crash.File == std::string("new") ? DocumentText(document) : crash.File);
+        EXPECT_EQ(Contents("plan.BAK"), crash.Backup);
+
+        const std::string before = Contents("plan.QLX");
+        ASSERT_TRUE(SaveAs("next"));
+        EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
+        EXPECT_EQ(Contents("plan.BAK"), before);
+        EXPECT_EQ(Contents("plan.QLX"), DocumentText(document));
+    }
+}
+
+TEST_F(DocumentWriter, SavingThroughALinkReplacesItsTargetKeepingThePermissions)
+{
+    const std::string real = f.folder.Write("real/plan.QLX", "old file");
+    std::filesystem::permissions(real, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    std::filesystem::create_directories(f.folder.Path("docs"));
+    std::filesystem::create_symlink("../real/plan.QLX", path);
+
     ASSERT_TRUE(SaveAs("new"));
-    EXPECT_EQ(Contents("plan.QLX"), inMemory);
-    EXPECT_EQ(Contents("plan.BAK"), "old file");
-    EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(Listing(), "plan.QLX;");
+    EXPECT_EQ(f.folder.Listing("real"), "plan.BAK;plan.QLX;");
+    EXPECT_EQ(f.folder.Read("real/plan.QLX"), DocumentText(document));
+    EXPECT_EQ(f.folder.Read("real/plan.BAK"), "old file");
+    EXPECT_EQ(std::filesystem::status(real).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
 }
 
 TEST_F(DocumentWriter, AFailedFirstSaveLeavesNothingBehind)
 {
-    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::WriteNew, SaveStep::MoveNewIntoPlace}) {
+    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::WriteNew, SaveStep::SyncNew,
+                                   SaveStep::MoveNewIntoPlace}) {
         SCOPED_TRACE(static_cast<int>(failing));
         EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
         EXPECT_EQ(Listing(), "");
