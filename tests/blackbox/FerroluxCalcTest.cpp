@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -182,4 +186,49 @@ TEST(FerroluxCalc, ABadCommandLineShowsTheUsage)
     run = calc.Run({"--help"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out.rfind("Usage: ferrolux-calc ", 0), 0u);
+}
+
+// A PDF that cannot be written whole is told with the reason and ends with
+// status 4, and an earlier PDF of that name stays as it was.
+TEST(FerroluxCalc, APdfThatCannotBeWrittenEndsWithStatus4AndKeepsTheEarlierOne)
+{
+    CalcRunner calc;
+    const std::string earlier = calc.folder.Write("pdfs/report.pdf", "an earlier report");
+    std::filesystem::create_directories(calc.folder.Path("pdfs/folder.pdf"));
+    std::filesystem::create_directories(calc.folder.Path("locked"));
+    calc.folder.Write("locked/report.pdf", "an earlier report");
+    std::filesystem::permissions(calc.folder.Path("locked"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    struct Case {
+        std::string target;
+        int fileSizeLimit;
+        std::string reason;
+    };
+    std::vector<Case> cases = {
+        {earlier, 16, "the file came out incomplete (is the disk full?)"},
+        {calc.folder.Path("pdfs/folder.pdf"), 0, "Is a directory"},
+        {calc.folder.Path("pdfs/report.pdf/inside.pdf"), 0, "Not a directory"},
+    };
+    // The superuser writes in any folder.
+    if (::geteuid() != 0)
+        cases.push_back({calc.folder.Path("locked/report.pdf"), 0, "Permission denied"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        calc.FileSizeLimit = c.fileSizeLimit;
+        const CalcRun run =
+            calc.Run({"--pdf", c.target, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
+        EXPECT_EQ(run.Status, 4);
+        EXPECT_EQ(run.Err, "ferrolux-calc: unable to write the PDF '" + c.target + "': " + c.reason + "\n");
+        EXPECT_EQ(calc.folder.Read("pdfs/report.pdf"), "an earlier report");
+        EXPECT_EQ(calc.folder.Listing("pdfs"), "folder.pdf;report.pdf;");
+        EXPECT_EQ(calc.folder.Listing("locked"), "report.pdf;");
+    }
+    // The same run without the limit replaces the earlier PDF.
+    calc.FileSizeLimit = 0;
+    EXPECT_EQ(calc.Run({"--pdf", earlier, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")})
+                  .Status,
+              0);
+    EXPECT_EQ(calc.folder.Read("pdfs/report.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(calc.folder.Listing("pdfs"), "folder.pdf;report.pdf;");
+    std::filesystem::permissions(calc.folder.Path("locked"), std::filesystem::perms::owner_all);
 }
