@@ -1,14 +1,12 @@
 #include "catalogues/UserPanelFile.h"
 
+#include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -102,20 +100,13 @@ TEST(UserPanelFile, ACrashWhileAddingOrDeletingLeavesTheWholePanelOrNone)
             SCOPED_TRACE(std::string(what) + " stopped at step " + std::to_string(static_cast<int>(stop)));
             ScratchFolder folder;
             const std::string file = folder.Write("CUSTPAN.DAT", TwoPanels);
-            const pid_t child = ::fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                WinINI::ProfileCache crashing([stop](FileSystem::WriteStep step) {
-                    if (step == stop)
-                        ::_exit(0);
-                    return false;
-                });
-                change(crashing, file);
-                ::_exit(1);
-            }
-            int status = 0;
-            ASSERT_EQ(::waitpid(child, &status, 0), child);
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write never reached the step";
+            EXPECT_EQ(WaitForChild(StartChild([&] {
+                          WinINI::ProfileCache crashing([stop](FileSystem::WriteStep step) {
+                              return step == stop ? (Crash(), true) : false;
+                          });
+                          return change(crashing, file) ? 0 : 1;
+                      })),
+                      Crashed);
             EXPECT_EQ(folder.Read("CUSTPAN.DAT"), stop == FileSystem::WriteStep::SyncFolder ? changed : TwoPanels);
 
             EXPECT_TRUE(change(plain, file));

@@ -1,14 +1,12 @@
 #include "platform/SettingsStore.h"
 
+#include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 TEST(SettingsStore, ValuesKeepTheirKindAcrossARestart)
 {
@@ -113,10 +111,8 @@ TEST(SettingsStore, ABatchWritesItsValuesInOneWrite)
         return false;
     });
     {
-        const SettingsStore::Batch outer(store);
-        const SettingsStore::Batch inner(store);
+        const SettingsStore::Batch batch(store);
         ASSERT_TRUE(store.WriteNumber("Form Width", 800));
-        ASSERT_TRUE(store.WriteString("LastPanel", "P"));
         ASSERT_TRUE(store.Delete("UNITS"));
         EXPECT_EQ(store.ReadNumber("form width"), 800);
         EXPECT_FALSE(store.Exists("Units"));
@@ -124,7 +120,7 @@ TEST(SettingsStore, ABatchWritesItsValuesInOneWrite)
     }
     EXPECT_EQ(writes, 1);
     EXPECT_EQ(folder.Read("s.conf"),
-              "; Harvex Ferrolux user settings\n\"Form Width\"=dword:00000320\n\"LastPanel\"=\"P\"\n");
+              "; Harvex Ferrolux user settings\n\"Form Width\"=dword:00000320\n");
 }
 
 // Each write changes only its own names in the file as it is under the lock,
@@ -135,23 +131,16 @@ TEST(SettingsStore, TwoProcessesWritingAtOnceKeepEachOthersValues)
     const std::string path = folder.Path("Harvex/s.conf");
     const auto name = [](int writer, int n) { return "Writer" + std::to_string(writer) + "Value" + std::to_string(n); };
     std::vector<pid_t> writers;
-    for (int writer = 0; writer < 2; ++writer) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+    for (int writer = 0; writer < 2; ++writer)
+        writers.push_back(StartChild([&] {
             SettingsStore store(path);
             bool written = true;
             for (int n = 0; n < 200; ++n)
                 written = store.WriteNumber(name(writer, n), n) && written;
-            ::_exit(written ? 0 : 1);
-        }
-        writers.push_back(child);
-    }
-    for (const pid_t writer : writers) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(writer, &status, 0), writer);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+            return written ? 0 : 1;
+        }));
+    for (const pid_t writer : writers)
+        EXPECT_EQ(WaitForChild(writer), 0);
     SettingsStore after(path);
     int kept = 0;
     for (int writer = 0; writer < 2; ++writer)
