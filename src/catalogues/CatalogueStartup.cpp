@@ -24,6 +24,8 @@ bool LoadCatalogues(Catalogue& catalogue, Options& options, MessageHost& host, c
 {
     // Every data file is checked against the disk once for the whole load.
     const WinINI::ProfileCache::Pass pass(WinINI::SharedProfileCache());
+    // The defaults stored on the way go to the settings file in one write.
+    const SettingsStore::Batch settings = options.WritesTogether();
     options.MigrateOldSettings(startup.OldSettingsFile);
 
     if (!LoadDeviceTypes(catalogue, options, host, startup.Files))

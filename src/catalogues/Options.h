@@ -53,6 +53,9 @@ public:
     void SetSettingString(const std::string& name, const std::string& text);
     void SetSettingBool(const std::string& name, bool flag);
     void SetSettingLong(const std::string& name, int32_t value);
+    // Holds the settings written while it lives (the defaults of a start,
+    // the options dialog's OK) and writes them in one write of the file.
+    SettingsStore::Batch WritesTogether() { return SettingsStore::Batch(store_); }
 
     // The calculation type new loops get, clsCalculator::MinCalcType to
     // MaxCalcType; a stored value outside that range is replaced by the

@@ -3,7 +3,6 @@
 #include "calculation/CSV.h"
 #include "calculation/LeadingNumber.h"
 #include "calculation/Rounding.h"
-#include "platform/FileSystem.h"
 
 namespace UserPanelFile {
 
@@ -17,44 +16,19 @@ std::string SlotName(WinINI::ProfileCache& cache, const std::string& file, int s
     return CSV::GetCSVField(cache.ReadKey(file, SlotSection(slot), "Name"), 1);
 }
 
-bool WritePanelKeys(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel)
+void WritePanelKeys(WinINI::ProfileText& text, const PanelRecord& panel)
 {
-    const auto write = [&](const char* key, const std::string& value) {
-        return cache.WriteKey(file, panel.Section, key, value);
-    };
-    const auto number = [](int value) { return std::to_string(value); };
-    return write("Name", "\"" + panel.Name + "\"") && write("Loops", number(panel.Loops)) &&
-           write("DriverImpedance", number(panel.DriverImpedance)) && write("AlarmLEDs", number(panel.AlarmLEDs)) &&
-           write("RemoteLEDs", number(panel.RemoteLEDs)) && write("Outputs", number(panel.Outputs)) &&
-           write("MaxLoopCurrent", number(panel.MaxLoopCurrent)) &&
-           write("MaxTotalCurrent", number(panel.MaxTotalCurrent)) &&
-           write("MinLoopVoltage", number(panel.MinLoopVoltage));
+    const auto write = [&](const char* key, int value) { text.Write(panel.Section, key, std::to_string(value)); };
+    text.Write(panel.Section, "Name", "\"" + panel.Name + "\"");
+    write("Loops", panel.Loops);
+    write("DriverImpedance", panel.DriverImpedance);
+    write("AlarmLEDs", panel.AlarmLEDs);
+    write("RemoteLEDs", panel.RemoteLEDs);
+    write("Outputs", panel.Outputs);
+    write("MaxLoopCurrent", panel.MaxLoopCurrent);
+    write("MaxTotalCurrent", panel.MaxTotalCurrent);
+    write("MinLoopVoltage", panel.MinLoopVoltage);
 }
-
-// The file as it was before a series of writes, so that a series that fails
-// halfway leaves no panel with half of its keys behind (which would stop the
-// next start with a message about the missing ones).
-class FileBefore {
-public:
-    explicit FileBefore(const std::string& file)
-        : file_(file), existed_(FileSystem::Stamp(file).has_value()), bytes_(FileSystem::ReadFileBytes(file))
-    {
-    }
-
-    void Restore() const
-    {
-        if (bytes_)
-            FileSystem::WriteFileAtomically(file_, *bytes_);
-        else if (!existed_)
-            FileSystem::DeleteFile(file_);
-        // A file that existed but could not be read cannot have been written.
-    }
-
-private:
-    std::string file_;
-    bool existed_;
-    std::optional<std::string> bytes_;
-};
 
 }  // namespace
 
@@ -81,16 +55,16 @@ int FirstFreeSlot(WinINI::ProfileCache& cache, const std::string& file)
     return slot;
 }
 
+// One write of the file, so that a panel is never half-written (a section
+// missing keys would stop the next start with a message about them).
 bool StorePanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel,
                 std::optional<int> newMaxCustom)
 {
-    const FileBefore before(file);
-    const bool stored = WritePanelKeys(cache, file, panel) &&
-                        (!newMaxCustom ||
-                         cache.WriteKey(file, OptionsSection, MaxCustomKey, std::to_string(*newMaxCustom)));
-    if (!stored)
-        before.Restore();
-    return stored;
+    return cache.Edit(file, [&](WinINI::ProfileText& text) {
+        WritePanelKeys(text, panel);
+        if (newMaxCustom)
+            text.Write(OptionsSection, MaxCustomKey, std::to_string(*newMaxCustom));
+    });
 }
 
 bool RemovePanelNamed(WinINI::ProfileCache& cache, const std::string& file, const std::string& name)

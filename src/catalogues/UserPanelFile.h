@@ -30,13 +30,13 @@ int FirstFreeSlot(WinINI::ProfileCache& cache, const std::string& file);
 
 // Writes the panel's keys into its Section (the name in double quotes, the
 // numbers in plain decimal; MaxDevicesPerLoop is not kept) and, when given,
-// raises "MaxCustom" to newMaxCustom. All or nothing: when a write fails the
-// file is put back as it was and the result is false.
+// raises "MaxCustom" to newMaxCustom, in one write of the file: all or
+// nothing, also across a crash.
 bool StorePanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel,
                 std::optional<int> newMaxCustom = std::nullopt);
 
 // Removes the section of the first slot (1 to MaxCustom) whose name is
-// exactly this one. Finding none is no failure; false when the file cannot be
+// exactly this one, in one write of the file. Finding none is no failure; false when the file cannot be
 // read to the end or written.
 bool RemovePanelNamed(WinINI::ProfileCache& cache, const std::string& file, const std::string& name);
 

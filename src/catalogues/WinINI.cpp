@@ -29,49 +29,44 @@ ProfileCache::Profile* ProfileCache::Fresh(const std::string& file)
     return &slot;
 }
 
-bool ProfileCache::Store(const std::string& file, Profile& profile, ProfileText edited)
-{
-    if (!FileSystem::WriteFileAtomically(file, edited.Text(), fault_))
-        return false;
-    profile.Text = std::move(edited);
-    profile.Stamp = FileSystem::Stamp(file);
-    return true;
-}
-
 std::string ProfileCache::ReadKey(const std::string& file, const std::string& section, const std::string& key)
 {
     const Profile* profile = Fresh(file);
     return profile ? profile->Text.Read(section, key) : std::string();
 }
 
-// Each edit works on a copy, so that a failed write leaves the cached
+// The edits work on a copy, so that a failed write leaves the cached
 // profile matching the file on disk.
-bool ProfileCache::WriteKey(const std::string& file, const std::string& section, const std::string& key,
-                            const std::string& value)
+bool ProfileCache::Edit(const std::string& file, const Edits& edits)
 {
     Profile* profile = Fresh(file);
     if (!profile)
         return false;
     ProfileText edited = profile->Text;
-    return !edited.Write(section, key, value) || Store(file, *profile, std::move(edited));
+    edits(edited);
+    if (edited.Lines() == profile->Text.Lines())
+        return true;
+    if (!FileSystem::WriteFileAtomically(file, edited.Text(), fault_))
+        return false;
+    profile->Text = std::move(edited);
+    profile->Stamp = FileSystem::Stamp(file);
+    return true;
+}
+
+bool ProfileCache::WriteKey(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& value)
+{
+    return Edit(file, [&](ProfileText& text) { text.Write(section, key, value); });
 }
 
 bool ProfileCache::DeleteKey(const std::string& file, const std::string& section, const std::string& key)
 {
-    Profile* profile = Fresh(file);
-    if (!profile)
-        return false;
-    ProfileText edited = profile->Text;
-    return !edited.DeleteKey(section, key) || Store(file, *profile, std::move(edited));
+    return Edit(file, [&](ProfileText& text) { text.DeleteKey(section, key); });
 }
 
 bool ProfileCache::DeleteSection(const std::string& file, const std::string& section)
 {
-    Profile* profile = Fresh(file);
-    if (!profile)
-        return false;
-    ProfileText edited = profile->Text;
-    return !edited.DeleteSection(section) || Store(file, *profile, std::move(edited));
+    return Edit(file, [&](ProfileText& text) { text.DeleteSection(section); });
 }
 
 ProfileCache& SharedProfileCache()

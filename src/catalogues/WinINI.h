@@ -21,6 +21,7 @@
 #include "catalogues/ProfileText.h"
 #include "platform/FileSystem.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -65,6 +66,12 @@ public:
     };
 
     std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
+    // Applies a batch of edits to the file's text and writes the result in
+    // one write of the file, so that either all of them are on disk or none
+    // is (nothing is written when they change nothing). False when the file
+    // exists but cannot be read, or the write fails.
+    using Edits = std::function<void(ProfileText&)>;
+    bool Edit(const std::string& file, const Edits& edits);
     bool WriteKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
     bool DeleteKey(const std::string& file, const std::string& section, const std::string& key);
     bool DeleteSection(const std::string& file, const std::string& section);
@@ -78,10 +85,6 @@ private:
     // The file as it is on disk now: an empty profile for a missing file,
     // nullptr for a file that exists but cannot be read.
     Profile* Fresh(const std::string& file);
-    // Writes the edited text as the new contents of the file and, on
-    // success, takes it as the cached profile.
-    bool Store(const std::string& file, Profile& profile, ProfileText edited);
-
     FileSystem::WriteFault fault_;
     std::unordered_map<std::string, Profile> profiles_;
     int passes_ = 0;

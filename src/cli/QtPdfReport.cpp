@@ -3,13 +3,11 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "report/PrintCalcData.h"
+#include "report/QtPdfOutput.h"
 #include "report/QtPrinter.h"
 #include "report/ReportProgress.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cstdio>
@@ -62,21 +60,18 @@ bool WritePdfReport(const Document& document, int units, const std::string& path
     for (int loop = 1; loop <= loops; ++loop)
         every.push_back(loop);
 
-    const QString file = QString::fromStdString(path);
-    // So that a file left from an earlier run cannot pass for this one.
-    QFile::remove(file);
-    QPrinter pdf(QPrinter::HighResolution);
-    QtPrinter::ConfigureForPdf(pdf, file);
+    QtPdfOutput output(path);
     int result = 0;
-    {
-        QtPrinter printer(pdf);
+    if (output.Ready()) {
+        QtPrinter printer(output.Printer(), QString::fromStdString(path));
         SilentProgress progress;
         result = PrintCalcData::PrintCalculation(document, units, every, printer, progress);
     }
     qInstallMessageHandler(previousHandler);
-    const QFileInfo written(file);
-    if (result != 0 || !written.exists() || written.size() == 0) {
+    if (result != 0 || !output.Finish()) {
         error = "unable to write the PDF '" + path + "'";
+        if (!output.Error().empty())
+            error += ": " + output.Error();
         return false;
     }
     return true;

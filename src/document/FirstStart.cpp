@@ -16,6 +16,7 @@ void WelcomeClosed(Options& options, bool dontShowAgain)
 {
     if (!dontShowAgain)
         return;
+    const SettingsStore::Batch settings = options.WritesTogether();
     options.SetSettingBool(SettingName::FirstTimeDone, true);
     options.SetSettingString(SettingName::LatestVersion, Shell::VersionString());
 }

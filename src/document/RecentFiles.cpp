@@ -46,6 +46,7 @@ void RecentFiles::Add(const std::string& path)
 
 void RecentFiles::Store()
 {
+    const SettingsStore::Batch settings = options_.WritesTogether();
     for (size_t i = 0; i < Count; ++i)
         options_.SetSettingString(SettingFor(i), paths_[i]);
 }

@@ -2,45 +2,48 @@
 
 #include "platform/FileSystem.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <random>
-#include <sstream>
-
-#include <unistd.h>
 
 namespace {
 
 bool Fails(const SaveFault& fault, SaveStep step) { return fault && fault(step); }
 
-// A hidden name beside the path that nothing uses yet.
-std::string SpareName(const std::string& path, const char* purpose)
+SaveStep SaveStepOf(FileSystem::WriteStep step)
 {
-    const std::filesystem::path full(path);
-    std::random_device random;
-    for (;;) {
-        std::ostringstream name;
-        name << "." << full.filename().string() << "." << purpose << "-" << ::getpid() << "-" << std::hex << random();
-        const std::filesystem::path spare = full.parent_path() / name.str();
-        std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(spare, error)))
-            return spare.string();
+    switch (step) {
+    case FileSystem::WriteStep::CreateTemporary: return SaveStep::CreateTemporary;
+    case FileSystem::WriteStep::WriteBytes: return SaveStep::WriteNew;
+    case FileSystem::WriteStep::Sync: return SaveStep::SyncNew;
+    case FileSystem::WriteStep::Rename: return SaveStep::MoveNewIntoPlace;
+    case FileSystem::WriteStep::SyncFolder: break;
     }
+    return SaveStep::SyncFolder;
 }
 
-bool Rename(const std::string& from, const std::string& to, const SaveFault& fault, SaveStep step)
+// The file about to be replaced becomes the backup while it keeps its own
+// name: a second name first, then one rename over the older backup, so that
+// the backup's name too always holds a whole file.
+bool KeepAsBackup(const std::string& file, const SaveFault& fault)
 {
-    return !Fails(fault, step) && FileSystem::RenameFile(from, to);
-}
-
-// The new contents in a file of their own, through the atomic write, whose
-// steps map onto the save's.
-bool WriteNew(const std::string& fresh, std::string_view bytes, const SaveFault& fault)
-{
-    const FileSystem::WriteFault writeFault = [&fault](FileSystem::WriteStep step) {
-        return Fails(fault, step == FileSystem::WriteStep::CreateTemporary ? SaveStep::CreateTemporary
-                                                                           : SaveStep::WriteNew);
-    };
-    return FileSystem::WriteFileAtomically(fresh, bytes, fault ? writeFault : FileSystem::WriteFault());
+    const auto stamp = FileSystem::Stamp(file);
+    if (!stamp)
+        return true;  // a first save has nothing to keep
+    const std::string backup = BackupPath(file);
+    // A document named like a backup is its own; after a save that failed
+    // at its last steps the backup is the file already.
+    if (backup == file || FileSystem::Stamp(backup) == stamp)
+        return true;
+    const std::string aside = FileSystem::TemporaryName(backup);
+    if (Fails(fault, SaveStep::LinkBackup) || !FileSystem::LinkOrCopy(file, aside))
+        return false;
+    // Renaming over the older backup works even when it is read-only:
+    // replacing a name depends on the folder, not on the file.
+    if (Fails(fault, SaveStep::ReplaceBackup) || std::rename(aside.c_str(), backup.c_str()) != 0) {
+        FileSystem::DeleteFile(aside);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -56,40 +59,10 @@ bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveF
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return false;
-    const std::string fresh = SpareName(path, "new");
-    if (!WriteNew(fresh, bytes, fault))
-        return false;
-
-    const bool hasOld = FileSystem::Stamp(path).has_value();
-    const std::string backup = BackupPath(path);
-    std::string oldBackup;  // where the previous backup waits until the save is done
-    bool movedOld = false;
-    bool ok = true;
-    if (hasOld && FileSystem::Stamp(backup)) {
-        oldBackup = SpareName(backup, "old");
-        ok = Rename(backup, oldBackup, fault, SaveStep::SetBackupAside);
-        if (!ok)
-            oldBackup.clear();
-    }
-    if (ok && hasOld)
-        ok = movedOld = Rename(path, backup, fault, SaveStep::MoveOldToBackup);
-    const bool placedNew = ok = ok && Rename(fresh, path, fault, SaveStep::MoveNewIntoPlace);
-    // The older backup is replaced even when it was read-only: removing a
-    // name from the folder does not depend on the file's own permissions.
-    if (ok && !oldBackup.empty())
-        ok = !Fails(fault, SaveStep::DeleteOldBackup) && FileSystem::DeleteFile(oldBackup);
-
-    if (!ok) {
-        // Undo in reverse order; the old file and backup are only renamed,
-        // so putting the names back restores them.
-        if (placedNew)
-            FileSystem::RenameFile(path, fresh);
-        FileSystem::DeleteFile(fresh);
-        if (movedOld)
-            FileSystem::RenameFile(backup, path);
-        if (!oldBackup.empty())
-            FileSystem::RenameFile(oldBackup, backup);
-        return false;
-    }
-    return true;
+    FileSystem::RemoveLeftovers(BackupPath(FileSystem::WriteTarget(path)));
+    const FileSystem::WriteFault writeFault = [&fault](FileSystem::WriteStep step) {
+        return Fails(fault, SaveStepOf(step));
+    };
+    return FileSystem::WriteFileAtomically(path, bytes, fault ? writeFault : FileSystem::WriteFault(),
+                                           [&fault](const std::string& target) { return KeepAsBackup(target, fault); });
 }

@@ -1,20 +1,23 @@
 #pragma once
 // Saving a file over an older one so that the older one survives as the
 // backup ("site.QLX" keeps its previous contents in "site.BAK"), and so that
-// a failure at any step leaves the old file and the old backup as they were.
+// the file's name holds the old or the new complete file at every instant,
+// whatever step a failure or a crash stops the save at.
 
 #include <functional>
 #include <string>
 #include <string_view>
 
-// The steps of a save, so that tests can make one of them fail.
+// The steps of a save, in order, so that tests can make one of them fail or
+// stop the process there as a crash would.
 enum class SaveStep {
-    CreateTemporary,   // the temporary file beside the target that takes the new contents
+    CreateTemporary,   // the temporary file beside the file that takes the new contents
     WriteNew,          // the new contents written into it, complete (asked half-way through)
-    SetBackupAside,    // the old backup renamed out of the way
-    MoveOldToBackup,   // the old file renamed to the backup name
-    MoveNewIntoPlace,  // the temporary file renamed to the target
-    DeleteOldBackup    // the old backup deleted, once the new file is in place
+    SyncNew,           // the new contents flushed to disk
+    LinkBackup,        // the old file given a second, temporary name
+    ReplaceBackup,     // that name renamed over the backup's
+    MoveNewIntoPlace,  // the temporary file renamed over the file
+    SyncFolder         // the folder flushed, so that the renames last
 };
 // Returns true to make the step fail.
 using SaveFault = std::function<bool(SaveStep)>;
@@ -22,8 +25,11 @@ using SaveFault = std::function<bool(SaveStep)>;
 // The path with its last three characters replaced by "BAK".
 std::string BackupPath(const std::string& path);
 
-// Writes the bytes to the path. An existing file becomes the backup,
-// replacing an older backup (read-only or not) only once the new file is in
-// place. False on any failure, with nothing changed and no temporary file
-// left behind.
+// Writes the bytes to the path; through a symbolic link, to its target and
+// beside it. An existing file becomes the backup, by a second link to it (a
+// copy where the file system has none), replacing an older backup
+// (read-only or not), and keeps its permission bits in the new file. The
+// leftovers of an earlier interrupted save are removed first. False on any
+// failure; the file then still holds its old contents, no temporary file is
+// left behind, and the backup holds the old or the older file.
 bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveFault& fault = {});

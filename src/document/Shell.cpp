@@ -38,6 +38,7 @@ void ApplyFirstStartDefaults(Catalogue& catalogue, Options& options, std::string
                              std::string_view iMeasure)
 {
     const bool american = Scaling::IsAmericanLocale(localeId);
+    const SettingsStore::Batch settings = options.WritesTogether();
     for (size_t n = 0; n < catalogue.DeviceFamilies.size(); ++n) {
         const std::string locale = UpperCase(catalogue.DeviceFamilies[n].Locale);
         const bool shown = locale == "ALL" || (locale == "US" && american) || (locale == "NONUS" && !american);

@@ -1,13 +1,18 @@
 #include "platform/FileSystem.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,32 +62,60 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Opens a new file beside the target under a hidden name that is not in use.
-// Created with the usual 0666 so the process's umask applies as for any new
-// file.
-int CreateTemporary(const fs::path& target, std::string& temporaryPath)
+std::string TemporaryPrefix(const fs::path& target)
 {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::ostringstream name;
-        name << "." << target.filename().string() << ".tmp-" << ::getpid() << "-" << std::hex << random();
-        temporaryPath = (target.parent_path() / name.str()).string();
-        const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
+    return "." + target.filename().string() + ".tmp-";
 }
 
-// Makes the rename itself durable; a failure here cannot undo the write, so
-// it is ignored.
-void SyncFolder(const std::string& folder)
+// The process id in a temporary name, when the name carries the prefix.
+std::optional<pid_t> WriterOf(const std::string& name, const std::string& prefix)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    if (name.compare(0, prefix.size(), prefix) != 0)
+        return std::nullopt;
+    pid_t pid = 0;
+    const char* first = name.data() + prefix.size();
+    const auto [end, error] = std::from_chars(first, name.data() + name.size(), pid);
+    if (error != std::errc() || end == first || *end != '-')
+        return std::nullopt;
+    return pid;
+}
+
+bool IsRunningElsewhere(pid_t pid)
+{
+    return pid != ::getpid() && (::kill(pid, 0) == 0 || errno == EPERM);
+}
+
+int CreateExclusive(const std::string& path, mode_t mode = 0666)
+{
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+}
+
+bool SyncPath(const std::string& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // A file system that cannot flush a folder has nothing to flush.
+    const bool synced = ::fsync(fd) == 0 || ((flags & O_DIRECTORY) && errno == EINVAL);
+    ::close(fd);
+    return synced;
+}
+
+bool CopyFile(const std::string& from, const std::string& to)
+{
+    const auto info = StatOf(from);
+    const auto bytes = ReadFileBytes(from);
+    if (!info || !bytes)
+        return false;
+    const int fd = CreateExclusive(to, info->st_mode & 07777);
+    if (fd < 0)
+        return false;
+    const bool ok = WriteAll(fd, *bytes) && ::fchmod(fd, info->st_mode & 07777) == 0 && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok) {
+        ::unlink(to.c_str());
+        return false;
     }
+    return true;
 }
 
 }  // namespace
@@ -189,41 +222,150 @@ bool IsReadOnly(const std::string& path)
     return (info->st_mode & writeBit) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFault& fault)
+std::string WriteTarget(const std::string& path)
+{
+    fs::path target(path);
+    std::error_code error;
+    // As many links as the system itself follows.
+    for (int hop = 0; hop < 40 && fs::is_symlink(target, error); ++hop) {
+        const fs::path link = fs::read_symlink(target, error);
+        if (error)
+            break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return target.string();
+}
+
+std::string TemporaryName(const std::string& target)
+{
+    const fs::path full(target);
+    std::random_device random;
+    for (;;) {
+        std::ostringstream name;
+        name << TemporaryPrefix(full) << ::getpid() << "-" << std::hex << random();
+        const fs::path spare = full.parent_path() / name.str();
+        std::error_code error;
+        if (!fs::exists(fs::symlink_status(spare, error)))
+            return spare.string();
+    }
+}
+
+void RemoveLeftovers(const std::string& target)
+{
+    const fs::path full(target);
+    const std::string prefix = TemporaryPrefix(full);
+    std::error_code error;
+    for (fs::directory_iterator it(FolderOf(full), error), end; !error && it != end; it.increment(error)) {
+        const auto writer = WriterOf(it->path().filename().string(), prefix);
+        std::error_code kind;
+        if (writer && !IsRunningElsewhere(*writer) && it->is_regular_file(kind) && !it->is_symlink(kind))
+            ::unlink(it->path().c_str());
+    }
+}
+
+bool LinkOrCopy(const std::string& from, const std::string& to)
+{
+    return ::link(from.c_str(), to.c_str()) == 0 || (errno != EEXIST && CopyFile(from, to));
+}
+
+Replacement::Replacement(const std::string& path) : target_(WriteTarget(path))
 {
     std::error_code error;
-    fs::path target(path);
-    if (fs::is_symlink(target, error)) {
-        target = fs::canonical(target, error);
-        if (error)
-            return false;
+    if (fs::is_directory(target_, error)) {
+        error_ = std::strerror(EISDIR);
+        return;
     }
-    const std::string folder = FolderOf(target);
-    fs::create_directories(folder, error);
-    if (error)
-        return false;
+    RemoveLeftovers(target_);
+    // The usual 0666, so that the umask applies as for any new file.
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        temporary_ = TemporaryName(target_);
+        fd_ = CreateExclusive(temporary_);
+        if (fd_ < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd_ < 0) {
+        Failed();
+        temporary_.clear();
+    }
+}
 
-    std::string temporaryPath;
-    const int fd = StepFails(fault, WriteStep::CreateTemporary) ? -1 : CreateTemporary(target, temporaryPath);
-    if (fd < 0)
+Replacement::~Replacement()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!renamed_ && !temporary_.empty())
+        ::unlink(temporary_.c_str());
+}
+
+bool Replacement::Failed()
+{
+    error_ = std::strerror(errno);
+    return false;
+}
+
+bool Replacement::Sync()
+{
+    if (const auto old = StatOf(target_); old && ::fchmod(fd_, old->st_mode & 07777) != 0)
+        return Failed();
+    if (::fsync(fd_) != 0)
+        return Failed();
+    return true;
+}
+
+bool Replacement::Rename()
+{
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0)
+        return Failed();
+    renamed_ = true;
+    return true;
+}
+
+bool Replacement::SyncFolder()
+{
+    return SyncPath(FolderOf(target_), O_RDONLY | O_DIRECTORY) || Failed();
+}
+
+FolderLock::FolderLock(const std::string& file)
+{
+    const std::string folder = FolderOf(file);
+    std::error_code error;
+    fs::create_directories(folder, error);
+    fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0)
+        return;
+    int locked = 0;
+    while ((locked = ::flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_);  // closing the last descriptor releases the lock
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFault& fault,
+                         const BeforeReplace& beforeReplace)
+{
+    std::error_code error;
+    fs::create_directories(FolderOf(WriteTarget(path)), error);
+    if (error || StepFails(fault, WriteStep::CreateTemporary))
+        return false;
+    Replacement replacement(path);
+    if (!replacement.Created())
         return false;
 
     const size_t half = bytes.size() / 2;
-    bool ok = WriteAll(fd, bytes.substr(0, half)) && !StepFails(fault, WriteStep::WriteBytes) &&
-              WriteAll(fd, bytes.substr(half));
-    if (ok) {
-        if (const auto old = StatOf(target.string()))
-            ok = ::fchmod(fd, old->st_mode & 07777) == 0;
-    }
-    ok = ok && !StepFails(fault, WriteStep::Sync) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && !StepFails(fault, WriteStep::Rename) && ::rename(temporaryPath.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporaryPath.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
+    const int fd = replacement.Descriptor();
+    return WriteAll(fd, bytes.substr(0, half)) && !StepFails(fault, WriteStep::WriteBytes) &&
+           WriteAll(fd, bytes.substr(half)) && !StepFails(fault, WriteStep::Sync) && replacement.Sync() &&
+           (!beforeReplace || beforeReplace(replacement.Target())) && !StepFails(fault, WriteStep::Rename) &&
+           replacement.Rename() && !StepFails(fault, WriteStep::SyncFolder) && replacement.SyncFolder();
 }
 
 }  // namespace FileSystem

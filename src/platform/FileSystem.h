@@ -58,18 +58,96 @@ bool DeleteFile(const std::string& path);
 // file is not read-only.
 bool IsReadOnly(const std::string& path);
 
-// The steps of an atomic write, so that tests can make one of them fail.
-enum class WriteStep { CreateTemporary, WriteBytes, Sync, Rename };
+// Where a write to the path lands: the file at the end of a chain of symbolic
+// links, or the path itself. So a write through a link replaces its target,
+// in the target's folder, and the link stays a link.
+std::string WriteTarget(const std::string& path);
+
+// A hidden name beside the target that nothing uses yet: "." + the target's
+// name + ".tmp-" + the process id + a random part. The writes below use
+// these names and nothing else does, so what carries the pattern and no
+// running process's id is a leftover of an interrupted write.
+std::string TemporaryName(const std::string& target);
+// Removes the leftovers of interrupted writes to the target (temporary names
+// of its own pattern whose process is gone, or is this one).
+void RemoveLeftovers(const std::string& target);
+
+// A second name for a file (a hard link), or a copy with the same
+// permission bits, flushed to disk, where the file system has no links.
+// `to` must not exist.
+bool LinkOrCopy(const std::string& from, const std::string& to);
+
+// A new file that will replace `path` once it is complete: created empty
+// under a temporary name beside the write target, then filled through
+// Descriptor() or by whoever opens TemporaryPath(). Destroyed without
+// Commit, it is removed. Creating it removes the target's leftovers.
+class Replacement {
+public:
+    explicit Replacement(const std::string& path);
+    ~Replacement();
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+
+    bool Created() const { return fd_ >= 0; }
+    int Descriptor() const { return fd_; }
+    const std::string& Target() const { return target_; }
+    const std::string& TemporaryPath() const { return temporary_; }
+
+    // Flushes the new contents to disk with the permission bits of the file
+    // they replace, renames them over the target in one step and flushes the
+    // folder, so that the target's name holds the old or the new complete
+    // file at every instant, also across a crash or a power cut.
+    bool Sync();
+    bool Rename();
+    bool SyncFolder();
+
+    // Why the last step failed, as the system says it ("No space left on
+    // device"); empty while nothing failed.
+    const std::string& Error() const { return error_; }
+
+private:
+    bool Failed();
+
+    std::string target_;
+    std::string temporary_;
+    int fd_ = -1;
+    bool renamed_ = false;
+    std::string error_;
+};
+
+// An exclusive advisory lock (flock) on the folder of a file, held while the
+// object lives, around a read-change-write of a file that several processes
+// share: the file itself cannot carry the lock, since every write replaces
+// it. The folder is created when missing; waits while another holds it.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& file);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+// The steps of an atomic write, so that tests can make one of them fail, or
+// stop the process there as a crash would.
+enum class WriteStep { CreateTemporary, WriteBytes, Sync, Rename, SyncFolder };
 // Returns true to make the step fail. WriteBytes is asked after half of the
 // bytes are in the temporary file, so a failure there leaves a truly partial
 // temporary file behind to be cleaned up.
 using WriteFault = std::function<bool(WriteStep)>;
+// Runs once the new contents are safely on disk, just before they replace
+// the file, with the write target; false stops the write.
+using BeforeReplace = std::function<bool(const std::string& target)>;
 
-// Writes the bytes to a temporary file in the same folder, flushes it to disk
-// and renames it over the path. Missing folders are created. On any failure
-// the temporary file is removed, the old file is untouched and the result is
-// false. An existing file keeps its permission bits; a symbolic link is
-// followed, so its target is replaced.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFault& fault = {});
+// Writes the bytes through a Replacement (missing folders are created). On
+// any failure before the rename the temporary file is removed, the old file
+// is untouched and the result is false; a failed flush of the folder after
+// it is a failure too, with the new file in place.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFault& fault = {},
+                         const BeforeReplace& beforeReplace = {});
 
 }  // namespace FileSystem

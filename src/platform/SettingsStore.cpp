@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -128,8 +129,11 @@ bool SettingsStore::Refresh() const
 
 const SettingsStore::Value* SettingsStore::Find(const std::string& name) const
 {
+    const std::string key = FoldCase(name);
+    if (const auto pending = pending_.find(key); pending != pending_.end())
+        return pending->second ? &*pending->second : nullptr;
     Refresh();
-    const auto found = values_.find(FoldCase(name));
+    const auto found = values_.find(key);
     return found == values_.end() ? nullptr : &found->second;
 }
 
@@ -156,37 +160,52 @@ bool SettingsStore::Exists(const std::string& name) const
 
 bool SettingsStore::WriteString(const std::string& name, const std::string& text)
 {
-    return Write(Value{name, false, text, 0});
+    return Change(name, Value{name, false, text, 0});
 }
 
 bool SettingsStore::WriteNumber(const std::string& name, int32_t number)
 {
-    return Write(Value{name, true, {}, number});
-}
-
-bool SettingsStore::Write(Value value)
-{
-    if (!Refresh())
-        return false;
-    const std::string key = FoldCase(value.Name);
-    if (const auto existing = values_.find(key); existing != values_.end()) {
-        value.Name = existing->second.Name;
-        if (existing->second == value)
-            return true;
-    }
-    Values changed = values_;
-    changed[key] = std::move(value);
-    return Save(changed);
+    return Change(name, Value{name, true, {}, number});
 }
 
 bool SettingsStore::Delete(const std::string& name)
 {
-    if (!Refresh())
-        return false;
-    Values changed = values_;
-    if (changed.erase(FoldCase(name)) == 0)
+    return Change(name, std::nullopt);
+}
+
+bool SettingsStore::Change(const std::string& name, std::optional<Value> value)
+{
+    const Value* current = Find(name);
+    if (current && value)
+        value->Name = current->Name;
+    if (current ? value == *current : !value)
         return true;
-    return Save(changed);
+    pending_[FoldCase(name)] = std::move(value);
+    return batches_ > 0 || Commit();
+}
+
+bool SettingsStore::Commit()
+{
+    const Changes changes = std::exchange(pending_, {});
+    if (changes.empty())
+        return true;
+    const FileSystem::FolderLock lock(FileSystem::WriteTarget(path_));
+    // Under the lock the file is read whatever its stamp says: another
+    // process may have replaced it a moment ago.
+    stamp_.reset();
+    if (!lock.Held() || !Refresh())
+        return false;
+    Values merged = values_;
+    for (const auto& [key, change] : changes) {
+        if (!change) {
+            merged.erase(key);
+            continue;
+        }
+        const auto [slot, isNew] = merged.try_emplace(key, *change);
+        if (!isNew)
+            slot->second = Value{slot->second.Name, change->IsNumber, change->Text, change->Number};
+    }
+    return merged == values_ || Save(merged);
 }
 
 bool SettingsStore::Save(const Values& values)

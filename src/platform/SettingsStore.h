@@ -6,6 +6,11 @@
 // atomically, so it is never half-written; a failed write leaves the file
 // and the values as they were.
 //
+// Several processes may write at once (the desktop program beside the
+// headless calculator): a write takes an advisory lock, reads the file
+// afresh, changes only the values this process wrote and writes it back, so
+// no process undoes another's changes.
+//
 // File format, one value a line (lines beginning with ";" are comments):
 //   "Form Width"=dword:00000320
 //   "LastPanel"="Example 2-loop"
@@ -31,6 +36,24 @@ public:
     std::optional<int32_t> ReadNumber(const std::string& name) const;
     bool Exists(const std::string& name) const;
 
+    // Holds the writes made while it lives (one step's, such as the
+    // defaults of a start) and writes them in one write of the file when the
+    // outermost batch ends. Reads meanwhile answer with the values written.
+    class Batch {
+    public:
+        explicit Batch(SettingsStore& store) : store_(store) { ++store_.batches_; }
+        ~Batch()
+        {
+            if (--store_.batches_ == 0)
+                store_.Commit();
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        SettingsStore& store_;
+    };
+
     // Writing the value a name already holds (same kind, same value) writes
     // nothing and succeeds.
     bool WriteString(const std::string& name, const std::string& text);
@@ -47,16 +70,21 @@ private:
         bool operator==(const Value&) const = default;
     };
     using Values = std::map<std::string, Value>;  // by folded name
+    using Changes = std::map<std::string, std::optional<Value>>;  // by folded name; none: deleted
 
     // Brings the values up to date with the file; false when the file exists
     // but cannot be read (a write would then destroy it).
     bool Refresh() const;
     const Value* Find(const std::string& name) const;
-    bool Write(Value value);
+    bool Change(const std::string& name, std::optional<Value> value);
+    // Writes the pending changes over the file as it is under the lock.
+    bool Commit();
     bool Save(const Values& values);
 
     std::string path_;
     FileSystem::WriteFault fault_;
     mutable Values values_;
     mutable std::optional<FileSystem::FileStamp> stamp_;
+    Changes pending_;  // written, not yet in the file
+    int batches_ = 0;
 };

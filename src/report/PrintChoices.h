@@ -32,3 +32,6 @@ std::string PdfPathFor(const std::string& file);
 // Told after a report has been written to a PDF file because no printer is
 // installed.
 std::string PdfSavedMessage(const std::string& pdfPath);
+// Told when the PDF could not be written; an earlier file of that name is
+// left as it was.
+std::string PdfFailedMessage(const std::string& pdfPath, const std::string& reason);

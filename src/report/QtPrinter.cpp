@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -20,7 +21,7 @@ bool PrintsToFile(const QPrinter& printer) { return !printer.outputFileName().is
 
 }  // namespace
 
-QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {}
+QtPrinter::QtPrinter(QPrinter& printer, QString shownFile) : printer_(printer), shownFile_(std::move(shownFile)) {}
 
 QtPrinter::~QtPrinter()
 {
@@ -163,7 +164,7 @@ std::string QtPrinter::DeviceName() const
 std::string QtPrinter::Port() const
 {
     if (PrintsToFile(printer_))
-        return printer_.outputFileName().toStdString();
+        return (shownFile_.isEmpty() ? printer_.outputFileName() : shownFile_).toStdString();
     const QString location = QPrinterInfo::printerInfo(printer_.printerName()).location();
     return location.isEmpty() ? std::string("CUPS") : location.toStdString();
 }

@@ -14,8 +14,10 @@ class QPrinter;
 
 class QtPrinter : public ReportPrinter {
 public:
-    // Prints on `printer` as the caller has set it up; it must outlive this object.
-    explicit QtPrinter(QPrinter& printer);
+    // Prints on `printer` as the caller has set it up; it must outlive this
+    // object. A PDF written through a temporary file is named by the file
+    // it becomes, `shownFile`.
+    explicit QtPrinter(QPrinter& printer, QString shownFile = {});
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
@@ -52,6 +54,7 @@ private:
 
     QPrinter& printer_;
     QPainter painter_;
+    QString shownFile_;
     mutable QString requestedFamily_;
     mutable QString drawnFamily_;
     bool started_ = false;

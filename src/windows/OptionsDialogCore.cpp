@@ -131,6 +131,7 @@ void OptionsDialogCore::ShowRefusal(MessageHost& host, const Refusal& refusal)
 
 void OptionsDialogCore::Store()
 {
+    const SettingsStore::Batch settings = options_.WritesTogether();
     for (const ListEntry& family : families_)
         options_.SetFamilyShown(catalogue_, family.Number, family.Selected);
 

@@ -133,7 +133,11 @@ private:
     void UserPanelsChanged(bool changed);
     void ShowAbout();
     bool SaveTo(const std::string& path);
-    void PrintReport(QPrinter& printer, const std::vector<int>& loops);
+    // True when the report came out whole (not cancelled, not failed).
+    bool PrintReport(QPrinter& printer, const std::vector<int>& loops, const QString& shownFile = {});
+    // The report as a PDF file; a failure to write it is told. True when
+    // the file is in place.
+    bool PrintToPdf(const std::string& pdf, const std::vector<int>& loops);
 
     MainWindowContext context_;
     bool startingUp_ = true;

@@ -15,6 +15,7 @@
 #include "platform/MessageHost.h"
 #include "report/PrintCalcData.h"
 #include "report/PrintChoices.h"
+#include "report/QtPdfOutput.h"
 #include "report/QtPrinter.h"
 #include "report/frmPrintCalc.h"
 #include "report/waitPrint.h"
@@ -171,11 +172,8 @@ void frmMain::PrintCurrentDocument()
             ? MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder) + "/Loop Calculation.pdf"
             : PdfPathFor(context_.document.Path);
     const std::optional<std::string> pdf = context_.chooser.ChoosePdfFile("Save Report as PDF", suggested);
-    if (!pdf)
-        return;
-    QPrinter file(QPrinter::HighResolution);
-    QtPrinter::ConfigureForPdf(file, QString::fromStdString(*pdf));
-    PrintReport(file, loops);
+    if (pdf)
+        PrintToPdf(*pdf, loops);
 }
 
 void frmMain::PrintWithoutDialog(const std::string& file)
@@ -186,19 +184,28 @@ void frmMain::PrintWithoutDialog(const std::string& file)
         return;
     }
     const std::string pdf = PdfPathFor(file);
-    QPrinter printer(QPrinter::HighResolution);
-    QtPrinter::ConfigureForPdf(printer, QString::fromStdString(pdf));
-    PrintReport(printer, loops);
-    MsgBox(context_.host, PdfSavedMessage(pdf), MsgStyle::Information);
+    if (PrintToPdf(pdf, loops))
+        MsgBox(context_.host, PdfSavedMessage(pdf), MsgStyle::Information);
 }
 
-void frmMain::PrintReport(QPrinter& printer, const std::vector<int>& loops)
+bool frmMain::PrintToPdf(const std::string& pdf, const std::vector<int>& loops)
 {
-    QtPrinter target(printer);
+    QtPdfOutput output(pdf);
+    if (output.Ready() && !PrintReport(output.Printer(), loops, QString::fromStdString(pdf)))
+        return false;  // cancelled: nothing to tell
+    if (output.Finish())
+        return true;
+    MsgBox(context_.host, PdfFailedMessage(pdf, output.Error()), MsgStyle::Exclamation);
+    return false;
+}
+
+bool frmMain::PrintReport(QPrinter& printer, const std::vector<int>& loops, const QString& shownFile)
+{
+    QtPrinter target(printer, shownFile);
     waitPrint progress(this);
     // A cancelled report is abandoned: nothing of it is printed, and the
     // window simply goes on.
-    PrintCalcData::PrintCalculation(context_.document, context_.options.Units(), loops, target, progress);
+    return PrintCalcData::PrintCalculation(context_.document, context_.options.Units(), loops, target, progress) == 0;
 }
 
 void frmMain::ShowLoopEditor(int loop)

@@ -29,7 +29,9 @@ CalcRunner::CalcRunner()
 CalcRun CalcRunner::Run(const std::vector<std::string>& arguments) const
 {
     // env takes its unsettings before the settings.
-    std::string command = "env";
+    // A write past the limit then fails as on a full disk, instead of
+    // killing the process.
+    std::string command = FileSizeLimit > 0 ? "trap '' XFSZ; ulimit -f " + std::to_string(FileSizeLimit) + "; env" : "env";
     for (const auto& [name, value] : Environment)
         if (value.empty())
             command += " -u " + name;

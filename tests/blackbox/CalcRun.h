@@ -20,6 +20,9 @@ class CalcRunner {
 public:
     // Environment variables for the next runs; an empty value unsets one.
     std::map<std::string, std::string> Environment;
+    // The largest file the next runs may write, in blocks of 512 bytes, as
+    // a full disk would stop them (0: no limit).
+    int FileSizeLimit = 0;
 
     CalcRunner();
     CalcRun Run(const std::vector<std::string>& arguments) const;

@@ -7,6 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -186,4 +191,32 @@ TEST(FerroluxCalc, ABadCommandLineShowsTheUsage)
     run = calc.Run({"--help"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out.rfind("Usage: ferrolux-calc ", 0), 0u);
+}
+
+// A PDF that cannot be written whole is told with the reason and ends with
+// status 4, and an earlier PDF of that name stays as it was.
+TEST(FerroluxCalc, APdfThatCannotBeWrittenEndsWithStatus4AndKeepsTheEarlierOne)
+{
+    CalcRunner calc;
+    const std::string earlier = calc.folder.Write("pdfs/report.pdf", "an earlier report");
+    std::filesystem::create_directories(calc.folder.Path("pdfs/folder.pdf"));
+    const std::string locked = calc.folder.Write("locked/report.pdf", "an earlier report");
+    std::filesystem::permissions(calc.folder.Path("locked"), std::filesystem::perms::owner_read |
+                                                                 std::filesystem::perms::owner_exec);
+    std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {earlier, 16, "the file came out incomplete (is the disk full?)"},  // a full disk
+        {calc.folder.Path("pdfs/folder.pdf"), 0, "Is a directory"},
+        {earlier + "/inside.pdf", 0, "Not a directory"}};
+    if (::geteuid() != 0)  // the superuser writes in any folder
+        cases.emplace_back(locked, 0, "Permission denied");
+    for (const auto& [target, fileSizeLimit, reason] : cases) {
+        calc.FileSizeLimit = fileSizeLimit;
+        const CalcRun run =
+            calc.Run({"--pdf", target, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
+        EXPECT_EQ(run.Status, 4) << target;
+        EXPECT_EQ(run.Err, "ferrolux-calc: unable to write the PDF '" + target + "': " + reason + "\n");
+        EXPECT_EQ(calc.folder.Read("pdfs/report.pdf"), "an earlier report") << target;
+        EXPECT_EQ(calc.folder.Listing("pdfs") + calc.folder.Listing("locked"), "folder.pdf;report.pdf;report.pdf;");
+    }
+    std::filesystem::permissions(calc.folder.Path("locked"), std::filesystem::perms::owner_all);
 }

@@ -1,5 +1,6 @@
 #include "document/DocumentWriter.h"
 
+#include "support/ChildProcess.h"
 #include "support/DocumentFixture.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,15 @@ struct DocumentWriter : ::testing::Test {
         return WriteDocument(document, path, f.messages, fault);
     }
     std::string Contents(const std::string& name) const { return f.folder.Read("docs/" + name); }
+    // A document and its backup, as new files (a save may leave the two as
+    // links of one file, which writing in place would change together).
+    void OldFiles()
+    {
+        std::filesystem::remove(path);
+        std::filesystem::remove(BackupPath(path));
+        f.folder.Write("docs/plan.QLX", "old file");
+        f.folder.Write("docs/plan.BAK", "old backup");
+    }
 };
 
 }  // namespace
@@ -134,50 +144,81 @@ TEST_F(DocumentWriter, KeepsThePreviousFileAsTheBackupEvenOverAReadOnlyOne)
     EXPECT_TRUE(f.messages.boxes.empty());
 }
 
-constexpr SaveStep EverySaveStep[] = {SaveStep::CreateTemporary, SaveStep::WriteNew,
-                                      SaveStep::SetBackupAside,  SaveStep::MoveOldToBackup,
-                                      SaveStep::MoveNewIntoPlace, SaveStep::DeleteOldBackup};
+struct StepOutcome {
+    SaveStep Step;
+    const char* File;    // what the document's name holds afterwards: "old file" or "new"
+    const char* Backup;  // and the backup's
+};
+// Until the new file is renamed into place the name holds the old one; the
+// backup takes the old file by one rename before that.
+constexpr StepOutcome EverySaveStep[] = {
+    {SaveStep::CreateTemporary, "old file", "old backup"}, {SaveStep::WriteNew, "old file", "old backup"},
+    {SaveStep::SyncNew, "old file", "old backup"},         {SaveStep::LinkBackup, "old file", "old backup"},
+    {SaveStep::ReplaceBackup, "old file", "old backup"},   {SaveStep::MoveNewIntoPlace, "old file", "old file"},
+    {SaveStep::SyncFolder, "new", "old file"}};
 
-// Whichever step fails, the user keeps the file and the backup they had, and
-// the document in memory is the one they were saving, still marked changed.
-TEST_F(DocumentWriter, AFailedSaveLeavesTheOldFileTheOldBackupAndTheDocument)
+// Whichever step fails, the user is told, the document in memory is the one
+// they were saving, still marked changed, and no temporary file is left. A
+// crash (the process stopped) there leaves the same files, and the next save
+// clears what the crash left behind.
+TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
 {
     document.LoopName(2) = "East";
     document.Loop(2).SetDeviceType(4, c.optical);
-    document.Loop(2).SetDeviceOtherType(4, c.beacon);
     document.Loop(2).DeviceStandaloneTypeAndAddress(4, 3, c.callPoint, 4);
-    document.Loop(5).SetCableTotal(1234);
-    document.SetEavesdropping(2, 4, 1);
     document.SiteName = "new";
     const std::string inMemory = DocumentText(document);
 
-    for (const SaveStep failing : EverySaveStep) {
-        SCOPED_TRACE(static_cast<int>(failing));
-        f.folder.Write("docs/plan.QLX", "old file");
-        f.folder.Write("docs/plan.BAK", "old backup");
+    for (const StepOutcome& stop : EverySaveStep) {
+        SCOPED_TRACE(static_cast<int>(stop.Step));
+        const auto expectOutcome = [&] {
+            EXPECT_EQ(Contents("plan.QLX"), stop.File == std::string("new") ? inMemory : stop.File);
+            EXPECT_EQ(Contents("plan.BAK"), stop.Backup);
+        };
+        OldFiles();
         f.messages.boxes.clear();
-
-        EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
+        EXPECT_FALSE(SaveAs("new", [&stop](SaveStep step) { return step == stop.Step; }));
         EXPECT_TRUE(document.Dirty);
         EXPECT_EQ(DocumentText(document), inMemory);
-        EXPECT_EQ(Contents("plan.QLX"), "old file");
-        EXPECT_EQ(Contents("plan.BAK"), "old backup");
+        expectOutcome();
         EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
         ASSERT_EQ(f.messages.boxes.size(), 1u);
         EXPECT_EQ(f.messages.boxes[0].Text, "Unable to save the configuration data");
         EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
         EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
+
+        OldFiles();
+        EXPECT_EQ(WaitForChild(StartChild([&] {
+                      SaveAs("new", [&stop](SaveStep step) { return step == stop.Step ? (Crash(), true) : false; });
+                      return 0;
+                  })),
+                  Crashed);
+        expectOutcome();
+        const std::string before = Contents("plan.QLX");
+        ASSERT_TRUE(SaveAs("new"));
+        EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
+        EXPECT_EQ(Contents("plan.BAK"), before);
+        EXPECT_EQ(Contents("plan.QLX"), inMemory);
     }
-    // The same save goes through once nothing fails.
+}
+
+TEST_F(DocumentWriter, SavingThroughALinkReplacesItsTargetBesideIt)
+{
+    f.folder.Write("real/plan.QLX", "old file");
+    std::filesystem::create_directories(f.folder.Path("docs"));
+    std::filesystem::create_symlink("../real/plan.QLX", path);
+
     ASSERT_TRUE(SaveAs("new"));
-    EXPECT_EQ(Contents("plan.QLX"), inMemory);
-    EXPECT_EQ(Contents("plan.BAK"), "old file");
-    EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(Listing(), "plan.QLX;");
+    EXPECT_EQ(f.folder.Read("real/plan.QLX"), DocumentText(document));
+    EXPECT_EQ(f.folder.Read("real/plan.BAK"), "old file");
 }
 
 TEST_F(DocumentWriter, AFailedFirstSaveLeavesNothingBehind)
 {
-    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::WriteNew, SaveStep::MoveNewIntoPlace}) {
+    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::WriteNew, SaveStep::SyncNew,
+                                   SaveStep::MoveNewIntoPlace}) {
         SCOPED_TRACE(static_cast<int>(failing));
         EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
         EXPECT_EQ(Listing(), "");

@@ -1,7 +1,11 @@
 #include "document/FirstStart.h"
 
+#include "catalogues/Catalogue.h"
+#include "catalogues/CatalogueStartup.h"
+#include "catalogues/DataFiles.h"
 #include "catalogues/Options.h"
 #include "document/Shell.h"
+#include "platform/MessageHost.h"
 #include "platform/SettingsStore.h"
 #include "support/ScratchFolder.h"
 
@@ -35,5 +39,29 @@ TEST(FirstStart, TheNewVersionDialogRepeatsAfterAnUpgradeUntilClosedTicked)
     EXPECT_TRUE(FirstStart::NewVersionDue(options));
     FirstStart::NewVersionClosed(options, true);
     EXPECT_FALSE(FirstStart::NewVersionDue(options));
+    EXPECT_FALSE(FirstStart::IsFirstStart(options));
+}
+
+// The catalogue load, the first start's defaults and the welcome dialog's
+// close each write the settings file once, not once a setting.
+TEST(FirstStart, AFirstStartWritesTheSettingsFileOncePerStep)
+{
+    ScratchFolder folder;
+    int writes = 0;
+    SettingsStore store(folder.Path("settings.conf"), [&writes](FileSystem::WriteStep step) {
+        writes += step == FileSystem::WriteStep::Rename;
+        return false;
+    });
+    Options options(store);
+    ScriptedMessageHost host;
+    Catalogue catalogue;
+    DataFiles files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
+    files.CustomPanelsFile = folder.Path("user/CUSTPAN.DAT");
+    ASSERT_TRUE(LoadCatalogues(catalogue, options, host, {files, folder.Path("QUELLAR.INI"), "0809"}));
+    EXPECT_EQ(writes, 1);
+    Shell::ApplyFirstStartDefaults(catalogue, options, "0809", "0");
+    EXPECT_EQ(writes, 2);
+    FirstStart::WelcomeClosed(options, true);
+    EXPECT_EQ(writes, 3);
     EXPECT_FALSE(FirstStart::IsFirstStart(options));
 }

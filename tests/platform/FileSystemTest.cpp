@@ -23,21 +23,6 @@ TEST(FileSystem, ExistenceIsARegularFileListedUnderExactlyThatName)
     EXPECT_FALSE(FileSystem::FileExists(folder.Path("nowhere/site.QLX")));
 }
 
-TEST(FileSystem, AFailedAtomicWriteLeavesTheOldFileAndNoTemporary)
-{
-    const FileSystem::WriteStep steps[] = {FileSystem::WriteStep::CreateTemporary, FileSystem::WriteStep::WriteBytes,
-                                           FileSystem::WriteStep::Sync, FileSystem::WriteStep::Rename};
-    for (const FileSystem::WriteStep failing : steps) {
-        ScratchFolder folder;
-        const std::string path = folder.Write("CUSTPAN.DAT", "[Panel1]\r\nName=Old\r\n");
-        const bool written = FileSystem::WriteFileAtomically(path, std::string(4000, 'n'),
-                                                             [&](FileSystem::WriteStep step) { return step == failing; });
-        EXPECT_FALSE(written) << static_cast<int>(failing);
-        EXPECT_EQ(folder.Read("CUSTPAN.DAT"), "[Panel1]\r\nName=Old\r\n") << static_cast<int>(failing);
-        EXPECT_EQ(folder.Listing(), "CUSTPAN.DAT;") << static_cast<int>(failing);
-    }
-}
-
 TEST(FileSystem, AnAtomicWriteReplacesTheFileKeepingItsPermissions)
 {
     ScratchFolder folder;

@@ -1,10 +1,12 @@
 #include "platform/SettingsStore.h"
 
+#include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 TEST(SettingsStore, ValuesKeepTheirKindAcrossARestart)
 {
@@ -94,4 +96,56 @@ TEST(SettingsStore, SeesWhatAnotherWriterChangedAndSkipsDamagedLines)
     EXPECT_FALSE(first.Exists("Units"));
     EXPECT_FALSE(first.Exists("LastPanel"));
     EXPECT_EQ(first.ReadNumber("Form Height"), 0x258);
+}
+
+// A batch writes the file once, when it ends; meanwhile reads answer with
+// the values written, deleted ones included.
+TEST(SettingsStore, ABatchWritesItsValuesInOneWrite)
+{
+    ScratchFolder folder;
+    const std::string path = folder.Path("s.conf");
+    ASSERT_TRUE(SettingsStore(path).WriteNumber("Units", 0));
+    int writes = 0;
+    SettingsStore store(path, [&writes](FileSystem::WriteStep step) {
+        writes += step == FileSystem::WriteStep::Rename;
+        return false;
+    });
+    {
+        const SettingsStore::Batch batch(store);
+        ASSERT_TRUE(store.WriteNumber("Form Width", 800));
+        ASSERT_TRUE(store.Delete("UNITS"));
+        EXPECT_EQ(store.ReadNumber("form width"), 800);
+        EXPECT_FALSE(store.Exists("Units"));
+        EXPECT_EQ(writes, 0);
+    }
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(folder.Read("s.conf"),
+              "; Harvex Ferrolux user settings\n\"Form Width\"=dword:00000320\n");
+}
+
+// Each write changes only its own names in the file as it is under the lock,
+// so two processes writing at once keep each other's values.
+TEST(SettingsStore, TwoProcessesWritingAtOnceKeepEachOthersValues)
+{
+    ScratchFolder folder;
+    const std::string path = folder.Path("Harvex/s.conf");
+    const auto name = [](int writer, int n) { return "Writer" + std::to_string(writer) + "Value" + std::to_string(n); };
+    std::vector<pid_t> writers;
+    for (int writer = 0; writer < 2; ++writer)
+        writers.push_back(StartChild([&] {
+            SettingsStore store(path);
+            bool written = true;
+            for (int n = 0; n < 200; ++n)
+                written = store.WriteNumber(name(writer, n), n) && written;
+            return written ? 0 : 1;
+        }));
+    for (const pid_t writer : writers)
+        EXPECT_EQ(WaitForChild(writer), 0);
+    SettingsStore after(path);
+    int kept = 0;
+    for (int writer = 0; writer < 2; ++writer)
+        for (int n = 0; n < 200; ++n)
+            kept += after.ReadNumber(name(writer, n)) == n;
+    EXPECT_EQ(kept, 400);
+    EXPECT_EQ(folder.Listing("Harvex"), "s.conf;");
 }

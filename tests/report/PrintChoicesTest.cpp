@@ -63,4 +63,6 @@ TEST(PrintChoices, ThePdfOfAFileReplacesItsExtension)
         EXPECT_EQ(PdfPathFor(file), pdf) << file;
     EXPECT_EQ(PdfSavedMessage("/home/me/harbour.pdf"),
               "No printer is installed, so the report has been saved as a PDF file:\n\n/home/me/harbour.pdf");
+    EXPECT_EQ(PdfFailedMessage("/home/me/harbour.pdf", "No space left on device"),
+              "The report could not be saved as a PDF file:\n\n/home/me/harbour.pdf\n\nNo space left on device");
 }

@@ -127,11 +127,22 @@ private slots:
         app.document().Dirty = false;
     }
 
+    void theCommandLinePrintsAFileAndEnds_data()
+    {
+        QTest::addColumn<bool>("pdfIsAFolder");
+        QTest::newRow("written") << false;
+        QTest::newRow("a folder in the way") << true;
+    }
+
     void theCommandLinePrintsAFileAndEnds()
     {
+        QFETCH(bool, pdfIsAFolder);
         DesktopSite site;
         site.SeenThisVersion();
         const std::string file = site.folder.Write("My Sites/harbour.QLX", "");
+        const std::string pdf = site.folder.Path("My Sites/harbour.pdf");
+        if (pdfIsAFolder)
+            std::filesystem::create_directories(pdf);
         {
             AppContext& app = site.Start();
             QVERIFY(app.Load());
@@ -144,14 +155,18 @@ private slots:
         QVERIFY(app.Load());
         app.Show();
         QTRY_VERIFY(app.Ended());
-        const std::string pdf = site.folder.Path("My Sites/harbour.pdf");
-        QVERIFY(std::filesystem::exists(pdf));
+        QVERIFY(!app.MainWindow().isVisible());
+        QCOMPARE(site.folder.Listing("My Sites"), std::string("harbour.BAK;harbour.QLX;harbour.pdf;"));
+        if (pdfIsAFolder) {
+            QCOMPARE(site.host.Texts(), std::vector<std::string>{PdfFailedMessage(pdf, "Is a directory")});
+            QCOMPARE(site.host.boxes[0].Style, MsgStyle::Exclamation);
+            return;
+        }
         const QString text = PdfText(pdf);
         if (!text.isEmpty())
             QVERIFY(text.contains("Harbour Stores"));  // the file's own site
         QCOMPARE(site.host.Texts(), std::vector<std::string>{PdfSavedMessage(pdf)});
         QCOMPARE(site.host.boxes[0].Style, MsgStyle::Information);
-        QVERIFY(!app.MainWindow().isVisible());
     }
 };
 
