@@ -111,6 +111,36 @@ TEST(LoopParameters, TheSliderSetsTheFirstRunOfACalculatedMaximumRun)
     EXPECT_EQ(p.Loop().CableFirst(), total / 2 + (total % 4 == 3 ? 1 : 0));  // halves to the even neighbour
 }
 
+TEST(LoopParameters, MaxVoltDropGetsBackTheRunsAndCableTheOtherTypesCalculatedOver)
+{
+    // The runs and cable of "Max Volt Drop", and the total run typed again
+    // under "Min Cable Size" in the second case.
+    const struct {
+        const char* typedUnderCableSize;
+        int32_t total;
+    } cases[] = {{nullptr, 4200}, {"500", 5000}};
+    for (const auto& c : cases) {
+        Parameters p;
+        for (int a = 1; a <= 9; ++a)
+            p.Loop().SetDeviceType(a, p.detector);
+        p.metric.ChooseCable(1);  // 1.5 mm
+        ASSERT_TRUE(p.metric.CommitTotalLength("420"));
+        ASSERT_TRUE(p.metric.CommitFirstLength("12"));
+        p.metric.SetCalcType(1);
+        EXPECT_NE(p.Loop().CableTotal(), 4200);  // the longest run, calculated
+        p.metric.SetCalcType(2);
+        if (c.typedUnderCableSize) {
+            ASSERT_TRUE(p.metric.CommitTotalLength(c.typedUnderCableSize));
+        }
+        EXPECT_NE(p.Loop().CableImpedance(), 1210);  // the smallest cable for that run
+        p.metric.SetCalcType(0);
+        EXPECT_EQ(p.Loop().CableTotal(), c.total);
+        EXPECT_EQ(p.Loop().CableFirst(), 120);
+        EXPECT_EQ(p.Loop().CableImpedance(), 1210);
+        EXPECT_EQ(p.Loop().CalcType(), 0);
+    }
+}
+
 TEST(LoopParameters, ImpedanceLimitsAndTheCableList)
 {
     Parameters p;

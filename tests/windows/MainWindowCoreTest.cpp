@@ -104,3 +104,24 @@ TEST(MainWindowCore, DialogsStartInTheLastFolderOrTheDocumentsFolder)
     EXPECT_EQ(MainWindowCore::FolderOf("/harbour.QLX"), "/");
     EXPECT_EQ(MainWindowCore::FolderOf("harbour.QLX"), "");
 }
+
+TEST(MainWindowCore, ANewSiteIsSavedUnderItsNameWhatAFileNameCannotHoldReplaced)
+{
+    const struct {
+        const char* site;
+        const char* file;
+    } cases[] = {{"Harbour Stores", "Harbour Stores.QLX"},
+                 {"Yard: North/South <B>", "Yard_ North_South _B_.QLX"},
+                 {"a\\b*c?d\"e|f\tg", "a_b_c_d_e_f_g.QLX"},
+                 {"Depot No. 2.", "Depot No. 2.QLX"},
+                 {"...", ""},
+                 {"", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MainWindowCore::FileNameForSite(c.site), c.file) << c.site;
+
+    Site site;
+    site.document.SiteName = "Quay 4";
+    EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "Quay 4.QLX");
+    site.document.Path = "/srv/sites/quay.QLX";
+    EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "sites/quay.QLX");
+}
