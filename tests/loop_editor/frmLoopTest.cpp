@@ -11,7 +11,6 @@
 #include "support/TestCatalogue.h"
 #include "windows/QtClicks.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -379,54 +378,6 @@ private slots:
         QCOMPARE(site.Loop().CableTotal(), 5000);
         QCOMPARE(site.Loop().CalcType(), 0);
         QCOMPARE(site.options.CurrentCalcType(), 0);
-    }
-
-    // Escape in a quantity box ends that edit only; with no box open it is Cancel.
-    void escapeEndsTheCellEditBeforeItCancels()
-    {
-        Site site;
-        site.Place(site.heat, 2);
-        const auto window = site.Open();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        ClickRow(*window, "grdDevices", 0);
-        Type(OpenBox(*window, "txtDevicesQty"), "30", Qt::Key_Return);
-        QLineEdit* next = OpenBox(*window, "txtDevicesQty");
-        QVERIFY(next && next->hasFocus());
-        Type(next, "5", Qt::Key_Escape);
-        QVERIFY(window->isVisible());
-        QVERIFY(!OpenBox(*window, "txtDevicesQty"));
-        QCOMPARE(Cell(*window, "grdDevices", 1, 1), QString("2"));
-        QCOMPARE(site.Loop().QtyDevices(), 32);
-        QCOMPARE(Text(*window, "lblQty_99"), QString("32"));  // no longer out of date
-        QCOMPARE(QApplication::focusWidget(), Control(*window, "grdDevices"));
-
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!window->isVisible());
-        QCOMPARE(window->result(), int(QDialog::Rejected));
-        QCOMPARE(site.Loop().QtyDevices(), 2);
-    }
-
-    // "Max Cable Run" and "Min Cable Size" write over the run and cable;
-    // back on "Max Volt Drop" the ones given for it return.
-    void maxVoltDropGetsBackItsRunAndCable()
-    {
-        Site site;
-        site.Place(site.optical, 20);
-        const auto window = site.Open();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* total = Control<QLineEdit>(*window, "txtTotalLength");
-        auto* cable = Control<QComboBox>(*window, "cmbCableSize");
-        QCOMPARE(total->text(), QString("500"));
-        ClickOption(*window, "optCableRun");
-        QVERIFY(total->text() != QString("500"));
-        ClickOption(*window, "optCableSize");
-        QVERIFY(cable->currentText() != QString("1.5 mm\u00B2 fire cable"));
-        ClickOption(*window, "optVoltDrop");
-        QCOMPARE(total->text(), QString("500"));
-        QCOMPARE(cable->currentText(), QString("1.5 mm\u00B2 fire cable"));
-        QVERIFY(total->isEnabled() && cable->isEnabled());
-        QCOMPARE(site.Loop().CableTotal(), 5000);
-        QCOMPARE(site.Loop().CableImpedance(), int16_t{1210});
     }
 
     // The verdict is what a designer looks for: tinted green when the loop

@@ -1,5 +1,6 @@
 #include "windows/frmMain.h"
 
+#include "loop_editor/LoopEditorClicks.h"
 #include "loop_editor/frmLoop.h"
 #include "support/QtTestMain.h"
 #include "windows/DesktopSite.h"
@@ -7,118 +8,30 @@
 #include "windows/QtModal.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
+#include <QScrollBar>
+#include <QTextBrowser>
 
 #include <filesystem>
 
+using namespace LoopEditorClicks;
 using QtClicks::Control;
-
-namespace {
-
-QString LabelText(QWidget& window, const QString& name) { return Control<QLabel>(window, name)->text(); }
-
-// Opens loop 1's editor from its Details... button and hands it to `edit`.
-void EditLoop1(frmMain& window, const std::function<void(frmLoop&)>& edit)
-{
-    const QtModal::WhenModal editing("frmLoop", [&edit](QWidget* modal) {
-        QVERIFY(QTest::qWaitForWindowActive(modal));
-        edit(*qobject_cast<frmLoop*>(modal));
-    });
-    QTest::mouseClick(Control<QPushButton>(window, "btnChange_1"), Qt::LeftButton);
-    QVERIFY(editing.Answered());
-}
-
-void TypeName(frmLoop& editor, const QString& name)
-{
-    auto* box = Control<QLineEdit>(editor, "txtLoopName");
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    QTest::keyClicks(box, name);
-}
-
-}  // namespace
 
 class frmMainSiteTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A loop named in its editor: the caption follows, the main window's row
-    // shows the name (cut short when long), and Cancel gives the old one back.
-    void aLoopNamedInItsEditorShowsInItsRow()
+    // A designer's first hour with Northgate, opened by a name relative to
+    // the folder the program started in.
+    void northgateFromHelpToANewSite()
     {
         DesktopSite site;
         site.SeenThisVersion();
-        QVERIFY(site.ShowMainWindow());
-        frmMain& window = site.app->MainWindow();
-        Document& document = site.app->document();
-        EditLoop1(window, [](frmLoop& editor) {
-            TypeName(editor, "Yard and loading bays");
-            QCOMPARE(editor.windowTitle(), "Loop 1 - Yard and loading bays");
-            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
-        });
-        QCOMPARE(document.LoopName(1), "Yard and loading bays");
-        QVERIFY(document.Dirty);
-        QCOMPARE(LabelText(window, "lblLoopName_1"), "Yard and loading bays");
-
-        const QString longName = "Basement plant rooms, car park levels B1 to B3 and the loading ramp";
-        EditLoop1(window, [&](frmLoop& editor) {
-            QCOMPARE(Control<QLineEdit>(editor, "txtLoopName")->text(), "Yard and loading bays");
-            TypeName(editor, longName);
-            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
-        });
-        auto* name = Control<QLabel>(window, "lblLoopName_1");
-        QVERIFY(name->text().endsWith(QChar(0x2026)));
-        QVERIFY(longName.startsWith(name->text().chopped(1)));
-        QCOMPARE(name->toolTip(), longName);
-
-        // Widened, the Details... buttons stay by their rows and the verdicts
-        // take the room.
-        window.resize(1600, 900);
-        QTest::qWait(20);
-        QtClicks::Screenshot(&window, "frmMain_widened");
-        auto* alarm = Control<QLabel>(window, "lblAlarm_1");
-        auto* details = Control<QPushButton>(window, "btnChange_1");
-        QVERIFY(details->x() - (alarm->x() + alarm->width()) < 40);
-        auto* verdict = Control<QLabel>(window, "lblPassFail_1");
-        QVERIFY(verdict->x() > details->x() && verdict->width() > 600);
-        auto* totals = Control<QLabel>(window, "lblPassFail_99");
-        const int totalsBottom = totals->mapTo(&window, QPoint(0, totals->height())).y();
-        QVERIFY(Control<QPushButton>(window, "btnClose")->mapTo(&window, QPoint()).y() - totalsBottom > 300);
-
-        document.Dirty = false;
-        EditLoop1(window, [](frmLoop& editor) {
-            TypeName(editor, "Offices");
-            QTest::mouseClick(Control<QPushButton>(editor, "btnCancel"), Qt::LeftButton);
-        });
-        QCOMPARE(document.LoopName(1), longName.toStdString());
-        QCOMPARE(name->toolTip(), longName);
-    }
-
-    // The first Save of a new site offers its name as the file name.
-    void aNewSiteIsSavedUnderItsName()
-    {
-        DesktopSite site;
-        site.SeenThisVersion();
-        QVERIFY(site.ShowMainWindow());
-        frmMain& window = site.app->MainWindow();
-        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), "Yard: North/South");
-        Control<QAction>(window, "mnuSave")->trigger();
-        QCOMPARE(site.chooser.requests.back().Title, "Save Configuration Data");
-        QCOMPARE(site.chooser.requests.back().Folder, site.folder.Path("Documents"));
-        QCOMPARE(site.chooser.requests.back().Preset, "Yard_ North_South.QLX");
-        site.app->document().Dirty = false;
-    }
-
-    // A file named relative to the folder the program started in is listed
-    // and opened by its whole path from anywhere.
-    void aRecentFileIsKeptByItsWholePath()
-    {
-        DesktopSite site;
-        site.SeenThisVersion();
+        site.helpInWindow = true;
+        site.environment.HelpIndex = FERROLUX_HELP_INDEX;
         const std::string file = site.folder.Path("sites/Elm.QLX");
         std::filesystem::create_directories(site.folder.Path("sites"));
         std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Northgate-Offices.QLX", file);
@@ -128,16 +41,93 @@ private slots:
         QDir::setCurrent(started);
         QVERIFY(shown);
         frmMain& window = site.app->MainWindow();
+        Document& document = site.app->document();
         QCOMPARE(site.app->options().GetSettingString("mFileRecent1"), file);
-        auto* recent = Control<QAction>(window, "mFileRecent_1");
-        QVERIFY(recent->text().startsWith("&1 /"));
-        QVERIFY(recent->text().endsWith("/sites/Elm.QLX"));
+        QVERIFY(Control<QAction>(window, "mFileRecent_1")->text().endsWith("/sites/Elm.QLX"));
+        QCOMPARE(Control<QLabel>(window, "lblLoopName_1")->text(), "Ground and first floor");
 
+        // F1 opens the program's own help; the glossary is scrolled to, and
+        // Back and Forward walk the pages seen.
+        window.activateWindow();  // the offscreen platform leaves it to the test after the open
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        QWidget* help = nullptr;
+        QTRY_VERIFY((help = QApplication::activeWindow()) && help->objectName() == "frmHelp");
+        auto* browser = Control<QTextBrowser>(*help, "txtHelp");
+        QCOMPARE(browser->source().fragment(), "contents");
+        Control<QAction>(window, "mnuHelpGlossary")->trigger();
+        QVERIFY(browser->verticalScrollBar()->value() > 0);
+        QtClicks::Screenshot(help, "frmHelp_glossary");
+        QTest::mouseClick(Control<QPushButton>(*help, "btnBack"), Qt::LeftButton);
+        QCOMPARE(browser->source().fragment(), "contents");
+        QTest::mouseClick(Control<QPushButton>(*help, "btnForward"), Qt::LeftButton);
+        QCOMPARE(browser->source().fragment(), "topic-37");
+
+        // In loop 1's editor: the other calculation types leave the run and
+        // cable of "Max Volt Drop" as they were; Escape ends the quantity
+        // edit, and a second Escape cancels the loop and its new name.
+        auto editLoop1 = [&window](const std::function<void(frmLoop&)>& edit) {
+            const QtModal::WhenModal editing("frmLoop", [&edit](QWidget* modal) {
+                QVERIFY(QTest::qWaitForWindowActive(modal));
+                edit(*qobject_cast<frmLoop*>(modal));
+            });
+            QTest::mouseClick(Control<QPushButton>(window, "btnChange_1"), Qt::LeftButton);
+            QVERIFY(editing.Answered());
+        };
+        const QString longName = "Basement plant rooms, car park levels B1 to B3 and the loading ramp";
+        editLoop1([&](frmLoop& editor) {
+            Enter(editor, "txtLoopName");
+            Type(Control<QLineEdit>(editor, "txtLoopName"), "Yard");
+            QCOMPARE(editor.windowTitle(), "Loop 1 - Yard");
+            auto* cable = Control<QComboBox>(editor, "cmbCableSize");
+            const QString typedCable = cable->currentText();
+            ClickOption(editor, "optCableRun");
+            ClickOption(editor, "optCableSize");
+            QVERIFY(cable->currentText() != typedCable);
+            ClickOption(editor, "optVoltDrop");
+            QCOMPARE(Control<QLineEdit>(editor, "txtTotalLength")->text(), "420");
+            QCOMPARE(cable->currentText(), typedCable);
+
+            const QString secondRow = Cell(editor, "grdDevices", 1, 1);
+            ClickRow(editor, "grdDevices", 0);
+            Type(OpenBox(editor, "txtDevicesQty"), "30", Qt::Key_Return);
+            Type(OpenBox(editor, "txtDevicesQty"), "9", Qt::Key_Escape);
+            QVERIFY(editor.isVisible() && !OpenBox(editor, "txtDevicesQty"));
+            QCOMPARE(Cell(editor, "grdDevices", 0, 1), "30");
+            QCOMPARE(Cell(editor, "grdDevices", 1, 1), secondRow);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!editor.isVisible());
+        });
+        QCOMPARE(document.LoopName(1), "Ground and first floor");
+        QCOMPARE(document.Loop(1).QtyDevices(), 40);
+        editLoop1([&](frmLoop& editor) {
+            Enter(editor, "txtLoopName");
+            Type(Control<QLineEdit>(editor, "txtLoopName"), longName);
+            QTest::mouseClick(Control<QPushButton>(editor, "btnOK"), Qt::LeftButton);
+        });
+        auto* name = Control<QLabel>(window, "lblLoopName_1");
+        QVERIFY(longName.startsWith(name->text().chopped(1)) && name->text().endsWith(QChar(0x2026)));
+        QCOMPARE(name->toolTip(), longName);
+
+        // Widened, the Details... buttons stay by their rows; the verdicts
+        // take the width and the room below the totals the height.
+        window.resize(1600, 900);
+        QTest::qWait(20);
+        QtClicks::Screenshot(&window, "frmMain_widened");
+        auto* alarm = Control<QLabel>(window, "lblAlarm_1");
+        auto* details = Control<QPushButton>(window, "btnChange_1");
+        QVERIFY(details->x() - (alarm->x() + alarm->width()) < 40);
+        QVERIFY(Control<QLabel>(window, "lblPassFail_1")->width() > 600);
+
+        // Saved as it is, then a new site: Save offers the site's name.
+        Control<QAction>(window, "mnuSave")->trigger();
+        QVERIFY(site.chooser.requests.empty());
         Control<QAction>(window, "mnuNew")->trigger();
-        recent->trigger();
-        QCOMPARE(site.app->document().Path, file);
-        QCOMPARE(site.app->document().SiteName, "Northgate Offices");
-        QVERIFY(site.host.boxes.empty());
+        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), "Yard: North/South");
+        Control<QAction>(window, "mnuSave")->trigger();
+        QCOMPARE(site.chooser.requests.back().Folder, site.folder.Path("Documents"));
+        QCOMPARE(site.chooser.requests.back().Preset, "Yard_ North_South.QLX");
+        document.Dirty = false;
     }
 };
 
