@@ -3,9 +3,20 @@
 #include "catalogues/Options.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
+
 std::string SettingFor(size_t i) { return SettingName::RecentFile + std::to_string(i + 1); }
+
+std::string AbsolutePath(const std::string& path)
+{
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+    return failed ? path : absolute.lexically_normal().string();
+}
+
 }  // namespace
 
 std::string PathShownFrom(const std::string& path, const std::string& currentFolder)
@@ -28,8 +39,9 @@ void RecentFiles::Load()
     }
 }
 
-void RecentFiles::Add(const std::string& path)
+void RecentFiles::Add(const std::string& given)
 {
+    const std::string path = AbsolutePath(given);
     if (paths_[0] != path) {
         // The path moves to the top; a copy further down drops out, and when
         // the list is full the oldest entry falls off.
@@ -51,11 +63,11 @@ void RecentFiles::Store()
         options_.SetSettingString(SettingFor(i), paths_[i]);
 }
 
-std::string RecentFiles::Caption(size_t i, const std::string& currentFolder, const Shortener& shorten) const
+std::string RecentFiles::Caption(size_t i, const Shortener& shorten) const
 {
     if (i >= Count || paths_[i].empty())
         return "";
-    std::string shown = PathShownFrom(paths_[i], currentFolder);
+    std::string shown = paths_[i];
     if (shorten)
         shown = shorten(shown, 40);
     return "&" + std::to_string(i + 1) + " " + shown;

@@ -25,14 +25,15 @@ public:
 
     // Reads the stored list, stopping at the first empty entry.
     void Load();
-    // Puts the path first, listed once, and stores the list.
+    // Puts the path first, listed once, and stores the list. A relative path
+    // is made absolute against the current folder, so that the entry opens
+    // the same file from wherever the program is started next.
     void Add(const std::string& path);
 
     const std::array<std::string, Count>& Paths() const { return paths_; }
-    // The menu caption of entry i (0-based): "&1 " and the path, without the
-    // current folder when it lies in it, shortened to 40 characters; empty
-    // for an unused entry.
-    std::string Caption(size_t i, const std::string& currentFolder, const Shortener& shorten) const;
+    // The menu caption of entry i (0-based): "&1 " and the whole path,
+    // shortened to 40 characters; empty for an unused entry.
+    std::string Caption(size_t i, const Shortener& shorten) const;
     bool AnyShown() const { return !paths_[0].empty(); }
 
 private:

@@ -1,5 +1,6 @@
 #include "loop_editor/LoopEditorCore.h"
 
+#include "calculation/Blanks.h"
 #include "calculation/CalculationSupport.h"
 #include "calculation/CurrentText.h"
 #include "calculation/LeadingNumber.h"
@@ -34,10 +35,30 @@ LoopEditorCore::LoopEditorCore(Document& document, Options& options, MessageHost
 
 clsCalculator& LoopEditorCore::Model() { return document_.Loop(loop_); }
 
+std::string LoopEditorCore::CaptionFor(int loop, std::string_view name)
+{
+    std::string caption = "Loop " + std::to_string(loop);
+    if (!name.empty())
+        caption += " - " + std::string(name);
+    return caption;
+}
+
+std::string LoopEditorCore::Caption() const { return CaptionFor(loop_, document_.LoopName(loop_)); }
+
+void LoopEditorCore::SetLoopName(std::string_view text)
+{
+    const std::string_view name = Blanks::Trim(text);
+    if (name == document_.LoopName(loop_))
+        return;
+    document_.LoopName(loop_) = std::string(name);
+    document_.MarkChanged();
+}
+
 void LoopEditorCore::Activate()
 {
     if (!backup_) {
         backup_ = Model().Copy();
+        backupName_ = document_.LoopName(loop_);
         for (int a = 0; a < clsCalculator::AddressCount; ++a) {
             backupTags_[static_cast<size_t>(a)] = document_.AddressTag(loop_, a);
             backupEavesdropping_[static_cast<size_t>(a)] = document_.Eavesdropping(loop_, a);
@@ -183,6 +204,7 @@ void LoopEditorCore::Cancel()
     if (!backup_)
         return;
     document_.ReplaceLoop(loop_, backup_->Copy());
+    document_.LoopName(loop_) = backupName_;
     for (int a = 0; a < clsCalculator::AddressCount; ++a) {
         document_.SetAddressTag(loop_, a, backupTags_[static_cast<size_t>(a)]);
         document_.SetEavesdropping(loop_, a, backupEavesdropping_[static_cast<size_t>(a)]);

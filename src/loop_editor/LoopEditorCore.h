@@ -42,7 +42,13 @@ public:
     LoopEditorCore(Document& document, Options& options, MessageHost& host, int loop);
 
     int LoopNum() const { return loop_; }
-    std::string Caption() const { return "Loop " + std::to_string(loop_); }
+    // "Loop 3", or "Loop 3 - Yard and loading bays" for a named loop: the
+    // window's caption and the title of its message boxes.
+    static std::string CaptionFor(int loop, std::string_view name);
+    std::string Caption() const;
+    // Stores the loop's name without blanks around it; a new name marks the
+    // document changed.
+    void SetLoopName(std::string_view text);
     Document& Doc() { return document_; }
     Options& Opts() { return options_; }
     MessageHost& Host() { return host_; }
@@ -75,7 +81,7 @@ public:
 
     // OK: false when the user wants to give the total cable run first.
     bool ConfirmOK();
-    // Cancel: the loop as it was at the first activation.
+    // Cancel: the loop and its name as they were at the first activation.
     void Cancel();
 
     // Marks the document changed and recalculates (no slider).
@@ -91,6 +97,7 @@ private:
     std::vector<DeviceRow> deviceRows_;
     std::vector<int> otherRows_;
     std::optional<clsCalculator> backup_;
+    std::string backupName_;
     std::array<int16_t, clsCalculator::AddressCount> backupTags_{};
     std::array<int16_t, clsCalculator::AddressCount> backupEavesdropping_{};
 };

@@ -70,10 +70,31 @@ void LoopParameters::Recalculate()
         CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum());
 }
 
+void LoopParameters::KeepTypedRuns()
+{
+    if (typedCable_) {
+        typedCable_->Total = editor_.Model().CableTotal();
+        typedCable_->First = editor_.Model().CableFirst();
+    }
+}
+
+void LoopParameters::KeepTypedImpedance()
+{
+    if (typedCable_)
+        typedCable_->Impedance = editor_.Model().CableImpedance();
+}
+
 void LoopParameters::SetCalcType(int calcType)
 {
     clsCalculator& model = editor_.Model();
     if (model.CalcType() != calcType) {
+        if (model.CalcType() == 0) {
+            typedCable_ = TypedCable{model.CableTotal(), model.CableFirst(), model.CableImpedance()};
+        } else if (calcType == 0 && typedCable_) {
+            model.SetCableTotal(typedCable_->Total);
+            model.SetCableFirst(typedCable_->First);
+            model.SetCableImpedance(typedCable_->Impedance);
+        }
         model.SetCalcType(calcType);
         editor_.Doc().MarkChanged();
     }
@@ -89,6 +110,7 @@ void LoopParameters::ChooseCable(int cable)
     const int16_t impedance = cables[static_cast<size_t>(cable)].Impedance;
     editor_.Model().SetCableImpedance(impedance);
     editor_.Opts().SetLastCableImpedance(impedance);
+    KeepTypedImpedance();
     if (!loading_) {
         editor_.Doc().MarkChanged();
         Recalculate();
@@ -107,6 +129,7 @@ bool LoopParameters::CommitImpedance(std::string_view text, bool quiet)
         model.SetCableImpedance(impedance);
         editor_.Doc().MarkChanged();
         editor_.Opts().SetLastCableImpedance(impedance);
+        KeepTypedImpedance();
         Recalculate();
     }
     return true;
@@ -134,6 +157,7 @@ bool LoopParameters::CommitTotalLength(std::string_view text, bool quiet)
         model.SetCableTotal(length);
         if (model.CableFirst() > length)
             model.SetCableFirst(length);
+        KeepTypedRuns();
         editor_.Doc().MarkChanged();
         Recalculate();
     }
@@ -150,6 +174,7 @@ bool LoopParameters::CommitFirstLength(std::string_view text, bool quiet)
         model.SetCableFirst(length);
         if (model.CableTotal() < length)
             model.SetCableTotal(length);
+        KeepTypedRuns();
         editor_.Doc().MarkChanged();
         Recalculate();
     }

@@ -7,6 +7,7 @@
 // editor's caption and leaves the model alone.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,10 @@ public:
     // nor recalculate.
     void SetLoading(bool loading) { loading_ = loading; }
 
+    // "Max Cable Run" and "Min Cable Size" write their results over the
+    // total run and the cable: the runs and cable of "Max Volt Drop" are
+    // kept when the editor leaves it and given back when it returns, with
+    // any of them the user gave again in the meantime.
     void SetCalcType(int calcType);
     // A catalogue cable chosen from the list (not "User-Defined").
     void ChooseCable(int cable);
@@ -65,8 +70,19 @@ public:
 private:
     bool Reject(const std::string& message, bool quiet);
     void Recalculate();
+    // The user gave a run or a cable: that is what "Max Volt Drop" returns to.
+    void KeepTypedRuns();
+    void KeepTypedImpedance();
+
+    // The cable as the user gave it under "Max Volt Drop".
+    struct TypedCable {
+        int32_t Total = 0;
+        int32_t First = 0;
+        int16_t Impedance = 0;
+    };
 
     LoopEditorCore& editor_;
     int units_;
     bool loading_ = false;
+    std::optional<TypedCable> typedCable_;
 };

@@ -73,6 +73,7 @@ void frmLoop::FillControls()
     deviceModel_->Reset();
     ShowDeviceTable();
 
+    txtLoopName_->setText(QString::fromStdString(document_.LoopName(LoopNum())));
     const clsCalculator& model = core_.Model();
     chkDisableDIN_->setChecked(model.DINLEDsDisabled());
     chkDisableDIN_->setVisible(core_.InterfaceLedsAvailable());
@@ -189,6 +190,13 @@ void frmLoop::MarkStale()
     ShowPassFail(QString::fromUtf8(StaleResultsText), true, false);
 }
 
+// The caption follows the name as it is typed.
+void frmLoop::NameEdited(const QString& text)
+{
+    core_.SetLoopName(text.toStdString());
+    setWindowTitle(QString::fromStdString(core_.Caption()));
+}
+
 int frmLoop::CheckedCalcType() const { return std::max(calcTypes_->checkedId(), 0); }
 
 bool frmLoop::CommitDeviceQuantity(int row, const QString& text)
@@ -229,8 +237,11 @@ void frmLoop::CommitBox(QLineEdit& box)
 
 void frmLoop::ChooseCalcType(int calcType)
 {
-    ShowEditable();
     parameters_.SetCalcType(calcType);
+    // Back on "Max Volt Drop", the runs and cable typed for it return.
+    ShowParameterTexts();
+    cmbCableSize_->setCurrentIndex(static_cast<int>(parameters_.SelectedCableEntry()));
+    ShowEditable();
 }
 
 void frmLoop::ChooseCable(int entry)

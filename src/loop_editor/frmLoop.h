@@ -25,6 +25,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -61,6 +62,7 @@ private:
 
     // Building the controls (frmLoopLayout.cpp).
     void BuildControls();
+    QLayout* BuildName();
     QWidget* BuildTables();
     QWidget* BuildTotals();
     QGroupBox* BuildVerdict();
@@ -81,6 +83,7 @@ private:
     void MarkStale();
 
     // Edits.
+    void NameEdited(const QString& text);
     bool CommitDeviceQuantity(int row, const QString& text);
     bool CommitOtherQuantity(int row, const QString& text);
     void CommitBox(QLineEdit& box);
@@ -138,6 +141,8 @@ private:
     QLabel* lblExplanation_ = nullptr;
     QLineEdit* txtVoltDrop_ = nullptr;
     QLabel* lblMaxVoltDrop_ = nullptr;
+
+    QLineEdit* txtLoopName_ = nullptr;
 
     // Parameters.
     QButtonGroup* calcTypes_ = nullptr;

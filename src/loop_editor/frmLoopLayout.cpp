@@ -116,10 +116,11 @@ void frmLoop::BuildControls()
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(14, 14, 14, 12);
     root->setSpacing(12);
+    root->addLayout(BuildName());
     root->addLayout(body, 1);
     root->addLayout(buttons);
 
-    QWidget* order[] = {btnAdd_,           grdDevices_,       grdOther_,         optVoltDrop_,
+    QWidget* order[] = {txtLoopName_, btnAdd_, grdDevices_,       grdOther_,         optVoltDrop_,
                         optCableRun_,      optCableSize_,     cmbCableSize_,     txtCableImpedance_,
                         txtTotalLength_,   sldDistribution_,  txtFirstLength_,   txtMaxOutputs_,
                         chkDisableDIN_,    btnOK_,            btnCancel_};
@@ -144,6 +145,17 @@ void frmLoop::BuildControls()
     // Never smaller than the controls need: the parameters do not shrink.
     setMinimumSize(minimumSizeHint().expandedTo(QSize(960, 640)));
     resize(QSize(1120, 720).expandedTo(minimumSize()));
+}
+
+QLayout* frmLoop::BuildName()
+{
+    txtLoopName_ = Named(new QLineEdit, "txtLoopName");
+    txtLoopName_->setPlaceholderText(tr("Where the loop runs, for example: Yard and loading bays"));
+    connect(txtLoopName_, &QLineEdit::textEdited, this, &frmLoop::NameEdited);
+    auto* row = new QHBoxLayout;
+    row->addWidget(Caption(tr("Loop &Name"), txtLoopName_));
+    row->addWidget(txtLoopName_, 1);
+    return row;
 }
 
 QWidget* frmLoop::BuildTables()
@@ -202,6 +214,11 @@ QWidget* frmLoop::BuildTables()
         connect(quantity, &QuantityDelegate::Committed, this, [this](bool accepted) {
             refusedEntry_ = !accepted;
             if (accepted && stale_)
+                ShowResults();
+        });
+        connect(quantity, &QuantityDelegate::Abandoned, this, [this] {
+            refusedEntry_ = false;
+            if (stale_)
                 ShowResults();
         });
     }

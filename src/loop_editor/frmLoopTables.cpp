@@ -231,6 +231,14 @@ void QuantityDelegate::CommitAndMove(int step)
         OpenAt(std::clamp(row + step, 0, model_.rowCount() - 1));
 }
 
+// Escape ends only the edit; the window's Cancel is for an Escape with no box open.
+void QuantityDelegate::Abandon()
+{
+    Close();
+    view_.setFocus(Qt::OtherFocusReason);
+    emit Abandoned();
+}
+
 bool QuantityDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (editor_ && object == editor_)
@@ -251,6 +259,7 @@ bool QuantityDelegate::FilterEditorEvent(QEvent* event)
         case Qt::Key_Enter:
         case Qt::Key_Down: CommitAndMove(1); return true;
         case Qt::Key_Up: CommitAndMove(-1); return true;
+        case Qt::Key_Escape: Abandon(); return true;
         default: break;
         }
         if (RefusesKey(*key, true)) {

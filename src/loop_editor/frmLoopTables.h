@@ -87,6 +87,8 @@ signals:
     void Typed();
     // A commit was tried; false when refused.
     void Committed(bool accepted);
+    // Escape ended the edit without a commit: the row keeps its quantity.
+    void Abandoned();
 
 protected:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -103,6 +105,7 @@ private:
     // is open. A refused box stays open with its text selected.
     bool CommitOpenBox();
     void CommitAndMove(int step);
+    void Abandon();
     void Close();
 
     QTableView& view_;

@@ -6,6 +6,9 @@
 #include "calculation/CalculationSupport.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
+#include "document/RecentFiles.h"
+
+#include <string_view>
 
 namespace MainWindowCore {
 
@@ -79,6 +82,26 @@ std::string DialogStartFolder(const Options& options, const std::string& documen
 {
     const std::string stored = options.GetSettingString(SettingName::QlxPath);
     return stored.empty() ? documentsFolder : stored;
+}
+
+std::string FileNameForSite(std::string_view siteName)
+{
+    constexpr std::string_view forbidden = "\\/:*?\"<>|";
+    std::string name;
+    for (const char c : siteName) {
+        const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        name += control || forbidden.find(c) != std::string_view::npos ? '_' : c;
+    }
+    // A name may not end in a blank or a dot on every desktop.
+    name.erase(name.find_last_not_of(" .") + 1);
+    return name.empty() ? "" : name + ".QLX";
+}
+
+std::string SavePreset(const Document& document, const std::string& currentFolder)
+{
+    if (document.Path.empty())
+        return FileNameForSite(document.SiteName);
+    return PathShownFrom(document.Path, currentFolder);
 }
 
 }  // namespace MainWindowCore

@@ -51,4 +51,13 @@ std::string FolderOf(const std::string& path);
 // Where the open and save dialogs start: "QLX Path", else the documents folder.
 std::string DialogStartFolder(const Options& options, const std::string& documentsFolder);
 
+// A site name as a file name: each character a file name cannot hold (here
+// or on the desktops the files are shared with) becomes "_", blanks and dots
+// at its end go, and ".QLX" follows; empty when no name is left.
+std::string FileNameForSite(std::string_view siteName);
+// The name the save dialog shows first: the document's path, without the
+// current folder when it lies in it; for a new site, its name as a file name
+// in the dialog's folder.
+std::string SavePreset(const Document& document, const std::string& currentFolder);
+
 }  // namespace MainWindowCore

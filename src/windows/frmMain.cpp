@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
@@ -104,8 +103,9 @@ void frmMain::ShowPanelRows()
     for (int loop = 1; loop <= Document::LoopCount; ++loop) {
         const LoopRow& row = rows_[static_cast<size_t>(loop)];
         const bool shown = MainWindowCore::LoopRowShown(context_.catalogue, loop);
-        for (QWidget* control : std::initializer_list<QWidget*>{row.lblLoop, row.lblDevice, row.lblQuiescent,
-                                                                row.lblAlarm, row.lblPassFail, row.btnChange})
+        for (QWidget* control : std::initializer_list<QWidget*>{row.lblLoop, row.lblLoopName, row.lblDevice,
+                                                                row.lblQuiescent, row.lblAlarm, row.lblPassFail,
+                                                                row.btnChange})
             control->setVisible(shown);
     }
     lblAlarmNotes_->setText(Text(MainWindowCore::AlarmNotesCaption(context_.catalogue)));
@@ -130,10 +130,21 @@ void frmMain::ShowLoopResults(int loop)
         return;
     const MainLoopRow results = MainLoopRowFor(context_.document.Loop(loop));
     const LoopRow& row = rows_[static_cast<size_t>(loop)];
+    ShowLoopName(loop);
     row.lblDevice->setText(Text(results.Devices));
     row.lblQuiescent->setText(Text(results.Quiescent));
     row.lblAlarm->setText(Text(results.Alarm));
     ShowVerdict(row.lblPassFail, results.PassFail, results.Satisfactory);
+}
+
+// A long name is cut short in its column; the whole of it is the tooltip.
+void frmMain::ShowLoopName(int loop)
+{
+    QLabel* label = rows_[static_cast<size_t>(loop)].lblLoopName;
+    const QString name = Text(context_.document.LoopName(loop));
+    const int room = label->fontMetrics().averageCharWidth() * 28;
+    label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, room));
+    label->setToolTip(name);
 }
 
 void frmMain::UpdateMainTotals()
@@ -156,11 +167,10 @@ void frmMain::RefreshRecentMenu()
     const RecentFiles::Shortener shorten = [&fixed](const std::string& path, int characters) {
         return ShortenPath(fixed, path, characters);
     };
-    const std::string currentFolder = QDir::currentPath().toStdString();
     bool any = false;
     for (size_t i = 0; i < RecentFiles::Count; ++i) {
         QAction* item = mFileRecent_[i + 1];
-        const std::string caption = context_.recent.Caption(i, currentFolder, shorten);
+        const std::string caption = context_.recent.Caption(i, shorten);
         item->setText(Text(caption));
         item->setData(Text(context_.recent.Paths()[i]));
         item->setVisible(!caption.empty());

@@ -100,6 +100,7 @@ protected:
 private:
     struct LoopRow {
         QLabel* lblLoop = nullptr;
+        QLabel* lblLoopName = nullptr;
         QLabel* lblDevice = nullptr;
         QLabel* lblQuiescent = nullptr;
         QLabel* lblAlarm = nullptr;
@@ -109,6 +110,7 @@ private:
 
     void LoopRecalculated(int loop) override;
     void ShowLoopResults(int loop);
+    void ShowLoopName(int loop);
     void UpdateMainTotals();
 
     // Building the window (frmMainLayout.cpp).

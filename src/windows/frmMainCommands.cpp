@@ -76,7 +76,7 @@ bool frmMain::SaveAs()
         return false;
     }
     const std::string folder = MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder);
-    const std::string preset = PathShownFrom(context_.document.Path, QDir::currentPath().toStdString());
+    const std::string preset = MainWindowCore::SavePreset(context_.document, QDir::currentPath().toStdString());
     std::optional<std::string> chosen;
     do {
         chosen = context_.chooser.ChooseFileToSave(SaveTitle, folder, preset);
@@ -218,6 +218,7 @@ void frmMain::ShowLoopEditor(int loop)
                        this);
         editor.exec();
     }
+    ShowLoopName(loop);
     // On to the next loop's button, when that loop is shown.
     if (loop < Document::LoopCount && rows_[static_cast<size_t>(loop + 1)].btnChange->isVisible())
         rows_[static_cast<size_t>(loop + 1)].btnChange->setFocus(Qt::OtherFocusReason);

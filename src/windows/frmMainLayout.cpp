@@ -22,8 +22,10 @@
 
 namespace {
 
-// The columns of the loop table.
-enum Column { LoopColumn, DevicesColumn, QuiescentColumn, AlarmColumn, VerdictColumn, ButtonColumn };
+// The columns of the loop table. The Details... button comes before the
+// verdict, which takes any room to spare, so that it stays by its row however
+// wide the window.
+enum Column { LoopColumn, NameColumn, DevicesColumn, QuiescentColumn, AlarmColumn, ButtonColumn, VerdictColumn };
 
 QString ArrayName(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
 
@@ -176,9 +178,10 @@ QWidget* frmMain::BuildLoopTable()
     grid->setVerticalSpacing(6);
     const Qt::Alignment number = Qt::AlignRight;
 
-    rows_[0] = {Heading("lblLoop", "Loop", Qt::AlignLeft), Heading("lblDevice", "Devices", number),
-                Heading("lblQuiescent", "Quiescent", number), Heading("lblAlarm", "Alarm", number), nullptr,
-                nullptr};
+    rows_[0] = {.lblLoop = Heading("lblLoop", "Loop", Qt::AlignLeft),
+                .lblDevice = Heading("lblDevice", "Devices", number),
+                .lblQuiescent = Heading("lblQuiescent", "Quiescent", number),
+                .lblAlarm = Heading("lblAlarm", "Alarm", number)};
     grid->addWidget(rows_[0].lblLoop, 0, LoopColumn);
     grid->addWidget(rows_[0].lblDevice, 0, DevicesColumn);
     grid->addWidget(rows_[0].lblQuiescent, 0, QuiescentColumn);
@@ -200,6 +203,9 @@ QWidget* frmMain::BuildLoopTable()
         LoopRow& row = rows_[static_cast<size_t>(loop)];
         row.lblLoop = Cell("lblLoop", loop, Qt::AlignLeft, QString::number(loop));
         addRow(row, loop, loop);
+        row.lblLoopName = Cell("lblLoopName", loop, Qt::AlignLeft);
+        row.lblLoopName->setForegroundRole(QPalette::PlaceholderText);
+        grid->addWidget(row.lblLoopName, loop, NameColumn);
         row.btnChange = new QPushButton("Details...");
         row.btnChange->setObjectName(ArrayName("btnChange", loop));
         row.btnChange->setAutoDefault(false);
@@ -212,7 +218,7 @@ QWidget* frmMain::BuildLoopTable()
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     const int totalsRow = Document::LoopCount + 2;
-    grid->addWidget(rule, totalsRow - 1, LoopColumn, 1, ButtonColumn + 1);
+    grid->addWidget(rule, totalsRow - 1, LoopColumn, 1, VerdictColumn + 1);
 
     totals_.lblLoop = Cell("lblLoop", MainWindowCore::TotalsRow, Qt::AlignLeft, "Total");
     addRow(totals_, MainWindowCore::TotalsRow, totalsRow);

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using Action = CommandLineRequest::Action;
 
 TEST(CommandLine, OptionsFilesAndQuotes)
@@ -62,13 +64,16 @@ TEST(RecentFiles, NewestFirstListedOnceAndStored)
     EXPECT_EQ(options.GetSettingString("mFileRecent2"), "/s/e.QLX");
 
     const auto shorten = [](const std::string& path, int n) { return path.substr(0, static_cast<size_t>(n)); };
-    EXPECT_EQ(restarted.Caption(0, "/s", shorten), "&1 c.QLX");
-    EXPECT_EQ(restarted.Caption(1, "/elsewhere", shorten), "&2 /s/e.QLX");
+    EXPECT_EQ(restarted.Caption(0, shorten), "&1 /s/c.QLX");
+    EXPECT_EQ(restarted.Caption(1, shorten), "&2 /s/e.QLX");
 
     options.SetSettingString("mFileRecent2", "");
     restarted.Load();  // the list ends at the first empty entry
     EXPECT_EQ(restarted.Paths(), (std::array<std::string, 4>{"/s/c.QLX", "", "", ""}));
-    EXPECT_EQ(restarted.Caption(1, "/s", shorten), "");
+    EXPECT_EQ(restarted.Caption(1, shorten), "");
+
+    recent.Add("sites/../sites/Elm.QLX");  // relative to the current folder: kept whole
+    EXPECT_EQ(recent.Paths()[0], (std::filesystem::current_path() / "sites/Elm.QLX").string());
 }
 
 TEST(Shell, TitlesAndVersions)

@@ -111,6 +111,26 @@ TEST(LoopParameters, TheSliderSetsTheFirstRunOfACalculatedMaximumRun)
     EXPECT_EQ(p.Loop().CableFirst(), total / 2 + (total % 4 == 3 ? 1 : 0));  // halves to the even neighbour
 }
 
+TEST(LoopParameters, MaxVoltDropGetsBackTheRunsAndCableTheOtherTypesCalculatedOver)
+{
+    // A total run typed under "Min Cable Size" is the user's too.
+    for (const auto& [typedUnderCableSize, total] : {std::pair{"", 4200}, std::pair{"500", 5000}}) {
+        Parameters p;
+        for (int a = 1; a <= 9; ++a)
+            p.Loop().SetDeviceType(a, p.detector);
+        p.metric.ChooseCable(1);  // 1.5 mm
+        ASSERT_TRUE(p.metric.CommitTotalLength("420") && p.metric.CommitFirstLength("12"));
+        p.metric.SetCalcType(1);
+        p.metric.SetCalcType(2);
+        ASSERT_TRUE(!*typedUnderCableSize || p.metric.CommitTotalLength(typedUnderCableSize));
+        EXPECT_NE(p.Loop().CableImpedance(), 1210);  // sized for the longest run
+        p.metric.SetCalcType(0);
+        EXPECT_EQ(p.Loop().CableTotal(), total);
+        EXPECT_EQ(p.Loop().CableFirst(), 120);
+        EXPECT_EQ(p.Loop().CableImpedance(), 1210);
+    }
+}
+
 TEST(LoopParameters, ImpedanceLimitsAndTheCableList)
 {
     Parameters p;

@@ -25,6 +25,8 @@ struct DesktopSite {
     ScriptedMessageHost host;
     ScriptedFileChooser chooser;
     QList<QUrl> helpOpened;
+    // Help pages go to the program's own help window rather than to helpOpened.
+    bool helpInWindow = false;
     AppEnvironment environment;
     std::unique_ptr<AppContext> app;
 
@@ -63,7 +65,9 @@ struct DesktopSite {
     {
         environment.CommandLine = commandLine;
         app = std::make_unique<AppContext>(
-            environment, AppContext::Hosts{host, chooser, [this](const QUrl& url) { helpOpened << url; },
+            environment, AppContext::Hosts{host, chooser,
+                                           helpInWindow ? QtHelp::Opener{}
+                                                        : QtHelp::Opener{[this](const QUrl& url) { helpOpened << url; }},
                                            [] { return false; }});
         return *app;
     }

@@ -104,3 +104,13 @@ TEST(MainWindowCore, DialogsStartInTheLastFolderOrTheDocumentsFolder)
     EXPECT_EQ(MainWindowCore::FolderOf("/harbour.QLX"), "/");
     EXPECT_EQ(MainWindowCore::FolderOf("harbour.QLX"), "");
 }
+
+TEST(MainWindowCore, ANewSiteIsSavedUnderItsNameWhatAFileNameCannotHoldReplaced)
+{
+    for (const auto& [site, file] : {std::pair{"Yard: North/South <B>", "Yard_ North_South _B_.QLX"},
+                                     std::pair{"a\\b*c?d\"e|f\tg.", "a_b_c_d_e_f_g.QLX"}, std::pair{"...", ""}})
+        EXPECT_EQ(MainWindowCore::FileNameForSite(site), file) << site;
+    Site site;
+    site.document.Path = "/srv/sites/quay.QLX";
+    EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "sites/quay.QLX");
+}
