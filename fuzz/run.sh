@@ -37,7 +37,7 @@ examples=$top/examples
 status=0
 summary=""
 cd "$scratch" || exit 1
-for target in profile fields document device_file; do
+for target in profile fields document reader device_file; do
   corpus=$build/corpus/$target
   log=$build/fuzz_$target.log
   mkdir -p "$corpus" "$build/artifacts"

@@ -1,6 +1,7 @@
 #include "blackbox/CalcRun.h"
 
 #include <cstdlib>
+#include <string>
 #include <sys/wait.h>
 
 namespace {
@@ -29,7 +30,7 @@ CalcRunner::CalcRunner()
 CalcRun CalcRunner::Run(const std::vector<std::string>& arguments) const
 {
     // env takes its unsettings before the settings.
-    std::string command = "env";
+    std::string command = "timeout -s KILL " + std::to_string(TimeoutSeconds) + " env";
     for (const auto& [name, value] : Environment)
         if (value.empty())
             command += " -u " + name;
