@@ -1,7 +1,6 @@
 #include "blackbox/CalcRun.h"
 
 #include <cstdlib>
-#include <string>
 #include <sys/wait.h>
 
 namespace {
@@ -30,7 +29,7 @@ CalcRunner::CalcRunner()
 CalcRun CalcRunner::Run(const std::vector<std::string>& arguments) const
 {
     // env takes its unsettings before the settings.
-    std::string command = "timeout -s KILL " + std::to_string(TimeoutSeconds) + " env";
+    std::string command = "env";
     for (const auto& [name, value] : Environment)
         if (value.empty())
             command += " -u " + name;

@@ -20,8 +20,6 @@ class CalcRunner {
 public:
     // Environment variables for the next runs; an empty value unsets one.
     std::map<std::string, std::string> Environment;
-    // A run still going after this long is killed (status 137).
-    int TimeoutSeconds = 120;
 
     CalcRunner();
     CalcRun Run(const std::vector<std::string>& arguments) const;

@@ -126,11 +126,7 @@ TEST(CableCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
          "An unexpected error has occurred while reading "},
         {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=5\nGroup=256\n",
          "An unexpected error has occurred while reading "},
-        // Cable 0 is good, so the message names cable 1.
-        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\nCable1=B\n[A]\nName=a\nImpedance=1\nGroup=0\n"
-         "[B]\nName=b\nImpedance=0\nGroup=0\n",
-         "Invalid settings for cable 1 in "},
-        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=-5\nGroup=0\n",
+        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=0\nGroup=0\n",
          "Invalid settings for cable 0 in "},
         {"[Cable Groups]\nGroup0=Metric,ALL\nGroup1=Imperial,US\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=5\nGroup=2\n",
          "Invalid settings for cable 0 in "},

@@ -9,8 +9,7 @@ TEST(CalcArguments, OptionsInAnyOrderAndOneFile)
         CalcArguments expected;
     } cases[] = {
         {{"site.QLX"}, {.File = "site.QLX"}},
-        {{"--json", "--device-checks", "--strict", "site.QLX"},
-         {.Json = true, .DeviceChecks = true, .Strict = true, .File = "site.QLX"}},
+        {{"--json", "--device-checks", "site.QLX"}, {.Json = true, .DeviceChecks = true, .File = "site.QLX"}},
         {{"site.QLX", "--pdf", "out.pdf", "--data-root", "/opt/data"},
          {.DataRoot = "/opt/data", .PdfPath = "out.pdf", .File = "site.QLX"}},
         {{"--data-root=/d", "--pdf=r.pdf", "a b.QLX"}, {.DataRoot = "/d", .PdfPath = "r.pdf", .File = "a b.QLX"}},
@@ -26,7 +25,6 @@ TEST(CalcArguments, OptionsInAnyOrderAndOneFile)
         EXPECT_EQ(a.PdfPath, c.expected.PdfPath);
         EXPECT_EQ(a.Json, c.expected.Json);
         EXPECT_EQ(a.DeviceChecks, c.expected.DeviceChecks);
-        EXPECT_EQ(a.Strict, c.expected.Strict);
     }
 }
 

@@ -171,19 +171,3 @@ TEST(DocumentRoundTrip, AReadOnlyFileOpensReadOnlyAsDoesARequest)
     EXPECT_EQ(f.Read(read, path).Outcome, ReadOutcome::Opened);
     EXPECT_TRUE(read.ReadOnly);
 }
-
-TEST(DocumentRoundTrip, OneLineOfTheOldCodePageLeavesTheUtf8OfTheOthersAndASaveWritesBothAsUtf8)
-{
-    DocumentFixture f;
-    // The site name in UTF-8, a loop name an older program wrote in Windows-1252.
-    const std::string path = f.folder.Write("mixed.QLX", "[Dralon]\r\nDataFormat=1\r\nSiteName=\"Caf\xC3\xA9\"\r\n"
-                                                         "[Loop1]\r\nName=\"Gar\xE7on\"\r\n");
-    Document read = f.NewEmptyDocument();
-    ASSERT_EQ(f.Read(read, path).Outcome, ReadOutcome::Opened);
-    EXPECT_EQ(read.SiteName, "Caf\xC3\xA9");
-    EXPECT_EQ(read.LoopName(1), "Gar\xC3\xA7on");
-
-    const std::string saved = DocumentText(read);
-    EXPECT_NE(saved.find("SiteName=\"Caf\xC3\xA9\"\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("Name=\"Gar\xC3\xA7on\"\r\n"), std::string::npos);
-}
