@@ -7,15 +7,9 @@
 #include "FuzzSupport.h"
 
 #include "calculation/CalculationSupport.h"
-#include "catalogues/Catalogue.h"
-#include "catalogues/Options.h"
 #include "catalogues/ProfileText.h"
 #include "document/Document.h"
-#include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
-#include "platform/Folders.h"
-#include "platform/SettingsStore.h"
-#include "support/LargestDocument.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,28 +17,6 @@
 
 namespace {
 
-class AnsweringReadHost : public DocumentReadHost {
-public:
-    bool CancelRequested(int, int) override { return false; }
-    UnknownDeviceAnswer UnknownDeviceType(int, int, int) override { return UnknownDeviceAnswer::LeaveEmpty; }
-    bool DropIncompatibleOther(int, int, int) override { return true; }
-    void OthersNotPlaced(int, int, int32_t) override {}
-};
-
-struct Bundled {
-    FuzzFolder folder;
-    SettingsStore settings{folder.Path("settings.conf"), NeverWrite()};
-    Options options{settings};
-    SilentMessageHost messages;
-    AnsweringReadHost host;
-    Catalogue catalogue;
-
-    Bundled()
-    {
-        if (!LoadBundledCatalogues(catalogue, options, messages, Folders::DataRoot(), folder.Root()))
-            FuzzCheckFailed("the bundled catalogues do not load from '" + Folders::DataRoot() + "'");
-    }
-};
 
 // The longest value of a profile text.
 size_t LongestValue(const std::string& text)
@@ -74,7 +46,7 @@ bool HasCableOrder(const Document& document)
 }
 
 // Opens the file; the document's text when it opened.
-bool Open(Bundled& bundled, Catalogue& catalogue, const std::string& path, std::string& text, bool& cableOrder)
+bool Open(BundledCatalogue& bundled, Catalogue& catalogue, const std::string& path, std::string& text, bool& cableOrder)
 {
     Document document(catalogue, FixedNow);
     const DocumentReadServices services{catalogue, bundled.options, bundled.messages, bundled.host};
@@ -90,7 +62,7 @@ bool Open(Bundled& bundled, Catalogue& catalogue, const std::string& path, std::
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Bundled& bundled = *new Bundled;
+    static BundledCatalogue& bundled = *new BundledCatalogue;
     const std::string path = bundled.folder.Path("fuzz.QLX");
     WriteVersion(path, std::string(reinterpret_cast<const char*>(data), size));
 

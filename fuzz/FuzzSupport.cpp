@@ -1,5 +1,8 @@
 #include "FuzzSupport.h"
 
+#include "platform/Folders.h"
+#include "support/LargestDocument.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -40,4 +43,10 @@ void FuzzCheckFailed(const std::string& what)
 {
     std::fprintf(stderr, "\n*** fuzz check failed: %s\n", what.c_str());
     std::abort();
+}
+
+BundledCatalogue::BundledCatalogue()
+{
+    if (!LoadBundledCatalogues(catalogue, options, messages, Folders::DataRoot(), folder.Root()))
+        FuzzCheckFailed("the bundled catalogues do not load from '" + Folders::DataRoot() + "'");
 }

@@ -2,11 +2,16 @@
 // What the fuzzing targets share: a message host that shows and keeps
 // nothing, a scratch folder of the process's own under the temporary folder
 // (never the working folder), file writes that the profile cache always
-// takes for a new version, and settings that no input can change.
+// takes for a new version, settings that no input can change, and the
+// bundled catalogues with a document read host that answers every question.
 
+#include "catalogues/Catalogue.h"
+#include "catalogues/Options.h"
 #include "document/DateTime.h"
+#include "document/DocumentReader.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageHost.h"
+#include "platform/SettingsStore.h"
 
 #include <string>
 #include <string_view>
@@ -54,3 +59,26 @@ FileSystem::WriteFault NeverWrite();
 
 // Stops the run with the message: a check of the target failed.
 [[noreturn]] void FuzzCheckFailed(const std::string& what);
+
+// Leaves unknown device types empty, drops incompatible Other Devices and
+// never cancels.
+class AnsweringReadHost : public DocumentReadHost {
+public:
+    bool CancelRequested(int, int) override { return false; }
+    UnknownDeviceAnswer UnknownDeviceType(int, int, int) override { return UnknownDeviceAnswer::LeaveEmpty; }
+    bool DropIncompatibleOther(int, int, int) override { return true; }
+    void OthersNotPlaced(int, int, int32_t) override {}
+};
+
+// The catalogues of the data root, loaded once, with everything a document
+// read needs; settings are never written.
+struct BundledCatalogue {
+    BundledCatalogue();
+
+    FuzzFolder folder;
+    SettingsStore settings{folder.Path("settings.conf"), NeverWrite()};
+    Options options{settings};
+    SilentMessageHost messages;
+    AnsweringReadHost host;
+    Catalogue catalogue;
+};

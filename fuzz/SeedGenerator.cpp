@@ -149,5 +149,7 @@ int main(int argc, char** argv)
         for (const auto& entry : fs::directory_iterator(argv[2]))
             if (entry.is_regular_file())
                 Write(out / "document" / entry.path().filename(), ReadAll(entry.path()));
+    // The reader alone starts from the same documents.
+    fs::copy(out / "document", out / "reader", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     return 0;
 }

@@ -56,13 +56,14 @@ ci_runs() {
     profile) echo 4000 ;;
     fields) echo 400000 ;;
     document) echo 600 ;;
+    reader) echo 4000 ;;
     device_file) echo 8000 ;;
   esac
 }
 
 status=0
 summary=""
-for target in profile fields document device_file; do
+for target in profile fields document reader device_file; do
   regressions=$top/fuzz/regressions/$target
   mkdir -p "$build/artifacts" "$scratch/empty"
   [ -d "$regressions" ] || regressions=$scratch/empty

@@ -71,6 +71,9 @@ public:
             const auto groupValue = ConvertedNumber(CSV::GetCSVField(group, 1), 0, 255);
             if (!impedanceValue || !groupValue)
                 return Fail("An unexpected error has occurred while reading " + place_);
+            // A cable without resistance, or of no group, would pass any loop.
+            if (*impedanceValue <= 0 || static_cast<size_t>(*groupValue) >= catalogue_.CableGroups.size())
+                return Fail("Invalid settings for cable " + std::to_string(n) + " in " + place_);
             catalogue_.Cables.push_back({CSV::GetCSVField(name, 1), static_cast<int16_t>(*impedanceValue), false,
                                          static_cast<uint8_t>(*groupValue)});
         }

@@ -45,6 +45,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             args.Json = true;
         } else if (word == "--device-checks") {
             args.DeviceChecks = true;
+        } else if (word == "--strict") {
+            args.Strict = true;
         } else if (word == "--help" || word == "-h") {
             parsed.HelpAsked = true;
         } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
@@ -68,7 +70,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 
 std::string CalcUsage()
 {
-    return "Usage: ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--pdf OUT.pdf] FILE.QLX\n"
+    return "Usage: ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--strict] [--pdf OUT.pdf]\n"
+           "                     FILE.QLX\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary.\n"
@@ -77,9 +80,11 @@ std::string CalcUsage()
            "                    (instead of $HARVEX_DATA_ROOT or the installed catalogues)\n"
            "  --json            print one JSON object instead of text\n"
            "  --device-checks   calculate with the device checks (surge, Master/Slave, dependants)\n"
+           "  --strict          refuse the file (exit 2) when reading it gave any message: a refused\n"
+           "                    value, a device not in the catalogues, a panel replaced...\n"
            "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF\n"
            "\n"
            "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened\n"
-           "or was refused, 3 a catalogue failed to load, 4 the PDF could not be written,\n"
-           "64 a bad command line.\n";
+           "or was refused (with --strict, also when reading it gave a message), 3 a catalogue failed\n"
+           "to load, 4 the PDF could not be written, 64 a bad command line.\n";
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of ferrolux-calc, the headless calculator:
-//   ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--pdf OUT.pdf] FILE.QLX
+//   ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--strict] [--pdf OUT.pdf] FILE.QLX
 
 #include <string>
 #include <vector>
@@ -9,6 +9,7 @@ struct CalcArguments {
     std::string DataRoot{};  // empty: the program's usual data root
     bool Json = false;
     bool DeviceChecks = false;
+    bool Strict = false;     // any message while reading refuses the file
     std::string PdfPath{};   // empty: no PDF
     std::string File{};
 };

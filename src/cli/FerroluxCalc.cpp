@@ -34,6 +34,23 @@ int UnitsOf(Options& options, MessageHost& messages)
     return options.Units();
 }
 
+// Passes every box on and counts them, so that --strict can tell whether the
+// open had anything to say.
+class CountingMessageHost : public MessageHost {
+public:
+    explicit CountingMessageHost(MessageHost& inner) : inner_(inner) {}
+    void Beep(int iconBits) override { inner_.Beep(iconBits); }
+    int Show(const std::string& text, int style, const std::string& caption) override
+    {
+        ++shown;
+        return inner_.Show(text, style, caption);
+    }
+    int shown = 0;
+
+private:
+    MessageHost& inner_;
+};
+
 }  // namespace
 
 int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf)
@@ -49,11 +66,16 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
     Document document(catalogue);
     NewDocument(document, CurrentLoopDefaults(options, catalogue));
     HeadlessOpenProgress progress(err);
-    OpenFlow flow(document, catalogue, options, messages, progress);
+    CountingMessageHost readingMessages(messages);
+    OpenFlow flow(document, catalogue, options, readingMessages, progress);
     // The desktop opens full paths; so the messages and the report name the file alike.
     flow.DoMenuOpen(std::filesystem::absolute(arguments.File).lexically_normal().string(), false);
     if (flow.Outcome() != OpenOutcome::Opened)
         return CalcExit::NotOpened;
+    if (arguments.Strict && readingMessages.shown + progress.Asked() > 0) {
+        err << "ferrolux-calc: --strict: reading the file gave the messages above\n";
+        return CalcExit::NotOpened;
+    }
     if (arguments.DeviceChecks)
         CalculationSupport::RecalculateAll(document, false);
 

@@ -6,6 +6,7 @@
 
 std::string HeadlessOpenProgress::UnknownResponse(int loop, int address, int deviceType)
 {
+    ++asked_;
     messages_ << OneLineMessage("Unknown Device Type", UnknownDeviceText(loop, address, deviceType)) << '\n';
     return "Y";
 }

@@ -19,6 +19,10 @@ public:
     std::string UnknownResponse(int loop, int address, int deviceType) override;
     void Close() override {}
 
+    // Unknown device types printed so far.
+    int Asked() const { return asked_; }
+
 private:
     std::ostream& messages_;
+    int asked_ = 0;
 };

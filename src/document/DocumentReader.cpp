@@ -12,6 +12,7 @@
 #include "document/Document.h"
 #include "document/NewDocument.h"
 #include "loop_editor/LoopPlacement.h"
+#include "platform/CaseFold.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageHost.h"
 
@@ -103,11 +104,12 @@ public:
             const auto modified = DateTime::Parse(Read(HeaderSection, "ModifiedDate"));
             result.ModifiedDate = modified ? *modified : document_.CreatedDate;
             // The file's panel, else "Unknown Panel"; remembered as the last panel.
-            if (!SelectPanelOrDefault(catalogue_, services_.options, services_.messages,
-                                      Read(HeaderSection, "PanelType"))) {
+            const std::string panel = Read(HeaderSection, "PanelType");
+            if (!SelectPanelOrDefault(catalogue_, services_.options, services_.messages, panel)) {
                 result.Outcome = ReadOutcome::NoPanel;
                 return result;
             }
+            ReportReplacedPanel(panel);
             for (int loop = 1; loop <= Document::LoopCount; ++loop)
                 ReadLoop(loop);
             stopped = false;
@@ -127,6 +129,7 @@ public:
         document_.ReadOnly = readOnlyRequest || FileSystem::IsReadOnly(path_);
         result.Outcome = ReadOutcome::Opened;
         result.DataChanged = dataChanged_;
+        result.Dropped = std::move(dropped_);
         return result;
     }
 
@@ -155,6 +158,23 @@ private:
             return false;
         }
         return true;
+    }
+
+    // Another panel's limits decide the verdicts: the user must know.
+    void ReportReplacedPanel(const std::string& name)
+    {
+        const PanelRecord* used = catalogue_.CurrentPanelRecord();
+        if (!used || FoldCase(used->Name) == FoldCase(name))
+            return;
+        const std::string missing = name.empty() ? "The control panel is not named in this file"
+                                                 : "The control panel " + name + " is not in the catalogue";
+        Message(missing + "; the calculation uses " + used->Name + ".");
+    }
+
+    // A device named in the file that the catalogues do not hold.
+    void Drop(DroppedKind kind, std::string read)
+    {
+        dropped_.Add({readingLoop_, readingAddress_, kind, std::move(read)});
     }
 
     void ReadLoop(int loop)
@@ -266,11 +286,19 @@ private:
             return 0;
         if (IsNumericText(field)) {
             const auto number = Rounding::ToInt16(LeadingNumber(field));
-            return number && catalogue_.IsValidDeviceType(*number) ? *number : 0;
+            if (number && catalogue_.IsValidDeviceType(*number))
+                return *number;
+            if (!number || *number != 0)
+                Drop(DroppedKind::DeviceType, field);
+            return 0;
         }
+        const bool custom = field.front() == 'C';
         const std::string name =
-            field.front() == 'C' ? Read(CustomDeviceSection, "Device" + to_string(WholeLong(field.substr(1)))) : field;
-        return static_cast<int16_t>(catalogue_.FindDeviceType(name));
+            custom ? Read(CustomDeviceSection, "Device" + to_string(WholeLong(field.substr(1)))) : field;
+        const auto type = static_cast<int16_t>(catalogue_.FindDeviceType(name));
+        if (type == 0)
+            Drop(custom ? DroppedKind::CustomDeviceType : DroppedKind::DeviceType, name.empty() ? field : name);
+        return type;
     }
 
     int16_t FindOtherBySingleName(const std::string& name) const
@@ -290,11 +318,20 @@ private:
         if (IsNumericText(entry)) {
             const auto number = Rounding::ToInt32(LeadingNumber(entry));
             const int position = number ? catalogue_.FindOtherDeviceByNumber(*number) : 0;
-            return static_cast<int16_t>(catalogue_.IsValidOtherDevice(position) ? position : 0);
+            if (catalogue_.IsValidOtherDevice(position))
+                return static_cast<int16_t>(position);
+            if (!number || *number != 0)
+                Drop(DroppedKind::OtherDevice, std::string(entry));
+            return 0;
         }
-        if (entry.front() == 'C' && IsNumericText(entry.substr(1)))
-            return FindOtherBySingleName(Read(CustomOtherSection, "Other" + to_string(WholeLong(entry.substr(1)))));
-        return FindOtherBySingleName(std::string(entry));
+        const bool custom = entry.front() == 'C' && IsNumericText(entry.substr(1));
+        const std::string name =
+            custom ? Read(CustomOtherSection, "Other" + to_string(WholeLong(entry.substr(1)))) : std::string(entry);
+        const int16_t other = FindOtherBySingleName(name);
+        if (other == 0)
+            Drop(custom ? DroppedKind::CustomOtherDevice : DroppedKind::OtherDevice,
+                 name.empty() ? std::string(entry) : name);
+        return other;
     }
 
     // "attached+base (associated address)"; a non-empty text marks the loop
@@ -326,6 +363,8 @@ private:
     {
         if (services_.host.CancelRequested(loop, a))
             throw Stopped{};
+        readingLoop_ = loop;
+        readingAddress_ = a;
         baseAddress_[static_cast<size_t>(a)] = a;
         baseType_[static_cast<size_t>(a)] = 0;
 
@@ -440,6 +479,7 @@ private:
             const std::string list = Read(section, "DeviceBetween" + to_string(a));
             if (list.empty())
                 continue;
+            readingAddress_ = a;
             // Slot s is field s - 1.
             const std::vector<std::string> fields = CSV::GetCSVFields(list, clsCalculator::LastSlot - 1);
             for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
@@ -503,6 +543,10 @@ private:
     bool otherDeviceMark_ = false;
     std::array<int32_t, AddressCount> wantedPosition_{};  // of the loop being read
     bool dataChanged_ = false;
+    // What the catalogues do not hold, and the record being read.
+    DroppedRecords dropped_;
+    int readingLoop_ = 0;
+    int readingAddress_ = 0;
     // The working base of each address of the loop being read.
     std::array<int32_t, AddressCount> baseAddress_{};
     std::array<int16_t, AddressCount> baseType_{};

@@ -5,11 +5,13 @@
 // looked up by name, so their order in the file does not matter.
 //
 // The reader shows only the messages of the file itself (a refused version,
-// a missing default panel, a refused calculation value). Whatever needs the
+// a panel not in the catalogue, a missing default panel, a refused
+// calculation value). Whatever needs the
 // user's answer goes through the DocumentReadHost that the open flow
 // implements.
 
 #include "document/DateTime.h"
+#include "document/DroppedRecords.h"
 
 #include <cstdint>
 #include <string>
@@ -61,6 +63,9 @@ struct DocumentReadResult {
     DateTime ModifiedDate;
     // Some Other Devices of an older file could not be placed (and were reported).
     bool DataChanged = false;
+    // Opened: the records naming devices the catalogues do not hold, left
+    // out and not yet reported.
+    DroppedRecords Dropped;
     int ErrorNumber = 0;
     std::string ErrorDescription;
 };

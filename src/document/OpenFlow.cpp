@@ -18,6 +18,25 @@ std::string UnknownDeviceText(int loop, int address, int deviceType)
            " on loop " + to_string(loop) + ".\n\nSet this address to 'No Device'?";
 }
 
+namespace {
+
+// The largest document the catalogues allow is under 100 KB; the limit keeps
+// a stray large file from being read whole into memory.
+constexpr uint64_t LargestDocumentBytes = 16 * 1024 * 1024;
+
+bool TooLargeToOpen(const std::string& file)
+{
+    const auto stamp = FileSystem::Stamp(file);
+    return stamp && stamp->Size > LargestDocumentBytes;
+}
+
+std::string TooLargeText(const std::string& file)
+{
+    return "File is too large for a Loop Calculation (over 16 MB), unable to open '" + file + "'.";
+}
+
+}  // namespace
+
 OpenFlow::OpenFlow(Document& document, Catalogue& catalogue, Options& options, MessageHost& messages,
                    OpenProgressHost& progress, OpenFlowShell shell)
     : document_(document), catalogue_(catalogue), options_(options), messages_(messages), progress_(progress),
@@ -64,6 +83,12 @@ bool OpenFlow::Read(const std::string& file, bool readOnly)
         return true;
     }
 
+    if (TooLargeToOpen(file)) {
+        outcome_ = OpenOutcome::Refused;
+        MsgBox(messages_, TooLargeText(file), MsgStyle::OKOnly + MsgStyle::Exclamation);
+        return true;
+    }
+
     const DocumentReadResult read = ReadDocument(document_, file, readOnly, {catalogue_, options_, messages_, *this});
     if (read.Outcome == ReadOutcome::Refused) {
         outcome_ = OpenOutcome::Refused;
@@ -74,6 +99,9 @@ bool OpenFlow::Read(const std::string& file, bool readOnly)
     switch (read.Outcome) {
     case ReadOutcome::Opened:
         outcome_ = OpenOutcome::Opened;
+        // Not marked changed: closing without a save keeps them in the file.
+        if (!read.Dropped.Empty())
+            MsgBox(messages_, DroppedRecordsText(read.Dropped), MsgStyle::OKOnly + MsgStyle::Exclamation);
         if (shell_.AddRecentFile)
             shell_.AddRecentFile(document_.Path);
         break;

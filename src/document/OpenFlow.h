@@ -2,9 +2,9 @@
 // Opening a ".QLX" document into the open Loop Calculation: the progress
 // window around the reader, its prompts (an unknown device type, an Other
 // Device that no longer fits its device, Other Devices of an older file that
-// could not be placed), the messages of a failed open, and what the document
-// is left as afterwards (recalculated, clean unless the open had to change
-// the data).
+// could not be placed), the messages of a failed open, the one report of the
+// devices the catalogues do not hold, and what the document is left as
+// afterwards (recalculated, clean unless the open had to change the data).
 //
 // The window itself is an OpenProgressHost: the desktop's progress window,
 // or a silent one for the headless calculator.
@@ -55,7 +55,7 @@ std::string UnknownDeviceText(int loop, int address, int deviceType);
 enum class OpenOutcome {
     Opened,     // the document is the file's
     NotFound,   // the folder listing does not show the file: document untouched
-    Refused,    // an unrecognised or newer format: document untouched
+    Refused,    // too large, or an unrecognised or newer format: document untouched
     Cancelled,  // by the user or at a prompt: new and empty
     NoPanel,    // neither its panel nor "Unknown Panel" exists: new and empty
     Failed      // a run-time error, reported: new and empty

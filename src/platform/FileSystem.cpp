@@ -182,30 +182,53 @@ bool DeleteFile(const std::string& path)
     return ::unlink(path.c_str()) == 0;
 }
 
+namespace {
+
+OpenError MissingFileError(const std::string& path)
+{
+    const fs::path folder = fs::path(path).parent_path();
+    std::error_code error;
+    if (!folder.empty() && !fs::is_directory(folder, error))
+        return OpenError{76, "Path not found"};
+    return OpenError{53, "File not found"};
+}
+
+OpenError ErrorOfErrno(const std::string& path, int number)
+{
+    switch (number) {
+    case ENOENT:
+        return MissingFileError(path);
+    case EACCES:
+    case EPERM:
+        return OpenError{70, "Permission denied"};
+    default:
+        return OpenError{75, "Path/File access error"};
+    }
+}
+
+// What a folder gives: anything but a regular file is no document.
+const OpenError NotAFile{75, "Path/File access error"};
+
+}  // namespace
+
 std::optional<OpenError> CheckReadable(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        switch (errno) {
-        case ENOENT: {
-            const fs::path folder = fs::path(path).parent_path();
-            std::error_code error;
-            if (!folder.empty() && !fs::is_directory(folder, error))
-                return OpenError{76, "Path not found"};
-            return OpenError{53, "File not found"};
-        }
-        case EACCES:
-        case EPERM:
-            return OpenError{70, "Permission denied"};
-        default:
-            return OpenError{75, "Path/File access error"};
-        }
-    }
-    struct stat info {};
-    const bool folder = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+    // The kind of file is looked at before opening it: opening a FIFO waits
+    // for a writer, and opening a device may act on the device.
+    const auto info = StatOf(path);
+    if (!info)
+        return ErrorOfErrno(path, errno);
+    if (!S_ISREG(info->st_mode))
+        return NotAFile;
+    // Non-blocking, in case the name is swapped for a FIFO in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return ErrorOfErrno(path, errno);
+    struct stat opened {};
+    const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
     ::close(fd);
-    if (folder)
-        return OpenError{75, "Path/File access error"};
+    if (!regular)
+        return NotAFile;
     return std::nullopt;
 }
 

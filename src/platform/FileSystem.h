@@ -39,7 +39,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // Why a file cannot be opened for reading, numbered as the desktop's
 // run-time errors number it: 53 "File not found", 76 "Path not found" (its
 // folder is missing), 70 "Permission denied", 75 "Path/File access error"
-// (a folder, or anything else). nullopt when it can be read.
+// (a folder, a FIFO, a device: anything but a regular file or a link to
+// one). nullopt when it can be read. Never waits: the kind of file is
+// checked before the file is opened.
 struct OpenError {
     int Number = 0;
     std::string Description;

@@ -1,5 +1,6 @@
 #include "platform/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -82,12 +83,24 @@ std::string FromWindows1252(std::string_view bytes)
 
 std::string DecodeFileText(std::string_view bytes)
 {
-    if (!IsValidUtf8(bytes))
-        return FromWindows1252(bytes);
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark)
         bytes.remove_prefix(ByteOrderMark.size());
-    return std::string(bytes);
+    // Line by line, so that one line an older program wrote in the code page
+    // does not turn the UTF-8 of every other line into the code page's
+    // letters. A line feed is never part of a UTF-8 sequence.
+    std::string text;
+    text.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const size_t end = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
+        const std::string_view line = bytes.substr(0, end);
+        if (IsValidUtf8(line))
+            text += line;
+        else
+            text += FromWindows1252(line);
+        bytes.remove_prefix(end);
+    }
+    return text;
 }
 
 std::string_view FirstCharacters(std::string_view text, size_t count)

@@ -1,6 +1,7 @@
 #pragma once
 // Text inside the program is UTF-8. Older data files were written in the
-// Windows-1252 code page; a file that is not valid UTF-8 is taken to be one.
+// Windows-1252 code page; a line of a file that is not valid UTF-8 is taken
+// to be in it.
 
 #include <cstddef>
 #include <string>
@@ -13,8 +14,9 @@ bool IsValidUtf8(std::string_view bytes);
 
 std::string FromWindows1252(std::string_view bytes);
 
-// The bytes of a text file as UTF-8: valid UTF-8 as it is without a leading
-// byte-order mark, anything else converted from Windows-1252.
+// The bytes of a text file as UTF-8, without a leading byte-order mark. The
+// encoding is decided line by line: a line that is valid UTF-8 stays as it
+// is, any other is converted from Windows-1252.
 std::string DecodeFileText(std::string_view bytes);
 
 // The first `count` characters (code points) of a UTF-8 text.

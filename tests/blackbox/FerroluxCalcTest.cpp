@@ -126,6 +126,21 @@ TEST(FerroluxCalc, AFileThatCannotBeOpenedOrIsRefusedEndsWithStatus2)
                        "is newer than this version.  Unable to open '" + newer + "'.\n");
 }
 
+TEST(FerroluxCalc, StrictRefusesAFileWhoseReadingGaveAnyMessage)
+{
+    CalcRunner calc;
+    const std::string site = WriteSite(calc.folder, "dropped.QLX", "Device1=150,0,0,1,1,0\r\n");
+    EXPECT_EQ(calc.Run({"--data-root", FERROLUX_TEST_DATA_DIR, site}).Status, 0);
+    const CalcRun run = calc.Run({"--strict", "--data-root", FERROLUX_TEST_DATA_DIR, site});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_NE(run.Err.find(" left out:  Device type 150 at address 1 on loop 1  Saving the file will remove them from "
+                           "it.\nferrolux-calc: --strict: reading the file gave the messages above\n"),
+              std::string::npos)
+        << run.Err;
+    EXPECT_EQ(calc.Run({"--strict", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Harbour-Hotel.QLX")}).Status, 0);
+}
+
 TEST(FerroluxCalc, ACatalogueThatFailsToLoadEndsWithStatus3AndTheDataRootOptionWins)
 {
     CalcRunner calc;
@@ -184,7 +199,7 @@ TEST(FerroluxCalc, ABadCommandLineShowsTheUsage)
     EXPECT_EQ(run.Status, 64);
     EXPECT_EQ(run.Out, "");
     EXPECT_EQ(run.Err.rfind("ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] "
-                            "[--device-checks] [--pdf OUT.pdf] FILE.QLX\n",
+                            "[--device-checks] [--strict] [--pdf OUT.pdf]\n",
                             0),
               0u)
         << run.Err;

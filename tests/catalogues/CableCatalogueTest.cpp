@@ -126,6 +126,10 @@ TEST(CableCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
          "An unexpected error has occurred while reading "},
         {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=5\nGroup=256\n",
          "An unexpected error has occurred while reading "},
+        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=0\nGroup=0\n",
+         "Invalid settings for cable 0 in "},
+        {"[Cable Groups]\nGroup0=Metric,ALL\nGroup1=Imperial,US\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=5\nGroup=2\n",
+         "Invalid settings for cable 0 in "},
     };
     for (const auto& c : cases) {
         load.host.boxes.clear();

@@ -64,7 +64,8 @@ TEST_F(DocumentReader, TheVersionDecidesWhetherTheFileIsRead)
         before.Dirty = true;
         before.Loop(1).SetDeviceType(4, c.heat);
         const std::string file =
-            f.folder.Write("v.QLX", std::string("[Dralon]\n") + test.line + "SiteName=\"From file\"\n");
+            f.folder.Write("v.QLX", std::string("[Dralon]\n") + test.line + "SiteName=\"From file\"\n"
+                                    "PanelType=\"Standard 8-Loop\"\n");
 
         EXPECT_EQ(f.Read(before, file).Outcome, test.outcome);
         if (test.outcome == ReadOutcome::Opened) {
@@ -157,7 +158,7 @@ TEST_F(DocumentReader, SiteDatesAndLoopNames)
     EXPECT_EQ(valid.ModifiedDate, (DateTime{2021, 1, 1, 0, 0, 0}));
 }
 
-TEST_F(DocumentReader, ThePanelIsFoundByNameInAnyCaseOrFallsBackToUnknownPanel)
+TEST_F(DocumentReader, ThePanelIsFoundByNameInAnyCaseOrFallsBackToUnknownPanelWithAWord)
 {
     f.catalogue.CurrentPanel = DocumentCatalogue::UnknownPanel;
     path = f.folder.Write("p.QLX", "[Dralon]\nDataFormat=1\nPanelType=\"standard 8-LOOP\"\n");
@@ -170,7 +171,16 @@ TEST_F(DocumentReader, ThePanelIsFoundByNameInAnyCaseOrFallsBackToUnknownPanel)
     EXPECT_EQ(f.catalogue.CurrentPanel, DocumentCatalogue::UnknownPanel);
     EXPECT_EQ(f.options.GetSettingString("LastPanel"), "Unknown Panel");
     EXPECT_EQ(Loop(1).MaxOutput(), 40);  // lowered to that panel's outputs
-    EXPECT_TRUE(f.messages.boxes.empty());
+    // Said, unless the file names "Unknown Panel" itself.
+    path = f.folder.Write("p.QLX", "[Dralon]\nDataFormat=1\nPanelType=\"UNKNOWN panel\"\n");
+    ASSERT_EQ(f.Read(document, path).Outcome, ReadOutcome::Opened);
+    ASSERT_EQ(f.Read(document, f.folder.Write("q.QLX", "[Dralon]\nDataFormat=1\n")).Outcome, ReadOutcome::Opened);
+    EXPECT_EQ(f.messages.Texts(),
+              (std::vector<std::string>{
+                  "The control panel Withdrawn Panel is not in the catalogue; the calculation uses Unknown Panel.",
+                  "The control panel is not named in this file; the calculation uses Unknown Panel."}));
+    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::Exclamation);
+    f.messages.boxes.clear();
 
     f.catalogue.Panels.pop_back();
     f.catalogue.CurrentPanel = DocumentCatalogue::StandardPanel;

@@ -5,8 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <future>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -230,11 +236,7 @@ TEST_F(OpenFlowTest, FilesThatCannotBeOpenedOrAreRefused)
     ExpectNewEmptyDocument();
     EXPECT_EQ(progress.closed, progress.shown);
 
-    // A folder of that name cannot be read either; a missing folder is a missing path.
-    std::filesystem::create_directory(f.folder.Path("folder.QLX"));
-    f.messages.boxes.clear();
-    EXPECT_FALSE(flow.DoMenuOpen(f.folder.Path("folder.QLX"), false));
-    EXPECT_EQ(f.messages.Texts()[0].substr(f.messages.Texts()[0].find('(')), "(75)  Path/File access error");
+    // A missing folder is a missing path.
     f.messages.boxes.clear();
     EXPECT_FALSE(flow.DoMenuOpen(f.folder.Path("nowhere/site.QLX"), false));
     EXPECT_EQ(f.messages.Texts()[0].substr(f.messages.Texts()[0].find('(')), "(76)  Path not found");
@@ -256,6 +258,76 @@ TEST_F(OpenFlowTest, FilesThatCannotBeOpenedOrAreRefused)
     EXPECT_EQ(document.Loop(1).QtyDevices(), 1);
     EXPECT_FALSE(document.Dirty);
     EXPECT_TRUE(recent.empty());
+}
+
+TEST_F(OpenFlowTest, DevicesTheCataloguesDoNotHoldAreListedInOneMessage)
+{
+    const std::string custom = "[CustomDevice]\nDevice8=Gone Sensor\nDevice10=Site Special Sensor\n"
+                               "[CustomOther]\nOther14=Gone Strobe\nOther12=Site Strobe\n";
+    const struct {
+        std::string loops;
+        std::string listed;  // empty: no message
+    } cases[] = {
+        {"[Loop1]\nDevice5=150,0,0,5,5,0\n", "Device type 150 at address 5 on loop 1"},
+        {"[Loop1]\nDevice5=-3,0,0,5,5,0\n", "Device type -3 at address 5 on loop 1"},
+        {"[Loop1]\nDevice5=99999999999,0,0,5,5,0\n", "Device type 99999999999 at address 5 on loop 1"},
+        {"[Loop1]\nDevice5=1x,0,0,5,5,0\n", "Device type '1x' at address 5 on loop 1"},
+        {"[Loop1]\nDevice5=Smoke Sensor,0,0,5,5,0\n", "Device type 'Smoke Sensor' at address 5 on loop 1"},
+        {"[Loop1]\nDevice9=C8,0,0,9,9,0\n", "Custom device type 'Gone Sensor' at address 9 on loop 1"},
+        {"[Loop1]\nDevice5=1,0,3+C14,5,5,0\n", "Custom Other Device 'Gone Strobe' at address 5 on loop 1"},
+        {"[Loop1]\nDevice5=1,0,99,5,5,0\n", "Other Device 99 at address 5 on loop 1"},
+        {"[Loop2]\nDeviceBetween40=9,,Flasher (5)\n", "Other Device 'Flasher' at address 40 on loop 2"},
+        // What the catalogues hold, or no device at all, is no news.
+        {"[Loop1]\nDevice5=0,0,0,5,5,0\nDevice6=0.4,0,0,6,6,0\nDevice7=C10,0,C12+0,7,7,0\nDeviceBetween7=,9\n", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.loops);
+        f.messages.boxes.clear();
+        EXPECT_TRUE(flow.DoMenuOpen(Write("dropped.QLX", c.loops + custom), false));
+        EXPECT_FALSE(document.Dirty);  // closing without a save keeps them in the file
+        const std::string text = "This file has devices that are not in the catalogues on this computer; they have "
+                                 "been left out:\n\n" + c.listed + "\n\nSaving the file will remove them from it.";
+        EXPECT_EQ(f.messages.Texts(), c.listed.empty() ? std::vector<std::string>{} : std::vector<std::string>{text});
+    }
+    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
+
+    // Twenty are listed, the rest counted.
+    std::string many = "[Loop1]\n";
+    for (int a = 1; a <= 25; ++a)
+        many += "Device" + std::to_string(a) + "=" + std::to_string(100 + a) + "\n";
+    f.messages.boxes.clear();
+    EXPECT_TRUE(flow.DoMenuOpen(Write("many.QLX", many), false));
+    EXPECT_NE(f.messages.Texts().at(0).find("on loop 1\nDevice type 120 at address 20 on loop 1\nand 5 more\n\n"),
+              std::string::npos);
+}
+
+TEST_F(OpenFlowTest, AnythingButAFileIsRefusedAtOnceAsAFolderIs)
+{
+    namespace fs = std::filesystem;
+    fs::create_directory(f.folder.Path("folder.QLX"));
+    ASSERT_EQ(::mkfifo(f.folder.Path("fifo.QLX").c_str(), 0600), 0);
+    fs::create_symlink(f.folder.Path("fifo.QLX"), f.folder.Path("link.QLX"));
+    for (const std::string& path : {f.folder.Path("folder.QLX"), f.folder.Path("fifo.QLX"), f.folder.Path("link.QLX"),
+                                    std::string("/dev/zero")}) {
+        f.messages.boxes.clear();
+        // An open that waits for ever cannot be stopped: it ends the test run.
+        auto done = std::async(std::launch::async, [&] { return flow.DoMenuOpen(path, false); });
+        if (done.wait_for(std::chrono::seconds(1)) != std::future_status::ready)
+            std::_Exit((std::fprintf(stderr, "opening %s hangs\n", path.c_str()), EXIT_FAILURE));
+        EXPECT_FALSE(done.get());
+        EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to open file '" + path +
+                                                               "' for the following reason:\n\n(75)  Path/File access error"});
+    }
+}
+
+TEST_F(OpenFlowTest, AFileAbove16MBIsRefusedBeforeItIsRead)
+{
+    const std::string large = f.folder.Write("large.QLX", "");
+    std::filesystem::resize_file(large, 16 * 1024 * 1024 + 1);  // sparse: costs no disk
+    EXPECT_TRUE(flow.DoMenuOpen(large, false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Refused);
+    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"File is too large for a Loop Calculation (over 16 MB), "
+                                                           "unable to open '" + large + "'."});
 }
 
 TEST_F(OpenFlowTest, ARunTimeErrorWhileReadingIsReportedAndLeavesANewEmptyDocument)

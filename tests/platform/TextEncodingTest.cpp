@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(TextEncoding, BytesThatAreNotUtf8AreReadAsWindows1252)
+TEST(TextEncoding, LinesThatAreNotUtf8AreReadAsWindows1252)
 {
     const struct {
         std::string bytes;
@@ -16,6 +16,9 @@ TEST(TextEncoding, BytesThatAreNotUtf8AreReadAsWindows1252)
         {"\xC3", "\xC3\x83"},                                        // cut sequence
         {"Caf\xC3\xA9 \xE2\x82\xAC", "Caf\xC3\xA9 \xE2\x82\xAC"},    // valid UTF-8 stays
         {"\xEF\xBB\xBF[Dralon]", "[Dralon]"},                        // byte-order mark dropped
+        // Each line decides for itself: one older line leaves the UTF-8 of the others.
+        {"A=Caf\xC3\xA9\r\nB=Caf\xE9\r\nC=\xC3\xA9", "A=Caf\xC3\xA9\r\nB=Caf\xC3\xA9\r\nC=\xC3\xA9"},
+        {"\xEF\xBB\xBF" "A=\xE9\nB=\xC3\xA9\n", "A=\xC3\xA9\nB=\xC3\xA9\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextEncoding::DecodeFileText(c.bytes), c.text) << c.bytes;
