@@ -23,10 +23,20 @@ const char* KindText(DroppedKind kind)
     return "";
 }
 
-// A number as it is; a name, or anything else, in quotes.
+// A number as it is; a name, or anything else, in quotes, with control
+// characters (a NUL among them) shown as the replacement character.
 std::string Shown(const std::string& read)
 {
-    return IsNumericText(read) ? read : "'" + read + "'";
+    if (IsNumericText(read))
+        return read;
+    std::string shown = "'";
+    for (const char c : read) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            shown += "\xEF\xBF\xBD";  // U+FFFD
+        else
+            shown += c;
+    }
+    return shown + "'";
 }
 
 }  // namespace

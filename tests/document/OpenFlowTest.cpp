@@ -273,6 +273,8 @@ TEST_F(OpenFlowTest, DevicesTheCataloguesDoNotHoldAreListedInOneMessage)
         {"[Loop1]\nDevice5=99999999999,0,0,5,5,0\n", "Device type 99999999999 at address 5 on loop 1"},
         {"[Loop1]\nDevice5=1x,0,0,5,5,0\n", "Device type '1x' at address 5 on loop 1"},
         {"[Loop1]\nDevice5=Smoke Sensor,0,0,5,5,0\n", "Device type 'Smoke Sensor' at address 5 on loop 1"},
+        {std::string("[Loop1]\nDevice5=1\0\x01\x7F" "0,0,0,5,5,0\n", 32),
+         "Device type '1\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "0' at address 5 on loop 1"},
         {"[Loop1]\nDevice9=C8,0,0,9,9,0\n", "Custom device type 'Gone Sensor' at address 9 on loop 1"},
         {"[Loop1]\nDevice5=1,0,3+C14,5,5,0\n", "Custom Other Device 'Gone Strobe' at address 5 on loop 1"},
         {"[Loop1]\nDevice5=1,0,99,5,5,0\n", "Other Device 99 at address 5 on loop 1"},
