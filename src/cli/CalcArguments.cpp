@@ -79,7 +79,7 @@ std::string CalcUsage()
            "  --device-checks   calculate with the device checks (surge, Master/Slave, dependants)\n"
            "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF\n"
            "\n"
-           "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened\n"
-           "or was refused, 3 a catalogue failed to load, 4 the PDF could not be written,\n"
+           "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
+           "was refused or was cut short, 3 a catalogue failed to load, 4 the PDF could not be written,\n"
            "64 a bad command line.\n";
 }

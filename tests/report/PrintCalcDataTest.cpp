@@ -38,17 +38,25 @@ protected:
         AddOthers(4, ConventionalSounder, 2);
     }
 
-    // Where the first piece printed as `text` after the piece `after` ends.
-    double RightEdge(std::string_view after, std::string_view text) const
+    // The first piece printed as `text` after the piece `after`.
+    const RecordingPrinter::PrintedText& PrintedAfter(std::string_view after, std::string_view text) const
     {
+        static const RecordingPrinter::PrintedText None;
         const auto& printed = printer.Printed();
         auto from = std::find_if(printed.begin(), printed.end(), [&](const auto& p) { return p.Text == after; });
         auto piece = std::find_if(from, printed.end(), [&](const auto& p) { return p.Text == text; });
         if (piece == printed.end()) {
             ADD_FAILURE() << "no \"" << text << "\" after \"" << after << "\"";
-            return 0;
+            return None;
         }
-        return piece->X + printer.TextWidth(piece->Text);
+        return *piece;
+    }
+
+    // Where the first piece printed as `text` after the piece `after` ends.
+    double RightEdge(std::string_view after, std::string_view text) const
+    {
+        const RecordingPrinter::PrintedText& piece = PrintedAfter(after, text);
+        return piece.X + printer.TextWidth(piece.Text);
     }
 };
 
@@ -141,6 +149,9 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "",
         "        Total cable run                                        500 metres (m)",
         "        Volt Drop                                              0.2 V",
+        "        Max. permissible volt drop                             3.0 V",
+        "",
+        "        Loop Satisfactory",
         "",
     };
     EXPECT_EQ(LinesBetween(1, "Loop 1", "Loop 2"), loop1);
@@ -169,9 +180,13 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "        Total cable run                                        500 metres (m)",
         "        Cable run to first device                              100 metres (m)",
         "        Volt Drop                                              0.1 V",
+        "        Max. permissible volt drop                             3.0 V",
+        "",
+        "        Loop Satisfactory",
     };
     EXPECT_EQ(LinesBetween(1, "Loop 2", "no such line"), loop2);
 
+    EXPECT_TRUE(PrintedAfter("Loop 1", "Loop Satisfactory").TextFont.Bold);
     for (const char* bold : {"Loop 1", "Addressable Devices", "Other Devices", "Calculate maximum volt drop"})
         EXPECT_TRUE(Printed(bold).TextFont.Bold) << bold;
     for (const char* plain : {"Quantity", "Input Unit", "Sub-total", "* - Interface LEDs are disabled."})
@@ -211,8 +226,45 @@ TEST_F(PrintCalcData, EmptyAndOtherDevicesOnlyLoops)
         "",
         "        Total cable run                                       9843 feet (ft)",
         "        Volt Drop                                              2.4 V",
+        "        Max. permissible volt drop                            20.0 V",
+        "",
+        "        Alarm Current Too High",
+        "        The total alarm current drawn by the devices on the loop is greater than that permitted",
+        "        by the control panel (35 mA).",
     };
     EXPECT_EQ(LinesBetween(1, "Loop 4", "no such line"), loop4);
+    EXPECT_TRUE(PrintedAfter("Loop 4", "Alarm Current Too High").TextFont.Bold);
+    EXPECT_FALSE(Printed("by the control panel (35 mA).").TextFont.Bold);
+}
+
+TEST_F(PrintCalcData, ALongSiteNameWrapsAndALoopShowsItsNameAndItsPanelLimit)
+{
+    BuildFourLoopSite();
+    document.SiteName = "Northgate Depot, Unit 14 of the Riverside Industrial Estate, with the yard, the loading "
+                        "bays and the gatehouse";
+    document.LoopName(2) = "Goods in";
+    // Two remote indicators driven from the input units, one lit by the panel.
+    OtherDeviceRecord& indicator = catalogue.OtherDevices[RemoteIndicator];
+    indicator.FromRemote = indicator.FromRemote2 = true;
+    catalogue.Panels[FourLoopPanel].RemoteLEDs = 1;
+    ASSERT_EQ(Print({2}), 0);
+
+    const Lines site = {
+        "Site Name:        Northgate Depot, Unit 14 of the Riverside Industrial Estate, with the yard,",
+        "                  the loading bays and the gatehouse",
+    };
+    EXPECT_EQ(LinesBetween(1, "Site Name:", "Control Panel:"), site);
+    EXPECT_TRUE(Printed("Loop 2 - Goods in").TextFont.Bold);
+    const Lines end = {
+        "        Volt Drop                                              0.1 V",
+        "        Max. permissible volt drop                             3.0 V",
+        "        Alarm current with panel-limited LEDs",
+        "",
+        "        Loop Satisfactory",
+    };
+    EXPECT_EQ(LinesBetween(1, "Volt Drop", "no such line"), end);
+    EXPECT_TRUE(Printed("Alarm current with panel-limited LEDs").TextFont.Italic);
+    EXPECT_FALSE(PrintedAfter("Loop 2 - Goods in", "Loop Satisfactory").TextFont.Italic);
 }
 
 TEST_F(PrintCalcData, NumbersEndAtTheRightEdgeOfTheirHeadings)
@@ -268,17 +320,18 @@ TEST_F(PrintCalcData, SectionThatDoesNotFitStartsANewPage)
     BuildFourLoopSite();
     ASSERT_EQ(Print({1, 2, 3, 4}), 0);
 
-    // Page 1 holds 70 lines at 11 points; loop 4 needs 17 and has fewer left.
+    // Page 1 holds 70 lines at 11 points; loop 3 needs 4 and has fewer left.
     EXPECT_EQ(LastPage(), 2);
     const Lines top = {
         "Harvex Ferrolux Configuration Data",
         "Last revised on Sunday, 6 December 2026                                                  Page 2",
         "",
-        "Loop 4",
+        "Loop 3",
     };
     const Lines page2 = PageLines(2);
     EXPECT_EQ(Lines(page2.begin(), page2.begin() + 4), top);
-    EXPECT_EQ(PageLines(1).back(), "        No addressable devices");
+    EXPECT_EQ(PageLines(1).size(), 69u);
+    EXPECT_EQ(PageLines(1).back(), "        Loop Satisfactory");
     // The label names the page being printed.
     EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2..."}));
 }
@@ -295,7 +348,7 @@ TEST_F(PrintCalcData, SectionLongerThanAPageRunsOnWithoutHeader)
     EXPECT_EQ(PageLines(2)[3], "Loop 2");
     const Lines page3 = PageLines(3);
     EXPECT_NE(page3.front(), "Harvex Ferrolux Configuration Data");
-    EXPECT_EQ(page3.back(), "        Volt Drop                                              0.1 V");
+    EXPECT_EQ(page3.back(), "        Loop Satisfactory");
     EXPECT_EQ(progress.pageTexts.size(), 2u);
 }
 
