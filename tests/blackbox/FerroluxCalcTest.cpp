@@ -92,7 +92,8 @@ TEST(FerroluxCalc, TextSummaryOfTheFailingLoopAndItsReason)
     EXPECT_NE(run.Out.find("\n4            40       13 mA      305 mA   Volt Drop Too High\n"), std::string::npos)
         << run.Out;
     EXPECT_NE(run.Out.find("\nOverall: Design Not Satisfactory\n"), std::string::npos);
-    EXPECT_NE(run.Out.find("\n  Cable                   0.75 mm² (24.50 ohms/km/core), total run 1500 m, to first "
+    // 0.75 mm² is in a group that is off until the user switches it on.
+    EXPECT_NE(run.Out.find("\n  Cable                   User-Defined (24.50 ohms/km/core), total run 1500 m, to first "
                            "device 150 m\n"),
               std::string::npos);
     EXPECT_NE(run.Out.find("\n  Reason                  The calculated final voltage at a device on the loop is below "
@@ -154,6 +155,22 @@ TEST(FerroluxCalc, ACatalogueThatFailsToLoadEndsWithStatus3AndTheDataRootOptionW
     EXPECT_EQ(calc.Run({"--data-root", FERROLUX_TEST_DATA_DIR, site}).Status, 0);
     calc.Environment["HARVEX_DATA_ROOT"] = FERROLUX_TEST_DATA_DIR;
     EXPECT_EQ(calc.Run({site}).Status, 0);
+}
+
+TEST(FerroluxCalc, MinCableSizeOffersNoBundledCableBelow1mm2ByDefault)
+{
+    const struct {
+        const char* locale;
+        const char* impedance;
+    } cases[] = {{"en_GB.UTF-8", "1810"}, {"de_DE.UTF-8", "1810"}, {"en_US.UTF-8", "5296"}};  // 1.0 mm², 22 AWG
+    for (const auto& c : cases) {
+        CalcRunner calc;
+        calc.Environment["LANG"] = c.locale;
+        const std::string site = WriteSite(calc.folder, "light.QLX", "Calculation=2\r\nDevice1=1,0,0,1,1,0\r\n");
+        const CalcRun run = calc.Run({"--json", "--data-root", FERROLUX_TEST_DATA_DIR, site});
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        EXPECT_EQ(ParsedOutput(run).Find("loops")->Items[0].Find("cable_impedance")->Text, c.impedance) << c.locale;
+    }
 }
 
 TEST(FerroluxCalc, DeviceChecksOnlyWhenAskedFor)
