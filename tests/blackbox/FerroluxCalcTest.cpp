@@ -157,22 +157,6 @@ TEST(FerroluxCalc, ACatalogueThatFailsToLoadEndsWithStatus3AndTheDataRootOptionW
     EXPECT_EQ(calc.Run({site}).Status, 0);
 }
 
-TEST(FerroluxCalc, MinCableSizeOffersNoBundledCableBelow1mm2ByDefault)
-{
-    const struct {
-        const char* locale;
-        const char* impedance;
-    } cases[] = {{"en_GB.UTF-8", "1810"}, {"de_DE.UTF-8", "1810"}, {"en_US.UTF-8", "5296"}};  // 1.0 mm², 22 AWG
-    for (const auto& c : cases) {
-        CalcRunner calc;
-        calc.Environment["LANG"] = c.locale;
-        const std::string site = WriteSite(calc.folder, "light.QLX", "Calculation=2\r\nDevice1=1,0,0,1,1,0\r\n");
-        const CalcRun run = calc.Run({"--json", "--data-root", FERROLUX_TEST_DATA_DIR, site});
-        EXPECT_EQ(run.Status, 0) << run.Err;
-        EXPECT_EQ(ParsedOutput(run).Find("loops")->Items[0].Find("cable_impedance")->Text, c.impedance) << c.locale;
-    }
-}
-
 TEST(FerroluxCalc, DeviceChecksOnlyWhenAskedFor)
 {
     // A wireless detector without the loop interface it depends on.

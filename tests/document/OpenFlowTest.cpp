@@ -292,9 +292,7 @@ TEST_F(OpenFlowTest, AFileCutShortOpensWithItsFinishedLinesAndSaysSo)
         // The cut total run is not used: the run in metres written before it is.
         {"last line without its line end", "[Loop1]\r\nCableMaxRun=100\r\nDevice1=1,0,0,1,1,0\r\nCableTotalLength=10",
          true, 1, 1000},
-        {"a device record cut", "[Loop1]\r\nDevice1=1,0,0,1,1,0\r\nDevice2=2,0,0,2", true, 1, 0},
         {"the header and no loop section", "", true, 0, 0},
-        {"a section that is no loop", "[CustomDevice]\r\n", true, 0, 0},
         {"every line ended", "[Loop1]\r\nDevice1=1,0,0,1,1,0\r\nCableTotalLength=10\r\n", false, 1, 10},
         {"an older file: line feeds, one loop in any case", "[loop8]\nDevice1=1,0,0,1,1,0\n", false, 0, 0},
     };
