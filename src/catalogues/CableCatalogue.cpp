@@ -48,7 +48,10 @@ public:
             const std::string locale = UpperCase(CSV::GetCSVField(value, 2));
             if (locale != "US" && locale != "NONUS" && locale != "ALL")
                 return Fail("Invalid Locale setting for cable group " + std::to_string(n) + " in " + place_);
-            catalogue_.CableGroups.push_back({CSV::GetCSVField(value, 1), locale, options_.GetSettingBool(GroupSetting(n))});
+            // Field 3 "Off": a group that older releases read as any other.
+            const bool offByDefault = UpperCase(CSV::GetCSVField(value, 3)) == "OFF";
+            catalogue_.CableGroups.push_back(
+                {CSV::GetCSVField(value, 1), locale, options_.GetSettingBool(GroupSetting(n)), offByDefault});
         }
         if (catalogue_.CableGroups.empty())
             return Fail("No cable groups defined in " + place_);
@@ -111,13 +114,14 @@ void EnableCablesOfEnabledGroups(Catalogue& catalogue)
         cable.Enabled = cable.Group < catalogue.CableGroups.size() && catalogue.CableGroups[cable.Group].Enabled;
 }
 
-// A North American user gets the "US" groups, everybody else the others.
+// A North American user gets the "US" groups, everybody else the others;
+// nobody gets a group that is off by default.
 void ApplyLocaleDefaults(Catalogue& catalogue, Options& options, std::string_view localeId)
 {
     const bool american = Scaling::IsAmericanLocale(localeId);
     for (size_t n = 0; n < catalogue.CableGroups.size(); ++n) {
         CableGroupRecord& group = catalogue.CableGroups[n];
-        group.Enabled = (group.Locale == "US") == american;
+        group.Enabled = !group.OffByDefault && (group.Locale == "US") == american;
         options.SetSettingBool(GroupSetting(n), group.Enabled);
     }
 }

@@ -187,6 +187,8 @@ struct CableGroupRecord {
     std::string Name;
     std::string Locale;  // "US", "NONUS" or "ALL"
     bool Enabled = false;
+    // Offered only once the user switches it on, in every locale.
+    bool OffByDefault = false;
 };
 
 struct CableRecord {

@@ -133,6 +133,8 @@ std::string ProfileText::Read(std::string_view section, std::string_view key) co
     return found ? found->Value : std::string();
 }
 
+bool ProfileText::HasSection(std::string_view section) const { return sections_.count(FoldCase(section)) > 0; }
+
 void ProfileText::InsertKeyLine(Section& section, size_t at, std::string line, const std::string& foldedKey)
 {
     std::optional<std::string> value = PlainKeyValue(line, foldedKey);

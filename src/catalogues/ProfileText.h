@@ -30,6 +30,7 @@ public:
     // The value as read: without one pair of enclosing quotes, cut to 1023
     // characters; empty for a missing section or key.
     std::string Read(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
 
     // Each returns true when the text changed.
     bool Write(const std::string& section, const std::string& key, const std::string& value);

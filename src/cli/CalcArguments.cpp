@@ -84,7 +84,7 @@ std::string CalcUsage()
            "                    value, a device not in the catalogues, a panel replaced...\n"
            "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF\n"
            "\n"
-           "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened\n"
-           "or was refused (with --strict, also when reading it gave a message), 3 a catalogue failed\n"
-           "to load, 4 the PDF could not be written, 64 a bad command line.\n";
+           "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
+           "was refused or was cut short (with --strict, also when reading it gave a message),\n"
+           "3 a catalogue failed to load, 4 the PDF could not be written, 64 a bad command line.\n";
 }

@@ -70,7 +70,9 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
     OpenFlow flow(document, catalogue, options, readingMessages, progress);
     // The desktop opens full paths; so the messages and the report name the file alike.
     flow.DoMenuOpen(std::filesystem::absolute(arguments.File).lexically_normal().string(), false);
-    if (flow.Outcome() != OpenOutcome::Opened)
+    // A file cut short is not opened properly: its warning is on stderr, and
+    // no summary is given that a script could take for the whole design.
+    if (flow.Outcome() != OpenOutcome::Opened || flow.OpenedCutShort())
         return CalcExit::NotOpened;
     if (arguments.Strict && readingMessages.shown + progress.Asked() > 0) {
         err << "ferrolux-calc: --strict: reading the file gave the messages above\n";

@@ -14,7 +14,7 @@ class Document;
 namespace CalcExit {
 constexpr int Satisfactory = 0;
 constexpr int NotSatisfactory = 1;
-constexpr int NotOpened = 2;      // missing, unreadable or refused; with --strict, any reading message
+constexpr int NotOpened = 2;      // missing, unreadable, refused or cut short; with --strict, any reading message
 constexpr int CatalogueFailed = 3;
 constexpr int PdfFailed = 4;
 constexpr int BadCommandLine = 64;

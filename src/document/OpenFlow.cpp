@@ -2,6 +2,7 @@
 
 #include "calculation/CalculationSupport.h"
 #include "catalogues/Catalogue.h"
+#include "document/CutShortFile.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
 #include "document/Shell.h"
@@ -47,6 +48,7 @@ OpenFlow::OpenFlow(Document& document, Catalogue& catalogue, Options& options, M
 bool OpenFlow::DoMenuOpen(const std::string& file, bool readOnly)
 {
     documentModified_ = false;
+    cutShort_ = false;
     heldModifiedDate_ = document_.ModifiedDate;
 
     progress_.Show();
@@ -64,6 +66,9 @@ bool OpenFlow::DoMenuOpen(const std::string& file, bool readOnly)
         document_.Dirty = false;
         document_.ModifiedDate = heldModifiedDate_;
     }
+    // Told once the design it warns about is on show.
+    if (cutShort_)
+        MsgBox(messages_, CutShortWarning(file), MsgStyle::OKOnly + MsgStyle::Exclamation);
     return result;
 }
 
@@ -89,7 +94,9 @@ bool OpenFlow::Read(const std::string& file, bool readOnly)
         return true;
     }
 
-    const DocumentReadResult read = ReadDocument(document_, file, readOnly, {catalogue_, options_, messages_, *this});
+    OpenedFileText text(FileSystem::ReadFileBytes(file).value_or(""));
+    const DocumentReadResult read =
+        ReadDocument(document_, file, readOnly, {catalogue_, options_, messages_, *this}, text);
     if (read.Outcome == ReadOutcome::Refused) {
         outcome_ = OpenOutcome::Refused;
         return true;
@@ -102,6 +109,7 @@ bool OpenFlow::Read(const std::string& file, bool readOnly)
         // Not marked changed: closing without a save keeps them in the file.
         if (!read.Dropped.Empty())
             MsgBox(messages_, DroppedRecordsText(read.Dropped), MsgStyle::OKOnly + MsgStyle::Exclamation);
+        cutShort_ = text.CutShort();
         if (shell_.AddRecentFile)
             shell_.AddRecentFile(document_.Path);
         break;

@@ -72,6 +72,8 @@ public:
     bool DoMenuOpen(const std::string& file, bool readOnly);
 
     OpenOutcome Outcome() const { return outcome_; }
+    // Opened from a file that was cut short (see CutShortFile.h), and told so.
+    bool OpenedCutShort() const { return cutShort_; }
 
 private:
     bool CancelRequested(int loop, int address) override;
@@ -92,6 +94,7 @@ private:
     OpenFlowShell shell_;
 
     bool documentModified_ = false;
+    bool cutShort_ = false;
     DateTime heldModifiedDate_;
     OpenOutcome outcome_ = OpenOutcome::Refused;
 };

@@ -2,7 +2,7 @@
 
 #include "calculation/CalculationSupport.h"
 #include "calculation/CurrentText.h"
-#include "calculation/Rounding.h"
+#include "calculation/LoopResults.h"
 #include "calculation/Scaling.h"
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
@@ -10,6 +10,7 @@
 #include "platform/MessageHost.h"
 #include "report/Printing.h"
 #include "report/ReportPrinter.h"
+#include "report/WrapText.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -64,6 +65,21 @@ void PrintLineAt(ReportPrinter& printer, int column, std::string_view text)
     printer.EndLine();
 }
 
+// The lines a text takes beside a tab column, up to the right margin, in
+// the current font.
+std::vector<std::string> LinesBeside(Printing& printing, int column, std::string_view text)
+{
+    const ReportPrinter& printer = printing.Printer();
+    return WrapText(text, printing.UsableWidth() - printer.TabX(column),
+                    [&printer](std::string_view piece) { return printer.TextWidth(piece); });
+}
+
+void PrintLinesAt(ReportPrinter& printer, int column, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        PrintLineAt(printer, column, line);
+}
+
 void PrintRowNumbers(Printing& printing, const NumberColumns& columns, const std::string& quantity, Currency quiescent,
                      Currency alarm)
 {
@@ -100,7 +116,7 @@ void PrintSummary(Printing& printing, const Document& document, const PanelRecor
     printer.EndLine();
 
     printer.PrintText("Site Name:");
-    PrintLineAt(printer, SiteColumn, document.SiteName);
+    PrintLinesAt(printer, SiteColumn, LinesBeside(printing, SiteColumn, document.SiteName));
     printer.PrintText("Control Panel:");
     printer.PrintTab(SiteColumn);
     printer.PrintText(panel.Name);
@@ -282,10 +298,36 @@ void PrintCableData(Printing& printing, const Document& document, const clsCalcu
 
     printer.PrintTab(NameColumn);
     printer.PrintText("Volt Drop");
-    printing.PrintRightAligned(Rounding::FormatFixed(model.VoltDrop().ToDouble(), 1), columns.Quantity);
+    printing.PrintRightAligned(VoltsText(model.VoltDrop().ToDouble()), columns.Quantity);
     printer.PrintText(" V");
     printer.EndLine();
+
+    printer.PrintTab(NameColumn);
+    printer.PrintText("Max. permissible volt drop");
+    printing.PrintRightAligned(VoltsText(model.MaxVoltDrop().ToDouble()), columns.Quantity);
+    printer.PrintText(" V");
     printer.EndLine();
+    if (!model.PanelLimitText().empty()) {
+        printer.SetFontItalic(true);
+        PrintLineAt(printer, NameColumn, "Alarm current " + model.PanelLimitText());
+        printer.SetFontItalic(false);
+    }
+    printer.EndLine();
+}
+
+// The loop's verdict in bold and, for a failing loop, why.
+void PrintVerdict(ReportPrinter& printer, const clsCalculator& model, const std::vector<std::string>& explanation)
+{
+    printer.PrintTab(NameColumn);
+    PrintBold(printer, model.LoopDesignShort());
+    printer.EndLine();
+    PrintLinesAt(printer, NameColumn, explanation);
+    printer.EndLine();
+}
+
+std::string LoopHeading(int loop, const std::string& name)
+{
+    return "Loop " + std::to_string(loop) + (name.empty() ? "" : " - " + name);
 }
 
 }  // namespace
@@ -326,15 +368,27 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     const bool hasDevices = deviceTypes > 0;
     const bool hasOthers = otherTypes > 0;
 
+    printer.SetFontBold(true);
+    const std::vector<std::string> heading = LinesBeside(printing, 0, LoopHeading(loop, document.LoopName(loop)));
+    printer.SetFontBold(false);
+    const std::vector<std::string> explanation = model.DesignIsSatisfactory()
+                                                     ? std::vector<std::string>()
+                                                     : LinesBeside(printing, NameColumn, model.DesignExplanation());
+    // The permissible volt drop, the alarm current's note, the verdict, its
+    // reason and a blank line.
+    const int judgementLines = 3 + (model.PanelLimitText().empty() ? 0 : 1) + static_cast<int>(explanation.size());
+
     // A section starts on a new page unless it fits on the rest of this one.
-    const int linesNeeded = hasDevices || hasOthers ? deviceTypes + (hasDevices ? 4 : 0) + otherTypes +
-                                                          (hasOthers ? 4 : 0) + 12
-                                                    : 4;
+    const int linesNeeded = static_cast<int>(heading.size()) - 1 +
+                            (hasDevices || hasOthers ? deviceTypes + (hasDevices ? 4 : 0) + otherTypes +
+                                                           (hasOthers ? 4 : 0) + 12 + judgementLines
+                                                     : 4);
     if (linesNeeded > printing.LinesLeftOnPage() && !printing.PrintPageHeader())
         return false;
 
-    PrintBold(printer, "Loop " + std::to_string(loop));
-    printer.EndLine();
+    printer.SetFontBold(true);
+    PrintLinesAt(printer, 0, heading);
+    printer.SetFontBold(false);
     printer.EndLine();
     if (!hasDevices && !hasOthers) {
         PrintLineAt(printer, NameColumn, "No addressable devices");
@@ -390,6 +444,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     }
 
     PrintCableData(printing, document, model, units, columns);
+    PrintVerdict(printer, model, explanation);
     return true;
 }
 

@@ -7,7 +7,7 @@ constexpr std::string_view LineSample = "Hg";
 
 void ReportPrinter::PrintTab(int column)
 {
-    const double x = column * AverageCharacterWidth();
+    const double x = TabX(column);
     if (currentX_ > x)
         EndLine();
     currentX_ = x;

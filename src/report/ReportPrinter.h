@@ -67,6 +67,8 @@ public:
     // current position is reached on the next line, as the classic printer
     // does.
     void PrintTab(int column);
+    // Where PrintTab(column) puts the next text.
+    double TabX(int column) const { return column * AverageCharacterWidth(); }
     // Prints at the current position and moves current x past the text. Text
     // that would run below the printable area goes to the top of a new page
     // first, without any header.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -100,7 +101,8 @@ TEST(FerroluxCalc, TextSummaryOfTheFailingLoopAndItsReason)
     EXPECT_NE(run.Out.find("\n4            40       13 mA      305 mA   Volt Drop Too High\n"), std::string::npos)
         << run.Out;
     EXPECT_NE(run.Out.find("\nOverall: Design Not Satisfactory\n"), std::string::npos);
-    EXPECT_NE(run.Out.find("\n  Cable                   0.75 mm² (24.50 ohms/km/core), total run 1500 m, to first "
+    // 0.75 mm² is in a group that is off until the user switches it on.
+    EXPECT_NE(run.Out.find("\n  Cable                   User-Defined (24.50 ohms/km/core), total run 1500 m, to first "
                            "device 150 m\n"),
               std::string::npos);
     EXPECT_NE(run.Out.find("\n  Reason                  The calculated final voltage at a device on the loop is below "
@@ -139,6 +141,23 @@ TEST(FerroluxCalc, StrictRefusesAFileWhoseReadingGaveAnyMessage)
               std::string::npos)
         << run.Err;
     EXPECT_EQ(calc.Run({"--strict", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Harbour-Hotel.QLX")}).Status, 0);
+}
+
+TEST(FerroluxCalc, AFileCutShortIsToldAndEndsWithStatus2)
+{
+    // The first 300 bytes of a sample site, as a copy broken off leaves it.
+    CalcRunner calc;
+    std::ifstream example(ExamplePath("Northgate-Offices.QLX"), std::ios::binary);
+    std::string head(300, '\0');
+    example.read(head.data(), static_cast<std::streamsize>(head.size()));
+    const std::string cut = calc.folder.Write("cut.QLX", head);
+
+    const CalcRun run = calc.Run({"--json", "--data-root", FERROLUX_TEST_DATA_DIR, cut});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Harvex Ferrolux: The file '" + cut +
+                           "' appears to be incomplete (it may have been cut short). Check the design before you rely "
+                           "on it.\n");
 }
 
 TEST(FerroluxCalc, ACatalogueThatFailsToLoadEndsWithStatus3AndTheDataRootOptionWins)

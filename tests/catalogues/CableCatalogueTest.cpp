@@ -29,6 +29,7 @@ const char* ThreeCables = R"(
 Group0=Metric,NONUS
 Group1=American,us
 Group2=Everywhere,ALL
+Group3=Thin metric,NONUS,off
 [Cables]
 Cable0=Thin
 Cable1=Thick
@@ -78,6 +79,9 @@ TEST(CableCatalogue, FirstRunEnablesTheGroupsOfTheUsersLocaleAndStoresTheChoice)
         EXPECT_EQ(groups[0].Enabled, c.metric) << c.locale;
         EXPECT_EQ(groups[1].Enabled, c.american) << c.locale;
         EXPECT_EQ(groups[2].Enabled, c.everywhere) << c.locale;
+        // A group marked "Off" is off in every locale, and stored so.
+        EXPECT_FALSE(groups[3].Enabled) << c.locale;
+        EXPECT_TRUE(load.options.SettingExists("CableGroup3"));
         EXPECT_TRUE(load.options.SettingExists("CableGroup1"));
         EXPECT_EQ(load.options.GetSettingBool("CableGroup1"), c.american);
         // A cable follows its group: only enabled cables are found by impedance.

@@ -52,6 +52,8 @@ TEST(CatalogueStartup, TheBundledCataloguesLoadWithoutAMessage)
     EXPECT_EQ(start.options.GetSettingString("LastPanel"), "Unknown Panel");
     // The cable impedance new loops get: the first enabled cable outside North America.
     EXPECT_EQ(start.options.CurrentCableImpedance(), c.DefaultCableImpedance());
+    // The thinnest cable offered, so the smallest "Min Cable Size" proposes.
+    EXPECT_EQ(c.CableNameForImpedance(c.DefaultCableImpedance()), "1.0 mm\u00B2");
 
     // The next start selects the panel last used.
     const std::string other = c.Panels[c.DefaultPanel == 0 ? 1 : 0].Name;

@@ -353,3 +353,43 @@ TEST_F(OpenFlowTest, CancelFromTheProgressWindowStopsBeforeTheNextAddress)
     ExpectNewEmptyDocument();
     EXPECT_EQ(panelShown, 2);
 }
+
+TEST_F(OpenFlowTest, AFileCutShortOpensWithItsFinishedLinesAndSaysSo)
+{
+    const struct {
+        const char* what;
+        std::string sections;
+        bool cutShort;
+        int32_t devices;      // on loop 1
+        int32_t cableTotal;   // loop 1, dm
+    } cases[] = {
+        // The cut total run is not used: the run in metres written before it is.
+        {"last line without its line end", "[Loop1]\r\nCableMaxRun=100\r\nDevice1=1,0,0,1,1,0\r\nCableTotalLength=10",
+         true, 1, 1000},
+        {"the header and no loop section", "", true, 0, 0},
+        {"every line ended", "[Loop1]\r\nDevice1=1,0,0,1,1,0\r\nCableTotalLength=10\r\n", false, 1, 10},
+        {"an older file: line feeds, one loop in any case", "[loop8]\nDevice1=1,0,0,1,1,0\n", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        f.messages.boxes.clear();
+        const std::string path = Write("site.QLX", c.sections);
+        EXPECT_TRUE(flow.DoMenuOpen(path, false));
+        EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+        EXPECT_EQ(flow.OpenedCutShort(), c.cutShort);
+        EXPECT_EQ(document.Path, path);
+        EXPECT_FALSE(document.Dirty);
+        EXPECT_EQ(document.Loop(1).QtyDevices(), c.devices);
+        EXPECT_EQ(document.Loop(1).CableTotal(), c.cableTotal);
+        if (!c.cutShort) {
+            EXPECT_TRUE(f.messages.boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(f.messages.boxes.size(), 1u);
+        EXPECT_EQ(f.messages.boxes[0].Text, "The file '" + path +
+                                                "' appears to be incomplete (it may have been cut short). Check the "
+                                                "design before you rely on it.");
+        EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
+        EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
+    }
+}

@@ -38,23 +38,33 @@ protected:
         AddOthers(4, ConventionalSounder, 2);
     }
 
-    // Where the first piece printed as `text` after the piece `after` ends.
-    double RightEdge(std::string_view after, std::string_view text) const
+    // The first piece printed as `text` after the piece `after`.
+    const RecordingPrinter::PrintedText& PrintedAfter(std::string_view after, std::string_view text) const
     {
+        static const RecordingPrinter::PrintedText None;
         const auto& printed = printer.Printed();
         auto from = std::find_if(printed.begin(), printed.end(), [&](const auto& p) { return p.Text == after; });
         auto piece = std::find_if(from, printed.end(), [&](const auto& p) { return p.Text == text; });
         if (piece == printed.end()) {
             ADD_FAILURE() << "no \"" << text << "\" after \"" << after << "\"";
-            return 0;
+            return None;
         }
-        return piece->X + printer.TextWidth(piece->Text);
+        return *piece;
+    }
+
+    // Where the first piece printed as `text` after the piece `after` ends.
+    double RightEdge(std::string_view after, std::string_view text) const
+    {
+        const RecordingPrinter::PrintedText& piece = PrintedAfter(after, text);
+        return piece.X + printer.TextWidth(piece.Text);
     }
 };
 
 TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
 {
     BuildFourLoopSite();
+    document.SiteName = "Northgate Depot, Unit 14 of the Riverside Industrial Estate, with the yard, the loading "
+                        "bays and the gatehouse";
     ASSERT_EQ(Print({}), 0);
 
     const Lines expected = {
@@ -63,7 +73,8 @@ TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
         "",
         "Summary",
         "",
-        "Site Name:        Northgate Depot",
+        "Site Name:        Northgate Depot, Unit 14 of the Riverside Industrial Estate, with the yard,",
+        "                  the loading bays and the gatehouse",
         "Control Panel:    HX-400  (Harvex Controls)",
         "",
         "        Loop      Devices     Quiescent         Alarm     Design",
@@ -123,6 +134,11 @@ TEST_F(PrintCalcData, OneLoopPanelHasNoTotalRowAndABoldVerdict)
 TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
 {
     BuildFourLoopSite();
+    document.LoopName(2) = "Goods in";
+    // The remote indicators are driven from the input units; the panel lights one.
+    OtherDeviceRecord& indicator = catalogue.OtherDevices[RemoteIndicator];
+    indicator.FromRemote = indicator.FromRemote2 = true;
+    catalogue.Panels[FourLoopPanel].RemoteLEDs = 1;
     ASSERT_EQ(Print({1, 2}), 0);
 
     const Lines loop1 = {
@@ -141,12 +157,15 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "",
         "        Total cable run                                        500 metres (m)",
         "        Volt Drop                                              0.2 V",
+        "        Max. permissible volt drop                             3.0 V",
+        "",
+        "        Loop Satisfactory",
         "",
     };
     EXPECT_EQ(LinesBetween(1, "Loop 1", "Loop 2"), loop1);
 
     const Lines loop2 = {
-        "Loop 2",
+        "Loop 2 - Goods in",
         "",
         "        Addressable Devices                               Quantity    Quiescent         Alarm",
         "",
@@ -158,7 +177,7 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "",
         "        Remote Indicator                                         2         0 mA       6000 \u00B5A",
         "",
-        "        Total                                                  n/a      1200 \u00B5A         11 mA",
+        "        Total                                                  n/a      1200 \u00B5A       7500 \u00B5A",
         "",
         "        * - Interface LEDs are disabled.",
         "",
@@ -169,13 +188,19 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "        Total cable run                                        500 metres (m)",
         "        Cable run to first device                              100 metres (m)",
         "        Volt Drop                                              0.1 V",
+        "        Max. permissible volt drop                             3.0 V",
+        "        Alarm current with panel-limited LEDs",
+        "",
+        "        Loop Satisfactory",
     };
     EXPECT_EQ(LinesBetween(1, "Loop 2", "no such line"), loop2);
 
+    EXPECT_TRUE(PrintedAfter("Loop 1", "Loop Satisfactory").TextFont.Bold);
     for (const char* bold : {"Loop 1", "Addressable Devices", "Other Devices", "Calculate maximum volt drop"})
         EXPECT_TRUE(Printed(bold).TextFont.Bold) << bold;
     for (const char* plain : {"Quantity", "Input Unit", "Sub-total", "* - Interface LEDs are disabled."})
         EXPECT_FALSE(Printed(plain).TextFont.Bold) << plain;
+    EXPECT_TRUE(Printed("Alarm current with panel-limited LEDs").TextFont.Italic);
     EXPECT_TRUE(Printed("12.10").TextFont.Italic);
     EXPECT_TRUE(Printed(" ohms/km/core").TextFont.Italic);
     EXPECT_FALSE(Printed("1.5mm FR").TextFont.Italic);
@@ -211,8 +236,15 @@ TEST_F(PrintCalcData, EmptyAndOtherDevicesOnlyLoops)
         "",
         "        Total cable run                                       9843 feet (ft)",
         "        Volt Drop                                              2.4 V",
+        "        Max. permissible volt drop                            20.0 V",
+        "",
+        "        Alarm Current Too High",
+        "        The total alarm current drawn by the devices on the loop is greater than that permitted",
+        "        by the control panel (35 mA).",
     };
     EXPECT_EQ(LinesBetween(1, "Loop 4", "no such line"), loop4);
+    EXPECT_TRUE(PrintedAfter("Loop 4", "Alarm Current Too High").TextFont.Bold);
+    EXPECT_FALSE(Printed("by the control panel (35 mA).").TextFont.Bold);
 }
 
 TEST_F(PrintCalcData, NumbersEndAtTheRightEdgeOfTheirHeadings)
@@ -268,17 +300,18 @@ TEST_F(PrintCalcData, SectionThatDoesNotFitStartsANewPage)
     BuildFourLoopSite();
     ASSERT_EQ(Print({1, 2, 3, 4}), 0);
 
-    // Page 1 holds 70 lines at 11 points; loop 4 needs 17 and has fewer left.
+    // Page 1 holds 70 lines at 11 points; loop 3 needs 4 and has fewer left.
     EXPECT_EQ(LastPage(), 2);
     const Lines top = {
         "Harvex Ferrolux Configuration Data",
         "Last revised on Sunday, 6 December 2026                                                  Page 2",
         "",
-        "Loop 4",
+        "Loop 3",
     };
     const Lines page2 = PageLines(2);
     EXPECT_EQ(Lines(page2.begin(), page2.begin() + 4), top);
-    EXPECT_EQ(PageLines(1).back(), "        No addressable devices");
+    EXPECT_EQ(PageLines(1).size(), 69u);
+    EXPECT_EQ(PageLines(1).back(), "        Loop Satisfactory");
     // The label names the page being printed.
     EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2..."}));
 }
@@ -295,7 +328,7 @@ TEST_F(PrintCalcData, SectionLongerThanAPageRunsOnWithoutHeader)
     EXPECT_EQ(PageLines(2)[3], "Loop 2");
     const Lines page3 = PageLines(3);
     EXPECT_NE(page3.front(), "Harvex Ferrolux Configuration Data");
-    EXPECT_EQ(page3.back(), "        Volt Drop                                              0.1 V");
+    EXPECT_EQ(page3.back(), "        Loop Satisfactory");
     EXPECT_EQ(progress.pageTexts.size(), 2u);
 }
 

@@ -14,6 +14,7 @@
 #include "windows/QtPanelChooser.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QHeaderView>
@@ -354,7 +355,13 @@ private slots:
                 Screenshot(&editor, QString("frmLoop_bothTables_%1").arg(editor.width()));
             }
             // The longest run is the result; the slider moves the devices
-            // along it and the results follow.
+            // along it and the results follow. A thin cable (36 ohms/km, typed
+            // as user-defined), so that the run ends before the 3000 m limit.
+            auto* cables = Control<QComboBox>(editor, "cmbCableSize");
+            cables->setCurrentIndex(cables->count() - 1);
+            emit cables->activated(cables->count() - 1);
+            Enter(editor, "txtCableImpedance");
+            Type(Control<QLineEdit>(editor, "txtCableImpedance"), "36", Qt::Key_Return);
             ClickOption(editor, "optCableRun");
             QVERIFY(!Control<QLineEdit>(editor, "txtTotalLength")->isEnabled());
             auto* slider = Control<QSlider>(editor, "sldDistribution");

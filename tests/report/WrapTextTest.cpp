@@ -1,0 +1,30 @@
+#include "report/WrapText.h"
+
+#include "report/RecordingPrinter.h"
+
+#include <gtest/gtest.h>
+
+TEST(WrapText, LinesFitTheWidthBrokenAtBlanksWherePossible)
+{
+    using Lines = std::vector<std::string>;
+    const struct {
+        const char* what;
+        const char* text;
+        double width;  // characters
+        Lines lines;
+    } cases[] = {
+        {"a text that fits keeps its blanks", "Site  A", 7, {"Site  A"}},
+        {"broken at blanks", "one two three four", 9, {"one two", "three", "four"}},
+        {"a word as wide as the line", "abcd efgh", 4, {"abcd", "efgh"}},
+        {"a word wider than a line is broken", "ab cdefghij k", 4, {"ab", "cdef", "ghij", "k"}},
+        {"never inside a character", "\u00B5\u00B5\u00B5\u00B5\u00B5", 2,
+         {"\u00B5\u00B5", "\u00B5\u00B5", "\u00B5"}},
+        {"one character a line however narrow", "ab", 0, {"a", "b"}},
+        {"an empty text is one empty line", "", 5, {""}},
+    };
+    const TextMeasure characters = [](std::string_view text) {
+        return static_cast<double>(RecordingPrinter::CharacterCount(text));
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WrapText(c.text, c.width, characters), c.lines) << c.what;
+}
