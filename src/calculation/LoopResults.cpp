@@ -10,6 +10,14 @@
 
 std::string VoltsText(double volts) { return Rounding::FormatFixed(volts, 1); }
 
+std::string LoopTitle(int loop, std::string_view name)
+{
+    std::string title = "Loop " + std::to_string(loop);
+    if (!name.empty())
+        title += " - " + std::string(name);
+    return title;
+}
+
 LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units)
 {
     LoopEditorResults results;

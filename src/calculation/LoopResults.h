@@ -4,6 +4,7 @@
 // the windows as they are.
 
 #include <string>
+#include <string_view>
 
 class Catalogue;
 class Document;
@@ -55,6 +56,10 @@ inline constexpr const char* StaleResultsText = "Press <Enter> key\nor Click her
 
 MainLoopRow MainLoopRowFor(const clsCalculator& loop);
 MainTotals MainTotalsFor(const Document& document);
+
+// "Loop 3", or "Loop 3 - Yard and loading bays" for a named loop: the loop
+// editor's caption and the report's heading.
+std::string LoopTitle(int loop, std::string_view name);
 
 // A voltage in volts as the results show it ("#####0.0").
 std::string VoltsText(double volts);

@@ -4,6 +4,7 @@
 #include "calculation/CalculationSupport.h"
 #include "calculation/CurrentText.h"
 #include "calculation/LeadingNumber.h"
+#include "calculation/LoopResults.h"
 #include "calculation/Rounding.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
@@ -35,15 +36,7 @@ LoopEditorCore::LoopEditorCore(Document& document, Options& options, MessageHost
 
 clsCalculator& LoopEditorCore::Model() { return document_.Loop(loop_); }
 
-std::string LoopEditorCore::CaptionFor(int loop, std::string_view name)
-{
-    std::string caption = "Loop " + std::to_string(loop);
-    if (!name.empty())
-        caption += " - " + std::string(name);
-    return caption;
-}
-
-std::string LoopEditorCore::Caption() const { return CaptionFor(loop_, document_.LoopName(loop_)); }
+std::string LoopEditorCore::Caption() const { return LoopTitle(loop_, document_.LoopName(loop_)); }
 
 void LoopEditorCore::SetLoopName(std::string_view text)
 {

@@ -44,7 +44,6 @@ public:
     int LoopNum() const { return loop_; }
     // "Loop 3", or "Loop 3 - Yard and loading bays" for a named loop: the
     // window's caption and the title of its message boxes.
-    static std::string CaptionFor(int loop, std::string_view name);
     std::string Caption() const;
     // Stores the loop's name without blanks around it; a new name marks the
     // document changed.

@@ -325,11 +325,6 @@ void PrintVerdict(ReportPrinter& printer, const clsCalculator& model, const std:
     printer.EndLine();
 }
 
-std::string LoopHeading(int loop, const std::string& name)
-{
-    return "Loop " + std::to_string(loop) + (name.empty() ? "" : " - " + name);
-}
-
 }  // namespace
 
 std::string CalculationTypeText(int32_t calcType)
@@ -369,7 +364,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     const bool hasOthers = otherTypes > 0;
 
     printer.SetFontBold(true);
-    const std::vector<std::string> heading = LinesBeside(printing, 0, LoopHeading(loop, document.LoopName(loop)));
+    const std::vector<std::string> heading = LinesBeside(printing, 0, LoopTitle(loop, document.LoopName(loop)));
     printer.SetFontBold(false);
     const std::vector<std::string> explanation = model.DesignIsSatisfactory()
                                                      ? std::vector<std::string>()

@@ -74,3 +74,9 @@ TEST(LoopResults, ACalculatedMaximumRunIsShownInTheUsersUnitsWithItsLimit)
         EXPECT_TRUE(results.LimitCableRunVisible);
     }
 }
+
+TEST(LoopResults, ANamedLoopsTitleCarriesItsName)
+{
+    EXPECT_EQ(LoopTitle(3, ""), "Loop 3");
+    EXPECT_EQ(LoopTitle(3, "Yard and loading bays"), "Loop 3 - Yard and loading bays");
+}

@@ -246,12 +246,6 @@ TEST(LoopEditorCore, CancelRestoresTheLoopAsItWasWhenTheEditorOpened)
     EXPECT_EQ(e.options.CurrentCableImpedance(), 1210);
 }
 
-TEST(LoopEditorCore, ANamedLoopsCaptionCarriesItsName)
-{
-    EXPECT_EQ(LoopEditorCore::CaptionFor(3, ""), "Loop 3");
-    EXPECT_EQ(LoopEditorCore::CaptionFor(3, "Yard and loading bays"), "Loop 3 - Yard and loading bays");
-}
-
 TEST(LoopEditorCore, OkAsksWhenDevicesHaveNoCableRun)
 {
     Editor e;
