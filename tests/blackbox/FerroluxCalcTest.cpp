@@ -101,8 +101,7 @@ TEST(FerroluxCalc, TextSummaryOfTheFailingLoopAndItsReason)
     EXPECT_NE(run.Out.find("\n4            40       13 mA      305 mA   Volt Drop Too High\n"), std::string::npos)
         << run.Out;
     EXPECT_NE(run.Out.find("\nOverall: Design Not Satisfactory\n"), std::string::npos);
-    // 0.75 mm² is in a group that is off until the user switches it on.
-    EXPECT_NE(run.Out.find("\n  Cable                   User-Defined (24.50 ohms/km/core), total run 1500 m, to first "
+    EXPECT_NE(run.Out.find("\n  Cable                   1.0 mm² (18.10 ohms/km/core), total run 2000 m, to first "
                            "device 150 m\n"),
               std::string::npos);
     EXPECT_NE(run.Out.find("\n  Reason                  The calculated final voltage at a device on the loop is below "

@@ -90,7 +90,7 @@ private:
     std::string& problem_;
 };
 
-constexpr int16_t Metric0_75 = 2450;  // 0.75 mm²
+constexpr int16_t Metric1_0 = 1810;   // 1.0 mm², the thinnest offered by default
 constexpr int16_t Metric1_5 = 1210;  // 1.5 mm²
 constexpr int16_t Metric2_5 = 741;   // 2.5 mm²
 
@@ -105,7 +105,7 @@ bool BuildNorthgateOffices(Document& document, BundledCatalogue& bundled, std::s
 }
 
 // A warehouse on a four-loop panel: three loops are fine, the yard loop's
-// sounders drop too many volts over its long, thin cable.
+// sounders drop too many volts over its long run of the thinnest cable.
 bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
     SiteBuilder site(document, bundled, problem);
@@ -117,7 +117,7 @@ bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std:
            site.Loop(3, "Racking south", Metric2_5, 700, 60) && site.Devices(3, "Optical Beam Detector", 6) &&
            site.Devices(3, "Manual Call Point", 10) && site.Devices(3, "Wall Sounder", 12) &&
            site.Devices(3, "Relay Output Module", 4) &&
-           site.Loop(4, "Yard and loading bays", Metric0_75, 1500, 150) &&
+           site.Loop(4, "Yard and loading bays", Metric1_0, 2000, 150) &&
            site.Devices(4, "Weatherproof Manual Call Point", 12) && site.Devices(4, "Voice Sounder", 18) &&
            site.Devices(4, "Wall Beacon", 10);
 }
