@@ -93,6 +93,24 @@ TEST_F(WorkedLoop, MaximumCableRunBySliderPosition)
     }
 }
 
+// With isolators' series resistance and a first run, the longest run is
+// still the one whose volt drop is just the permissible one.
+TEST_F(WorkedLoop, MaximumCableRunWithSeriesResistanceAndAFirstRun)
+{
+    loop.SetDeviceType(10, catalogue.AddDeviceType({.Name = "Isolator", .Resistance = 300, .MinimumVoltage = 2200}));
+    for (const int32_t first : {0, 1000, 4000}) {
+        loop.SetCableFirst(first);
+        Calculate(1);
+        const int32_t longest = loop.CableTotal();
+        EXPECT_GT(longest, first) << first;
+        EXPECT_EQ(loop.VoltDrop(), Volts(20)) << first;
+        // A tenth longer loses more than may be lost.
+        loop.SetCableTotal(longest + longest / 10);
+        Calculate(0);
+        EXPECT_GT(loop.VoltDrop(), Volts(20)) << first;
+    }
+}
+
 TEST_F(WorkedLoop, StandaloneDevicesAtDevicesSpreadTheCurrent)
 {
     const int16_t callPoint = catalogue.AddOtherDevice({.Name = "Call Point", .IsStandalone = true});

@@ -53,7 +53,8 @@ TEST(LoopParameters, CableRunsAreCheckedInTheUsersUnits)
         const char* text;
         bool accepted;
         int32_t decimetres;
-    } cases[] = {{0, "3000", true, 30000}, {0, "3001", false, 0}, {1, "9842", true, 29998}, {1, "9843", false, 0}};
+    } cases[] = {{0, "3000", true, 30000}, {0, "3001", false, 0}, {1, "9842", true, 29998}, {1, "9843", false, 0},
+                 {0, "0", true, 0}};
     for (const auto& c : cases) {
         Parameters p;
         LoopParameters& parameters = c.units == 0 ? p.metric : p.imperial;
@@ -67,7 +68,7 @@ TEST(LoopParameters, CableRunsAreCheckedInTheUsersUnits)
             EXPECT_EQ(p.host.boxes.back().Caption, "Loop 2");
             EXPECT_EQ(p.Loop().CableTotal(), 0);
         }
-        EXPECT_EQ(p.document.Dirty, c.accepted);  // only a stored value is a change
+        EXPECT_EQ(p.document.Dirty, c.accepted && c.decimetres != 0);  // only a stored value is a change
     }
     Parameters p;
     EXPECT_FALSE(p.metric.CommitFirstLength("4000"));

@@ -14,6 +14,7 @@ TEST(TextEncoding, LinesThatAreNotUtf8AreReadAsWindows1252)
         {"\xC0\x80", "\xC3\x80\xE2\x82\xAC"},                        // overlong NUL is not UTF-8
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},            // a surrogate is not UTF-8
         {"\xC3", "\xC3\x83"},                                        // cut sequence
+        {"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},                       // the last code point is UTF-8
         {"Caf\xC3\xA9 \xE2\x82\xAC", "Caf\xC3\xA9 \xE2\x82\xAC"},    // valid UTF-8 stays
         {"\xEF\xBB\xBF[Dralon]", "[Dralon]"},                        // byte-order mark dropped
         // Each line decides for itself: one older line leaves the UTF-8 of the others.
