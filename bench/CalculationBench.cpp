@@ -5,7 +5,7 @@
 
 #include "catalogues/PanelCatalogue.h"
 #include "document/NewDocument.h"
-#include "loop_editor/LoopEditorCore.h"
+#include "forms/LoopEditorCore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 
 #include "BenchSite.h"
 
-#include "calculation/CalculationSupport.h"
+#include "document/CalculationSupport.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
 #include "support/LinearProfileReader.h"

@@ -6,7 +6,7 @@
 
 #include "FuzzSupport.h"
 
-#include "calculation/clsCalculator.h"
+#include "loop/clsCalculator.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/DataFiles.h"
 #include "catalogues/DeviceTypeLoader.h"

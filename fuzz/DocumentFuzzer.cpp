@@ -6,8 +6,8 @@
 
 #include "FuzzSupport.h"
 
-#include "calculation/CalculationSupport.h"
-#include "catalogues/ProfileText.h"
+#include "document/CalculationSupport.h"
+#include "text/ProfileText.h"
 #include "document/Document.h"
 #include "document/DocumentWriter.h"
 

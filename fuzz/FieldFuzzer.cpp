@@ -7,10 +7,10 @@
 
 #include "FuzzSupport.h"
 
-#include "calculation/CSV.h"
-#include "calculation/LeadingNumber.h"
-#include "calculation/Rounding.h"
-#include "catalogues/TextConversion.h"
+#include "text/CSV.h"
+#include "text/LeadingNumber.h"
+#include "text/Rounding.h"
+#include "text/TextConversion.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

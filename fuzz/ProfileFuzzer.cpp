@@ -6,8 +6,8 @@
 
 #include "FuzzSupport.h"
 
-#include "catalogues/ProfileText.h"
-#include "catalogues/WinINI.h"
+#include "text/ProfileText.h"
+#include "text/WinINI.h"
 #include "platform/TextEncoding.h"
 #include "support/LinearProfileReader.h"
 

@@ -7,8 +7,8 @@
 
 #include "FuzzSupport.h"
 
-#include "catalogues/ProfileText.h"
-#include "catalogues/WinINI.h"
+#include "text/ProfileText.h"
+#include "text/WinINI.h"
 #include "document/Document.h"
 #include "platform/TextEncoding.h"
 

@@ -9,7 +9,7 @@
 
 #include "FuzzSupport.h"
 
-#include "calculation/CalculationSupport.h"
+#include "document/CalculationSupport.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/DataFiles.h"
 #include "catalogues/Options.h"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config python3
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   clang-14 libclang-rt-14-dev

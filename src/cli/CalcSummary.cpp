@@ -1,6 +1,6 @@
 #include "cli/CalcSummary.h"
 
-#include "calculation/CalculationSupport.h"
+#include "document/CalculationSupport.h"
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 

@@ -2,7 +2,7 @@
 // The results of a recalculated Loop Calculation gathered in one place, for
 // the headless calculator's text and JSON output.
 
-#include "calculation/Currency.h"
+#include "text/Currency.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "cli/FerroluxCalc.h"
 
-#include "calculation/CalculationSupport.h"
-#include "calculation/Scaling.h"
+#include "document/CalculationSupport.h"
+#include "text/Scaling.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/CatalogueStartup.h"
 #include "catalogues/DataFiles.h"

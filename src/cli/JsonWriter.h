@@ -2,7 +2,7 @@
 // A small JSON writer: objects, arrays, strings, whole numbers and exact
 // Currency values, indented two blanks a level.
 
-#include "calculation/Currency.h"
+#include "text/Currency.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #include "cli/TextSummary.h"
 
-#include "calculation/CurrentText.h"
-#include "calculation/LoopResults.h"
-#include "calculation/Scaling.h"
+#include "text/CurrentText.h"
+#include "document/LoopResults.h"
+#include "text/Scaling.h"
 #include "cli/CalcSummary.h"
 #include "report/PrintCalcData.h"
 

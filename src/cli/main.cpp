@@ -2,7 +2,7 @@
 
 #include "cli/CalcArguments.h"
 #include "cli/FerroluxCalc.h"
-#include "cli/PdfReport.h"
+#include "report/PdfReport.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
 #include "cli/TextSummary.h"
 
-#include "calculation/CalculationSupport.h"
+#include "document/CalculationSupport.h"
 #include "cli/CalcSummary.h"
 #include "support/ReportFixture.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Lets GoogleTest print a Currency as its plain decimal text in failures.
 
-#include "calculation/Currency.h"
+#include "text/Currency.h"
 
 #include <ostream>
 

@@ -5,7 +5,7 @@
 // panels, a settings file and a scratch folder of its own, a scripted
 // message host and a read host that records what the reader asked.
 
-#include "calculation/clsCalculator.h"
+#include "loop/clsCalculator.h"
 #include "catalogues/Options.h"
 #include "document/Document.h"
 #include "document/DocumentReader.h"

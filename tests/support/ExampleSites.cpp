@@ -5,7 +5,7 @@
 #include "catalogues/PanelCatalogue.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
-#include "loop_editor/LoopPlacement.h"
+#include "document/LoopPlacement.h"
 
 BundledCatalogue::BundledCatalogue()
 {

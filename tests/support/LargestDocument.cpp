@@ -1,6 +1,6 @@
 #include "support/LargestDocument.h"
 
-#include "calculation/CalculationSupport.h"
+#include "document/CalculationSupport.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/CatalogueStartup.h"
 #include "catalogues/DataFiles.h"
@@ -8,8 +8,8 @@
 #include "catalogues/PanelCatalogue.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
-#include "loop_editor/LoopEditorCore.h"
-#include "loop_editor/LoopPlacement.h"
+#include "forms/LoopEditorCore.h"
+#include "document/LoopPlacement.h"
 
 #include <utility>
 #include <vector>

@@ -5,7 +5,7 @@
 // profile parser, so that the fuzzing can check the parser's answers against
 // it, and the benchmarks can show what parsing a file once saves.
 
-#include "catalogues/WinINI.h"
+#include "text/WinINI.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "support/LoopRecount.h"
 
-#include "calculation/clsCalculator.h"
+#include "loop/clsCalculator.h"
 #include "catalogues/Catalogue.h"
 
 std::ostream& operator<<(std::ostream& out, const LoopSums& s)

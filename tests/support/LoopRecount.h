@@ -2,7 +2,7 @@
 // The running sums of a loop model, read from it or recounted from scratch
 // over its contents, for checks that the setters keep them.
 
-#include "calculation/Currency.h"
+#include "text/Currency.h"
 
 #include <ostream>
 

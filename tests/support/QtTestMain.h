@@ -1,6 +1,7 @@
 #pragma once
 // The Qt Test classes of the window and Qt backend tests register here; the
-// one main of ferrolux_qt_tests runs them all inside a QApplication.
+// one main of ferrolux_qt_tests runs them inside a QApplication: all, or
+// the one class its first argument names.
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "support/ReportFixture.h"
 
-#include "calculation/CalculationSupport.h"
+#include "document/CalculationSupport.h"
 #include "report/PrintCalcData.h"
 #include "report/Printing.h"
 

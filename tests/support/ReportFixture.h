@@ -3,7 +3,7 @@
 // on the recording printer, with the pages rendered back as text lines.
 // Free of any test framework, so that the window tests can use it too.
 
-#include "calculation/Scaling.h"
+#include "text/Scaling.h"
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "report/RecordingPrinter.h"

@@ -2,7 +2,7 @@
 // Every reader of two loop models compared, the per-address ones over the
 // whole loop, for tests that a copy or a restored loop is the same loop.
 
-#include "calculation/clsCalculator.h"
+#include "loop/clsCalculator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,81 @@
+#include "catalogues/UserPanelFile.h"
+
+#include "text/CSV.h"
+#include "text/LeadingNumber.h"
+#include "text/Rounding.h"
+
+namespace UserPanelFile {
+
+namespace {
+
+constexpr const char* OptionsSection = "Options";
+constexpr const char* MaxCustomKey = "MaxCustom";
+
+std::string SlotName(WinINI::ProfileCache& cache, const std::string& file, int slot)
+{
+    return CSV::GetCSVField(cache.ReadKey(file, SlotSection(slot), "Name"), 1);
+}
+
+void WritePanelKeys(WinINI::ProfileText& text, const PanelRecord& panel)
+{
+    const auto write = [&](const char* key, int value) { text.Write(panel.Section, key, std::to_string(value)); };
+    text.Write(panel.Section, "Name", "\"" + panel.Name + "\"");
+    write("Loops", panel.Loops);
+    write("DriverImpedance", panel.DriverImpedance);
+    write("AlarmLEDs", panel.AlarmLEDs);
+    write("RemoteLEDs", panel.RemoteLEDs);
+    write("Outputs", panel.Outputs);
+    write("MaxLoopCurrent", panel.MaxLoopCurrent);
+    write("MaxTotalCurrent", panel.MaxTotalCurrent);
+    write("MinLoopVoltage", panel.MinLoopVoltage);
+}
+
+}  // namespace
+
+std::string SlotSection(int slot)
+{
+    return SlotPrefix + std::to_string(slot);
+}
+
+std::optional<int16_t> MaxCustom(WinINI::ProfileCache& cache, const std::string& file)
+{
+    return Rounding::ToInt16(LeadingNumber(cache.ReadKey(file, OptionsSection, MaxCustomKey)));
+}
+
+bool IsFreeSlot(WinINI::ProfileCache& cache, const std::string& file, int slot)
+{
+    return cache.ReadKey(file, SlotSection(slot), "Name").empty();
+}
+
+int FirstFreeSlot(WinINI::ProfileCache& cache, const std::string& file)
+{
+    int slot = 1;
+    while (!IsFreeSlot(cache, file, slot))
+        ++slot;
+    return slot;
+}
+
+// One write of the file, so that a panel is never half-written (a section
+// missing keys would stop the next start with a message about them).
+bool StorePanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel,
+                std::optional<int> newMaxCustom)
+{
+    return cache.Edit(file, [&](WinINI::ProfileText& text) {
+        WritePanelKeys(text, panel);
+        if (newMaxCustom)
+            text.Write(OptionsSection, MaxCustomKey, std::to_string(*newMaxCustom));
+    });
+}
+
+bool RemovePanelNamed(WinINI::ProfileCache& cache, const std::string& file, const std::string& name)
+{
+    const std::optional<int16_t> maxCustom = MaxCustom(cache, file);
+    if (!maxCustom)
+        return false;
+    for (int slot = 1; slot <= *maxCustom; ++slot)
+        if (SlotName(cache, file, slot) == name)
+            return cache.DeleteSection(file, SlotSection(slot));
+    return true;
+}
+
+}  // namespace UserPanelFile

@@ -1,0 +1,72 @@
+#include "document/LoopResults.h"
+
+#include "document/CalculationSupport.h"
+#include "text/CurrentText.h"
+#include "text/Rounding.h"
+#include "text/Scaling.h"
+#include "loop/clsCalculator.h"
+#include "catalogues/Catalogue.h"
+#include "document/Document.h"
+
+std::string VoltsText(double volts) { return Rounding::FormatFixed(volts, 1); }
+
+std::string LoopTitle(int loop, std::string_view name)
+{
+    std::string title = "Loop " + std::to_string(loop);
+    if (!name.empty())
+        title += " - " + std::string(name);
+    return title;
+}
+
+LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units)
+{
+    LoopEditorResults results;
+    results.Quantity = std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases());
+    results.QuiescentDevices = CurrentText(loop.QuiescentCurrentDevices());
+    results.AlarmDevices = CurrentText(loop.AlarmCurrentDevices());
+    results.QuiescentTotal = CurrentText(loop.QuiescentCurrentTotal());
+    results.AlarmTotal = CurrentText(loop.AlarmCurrentTotal());
+    results.PanelLimit = "* - " + loop.PanelLimitText();
+    results.PanelLimitVisible = !loop.PanelLimitText().empty();
+    results.MaxVoltDrop = "(Max. permissible = " + VoltsText(loop.MaxVoltDrop().ToDouble()) + " V)";
+    results.VoltDrop = VoltsText(loop.VoltDrop().ToDouble()) + " V";
+    results.ShowsTotalLength = loop.CalcType() == 1;
+    if (results.ShowsTotalLength)
+        results.TotalLength = Scaling::FormatLength(loop.CableTotal(), units);
+    results.ShowsCable = loop.CalcType() == 2;
+    results.CablePosition = catalogue.FindCableByImpedance(loop.CableImpedance());
+    results.LimitCableRunVisible = loop.CableTotal() >= clsCalculator::MaxCableLength;
+    results.PassFail = loop.LoopDesignLong();
+    results.Satisfactory = loop.DesignIsSatisfactory();
+    results.Explanation = loop.DesignExplanation();
+    return results;
+}
+
+LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType)
+{
+    if (calcType == 1)
+        shown.TotalLength.clear();
+    shown.VoltDrop.clear();
+    shown.MaxVoltDrop.clear();
+    shown.Explanation.clear();
+    shown.PassFail = StaleResultsText;
+    return shown;
+}
+
+MainLoopRow MainLoopRowFor(const clsCalculator& loop)
+{
+    return {std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases()), CurrentText(loop.QuiescentCurrentTotal()),
+            CurrentText(loop.AlarmCurrentTotal()), loop.LoopDesignShort(), loop.DesignIsSatisfactory()};
+}
+
+MainTotals MainTotalsFor(const Document& document)
+{
+    MainTotals totals;
+    totals.AlarmNoteVisible = CalculationSupport::TotalAlarmCurrentTooHigh(document);
+    totals.Devices = std::to_string(CalculationSupport::TotalDevices(document));
+    totals.Quiescent = CurrentText(CalculationSupport::TotalQuiescentCurrent(document));
+    totals.Alarm = CurrentText(CalculationSupport::TotalAlarmCurrent(document));
+    totals.PassFail = CalculationSupport::OverallDesignText(document);
+    totals.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
+    return totals;
+}

@@ -1,0 +1,252 @@
+#include "forms/LoopParameters.h"
+
+#include "document/CalculationSupport.h"
+#include "text/LeadingNumber.h"
+#include "text/Rounding.h"
+#include "text/Scaling.h"
+#include "catalogues/Catalogue.h"
+#include "catalogues/Options.h"
+#include "document/Document.h"
+#include "forms/LoopEditorCore.h"
+#include "platform/MessageHost.h"
+
+#include <algorithm>
+
+LoopParameters::LoopParameters(LoopEditorCore& editor, int units) : editor_(editor), units_(units) {}
+
+std::vector<LoopParameters::CableEntry> LoopParameters::CableList() const
+{
+    std::vector<CableEntry> entries;
+    const std::vector<CableRecord>& cables = editor_.Doc().Catalog().Cables;
+    for (size_t i = 0; i < cables.size(); ++i)
+        if (cables[i].Enabled)
+            entries.push_back({cables[i].Name, static_cast<int>(i)});
+    entries.push_back({"User-Defined", -1});
+    return entries;
+}
+
+size_t LoopParameters::SelectedCableEntry() const
+{
+    const std::vector<CableEntry> entries = CableList();
+    const int cable = editor_.Doc().Catalog().FindCableByImpedance(editor_.Model().CableImpedance());
+    for (size_t i = 0; i + 1 < entries.size(); ++i)
+        if (entries[i].Cable == cable)
+            return i;
+    return entries.size() - 1;
+}
+
+LoopParameters::Editable LoopParameters::EditableFor(int calcType, bool userDefinedCable) const
+{
+    // The box that shows the result of the calculation type is not editable.
+    if (calcType == 1)
+        return {false, true, userDefinedCable};
+    if (calcType == 2)
+        return {true, false, false};
+    return {true, true, userDefinedCable};
+}
+
+std::string LoopParameters::MaxAlarmText() const
+{
+    const PanelRecord* panel = editor_.Doc().Catalog().CurrentPanelRecord();
+    return "(max. permissible = " + std::to_string(panel ? panel->MaxLoopCurrent : 0) + " mA)";
+}
+
+std::string LoopParameters::CableRunLimitText() const
+{
+    return "(calculation limit: " + Scaling::FormatLength(clsCalculator::MaxCableLength, units_) + " " +
+           Scaling::LengthUnitsText(units_, false) + ")";
+}
+
+bool LoopParameters::Reject(const std::string& message, bool quiet)
+{
+    if (!quiet)
+        MsgBox(editor_.Host(), message, MsgStyle::Exclamation, editor_.Caption());
+    return false;
+}
+
+void LoopParameters::Recalculate()
+{
+    if (!loading_)
+        CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum());
+}
+
+void LoopParameters::KeepTypedRuns()
+{
+    if (typedCable_) {
+        typedCable_->Total = editor_.Model().CableTotal();
+        typedCable_->First = editor_.Model().CableFirst();
+    }
+}
+
+void LoopParameters::KeepTypedImpedance()
+{
+    if (typedCable_)
+        typedCable_->Impedance = editor_.Model().CableImpedance();
+}
+
+void LoopParameters::SetCalcType(int calcType)
+{
+    clsCalculator& model = editor_.Model();
+    if (model.CalcType() != calcType) {
+        if (model.CalcType() == 0) {
+            typedCable_ = TypedCable{model.CableTotal(), model.CableFirst(), model.CableImpedance()};
+        } else if (calcType == 0 && typedCable_) {
+            model.SetCableTotal(typedCable_->Total);
+            model.SetCableFirst(typedCable_->First);
+            model.SetCableImpedance(typedCable_->Impedance);
+        }
+        model.SetCalcType(calcType);
+        editor_.Doc().MarkChanged();
+    }
+    editor_.Opts().SetLastCalcType(calcType);
+    Recalculate();
+}
+
+void LoopParameters::ChooseCable(int cable)
+{
+    const std::vector<CableRecord>& cables = editor_.Doc().Catalog().Cables;
+    if (cable < 0 || static_cast<size_t>(cable) >= cables.size())
+        return;
+    const int16_t impedance = cables[static_cast<size_t>(cable)].Impedance;
+    editor_.Model().SetCableImpedance(impedance);
+    editor_.Opts().SetLastCableImpedance(impedance);
+    KeepTypedImpedance();
+    if (!loading_) {
+        editor_.Doc().MarkChanged();
+        Recalculate();
+    }
+}
+
+bool LoopParameters::CommitImpedance(std::string_view text, bool quiet)
+{
+    const int16_t impedance = Scaling::ParseImpedance(text, units_);
+    if (impedance < 0)
+        return Reject("Cable impedance must be between " + Scaling::FormatImpedance(0, units_) + " and " +
+                          Scaling::FormatImpedance(10000, units_) + " " + Scaling::ImpedanceUnitsText(units_) + "!",
+                      quiet);
+    clsCalculator& model = editor_.Model();
+    if (impedance != model.CableImpedance()) {
+        model.SetCableImpedance(impedance);
+        editor_.Doc().MarkChanged();
+        editor_.Opts().SetLastCableImpedance(impedance);
+        KeepTypedImpedance();
+        Recalculate();
+    }
+    return true;
+}
+
+namespace {
+
+std::string RunLimitMessage(const char* what, int units)
+{
+    return std::string(what) + " must be between 0 and " + Scaling::FormatLength(clsCalculator::MaxCableLength, units) +
+           " " + Scaling::LengthUnitsText(units, false) + "!";
+}
+
+}  // namespace
+
+// A new run, slider position or outputs limit marks the document changed, so
+// that closing asks before the edit is lost.
+bool LoopParameters::CommitTotalLength(std::string_view text, bool quiet)
+{
+    const int32_t length = Scaling::ParseLength(text, units_);
+    if (length < 0)
+        return Reject(RunLimitMessage("Total cable run", units_), quiet);
+    clsCalculator& model = editor_.Model();
+    if (length != model.CableTotal()) {
+        model.SetCableTotal(length);
+        if (model.CableFirst() > length)
+            model.SetCableFirst(length);
+        KeepTypedRuns();
+        editor_.Doc().MarkChanged();
+        Recalculate();
+    }
+    return true;
+}
+
+bool LoopParameters::CommitFirstLength(std::string_view text, bool quiet)
+{
+    const int32_t length = Scaling::ParseLength(text, units_);
+    if (length < 0)
+        return Reject(RunLimitMessage("Cable run to first device", units_), quiet);
+    clsCalculator& model = editor_.Model();
+    if (length != model.CableFirst()) {
+        model.SetCableFirst(length);
+        if (model.CableTotal() < length)
+            model.SetCableTotal(length);
+        KeepTypedRuns();
+        editor_.Doc().MarkChanged();
+        Recalculate();
+    }
+    return true;
+}
+
+bool LoopParameters::CommitMaxOutputs(std::string_view text, bool quiet)
+{
+    const PanelRecord* panel = editor_.Doc().Catalog().CurrentPanelRecord();
+    const int32_t outputs = panel ? panel->Outputs : 0;
+    const bool empty = text.find_first_not_of(" \t") == std::string_view::npos;
+    const int32_t value = empty ? outputs : Rounding::ToInt32Saturated(LeadingNumber(text));
+    if (value < 0 || value > outputs)
+        return Reject("Limit on quantity of activated outputs must be between 0 and " + std::to_string(outputs) +
+                          " outputs!",
+                      quiet);
+    clsCalculator& model = editor_.Model();
+    if (value != model.MaxOutput()) {
+        model.SetMaxOutput(value);
+        editor_.Doc().MarkChanged();
+        Recalculate();
+    }
+    return true;
+}
+
+void LoopParameters::SetInterfaceLedsDisabled(bool disabled)
+{
+    editor_.Doc().MarkChanged();
+    editor_.Model().SetDINLEDsDisabled(disabled);
+    Recalculate();
+}
+
+int16_t LoopParameters::SliderPosition() const
+{
+    const clsCalculator& model = editor_.Model();
+    double position = 0;
+    if (model.CableTotal() != 0)
+        position = static_cast<double>(model.CableFirst()) * 100 / model.CableTotal();
+    else if (model.CableFirst() != 0)
+        position = 100;
+    return static_cast<int16_t>(Rounding::RoundHalfEven(std::clamp(position, 0.0, 100.0)));
+}
+
+// With the maximum cable run calculated, the slider is the share of the run
+// before the first device; otherwise it places the first device directly.
+void LoopParameters::MoveSlider(int16_t position)
+{
+    if (loading_)
+        return;
+    clsCalculator& model = editor_.Model();
+    const int32_t firstBefore = model.CableFirst();
+    if (model.CalcType() == 1)
+        CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum(), true, position);
+    else
+        model.SetCableFirst(Rounding::ToInt32Saturated(static_cast<double>(position) * model.CableTotal() / 100));
+    if (model.CableFirst() != firstBefore)
+        editor_.Doc().MarkChanged();
+    if (model.CalcType() != 1)
+        Recalculate();
+}
+
+std::string LoopParameters::ImpedanceText() const
+{
+    return Scaling::FormatImpedance(editor_.Model().CableImpedance(), units_);
+}
+
+std::string LoopParameters::TotalLengthText() const
+{
+    return Scaling::FormatLength(editor_.Model().CableTotal(), units_);
+}
+
+std::string LoopParameters::FirstLengthText() const
+{
+    return Scaling::FormatLength(editor_.Model().CableFirst(), units_);
+}

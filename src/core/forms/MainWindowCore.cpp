@@ -1,0 +1,107 @@
+#include "forms/MainWindowCore.h"
+
+#include "catalogues/Catalogue.h"
+#include "catalogues/Options.h"
+#include "catalogues/PanelCatalogue.h"
+#include "document/CalculationSupport.h"
+#include "document/Document.h"
+#include "document/NewDocument.h"
+#include "document/RecentFiles.h"
+
+#include <string_view>
+
+namespace MainWindowCore {
+
+PanelChange ChangePanel(Document& document, Catalogue& catalogue, Options& options, MessageHost& host, int panel,
+                        bool startingUp)
+{
+    if (panel < 0 || static_cast<size_t>(panel) >= catalogue.Panels.size())
+        return PanelChange::Unchanged;
+    if (!startingUp && panel == catalogue.CurrentPanel)
+        return PanelChange::Unchanged;
+
+    const PanelRecord* current = catalogue.CurrentPanelRecord();
+    const PanelRecord before = current ? *current : PanelRecord{};
+    const PanelRecord chosen = catalogue.Panels[static_cast<size_t>(panel)];
+    CalculationSupport::ClampMaxOutputs(document, chosen.Outputs);
+    if (!CalculationSupport::CheckLoopCountChange(document, host, before.Loops, chosen.Loops,
+                                                  CurrentLoopDefaults(options, catalogue)) ||
+        !CalculationSupport::CheckDeviceLimitChange(document, host, before.MaxDevicesPerLoop,
+                                                    chosen.MaxDevicesPerLoop))
+        return PanelChange::Abandoned;
+
+    SetCurrentPanel(catalogue, options, panel);
+    CalculationSupport::RecalculateAll(document);
+    if (!startingUp)
+        document.MarkChanged();
+    return PanelChange::Applied;
+}
+
+void SetSiteName(Document& document, std::string_view text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    document.SiteName = first == std::string_view::npos
+                            ? std::string()
+                            : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    document.MarkChanged();
+}
+
+bool LoopRowShown(const Catalogue& catalogue, int loop)
+{
+    const PanelRecord* panel = catalogue.CurrentPanelRecord();
+    return panel && loop >= 1 && loop <= panel->Loops;
+}
+
+std::string AlarmNotesCaption(const Catalogue& catalogue)
+{
+    const PanelRecord* panel = catalogue.CurrentPanelRecord();
+    return "(max. permissible = " + std::to_string(panel ? panel->MaxTotalCurrent : 0) + " mA)";
+}
+
+std::string ReadOnlySaveMessage()
+{
+    return "The configuration data was Opened as 'Read Only'.\n\nIt cannot be saved.";
+}
+
+std::string ReadOnlyPrintMessage()
+{
+    return "The configuration data was Opened as 'Read Only'.\n\nIt cannot be printed after it has been changed.";
+}
+
+bool PrintRefused(const Document& document) { return document.ReadOnly && document.Dirty; }
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return "";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string DialogStartFolder(const Options& options, const std::string& documentsFolder)
+{
+    const std::string stored = options.GetSettingString(SettingName::QlxPath);
+    return stored.empty() ? documentsFolder : stored;
+}
+
+std::string FileNameForSite(std::string_view siteName)
+{
+    constexpr std::string_view forbidden = "\\/:*?\"<>|";
+    std::string name;
+    for (const char c : siteName) {
+        const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        name += control || forbidden.find(c) != std::string_view::npos ? '_' : c;
+    }
+    // A name may not end in a blank or a dot on every desktop.
+    name.erase(name.find_last_not_of(" .") + 1);
+    return name.empty() ? "" : name + ".QLX";
+}
+
+std::string SavePreset(const Document& document, const std::string& currentFolder)
+{
+    if (document.Path.empty())
+        return FileNameForSite(document.SiteName);
+    return PathShownFrom(document.Path, currentFolder);
+}
+
+}  // namespace MainWindowCore

@@ -1,0 +1,391 @@
+#include "desktop/frmLoop.h"
+
+#include "document/LoopResults.h"
+#include "catalogues/Options.h"
+#include "desktop/frmLoopTables.h"
+#include "platform/MessageHost.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTableView>
+
+namespace {
+
+// The hourglass for the length of one operation, restored however it ends.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
+
+}  // namespace
+
+frmLoop::frmLoop(Document& document, Options& options, MessageHost& host, int loop, DeviceTypeChooser chooser,
+                 QWidget* parent)
+    : QDialog(parent), document_(document), host_(host), chooser_(std::move(chooser)),
+      core_(document, options, host, loop), parameters_(core_, options.Units())
+{
+    setObjectName("frmLoop");
+    setWindowTitle(QString::fromStdString(core_.Caption()));
+    setModal(true);
+    BuildControls();
+    document_.AddObserver(this);
+    FillControls();
+}
+
+frmLoop::~frmLoop()
+{
+    // Boxes losing the focus while the window goes commit nothing.
+    closing_ = true;
+    deviceQuantity_->Suspend();
+    otherQuantity_->Suspend();
+    document_.RemoveObserver(this);
+    // The tables read their rows from the core: the controls go first, while
+    // it is still there, rather than with the dialog after it.
+    hide();
+    const QObjectList controls = children();
+    qDeleteAll(controls);
+}
+
+// The controls take the loop's values without marking the document changed
+// or recalculating; the loop is recalculated once they are all filled.
+void frmLoop::FillControls()
+{
+    loading_ = true;
+    parameters_.SetLoading(true);
+    core_.Activate();
+    deviceModel_->Reset();
+    ShowDeviceTable();
+
+    txtLoopName_->setText(QString::fromStdString(document_.LoopName(LoopNum())));
+    const clsCalculator& model = core_.Model();
+    chkDisableDIN_->setChecked(model.DINLEDsDisabled());
+    chkDisableDIN_->setVisible(core_.InterfaceLedsAvailable());
+    ShowParameterTexts();
+
+    const size_t entry = parameters_.SelectedCableEntry();
+    cmbCableSize_->setCurrentIndex(static_cast<int>(entry));
+    const int cable = cmbCableSize_->currentData().toInt();
+    if (cable >= 0)
+        parameters_.ChooseCable(cable);
+    const int calcType = model.CalcType() == 1 || model.CalcType() == 2 ? model.CalcType() : 0;
+    calcTypes_->button(calcType)->setChecked(true);
+    parameters_.SetCalcType(calcType);
+    ShowEditable();
+
+    parameters_.SetLoading(false);
+    loading_ = false;
+    core_.AcceptChange(false);
+}
+
+void frmLoop::LoopRecalculated(int loop)
+{
+    if (loop != LoopNum())
+        return;
+    deviceModel_->Refresh();
+    otherModel_->Refresh();
+    chkDisableDIN_->setVisible(core_.InterfaceLedsAvailable());
+    ShowResults();
+}
+
+void frmLoop::ShowResults()
+{
+    const LoopEditorResults results = LoopEditorResultsFor(core_.Model(), document_.Catalog(), parameters_.Units());
+    lblQty99_->setText(QString::fromStdString(results.Quantity));
+    lblQuiescent99_->setText(QString::fromStdString(results.QuiescentDevices));
+    lblAlarm99_->setText(QString::fromStdString(results.AlarmDevices));
+    lblQuiescent100_->setText(QString::fromStdString(results.QuiescentTotal));
+    lblAlarm100_->setText(QString::fromStdString(results.AlarmTotal));
+    lblPanelLimit_->setText(QString::fromStdString(results.PanelLimit));
+    for (QLabel* label : {lblOutLimit_, lblPanelLimitStar_, lblPanelLimit_})
+        label->setVisible(results.PanelLimitVisible);
+    lblMaxVoltDrop_->setText(QString::fromStdString(results.MaxVoltDrop));
+    txtVoltDrop_->setText(QString::fromStdString(results.VoltDrop));
+    if (results.ShowsTotalLength) {
+        txtTotalLength_->setText(QString::fromStdString(results.TotalLength));
+        if (!movingSlider_) {
+            const QSignalBlocker quiet(sldDistribution_);
+            sldDistribution_->setValue(parameters_.SliderPosition());
+        }
+    }
+    if (results.ShowsCable) {
+        cmbCableSize_->setCurrentIndex(static_cast<int>(parameters_.SelectedCableEntry()));
+        txtCableImpedance_->setText(QString::fromStdString(parameters_.ImpedanceText()));
+    }
+    lblLimitCableRun_->setVisible(results.LimitCableRunVisible);
+    ShowPassFail(QString::fromStdString(results.PassFail), false, results.Satisfactory);
+    lblExplanation_->setText(QString::fromStdString(results.Explanation));
+    stale_ = false;
+    AlignTotals();
+}
+
+void frmLoop::ShowParameterTexts()
+{
+    txtCableImpedance_->setText(QString::fromStdString(parameters_.ImpedanceText()));
+    txtTotalLength_->setText(QString::fromStdString(parameters_.TotalLengthText()));
+    txtFirstLength_->setText(QString::fromStdString(parameters_.FirstLengthText()));
+    txtMaxOutputs_->setText(QString::number(core_.Model().MaxOutput()));
+    if (!movingSlider_) {
+        const QSignalBlocker quiet(sldDistribution_);
+        sldDistribution_->setValue(parameters_.SliderPosition());
+    }
+}
+
+void frmLoop::ShowPassFail(const QString& text, bool stale, bool satisfactory)
+{
+    lblPassFail_->setText(text);
+    QFont verdict = font();
+    verdict.setBold(!stale);
+    verdict.setPointSize(stale ? 8 : 12);
+    lblPassFail_->setFont(verdict);
+    lblPassFail_->setProperty("verdict", stale ? "stale" : satisfactory ? "pass" : "fail");
+    lblPassFail_->setCursor(stale ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    lblPassFail_->style()->unpolish(lblPassFail_);
+    lblPassFail_->style()->polish(lblPassFail_);
+}
+
+void frmLoop::ShowDeviceTable()
+{
+    deviceStack_->setCurrentWidget(core_.DeviceRows().empty() ? static_cast<QWidget*>(panDevices_) : grdDevices_);
+    AlignTotals();
+}
+
+// The box that shows the calculation type's result cannot be edited.
+void frmLoop::ShowEditable()
+{
+    const bool userDefined = cmbCableSize_->currentData().toInt() < 0;
+    const LoopParameters::Editable editable = parameters_.EditableFor(CheckedCalcType(), userDefined);
+    txtTotalLength_->setEnabled(editable.TotalLength);
+    cmbCableSize_->setEnabled(editable.CableList);
+    txtCableImpedance_->setEnabled(editable.Impedance);
+}
+
+// Typing in a box leaves the results shown out of date until it is committed.
+void frmLoop::MarkStale()
+{
+    if (loading_)
+        return;
+    stale_ = true;
+    if (CheckedCalcType() == 1)
+        txtTotalLength_->clear();
+    txtVoltDrop_->clear();
+    lblMaxVoltDrop_->clear();
+    lblExplanation_->clear();
+    ShowPassFail(QString::fromUtf8(StaleResultsText), true, false);
+}
+
+// The caption follows the name as it is typed.
+void frmLoop::NameEdited(const QString& text)
+{
+    core_.SetLoopName(text.toStdString());
+    setWindowTitle(QString::fromStdString(core_.Caption()));
+}
+
+int frmLoop::CheckedCalcType() const { return std::max(calcTypes_->checkedId(), 0); }
+
+bool frmLoop::CommitDeviceQuantity(int row, const QString& text)
+{
+    return core_.CommitDeviceQuantity(static_cast<size_t>(row), LoopEditorCore::QuantityFromText(text.toStdString()));
+}
+
+bool frmLoop::CommitOtherQuantity(int row, const QString& text)
+{
+    return core_.CommitOtherQuantity(static_cast<size_t>(row), LoopEditorCore::QuantityFromText(text.toStdString()));
+}
+
+void frmLoop::CommitBox(QLineEdit& box)
+{
+    const std::string text = box.text().toStdString();
+    committing_ = true;
+    bool accepted = false;
+    if (&box == txtCableImpedance_)
+        accepted = parameters_.CommitImpedance(text);
+    else if (&box == txtTotalLength_)
+        accepted = parameters_.CommitTotalLength(text);
+    else if (&box == txtFirstLength_)
+        accepted = parameters_.CommitFirstLength(text);
+    else
+        accepted = parameters_.CommitMaxOutputs(text);
+    committing_ = false;
+    refusedEntry_ = !accepted;
+    if (!accepted) {
+        box.setFocus(Qt::OtherFocusReason);
+        box.selectAll();
+        return;
+    }
+    // The other run may have followed this one, and the slider follows both.
+    ShowParameterTexts();
+    if (stale_)
+        ShowResults();
+}
+
+void frmLoop::ChooseCalcType(int calcType)
+{
+    parameters_.SetCalcType(calcType);
+    // Back on "Max Volt Drop", the runs and cable typed for it return.
+    ShowParameterTexts();
+    cmbCableSize_->setCurrentIndex(static_cast<int>(parameters_.SelectedCableEntry()));
+    ShowEditable();
+}
+
+void frmLoop::ChooseCable(int entry)
+{
+    ShowEditable();
+    const int cable = cmbCableSize_->itemData(entry).toInt();
+    if (cable < 0)
+        return;
+    parameters_.ChooseCable(cable);
+    txtCableImpedance_->setText(QString::fromStdString(parameters_.ImpedanceText()));
+}
+
+void frmLoop::MoveSlider(int position)
+{
+    if (loading_ || !sldDistribution_->hasFocus())
+        return;
+    movingSlider_ = true;
+    parameters_.MoveSlider(static_cast<int16_t>(position));
+    txtFirstLength_->setText(QString::fromStdString(parameters_.FirstLengthText()));
+    movingSlider_ = false;
+}
+
+void frmLoop::SetInterfaceLeds(bool disabled)
+{
+    const BusyPointer busy;
+    parameters_.SetInterfaceLedsDisabled(disabled);
+}
+
+void frmLoop::AddRow()
+{
+    if (refusedEntry_)
+        return;
+    const std::optional<int> type = chooser_(this);
+    if (!type)
+        return;
+    const size_t row = core_.AddDeviceRow(*type);
+    deviceModel_->Refresh();
+    ShowDeviceTable();
+    deviceQuantity_->OpenAt(static_cast<int>(row));
+}
+
+void frmLoop::ConfirmOK()
+{
+    if (refusedEntry_)
+        return;
+    if (!core_.ConfirmOK()) {
+        txtTotalLength_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    closing_ = true;
+    deviceQuantity_->Suspend();
+    otherQuantity_->Suspend();
+    accept();
+}
+
+void frmLoop::reject()
+{
+    if (!closing_) {
+        closing_ = true;
+        deviceQuantity_->Suspend();
+        otherQuantity_->Suspend();
+        core_.Cancel();
+    }
+    QDialog::reject();
+}
+
+// Enter never reaches a default button: it moves along the parameters or is dropped.
+void frmLoop::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnter(*event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QWidget* frmLoop::EnterTarget(const QObject* control) const
+{
+    auto firstEnabled = [](std::initializer_list<QWidget*> candidates) -> QWidget* {
+        for (QWidget* candidate : candidates)
+            if (candidate->isEnabled())
+                return candidate;
+        return nullptr;
+    };
+    if (control == optVoltDrop_ || control == optCableRun_)
+        return cmbCableSize_;
+    if (control == optCableSize_)
+        return txtFirstLength_;
+    if (control == cmbCableSize_)
+        return firstEnabled({txtCableImpedance_, txtTotalLength_, txtFirstLength_});
+    if (control == txtCableImpedance_)
+        return firstEnabled({txtTotalLength_, txtFirstLength_});
+    if (control == txtTotalLength_)
+        return sldDistribution_;
+    if (control == sldDistribution_)
+        return txtFirstLength_;
+    if (control == txtFirstLength_)
+        return btnOK_;
+    if (control == txtMaxOutputs_)
+        return panOther_->isVisible() ? static_cast<QWidget*>(grdOther_) : calcTypes_->checkedButton();
+    return nullptr;
+}
+
+bool frmLoop::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == lblPassFail_ && event->type() == QEvent::MouseButtonPress) {
+        // Leaving the box being edited commits it, which recalculates.
+        btnOK_->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
+    // (The tables are not asked for their viewports once the window closes.)
+    if (!closing_ && (object == totals_ || object == grdDevices_->viewport() || object == grdOther_->viewport())) {
+        if (event->type() == QEvent::Resize)
+            AlignTotals();
+        return QDialog::eventFilter(object, event);
+    }
+
+    auto* box = qobject_cast<QLineEdit*>(object);
+    const bool parameterBox = box && (box == txtCableImpedance_ || box == txtTotalLength_ || box == txtFirstLength_ ||
+                                      box == txtMaxOutputs_);
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnter(*key)) {
+            QWidget* target = EnterTarget(object);
+            if (target == grdOther_)
+                otherQuantity_->OpenAtCurrent();
+            else if (target)
+                target->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (parameterBox && RefusesKey(*key, box == txtCableImpedance_)) {
+            host_.Beep(0);
+            return true;
+        }
+    }
+    if (parameterBox && event->type() == QEvent::FocusOut && !closing_ && !committing_ && !delivering_) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Another window taking the focus commits nothing; Cancel needs no valid entry.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            QApplication::focusWidget() != btnCancel_) {
+            DeliverNow(box, event, delivering_);
+            CommitBox(*box);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(object, event);
+}

@@ -1,0 +1,214 @@
+#include "desktop/frmMain.h"
+
+#include "document/LoopResults.h"
+#include "catalogues/Catalogue.h"
+#include "catalogues/Options.h"
+#include "catalogues/PanelLists.h"
+#include "document/RecentFiles.h"
+#include "document/Shell.h"
+#include "platform/MessageHost.h"
+#include "forms/MainWindowCore.h"
+#include "desktop/QtPanelChooser.h"
+#include "desktop/QtWindowGeometry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// Fits a path into `characters` character widths of a fixed-pitch font:
+// the middle of its folders gives way to "..." first, so that the file name
+// stays whole while it fits.
+std::string ShortenPath(const QFontMetrics& fixed, const std::string& path, int characters)
+{
+    const QString text = Text(path);
+    const int blank = fixed.horizontalAdvance(' ');
+    if (fixed.horizontalAdvance(text) <= blank * characters)
+        return path;
+    const qsizetype slash = text.lastIndexOf('/');
+    const QString name = slash < 0 ? text : text.mid(slash);
+    // The elision mark is one character; "..." takes two more.
+    const int folderRoom = characters - static_cast<int>(name.size()) - 2;
+    const QString shortened = slash > 0 && folderRoom >= 4
+                                  ? fixed.elidedText(text.left(slash), Qt::ElideMiddle, blank * folderRoom) + name
+                                  : fixed.elidedText(text, Qt::ElideMiddle, blank * (characters - 2));
+    return QString(shortened).replace(QChar(0x2026), "...").toStdString();
+}
+
+// Tints a verdict by whether the design passes.
+void ShowVerdict(QLabel* label, const std::string& text, bool satisfactory)
+{
+    label->setText(Text(text));
+    label->setStyleSheet(satisfactory ? "color: #17692e;" : "color: #a50e0e;");
+}
+
+}  // namespace
+
+frmMain::frmMain(MainWindowContext context, QWidget* parent)
+    : QMainWindow(parent), context_(std::move(context)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName("frmMain");
+    setWindowTitle(ApplicationTitle);
+    BuildMenus();
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(12);
+    layout->addWidget(BuildSiteAndPanel());
+    layout->addWidget(BuildLoopTable());
+    layout->addStretch(1);
+    layout->addWidget(BuildButtons());
+    setCentralWidget(central);
+    InstallSiteNameEnter();
+
+    context_.document.AddObserver(this);
+    resize(sizeHint().expandedTo(QSize(720, 480)));
+}
+
+frmMain::~frmMain() { context_.document.RemoveObserver(this); }
+
+void frmMain::FillPanelChooser()
+{
+    const PanelOutline outline = FillPanelOutline(context_.catalogue);
+    cmbPanel_->Fill(outline);
+    lblManufacturer_->setText(outline.SelectedManufacturer >= 0
+                                  ? Text(outline.Manufacturers[static_cast<size_t>(outline.SelectedManufacturer)].Name)
+                                  : QString());
+    ShowPanelRows();
+}
+
+void frmMain::ChangePanel(int position)
+{
+    const MainWindowCore::PanelChange change = MainWindowCore::ChangePanel(
+        context_.document, context_.catalogue, context_.options, context_.host, position, startingUp_);
+    if (change == MainWindowCore::PanelChange::Applied)
+        FillPanelChooser();
+    else
+        cmbPanel_->ShowPanel(context_.catalogue.CurrentPanel);
+}
+
+void frmMain::ShowPanelRows()
+{
+    for (int loop = 1; loop <= Document::LoopCount; ++loop) {
+        const LoopRow& row = rows_[static_cast<size_t>(loop)];
+        const bool shown = MainWindowCore::LoopRowShown(context_.catalogue, loop);
+        for (QWidget* control : std::initializer_list<QWidget*>{row.lblLoop, row.lblLoopName, row.lblDevice,
+                                                                row.lblQuiescent, row.lblAlarm, row.lblPassFail,
+                                                                row.btnChange})
+            control->setVisible(shown);
+    }
+    lblAlarmNotes_->setText(Text(MainWindowCore::AlarmNotesCaption(context_.catalogue)));
+}
+
+void frmMain::CheckCustomPanelMenu()
+{
+    const bool any = !FillUserDefinedPanelList(context_.catalogue).Items.empty();
+    mnuPanelEdit_->setEnabled(any);
+    mnuPanelDelete_->setEnabled(any);
+}
+
+void frmMain::LoopRecalculated(int loop)
+{
+    ShowLoopResults(loop);
+    UpdateMainTotals();
+}
+
+void frmMain::ShowLoopResults(int loop)
+{
+    if (loop < 1 || loop > Document::LoopCount)
+        return;
+    const MainLoopRow results = MainLoopRowFor(context_.document.Loop(loop));
+    const LoopRow& row = rows_[static_cast<size_t>(loop)];
+    ShowLoopName(loop);
+    row.lblDevice->setText(Text(results.Devices));
+    row.lblQuiescent->setText(Text(results.Quiescent));
+    row.lblAlarm->setText(Text(results.Alarm));
+    ShowVerdict(row.lblPassFail, results.PassFail, results.Satisfactory);
+}
+
+// A long name is cut short in its column; the whole of it is the tooltip.
+void frmMain::ShowLoopName(int loop)
+{
+    QLabel* label = rows_[static_cast<size_t>(loop)].lblLoopName;
+    const QString name = Text(context_.document.LoopName(loop));
+    const int room = label->fontMetrics().averageCharWidth() * 28;
+    label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, room));
+    label->setToolTip(name);
+}
+
+void frmMain::UpdateMainTotals()
+{
+    const MainTotals totals = MainTotalsFor(context_.document);
+    lblAlarmNotes_->setVisible(totals.AlarmNoteVisible);
+    totals_.lblDevice->setText(Text(totals.Devices));
+    totals_.lblQuiescent->setText(Text(totals.Quiescent));
+    totals_.lblAlarm->setText(Text(totals.Alarm));
+    ShowVerdict(totals_.lblPassFail, totals.PassFail, totals.Satisfactory);
+}
+
+void frmMain::UpdateTitle() { setWindowTitle(Text(Shell::WindowTitle(context_.document.Path))); }
+
+void frmMain::RefreshRecentMenu()
+{
+    // Paths are shortened in a fixed-pitch font, so that 40 characters mean
+    // the width of 40 blanks.
+    const QFontMetrics fixed(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const RecentFiles::Shortener shorten = [&fixed](const std::string& path, int characters) {
+        return ShortenPath(fixed, path, characters);
+    };
+    bool any = false;
+    for (size_t i = 0; i < RecentFiles::Count; ++i) {
+        QAction* item = mFileRecent_[i + 1];
+        const std::string caption = context_.recent.Caption(i, shorten);
+        item->setText(Text(caption));
+        item->setData(Text(context_.recent.Paths()[i]));
+        item->setVisible(!caption.empty());
+        any = any || !caption.empty();
+    }
+    mFileRecent_[0]->setVisible(any);
+}
+
+void frmMain::SiteNameEdited(const QString& text)
+{
+    MainWindowCore::SetSiteName(context_.document, text.toStdString());
+}
+
+void frmMain::Unload()
+{
+    unloading_ = true;
+    close();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && startingUp_ && firstActivation_)
+        firstActivation_();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!unloading_ && !Shell::CheckSaved(context_.document, context_.host, [this] { return DoMenuSave(); })) {
+        event->ignore();
+        return;
+    }
+    unloading_ = true;
+    QtWindowGeometry geometry(*this);
+    context_.options.SaveFormSize(geometry);
+    // Every other window goes with the main one.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    event->accept();
+}

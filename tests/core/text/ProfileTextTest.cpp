@@ -1,0 +1,59 @@
+#include "text/ProfileText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using WinINI::ProfileText;
+
+namespace {
+
+// Names chosen to reach every path of the index: case variants, and names a
+// written line does not read back as (blanks around, a comment mark, a
+// section bracket, an equals sign).
+const std::vector<std::string> SectionNames = {"Loop1", "loop1", "Dralon", "Custom", " Pad ", "[x", "a]b", ""};
+const std::vector<std::string> KeyNames = {"Device1", "DEVICE1", "Name", "n", " Blank", ";c", "[k", "k=v", ""};
+const std::vector<std::string> Values = {"1", "", "\"  quoted  \"", "12,0,0,12,12,0", " x ", "\""};
+
+}  // namespace
+
+// Every read of a profile edited in memory answers what parsing its text
+// afresh answers, whatever sequence of writes and deletions came before.
+TEST(ProfileText, EditsInPlaceReadAsTheTextParsedAfresh)
+{
+    std::mt19937 random(20240611);
+    auto pick = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+    for (int round = 0; round < 100; ++round) {
+        ProfileText profile = ProfileText::FromText(
+            ";comment\r\n[Loop1]\r\nName=a\r\nname=shadowed\r\n\r\n[Dralon]\r\nX=1\r\n[LOOP1]\r\nName=repeat\r\n");
+        for (int step = 0; step < 60; ++step) {
+            const int kind = static_cast<int>(random() % 10);
+            if (kind < 7)
+                profile.Write(pick(SectionNames), pick(KeyNames), pick(Values));
+            else if (kind < 9)
+                profile.DeleteKey(pick(SectionNames), pick(KeyNames));
+            else
+                profile.DeleteSection(pick(SectionNames));
+
+            const ProfileText parsed = ProfileText::FromText(profile.Text());
+            ASSERT_EQ(parsed.Lines(), profile.Lines());
+            for (const std::string& section : SectionNames)
+                for (const std::string& key : KeyNames)
+                    ASSERT_EQ(parsed.Read(section, key), profile.Read(section, key))
+                        << "round " << round << " step " << step << " [" << section << "] " << key;
+        }
+    }
+}
+
+TEST(ProfileText, ReportsWhetherTheTextChanged)
+{
+    ProfileText profile;
+    EXPECT_TRUE(profile.Write("S", "K", "1"));
+    EXPECT_FALSE(profile.Write("s", "k", "1"));
+    EXPECT_TRUE(profile.Write("s", "k", "2"));
+    EXPECT_FALSE(profile.DeleteKey("S", "Missing"));
+    EXPECT_FALSE(profile.DeleteSection("Missing"));
+    EXPECT_EQ(profile.Text(), "[S]\r\nK=2\r\n");
+    EXPECT_TRUE(profile.DeleteSection("s"));
+    EXPECT_EQ(profile.Text(), "");
+}

@@ -1,0 +1,110 @@
+#include "desktop/QtPrinter.h"
+
+#include "report/Printing.h"
+#include "support/QtTestMain.h"
+#include "support/ReportFixture.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class QtPrinterTest : public QObject {
+    Q_OBJECT
+
+    // The text of a PDF as poppler reads it.
+    static QString PdfText(const QString& path)
+    {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            return "pdftotext is missing (poppler-utils)";
+        QProcess process;
+        process.start(pdftotext, {"-layout", path, "-"});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    static void BuildSite(ReportScenario& site)
+    {
+        site.AddDevices(1, ReportScenario::OpticalDetector, 5);
+        site.AddDevices(2, ReportScenario::InputUnit, 3);
+        site.AddOthers(2, ReportScenario::RemoteIndicator, 2);
+    }
+
+private slots:
+    void printsTheReportToAPdf()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("Northgate.pdf");
+        QPrinter pdf(QPrinter::HighResolution);
+        QtPrinter::ConfigureForPdf(pdf, path);
+        QtPrinter printer(pdf);
+        ReportScenario site;
+        BuildSite(site);
+
+        QCOMPARE(site.Print({1, 2}, printer), 0);
+        QCOMPARE(QString::fromStdString(site.progress.destination), "on the PDF on " + path);
+        QVERIFY(QFile::exists(path));
+        const QString text = PdfText(path);
+        QVERIFY2(text.contains("Summary"), qPrintable(text));
+        QVERIFY2(text.contains("Design Satisfactory"), qPrintable(text));
+        QVERIFY2(text.contains("Loop Satisfactory"), qPrintable(text));
+        QVERIFY2(text.contains("Remote Indicator"), qPrintable(text));
+    }
+
+    void cancelledReportLeavesNoFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Cancelled.pdf");
+        QPrinter pdf(QPrinter::HighResolution);
+        QtPrinter::ConfigureForPdf(pdf, path);
+        QtPrinter printer(pdf);
+        ReportScenario site;
+        BuildSite(site);
+        site.progress.cancelAfterPageTexts = 1;
+
+        QCOMPARE(site.Print({1, 2}, printer), PrinterErrorCancelled);
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void measuresInTwips()
+    {
+        QPrinter pdf(QPrinter::HighResolution);
+        QtPrinter::ConfigureForPdf(pdf, QDir::temp().filePath("unused.pdf"));
+        QtPrinter printer(pdf);
+        printer.SetFontName("Arial");
+        printer.SetFontSize(12);
+        // A PDF's printable area is the whole A4 sheet, 210 x 297 mm (to the
+        // point Qt rounds it to).
+        QVERIFY(qAbs(printer.ScaleWidth() - 11906) < 10);
+        QVERIFY(qAbs(printer.ScaleHeight() - 16838) < 10);
+        // A 12-point line is a little over 240 twips high.
+        QVERIFY(printer.TextHeight("Hg") >= 240 && printer.TextHeight("Hg") < 340);
+        QVERIFY(printer.TextWidth("Alarm Alarm") > printer.TextWidth("Alarm"));
+        // The widest table, its last heading at column 88, fits on the sheet
+        // at the largest body size.
+        printer.PrintTab(88);
+        QVERIFY(printer.CurrentX() > 88 * 90);
+        QVERIFY2(printer.CurrentX() + printer.TextWidth("Alarm") <= printer.ScaleWidth() - 2 * Printing::Margin,
+                 qPrintable(QString::number(printer.CurrentX())));
+        printer.SetFontSize(6);
+        QVERIFY(printer.TextHeight("Hg") < 170);
+        QCOMPARE(printer.DeviceName(), std::string("PDF"));
+        printer.KillDoc();
+    }
+
+    void fallsBackToAnInstalledSansSerif()
+    {
+        const QString family = QtPrinter::AvailableFamily("Arial");
+        QVERIFY(family == "Arial" || family == "Liberation Sans" || family == "Arimo" || family == "DejaVu Sans");
+        QVERIFY(QFontDatabase::families().contains(family, Qt::CaseInsensitive));
+    }
+};
+
+FERROLUX_QT_TEST(QtPrinterTest);
+
+#include "QtPrinterTest.moc"

@@ -1,0 +1,85 @@
+#pragma once
+// A run of the desktop program in a scratch folder: its own settings file,
+// the bundled catalogues with the user-defined panels kept in the scratch
+// folder, scripted message boxes and file dialogs, help pages recorded
+// instead of opened, and no printer.
+
+#include "desktop/AppContext.h"
+#include "catalogues/Options.h"
+#include "document/Shell.h"
+#include "platform/MessageHost.h"
+#include "platform/SettingsStore.h"
+#include "support/ScratchFolder.h"
+#include "support/ScriptedFileChooser.h"
+#include "desktop/frmMain.h"
+
+#include <QList>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+#include <string>
+
+struct DesktopSite {
+    ScratchFolder folder;
+    ScriptedMessageHost host;
+    ScriptedFileChooser chooser;
+    QList<QUrl> helpOpened;
+    // Help pages go to the program's own help window rather than to helpOpened.
+    bool helpInWindow = false;
+    AppEnvironment environment;
+    std::unique_ptr<AppContext> app;
+
+    DesktopSite()
+    {
+        environment.SettingsFile = folder.Path("config/Harvex Ferrolux.conf");
+        environment.Files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
+        environment.Files.CustomPanelsFile = folder.Path("user/CUSTPAN.DAT");
+        environment.OldSettingsFile = folder.Path("config/QUELLAR.INI");
+        environment.LocaleId = "0809";
+        environment.IMeasure = "0";
+        environment.DocumentsFolder = folder.Path("Documents");
+        environment.HelpIndex = folder.Path("help/index.html");
+        environment.RecentlyUsedList = folder.Path("recently-used.xbel");
+    }
+
+    // Settings as a user who has seen this version's dialogs has them.
+    void SeenThisVersion()
+    {
+        SettingsStore store(environment.SettingsFile);
+        Options options(store);
+        options.SetSettingBool(SettingName::FirstTimeDone, true);
+        options.SetSettingString(SettingName::LatestVersion, Shell::VersionString());
+    }
+
+    // Ends the run (without asking) so that the next Start is a new run on
+    // the same settings and files.
+    static void Restart(DesktopSite& site)
+    {
+        site.app->MainWindow().Unload();
+        site.app.reset();
+        site.host.boxes.clear();
+    }
+
+    AppContext& Start(const std::string& commandLine = "")
+    {
+        environment.CommandLine = commandLine;
+        app = std::make_unique<AppContext>(
+            environment, AppContext::Hosts{host, chooser,
+                                           helpInWindow ? QtHelp::Opener{}
+                                                        : QtHelp::Opener{[this](const QUrl& url) { helpOpened << url; }},
+                                           [] { return false; }});
+        return *app;
+    }
+
+    // Starts the program and shows the main window, its start-up over;
+    // false when the catalogues do not load or the start-up never ends.
+    bool ShowMainWindow(const std::string& commandLine = "")
+    {
+        AppContext& started = Start(commandLine);
+        if (!started.Load())
+            return false;
+        started.Show();
+        return QTest::qWaitFor([&started] { return !started.MainWindow().StartingUp(); });
+    }
+};
