@@ -12,7 +12,7 @@ LoopSummary SummarizeLoop(const Document& document, int loop)
     LoopSummary summary;
     summary.Loop = loop;
     summary.Name = document.LoopName(loop);
-    summary.Devices = model.QtyDevices() + model.QtyAddressableSlaveBases();
+    summary.Devices = model.DevicesOnLoop();
     summary.QuiescentDevices = model.QuiescentCurrentDevices();
     summary.AlarmDevices = model.AlarmCurrentDevices();
     summary.Quiescent = model.QuiescentCurrentTotal();

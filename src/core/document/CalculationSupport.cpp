@@ -23,8 +23,6 @@ void CalculateAgainstCurrentPanel(Document& document, int loop, bool useSlider, 
     model.Calculate(useSlider, sliderPercent, skipDeviceChecks);
 }
 
-int32_t DevicesOnLoop(const clsCalculator& model) { return model.QtyDevices() + model.QtyAddressableSlaveBases(); }
-
 }  // namespace
 
 void RecalculateLoop(Document& document, int loop, bool useSlider, int16_t sliderPercent)
@@ -61,7 +59,7 @@ int16_t TotalDevices(const Document& document)
 {
     int16_t total = 0;
     for (int loop = 1; loop <= Document::LoopCount; ++loop)
-        total = static_cast<int16_t>(total + DevicesOnLoop(document.Loop(loop)));
+        total = static_cast<int16_t>(total + document.Loop(loop).DevicesOnLoop());
     return total;
 }
 

@@ -21,7 +21,7 @@ std::string LoopTitle(int loop, std::string_view name)
 LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units)
 {
     LoopEditorResults results;
-    results.Quantity = std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases());
+    results.Quantity = std::to_string(loop.DevicesOnLoop());
     results.QuiescentDevices = CurrentText(loop.QuiescentCurrentDevices());
     results.AlarmDevices = CurrentText(loop.AlarmCurrentDevices());
     results.QuiescentTotal = CurrentText(loop.QuiescentCurrentTotal());
@@ -55,7 +55,7 @@ LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType)
 
 MainLoopRow MainLoopRowFor(const clsCalculator& loop)
 {
-    return {std::to_string(loop.QtyDevices() + loop.QtyAddressableSlaveBases()), CurrentText(loop.QuiescentCurrentTotal()),
+    return {std::to_string(loop.DevicesOnLoop()), CurrentText(loop.QuiescentCurrentTotal()),
             CurrentText(loop.AlarmCurrentTotal()), loop.LoopDesignShort(), loop.DesignIsSatisfactory()};
 }
 

@@ -68,6 +68,9 @@ public:
 
     // Results of the last Calculate.
     int32_t QtyDevices() const { return qtyDevices_; }
+    // The devices the loop's count shows: the addressable devices and the
+    // slave bases that take an address of their own.
+    int32_t DevicesOnLoop() const { return QtyDevices() + QtyAddressableSlaveBases(); }
     Currency QuiescentCurrentTotal() const { return quiescentCurrentTotal_; }
     Currency AlarmCurrentTotal() const { return alarmCurrentTotal_; }
     Currency QuiescentCurrentDevices() const { return quiescentCurrentDevices_; }

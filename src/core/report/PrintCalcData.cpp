@@ -90,7 +90,6 @@ void PrintRowNumbers(Printing& printing, const NumberColumns& columns, const std
 
 Currency Times(int32_t count, int32_t microamps) { return Currency::FromInteger(int64_t{count} * microamps); }
 
-int32_t DevicesOnLoop(const clsCalculator& model) { return model.QtyDevices() + model.QtyAddressableSlaveBases(); }
 
 std::string ReportTitle(const Document& document)
 {
@@ -141,7 +140,7 @@ void PrintSummary(Printing& printing, const Document& document, const PanelRecor
         const clsCalculator& model = document.Loop(loop);
         printer.PrintTab(NameColumn);
         printer.PrintText(std::to_string(loop));
-        PrintRowNumbers(printing, columns, std::to_string(DevicesOnLoop(model)), model.QuiescentCurrentTotal(),
+        PrintRowNumbers(printing, columns, std::to_string(model.DevicesOnLoop()), model.QuiescentCurrentTotal(),
                         model.AlarmCurrentTotal());
         printer.PrintTab(SummaryDesignColumn);
         // A one-loop panel has no total row: its loop's verdict is the verdict.
@@ -409,7 +408,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     if (hasDevices && hasOthers) {
         printer.PrintTab(NameColumn);
         printer.PrintText("Sub-total");
-        PrintRowNumbers(printing, columns, std::to_string(DevicesOnLoop(model)), model.QuiescentCurrentDevices(),
+        PrintRowNumbers(printing, columns, std::to_string(model.DevicesOnLoop()), model.QuiescentCurrentDevices(),
                         model.AlarmCurrentDevices());
         printer.EndLine();
         printer.EndLine();
@@ -428,7 +427,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
 
     printer.PrintTab(NameColumn);
     printer.PrintText("Total");
-    PrintRowNumbers(printing, columns, hasOthers ? "n/a" : std::to_string(DevicesOnLoop(model)),
+    PrintRowNumbers(printing, columns, hasOthers ? "n/a" : std::to_string(model.DevicesOnLoop()),
                     model.QuiescentCurrentTotal(), model.AlarmCurrentTotal());
     printer.EndLine();
     printer.EndLine();
