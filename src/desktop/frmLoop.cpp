@@ -1,5 +1,7 @@
 #include "desktop/frmLoop.h"
 
+#include "desktop/QtBusyPointer.h"
+
 #include "document/LoopResults.h"
 #include "catalogues/Options.h"
 #include "desktop/frmLoopTables.h"
@@ -22,15 +24,6 @@
 #include <QTableView>
 
 namespace {
-
-// The hourglass for the length of one operation, restored however it ends.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
@@ -266,7 +259,7 @@ void frmLoop::MoveSlider(int position)
 
 void frmLoop::SetInterfaceLeds(bool disabled)
 {
-    const BusyPointer busy;
+    const QtBusyPointer busy;
     parameters_.SetInterfaceLedsDisabled(disabled);
 }
 

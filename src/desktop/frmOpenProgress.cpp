@@ -5,20 +5,13 @@
 #include "platform/MessageHost.h"
 #include "desktop/QtBusyPointer.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QVBoxLayout>
 
-frmOpenProgress::frmOpenProgress(MessageHost& host, QWidget* parent) : QDialog(parent), host_(host)
+frmOpenProgress::frmOpenProgress(MessageHost& host, QWidget* parent)
+    : QtProgressWindow("frmOpenProgress", OpenProgressTexts::Caption, 420, parent), host_(host)
 {
-    setObjectName("frmOpenProgress");
-    setWindowTitle(OpenProgressTexts::Caption);
-    setWindowModality(Qt::ApplicationModal);
-
     lblFileName_ = new QLabel;
     lblFileName_->setObjectName("lblFileName");
     lblFileName_->setWordWrap(true);
@@ -26,37 +19,23 @@ frmOpenProgress::frmOpenProgress(MessageHost& host, QWidget* parent) : QDialog(p
     pnlProgress_->setObjectName("pnlProgress");
     pnlProgress_->setRange(0, 100);
     pnlProgress_->setValue(0);
-    btnCancel_ = new QPushButton("Cancel");
-    btnCancel_->setObjectName("btnCancel");
-    connect(btnCancel_, &QPushButton::clicked, this, &frmOpenProgress::CancelClicked);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnCancel_);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 16);
-    layout->addWidget(lblFileName_);
-    layout->addWidget(pnlProgress_);
-    layout->addLayout(buttons);
-    setMinimumWidth(420);
+    AddRow(lblFileName_);
+    AddRow(pnlProgress_);
 }
 
 frmOpenProgress::~frmOpenProgress() = default;
 
 void frmOpenProgress::Show()
 {
-    cancelRequested_ = false;
-    btnCancel_->setEnabled(true);
     busy_ = std::make_unique<QtBusyPointer>();
-    show();
-    ProcessPendingEvents();
+    ShowAndPaint();
 }
 
 void frmOpenProgress::SetFileText(const std::string& text) { lblFileName_->setText(QString::fromStdString(text)); }
 
 void frmOpenProgress::SetPercent(int percent) { pnlProgress_->setValue(percent); }
 
-void frmOpenProgress::ProcessPendingEvents() { QApplication::processEvents(); }
+void frmOpenProgress::ProcessPendingEvents() { PaintPending(); }
 
 std::string frmOpenProgress::UnknownResponse(int loop, int address, int deviceType)
 {
@@ -70,8 +49,7 @@ void frmOpenProgress::CancelClicked()
     if (answer != MsgResult::Yes)
         return;
     // The busy pointer of the open stays until the reading has stopped.
-    cancelRequested_ = true;
-    btnCancel_->setEnabled(false);
+    RaiseCancel();
 }
 
 void frmOpenProgress::Close()

@@ -7,7 +7,7 @@
 
 #include "document/OpenFlow.h"
 
-#include <QDialog>
+#include "desktop/QtProgressWindow.h"
 
 #include <memory>
 #include <string>
@@ -15,10 +15,9 @@
 class MessageHost;
 class QLabel;
 class QProgressBar;
-class QPushButton;
 class QtBusyPointer;
 
-class frmOpenProgress : public QDialog, public OpenProgressHost {
+class frmOpenProgress : public QtProgressWindow, public OpenProgressHost {
     Q_OBJECT
 
 public:
@@ -29,12 +28,12 @@ public:
     void SetFileText(const std::string& text) override;
     void SetPercent(int percent) override;
     void ProcessPendingEvents() override;
-    bool CancelRequested() const override { return cancelRequested_; }
+    bool CancelRequested() const override { return Cancelled(); }
     std::string UnknownResponse(int loop, int address, int deviceType) override;
     void Close() override;
 
     // Cancel: "Do you want to cancel the open operation?"
-    void CancelClicked();
+    void CancelClicked() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,11 +42,9 @@ protected:
 
 private:
     MessageHost& host_;
-    bool cancelRequested_ = false;
     bool unloading_ = false;
     std::unique_ptr<QtBusyPointer> busy_;
 
     QLabel* lblFileName_ = nullptr;
     QProgressBar* pnlProgress_ = nullptr;
-    QPushButton* btnCancel_ = nullptr;
 };

@@ -5,12 +5,11 @@
 
 #include "report/ReportProgress.h"
 
-#include <QDialog>
+#include "desktop/QtProgressWindow.h"
 
 class QLabel;
-class QPushButton;
 
-class waitPrint : public QDialog, public ReportProgress {
+class waitPrint : public QtProgressWindow, public ReportProgress {
     Q_OBJECT
 
 public:
@@ -19,20 +18,18 @@ public:
     void Show(const std::string& destination) override;
     void SetPageText(const std::string& text) override;
     void ProcessPendingEvents() override;
-    bool CancelRequested() const override { return cancelRequested_; }
+    bool CancelRequested() const override { return Cancelled(); }
     void Close() override;
 
     // Cancel: asks the report to stop.
-    void CancelCommand();
+    void CancelCommand() { RaiseCancel(); }
 
 protected:
     // Escape and the close box cancel too.
     void reject() override { CancelCommand(); }
 
 private:
-    bool cancelRequested_ = false;
     QLabel* lblPrinting_ = nullptr;
     QLabel* printerDestLabel_ = nullptr;
     QLabel* lblPage_ = nullptr;
-    QPushButton* btnCancel_ = nullptr;
 };
