@@ -27,48 +27,26 @@ class QtPrinterTest : public QObject {
         return QString::fromUtf8(process.readAllStandardOutput());
     }
 
-    static void BuildSite(ReportScenario& site)
-    {
-        site.AddDevices(1, ReportScenario::OpticalDetector, 5);
-        site.AddDevices(2, ReportScenario::InputUnit, 3);
-        site.AddOthers(2, ReportScenario::RemoteIndicator, 2);
-    }
-
 private slots:
+    // The report to a PDF, and a cancelled one that leaves no file.
     void printsTheReportToAPdf()
     {
         QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const QString path = folder.filePath("Northgate.pdf");
-        QPrinter pdf(QPrinter::HighResolution);
-        QtPrinter::ConfigureForPdf(pdf, path);
-        QtPrinter printer(pdf);
-        ReportScenario site;
-        BuildSite(site);
-
-        QCOMPARE(site.Print({1, 2}, printer), 0);
-        QCOMPARE(QString::fromStdString(site.progress.destination), "on the PDF on " + path);
-        QVERIFY(QFile::exists(path));
-        const QString text = PdfText(path);
-        QVERIFY2(text.contains("Summary"), qPrintable(text));
-        QVERIFY2(text.contains("Design Satisfactory"), qPrintable(text));
-        QVERIFY2(text.contains("Loop Satisfactory"), qPrintable(text));
-        QVERIFY2(text.contains("Remote Indicator"), qPrintable(text));
-    }
-
-    void cancelledReportLeavesNoFile()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("Cancelled.pdf");
-        QPrinter pdf(QPrinter::HighResolution);
-        QtPrinter::ConfigureForPdf(pdf, path);
-        QtPrinter printer(pdf);
-        ReportScenario site;
-        BuildSite(site);
-        site.progress.cancelAfterPageTexts = 1;
-
-        QCOMPARE(site.Print({1, 2}, printer), PrinterErrorCancelled);
-        QVERIFY(!QFile::exists(path));
+        for (const bool cancel : {false, true}) {
+            const QString path = folder.filePath(cancel ? "Cancelled.pdf" : "Northgate.pdf");
+            QPrinter pdf(QPrinter::HighResolution);
+            QtPrinter::ConfigureForPdf(pdf, path);
+            QtPrinter printer(pdf);
+            ReportScenario site;
+            site.AddDevices(1, ReportScenario::OpticalDetector, 5);
+            site.AddOthers(1, ReportScenario::RemoteIndicator, 2);
+            site.progress.cancelAfterPageTexts = cancel ? 1 : -1;
+            QCOMPARE(site.Print({1}, printer), cancel ? PrinterErrorCancelled : 0);
+            QCOMPARE(QFile::exists(path), !cancel);
+        }
+        const QString text = PdfText(folder.filePath("Northgate.pdf"));
+        for (const char* expected : {"Summary", "Design Satisfactory", "Loop Satisfactory", "Remote Indicator"})
+            QVERIFY2(text.contains(expected), qPrintable(text));
     }
 
     void measuresInTwips()
@@ -100,7 +78,6 @@ private slots:
     void fallsBackToAnInstalledSansSerif()
     {
         const QString family = QtPrinter::AvailableFamily("Arial");
-        QVERIFY(family == "Arial" || family == "Liberation Sans" || family == "Arimo" || family == "DejaVu Sans");
         QVERIFY(QFontDatabase::families().contains(family, Qt::CaseInsensitive));
     }
 };
