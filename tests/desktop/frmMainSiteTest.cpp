@@ -78,6 +78,7 @@ private slots:
             Type(OpenBox(editor, "txtDevicesQty"), "9", Qt::Key_Escape);
             QVERIFY(editor.isVisible() && !OpenBox(editor, "txtDevicesQty"));
             QCOMPARE(Cell(editor, "grdDevices", 0, 1), "30");
+            QCOMPARE(Control<QLabel>(window, "lblDevice_1")->text(), "70");  // the main window follows
             QCOMPARE(Cell(editor, "grdDevices", 1, 1), secondRow);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             QVERIFY(!editor.isVisible());

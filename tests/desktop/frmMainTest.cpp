@@ -5,7 +5,6 @@
 #include "desktop/frmLoop.h"
 #include "desktop/QtPanelChooser.h"
 #include "support/DesktopSite.h"
-#include "support/LoopEditorClicks.h"
 #include "support/QtClicks.h"
 #include "support/QtModal.h"
 #include "support/QtTestMain.h"
@@ -189,64 +188,6 @@ private slots:
         QVERIFY(site.folder.Read("Documents/harbour.stores.BAK").find("Harbour Stores\"") != std::string::npos);
         QCOMPARE(app.options().GetSettingString("Form State"), "Normal");
         QCOMPARE(app.options().GetSettingLong("Form Width"), width);
-    }
-
-    // Loop 1 from its Details... button: the main window follows the editor, and Cancel undoes it.
-    void aLoopIsEditedFromItsDetailsButton()
-    {
-        using namespace LoopEditorClicks;
-        DesktopSite site;
-        site.SeenThisVersion();
-        QVERIFY(site.ShowMainWindow());
-        AppContext& app = *site.app;
-        frmMain& window = app.MainWindow();
-        app.options().SetFamilyShown(app.catalogue(), 1, true);
-        auto detailsOfLoop1 = [&window](const std::function<void(frmLoop&)>& edit) {
-            const QtModal::WhenModal editing("frmLoop", [&edit](QWidget* modal) {
-                QVERIFY(QTest::qWaitForWindowActive(modal));  // focus moves as on screen
-                edit(*qobject_cast<frmLoop*>(modal));
-            });
-            QTest::mouseClick(Control<QPushButton>(window, "btnChange_1"), Qt::LeftButton);
-            QVERIFY(editing.Answered());
-        };
-
-        detailsOfLoop1([&](frmLoop& editor) {
-            QCOMPARE(editor.windowTitle(), "Loop 1");
-            const QtModal::WhenModal choosing("frmDeviceType", [](QWidget* chooser) {
-                auto* outline = Control<QTreeWidget>(*chooser, "outDevices");
-                QTreeWidgetItem* item = Find(outline, "Optical Smoke Detector");
-                item->parent()->setExpanded(true);
-                Click(outline, item, true);
-            });
-            QTest::mouseClick(Control<QPushButton>(editor, "btnAdd"), Qt::LeftButton);
-            QVERIFY(choosing.Answered());
-            editor.activateWindow();  // the offscreen platform hands no activation back
-            QVERIFY(QTest::qWaitForWindowActive(&editor));
-            const int row = RowOf(editor, "grdDevices", "Optical Smoke Detector");
-            QLineEdit* quantity = OpenBox(editor, "txtDevicesQty");
-            QVERIFY(row >= 0 && quantity && quantity->hasFocus());
-            Type(quantity, "20", Qt::Key_Return);
-            QCOMPARE(Cell(editor, "grdDevices", row, 2), "6000 \u00B5A");
-            QCOMPARE(LabelText(window, "lblDevice_1"), "20");
-            QCOMPARE(LabelText(window, "lblQuiescent_1"), "6000 \u00B5A");
-            QCOMPARE(LabelText(window, "lblAlarm_1"), LabelText(editor, "lblAlarm_100"));
-
-            // Refused: told once, and back on the row with the number selected.
-            ClickRow(editor, "grdDevices", row);
-            Type(OpenBox(editor, "txtDevicesQty"), "127", Qt::Key_Return);
-            QCOMPARE(site.host.boxes.size(), size_t(1));
-            QCOMPARE(site.host.boxes[0].Caption, "Loop 1");
-            quantity = OpenBox(editor, "txtDevicesQty");
-            QVERIFY(quantity && quantity->hasFocus());
-            QCOMPARE(quantity->selectedText(), "127");
-            QCOMPARE(LabelText(window, "lblDevice_1"), "20");
-            QTest::mouseClick(Control<QPushButton>(editor, "btnCancel"), Qt::LeftButton);
-        });
-        QCOMPARE(app.document().Loop(1).QtyDevices(), 0);
-        QCOMPARE(LabelText(window, "lblDevice_1"), "0");
-        QCOMPARE(LabelText(window, "lblQuiescent_1"), "0 mA");
-
-        app.document().Dirty = false;
     }
 
     // The "User-Defined Panels" commands: panels added, one in use, and deleted until none is left.
