@@ -3,10 +3,8 @@
 #include "platform/MessageHost.h"
 #include "support/FamilySite.h"
 #include "support/QtClicks.h"
-#include "support/QtModal.h"
 #include "support/QtTestMain.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -29,7 +27,6 @@ private slots:
         auto* ok = Control<QPushButton>(form, "btnOK");
         QCOMPARE(outline->topLevelItemCount(), 2);
         QTreeWidgetItem* detectors = outline->topLevelItem(1);
-        QCOMPARE(outline->topLevelItem(0)->text(0), "Interfaces");
         QCOMPARE(detectors->text(0), "Detectors");
         QCOMPARE(detectors->child(1)->text(0), "Heat Detector");
         QVERIFY(!ok->isEnabled());
@@ -52,37 +49,6 @@ private slots:
         Click(outline, Find(outline, "Optical Detector"), true);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(form.Result(), std::optional<int>(site.Optical));
-    }
-
-    void withNoFamilyShownItExplainsInsteadOfTheOutline()
-    {
-        FamilySite site;
-        site.ShowOnly({});
-        ScriptedMessageHost host;
-        frmDeviceType form(site.catalogue, host);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(Control<QLabel>(form, "lblChoose")->text().startsWith("There are no addressable devices"));
-        QVERIFY(!Control<QTreeWidget>(form, "outDevices")->isVisible());
-        QVERIFY(!Control<QPushButton>(form, "btnOK")->isEnabled());
-        Screenshot(&form, "frmDeviceType_empty");
-    }
-
-    void chooseDeviceTypeReturnsTheCodeOrNothing()
-    {
-        FamilySite site;
-        ScriptedMessageHost host;
-        auto choose = [&](const char* type, const char* button) {
-            const QtModal::WhenModal answering([&](QWidget* chooser) {
-                auto* outline = Control<QTreeWidget>(*chooser, "outDevices");
-                outline->topLevelItem(1)->setExpanded(true);
-                Click(outline, Find(outline, type));
-                QTest::mouseClick(Control<QPushButton>(*chooser, button), Qt::LeftButton);
-            });
-            return frmDeviceType::ChooseDeviceType(site.catalogue, host);
-        };
-        QCOMPARE(choose("Detector Base Slave", "btnOK"), std::optional<int>(site.SlaveBase));
-        QCOMPARE(choose("Heat Detector", "btnCancel"), std::nullopt);
     }
 };
 

@@ -1,14 +1,10 @@
 #include "desktop/frmPanel.h"
 
-#include "desktop/frmDeletePanels.h"
 #include "support/PanelSite.h"
 #include "support/QtClicks.h"
-#include "support/QtModal.h"
 #include "support/QtTestMain.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -65,21 +61,11 @@ private slots:
         PanelForm panel(-1);
         frmPanel& form = *panel.form;
         QCOMPARE(form.windowTitle(), "Control Panel");
-        QStringList keyed;
-        for (const char* label : {"lblName", "lblLoops", "lblImpedance", "lblLED", "lblRemoteLED", "lblOutput",
-                                  "lblLoopCurrent", "lblTotalCurrent", "lblVoltage"})
-            keyed << Control<QLabel>(form, label)->text();
-        QCOMPARE(keyed, QStringList({"&Name:", "Number of &Loops:", "Loop Driver &Impedance:",
-                                     "Ma&x. LED's in Alarm condition:", "Max. &Remote LED's in Alarm condition:",
-                                     "Max. &Outputs activated:", "Max. Loop &Current:",
-                                     "&Total Current available to Loops:", "Min. Loop Driver Output &Voltage:"}));
-        QCOMPARE(Control<QLabel>(form, "lblLoops")->buddy(), panel.Box("txtLoops"));
         QCOMPARE(panel.Box("txtName")->text(), "Choose a unique name");
         QVERIFY(panel.Box("txtManufacturer")->isReadOnly());
         QCOMPARE(panel.Shade("txtManufacturer"), panel.Shade(nullptr));
         QVERIFY(panel.Shade("txtLoops") != panel.Shade(nullptr));
         QCOMPARE(panel.Button("btnClose")->text(), "Cancel");
-        QtClicks::Screenshot(&form, "frmPanel_new");
 
         // Enter moves on through the boxes and types nothing.
         panel.Type("txtName", "  Harbour Panel ");
@@ -106,60 +92,6 @@ private slots:
         QCOMPARE(stored.MinLoopVoltage, int16_t(2450));
         QCOMPARE(panel.site.NamesAfterRestart(),
                  (std::vector<std::string>{"Acme 2", "Harbour Panel", "Site Panel", "Spare Panel", "Unknown Panel"}));
-    }
-
-    void aStandardPanelIsOnlyShown()
-    {
-        PanelForm panel(PanelSite::Acme2);
-        QCOMPARE(panel.Button("btnClose")->text(), "Close");
-        QVERIFY(!panel.Button("btnOK")->isVisible());
-        for (const char* box : {"txtName", "txtLoops", "txtVoltage"}) {
-            QVERIFY2(panel.Box(box)->isReadOnly(), box);
-            QCOMPARE(panel.Shade(box), panel.Shade(nullptr));
-        }
-        QTest::keyClicks(panel.Box("txtLoops"), "7");
-        QCOMPARE(panel.Box("txtLoops")->text(), "2");
-        const std::string fileBefore = panel.site.UserFile();
-        QTest::keyClick(panel.form.get(), Qt::Key_Escape);
-        QCOMPARE(panel.form->result(), int(QDialog::Rejected));
-        QVERIFY(!panel.form->Changed());
-        QCOMPARE(panel.site.UserFile(), fileBefore);
-    }
-
-    // The list of user-defined panels in its edit mode.
-    void editModeOpensTheChosenPanelInTheEditor()
-    {
-        PanelSite site;
-        QStringList listTexts;
-        QString editorName;
-        {
-            const QtModal::WhenModal listing("frmDeletePanels", [&](QWidget* list) {
-                listTexts << list->windowTitle() << Control<QPushButton>(*list, "btnDelete")->text()
-                          << Control<QPushButton>(*list, "btnClose")->text();
-                auto* panels = Control<QListWidget>(*list, "lstPanels");
-                ClickIndex(panels, panels->indexFromItem(panels->findItems("Spare Panel", Qt::MatchExactly).front()), true);
-            });
-            const QtModal::WhenModal editing("frmPanel", [&](QWidget* editor) {
-                auto* name = Control<QLineEdit>(*editor, "txtName");
-                editorName = name->text();
-                QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(name, "Reserve Panel");
-                QTest::mouseClick(Control<QPushButton>(*editor, "btnOK"), Qt::LeftButton);
-            });
-            QVERIFY(frmDeletePanels::EditPanel(site.document, site.catalogue, site.options, site.host, site.files));
-        }
-        QCOMPARE(listTexts, QStringList({"Edit User-Defined Control Panel", "&Edit...", "&Cancel"}));
-        QCOMPARE(editorName, "Spare Panel");
-        QCOMPARE(site.NamesAfterRestart(),
-                 (std::vector<std::string>{"Acme 2", "Reserve Panel", "Site Panel", "Unknown Panel"}));
-
-        // Cancel in the list opens nothing and changes nothing.
-        const QtModal::WhenModal cancelling("frmDeletePanels", [](QWidget* list) {
-            Click(Control<QListWidget>(*list, "lstPanels"), "Site Panel");
-            QTest::mouseClick(Control<QPushButton>(*list, "btnClose"), Qt::LeftButton);
-        });
-        QVERIFY(!frmDeletePanels::EditPanel(site.document, site.catalogue, site.options, site.host, site.files));
-        QVERIFY(site.host.boxes.empty());
     }
 };
 

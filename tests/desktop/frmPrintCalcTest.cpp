@@ -2,15 +2,12 @@
 
 #include "document/CalculationSupport.h"
 #include "report/PrintChoices.h"
-#include "desktop/waitPrint.h"
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
 #include "support/QtModal.h"
 #include "support/QtTestMain.h"
 #include "support/ReportFixture.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -42,26 +39,6 @@ private slots:
         QCOMPARE(dialog.SelectedLoops(), (std::vector<int>{2, 4}));
         QTest::keyClick(&dialog, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-
-        // A single loop needs no list.
-        scenario.UsePanel(ReportScenario::OneLoopPanel);
-        frmPrintCalc single(scenario.document, printer, true);
-        QVERIFY(!Control<QListWidget>(single, "lstLoop")->isVisibleTo(&single));
-        QCOMPARE(Control<QPushButton>(single, "btnPrint")->text(), "&Print");
-    }
-
-    void theProgressWindowNamesThePrinterAndTakesCancel()
-    {
-        waitPrint progress;
-        progress.Show("on the PDF on report.pdf");
-        QCOMPARE(Control<QLabel>(progress, "PrinterDestLabel")->text(), "on the PDF on report.pdf");
-        progress.SetPageText("Printing page 2...");
-        QCOMPARE(Control<QLabel>(progress, "lblPage")->text(), "Printing page 2...");
-        QTest::mouseClick(Control<QPushButton>(progress, "btnCancel"), Qt::LeftButton);
-        QVERIFY(progress.CancelRequested());
-        QVERIFY(!Control<QPushButton>(progress, "btnCancel")->isEnabled());
-        progress.Close();
-        QVERIFY(!progress.isVisible());
     }
 
     void withoutAPrinterTheMainWindowSavesTheReportAsPdf()
@@ -88,22 +65,12 @@ private slots:
         QVERIFY(site.host.boxes.empty());
     }
 
-    void theCommandLinePrintsAFileAndEnds_data()
-    {
-        QTest::addColumn<bool>("pdfIsAFolder");
-        QTest::newRow("written") << false;
-        QTest::newRow("a folder in the way") << true;
-    }
-
     void theCommandLinePrintsAFileAndEnds()
     {
-        QFETCH(bool, pdfIsAFolder);
         DesktopSite site;
         site.SeenThisVersion();
         const std::string file = site.folder.Write("My Sites/harbour.QLX", "");
         const std::string pdf = site.folder.Path("My Sites/harbour.pdf");
-        if (pdfIsAFolder)
-            std::filesystem::create_directories(pdf);
         {
             AppContext& app = site.Start();
             QVERIFY(app.Load());
@@ -117,8 +84,7 @@ private slots:
         QTRY_VERIFY(app.Ended());
         QVERIFY(!app.MainWindow().isVisible());
         QCOMPARE(site.folder.Listing("My Sites"), std::string("harbour.BAK;harbour.QLX;harbour.pdf;"));
-        QCOMPARE(site.host.Texts(), std::vector<std::string>{pdfIsAFolder ? PdfFailedMessage(pdf, "Is a directory")
-                                                                          : PdfSavedMessage(pdf)});
+        QCOMPARE(site.host.Texts(), std::vector<std::string>{PdfSavedMessage(pdf)});
     }
 };
 

@@ -1,18 +1,21 @@
 #pragma once
-// Real mouse clicks on the items of list, tree and tab widgets, for window
-// tests, a control found by its name, and an optional screenshot of a window.
+// Working a window as a user does, for window tests: a control found by its
+// name, mouse clicks on the items of lists, outlines and tabs, the loop
+// editor's table cells and the quantity box laid over a row, and typing.
 
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace QtClicks {
 
 // The window's control of that name; a test cannot go on without it.
-template <typename Widget>
+template <typename Widget = QWidget>
 Widget* Control(QWidget& window, const QString& name)
 {
     auto* widget = window.findChild<Widget*>(name);
@@ -21,11 +24,11 @@ Widget* Control(QWidget& window, const QString& name)
     return widget;
 }
 
+// A double-click arrives as a click followed by the double-click.
 inline void ClickIndex(QAbstractItemView* view, const QModelIndex& index, bool twice = false)
 {
     view->scrollTo(index);
     const QPoint centre = view->visualRect(index).center();
-    // A double-click arrives as a click followed by the double-click.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
     if (twice)
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
@@ -33,15 +36,12 @@ inline void ClickIndex(QAbstractItemView* view, const QModelIndex& index, bool t
 
 inline void Click(QListWidget* list, const QString& text)
 {
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable("no single item " + text));
-    ClickIndex(list, list->indexFromItem(found.front()));
+    ClickIndex(list, list->indexFromItem(list->findItems(text, Qt::MatchExactly).value(0)));
 }
 
 inline QTreeWidgetItem* Find(QTreeWidget* tree, const QString& text)
 {
-    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.size() == 1 ? found.front() : nullptr;
+    return tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
 }
 
 inline void Click(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = false)
@@ -51,8 +51,7 @@ inline void Click(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = false)
 
 inline void ClickTab(QTabWidget* tabs, int index)
 {
-    QTabBar* bar = tabs->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
 }
 
 // The texts of a list's items, and which of them are selected ("*" after).
@@ -64,12 +63,40 @@ inline QStringList Entries(const QListWidget* list)
     return entries;
 }
 
-// With FERROLUX_SCREENSHOT_DIR set, saves the window there for a look.
-inline void Screenshot(QWidget* window, const QString& name)
+inline QString Cell(QWidget& window, const char* table, int row, int column)
 {
-    const QString folder = qEnvironmentVariable("FERROLUX_SCREENSHOT_DIR");
-    if (!folder.isEmpty() && !window->grab().save(folder + "/" + name + ".png"))
-        qWarning("could not save the screenshot %s in %s", qPrintable(name), qPrintable(folder));
+    return Control<QTableView>(window, table)->model()->index(row, column).data().toString();
+}
+
+inline void ClickRow(QWidget& window, const char* table, int row)
+{
+    auto* view = Control<QTableView>(window, table);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+}
+
+// The quantity box now open (a closed one lingers hidden until deleted).
+inline QLineEdit* OpenBox(QWidget& window, const char* name)
+{
+    for (QLineEdit* box : window.findChildren<QLineEdit*>(name))
+        if (box->isVisible())
+            return box;
+    return nullptr;
+}
+
+inline void Type(QWidget* box, const QString& text, Qt::Key end = Qt::Key_unknown)
+{
+    QTest::keyClicks(box, text);
+    if (end != Qt::Key_unknown)
+        QTest::keyClick(box, end);
+}
+
+// Focus and selection as Tab leaves them, so that typing replaces the text.
+inline QLineEdit* Enter(QWidget& window, const char* name)
+{
+    auto* box = Control<QLineEdit>(window, name);
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    return box;
 }
 
 }  // namespace QtClicks
