@@ -1,7 +1,7 @@
 #include "desktop/QtMessageHost.h"
 
+#include "support/QtClicks.h"
 #include "support/QtTestMain.h"
-#include "support/QtModal.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -22,7 +22,7 @@ struct Shown {
 int ShowAndAnswer(int style, Shown& shown, Qt::Key press)
 {
     QtMessageHost host;
-    const QtModal::WhenModal answering([&](QWidget* modal) {
+    const QtClicks::WhenModal answering([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         shown.Caption = box->windowTitle();

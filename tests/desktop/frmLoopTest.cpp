@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
@@ -67,6 +68,11 @@ struct Site {
         return window;
     }
 };
+
+QString Cell(QWidget& window, const char* table, int row, int column)
+{
+    return QtClicks::Control<QTableView>(window, table)->model()->index(row, column).data().toString();
+}
 
 }  // namespace
 

@@ -4,7 +4,6 @@
 #include "desktop/QtPanelChooser.h"
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
-#include "support/QtModal.h"
 #include "support/QtTestMain.h"
 
 #include <QAction>
@@ -37,9 +36,7 @@ void ChoosePanel(frmMain& window, const QString& name)
 {
     auto* combo = Control<QtPanelChooser>(window, "cmbPanel");
     QTest::mouseClick(combo, Qt::LeftButton);
-    QTreeWidgetItem* item = Find(combo->Outline(), name);
-    item->parent()->setExpanded(true);
-    Click(combo->Outline(), item, true);
+    Click(combo->Outline(), name, true);
     QTRY_VERIFY(!combo->Outline()->isVisible());
     QTest::qWait(20);  // the choice arrives once the outline is gone
 }
@@ -75,14 +72,17 @@ private slots:
         // Details... opens the editor on its loop: a typed quantity and cable
         // length reach the main window, which then moves on to the next loop.
         int editedLoop = 0;
-        const QtModal::WhenModal editing([&](QWidget* modal) {
+        const QtClicks::WhenModal editing([&](QWidget* modal) {
             QVERIFY(QTest::qWaitForWindowActive(modal));
             auto& editor = *qobject_cast<frmLoop*>(modal);
             editedLoop = editor.LoopNum();
             ClickRow(editor, "grdDevices", 0);
 
             Type(OpenBox(editor, "txtDevicesQty"), "3", Qt::Key_Return);
-            Type(Enter(editor, "txtTotalLength"), "100", Qt::Key_Return);
+            auto* length = Control<QLineEdit>(editor, "txtTotalLength");
+            length->setFocus(Qt::TabFocusReason);  // as Tab leaves it, all selected
+            length->selectAll();
+            Type(length, "100", Qt::Key_Return);
             QTest::mouseClick(Control(editor, "btnOK"), Qt::LeftButton);
         });
         QTest::mouseClick(Control(window, "btnChange_1"), Qt::LeftButton);

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -25,22 +26,23 @@ private slots:
         frmOptions form(site.catalogue, site.options, host);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto* tabs = Control<QTabWidget>(form, "tabOptions");
+        auto* tabs = Control<QTabWidget>(form, "tabOptions")->tabBar();
+        auto clickTab = [tabs](int tab) { QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center()); };
         auto* families = Control<QListWidget>(form, "lstFamilies");
         auto* standard = Control<QListWidget>(form, "lstStandard");
         QCOMPARE(Entries(families), QStringList({"Detectors*", "Interfaces*", "Sounders", "Beacons"}));
         Click(families, "Sounders");
         Click(families, "Interfaces");
         QCOMPARE(Control<QLabel>(form, "lblFamilySelectCount")->text(), "2 families selected.");
-        ClickTab(tabs, OptionsDialogCore::StandardTab);
+        clickTab(OptionsDialogCore::StandardTab);
         QCOMPARE(Entries(standard),
                  QStringList({"Optical Detector*", "Heat Detector", "Wall Sounder*", "Standalone Sounder*"}));
         Click(standard, "Standalone Sounder");
         Click(standard, "Heat Detector");
         QCOMPARE(Control<QLabel>(form, "lblStandardSelectCount")->text(), "3 devices selected.");
-        ClickTab(tabs, OptionsDialogCore::UnitsTab);
+        clickTab(OptionsDialogCore::UnitsTab);
         QTest::mouseClick(Control<QRadioButton>(form, "optUnit_1"), Qt::LeftButton);
-        ClickTab(tabs, OptionsDialogCore::CablesTab);
+        clickTab(OptionsDialogCore::CablesTab);
         auto* cables = Control<QListWidget>(form, "lstCableGroups");  // ticked with the keyboard
         cables->setCurrentRow(1);
         QTest::keyClick(cables, Qt::Key_Space);

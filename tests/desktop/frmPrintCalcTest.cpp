@@ -4,7 +4,6 @@
 #include "report/PrintChoices.h"
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
-#include "support/QtModal.h"
 #include "support/QtTestMain.h"
 #include "support/ReportFixture.h"
 
@@ -51,7 +50,7 @@ private slots:
         site.chooser.Answer(pdf);
         QStringList offered;
         {
-            const QtModal::WhenModal answering([&offered](QWidget* modal) {
+            const QtClicks::WhenModal answering([&offered](QWidget* modal) {
                 offered = Entries(Control<QListWidget>(*modal, "lstLoop"));
                 QTest::mouseClick(Control<QPushButton>(*modal, "btnPrint"), Qt::LeftButton);
             });
@@ -69,21 +68,16 @@ private slots:
     {
         DesktopSite site;
         site.SeenThisVersion();
-        const std::string file = site.folder.Write("My Sites/harbour.QLX", "");
+        const std::string file = site.folder.Path("My Sites/harbour.QLX");
+        std::filesystem::create_directories(site.folder.Path("My Sites"));
+        std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Riverside-Warehouse.QLX", file);
         const std::string pdf = site.folder.Path("My Sites/harbour.pdf");
-        {
-            AppContext& app = site.Start();
-            QVERIFY(app.Load());
-            site.chooser.Answer(file);
-            QVERIFY(app.MainWindow().SaveAs());
-            DesktopSite::Restart(site);
-        }
         AppContext& app = site.Start("/P \"" + file + "\"");
         QVERIFY(app.Load());
         app.Show();
         QTRY_VERIFY(app.Ended());
         QVERIFY(!app.MainWindow().isVisible());
-        QCOMPARE(site.folder.Listing("My Sites"), std::string("harbour.BAK;harbour.QLX;harbour.pdf;"));
+        QCOMPARE(site.folder.Listing("My Sites"), std::string("harbour.QLX;harbour.pdf;"));
         QCOMPARE(site.host.Texts(), std::vector<std::string>{PdfSavedMessage(pdf)});
     }
 };

@@ -2,7 +2,6 @@
 
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
-#include "support/QtModal.h"
 #include "support/QtTestMain.h"
 
 #include <QAbstractButton>
@@ -20,14 +19,15 @@ QString StartAndAnswer(DesktopSite& site, const std::function<void(QWidget*)>& a
     if (!app.Load())
         return "load failed";
     QString shown;
-    const QtModal::WhenModal answering([&](QWidget* modal) {
+    const QtClicks::WhenModal answering([&](QWidget* modal) {
         shown = modal->objectName();
         answer(modal);
     });
     app.Show();
     if (!QTest::qWaitFor([&app] { return !app.MainWindow().StartingUp(); }, 5000))
         return "never activated";
-    DesktopSite::Restart(site);
+    app.MainWindow().Unload();  // ended without asking, for a new run on the same settings
+    site.app.reset();
     return shown;
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 // Working a window as a user does, for window tests: a control found by its
 // name, mouse clicks on the items of lists, outlines and tabs, the loop
-// editor's table cells and the quantity box laid over a row, and typing.
+// editor's table rows and the quantity box laid over one, typing, and
+// answering the modal window a step opens.
 
-#include <QAbstractItemView>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QPointer>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+
+#include <functional>
 
 namespace QtClicks {
 
@@ -39,19 +42,13 @@ inline void Click(QListWidget* list, const QString& text)
     ClickIndex(list, list->indexFromItem(list->findItems(text, Qt::MatchExactly).value(0)));
 }
 
-inline QTreeWidgetItem* Find(QTreeWidget* tree, const QString& text)
+// The outline's item of that text, opened to be seen.
+inline void Click(QTreeWidget* tree, const QString& text, bool twice = false)
 {
-    return tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
-}
-
-inline void Click(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = false)
-{
+    QTreeWidgetItem* item = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    for (QTreeWidgetItem* parent = item ? item->parent() : nullptr; parent; parent = parent->parent())
+        parent->setExpanded(true);
     ClickIndex(tree, tree->indexFromItem(item), twice);
-}
-
-inline void ClickTab(QTabWidget* tabs, int index)
-{
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
 }
 
 // The texts of a list's items, and which of them are selected ("*" after).
@@ -61,11 +58,6 @@ inline QStringList Entries(const QListWidget* list)
     for (int row = 0; row < list->count(); ++row)
         entries << list->item(row)->text() + (list->item(row)->isSelected() ? "*" : "");
     return entries;
-}
-
-inline QString Cell(QWidget& window, const char* table, int row, int column)
-{
-    return Control<QTableView>(window, table)->model()->index(row, column).data().toString();
 }
 
 inline void ClickRow(QWidget& window, const char* table, int row)
@@ -90,13 +82,30 @@ inline void Type(QWidget* box, const QString& text, Qt::Key end = Qt::Key_unknow
         QTest::keyClick(box, end);
 }
 
-// Focus and selection as Tab leaves them, so that typing replaces the text.
-inline QLineEdit* Enter(QWidget& window, const char* name)
-{
-    auto* box = Control<QLineEdit>(window, name);
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    return box;
-}
+// While it lives, the first modal window that appears is handed to the
+// handler (inside the window's own event loop), which clicks its controls
+// or closes it.
+class WhenModal {
+public:
+    explicit WhenModal(std::function<void(QWidget*)> handler) : handler_(std::move(handler))
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            QPointer<QWidget> modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible())
+                return;
+            poll_.stop();
+            handler_(modal);
+            // A handler stopped part way by a failed check must not leave the
+            // test waiting on a window nobody will close.
+            if (modal && modal->isVisible())
+                modal->close();
+        });
+        poll_.start(10);
+    }
+
+private:
+    std::function<void(QWidget*)> handler_;
+    QTimer poll_;
+};
 
 }  // namespace QtClicks
