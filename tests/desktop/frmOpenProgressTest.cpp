@@ -1,5 +1,6 @@
 #include "desktop/frmOpenProgress.h"
 
+#include "desktop/dlgIgnoreUnknown.h"
 #include "platform/MessageHost.h"
 #include "support/QtClicks.h"
 #include "support/QtTestMain.h"
@@ -42,6 +43,21 @@ private slots:
         QCOMPARE(host.boxes.size(), size_t(2));
         progress.Close();
         QVERIFY(!progress.isVisible());
+    }
+
+    // The question about an unknown device answers by the button pressed;
+    // closed without an answer, it stops the open.
+    void theUnknownDeviceQuestionAnswersByItsButtons()
+    {
+        for (const auto& [button, response] : {std::pair<const char*, std::string>{"btnYes", "Y"},
+                                               {"btnYesToAll", "A"}, {"btnCancel", "C"}, {nullptr, "C"}}) {
+            ScriptedMessageHost host;
+            const QtClicks::WhenModal answering([name = button](QWidget* modal) {
+                if (name)
+                    QTest::mouseClick(Control<QPushButton>(*modal, name), Qt::LeftButton);
+            });
+            QCOMPARE(dlgIgnoreUnknown::UnknownResponse(host, 3, 17, 212), response);
+        }
     }
 };
 

@@ -87,14 +87,14 @@ inline void Type(QWidget* box, const QString& text, Qt::Key end = Qt::Key_unknow
 // or closes it.
 class WhenModal {
 public:
-    explicit WhenModal(std::function<void(QWidget*)> handler) : handler_(std::move(handler))
+    explicit WhenModal(std::function<void(QWidget*)> handler)
     {
-        QObject::connect(&poll_, &QTimer::timeout, [this] {
+        QObject::connect(&poll_, &QTimer::timeout, [this, handler = std::move(handler)] {
             QPointer<QWidget> modal = QApplication::activeModalWidget();
             if (!modal || !modal->isVisible())
                 return;
             poll_.stop();
-            handler_(modal);
+            handler(modal);
             // A handler stopped part way by a failed check must not leave the
             // test waiting on a window nobody will close.
             if (modal && modal->isVisible())
@@ -104,7 +104,6 @@ public:
     }
 
 private:
-    std::function<void(QWidget*)> handler_;
     QTimer poll_;
 };
 

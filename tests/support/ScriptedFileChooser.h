@@ -11,9 +11,7 @@
 class ScriptedFileChooser : public FileChooser {
 public:
     struct Request {
-        std::string Title;
-        std::string Folder;
-        std::string Preset;
+        std::string Title, Folder, Preset;
     };
     std::vector<Request> requests;
 
