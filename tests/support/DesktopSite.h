@@ -5,28 +5,19 @@
 // instead of opened, and no printer.
 
 #include "desktop/AppContext.h"
-#include "catalogues/Options.h"
+#include "desktop/frmMain.h"
 #include "document/Shell.h"
 #include "platform/MessageHost.h"
-#include "platform/SettingsStore.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedFileChooser.h"
-#include "desktop/frmMain.h"
 
-#include <QList>
 #include <QTest>
-#include <QUrl>
-
-#include <memory>
-#include <string>
 
 struct DesktopSite {
     ScratchFolder folder;
     ScriptedMessageHost host;
     ScriptedFileChooser chooser;
     QList<QUrl> helpOpened;
-    // Help pages go to the program's own help window rather than to helpOpened.
-    bool helpInWindow = false;
     AppEnvironment environment;
     std::unique_ptr<AppContext> app;
 
@@ -52,22 +43,11 @@ struct DesktopSite {
         options.SetSettingString(SettingName::LatestVersion, Shell::VersionString());
     }
 
-    // Ends the run (without asking) so that the next Start is a new run on
-    // the same settings and files.
-    static void Restart(DesktopSite& site)
-    {
-        site.app->MainWindow().Unload();
-        site.app.reset();
-        site.host.boxes.clear();
-    }
-
     AppContext& Start(const std::string& commandLine = "")
     {
         environment.CommandLine = commandLine;
         app = std::make_unique<AppContext>(
-            environment, AppContext::Hosts{host, chooser,
-                                           helpInWindow ? QtHelp::Opener{}
-                                                        : QtHelp::Opener{[this](const QUrl& url) { helpOpened << url; }},
+            environment, AppContext::Hosts{host, chooser, [this](const QUrl& url) { helpOpened << url; },
                                            [] { return false; }});
         return *app;
     }

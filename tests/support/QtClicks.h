@@ -1,18 +1,24 @@
 #pragma once
-// Real mouse clicks on the items of list, tree and tab widgets, for window
-// tests, a control found by its name, and an optional screenshot of a window.
+// Working a window as a user does, for window tests: a control found by its
+// name, mouse clicks on the items of lists, outlines and tabs, the loop
+// editor's table rows and the quantity box laid over one, typing, and
+// answering the modal window a step opens.
 
-#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QPointer>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+
+#include <functional>
 
 namespace QtClicks {
 
 // The window's control of that name; a test cannot go on without it.
-template <typename Widget>
+template <typename Widget = QWidget>
 Widget* Control(QWidget& window, const QString& name)
 {
     auto* widget = window.findChild<Widget*>(name);
@@ -21,11 +27,11 @@ Widget* Control(QWidget& window, const QString& name)
     return widget;
 }
 
+// A double-click arrives as a click followed by the double-click.
 inline void ClickIndex(QAbstractItemView* view, const QModelIndex& index, bool twice = false)
 {
     view->scrollTo(index);
     const QPoint centre = view->visualRect(index).center();
-    // A double-click arrives as a click followed by the double-click.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
     if (twice)
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
@@ -33,26 +39,16 @@ inline void ClickIndex(QAbstractItemView* view, const QModelIndex& index, bool t
 
 inline void Click(QListWidget* list, const QString& text)
 {
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable("no single item " + text));
-    ClickIndex(list, list->indexFromItem(found.front()));
+    ClickIndex(list, list->indexFromItem(list->findItems(text, Qt::MatchExactly).value(0)));
 }
 
-inline QTreeWidgetItem* Find(QTreeWidget* tree, const QString& text)
+// The outline's item of that text, opened to be seen.
+inline void Click(QTreeWidget* tree, const QString& text, bool twice = false)
 {
-    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.size() == 1 ? found.front() : nullptr;
-}
-
-inline void Click(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = false)
-{
+    QTreeWidgetItem* item = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    for (QTreeWidgetItem* parent = item ? item->parent() : nullptr; parent; parent = parent->parent())
+        parent->setExpanded(true);
     ClickIndex(tree, tree->indexFromItem(item), twice);
-}
-
-inline void ClickTab(QTabWidget* tabs, int index)
-{
-    QTabBar* bar = tabs->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
 }
 
 // The texts of a list's items, and which of them are selected ("*" after).
@@ -64,12 +60,51 @@ inline QStringList Entries(const QListWidget* list)
     return entries;
 }
 
-// With FERROLUX_SCREENSHOT_DIR set, saves the window there for a look.
-inline void Screenshot(QWidget* window, const QString& name)
+inline void ClickRow(QWidget& window, const char* table, int row)
 {
-    const QString folder = qEnvironmentVariable("FERROLUX_SCREENSHOT_DIR");
-    if (!folder.isEmpty() && !window->grab().save(folder + "/" + name + ".png"))
-        qWarning("could not save the screenshot %s in %s", qPrintable(name), qPrintable(folder));
+    auto* view = Control<QTableView>(window, table);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
 }
+
+// The quantity box now open (a closed one lingers hidden until deleted).
+inline QLineEdit* OpenBox(QWidget& window, const char* name)
+{
+    for (QLineEdit* box : window.findChildren<QLineEdit*>(name))
+        if (box->isVisible())
+            return box;
+    return nullptr;
+}
+
+inline void Type(QWidget* box, const QString& text, Qt::Key end = Qt::Key_unknown)
+{
+    QTest::keyClicks(box, text);
+    if (end != Qt::Key_unknown)
+        QTest::keyClick(box, end);
+}
+
+// While it lives, the first modal window that appears is handed to the
+// handler (inside the window's own event loop), which clicks its controls
+// or closes it.
+class WhenModal {
+public:
+    explicit WhenModal(std::function<void(QWidget*)> handler)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, handler = std::move(handler)] {
+            QPointer<QWidget> modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible())
+                return;
+            poll_.stop();
+            handler(modal);
+            // A handler stopped part way by a failed check must not leave the
+            // test waiting on a window nobody will close.
+            if (modal && modal->isVisible())
+                modal->close();
+        });
+        poll_.start(10);
+    }
+
+private:
+    QTimer poll_;
+};
 
 }  // namespace QtClicks

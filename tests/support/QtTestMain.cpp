@@ -7,23 +7,17 @@
 #include <string>
 #include <vector>
 
-namespace QtTests {
-
-namespace {
-std::vector<Factory>& Factories()
+static std::vector<QtTests::Factory>& Factories()
 {
-    static std::vector<Factory> factories;
+    static std::vector<QtTests::Factory> factories;
     return factories;
 }
-}  // namespace
 
-bool Register(Factory factory)
+bool QtTests::Register(Factory factory)
 {
     Factories().push_back(std::move(factory));
     return true;
 }
-
-}  // namespace QtTests
 
 // With a class name as the first argument (as each CTest entry passes it),
 // only that class runs; a name no class has fails, so that a renamed class
@@ -31,25 +25,22 @@ bool Register(Factory factory)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    std::string only;
-    if (argc > 1 && argv[1][0] != '-') {
-        only = argv[1];
+    const std::string only = argc > 1 && argv[1][0] != '-' ? argv[1] : "";
+    if (!only.empty()) {
         argv[1] = argv[0];
         --argc;
         ++argv;
     }
     int failures = 0;
-    bool ran = false;
-    for (const QtTests::Factory& factory : QtTests::Factories()) {
+    int ran = 0;
+    for (const QtTests::Factory& factory : Factories()) {
         const std::unique_ptr<QObject> test = factory();
         if (!only.empty() && only != test->metaObject()->className())
             continue;
-        ran = true;
+        ++ran;
         failures += QTest::qExec(test.get(), argc, argv);
     }
-    if (!ran) {
+    if (ran == 0)
         std::fprintf(stderr, "No Qt test class named %s\n", only.c_str());
-        return 1;
-    }
-    return failures == 0 ? 0 : 1;
+    return ran > 0 && failures == 0 ? 0 : 1;
 }

@@ -11,47 +11,38 @@
 class ScriptedFileChooser : public FileChooser {
 public:
     struct Request {
-        std::string Title;
-        std::string Folder;
-        std::string Preset;
+        std::string Title, Folder, Preset;
     };
+    std::vector<Request> requests;
 
-    // The next dialog's answer; none (the default) cancels it.
-    void Answer(std::optional<std::string> path, bool readOnly = false)
-    {
-        answers_.push_back(path ? std::optional<OpenChoice>(OpenChoice{*path, readOnly}) : std::nullopt);
-    }
+    // The next dialog's answer; with none left, dialogs are cancelled.
+    void Answer(const std::string& path) { answers_.push_back(path); }
 
     std::optional<OpenChoice> ChooseFileToOpen(const std::string& title, const std::string& folder) override
     {
-        requests.push_back({title, folder, ""});
-        return Next();
+        const auto path = Next({title, folder, ""});
+        return path ? std::optional<OpenChoice>(OpenChoice{*path}) : std::nullopt;
     }
     std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& folder,
                                                 const std::string& preset) override
     {
-        requests.push_back({title, folder, preset});
-        const auto choice = Next();
-        return choice ? std::optional<std::string>(choice->Path) : std::nullopt;
+        return Next({title, folder, preset});
     }
     std::optional<std::string> ChoosePdfFile(const std::string& title, const std::string& suggested) override
     {
-        requests.push_back({title, "", suggested});
-        const auto choice = Next();
-        return choice ? std::optional<std::string>(choice->Path) : std::nullopt;
+        return Next({title, "", suggested});
     }
 
-    std::vector<Request> requests;
-
 private:
-    std::optional<OpenChoice> Next()
+    std::optional<std::string> Next(Request request)
     {
+        requests.push_back(std::move(request));
         if (answers_.empty())
             return std::nullopt;
-        auto answer = answers_.front();
+        const std::string answer = answers_.front();
         answers_.pop_front();
         return answer;
     }
 
-    std::deque<std::optional<OpenChoice>> answers_;
+    std::deque<std::string> answers_;
 };
