@@ -25,7 +25,7 @@ struct LookupCatalogue : TestCatalogue {
     int remoteSeven = AddOtherDevice({.Name = "Remote Base", .FromRemote = true, .Base = 7, .Number = 4});
 };
 
-TEST(CatalogueLookup, DeviceTypes)
+TEST(CatalogueLookup, DeviceTypesAndOtherDevices)
 {
     const LookupCatalogue c;
     const int pastLast = static_cast<int>(c.DeviceTypes.size());
@@ -38,36 +38,22 @@ TEST(CatalogueLookup, DeviceTypes)
     for (const auto& f : finds)
         EXPECT_EQ(c.FindDeviceType(f.name), f.position) << f.name;
 
-    const struct {
-        int number;
-        bool valid, selectable, hidden, remoteOutput;
-    } types[] = {
-        {0, false, true, false, false},  // type 0 always counts as selectable
-        {c.detector, true, true, false, false},
-        {c.lowerCase, true, false, false, false},  // icon 0: not offered
-        {c.hidden, true, true, true, false},
-        {c.sounder, true, true, false, true},  // remote output on bit 3
-        {c.isolator, true, true, false, true},
-        {pastLast, false, false, false, false},
-        {-1, false, false, false, false},
-    };
-    for (const auto& t : types) {
-        EXPECT_EQ(c.IsValidDeviceType(t.number), t.valid) << t.number;
-        EXPECT_EQ(c.IsSelectableDeviceType(t.number), t.selectable) << t.number;
-        EXPECT_EQ(c.IsHiddenDeviceType(t.number), t.hidden) << t.number;
-        EXPECT_EQ(c.HasRemoteOutputDevice(t.number), t.remoteOutput) << t.number;
-    }
-}
+    // Valid, Selectable (type 0 always is; icon 0 is not offered), Hidden,
+    // Remote output (on bit 3).
+    const std::pair<int, const char*> types[] = {{0, "-S--"}, {c.detector, "VS--"}, {c.lowerCase, "V---"},
+                                                 {c.hidden, "VSH-"}, {c.sounder, "VS-R"}, {c.isolator, "VS-R"},
+                                                 {pastLast, "----"}, {-1, "----"}};
+    for (const auto& [number, flags] : types)
+        EXPECT_EQ(std::string(c.IsValidDeviceType(number) ? "V" : "-") + (c.IsSelectableDeviceType(number) ? "S" : "-") +
+                      (c.IsHiddenDeviceType(number) ? "H" : "-") + (c.HasRemoteOutputDevice(number) ? "R" : "-"),
+                  flags) << number;
 
-TEST(CatalogueLookup, OtherDevicesByNumber)
-{
-    const LookupCatalogue c;
-    const int pastLast = static_cast<int>(c.OtherDevices.size());
+    const int pastLastOther = static_cast<int>(c.OtherDevices.size());
     EXPECT_EQ(std::vector<int>({c.FindOtherDeviceByNumber(3), c.FindOtherDeviceByNumber(1),
                                 c.FindOtherDeviceByNumber(4), c.FindOtherDeviceByNumber(0), c.FindOtherDeviceByNumber(9)}),
               std::vector<int>({c.plain, c.fromRemote, c.remoteSeven, 0, 0}));
-    EXPECT_EQ(std::vector<bool>({c.IsValidOtherDevice(0), c.IsValidOtherDevice(pastLast - 1),
-                                 c.IsValidOtherDevice(pastLast), c.IsValidOtherDevice(-1)}),
+    EXPECT_EQ(std::vector<bool>({c.IsValidOtherDevice(0), c.IsValidOtherDevice(pastLastOther - 1),
+                                 c.IsValidOtherDevice(pastLastOther), c.IsValidOtherDevice(-1)}),
               std::vector<bool>({false, true, false, false}));
 }
 

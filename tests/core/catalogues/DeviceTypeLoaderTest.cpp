@@ -111,13 +111,14 @@ TEST(DeviceTypeLoader, EveryFieldOfAnEntryReachesItsMember)
     EXPECT_EQ(std::vector<int>({d.Protocol, d.TypeCode, d.Family, d.Button, d.AnalogueType, d.QuiescentCurrent,
                                 d.IconNumber, d.TestModeFinalRampUp, d.TestModeRampDown, d.TestModeRampUp,
                                 d.TestModeFinalValue, d.TestModeInitialRampDown, d.AlarmCurrent,
-                                d.AlarmCurrentLedDisabled, d.MinimumVoltage, d.InternalResistance, d.BaseType,
+                                d.AlarmCurrentLedDisabled, d.MinimumVoltage, d.BaseType,
                                 d.SurgeCurrent, d.MaxSurgeCurrent, d.PollingLedIcon, d.IsolatedEquivalent,
                                 d.DilSwitch1, d.DilSwitch2, d.StandaloneOther, d.WandIcon, d.DependsOnDevice,
                                 d.MaxDependents, d.FieldTypes[1], d.FieldTypes[4], d.SpecialFieldA, d.SpecialFieldB,
                                 d.SpecialFieldC, d.OutputBitDrawOrder, d.Field52Hundredths}),
-              std::vector<int>({1, 10, 1, 1, 1, 300, 101, 61, 62, 63, 64, 65, 3500, 500, 1700, 15, 7, 450, 30000,
+              std::vector<int>({1, 10, 1, 1, 1, 300, 101, 61, 62, 63, 64, 65, 3500, 500, 1700, 7, 450, 30000,
                                 301, 5, 1, 0, 9, 401, 2, 32, 1, 2, 1, 1, 4, 0, 0}));
+    EXPECT_EQ(d.InternalResistance, 15);
     EXPECT_EQ(d.InputBitCurrent, (std::array<int32_t, 3>{11, -12, 13}));
     EXPECT_EQ(d.OutputBitCurrent, (std::array<int32_t, 3>{3000, 21, -22}));
     EXPECT_EQ(d.InputUse, (std::array<int16_t, 3>{1, 0, 1}));
@@ -234,74 +235,66 @@ TEST(DeviceTypeLoader, RangeDefinitionsMarkTheirAddresses)
 }
 
 // Files with one bad entry: each fails the load with exactly one message.
+// A row replaces one section of the file ("+": adds to it).
 TEST(DeviceTypeLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)
 {
-    const auto device = [](std::map<int, std::string> changes) {
-        return [changes](DeviceFileText& t) { t.devices = "MaxDevices=3\nDevice1=" + Entry(changes) + "\n"; };
-    };
-    const auto ranged = [](const char* range) {
-        return [range](DeviceFileText& t) {
-            t.ranges = range;
-            t.devices = "MaxDevices=1\nDevice1=" + Entry({{32, "R"}}) + "\n";
-        };
-    };
-    const auto fieldType = [](const char* line) {
-        return [line](DeviceFileText& t) { t.fieldTypes = FieldTypeZero + line; };
-    };
+    const auto device = [](int field, const char* value) { return "MaxDevices=3\nDevice1=" + Entry({{field, value}}) + "\n"; };
+    const std::string rangeR = "MaxDevices=1\nDevice1=" + Entry({{32, "R"}}) + "\n";
+    using T = DeviceFileText;
     const struct {
-        std::function<void(DeviceFileText&)> edit;
+        std::string T::*section;
+        std::string text;
         std::string message;  // {place}: the device file's place text; {path}: its path
     } cases[] = {
-        {[](DeviceFileText& t) { t.families = ""; }, "No device families defined in {place}"},
-        {[](DeviceFileText& t) { t.families += "Family2=Sounders\n"; }, "Invalid settings for device family 2 in {place}"},
-        {[](DeviceFileText& t) { t.buttons = ""; }, "No device buttons defined in {place}"},
-        {[](DeviceFileText& t) { t.outputs = "MaxOutputs=many\n"; },
-         "Invalid 'MaxOutputs' entry in [Outputs] section in {place}"},
-        {[](DeviceFileText& t) { t.outputs = "MaxOutputs=1\nOutput0=None,0,0\nOutput1=LED,1,x\n"; },
+        {&T::families, "", "No device families defined in {place}"},
+        {&T::families, "+Family2=Sounders\n", "Invalid settings for device family 2 in {place}"},
+        {&T::buttons, "", "No device buttons defined in {place}"},
+        {&T::outputs, "MaxOutputs=many\n", "Invalid 'MaxOutputs' entry in [Outputs] section in {place}"},
+        {&T::outputs, "MaxOutputs=1\nOutput0=None,0,0\nOutput1=LED,1,x\n",
          "Numeric value expected for Output Group in 'Output1' entry in [Outputs] section in {place}"},
-        {[](DeviceFileText& t) { t.inputs = "MaxInputs=0\n"; },
-         "Invalid numeric value for 'MaxInputs' entry in [Inputs] section in {place}"},
-        {[](DeviceFileText& t) { t.inputs += "Input2=Fault,2,256\n"; },
+        {&T::inputs, "MaxInputs=0\n", "Invalid numeric value for 'MaxInputs' entry in [Inputs] section in {place}"},
+        {&T::inputs, "+Input2=Fault,2,256\n",
          "Invalid numeric value for Input Picture in 'Input2' entry in [Inputs] section in {place}"},
-        {[](DeviceFileText& t) { t.switches = ""; },
-         "Numeric value expected for 'MaxSwitches' entry in [Switches] section in {place}"},
-        {[](DeviceFileText& t) { t.switches = "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED,Lit,0,0,,,2\n"; },
+        {&T::switches, "", "Numeric value expected for 'MaxSwitches' entry in [Switches] section in {place}"},
+        {&T::switches, "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED,Lit,0,0,,,2\n",
          "Invalid numeric value for Default setting for 'Switch1' entry in [Switches] section in {place}"},
-        {[](DeviceFileText& t) { t.devices = "MaxDevices=0\n"; },
+        {&T::devices, "MaxDevices=0\n",
          "Invalid numeric value for Invalid setting for 'MaxDevices' entry in 'Devices' section in {place}"},
-        {[](DeviceFileText& t) { t.devices = "MaxDevices=256\n"; },
+        {&T::devices, "MaxDevices=256\n",
          "Invalid numeric value for Invalid setting for 'MaxDevices' entry in 'Devices' section in {place}"},
-        {device({{5, "2"}}), "Invalid numeric value for Device Family for device type 1 in {place}"},
-        {device({{30, "-1"}}),
+        {&T::devices, device(5, "2"), "Invalid numeric value for Device Family for device type 1 in {place}"},
+        {&T::devices, device(30, "-1"),
          "Invalid numeric value for Alarm Current (with LED disabled)for device type 1 in {place}"},
-        {device({{10, "lots"}}), "Numeric value expected for Current for Input Bit 1 for device type 1 in {place}"},
-        {device({{21, "127"}}), "Invalid numeric value for Test Mode Final Ramp Up for device type 1 in {place}"},
-        {device({{36, "2"}}), "Invalid numeric value for Device button"},
-        {device({{45, "2"}}), "Invalid numeric value for DIL Switch 2 setting for device type 1 in {place}"},
-        {device({{54, "256"}}), "Invalid numeric value for Maximum dependents"},
-        {device({{7, "LX"}}), "Invalid analogue type entry in [Devices] section for device number 1 in {place}"},
-        {device({{19, "2"}}), "Invalid value for Input Use Number for device type 1 in {place}"},
-        {ranged("RangeR=1-10,127\n"), "Address 127 is not a valid address for RangeR in '{path}'."},
-        {ranged("RangeR=3-\n"), "Address 0 is not a valid address for RangeR in '{path}'."},
-        {device({{32, "l"}}), "Invalid Address Range 'l' in '{path}'."},
-        {device({{48, "7"}}), "Invalid value for Fault Range for device type 1 in {place}"},
-        {device({{49, "x"}}), "Invalid value for Field Range for device type 1 in {place}"},
-        {[](DeviceFileText& t) { t.fields = "Field1=0,256\n"; },
-         "Invalid numeric value for Field type for field 1 for device type 1 in {place}"},
-        {[](DeviceFileText& t) { t.fields = "Field1=0,0,5\n"; },
-         "Invalid value for Field Type for field  2 for device type 1 in {place}"},
-        {fieldType("FieldType1=Bad,X\n"), "Invalid value for default value for Field Type 1 for device type 1 in {place}"},
-        {fieldType("FieldType1=Bad,300\n"),
+        {&T::devices, device(10, "lots"), "Numeric value expected for Current for Input Bit 1 for device type 1 in {place}"},
+        {&T::devices, device(21, "127"), "Invalid numeric value for Test Mode Final Ramp Up for device type 1 in {place}"},
+        {&T::devices, device(36, "2"), "Invalid numeric value for Device button"},
+        {&T::devices, device(45, "2"), "Invalid numeric value for DIL Switch 2 setting for device type 1 in {place}"},
+        {&T::devices, device(54, "256"), "Invalid numeric value for Maximum dependents"},
+        {&T::devices, device(7, "LX"), "Invalid analogue type entry in [Devices] section for device number 1 in {place}"},
+        {&T::devices, device(19, "2"), "Invalid value for Input Use Number for device type 1 in {place}"},
+        {&T::devices, device(32, "l"), "Invalid Address Range 'l' in '{path}'."},
+        {&T::devices, device(48, "7"), "Invalid value for Fault Range for device type 1 in {place}"},
+        {&T::devices, device(49, "x"), "Invalid value for Field Range for device type 1 in {place}"},
+        {&T::ranges, "RangeR=1-10,127\n", "Address 127 is not a valid address for RangeR in '{path}'."},
+        {&T::ranges, "RangeR=3-\n", "Address 0 is not a valid address for RangeR in '{path}'."},
+        {&T::fields, "Field1=0,256\n", "Invalid numeric value for Field type for field 1 for device type 1 in {place}"},
+        {&T::fields, "Field1=0,0,5\n", "Invalid value for Field Type for field  2 for device type 1 in {place}"},
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,X\n",
+         "Invalid value for default value for Field Type 1 for device type 1 in {place}"},
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,300\n",
          "Invalid numeric value for Default value for Field type 1 for device type 1 in {place}"},
-        {fieldType("FieldType1=Bad,0,F,X\n"),
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,0,F,X\n",
          "Numeric value expected for Bit mask for PC read only for Field Type 1 for device type 1 in {place}"},
-        {fieldType("FieldType1=Bad,0,F,F,F,F,F,0,X\n"),
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,0,F,F,F,F,F,0,X\n",
          "Invalid default display mode for Field Type 1 for device type 1 in {place}"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         DeviceLoad load;
-        c.edit(load.t);
+        std::string& section = load.t.*c.section;
+        section = c.text.rfind('+', 0) == 0 ? section + c.text.substr(1) : c.text;
+        if (c.section == &T::ranges)
+            load.t.devices = rangeR;
         EXPECT_FALSE(load.Load());
         std::string expected = c.message;
         for (const auto& [mark, text] : {std::pair<std::string, std::string>{"{place}", PlaceText(load.files.DevicesFile)},
@@ -359,16 +352,16 @@ TEST(DeviceTypeLoader, RunTimeFailuresAskWhetherToAbortRetryOrIgnore)
         DeviceLoad load;
         load.t.fieldTypes = "FieldType0=Not used,0,F,F,F,F,F,lots,D\n";
         load.Devices({{}, {{1, "Second"}}});
-        for (const int answer : {MsgResult::Retry, MsgResult::Ignore, MsgResult::Ignore})
+        for (const int answer : {MsgResult::Retry, MsgResult::Ignore, MsgResult::Ignore}) {
             if (skip)
                 load.host.Answer(answer);
+        }
         EXPECT_EQ(load.Load(), skip);
         ASSERT_EQ(load.host.boxes.size(), skip ? 3u : 1u);
         EXPECT_EQ(load.host.boxes[0].Style, MsgStyle::AbortRetryIgnore + MsgStyle::Exclamation);
         EXPECT_EQ(load.host.boxes[0].Text,
                   UnexpectedErrorText(13, "Type mismatch", "reading " + PlaceText(load.files.DevicesFile), ""));
-        if (skip)
-            EXPECT_EQ(load.Type(1).Name + load.Type(2).Name, "");
+        EXPECT_EQ(load.Type(1).Name + load.Type(2).Name, "");
     }
     DeviceLoad overflow;
     overflow.t.outputs = "MaxOutputs=40000\n";

@@ -45,17 +45,19 @@ TEST(OtherDeviceLoader, BothFilesAreReadSortedByNameAndLinkedToTheDeviceTypes)
 {
     OtherLoad load;
     load.catalogue.DeviceTypes[2].StandaloneOther = 2;  // numbers as the device entries give them
-    load.catalogue.DeviceTypes[3].StandaloneOther = 4;
-    load.WriteDevices("[Others]\nOther1=Sounder\nOther2=Isolator\nOther3=base\n"
+    load.catalogue.DeviceTypes[3].StandaloneOther = 5;
+    load.WriteDevices("[Others]\nOther1=Sounder\nOther2=Isolator\nOther3=base\nOther4=Base2\n"
                       "[Sounder]\nName=Zeta Sounder\nSingleName=Zeta\nImpedance=0\nQuiescent=250\nAlarm=5000\n"
                       "Surge=900\nFromRemote=false\nMaxQty=64\nFamily=1\nIcon=211,212\nAlarmIcon=213\n"
                       "UseAlternative=4,Zeta WP\nButton=7\nBase=3\nMinVolts=1800\nContext=standalone\n"
                       "AddressableDevice=3\nThirdParty=True\n"
                       "[Isolator]\nName=Alpha Isolator\nImpedance=15\nQuiescent=45\nAlarm=45\nMaxSurge=50000\n"
                       "FromRemote=false\nContext=Standalone\nSingleName=Alpha\nIcon=215\n"
-                      "[base]\nName=beta base\nImpedance=0\nQuiescent=20\nAlarm=20\nFromRemote=t\nContext=BASE\n");
+                      "[base]\nName=beta base\nImpedance=0\nQuiescent=20\nAlarm=20\nFromRemote=t\nContext=BASE\n"
+                      "[Base2]\nName=gamma base\nImpedance=0\nQuiescent=20\nAlarm=20\nFromRemote=True,true\n"
+                      "Context=Base\n");
     load.WriteCustom("[Others]\nOther1=Mine\n[Mine]\nName=Custom Isolator\nImpedance=20\nQuiescent=30\nAlarm=30\n"
-                     "MaxSurge=40000\nFromRemote=false\nContext=standalone\n");
+                     "MaxSurge=40000\nFromRemote=yes,True\nContext=standalone\n");
     ASSERT_TRUE(load.Load());
     EXPECT_TRUE(load.host.boxes.empty());
 
@@ -65,22 +67,24 @@ TEST(OtherDeviceLoader, BothFilesAreReadSortedByNameAndLinkedToTheDeviceTypes)
         names.push_back(other.Name + "|" + other.Id + "|" + other.SingleName + "|" + other.AlternativeName);
     EXPECT_EQ(names, (std::vector<std::string>{"||0|", "Alpha Isolator|Isolator|Alpha|Alpha",
                                                "Custom Isolator|Custom_Mine||", "Zeta Sounder|Sounder|Zeta|Zeta WP",
-                                               "beta base|base||"}));
+                                               "beta base|base||", "gamma base|Base2||"}));
     const OtherDeviceRecord& alpha = load.Other(1);
     // The surge current is the quiescent one when none is given.
     EXPECT_EQ(std::vector<int>({alpha.Number, alpha.Impedance, alpha.SurgeCurrent, alpha.MaxQty, alpha.AlternativeIcon}),
               std::vector<int>({2, 15, 45, 255, 215}));
-    EXPECT_TRUE(alpha.IsStandalone && !alpha.IsCustom && !alpha.ThirdParty && !alpha.FromRemote);
-    EXPECT_EQ(load.Other(2).Number, 4);  // numbers run on into the custom file
-    EXPECT_TRUE(load.Other(2).IsCustom);
+    // Context and FromRemote read their words in any case.
+    std::string flags;
+    for (const OtherDeviceRecord& o : load.catalogue.OtherDevices)
+        flags += std::string(o.IsStandalone ? "S" : "") + (o.IsBase ? "B" : "") + (o.FromRemote ? "R" : "") +
+                 (o.FromRemote2 ? "2" : "") + (o.IsCustom ? "C" : "") + (o.ThirdParty ? "T" : "") + ";";
+    EXPECT_EQ(flags, ";S;S2C;ST;BR;BR2;");
+    EXPECT_EQ(load.Other(2).Number, 5);  // numbers run on into the custom file
     const OtherDeviceRecord& zeta = load.Other(3);
     EXPECT_EQ(std::vector<int>({zeta.Number, zeta.QuiescentCurrent, zeta.AlarmCurrent, zeta.SurgeCurrent,
                                 zeta.MaxSurgeCurrent, zeta.MaxQty, zeta.Family, zeta.Icon, zeta.AlternativeIcon,
                                 zeta.AlarmIcon, zeta.AlternativeDevice, zeta.Button, zeta.Base, zeta.MinVolts,
                                 zeta.AddressableDevice}),
               std::vector<int>({1, 250, 5000, 900, 0, 64, 1, 211, 212, 213, 4, 7, 3, 1800, 3}));
-    EXPECT_TRUE(zeta.IsStandalone && zeta.ThirdParty);
-    EXPECT_TRUE(load.Other(4).IsBase && load.Other(4).FromRemote && !load.Other(4).IsStandalone);
 
     // The last standalone isolator after sorting, and numbers turned into positions.
     EXPECT_EQ(load.catalogue.StandaloneSurgeOther, 2);
@@ -96,26 +100,6 @@ TEST(OtherDeviceLoader, BothFilesAreReadSortedByNameAndLinkedToTheDeviceTypes)
     EXPECT_EQ(empty.catalogue.OtherDevices.size(), 1u);
     EXPECT_EQ(empty.Other(0).SingleName, "0");
     EXPECT_EQ(empty.catalogue.DeviceTypes[1].StandaloneOther, 0);
-}
-
-TEST(OtherDeviceLoader, ContextAndFromRemoteReadTheirWordsInAnyCase)
-{
-    const struct {
-        std::string keys;
-        bool standalone, base, fromRemote, fromRemote2;
-    } cases[] = {
-        {"FromRemote=false\nContext=Base\n", false, true, false, false},
-        {"FromRemote=t\nContext=BASE\n", false, true, true, false},
-        {"FromRemote=True,true\nContext=standalone\n", true, false, true, true},
-        {"FromRemote=yes,True\nContext=Other\n", false, false, false, true},
-    };
-    for (const auto& c : cases) {
-        OtherLoad load;
-        ASSERT_TRUE(load.LoadOne("Name=X\nImpedance=0\nQuiescent=0\nAlarm=0\n" + c.keys));
-        const OtherDeviceRecord& other = load.Other(1);
-        EXPECT_EQ(std::vector<bool>({other.IsStandalone, other.IsBase, other.FromRemote, other.FromRemote2}),
-                  std::vector<bool>({c.standalone, c.base, c.fromRemote, c.fromRemote2})) << c.keys;
-    }
 }
 
 TEST(OtherDeviceLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)

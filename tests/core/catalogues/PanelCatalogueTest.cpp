@@ -88,17 +88,8 @@ struct PanelFiles {
 
 PanelRecord NewPanel(const std::string& name, uint8_t loops = 2)
 {
-    PanelRecord panel;
-    panel.Name = name;
-    panel.Loops = loops;
-    panel.DriverImpedance = 180;
-    panel.AlarmLEDs = 12;
-    panel.RemoteLEDs = 6;
-    panel.Outputs = 40;
-    panel.MaxLoopCurrent = 450;
-    panel.MaxTotalCurrent = 900;
-    panel.MinLoopVoltage = 2450;
-    return panel;
+    return {.Name = name, .Section = "", .Loops = loops, .DriverImpedance = 180, .AlarmLEDs = 12, .RemoteLEDs = 6, .Outputs = 40,
+            .MaxLoopCurrent = 450, .MaxTotalCurrent = 900, .MinLoopVoltage = 2450};
 }
 
 }  // namespace

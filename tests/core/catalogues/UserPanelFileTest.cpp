@@ -11,18 +11,8 @@ namespace {
 
 PanelRecord Panel(const std::string& name, const std::string& section)
 {
-    PanelRecord panel;
-    panel.Name = name;
-    panel.Section = section;
-    panel.Loops = 3;
-    panel.DriverImpedance = 125;
-    panel.AlarmLEDs = 20;
-    panel.RemoteLEDs = 254;
-    panel.Outputs = 0;
-    panel.MaxLoopCurrent = 500;
-    panel.MaxTotalCurrent = 1500;
-    panel.MinLoopVoltage = 2750;
-    return panel;
+    return {.Name = name, .Section = section, .Loops = 3, .DriverImpedance = 125, .AlarmLEDs = 20, .RemoteLEDs = 254,
+            .Outputs = 0, .MaxLoopCurrent = 500, .MaxTotalCurrent = 1500, .MinLoopVoltage = 2750};
 }
 
 const std::string TwoPanels = "[Options]\r\nMaxCustom=3\r\n[Custom1]\r\nName=\"Mine\"\r\nLoops=1\r\n"
