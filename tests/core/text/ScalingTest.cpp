@@ -5,18 +5,6 @@
 using Scaling::Imperial;
 using Scaling::Metric;
 
-TEST(Scaling, UnitTexts)
-{
-    EXPECT_EQ(Scaling::ImpedanceUnitsText(Metric) + Scaling::ImpedanceConditionsText(Metric) +
-                  Scaling::LengthUnitsText(Metric, true) + Scaling::LengthUnitsText(Metric, false),
-              "ohms/km/core(copper at 20\xC2\xB0" "C)metres (m)m");
-    EXPECT_EQ(Scaling::ImpedanceUnitsText(Imperial) + Scaling::ImpedanceConditionsText(Imperial) +
-                  Scaling::LengthUnitsText(Imperial, true) + Scaling::LengthUnitsText(Imperial, false),
-              "ohms/kft/core(copper at 68\xC2\xB0" "F)feet (ft)ft");
-    EXPECT_EQ(Scaling::ImpedanceUnitsText(2) + Scaling::ImpedanceConditionsText(-1) + Scaling::LengthUnitsText(7, true),
-              "??");
-}
-
 TEST(Scaling, ImpedanceAndLengthShownAndTyped)
 {
     const struct {
