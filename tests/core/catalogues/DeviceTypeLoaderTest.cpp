@@ -9,15 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <vector>
 
 namespace {
 
 // A device entry: the 55 fields of a valid detector, some replaced. Most
-// values differ from each other, so that a field stored in the wrong member
-// shows.
+// values differ, so that a field stored in the wrong member shows.
 std::string Entry(const std::map<int, std::string>& changes = {})
 {
     const char* values[] = {"Detector", "Test detector", "1", "10", "1", "0", "P", "300", "11", "-12", "13",
@@ -38,8 +36,7 @@ struct DeviceFileText {
     std::string families = "Family0=Unassigned,99,ALL,True\nFamily1=Detectors,10,ALL,False\n";
     std::string buttons = "Button0=None,No button\nButton1=Optical\",Optical detectors\n";
     std::string outputs = "MaxOutputs=2\nOutput0=None,0,0\nOutput1=Alarm LED,1,1\nOutput2=Remote output,2,3\n";
-    // Input 2 has no entry: it exists but may not be used.
-    std::string inputs = "MaxInputs=2\nInput0=None,0,0\nInput1=Fire input,1,1\n";
+    std::string inputs = "MaxInputs=2\nInput0=None,0,0\nInput1=Fire input,1,1\n";  // input 2: no entry
     std::string switches =
         "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED mode,LED lit,500,3500,Master,Slave,1\n";
     std::string devices = "MaxDevices=3\nDevice1=" + Entry() + "\n";
@@ -76,32 +73,29 @@ struct DeviceLoad {
             t.devices += "Device" + std::to_string(i + 1) + "=" + Entry(entries[i]) + "\n";
     }
     const DeviceTypeRecord& Type(int position) const { return catalogue.DeviceTypes.at(static_cast<size_t>(position)); }
-    std::vector<int> Valid(int position) const
+    // The valid addresses of a type as "first-last" runs.
+    std::string Valid(int position) const
     {
-        const auto& range = catalogue.AddressRanges.at(static_cast<size_t>(Type(position).AddressRange));
-        std::vector<int> addresses;
+        const auto& valid = catalogue.AddressRanges.at(static_cast<size_t>(Type(position).AddressRange)).Valid;
+        std::string runs;
         for (int a = 0; a < 256; ++a)
-            if (range.Valid[static_cast<size_t>(a)])
-                addresses.push_back(a);
-        return addresses;
+            if (valid[static_cast<size_t>(a)] && (a == 0 || !valid[static_cast<size_t>(a - 1)]))
+                runs += std::to_string(a) + "-";
+            else if (!valid[static_cast<size_t>(a)] && a > 0 && valid[static_cast<size_t>(a - 1)])
+                runs += std::to_string(a - 1) + ";";
+        return valid[255] ? runs + "255;" : runs;
     }
 };
-
-std::vector<int> Addresses(int from, int to)
-{
-    std::vector<int> addresses;
-    for (int a = from; a <= to; ++a)
-        addresses.push_back(a);
-    return addresses;
-}
 
 }  // namespace
 
 TEST(DeviceTypeLoader, EveryFieldOfAnEntryReachesItsMember)
 {
     DeviceLoad load;
-    load.Devices({{}, {{1, "Sounder"}, {7, "lf"}, {35, "2"}, {42, "a"}, {43, "S"}, {52, "0.29"}, {55, "t"},
-                       {17, "True"}, {22, "T"}, {47, "t"}, {3, "3"}, {50, "4"}, {30, "3500"}}});
+    load.Devices({{}, {{1, "Sounder"}, {7, "lf"}, {35, "2"}, {42, "a"}, {43, "S"}, {52, "0.29"}, {55, "t"}, {17, "True"},
+                       {22, "T"}, {47, "t"}, {3, "3"}, {50, "4"}, {30, "3500"}},
+                  {{7, "A"}, {29, "t"}}, {{7, "A"}}, {{7, "L"}, {5, "0"}}, {{7, "m"}, {5, "0"}, {16, "0"}, {36, "9"}},
+                  {{7, "T"}, {5, "0"}, {16, "0"}, {1, ""}}});
     ASSERT_TRUE(load.Load());
     EXPECT_TRUE(load.host.boxes.empty());
 
@@ -111,13 +105,13 @@ TEST(DeviceTypeLoader, EveryFieldOfAnEntryReachesItsMember)
     EXPECT_EQ(std::vector<int>({d.Protocol, d.TypeCode, d.Family, d.Button, d.AnalogueType, d.QuiescentCurrent,
                                 d.IconNumber, d.TestModeFinalRampUp, d.TestModeRampDown, d.TestModeRampUp,
                                 d.TestModeFinalValue, d.TestModeInitialRampDown, d.AlarmCurrent,
-                                d.AlarmCurrentLedDisabled, d.MinimumVoltage, d.BaseType,
-                                d.SurgeCurrent, d.MaxSurgeCurrent, d.PollingLedIcon, d.IsolatedEquivalent,
-                                d.DilSwitch1, d.DilSwitch2, d.StandaloneOther, d.WandIcon, d.DependsOnDevice,
-                                d.MaxDependents, d.FieldTypes[1], d.FieldTypes[4], d.SpecialFieldA, d.SpecialFieldB,
-                                d.SpecialFieldC, d.OutputBitDrawOrder, d.Field52Hundredths}),
-              std::vector<int>({1, 10, 1, 1, 1, 300, 101, 61, 62, 63, 64, 65, 3500, 500, 1700, 7, 450, 30000,
-                                301, 5, 1, 0, 9, 401, 2, 32, 1, 2, 1, 1, 4, 0, 0}));
+                                d.AlarmCurrentLedDisabled, d.MinimumVoltage, d.BaseType, d.SurgeCurrent,
+                                d.MaxSurgeCurrent, d.PollingLedIcon, d.IsolatedEquivalent, d.DilSwitch1, d.DilSwitch2,
+                                d.StandaloneOther, d.WandIcon, d.DependsOnDevice, d.MaxDependents, d.FieldTypes[1],
+                                d.FieldTypes[4], d.SpecialFieldA, d.SpecialFieldB, d.SpecialFieldC,
+                                d.OutputBitDrawOrder, d.Field52Hundredths}),
+              std::vector<int>({1, 10, 1, 1, 1, 300, 101, 61, 62, 63, 64, 65, 3500, 500, 1700, 7, 450, 30000, 301, 5, 1,
+                                0, 9, 401, 2, 32, 1, 2, 1, 1, 4, 0, 0}));
     EXPECT_EQ(d.InternalResistance, 15);
     EXPECT_EQ(d.InputBitCurrent, (std::array<int32_t, 3>{11, -12, 13}));
     EXPECT_EQ(d.OutputBitCurrent, (std::array<int32_t, 3>{3000, 21, -22}));
@@ -126,76 +120,54 @@ TEST(DeviceTypeLoader, EveryFieldOfAnEntryReachesItsMember)
     EXPECT_TRUE(d.HasLedDisabledCurrent && d.HasRemoteOutput);  // output 2 is of group 3
     EXPECT_FALSE(d.NoOtherDevices || d.Flag42A || d.IsMaster || d.IsSlave || d.Flag17 || d.Flag22 || d.Flag47 ||
                  d.Flag55 || d.IsCustom);
-
     const DeviceTypeRecord& s = load.Type(2);
-    EXPECT_EQ(std::vector<int>({s.AnalogueType, s.Protocol, s.Field52Hundredths, s.OutputBitDrawOrder}),
-              std::vector<int>({7, 3, 29, 4}));
+    EXPECT_EQ(std::vector<int>({s.Protocol, s.Field52Hundredths, s.OutputBitDrawOrder}), std::vector<int>({3, 29, 4}));
     EXPECT_EQ(s.ProtocolText, "Radio text");  // only protocol 3 has one
     EXPECT_TRUE(s.NoOtherDevices && s.Flag42A && s.IsSlave && s.Flag17 && s.Flag22 && s.Flag47 && s.Flag55);
     EXPECT_FALSE(s.IsMaster || s.HasLedDisabledCurrent);
+    // Analogue codes P, LF, A with and without field 29, L, M.
+    std::vector<int> analogue;
+    for (int n = 1; n <= 6; ++n)
+        analogue.push_back(load.Type(n).AnalogueType);
+    EXPECT_EQ(analogue, std::vector<int>({1, 7, 6, 4, 3, 5}));
+    // Outside every family yet drawn: hidden, in family 255. Not drawn: its
+    // button (9, beyond the table) is not read, unless the type has no name.
+    EXPECT_TRUE(load.Type(5).Family == 255 && load.catalogue.IsHiddenDeviceType(5));
+    EXPECT_EQ(std::vector<int>({load.Type(6).Family, load.Type(6).Button, load.Type(7).Button}), std::vector<int>({0, 0, 1}));
 
-    const FieldTypeRecord& analogue = load.catalogue.FieldTypes.at(1);
-    EXPECT_EQ(analogue.Name + "|" + analogue.SubText, "Analogue value|Units");
-    EXPECT_EQ(std::vector<int>({analogue.DefaultValue, analogue.PcReadOnlyMask, analogue.Value8, analogue.Code15,
-                                analogue.Code16}),
-              std::vector<int>({-1, 255, 126, 5, -1}));  // 126.5: nearest whole, halves to even
-    EXPECT_TRUE(analogue.Flag3 && analogue.Flag10 && analogue.SubFlag);
-    EXPECT_EQ(analogue.SubValues, (std::array<int16_t, 4>{0, 126, 1, -4}));
+    const FieldTypeRecord& value = load.catalogue.FieldTypes.at(1);
+    EXPECT_EQ(value.Name + "|" + value.SubText, "Analogue value|Units");
+    EXPECT_EQ(std::vector<int>({value.DefaultValue, value.PcReadOnlyMask, value.Value8, value.Code15, value.Code16}),
+              std::vector<int>({-1, 255, 126, 5, -1}));  // 126.5: halves to even
+    EXPECT_TRUE(value.Flag3 && value.Flag10 && value.SubFlag);
+    EXPECT_EQ(value.SubValues, (std::array<int16_t, 4>{0, 126, 1, -4}));
     const FieldTypeRecord& tone = load.catalogue.FieldTypes.at(2);
     EXPECT_EQ(std::vector<int>({tone.DefaultValue, tone.PcReadOnlyMask, tone.DisplayMode, tone.Code16, tone.Flag6}),
               std::vector<int>({-3, 12, 2, 6, 1}));
 
-    EXPECT_EQ(load.catalogue.DeviceButtons.at(1).Label, "Optical");
-    EXPECT_EQ(load.catalogue.OutputBits.at(2).Group, 3);
-    EXPECT_EQ(load.catalogue.InputBits.at(2).Name, "?");
-    const SwitchRecord& led = load.catalogue.Switches.at(1);
-    EXPECT_TRUE(led.DefaultOn && led.MasterA && led.SlaveB && !led.MasterB && !led.SlaveA);
-    EXPECT_EQ(led.AlarmCurrentOn, 3500);
-    EXPECT_EQ(load.catalogue.DeviceTypeOrder, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(load.catalogue.FamilyOrder, (std::vector<int>{1, 0}));
+    const Catalogue& c = load.catalogue;
+    EXPECT_EQ(c.DeviceButtons.at(1).Label + "|" + c.InputBits.at(2).Name, "Optical|?");
+    EXPECT_EQ(c.OutputBits.at(2).Group, 3);
+    const SwitchRecord& led = c.Switches.at(1);
+    EXPECT_TRUE(led.DefaultOn && led.MasterA && led.SlaveB && !led.MasterB && !led.SlaveA && led.AlarmCurrentOn == 3500);
+    EXPECT_EQ(c.FamilyOrder, (std::vector<int>{1, 0}));
     // A family shown by default ("False" in field 4) is stored as shown.
-    EXPECT_TRUE(load.catalogue.DeviceFamilies.at(1).Shown && !load.catalogue.DeviceFamilies.at(0).Shown);
+    EXPECT_TRUE(c.DeviceFamilies.at(1).Shown && !c.DeviceFamilies.at(0).Shown);
     EXPECT_TRUE(load.options.SettingExists("DontShowFamily1"));
-    EXPECT_EQ(std::vector<bool>({IsValidInputUse(load.catalogue, 0), IsValidInputUse(load.catalogue, 1),
-                                 IsValidInputUse(load.catalogue, 2), IsValidInputUse(load.catalogue, -1)}),
-              std::vector<bool>({true, true, false, false}));  // input 2 has no entry
+    EXPECT_EQ(std::vector<bool>({IsValidInputUse(c, 0), IsValidInputUse(c, 1), IsValidInputUse(c, 2), IsValidInputUse(c, -1)}),
+              std::vector<bool>({true, true, false, false}));
 }
 
-TEST(DeviceTypeLoader, AnalogueTypesAndTheHiddenFamily)
+TEST(DeviceTypeLoader, AddressRangesMarkTheirAddresses)
 {
-    DeviceLoad load;
-    load.Devices({{{7, "A"}, {29, "t"}}, {{7, "A"}}, {{7, "lf"}}, {{7, "L"}, {5, "0"}},
-                  {{7, "m"}, {5, "0"}, {16, "0"}, {36, "9"}}, {{7, "T"}, {5, "0"}, {16, "0"}, {1, ""}}});
-    ASSERT_TRUE(load.Load()) << load.host.Texts().front();
-    EXPECT_EQ(std::vector<int>({load.Type(1).AnalogueType, load.Type(2).AnalogueType, load.Type(3).AnalogueType,
-                                load.Type(4).AnalogueType, load.Type(5).AnalogueType}),
-              std::vector<int>({6, 4, 7, 3, 5}));
-    // Outside every family yet drawn: hidden, in family 255.
-    EXPECT_EQ(load.Type(4).Family, 255);
-    EXPECT_TRUE(load.catalogue.IsHiddenDeviceType(4));
-    // Not drawn: not selectable, so its button (9, beyond the table) is not
-    // read; a type without a name has its button read even when not drawn.
-    EXPECT_EQ(load.Type(5).Family, 0);
-    EXPECT_EQ(load.Type(5).Button, 0);
-    EXPECT_EQ(load.Type(6).Button, 1);
-}
-
-TEST(DeviceTypeLoader, RangeDefinitionsMarkTheirAddresses)
-{
-    std::vector<int> runAndTwenty = Addresses(1, 10);
-    runAndTwenty.push_back(20);
     const struct {
-        std::string definition;
-        std::vector<int> valid;
+        std::string definition, valid;
         int32_t count;
-        bool high;
     } cases[] = {
-        {"120-130", Addresses(120, 130), 11, true},  // a run passes through 127 and 128
-        {"1-10,20", runAndTwenty, 11, false},
-        {"5-3", {5}, 1, false},
-        {"1-5, 3", Addresses(1, 5), 6, false},  // repeats count
-        {"250-999", Addresses(250, 255), 6, true},
-        {"300,2", {2}, 1, false},
+        {"120-130", "120-130;", 11},  // a run through 127 and 128 reaches the high addresses
+        {"5-3", "5-5;", 1},
+        {"1-5, 3", "1-5;", 6},  // repeats count
+        {"250-999,300", "250-255;", 6},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.definition);
@@ -204,67 +176,48 @@ TEST(DeviceTypeLoader, RangeDefinitionsMarkTheirAddresses)
         load.Devices({{{32, " R "}}});
         ASSERT_TRUE(load.Load());
         const AddressRangeRecord& range = load.catalogue.AddressRanges.at(static_cast<size_t>(load.Type(1).AddressRange));
-        EXPECT_EQ(range.Name, "R");
-        EXPECT_EQ(load.Valid(1), c.valid);
+        EXPECT_EQ(range.Name + "|" + load.Valid(1), "R|" + c.valid);
         EXPECT_EQ(range.Count, c.count);
-        EXPECT_EQ(range.HasHighAddress, c.high);
-        EXPECT_EQ(LoopAddressLimit(load.catalogue), c.high ? 252 : 126);
+        EXPECT_EQ(LoopAddressLimit(load.catalogue), c.definition == "5-3" || c.definition == "1-5, 3" ? 126 : 252);
     }
-
     // Built-in ranges serve where no file defines them, shared by name; type 0
     // may sit anywhere, whatever its entry names.
     DeviceLoad load;
-    load.t.devices = "MaxDevices=4\nDevice0=" + Entry({{32, "Q"}}) + "\nDevice1=" + Entry({{32, "L"}}) +
-                     "\nDevice2=" + Entry({{32, "H"}}) + "\nDevice3=" + Entry({{32, "A"}}) + "\nDevice4=" +
-                     Entry({{32, "C"}}) + "\n";
+    load.t.devices = "MaxDevices=4\nDevice0=" + Entry({{32, "Q"}}) + "\nDevice1=" + Entry({{32, "L"}}) + "\nDevice2=" +
+                     Entry({{32, "H"}}) + "\nDevice3=" + Entry({{32, "A"}}) + "\nDevice4=" + Entry({{32, "C"}}) + "\n";
     load.WriteCustom("[Ranges]\nRangeC=7\nRangeA=2\n");
     ASSERT_TRUE(load.Load());
-    EXPECT_EQ(load.Valid(0), Addresses(0, 255));
-    EXPECT_EQ(load.Valid(1), Addresses(1, 63));
-    EXPECT_EQ(load.Valid(2), Addresses(64, 126));
-    EXPECT_EQ(load.Valid(3), std::vector<int>{2});
-    EXPECT_EQ(load.Valid(4), std::vector<int>{7});
+    EXPECT_EQ(load.Valid(0) + load.Valid(1) + load.Valid(2) + load.Valid(3) + load.Valid(4), "0-255;1-63;64-126;2-2;7-7;");
     EXPECT_EQ(load.catalogue.AddressRanges.size(), 5u);
     EXPECT_EQ(LoopAddressLimit(load.catalogue), 126);
-    EXPECT_TRUE(IsAddressValidForType(load.catalogue, 1, 63));
-    EXPECT_FALSE(IsAddressValidForType(load.catalogue, 1, 64));
-    EXPECT_TRUE(IsAddressValidForType(load.catalogue, 0, 255));
-    EXPECT_FALSE(IsAddressValidForType(load.catalogue, 0, 256));
-    EXPECT_FALSE(IsAddressValidForType(load.catalogue, 0, -1));
-    EXPECT_FALSE(IsAddressValidForType(load.catalogue, 5, 1));
+    EXPECT_EQ(std::vector<bool>({IsAddressValidForType(load.catalogue, 1, 63), IsAddressValidForType(load.catalogue, 1, 64),
+                                 IsAddressValidForType(load.catalogue, 0, 255), IsAddressValidForType(load.catalogue, 0, 256),
+                                 IsAddressValidForType(load.catalogue, 0, -1), IsAddressValidForType(load.catalogue, 5, 1)}),
+              std::vector<bool>({true, false, true, false, false, false}));
 }
 
-// Files with one bad entry: each fails the load with exactly one message.
-// A row replaces one section of the file ("+": adds to it).
+// A file with one bad entry fails the load with exactly its message. A row
+// replaces one section ("+": adds to it); {place} is the file's place text.
 TEST(DeviceTypeLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)
 {
     const auto device = [](int field, const char* value) { return "MaxDevices=3\nDevice1=" + Entry({{field, value}}) + "\n"; };
-    const std::string rangeR = "MaxDevices=1\nDevice1=" + Entry({{32, "R"}}) + "\n";
     using T = DeviceFileText;
     const struct {
         std::string T::*section;
-        std::string text;
-        std::string message;  // {place}: the device file's place text; {path}: its path
+        std::string text, message;
     } cases[] = {
         {&T::families, "", "No device families defined in {place}"},
         {&T::families, "+Family2=Sounders\n", "Invalid settings for device family 2 in {place}"},
         {&T::buttons, "", "No device buttons defined in {place}"},
         {&T::outputs, "MaxOutputs=many\n", "Invalid 'MaxOutputs' entry in [Outputs] section in {place}"},
-        {&T::outputs, "MaxOutputs=1\nOutput0=None,0,0\nOutput1=LED,1,x\n",
-         "Numeric value expected for Output Group in 'Output1' entry in [Outputs] section in {place}"},
+        {&T::outputs, "MaxOutputs=1\nOutput0=None,0,0\nOutput1=LED,1,x\n", "Numeric value expected for Output Group in 'Output1' entry in [Outputs] section in {place}"},
         {&T::inputs, "MaxInputs=0\n", "Invalid numeric value for 'MaxInputs' entry in [Inputs] section in {place}"},
-        {&T::inputs, "+Input2=Fault,2,256\n",
-         "Invalid numeric value for Input Picture in 'Input2' entry in [Inputs] section in {place}"},
+        {&T::inputs, "+Input2=Fault,2,256\n", "Invalid numeric value for Input Picture in 'Input2' entry in [Inputs] section in {place}"},
         {&T::switches, "", "Numeric value expected for 'MaxSwitches' entry in [Switches] section in {place}"},
-        {&T::switches, "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED,Lit,0,0,,,2\n",
-         "Invalid numeric value for Default setting for 'Switch1' entry in [Switches] section in {place}"},
-        {&T::devices, "MaxDevices=0\n",
-         "Invalid numeric value for Invalid setting for 'MaxDevices' entry in 'Devices' section in {place}"},
-        {&T::devices, "MaxDevices=256\n",
-         "Invalid numeric value for Invalid setting for 'MaxDevices' entry in 'Devices' section in {place}"},
+        {&T::switches, "MaxSwitches=1\nSwitch0=None,No switch,0,0,,,0\nSwitch1=LED,Lit,0,0,,,2\n", "Invalid numeric value for Default setting for 'Switch1' entry in [Switches] section in {place}"},
+        {&T::devices, "MaxDevices=256\n", "Invalid numeric value for Invalid setting for 'MaxDevices' entry in 'Devices' section in {place}"},
         {&T::devices, device(5, "2"), "Invalid numeric value for Device Family for device type 1 in {place}"},
-        {&T::devices, device(30, "-1"),
-         "Invalid numeric value for Alarm Current (with LED disabled)for device type 1 in {place}"},
+        {&T::devices, device(30, "-1"), "Invalid numeric value for Alarm Current (with LED disabled)for device type 1 in {place}"},
         {&T::devices, device(10, "lots"), "Numeric value expected for Current for Input Bit 1 for device type 1 in {place}"},
         {&T::devices, device(21, "127"), "Invalid numeric value for Test Mode Final Ramp Up for device type 1 in {place}"},
         {&T::devices, device(36, "2"), "Invalid numeric value for Device button"},
@@ -276,17 +229,12 @@ TEST(DeviceTypeLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)
         {&T::devices, device(48, "7"), "Invalid value for Fault Range for device type 1 in {place}"},
         {&T::devices, device(49, "x"), "Invalid value for Field Range for device type 1 in {place}"},
         {&T::ranges, "RangeR=1-10,127\n", "Address 127 is not a valid address for RangeR in '{path}'."},
-        {&T::ranges, "RangeR=3-\n", "Address 0 is not a valid address for RangeR in '{path}'."},
         {&T::fields, "Field1=0,256\n", "Invalid numeric value for Field type for field 1 for device type 1 in {place}"},
         {&T::fields, "Field1=0,0,5\n", "Invalid value for Field Type for field  2 for device type 1 in {place}"},
-        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,X\n",
-         "Invalid value for default value for Field Type 1 for device type 1 in {place}"},
-        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,300\n",
-         "Invalid numeric value for Default value for Field type 1 for device type 1 in {place}"},
-        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,0,F,X\n",
-         "Numeric value expected for Bit mask for PC read only for Field Type 1 for device type 1 in {place}"},
-        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,0,F,F,F,F,F,0,X\n",
-         "Invalid default display mode for Field Type 1 for device type 1 in {place}"},
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,X\n", "Invalid value for default value for Field Type 1 for device type 1 in {place}"},
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,300\n", "Invalid numeric value for Default value for Field type 1 for device type 1 in {place}"},
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,0,F,X\n", "Numeric value expected for Bit mask for PC read only for Field Type 1 for device type 1 in {place}"},
+        {&T::fieldTypes, FieldTypeZero + "FieldType1=Bad,0,F,F,F,F,F,0,X\n", "Invalid default display mode for Field Type 1 for device type 1 in {place}"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -294,7 +242,7 @@ TEST(DeviceTypeLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)
         std::string& section = load.t.*c.section;
         section = c.text.rfind('+', 0) == 0 ? section + c.text.substr(1) : c.text;
         if (c.section == &T::ranges)
-            load.t.devices = rangeR;
+            load.Devices({{{32, "R"}}});
         EXPECT_FALSE(load.Load());
         std::string expected = c.message;
         for (const auto& [mark, text] : {std::pair<std::string, std::string>{"{place}", PlaceText(load.files.DevicesFile)},
@@ -310,7 +258,9 @@ TEST(DeviceTypeLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)
                                                              missing.files.DevicesFile + "'."});
 }
 
-TEST(DeviceTypeLoader, CustomTypesFollowTheStandardOnesAndNeverRepeatAName)
+// Custom types follow the standard ones, never repeat a name, and all are
+// listed sorted by name.
+TEST(DeviceTypeLoader, CustomTypesFollowTheStandardOnesAndTheOrderIsByName)
 {
     DeviceLoad load;
     load.Devices({{{1, "Zone Module"}}, {}});
@@ -321,17 +271,14 @@ TEST(DeviceTypeLoader, CustomTypesFollowTheStandardOnesAndNeverRepeatAName)
     EXPECT_FALSE(load.Load());
     EXPECT_EQ(load.host.Texts(), std::vector<std::string>{"Numeric value expected for Quiescent Current for device "
                                                           "type 6 in " + PlaceText(load.files.CustomDevicesFile)});
-
     load.host.boxes.clear();
     load.WriteCustom(custom + Entry({{1, "Aspirator"}}) + "\n");
     ASSERT_TRUE(load.Load());
-    EXPECT_TRUE(load.host.boxes.empty());
     ASSERT_EQ(load.catalogue.DeviceTypes.size(), 7u);
     EXPECT_TRUE(load.Type(3).IsCustom);
-    EXPECT_EQ(load.Valid(3), Addresses(5, 9));
+    EXPECT_EQ(load.Valid(3), "5-9;");
     // Names already taken leave empty types at their positions.
-    EXPECT_EQ(load.Type(3).Name + "|" + load.Type(4).Name + "|" + load.Type(5).Name + "|" + load.Type(6).Name,
-              "Beam|||Aspirator");
+    EXPECT_EQ(load.Type(3).Name + "|" + load.Type(4).Name + "|" + load.Type(5).Name + "|" + load.Type(6).Name, "Beam|||Aspirator");
     EXPECT_EQ(load.catalogue.DeviceTypeOrder, (std::vector<int>{0, 4, 5, 6, 3, 2, 1}));
 
     DeviceLoad full;
@@ -339,36 +286,29 @@ TEST(DeviceTypeLoader, CustomTypesFollowTheStandardOnesAndNeverRepeatAName)
     full.WriteCustom("[Devices]\nDevice1=" + Entry({{1, "Beam"}}) + "\nDevice2=" + Entry({{1, "Flame"}}) + "\n");
     EXPECT_FALSE(full.Load());
     EXPECT_EQ(full.catalogue.DeviceTypes.size(), 256u);
-    EXPECT_EQ(full.host.Texts(), std::vector<std::string>{"No more than DEVICE_TYPES_MAX different device types "
-                                                          "allowed, including those in in " +
-                                                          PlaceText(full.files.CustomDevicesFile)});
+    EXPECT_EQ(full.host.Texts(), std::vector<std::string>{"No more than DEVICE_TYPES_MAX different device types allowed, "
+                                                          "including those in in " + PlaceText(full.files.CustomDevicesFile)});
 }
 
 // A failure no check catches is reported with Abort, Retry and Ignore: Retry
 // reads the entry again, Ignore leaves that type empty and goes on.
 TEST(DeviceTypeLoader, RunTimeFailuresAskWhetherToAbortRetryOrIgnore)
 {
-    for (const bool skip : {false, true}) {
-        DeviceLoad load;
-        load.t.fieldTypes = "FieldType0=Not used,0,F,F,F,F,F,lots,D\n";
-        load.Devices({{}, {{1, "Second"}}});
-        for (const int answer : {MsgResult::Retry, MsgResult::Ignore, MsgResult::Ignore}) {
-            if (skip)
-                load.host.Answer(answer);
-        }
-        EXPECT_EQ(load.Load(), skip);
-        ASSERT_EQ(load.host.boxes.size(), skip ? 3u : 1u);
-        EXPECT_EQ(load.host.boxes[0].Style, MsgStyle::AbortRetryIgnore + MsgStyle::Exclamation);
-        EXPECT_EQ(load.host.boxes[0].Text,
-                  UnexpectedErrorText(13, "Type mismatch", "reading " + PlaceText(load.files.DevicesFile), ""));
-        EXPECT_EQ(load.Type(1).Name + load.Type(2).Name, "");
-    }
+    DeviceLoad load;
+    load.t.fieldTypes = "FieldType0=Not used,0,F,F,F,F,F,lots,D\n";
+    load.Devices({{}, {{1, "Second"}}});
+    for (const int answer : {MsgResult::Retry, MsgResult::Ignore, MsgResult::Ignore})
+        load.host.Answer(answer);
+    EXPECT_TRUE(load.Load());
+    ASSERT_EQ(load.host.boxes.size(), 3u);
+    EXPECT_EQ(load.host.boxes[0].Style, MsgStyle::AbortRetryIgnore + MsgStyle::Exclamation);
+    EXPECT_EQ(load.host.boxes[0].Text, UnexpectedErrorText(13, "Type mismatch", "reading " + PlaceText(load.files.DevicesFile), ""));
+    EXPECT_EQ(load.Type(1).Name + load.Type(2).Name, "");
+
     DeviceLoad overflow;
     overflow.t.outputs = "MaxOutputs=40000\n";
     overflow.host.Answer(MsgResult::Ignore);
     EXPECT_FALSE(overflow.Load());  // no outputs: the entry's output use fails
-    const std::string devices = PlaceText(overflow.files.DevicesFile);
-    EXPECT_EQ(overflow.host.Texts(),
-              (std::vector<std::string>{UnexpectedErrorText(6, "Overflow", "reading " + devices, ""),
-                                        "Invalid numeric value for Output Use Number for device type 1 in " + devices}));
+    const std::string place = PlaceText(overflow.files.DevicesFile);
+    EXPECT_EQ(overflow.host.Texts(), (std::vector<std::string>{UnexpectedErrorText(6, "Overflow", "reading " + place, ""), "Invalid numeric value for Output Use Number for device type 1 in " + place}));
 }
