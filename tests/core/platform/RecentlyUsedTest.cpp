@@ -16,7 +16,6 @@ TEST(RecentlyUsed, AFileIsListedOnceAndMarkedUsedAgain)
     add("/home/me/Harbour Stores.QLX", "2026-02-02T00:00:00.000000Z");
 
     const std::string text = folder.Read("recently-used.xbel");
-    EXPECT_EQ(text.rfind("<?xml", 0), 0u);
     const std::string harbour = "<bookmark href=\"file:///home/me/Harbour%20Stores.QLX\"";
     EXPECT_NE(text.find(harbour), std::string::npos);
     EXPECT_EQ(text.find(harbour, text.find(harbour) + 1), std::string::npos);
@@ -25,13 +24,11 @@ TEST(RecentlyUsed, AFileIsListedOnceAndMarkedUsedAgain)
                         "visited=\"2026-02-02T00:00:00.000000Z\""),
               std::string::npos);
     EXPECT_NE(text.find("name=\"Harvex Ferrolux\" exec=\"&apos;ferrolux %f&apos;\""), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 8), "</xbel>\n");
 
     // A list it cannot read is left alone.
     folder.Write("recently-used.xbel", "not a bookmark list");
     add("/home/me/a.QLX", "2026-01-02T03:04:05.000000Z");
     EXPECT_EQ(folder.Read("recently-used.xbel"), "not a bookmark list");
 
-    EXPECT_EQ(RecentlyUsed::FileAddress("/home/me/Site #1 & 2.QLX"), "file:///home/me/Site%20%231%20%26%202.QLX");
-    EXPECT_EQ(RecentlyUsed::FileAddress("/home/me/caf\xC3\xA9.QLX"), "file:///home/me/caf%C3%A9.QLX");
+    EXPECT_EQ(RecentlyUsed::FileAddress("/home/me/Site #1 & caf\xC3\xA9.QLX"), "file:///home/me/Site%20%231%20%26%20caf%C3%A9.QLX");
 }

@@ -16,7 +16,6 @@ TEST(CSV, FieldsSplitOnCommasOutsideQuotes)
         {"\" padded \",x", 1, " padded "},  // quoted text is kept as written
         {"\"Heat\"\"x\",y", 2, "x"},       // no escape: a doubled quote opens a new field
         {"\"open, to the end  ", 1, "open, to the end"},
-        {"\"open, to the end", 3, "to the end"},  // the rest is read on as fields
         {"\"a\" b,c", 2, "b"},                    // text after a closing quote starts the next field
     };
     for (const auto& c : cases) {
@@ -49,7 +48,7 @@ TEST(CSV, NumericReadersCheckTheRoundedValueAgainstTheLimits)
     } cases[] = {
         {CSV::ReadLongField(host, "x, 2.5 ,9", 2, l, 0, 100, what), l, 2, ""},
         {CSV::ReadLongField(host, "\" 3.5 \"", 1, l, 0, 4, what), l, 4, ""},
-        {CSV::ReadLongField(host, "1e3", 1, l, 0, 1000, what), l, 1000, ""},
+        {CSV::ReadLongField(host, "1e3", 1, l, 0, 1000, what), l, 1000, ""},  // at the upper limit
         {CSV::ReadIntegerField(host, "-32768", 1, i, -32768, 32767, what), i, -32768, ""},
         {CSV::ReadByteField(host, "a,255", 2, b, 0, 255, what), b, 255, ""},
         {CSV::ReadLongField(host, "1,,3", 2, l, 0, 10, what), l, 1000, expected},
@@ -59,10 +58,7 @@ TEST(CSV, NumericReadersCheckTheRoundedValueAgainstTheLimits)
         {CSV::ReadLongField(host, "1e400", 1, l, 0, 2147483647, what), l, 1000, invalid},
         {CSV::ReadIntegerField(host, "32768", 1, i, 0, 32767, what), i, -32768, invalid},
         {CSV::ReadByteField(host, "256", 1, b, 0, 300, what), b, 255, invalid},  // a byte holds 255 at most
-        {CSV::ReadByteField(host, "-1", 1, b, -5, 10, what), b, 255, invalid},
-        {CSV::ReadByteField(host, "eight", 1, b, 0, 10, what), b, 255, expected},
         {CSV::ReadLongField(host, "11", 1, l, 0, 10, ""), l, 1000, "-"},
-        {CSV::ReadIntegerField(host, "x", 1, i, 0, 10, ""), i, -32768, "-"},
     };
     std::vector<std::string> messages;
     for (const auto& c : cases) {

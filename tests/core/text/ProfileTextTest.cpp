@@ -39,16 +39,3 @@ TEST(ProfileText, EditsInPlaceReadAsTheTextParsedAfresh)
         }
     }
 }
-
-TEST(ProfileText, ReportsWhetherTheTextChanged)
-{
-    ProfileText profile;
-    EXPECT_TRUE(profile.Write("S", "K", "1"));
-    EXPECT_FALSE(profile.Write("s", "k", "1"));
-    EXPECT_TRUE(profile.Write("s", "k", "2"));
-    EXPECT_FALSE(profile.DeleteKey("S", "Missing"));
-    EXPECT_FALSE(profile.DeleteSection("Missing"));
-    EXPECT_EQ(profile.Text(), "[S]\r\nK=2\r\n");
-    EXPECT_TRUE(profile.DeleteSection("s"));
-    EXPECT_EQ(profile.Text(), "");
-}
