@@ -101,8 +101,6 @@ TEST(Options, FamiliesShownAndStandardDevices)
     EXPECT_EQ(standard, "011000010");
     EXPECT_TRUE(s.options.GetSettingBool("StandardDevice1"));
     EXPECT_FALSE(s.options.SettingExists("StandardDevice2") || s.options.SettingExists("StandardDevice4"));
-    s.options.SetStandardDevice(9, true);  // outside the table
-    EXPECT_FALSE(s.options.SettingExists("StandardDevice9"));
     const auto unchanged = s.Stamp();
     s.options.SetFamilyShown(catalogue, 0, true);
     EXPECT_EQ(s.Stamp(), unchanged);
@@ -197,11 +195,8 @@ TEST(Options, UnitsComeFromTheMeasurementSettingAndUnknownOnesWarn)
 {
     Settings s;
     ScriptedMessageHost host;
-    s.options.DetectUnits("1", "0409");
-    s.options.LoadUnits(host);
-    EXPECT_EQ(s.options.Units(), 1);
-    s.options.DetectUnits("1", "0809");
-    EXPECT_EQ(s.options.Units() + s.options.GetSettingLong("Units"), 0);
+    s.options.DetectUnits("1", "0409");  // imperial, as the measurement setting says
+    EXPECT_EQ(s.options.Units() + s.options.GetSettingLong("Units"), 2);
     s.options.SetSettingLong("Units", 7);
     s.options.LoadUnits(host);
     EXPECT_EQ(s.options.Units() + s.options.GetSettingLong("Units"), 0);

@@ -267,27 +267,3 @@ TEST(PanelCatalogue, UserDefinedPanelsAddedEditedAndDeletedAreWhatTheNextStartRe
     EXPECT_EQ(restarted.Names(), "Renamed A;Site B;Site D;Standard One;Third;Unknown Panel;");
     EXPECT_EQ(restarted.Panel("Third").Loops + restarted.catalogue.UserDefinedPanelCount, 2 + 4);
 }
-
-TEST(PanelCatalogue, SelectionByNameFallsBackToTheUnknownPanel)
-{
-    // A user panel named like a standard one: the exchange sort puts it first.
-    PanelFiles p("[Manufacturers]\nManufacturer0=Gen\n\n[Gen]\nName=Generic\nPanel1=S\nPanel2=U\n" + PanelSection("S", "Same") +
-                     PanelSection("U", "Unknown Panel"),
-                 "[Options]\nMaxCustom=2\n" + PanelSection("Custom1", "Same", {{"Loops", "7"}}) + PanelSection("Custom2", "Alpha"));
-    ASSERT_TRUE(p.Load());
-    EXPECT_EQ(p.Names(), "Alpha;Same;Same;Unknown Panel;");
-    ASSERT_TRUE(SelectPanelByName(p.catalogue, p.options, "SAME"));
-    EXPECT_FALSE(SelectPanelByName(p.catalogue, p.options, "Sam"));
-    EXPECT_EQ(p.catalogue.CurrentPanel, 1);
-
-    ASSERT_TRUE(SelectPanelOrDefault(p.catalogue, p.options, p.host, "Retired Panel"));
-    EXPECT_EQ(p.options.GetSettingString("LastPanel"), "Unknown Panel");
-    const PanelList list = FillPanelList(p.catalogue);
-    EXPECT_EQ(list.Items.at(static_cast<size_t>(list.Selected)).Position, p.catalogue.CurrentPanel);
-
-    PanelFiles without(AcmeFile({{"Only One", {}}}));
-    ASSERT_TRUE(without.Load());
-    EXPECT_FALSE(SelectPanelOrDefault(without.catalogue, without.options, without.host, "Retired Panel"));
-    EXPECT_EQ(without.host.Texts(), std::vector<std::string>{"Unable to find default control panel data 'Unknown Panel'"});
-    EXPECT_TRUE(without.catalogue.CurrentPanel == -1 && !without.options.SettingExists("LastPanel"));
-}

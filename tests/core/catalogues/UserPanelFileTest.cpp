@@ -83,17 +83,3 @@ TEST(UserPanelFile, ACrashWhileAddingOrDeletingLeavesTheWholePanelOrNone)
         }
     }
 }
-
-TEST(UserPanelFile, RemovingAPanelRemovesTheFirstSlotWithExactlyItsName)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("CUSTPAN.DAT", TwoPanels);
-    WinINI::ProfileCache cache;
-    EXPECT_TRUE(UserPanelFile::RemovePanelNamed(cache, file, "mine"));
-    EXPECT_EQ(folder.Read("CUSTPAN.DAT"), TwoPanels);
-    WinINI::ProfileCache failing([](FileSystem::WriteStep step) { return step == FileSystem::WriteStep::Rename; });
-    EXPECT_FALSE(UserPanelFile::RemovePanelNamed(failing, file, "Mine"));
-    EXPECT_EQ(folder.Read("CUSTPAN.DAT"), TwoPanels);
-    EXPECT_TRUE(UserPanelFile::RemovePanelNamed(cache, file, "Yours"));
-    EXPECT_EQ(folder.Read("CUSTPAN.DAT"), "[Options]\r\nMaxCustom=3\r\n[Custom1]\r\nName=\"Mine\"\r\nLoops=1\r\n");
-}

@@ -11,7 +11,7 @@ TEST(Locale, IdentifierAndMeasurementFromTheGoverningLocaleName)
     } cases[] = {
         {{"", "", "en_US.UTF-8"}, "0409", "1"},      {{"", "", "fr_CA"}, "0C0C", "0"},
         {{"", "", "es_MX.ISO-8859-1"}, "080A", "0"}, {{"", "", "es_US.UTF-8"}, "540A", "1"},
-        {{"", "", "de_DE.UTF-8@euro"}, "0407", "0"}, {{"", "", "de_BE.UTF-8"}, "0407", "0"},
+        {{"", "", "de_BE.UTF-8@euro"}, "0407", "0"},
         {{"", "", "xx_YY"}, "0409", "0"},
         // LC_ALL first, then LC_MEASUREMENT, then LANG; empty counts as unset.
         {{"en_GB.UTF-8", "en_US.UTF-8", "en_US.UTF-8"}, "0809", "0"},
