@@ -53,30 +53,6 @@ TEST(CableCatalogue, FirstRunEnablesTheGroupsOfTheUsersLocaleAndStoresTheChoice)
     }
 }
 
-// The user's choice is kept until every group is disabled; then the next
-// start applies the locale's defaults again.
-TEST(CableCatalogue, TheUsersChoiceIsKeptUntilEveryGroupIsDisabled)
-{
-    CableLoad load;
-    load.options.SetSettingBool("CableGroup1", true);
-    ASSERT_TRUE(load.Load(ThreeCables, "0809"));
-    EXPECT_FALSE(load.catalogue.CableGroups[0].Enabled);
-    EXPECT_TRUE(load.catalogue.CableGroups[1].Enabled);
-    EXPECT_EQ(load.catalogue.DefaultCableImpedance(), 10);
-
-    auto choices = CableGroupChoices(load.catalogue);
-    choices[1].Enabled = false;
-    ApplyCableGroupChoices(load.catalogue, load.options, choices);
-    EXPECT_FALSE(load.options.GetSettingBool("CableGroup1"));
-    EXPECT_FALSE(load.catalogue.Cables[2].Enabled);
-
-    Catalogue restarted;
-    ASSERT_TRUE(LoadCables(restarted, load.options, load.host, load.files, "0809"));
-    EXPECT_EQ(std::vector<bool>({restarted.CableGroups[0].Enabled, restarted.CableGroups[1].Enabled,
-                                 restarted.CableGroups[2].Enabled}),
-              std::vector<bool>({true, false, true}));
-}
-
 TEST(CableCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
 {
     const std::string group = "[Cable Groups]\nGroup0=Metric,ALL\n";

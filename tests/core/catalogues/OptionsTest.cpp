@@ -69,45 +69,6 @@ TEST(Options, CalculationTypeAndCableImpedanceOutsideTheirRangesFallBack)
     EXPECT_EQ(s.options.CurrentCableImpedance(), 975);
 }
 
-// A family keeps the default it first had; a device type is standard when
-// stored so, or else when its family is shown (never a slave, a type in no
-// family, or one not offered).
-TEST(Options, FamiliesShownAndStandardDevices)
-{
-    Settings s;
-    Catalogue catalogue;
-    catalogue.DeviceFamilies.push_back({"Detectors", "1", "ALL", true, false});
-    catalogue.DeviceFamilies.push_back({"Sounders", "2", "ALL", false, true});
-    s.options.LoadFamilyShown(catalogue);
-    catalogue.DeviceFamilies[0].DefaultShown = false;
-    catalogue.DeviceFamilies[1].DefaultShown = true;
-    s.options.LoadFamilyShown(catalogue);
-    EXPECT_TRUE(catalogue.DeviceFamilies[0].Shown && !catalogue.DeviceFamilies[1].Shown);
-
-    for (const auto& [family, icon, slave] : {std::tuple<int16_t, int16_t, bool>{0, 1, false}, {1, 1, false},
-                                              {0, 1, true}, {255, 1, false}, {0, 0, false}, {1, 1, false}}) {
-        DeviceTypeRecord record;
-        record.Family = family;
-        record.IconNumber = icon;
-        record.IsSlave = slave;
-        catalogue.DeviceTypes.push_back(record);
-    }
-    s.options.SetSettingBool("StandardDevice6", true);
-    s.options.SetSettingBool("StandardDevice3", true);  // ignored for a slave
-    s.options.LoadStandardDevices(catalogue, 6);
-    std::string standard;
-    for (int d = -1; d <= 7; ++d)
-        standard += s.options.IsStandardDevice(d) ? "1" : "0";
-    EXPECT_EQ(standard, "011000010");
-    EXPECT_TRUE(s.options.GetSettingBool("StandardDevice1"));
-    EXPECT_FALSE(s.options.SettingExists("StandardDevice2") || s.options.SettingExists("StandardDevice4"));
-    const auto unchanged = s.Stamp();
-    s.options.SetFamilyShown(catalogue, 0, true);
-    EXPECT_EQ(s.Stamp(), unchanged);
-    s.options.SetFamilyShown(catalogue, 0, false);
-    EXPECT_TRUE(s.options.GetSettingBool("DontShowFamily0"));
-}
-
 TEST(Options, MigrationCarriesEveryOldSettingOnceUntilFirstTimeIsDone)
 {
     Settings s;

@@ -91,15 +91,6 @@ TEST(OtherDeviceLoader, BothFilesAreReadSortedByNameAndLinkedToTheDeviceTypes)
     EXPECT_EQ(std::vector<int>({load.catalogue.DeviceTypes[1].StandaloneOther, load.catalogue.DeviceTypes[2].StandaloneOther,
                                 load.catalogue.DeviceTypes[3].StandaloneOther}),
               std::vector<int>({0, 1, 2}));
-
-    // An empty first entry leaves only position 0; a missing custom file is none.
-    OtherLoad empty;
-    empty.catalogue.DeviceTypes[1].StandaloneOther = 1;
-    empty.WriteDevices("[Others]\nOther1=\nOther2=Never\n[Never]\n" + RequiredKeys);
-    ASSERT_TRUE(empty.Load());
-    EXPECT_EQ(empty.catalogue.OtherDevices.size(), 1u);
-    EXPECT_EQ(empty.Other(0).SingleName, "0");
-    EXPECT_EQ(empty.catalogue.DeviceTypes[1].StandaloneOther, 0);
 }
 
 TEST(OtherDeviceLoader, TheFirstBadEntryEndsTheLoadWithItsMessage)

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -185,31 +184,6 @@ TEST(PanelCatalogue, EntriesThatCannotBeNamedAreToldByNumberOrFile)
                                                                            : c.start + PlaceText(file)});
         EXPECT_EQ(p.host.boxes.at(0).Style, MsgStyle::Exclamation);
         EXPECT_TRUE(p.catalogue.Panels.empty());
-    }
-}
-
-TEST(PanelCatalogue, TheRevisedStandardFileIsUsedUnlessTheOriginalIsNewer)
-{
-    using namespace std::chrono_literals;
-    const struct {
-        std::optional<std::chrono::seconds> revised, standard;  // age against a fixed time; none: missing
-        std::string loaded;
-    } cases[] = {
-        {60s, 60s, "Revised Panel"}, {60s, 0s, "Standard Panel"}, {std::nullopt, 0s, "Standard Panel"}, {0s, std::nullopt, "Revised Panel"},
-    };
-    const auto now = fs::file_time_type::clock::now();
-    for (const auto& c : cases) {
-        PanelFiles p("", "[Options]\nMaxCustom=1\n" + PanelSection("Custom1", "Mine"));
-        if (c.revised) {
-            p.folder.Write("Harvex/Panels/revisedstdpan.dat", AcmeFile({{"Revised Panel", {}}}));
-            fs::last_write_time(p.files.RevisedStandardPanelsFile, now - *c.revised);
-        }
-        if (c.standard) {
-            p.folder.Write("Harvex/Panels/QuellarStdPanels.dat", AcmeFile({{"Standard Panel", {}}}));
-            fs::last_write_time(p.files.StandardPanelsFile, now - *c.standard);
-        }
-        ASSERT_TRUE(p.Load()) << c.loaded;
-        EXPECT_EQ(p.Names(), "Mine;" + c.loaded + ";");
     }
 }
 
