@@ -132,6 +132,7 @@ TEST(DeviceTypeLoader, EveryFieldOfAnEntryReachesItsMember)
     // Outside every family yet drawn: hidden, in family 255.
     EXPECT_TRUE(load.Type(5).Family == 255 && load.catalogue.IsHiddenDeviceType(5));
     EXPECT_EQ(load.catalogue.Switches.at(1).AlarmCurrentOn, 3500);
+    EXPECT_EQ(load.catalogue.FamilyOrder, (std::vector<int>{1, 0}));
 }
 
 TEST(DeviceTypeLoader, AddressRangesMarkTheirAddresses)

@@ -69,6 +69,31 @@ TEST(Options, CalculationTypeAndCableImpedanceOutsideTheirRangesFallBack)
     EXPECT_EQ(s.options.CurrentCableImpedance(), 975);
 }
 
+// A device type is standard when stored so, or else when its family is
+// shown; never a slave, a type in no family, or one not offered (icon 0).
+TEST(Options, StandardDevicesFollowTheirFamilies)
+{
+    Settings s;
+    Catalogue catalogue;
+    catalogue.DeviceFamilies.push_back({"Detectors", "1", "ALL", true, true});
+    catalogue.DeviceFamilies.push_back({"Sounders", "2", "ALL", false, false});
+    for (const auto& [family, icon, slave] : {std::tuple<int16_t, int16_t, bool>{0, 1, false}, {1, 1, false}, {0, 1, true},
+                                              {255, 1, false}, {0, 0, false}, {1, 1, false}}) {
+        catalogue.DeviceTypes.emplace_back();
+        catalogue.DeviceTypes.back().Family = family;
+        catalogue.DeviceTypes.back().IconNumber = icon;
+        catalogue.DeviceTypes.back().IsSlave = slave;
+    }
+    s.options.SetSettingBool("StandardDevice6", true);
+    s.options.SetSettingBool("StandardDevice3", true);  // ignored for a slave
+    s.options.LoadStandardDevices(catalogue, 6);
+    std::string standard;
+    for (int d = -1; d <= 7; ++d)
+        standard += s.options.IsStandardDevice(d) ? "1" : "0";
+    EXPECT_EQ(standard, "011000010");
+    EXPECT_TRUE(s.options.GetSettingBool("StandardDevice1") && !s.options.SettingExists("StandardDevice2"));
+}
+
 TEST(Options, MigrationCarriesEveryOldSettingOnceUntilFirstTimeIsDone)
 {
     Settings s;

@@ -94,7 +94,7 @@ TEST(PanelCatalogue, LoadsManufacturersAndPanelsSortedIgnoringCaseWithTheUserDef
     PanelFiles p("[Manufacturers]\nManufacturer0=Zed\nManufacturer1=Alpha\nManufacturer2=beta\n"
                  "\n[Zed]\nName=zeta Alarms\nPanel1=Z1\nPanel2=Z2\n\n[Alpha]\nName=Alpha\nPanel1=A1\n"
                  "\n[beta]\nName=beta Systems\nPanel1=B1\nPanel2=B2\n" +
-                     PanelSection("Z1", "Zulu", {{"Loops", "1"}, {"MaxDevicesPerLoop", "1"}, {"AlarmLEDs", "254"}}) +
+                     PanelSection("Z1", "Zulu", {{"Loops", "1"}, {"DriverImpedance", "0"}, {"MaxDevicesPerLoop", "1"}, {"AlarmLEDs", "254"}}) +
                      PanelSection("Z2", "Panel_1", {{"MaxDevicesPerLoop", ""}}) + PanelSection("A1", "PanelB") +
                      PanelSection("B1", "Unknown Panel") +
                      PanelSection("B2", "a panel", {{"Loops", "8"}, {"DriverImpedance", "32767"}, {"MaxDevicesPerLoop", "252"},
@@ -121,8 +121,8 @@ TEST(PanelCatalogue, LoadsManufacturersAndPanelsSortedIgnoringCaseWithTheUserDef
     const PanelRecord& full = p.Panel("a panel");
     const PanelRecord& zulu = p.Panel("Zulu");
     EXPECT_EQ(std::vector<int>({full.Loops, full.DriverImpedance, full.AlarmLEDs, full.RemoteLEDs, full.Outputs, full.MaxLoopCurrent,
-                                full.MaxTotalCurrent, full.MinLoopVoltage, zulu.Loops, zulu.AlarmLEDs}),
-              std::vector<int>({8, 32767, 20, 3, 0, 12, 96, 1, 1, 254}));
+                                full.MaxTotalCurrent, full.MinLoopVoltage, zulu.Loops, zulu.DriverImpedance, zulu.AlarmLEDs}),
+              std::vector<int>({8, 32767, 20, 3, 0, 12, 96, 1, 1, 0, 254}));
     // Whatever the file says (252, 1 or nothing), a panel holds 254.
     for (const PanelRecord& panel : p.catalogue.Panels)
         EXPECT_EQ(panel.MaxDevicesPerLoop, 254) << panel.Name;
