@@ -11,7 +11,6 @@ TEST(CSV, FieldsSplitOnCommasOutsideQuotes)
     } cases[] = {
         {"  a , b ,c  ", 3, "c"},
         {"a,b,c", 4, ""},  // past the last field
-        {"a,b,c", 0, ""},
         {"12, \"Smoke, optical\" ,3", 2, "Smoke, optical"},
         {"\" padded \",x", 1, " padded "},  // quoted text is kept as written
         {"\"Heat\"\"x\",y", 2, "x"},       // no escape: a doubled quote opens a new field
@@ -52,7 +51,6 @@ TEST(CSV, NumericReadersCheckTheRoundedValueAgainstTheLimits)
         {CSV::ReadIntegerField(host, "-32768", 1, i, -32768, 32767, what), i, -32768, ""},
         {CSV::ReadByteField(host, "a,255", 2, b, 0, 255, what), b, 255, ""},
         {CSV::ReadLongField(host, "1,,3", 2, l, 0, 10, what), l, 1000, expected},
-        {CSV::ReadLongField(host, "12abc", 1, l, 0, 100, what), l, 1000, expected},
         {CSV::ReadLongField(host, "11", 1, l, 0, 10, what), l, 1000, invalid},
         {CSV::ReadLongField(host, "-1", 1, l, 0, 10, what), l, 1000, invalid},
         {CSV::ReadLongField(host, "1e400", 1, l, 0, 2147483647, what), l, 1000, invalid},

