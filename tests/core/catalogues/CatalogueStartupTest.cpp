@@ -55,9 +55,6 @@ TEST(CatalogueStartup, TheBundledCataloguesLoadWithoutAMessage)
     EXPECT_EQ(c.OtherDevice(c.DeviceType(58).StandaloneOther).Name + "|" + c.OtherDevice(c.StandaloneSurgeOther).Name,
               "Line Isolator Module|Line Isolator Module");
     EXPECT_EQ(c.DeviceType(51).ProtocolText, "Linkbay radio link");
-    EXPECT_EQ(std::vector<int>({c.DeviceType(51).DependsOnDevice, c.DeviceType(30).SpecialFieldA, c.DeviceType(30).SpecialFieldB,
-                                c.DeviceType(30).SpecialFieldC}),
-              std::vector<int>({50, 0, 2, 3}));
     EXPECT_TRUE(c.DeviceType(33).IsMaster && c.DeviceType(10).HasRemoteOutput);
     EXPECT_EQ(c.DeviceType(c.DeviceTypeOrder.back()).Name, "Weatherproof Manual Call Point");
 
