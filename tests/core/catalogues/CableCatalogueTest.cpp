@@ -3,7 +3,6 @@
 #include "catalogues/Catalogue.h"
 #include "catalogues/DataFiles.h"
 #include "catalogues/Options.h"
-#include "platform/Folders.h"
 #include "platform/MessageHost.h"
 #include "support/ScratchFolder.h"
 
@@ -19,147 +18,63 @@ struct CableLoad {
     Catalogue catalogue;
     DataFiles files = DataFiles::FromRoot(folder.Root());
 
-    void WriteFile(const std::string& text) { folder.Write("Harvex/Cables/QuellarCables.dat", text); }
-    bool Load(std::string_view locale = "0809") { return LoadCables(catalogue, options, host, files, locale); }
-    std::string Place() const { return "configuration settings in '" + files.CablesFile + "'."; }
+    bool Load(const std::string& text, std::string_view locale = "0809")
+    {
+        folder.Write("Harvex/Cables/QuellarCables.dat", text);
+        return LoadCables(catalogue, options, host, files, locale);
+    }
 };
 
-const char* ThreeCables = R"(
-[Cable Groups]
-Group0=Metric,NONUS
-Group1=American,us
-Group2=Everywhere,ALL
-Group3=Thin metric,NONUS,off
-[Cables]
-Cable0=Thin
-Cable1=Thick
-Cable2=Middle
-[Thin]
-Name=0.5 mm
-Impedance=30
-Group=0
-[Thick]
-Name=AWG 12
-Impedance=10
-Group=1
-[Middle]
-Name=FR 1.0
-Impedance=20
-Group=2
-)";
+const char* ThreeCables = "[Cable Groups]\nGroup0=Metric,NONUS\nGroup1=American,us\nGroup2=Everywhere,ALL\n"
+                          "Group3=Thin metric,NONUS,off\n[Cables]\nCable0=Thin\nCable1=Thick\nCable2=Middle\n"
+                          "[Thin]\nName=0.5 mm\nImpedance=30\nGroup=0\n[Thick]\nName=AWG 12\nImpedance=10\nGroup=1\n"
+                          "[Middle]\nName=FR 1.0\nImpedance=20\nGroup=2\n";
 
 }  // namespace
 
-TEST(CableCatalogue, CablesAreHeldThinnestFirst)
-{
-    CableLoad load;
-    load.WriteFile(ThreeCables);
-    ASSERT_TRUE(load.Load());
-    ASSERT_EQ(load.catalogue.Cables.size(), 3u);
-    EXPECT_EQ(load.catalogue.Cables[0].Impedance, 30);
-    EXPECT_EQ(load.catalogue.Cables[1].Impedance, 20);
-    EXPECT_EQ(load.catalogue.Cables[2].Impedance, 10);
-    EXPECT_EQ(load.catalogue.Cables[2].Name, "AWG 12");
-    EXPECT_EQ(load.catalogue.CableGroups[1].Locale, "US");  // "us" is accepted
-    EXPECT_TRUE(load.host.boxes.empty());
-}
-
+// The first run enables the groups of the user's locale (a group marked
+// "Off" is off everywhere) and stores the choice; cables are held thinnest
+// first and follow their group.
 TEST(CableCatalogue, FirstRunEnablesTheGroupsOfTheUsersLocaleAndStoresTheChoice)
 {
-    const struct {
-        const char* locale;
-        bool metric, american, everywhere;
-    } cases[] = {{"0409", false, true, false}, {"0C0C", false, true, false}, {"0809", true, false, true},
-                 {"0407", true, false, true}};
-    for (const auto& c : cases) {
+    for (const auto& [locale, american] : {std::pair{"0409", true}, {"0C0C", true}, {"0809", false}}) {
+        SCOPED_TRACE(locale);
         CableLoad load;
-        load.WriteFile(ThreeCables);
-        ASSERT_TRUE(load.Load(c.locale));
-        const auto& groups = load.catalogue.CableGroups;
-        EXPECT_EQ(groups[0].Enabled, c.metric) << c.locale;
-        EXPECT_EQ(groups[1].Enabled, c.american) << c.locale;
-        EXPECT_EQ(groups[2].Enabled, c.everywhere) << c.locale;
-        // A group marked "Off" is off in every locale, and stored so.
-        EXPECT_FALSE(groups[3].Enabled) << c.locale;
+        ASSERT_TRUE(load.Load(ThreeCables, locale));
+        EXPECT_TRUE(load.host.boxes.empty());
+        std::string held;
+        for (const CableRecord& cable : load.catalogue.Cables)
+            held += cable.Name + "=" + std::to_string(cable.Impedance) + (cable.Enabled ? "+;" : "-;");
+        EXPECT_EQ(held, american ? "0.5 mm=30-;FR 1.0=20-;AWG 12=10+;" : "0.5 mm=30+;FR 1.0=20+;AWG 12=10-;");
+        EXPECT_EQ(load.options.GetSettingBool("CableGroup1"), american);
         EXPECT_TRUE(load.options.SettingExists("CableGroup3"));
-        EXPECT_TRUE(load.options.SettingExists("CableGroup1"));
-        EXPECT_EQ(load.options.GetSettingBool("CableGroup1"), c.american);
-        // A cable follows its group: only enabled cables are found by impedance.
-        EXPECT_EQ(load.catalogue.CableNameForImpedance(10), c.american ? "AWG 12" : "User-Defined");
+        EXPECT_FALSE(load.catalogue.CableGroups[3].Enabled);
+        EXPECT_EQ(load.catalogue.CableGroups[1].Locale, "US");  // "us" is accepted
     }
-}
-
-TEST(CableCatalogue, TheUsersChoiceIsKeptUntilEveryGroupIsDisabled)
-{
-    CableLoad load;
-    load.WriteFile(ThreeCables);
-    load.options.SetSettingBool("CableGroup1", true);
-    ASSERT_TRUE(load.Load("0809"));
-    EXPECT_FALSE(load.catalogue.CableGroups[0].Enabled);
-    EXPECT_TRUE(load.catalogue.CableGroups[1].Enabled);
-    EXPECT_EQ(load.catalogue.DefaultCableImpedance(), 10);
-
-    // The user unticks the only enabled group: the next start applies the
-    // locale defaults again.
-    auto choices = CableGroupChoices(load.catalogue);
-    choices[1].Enabled = false;
-    ApplyCableGroupChoices(load.catalogue, load.options, choices);
-    EXPECT_FALSE(load.options.GetSettingBool("CableGroup1"));
-    EXPECT_FALSE(load.catalogue.Cables[2].Enabled);
-
-    Catalogue restarted;
-    ASSERT_TRUE(LoadCables(restarted, load.options, load.host, load.files, "0809"));
-    EXPECT_TRUE(restarted.CableGroups[0].Enabled);
-    EXPECT_FALSE(restarted.CableGroups[1].Enabled);
-    EXPECT_TRUE(restarted.CableGroups[2].Enabled);
 }
 
 TEST(CableCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
 {
-    CableLoad load;
+    const std::string group = "[Cable Groups]\nGroup0=Metric,ALL\n";
+    const std::string cable = group + "[Cables]\nCable0=A\n[A]\nName=a\n";
     const struct {
-        const char* file;
-        std::string message;
+        std::string file, message;  // the message is followed by the place text
     } cases[] = {
         {"[Cable Groups]\nGroup0=Metric,EU\n", "Invalid Locale setting for cable group 0 in "},
         {"[Cables]\nCable0=A\n", "No cable groups defined in "},
-        {"[Cable Groups]\nGroup0=Metric,ALL\n", "No cables defined in "},
-        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\nCable1=B\n[A]\nName=a\nImpedance=5\nGroup=0\n[B]\nName=b\nGroup=0\n",
-         "Invalid settings for cable 1 in "},
-        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=thick\nGroup=0\n",
-         "An unexpected error has occurred while reading "},
-        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=5\nGroup=256\n",
-         "An unexpected error has occurred while reading "},
-        {"[Cable Groups]\nGroup0=Metric,ALL\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=0\nGroup=0\n",
-         "Invalid settings for cable 0 in "},
-        {"[Cable Groups]\nGroup0=Metric,ALL\nGroup1=Imperial,US\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=5\nGroup=2\n",
-         "Invalid settings for cable 0 in "},
+        {group, "No cables defined in "},
+        {cable + "Impedance=0\nGroup=0\n", "Invalid settings for cable 0 in "},
+        {group + "Group1=Imperial,US\n[Cables]\nCable0=A\n[A]\nName=a\nImpedance=5\nGroup=2\n", "Invalid settings for cable 0 in "},
+        {cable + "Impedance=5\nGroup=256\n", "An unexpected error has occurred while reading "},
     };
     for (const auto& c : cases) {
-        load.host.boxes.clear();
-        load.WriteFile(c.file);
-        EXPECT_FALSE(load.Load()) << c.message;
-        ASSERT_EQ(load.host.boxes.size(), 1u) << c.message;
-        EXPECT_EQ(load.host.boxes[0].Text, c.message + load.Place());
-        EXPECT_EQ(load.host.boxes[0].Style, MsgStyle::Exclamation);
+        CableLoad load;
+        EXPECT_FALSE(load.Load(c.file)) << c.message;
+        EXPECT_EQ(load.host.Texts(), std::vector<std::string>{c.message + PlaceText(load.files.CablesFile)});
+        EXPECT_EQ(load.host.boxes.at(0).Style, MsgStyle::Exclamation);
     }
-}
-
-TEST(CableCatalogue, AMissingFileSaysWhereItWasLookedFor)
-{
-    CableLoad load;
-    EXPECT_FALSE(load.Load());
-    ASSERT_EQ(load.host.boxes.size(), 1u);
-    EXPECT_EQ(load.host.boxes[0].Text, "Unable to find file containing standard cable data: '" + load.files.CablesFile + "'.");
-}
-
-TEST(CableCatalogue, TheBundledCablesLoadWithoutAMessage)
-{
-    CableLoad load;
-    const DataFiles bundled = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
-    ASSERT_TRUE(LoadCables(load.catalogue, load.options, load.host, bundled, "0809"));
-    EXPECT_TRUE(load.host.boxes.empty());
-    EXPECT_EQ(load.catalogue.CableNameForImpedance(1210), "1.5 mm\u00B2");
-    for (size_t i = 1; i < load.catalogue.Cables.size(); ++i)
-        EXPECT_GE(load.catalogue.Cables[i - 1].Impedance, load.catalogue.Cables[i].Impedance);
+    CableLoad missing;
+    EXPECT_FALSE(LoadCables(missing.catalogue, missing.options, missing.host, missing.files, "0809"));
+    EXPECT_EQ(missing.host.Texts(), std::vector<std::string>{"Unable to find file containing standard cable data: '" +
+                                                             missing.files.CablesFile + "'."});
 }

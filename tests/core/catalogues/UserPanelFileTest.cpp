@@ -6,70 +6,39 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
-// A cache whose n-th file write fails (counting whole writes, not steps).
-WinINI::ProfileCache FailingAtWrite(int n)
-{
-    auto writes = std::make_shared<int>(0);
-    return WinINI::ProfileCache([writes, n](FileSystem::WriteStep step) {
-        return step == FileSystem::WriteStep::Rename && ++*writes == n;
-    });
-}
-
 PanelRecord Panel(const std::string& name, const std::string& section)
 {
-    PanelRecord panel;
-    panel.Name = name;
-    panel.Section = section;
-    panel.Loops = 3;
-    panel.DriverImpedance = 125;
-    panel.AlarmLEDs = 20;
-    panel.RemoteLEDs = 254;
-    panel.Outputs = 0;
-    panel.MaxLoopCurrent = 500;
-    panel.MaxTotalCurrent = 1500;
-    panel.MinLoopVoltage = 2750;
-    return panel;
+    return {.Name = name, .Section = section, .Loops = 3, .DriverImpedance = 125, .AlarmLEDs = 20, .RemoteLEDs = 254,
+            .Outputs = 0, .MaxLoopCurrent = 500, .MaxTotalCurrent = 1500, .MinLoopVoltage = 2750};
 }
 
-const char* const TwoPanels = "[Options]\r\nMaxCustom=3\r\n"
-                              "[Custom1]\r\nName=\"Mine\"\r\nLoops=1\r\n"
+const std::string TwoPanels = "[Options]\r\nMaxCustom=3\r\n[Custom1]\r\nName=\"Mine\"\r\nLoops=1\r\n"
                               "[Custom3]\r\nName=\"Yours\"\r\nLoops=2\r\n";
 
 }  // namespace
 
-TEST(UserPanelFile, APanelIsWrittenAsItsKeysWithTheNameInQuotes)
+TEST(UserPanelFile, PanelsAreWrittenAsKeysAndSlotsAreFreeWithoutAName)
 {
     ScratchFolder folder;
     const std::string file = folder.Path("Panels/CUSTPAN.DAT");
     WinINI::ProfileCache cache;
-
     ASSERT_TRUE(UserPanelFile::StorePanel(cache, file, Panel("Site North", "Custom1"), 1));
     EXPECT_EQ(folder.Read("Panels/CUSTPAN.DAT"), "[Custom1]\r\nName=\"Site North\"\r\nLoops=3\r\n"
                                                  "DriverImpedance=125\r\nAlarmLEDs=20\r\nRemoteLEDs=254\r\n"
                                                  "Outputs=0\r\nMaxLoopCurrent=500\r\nMaxTotalCurrent=1500\r\n"
                                                  "MinLoopVoltage=2750\r\n[Options]\r\nMaxCustom=1\r\n");
-    EXPECT_EQ(UserPanelFile::MaxCustom(cache, file), 1);
-}
 
-TEST(UserPanelFile, SlotsAreFreeWhenTheyHaveNoNameAndMaxCustomMustFitAnInteger)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("CUSTPAN.DAT", std::string(TwoPanels) + "[Custom2]\r\nName=\r\nLoops=4\r\n");
-    WinINI::ProfileCache cache;
-    EXPECT_FALSE(UserPanelFile::IsFreeSlot(cache, file, 1));
-    EXPECT_TRUE(UserPanelFile::IsFreeSlot(cache, file, 2));
+    folder.Write("Panels/CUSTPAN.DAT", TwoPanels + "[Custom2]\r\nName=\r\nLoops=4\r\n");
     EXPECT_EQ(UserPanelFile::FirstFreeSlot(cache, file), 2);
-
-    folder.Write("CUSTPAN.DAT", TwoPanels + std::string("[Custom2]\r\nName=Taken\r\n"));
+    folder.Write("Panels/CUSTPAN.DAT", TwoPanels + "[Custom2]\r\nName=Taken\r\n");
     EXPECT_EQ(UserPanelFile::FirstFreeSlot(cache, file), 4);
 
     for (const auto& [value, expected] : std::vector<std::pair<std::string, std::optional<int16_t>>>{
-             {"", 0}, {"7", 7}, {"7 slots", 7}, {"32767", 32767}, {"32768", std::nullopt}}) {
-        folder.Write("CUSTPAN.DAT", "[Options]\nMaxCustom=" + value + "\n");
+             {"", 0}, {"32767 slots", 32767}, {"32768", std::nullopt}}) {
+        folder.Write("Panels/CUSTPAN.DAT", "[Options]\nMaxCustom=" + value + "\n");
         EXPECT_EQ(UserPanelFile::MaxCustom(cache, file), expected) << value;
     }
 }
@@ -108,27 +77,9 @@ TEST(UserPanelFile, ACrashWhileAddingOrDeletingLeavesTheWholePanelOrNone)
                       })),
                       Crashed);
             EXPECT_EQ(folder.Read("CUSTPAN.DAT"), stop == FileSystem::WriteStep::SyncFolder ? changed : TwoPanels);
-
             EXPECT_TRUE(change(plain, file));
             EXPECT_EQ(folder.Read("CUSTPAN.DAT"), changed);
             EXPECT_EQ(folder.Listing(), "CUSTPAN.DAT;");
         }
     }
-}
-
-TEST(UserPanelFile, RemovingAPanelRemovesTheFirstSlotWithExactlyItsName)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("CUSTPAN.DAT", TwoPanels);
-    WinINI::ProfileCache cache;
-
-    EXPECT_TRUE(UserPanelFile::RemovePanelNamed(cache, file, "mine"));
-    EXPECT_EQ(folder.Read("CUSTPAN.DAT"), TwoPanels);
-
-    WinINI::ProfileCache failing = FailingAtWrite(1);
-    EXPECT_FALSE(UserPanelFile::RemovePanelNamed(failing, file, "Mine"));
-    EXPECT_EQ(folder.Read("CUSTPAN.DAT"), TwoPanels);
-
-    EXPECT_TRUE(UserPanelFile::RemovePanelNamed(cache, file, "Yours"));
-    EXPECT_EQ(folder.Read("CUSTPAN.DAT"), "[Options]\r\nMaxCustom=3\r\n[Custom1]\r\nName=\"Mine\"\r\nLoops=1\r\n");
 }

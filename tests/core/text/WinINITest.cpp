@@ -10,38 +10,31 @@
 TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
 {
     ScratchFolder folder;
+    std::string accented(1000, 'x');
+    for (int i = 0; i < 30; ++i)
+        accented += "\xC3\xA9";  // two bytes, one character
     const std::string file = folder.Write("QuellarCables.dat",
-                                          "; cable catalogue\r\n"
-                                          "Orphan=before any section\r\n"
-                                          "[Cables]\r\n"
-                                          "  Cable1 =  1.5mm, 1210  \r\n"
-                                          "Name=\"  Loop one  \"\r\n"
-                                          "Half=\"only a leading quote\r\n"
-                                          "Empty=\"\"\r\n"
-                                          ";Cable2=commented out\r\n"
-                                          "Formula=a=b\r\n"
-                                          "no equals sign\r\n"
-                                          "[ Other ]\n"
-                                          "Key=lf line end\n"
-                                          "[cables]\r\n"
-                                          "Cable1=repeated section is not read\r\n");
+                                          "; cable catalogue\r\nOrphan=before any section\r\n[Cables]\r\n"
+                                          "  Cable1 =  1.5mm, 1210  \r\nName=\"  Loop one  \"\r\n"
+                                          "Half=\"only a leading quote\r\nEmpty=\"\"\r\n;Cable2=commented out\r\n"
+                                          "Formula=a=b\r\nno equals sign\r\nLong=" + std::string(1500, 'a') +
+                                          "\r\nAccented=" + accented + "\r\n[ Other ]\nKey=lf line end\n"
+                                          "[cables]\r\nCable1=repeated section is not read\r\nMore=x\r\n");
     const struct {
         const char* section;
         const char* key;
-        const char* value;
+        std::string value;
     } cases[] = {
-        {"Cables", "Cable1", "1.5mm, 1210"},
         {"CABLES", "cable1", "1.5mm, 1210"},
         {"Cables", "Name", "  Loop one  "},
         {"Cables", "Half", "\"only a leading quote"},
         {"Cables", "Empty", ""},
-        {"Cables", "Cable2", ""},
-        {"Cables", ";Cable2", ""},
         {"Cables", "Formula", "a=b"},
         {"Cables", "no equals sign", ""},
+        {"Cables", "Long", std::string(1023, 'a')},
+        {"Cables", "Accented", accented.substr(0, 1000 + 23 * 2)},
         {"Other", "Key", "lf line end"},
         {"", "Orphan", ""},
-        {"Missing", "Cable1", ""},
     };
     // The cache, and a reader that scans the file for every key the way the
     // desktop's profile functions do, answer alike.
@@ -54,10 +47,37 @@ TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
     }
 }
 
-// During a pass a file is checked against the disk once, so that a pass
-// reading many keys stats the file once; writes through the cache are seen,
-// and once the pass ends an outside change is seen again.
-TEST(WinINI, APassChecksEachFileOnce)
+// A write replaces the key's line or appends to its section (or a new one at
+// the end); every line is rewritten with CR LF. What is absent is not written.
+TEST(WinINI, WritesReplaceOrAppendAndDeletesRemove)
+{
+    ScratchFolder folder;
+    const std::string file = folder.Write("site.QLX", "; Loop Calculation\n[Dralon]\nDataFormat=1\n\n"
+                                                      "[Loop1]\nCableTotal = 100\n");
+    const auto before = FileSystem::Stamp(file);
+    EXPECT_TRUE(WinINI::DeleteProfileKey(file, "Loop9", "CableTotal"));
+    EXPECT_TRUE(WinINI::WriteOrDeleteProfileKey(file, "Loop1", "DeviceBetween3", ""));
+    EXPECT_TRUE(WinINI::WriteProfileKey(file, "DRALON", "dataformat", "1"));  // the same line again
+    EXPECT_EQ(FileSystem::Stamp(file), before);
+
+    ASSERT_TRUE(WinINI::WriteProfileKey(file, "dralon", "SiteName", "\"  Depot  \""));
+    ASSERT_TRUE(WinINI::WriteProfileKey(file, "Loop2", "Calculation", "1"));
+    ASSERT_TRUE(WinINI::WriteProfileKey(file, "LOOP1", "cabletotal", "250"));
+    ASSERT_TRUE(WinINI::WriteProfileKey(file, "Loop1", "CableFirst", "12"));
+    EXPECT_EQ(folder.Read("site.QLX"), "; Loop Calculation\r\n[Dralon]\r\nDataFormat=1\r\nSiteName=\"  Depot  \"\r\n"
+                                       "\r\n[Loop1]\r\nCableTotal=250\r\nCableFirst=12\r\n[Loop2]\r\nCalculation=1\r\n");
+
+    ASSERT_TRUE(WinINI::DeleteProfileKey(file, "LOOP1", "CABLETOTAL"));
+    ASSERT_TRUE(WinINI::DeleteProfileSection(file, "dralon"));
+    ASSERT_TRUE(WinINI::WriteOrDeleteProfileKey(file, "Loop2", "Calculation", "\"\""));
+    EXPECT_EQ(folder.Read("site.QLX"), "; Loop Calculation\r\n[Loop1]\r\nCableFirst=12\r\n[Loop2]\r\n");
+    EXPECT_TRUE(WinINI::DeleteProfileSection(folder.Path("none.QLX"), "Loop1"));  // nothing to delete: no file made
+    EXPECT_EQ(folder.Listing(), "site.QLX;");
+}
+
+// During a pass a file is checked against the disk once; outside it, a
+// change made outside is seen, and a write builds on the file as it is now.
+TEST(WinINI, TheCacheChecksTheDiskOncePerPass)
 {
     ScratchFolder folder;
     const std::string file = folder.Write("site.QLX", "[Dralon]\nSiteName=Harbour\n");
@@ -66,123 +86,28 @@ TEST(WinINI, APassChecksEachFileOnce)
     {
         const WinINI::ProfileCache::Pass pass(cache);
         EXPECT_EQ(cache.ReadKey(file, "Dralon", "SiteName"), "Harbour");
-        EXPECT_EQ(cache.ReadKey(missing, "Dralon", "SiteName"), "");
         folder.Write("site.QLX", "[Dralon]\nSiteName=Changed outside\n");
         EXPECT_EQ(cache.ReadKey(file, "dralon", "sitename"), "Harbour");
         ASSERT_TRUE(cache.WriteKey(missing, "Dralon", "DataFormat", "1"));
         EXPECT_EQ(cache.ReadKey(missing, "Dralon", "DataFormat"), "1");
     }
     EXPECT_EQ(cache.ReadKey(file, "Dralon", "SiteName"), "Changed outside");
+    folder.Write("site.QLX", "[Dralon]\nSiteName=Charlie\n");
+    ASSERT_TRUE(cache.WriteKey(file, "Dralon", "Units", "3"));
+    EXPECT_EQ(folder.Read("site.QLX"), "[Dralon]\r\nSiteName=Charlie\r\nUnits=3\r\n");
 }
 
-TEST(WinINI, LongValuesAreCutTo1023Characters)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Path("long.ini");
-    ASSERT_TRUE(WinINI::WriteProfileKey(file, "S", "Ascii", std::string(1500, 'a')));
-    std::string accented(1000, 'x');
-    for (int i = 0; i < 30; ++i)
-        accented += "\xC3\xA9";  // two bytes, one character
-    ASSERT_TRUE(WinINI::WriteProfileKey(file, "S", "Accented", accented));
-    EXPECT_EQ(WinINI::ReadProfileKey(file, "S", "Ascii"), std::string(1023, 'a'));
-    EXPECT_EQ(WinINI::ReadProfileKey(file, "S", "Accented"), accented.substr(0, 1000 + 23 * 2));
-}
-
-TEST(WinINI, WritesLandWhereTheDocumentFormatExpects)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("site.QLX",
-                                          "; Loop Calculation\n"
-                                          "[Dralon]\n"
-                                          "DataFormat=1\n"
-                                          "\n"
-                                          "[Loop1]\n"
-                                          "CableTotal = 100\n");
-    ASSERT_TRUE(WinINI::WriteProfileKey(file, "dralon", "SiteName", "\"  Depot  \""));
-    ASSERT_TRUE(WinINI::WriteProfileKey(file, "Loop2", "Calculation", "1"));
-    ASSERT_TRUE(WinINI::WriteProfileKey(file, "LOOP1", "cabletotal", "250"));
-    ASSERT_TRUE(WinINI::WriteProfileKey(file, "Loop1", "CableFirst", "12"));
-    EXPECT_EQ(folder.Read("site.QLX"),
-              "; Loop Calculation\r\n"
-              "[Dralon]\r\n"
-              "DataFormat=1\r\n"
-              "SiteName=\"  Depot  \"\r\n"
-              "\r\n"
-              "[Loop1]\r\n"
-              "CableTotal=250\r\n"
-              "CableFirst=12\r\n"
-              "[Loop2]\r\n"
-              "Calculation=1\r\n");
-    EXPECT_EQ(WinINI::ReadProfileKey(file, "Dralon", "SiteName"), "  Depot  ");
-
-    ASSERT_TRUE(WinINI::DeleteProfileKey(file, "LOOP1", "CABLETOTAL"));
-    ASSERT_TRUE(WinINI::DeleteProfileSection(file, "dralon"));
-    ASSERT_TRUE(WinINI::WriteOrDeleteProfileKey(file, "Loop2", "Calculation", "\"\""));
-    EXPECT_EQ(folder.Read("site.QLX"),
-              "; Loop Calculation\r\n"
-              "[Loop1]\r\n"
-              "CableFirst=12\r\n"
-              "[Loop2]\r\n");
-    EXPECT_EQ(WinINI::ReadProfileKey(file, "Dralon", "DataFormat"), "");
-}
-
-TEST(WinINI, DeletingWhatIsAbsentChangesNothing)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("site.QLX", "[Loop1]\nName=\"A\"\n");
-    const auto before = FileSystem::Stamp(file);
-    EXPECT_TRUE(WinINI::DeleteProfileKey(file, "Loop1", "Device4"));
-    EXPECT_TRUE(WinINI::DeleteProfileKey(file, "Loop9", "Name"));
-    EXPECT_TRUE(WinINI::DeleteProfileSection(file, "CustomDevice"));
-    EXPECT_TRUE(WinINI::WriteOrDeleteProfileKey(file, "Loop1", "DeviceBetween3", ""));
-    EXPECT_TRUE(WinINI::WriteProfileKey(file, "Loop1", "Name", "\"A\""));  // the same line again
-    EXPECT_EQ(FileSystem::Stamp(file), before);
-    EXPECT_EQ(folder.Read("site.QLX"), "[Loop1]\nName=\"A\"\n");
-
-    EXPECT_TRUE(WinINI::DeleteProfileSection(folder.Path("none.QLX"), "Loop1"));
-    EXPECT_EQ(folder.Listing(), "site.QLX;");
-}
-
-TEST(WinINI, AFailedWriteLeavesTheWholeOldFile)
+TEST(WinINI, AFailedWriteLeavesTheFileAndTheCacheAsTheyWere)
 {
     ScratchFolder folder;
     const std::string original = "[Panel1]\r\nName=\"Old panel\"\r\nLoops=2\r\n";
     const std::string file = folder.Write("CUSTPAN.DAT", original);
     WinINI::ProfileCache failing([](FileSystem::WriteStep step) { return step == FileSystem::WriteStep::WriteBytes; });
-
     EXPECT_EQ(failing.ReadKey(file, "Panel1", "Loops"), "2");
     EXPECT_FALSE(failing.WriteKey(file, "Panel1", "Loops", "4"));
     EXPECT_FALSE(failing.WriteKey(file, "Panel2", "Name", "\"New\""));
-    EXPECT_FALSE(failing.DeleteKey(file, "Panel1", "Name"));
     EXPECT_FALSE(failing.DeleteSection(file, "Panel1"));
     EXPECT_EQ(folder.Read("CUSTPAN.DAT"), original);
-    EXPECT_EQ(folder.Listing(), "CUSTPAN.DAT;");
     EXPECT_EQ(failing.ReadKey(file, "Panel1", "Loops"), "2");
     EXPECT_EQ(failing.ReadKey(file, "Panel2", "Name"), "");
-}
-
-TEST(WinINI, TheCacheSeesAChangeMadeOutside)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("QuellarStdPanels.dat", "[Manufacturer1]\nName=Alpha\n");
-    WinINI::ProfileCache cache;
-    EXPECT_EQ(cache.ReadKey(file, "Manufacturer1", "Name"), "Alpha");
-    folder.Write("QuellarStdPanels.dat", "[Manufacturer1]\nName=Bravo Systems\n");
-    EXPECT_EQ(cache.ReadKey(file, "Manufacturer1", "Name"), "Bravo Systems");
-    std::filesystem::remove(file);
-    EXPECT_EQ(cache.ReadKey(file, "Manufacturer1", "Name"), "");
-    // A write after an outside change builds on the file as it is now.
-    folder.Write("QuellarStdPanels.dat", "[Manufacturer1]\nName=Charlie\n");
-    ASSERT_TRUE(cache.WriteKey(file, "Manufacturer1", "Panels", "3"));
-    EXPECT_EQ(folder.Read("QuellarStdPanels.dat"), "[Manufacturer1]\r\nName=Charlie\r\nPanels=3\r\n");
-}
-
-TEST(WinINI, OldCodePageFilesAreReadAndRewrittenAsUtf8)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("QUELLAR.INI", "[Quellar]\r\nLastPanel=Caf\xE9 \x80\r\n");
-    EXPECT_EQ(WinINI::ReadProfileKey(file, "Quellar", "LastPanel"), "Caf\xC3\xA9 \xE2\x82\xAC");
-    ASSERT_TRUE(WinINI::WriteProfileKey(file, "Quellar", "Units", "1"));
-    EXPECT_EQ(folder.Read("QUELLAR.INI"), "[Quellar]\r\nLastPanel=Caf\xC3\xA9 \xE2\x82\xAC\r\nUnits=1\r\n");
-    EXPECT_EQ(WinINI::ReadWinIniKey("intl", "iMeasure"), "");
 }
