@@ -10,27 +10,17 @@ struct DocumentReader : ::testing::Test {
     DocumentFixture f;
     Document document = f.NewEmptyDocument();
     const DocumentCatalogue& c = f.catalogue;
-    std::string path;
 
     // A version 1 file on the standard panel with these sections after [Dralon].
     DocumentReadResult ReadSections(const std::string& sections)
     {
-        path = f.WriteVersion1File("site.QLX", sections);
-        return f.Read(document, path);
+        return f.Read(document, f.WriteVersion1File("site.QLX", sections));
+    }
+    DocumentReadResult ReadHeader(const std::string& keys)
+    {
+        return f.Read(document, f.folder.Write("h.QLX", "[Dralon]\n" + keys));
     }
     const clsCalculator& Loop(int loop) { return document.Loop(loop); }
-
-    // What an open that stopped part-way leaves: a new, empty document
-    // (with the site name when the stop came after reading it).
-    void ExpectNewEmptyDocument(const std::string& siteName = "")
-    {
-        EXPECT_EQ(document.Path, "");
-        EXPECT_EQ(document.SiteName, siteName);
-        EXPECT_FALSE(document.Dirty);
-        for (int loop = 1; loop <= Document::LoopCount; ++loop)
-            for (int a = 0; a < clsCalculator::AddressCount; ++a)
-                ASSERT_EQ(Loop(loop).DeviceType(a), 0) << "loop " << loop << " address " << a;
-    }
 };
 
 }  // namespace
@@ -42,118 +32,84 @@ TEST_F(DocumentReader, TheVersionDecidesWhetherTheFileIsRead)
     const std::string unknown = "File format is not recognised, unable to open '";
     const struct {
         const char* line;
-        ReadOutcome outcome;
-        std::string message;
+        std::string message;  // empty: opened
     } cases[] = {
-        {"DataFormat=1\n", ReadOutcome::Opened, ""},
-        {"DataFormat=1.4\n", ReadOutcome::Opened, ""},
-        {"DataFormat=-3\n", ReadOutcome::Opened, ""},
-        {"DataFormat=2\n", ReadOutcome::Refused, newer},
-        {"DataFormat=1.5\n", ReadOutcome::Refused, newer},
-        {"DataFormat=0\n", ReadOutcome::Refused, unknown},
-        {"DataFormat=0.4\n", ReadOutcome::Refused, unknown},
-        {"DataFormat=one\n", ReadOutcome::Refused, unknown},
-        {"", ReadOutcome::Refused, unknown},
+        {"DataFormat=1\n", ""},          {"DataFormat=1.4\n", ""},         {"DataFormat=-3\n", ""},
+        {"DataFormat=2\n", newer},       {"DataFormat=1.5\n", newer},      {"DataFormat=0\n", unknown},
+        {"DataFormat=0.4\n", unknown},   {"DataFormat=one\n", unknown},    {"", unknown},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.line);
         f.messages.boxes.clear();
-        Document before = f.NewEmptyDocument();
-        before.SiteName = "Kept";
-        before.Path = "/elsewhere/kept.QLX";
-        before.Dirty = true;
-        before.Loop(1).SetDeviceType(4, c.heat);
-        const std::string file =
-            f.folder.Write("v.QLX", std::string("[Dralon]\n") + test.line + "SiteName=\"From file\"\n"
-                                    "PanelType=\"Standard 8-Loop\"\n");
-
-        EXPECT_EQ(f.Read(before, file).Outcome, test.outcome);
-        if (test.outcome == ReadOutcome::Opened) {
-            EXPECT_TRUE(f.messages.boxes.empty());
-            EXPECT_EQ(before.SiteName, "From file");
+        document.SiteName = "Kept";
+        document.Loop(1).SetDeviceType(4, c.heat);
+        const DocumentReadResult result = ReadHeader(test.line + std::string("SiteName=\"From file\"\n"));
+        EXPECT_EQ(result.Outcome, test.message.empty() ? ReadOutcome::Opened : ReadOutcome::Refused);
+        EXPECT_EQ(document.SiteName, test.message.empty() ? "From file" : "Kept");
+        EXPECT_EQ(document.Loop(1).DeviceType(4), test.message.empty() ? 0 : c.heat);
+        if (test.message.empty())
             continue;
-        }
         ASSERT_EQ(f.messages.boxes.size(), 1u);
-        EXPECT_EQ(f.messages.boxes[0].Text, test.message + file + "'.");
+        EXPECT_EQ(f.messages.boxes[0].Text, test.message + f.folder.Path("h.QLX") + "'.");
         EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::Exclamation);
         EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
-        EXPECT_EQ(before.SiteName, "Kept");
-        EXPECT_EQ(before.Path, "/elsewhere/kept.QLX");
-        EXPECT_TRUE(before.Dirty);
-        EXPECT_EQ(before.Loop(1).DeviceType(4), c.heat);
     }
 }
 
 TEST_F(DocumentReader, CalculationKeysTakeTheirDefaultsAndLimits)
 {
-    const DocumentReadResult result = ReadSections("[Loop1]\n"
-                                                   "CableFirstRun=13\n"
-                                                   "CableMaxRun=9\n"
-                                                   "CableTotalLength=2500\n"
-                                                   "MaxOutputs=100\n"
-                                                   "Calculation=3\n"
-                                                   "[Loop2]\n"
-                                                   "CableImpedance=thick\n"
-                                                   "CableFirstLength=400000\n"
-                                                   "CableFirstRun=20\n"
-                                                   "MaxOutputs=127\n"
-                                                   "Calculation=2\n"
-                                                   "DINLEDsDisabled= true\n"
-                                                   "IgnoreIsolators=Yes\n"
-                                                   "[Loop3]\n"
-                                                   "CableImpedance=740,extra\n"
-                                                   "MaxOutputs=12.4\n"
-                                                   "IgnoreIsolators=T\n");
-    ASSERT_EQ(result.Outcome, ReadOutcome::Opened);
+    ASSERT_EQ(ReadSections("[Loop1]\nCableFirstRun=13\nCableMaxRun=9\nCableTotalLength=2500\nMaxOutputs=100\n"
+                           "Calculation=3\n"
+                           "[Loop2]\nCableImpedance=thick\nCableFirstLength=400000\nCableFirstRun=20\n"
+                           "MaxOutputs=127\nCalculation=2\nDINLEDsDisabled= true\nIgnoreIsolators=Yes\n"
+                           "[Loop3]\nCableImpedance=740,extra\nMaxOutputs=12.4\nIgnoreIsolators=T\n")
+                  .Outcome,
+              ReadOutcome::Opened);
     EXPECT_EQ(f.messages.Texts(), (std::vector<std::string>{
                                       "Invalid numeric value for calculation type for loop 1",
                                       "Numeric value expected for cable impedance for loop 2",
                                       "Invalid numeric value for cable first run for loop 2",
                                       "Invalid numeric value for maximum outputs activated on loop 2",
                                   }));
-    for (const auto& box : f.messages.boxes)
-        EXPECT_EQ(box.Style, MsgStyle::Exclamation);
+    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::Exclamation);
 
-    // Loop 1: metres from the older key; decimetres win over metres; an
-    // accepted output count above the panel's 96 is lowered silently.
-    EXPECT_EQ(Loop(1).CableFirst(), 130);
-    EXPECT_EQ(Loop(1).CableTotal(), 2500);
-    EXPECT_EQ(Loop(1).MaxOutput(), 96);
-    EXPECT_EQ(Loop(1).CalcType(), 0);
-    EXPECT_EQ(Loop(1).CableImpedance(), DocumentCatalogue::DefaultImpedance);
-    // Loop 2: refused values take their defaults.
-    EXPECT_EQ(Loop(2).CableImpedance(), DocumentCatalogue::DefaultImpedance);
-    EXPECT_EQ(Loop(2).CableFirst(), 0);
-    EXPECT_EQ(Loop(2).MaxOutput(), 96);
-    EXPECT_EQ(Loop(2).CalcType(), 2);
-    EXPECT_TRUE(Loop(2).DINLEDsDisabled());
-    EXPECT_FALSE(Loop(2).IgnoreIsolators());
-    // Loop 3: numbers come from the first field.
-    EXPECT_EQ(Loop(3).CableImpedance(), 740);
-    EXPECT_EQ(Loop(3).MaxOutput(), 12);
-    EXPECT_TRUE(Loop(3).IgnoreIsolators());
-    // A loop without keys: the catalogue's cable, not the options' one.
-    EXPECT_EQ(Loop(4).CableImpedance(), DocumentCatalogue::DefaultImpedance);
-    EXPECT_EQ(Loop(4).CalcType(), 0);
-    EXPECT_EQ(Loop(4).MaxOutput(), 96);
-    EXPECT_FALSE(Loop(4).DINLEDsDisabled());
+    const struct {
+        int16_t impedance;
+        int32_t first, total, outputs, calcType;
+        bool ledsDisabled, ignoreIsolators;
+    } loops[] = {
+        // Metres from the older key; decimetres win over metres; an accepted
+        // output count above the panel's 96 is lowered silently.
+        {DocumentCatalogue::DefaultImpedance, 130, 2500, 96, 0, false, false},
+        {DocumentCatalogue::DefaultImpedance, 0, 0, 96, 2, true, false},  // refused values: defaults
+        {740, 0, 0, 12, 0, false, true},  // numbers from the first field
+        {DocumentCatalogue::DefaultImpedance, 0, 0, 96, 0, false, false},  // the catalogue's cable, not the options'
+    };
+    for (int loop = 1; loop <= 4; ++loop) {
+        const auto& expected = loops[loop - 1];
+        EXPECT_EQ(Loop(loop).CableImpedance(), expected.impedance) << loop;
+        EXPECT_EQ(Loop(loop).CableFirst(), expected.first) << loop;
+        EXPECT_EQ(Loop(loop).CableTotal(), expected.total) << loop;
+        EXPECT_EQ(Loop(loop).MaxOutput(), expected.outputs) << loop;
+        EXPECT_EQ(Loop(loop).CalcType(), expected.calcType) << loop;
+        EXPECT_EQ(Loop(loop).DINLEDsDisabled(), expected.ledsDisabled) << loop;
+        EXPECT_EQ(Loop(loop).IgnoreIsolators(), expected.ignoreIsolators) << loop;
+    }
 }
 
 TEST_F(DocumentReader, SiteDatesAndLoopNames)
 {
-    path = f.folder.Write("d.QLX", "[Dralon]\nDataFormat=1\nSiteName=\"  Quay  \"\nCreatedDate=yesterday\n"
-                                   "ModifiedDate=2023-02-30 10:00:00\n[Loop3]\nName=\" East \"\n");
     f.now = {2025, 1, 2, 3, 4, 5};
-    const DocumentReadResult result = f.Read(document, path);
+    const DocumentReadResult result = ReadHeader("DataFormat=1\nSiteName=\"  Quay  \"\nCreatedDate=yesterday\n"
+                                                 "ModifiedDate=2023-02-30 10:00:00\n[Loop3]\nName=\" East \"\n");
     ASSERT_EQ(result.Outcome, ReadOutcome::Opened);
     EXPECT_EQ(document.SiteName, "  Quay  ");
     EXPECT_EQ(document.LoopName(3), " East ");
     EXPECT_EQ(document.CreatedDate, f.now);
     EXPECT_EQ(result.ModifiedDate, f.now);  // an invalid modified date holds the created date
 
-    path = f.folder.Write("e.QLX", "[Dralon]\nDataFormat=1\nCreatedDate=2020-05-06 07:08:09\n"
-                                   "ModifiedDate=2021-01-01 00:00:00\n");
-    const DocumentReadResult valid = f.Read(document, path);
+    const DocumentReadResult valid =
+        ReadHeader("DataFormat=1\nCreatedDate=2020-05-06 07:08:09\nModifiedDate=2021-01-01 00:00:00\n");
     EXPECT_EQ(document.CreatedDate, (DateTime{2020, 5, 6, 7, 8, 9}));
     EXPECT_EQ(valid.ModifiedDate, (DateTime{2021, 1, 1, 0, 0, 0}));
 }
@@ -161,20 +117,18 @@ TEST_F(DocumentReader, SiteDatesAndLoopNames)
 TEST_F(DocumentReader, ThePanelIsFoundByNameInAnyCaseOrFallsBackToUnknownPanelWithAWord)
 {
     f.catalogue.CurrentPanel = DocumentCatalogue::UnknownPanel;
-    path = f.folder.Write("p.QLX", "[Dralon]\nDataFormat=1\nPanelType=\"standard 8-LOOP\"\n");
-    ASSERT_EQ(f.Read(document, path).Outcome, ReadOutcome::Opened);
+    ASSERT_EQ(ReadHeader("DataFormat=1\nPanelType=\"standard 8-LOOP\"\n").Outcome, ReadOutcome::Opened);
     EXPECT_EQ(f.catalogue.CurrentPanel, DocumentCatalogue::StandardPanel);
     EXPECT_EQ(f.options.GetSettingString("LastPanel"), "Standard 8-Loop");
 
-    path = f.folder.Write("p.QLX", "[Dralon]\nDataFormat=1\nPanelType=\"Withdrawn Panel\"\n[Loop1]\nMaxOutputs=90\n");
-    ASSERT_EQ(f.Read(document, path).Outcome, ReadOutcome::Opened);
+    ASSERT_EQ(ReadHeader("DataFormat=1\nPanelType=\"Withdrawn Panel\"\n[Loop1]\nMaxOutputs=90\n").Outcome,
+              ReadOutcome::Opened);
     EXPECT_EQ(f.catalogue.CurrentPanel, DocumentCatalogue::UnknownPanel);
     EXPECT_EQ(f.options.GetSettingString("LastPanel"), "Unknown Panel");
     EXPECT_EQ(Loop(1).MaxOutput(), 40);  // lowered to that panel's outputs
     // Said, unless the file names "Unknown Panel" itself.
-    path = f.folder.Write("p.QLX", "[Dralon]\nDataFormat=1\nPanelType=\"UNKNOWN panel\"\n");
-    ASSERT_EQ(f.Read(document, path).Outcome, ReadOutcome::Opened);
-    ASSERT_EQ(f.Read(document, f.folder.Write("q.QLX", "[Dralon]\nDataFormat=1\n")).Outcome, ReadOutcome::Opened);
+    ASSERT_EQ(ReadHeader("DataFormat=1\nPanelType=\"UNKNOWN panel\"\n").Outcome, ReadOutcome::Opened);
+    ASSERT_EQ(ReadHeader("DataFormat=1\n").Outcome, ReadOutcome::Opened);
     EXPECT_EQ(f.messages.Texts(),
               (std::vector<std::string>{
                   "The control panel Withdrawn Panel is not in the catalogue; the calculation uses Unknown Panel.",
@@ -182,90 +136,77 @@ TEST_F(DocumentReader, ThePanelIsFoundByNameInAnyCaseOrFallsBackToUnknownPanelWi
     EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::Exclamation);
     f.messages.boxes.clear();
 
+    // Without the Unknown Panel itself: a new, empty document with the site
+    // name, which is read before the panel.
     f.catalogue.Panels.pop_back();
     f.catalogue.CurrentPanel = DocumentCatalogue::StandardPanel;
-    document.SiteName = "Before";
-    path = f.folder.Write("p.QLX", "[Dralon]\nDataFormat=1\nSiteName=Gone\nPanelType=\"Withdrawn Panel\"\n"
-                                   "[Loop1]\nDevice1=1,0,0,1,1,0\n");
-    EXPECT_EQ(f.Read(document, path).Outcome, ReadOutcome::NoPanel);
+    EXPECT_EQ(ReadHeader("DataFormat=1\nSiteName=Gone\nPanelType=\"Withdrawn Panel\"\n[Loop1]\nDevice1=1,0,0,1,1,0\n")
+                  .Outcome,
+              ReadOutcome::NoPanel);
     EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to find default control panel data 'Unknown Panel'"});
-    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::Exclamation);
-    ExpectNewEmptyDocument("Gone");  // the site name is read before the panel
+    EXPECT_EQ(document.SiteName, "Gone");
+    EXPECT_EQ(document.Path, "");
+    EXPECT_EQ(Loop(1).DeviceType(1), 0);
 }
 
 TEST_F(DocumentReader, DeviceRecordsNameTypesAndOtherDevicesByNumberCustomReferenceOrName)
 {
-    ASSERT_EQ(ReadSections("[Loop1]\n"
-                           "Device1=Heat Detector,0,Beacon+Relay Base,1,1,0\n"
-                           "Device2=C8,0,C12+C13,2,2,0\n"
-                           "Device3=C9,0,0,3,3,0\n"
-                           "Device4=1,0,99,4,4,0\n"
-                           "Device5=1.2,0,7+3,5,5,0\n"
-                           "Device6=1,0,3+2,6,6,0\n"
-                           "Device7=500,0,0,7,7,0\n"
+    ASSERT_EQ(ReadSections("[Loop1]\nDevice1=Heat Detector,0,Beacon+Relay Base,1,1,0\nDevice2=C8,0,C12+C13,2,2,0\n"
+                           "Device3=C9,0,0,3,3,0\nDevice4=1,0,99,4,4,0\nDevice5=1.2,0,7+3,5,5,0\n"
+                           "Device6=1,0,3+2,6,6,0\nDevice7=500,0,0,7,7,0\n"
                            "[CustomDevice]\nDevice8=Site Special Sensor\n"
                            "[CustomOther]\nOther12=Site Strobe\nOther13=Site Base\n")
                   .Outcome,
               ReadOutcome::Opened);
-    const clsCalculator& l = Loop(1);
-    EXPECT_EQ(l.DeviceType(1), c.heat);
-    EXPECT_EQ(l.DeviceOtherType(1), c.beacon);
-    EXPECT_EQ(l.DeviceOtherBaseType(1), c.relayBase);
-    EXPECT_EQ(l.DeviceType(2), c.customSensor);
-    EXPECT_EQ(l.DeviceOtherType(2), c.customStrobe);
-    EXPECT_EQ(l.DeviceOtherBaseType(2), c.customBase);
-    EXPECT_EQ(l.DeviceType(3), 0);  // no [CustomDevice] key for it
-    EXPECT_EQ(l.DeviceOtherType(4), 0);  // no Other Device numbered 99
-    EXPECT_EQ(l.DeviceType(5), c.optical);
-    EXPECT_EQ(l.DeviceOtherBaseType(5), c.relayBase);  // the kind decides, not the order
-    EXPECT_EQ(l.DeviceOtherType(5), c.beacon);
-    EXPECT_EQ(l.DeviceOtherType(6), c.sounder);  // a later entry of the same kind wins
-    EXPECT_EQ(l.DeviceType(7), 0);  // not in the catalogue
-    EXPECT_TRUE(f.messages.boxes.empty());
+    const struct {
+        int address;
+        int16_t type, other, otherBase;
+    } expected[] = {
+        {1, c.heat, c.beacon, c.relayBase},
+        {2, c.customSensor, c.customStrobe, c.customBase},
+        {3, 0, 0, 0},  // no [CustomDevice] key for it
+        {4, c.optical, 0, 0},  // no Other Device numbered 99
+        {5, c.optical, c.beacon, c.relayBase},  // the kind decides, not the order
+        {6, c.optical, c.sounder, 0},  // a later entry of the same kind wins
+        {7, 0, 0, 0},  // not in the catalogue
+    };
+    for (const auto& e : expected) {
+        EXPECT_EQ(Loop(1).DeviceType(e.address), e.type) << e.address;
+        EXPECT_EQ(Loop(1).DeviceOtherType(e.address), e.other) << e.address;
+        EXPECT_EQ(Loop(1).DeviceOtherBaseType(e.address), e.otherBase) << e.address;
+    }
 }
 
-TEST_F(DocumentReader, AddressOrderFieldsOutsideOneTo254KeepTheAddressPosition)
-{
-    ASSERT_EQ(ReadSections("[Loop1]\n"
-                           "Device5=1,0,0,0,5,0\n"
-                           "Device6=1,0,0,255,6,0\n"
-                           "Device7=1,0,0,first,7,0\n"
-                           "Device254=1,0,0,100,254,0\n")
-                  .Outcome,
-              ReadOutcome::Opened);
-    EXPECT_EQ(Loop(1).AddressOrder(5), 5);
-    EXPECT_EQ(Loop(1).AddressOrder(6), 6);
-    EXPECT_EQ(Loop(1).AddressOrder(7), 7);
-    // Placed where the file says, before the address that keeps its own place.
-    EXPECT_EQ(Loop(1).AddressOrder(254), 100);
-    EXPECT_EQ(Loop(1).AddressOrder(100), 101);
-}
-
-TEST_F(DocumentReader, OlderTypesAreConvertedWithTheirStandaloneDevice)
-{
-    ASSERT_EQ(ReadSections("[Loop1]\nDevice3=47,0,0,3,3,0\nDevice4=78,2,0,4,4,0\n").Outcome, ReadOutcome::Opened);
-    const clsCalculator& l = Loop(1);
-    EXPECT_EQ(l.DeviceType(3), DocumentCatalogue::NewSounderBase);
-    EXPECT_EQ(l.DeviceStandalone(3, 2), c.callPoint);  // Number 9
-    EXPECT_EQ(l.DeviceStandaloneAddress(3, 2), 0);
-    EXPECT_EQ(l.DeviceType(4), DocumentCatalogue::NewRelay);
-    EXPECT_EQ(l.DeviceStandalone(4, 2), c.lineIsolator);  // Number 10
-    EXPECT_EQ(document.AddressTag(1, 4), 2);
-    EXPECT_TRUE(f.catalogue.DeviceFamilies[DocumentCatalogue::Sounders].Shown);
-}
-
-TEST_F(DocumentReader, BaseFieldsOfOlderRecordLayoutsAreIgnored)
+TEST_F(DocumentReader, OrderBaseAndOlderTypeFields)
 {
     const std::string tail = ",0,0,0,0,0,0,0,0,0,0,0,0,0,old";  // fields 7 to 20
-    ASSERT_EQ(ReadSections("[Loop1]\nDevice3=3,0,0,3,3,0\n"
-                           "Device4=1,0,0,4,3,4" + tail + "\n" +      // older: field 22 empty
+    ASSERT_EQ(ReadSections("[Loop1]\nDevice5=1,0,0,0,5,0\nDevice6=1,0,0,255,6,0\nDevice7=1,0,0,first,7,0\n"
+                           "Device254=1,0,0,100,254,0\n"
+                           "[Loop2]\nDevice3=47,0,0,3,3,0\nDevice4=78,2,0,4,4,0\n"
+                           "[Loop3]\nDevice3=3,0,0,3,3,0\nDevice4=1,0,0,4,3,4" + tail + "\n" +  // older: field 22 empty
                            "Device5=1,0,0,5,3,4" + tail + ",,new\n")  // field 22 set: bases read
                   .Outcome,
               ReadOutcome::Opened);
-    EXPECT_EQ(Loop(1).DeviceBaseAddr(4), 4);
-    EXPECT_EQ(Loop(1).DeviceBaseType(4), 0);
-    EXPECT_EQ(Loop(1).DeviceBaseAddr(5), 3);
-    EXPECT_EQ(Loop(1).DeviceBaseType(5), c.slaveBase);
+    // Positions outside 1 to 254 keep the address's own place.
+    for (const int a : {5, 6, 7})
+        EXPECT_EQ(Loop(1).AddressOrder(a), a);
+    EXPECT_EQ(Loop(1).AddressOrder(254), 100);  // before the address that keeps its own place
+    EXPECT_EQ(Loop(1).AddressOrder(100), 101);
+
+    // Older types are converted with their standalone device.
+    EXPECT_EQ(Loop(2).DeviceType(3), DocumentCatalogue::NewSounderBase);
+    EXPECT_EQ(Loop(2).DeviceStandalone(3, 2), c.callPoint);
+    EXPECT_EQ(Loop(2).DeviceStandaloneAddress(3, 2), 0);
+    EXPECT_EQ(Loop(2).DeviceType(4), DocumentCatalogue::NewRelay);
+    EXPECT_EQ(Loop(2).DeviceStandalone(4, 2), c.lineIsolator);
+    EXPECT_EQ(document.AddressTag(2, 4), 2);
+    EXPECT_TRUE(f.catalogue.DeviceFamilies[DocumentCatalogue::Sounders].Shown);
+
+    // Base fields of older record layouts are ignored.
+    EXPECT_EQ(Loop(3).DeviceBaseAddr(4), 4);
+    EXPECT_EQ(Loop(3).DeviceBaseType(4), 0);
+    EXPECT_EQ(Loop(3).DeviceBaseAddr(5), 3);
+    EXPECT_EQ(Loop(3).DeviceBaseType(5), c.slaveBase);
 }
 
 TEST_F(DocumentReader, AStandaloneListLongerThan1023CharactersLosesTheSlotsBeyondTheCut)
@@ -286,100 +227,33 @@ TEST_F(DocumentReader, AStandaloneListLongerThan1023CharactersLosesTheSlotsBeyon
     }
     EXPECT_EQ(l.DeviceStandalone(1, 104), c.customStrobe);
     EXPECT_EQ(l.DeviceStandaloneAddress(1, 104), 0);
-    EXPECT_EQ(l.DeviceStandalone(1, 105), 0);
     EXPECT_EQ(l.DeviceStandaloneCount(1), 103);
-    EXPECT_EQ(l.DeviceStandalone(2, 2), 0);
     EXPECT_EQ(l.DeviceStandalone(2, 3), c.callPoint);
     EXPECT_EQ(l.DeviceStandaloneAddress(2, 3), 1);
     EXPECT_EQ(l.DeviceStandalone(2, 5), c.customStrobe);
     EXPECT_EQ(l.DeviceStandaloneCount(2), 2);
 }
 
-TEST_F(DocumentReader, ABaseStandingForAStandaloneDeviceIsAttachedAsOne)
+// Other Devices the file does not place at an address: a base standing for a
+// standalone device, and the counts of older files.
+TEST_F(DocumentReader, OtherDevicesWithoutAnAddressAreAttachedWhereTheyFit)
 {
     const DocumentReadResult result = ReadSections("[Loop1]\nDevice10=3,0,0,10,10,0\nDevice11=1,0,0,11,10,7\n"
-                                                   "[Loop2]\nDevice11=1,0,0,11,10,7\n");
+                                                   "[Loop2]\nDevice11=1,0,0,11,10,7\n"
+                                                   "[Loop3]\nDevice1=1\nDevice2=2\nDevice3=3\n"
+                                                   "Beacons=9\nBeacon=3\nCall Point=1\n"
+                                                   "[Loop4]\nDevice1=1,0,0,1,1,0\nBeacon=1\n");
     ASSERT_EQ(result.Outcome, ReadOutcome::Opened);
     EXPECT_EQ(Loop(1).DeviceBaseType(11), 0);
     EXPECT_EQ(Loop(1).DeviceBaseAddr(11), 11);
     EXPECT_EQ(Loop(1).QtyOthers(c.callPoint), 1);
     EXPECT_EQ(Loop(1).DeviceStandaloneAddress(10, 2), 10);  // linked to the Master
-    // Without a Master it cannot be placed: reported, and the data changed.
-    EXPECT_EQ(Loop(2).QtyOthers(c.callPoint), 0);
-    EXPECT_EQ(f.host.notPlaced, std::vector<std::string>{"2/3/1"});
+    EXPECT_EQ(Loop(2).QtyOthers(c.callPoint), 0);  // no Master to link to: not placed
+    EXPECT_EQ(Loop(3).DeviceOtherType(1), c.beacon);
+    EXPECT_EQ(Loop(3).DeviceOtherType(2), c.beacon);
+    EXPECT_EQ(Loop(3).DeviceOtherType(3), 0);  // a Master takes none
+    EXPECT_EQ(Loop(3).QtyOthers(c.callPoint), 1);
+    EXPECT_EQ(Loop(4).QtyOthers(c.beacon), 0);  // a loop with per-address Other Devices ignores counts
+    EXPECT_EQ(f.host.notPlaced, (std::vector<std::string>{"2/3/1", "3/1/1"}));
     EXPECT_TRUE(result.DataChanged);
-}
-
-TEST_F(DocumentReader, CountsOfOlderFilesAreAttachedOnlyToLoopsWithoutPerAddressOtherDevices)
-{
-    const DocumentReadResult result = ReadSections("[Loop1]\nDevice1=1\nDevice2=2\nDevice3=3\n"
-                                                   "Beacons=9\nBeacon=3\nCall Point=1\n"
-                                                   "[Loop2]\nDevice1=1,0,0,1,1,0\nBeacon=1\n");
-    ASSERT_EQ(result.Outcome, ReadOutcome::Opened);
-    EXPECT_EQ(Loop(1).DeviceOtherType(1), c.beacon);
-    EXPECT_EQ(Loop(1).DeviceOtherType(2), c.beacon);
-    EXPECT_EQ(Loop(1).DeviceOtherType(3), 0);  // a Master takes none
-    EXPECT_EQ(Loop(1).QtyOthers(c.callPoint), 1);
-    EXPECT_EQ(f.host.notPlaced, std::vector<std::string>{"1/1/1"});
-    EXPECT_TRUE(result.DataChanged);
-    EXPECT_TRUE(f.catalogue.DeviceFamilies[DocumentCatalogue::Sounders].Shown);
-    EXPECT_EQ(Loop(2).QtyOthers(c.beacon), 0);
-}
-
-TEST_F(DocumentReader, ACountAbove255EndsTheOpenWithARunTimeError)
-{
-    const DocumentReadResult result = ReadSections("[Loop1]\nDevice1=1\nSounder=256\n");
-    EXPECT_EQ(result.Outcome, ReadOutcome::Failed);
-    EXPECT_EQ(result.ErrorNumber, 6);
-    EXPECT_EQ(result.ErrorDescription, "Overflow");
-    ExpectNewEmptyDocument();
-
-    EXPECT_EQ(ReadSections("[Loop1]\nDevice1=1,40000,0,1,1,0\n").Outcome, ReadOutcome::Failed);
-}
-
-TEST_F(DocumentReader, UnknownTypesAreAskedAboutUntilYesToAll)
-{
-    const std::string sections = "[Loop1]\nDevice1=6,0,0,1,1,0\nDevice2=6,0,0,2,2,0\nDevice3=6,0,0,3,3,0\n"
-                                 "Device4=2,0,0,4,4,0\n[Loop2]\nDevice1=6,0,0,1,1,0\n";
-    f.host.unknownAnswers = {UnknownDeviceAnswer::LeaveEmpty, UnknownDeviceAnswer::LeaveAllEmpty};
-    ASSERT_EQ(ReadSections(sections).Outcome, ReadOutcome::Opened);
-    EXPECT_EQ(f.host.unknownAsked, (std::vector<std::string>{"1/1/6", "1/2/6"}));
-    for (int a = 1; a <= 3; ++a)
-        EXPECT_EQ(Loop(1).DeviceType(a), 0);
-    EXPECT_EQ(Loop(1).DeviceType(4), c.heat);
-    EXPECT_EQ(Loop(2).DeviceType(1), 0);
-
-    // The next open asks again; Cancel stops it with a new, empty document.
-    f.host.unknownAsked.clear();
-    f.host.unknownAnswers = {UnknownDeviceAnswer::Cancel};
-    EXPECT_EQ(ReadSections(sections).Outcome, ReadOutcome::Cancelled);
-    EXPECT_EQ(f.host.unknownAsked, std::vector<std::string>{"1/1/6"});
-    ExpectNewEmptyDocument();
-}
-
-TEST_F(DocumentReader, IncompatibleOtherDevicesAreDroppedOrStopTheOpen)
-{
-    f.host.dropAnswers = {true, false};
-    const DocumentReadResult result = ReadSections("[Loop1]\nDevice1=1,0,5,1,1,0\nDevice2=20,0,3,2,2,0\n"
-                                                   "[Loop2]\nDevice1=3,0,3,1,1,0\n");
-    EXPECT_EQ(result.Outcome, ReadOutcome::Cancelled);
-    // Loop, Other Device position, device type.
-    EXPECT_EQ(f.host.dropAsked, (std::vector<std::string>{"1/5/1", "2/1/3"}));
-    ExpectNewEmptyDocument();
-
-    f.host.dropAsked.clear();
-    ASSERT_EQ(ReadSections("[Loop1]\nDevice1=1,0,5+7,1,1,0\n").Outcome, ReadOutcome::Opened);
-    EXPECT_EQ(f.host.dropAsked, std::vector<std::string>{"1/5/1"});
-    EXPECT_EQ(Loop(1).DeviceOtherType(1), 0);
-    EXPECT_EQ(Loop(1).DeviceOtherBaseType(1), c.relayBase);
-}
-
-TEST_F(DocumentReader, CancellingBetweenAddressesLeavesANewEmptyDocument)
-{
-    f.host.cancelLoop = 2;
-    f.host.cancelAddress = 0;
-    EXPECT_EQ(ReadSections("[Loop1]\nDevice1=1,0,0,1,1,0\n").Outcome, ReadOutcome::Cancelled);
-    EXPECT_EQ(f.host.progressCalls, 257);
-    EXPECT_EQ(f.host.lastPercent, 12);
-    ExpectNewEmptyDocument();
 }

@@ -173,21 +173,3 @@ TEST(DocumentRoundTrip, ARichDocumentReadsBackAsItWasSaved)
     for (int loop = 1; loop <= Document::LoopCount; ++loop)
         EXPECT_EQ(Results(read.Loop(loop)), Results(saved.Loop(loop))) << "loop " << loop;
 }
-
-TEST(DocumentRoundTrip, AReadOnlyFileOpensReadOnlyAsDoesARequest)
-{
-    DocumentFixture f;
-    Document saved = f.NewEmptyDocument();
-    const std::string path = f.folder.Path("plain.QLX");
-    ASSERT_TRUE(WriteDocument(saved, path, f.messages));
-
-    Document read = f.NewEmptyDocument();
-    EXPECT_EQ(f.Read(read, path, true).Outcome, ReadOutcome::Opened);
-    EXPECT_TRUE(read.ReadOnly);
-    EXPECT_EQ(f.Read(read, path).Outcome, ReadOutcome::Opened);
-    EXPECT_FALSE(read.ReadOnly);
-
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    EXPECT_EQ(f.Read(read, path).Outcome, ReadOutcome::Opened);
-    EXPECT_TRUE(read.ReadOnly);
-}

@@ -16,21 +16,18 @@ Currency Microamps(int64_t value) { return Currency::FromInteger(value); }
 // alarm together, a 24 V panel and devices needing 22 V, so 2.0 V may be lost.
 struct WorkedLoop : ::testing::Test {
     TestCatalogue catalogue;
-    int16_t heat = catalogue.AddDeviceType(
-        {.Name = "Heat", .Quiescent = 100, .Alarm = 12500, .MinimumVoltage = 2200});
-    int16_t smoke = catalogue.AddDeviceType(
-        {.Name = "Smoke", .Quiescent = 100, .Alarm = 10000, .MinimumVoltage = 2100});
+    int16_t heat =
+        catalogue.AddDeviceType({.Name = "Heat", .Quiescent = 100, .Alarm = 12500, .MinimumVoltage = 2200});
+    int16_t smoke =
+        catalogue.AddDeviceType({.Name = "Smoke", .Quiescent = 100, .Alarm = 10000, .MinimumVoltage = 2100});
     clsCalculator loop{catalogue};
 
     void SetUp() override
     {
         loop.ClearData();
-        for (int a = 1; a <= 4; ++a)
-            loop.SetDeviceType(a, heat);
-        for (int a = 5; a <= 9; ++a)
-            loop.SetDeviceType(a, smoke);
+        for (int a = 1; a <= 9; ++a)
+            loop.SetDeviceType(a, a <= 4 ? heat : smoke);
         loop.SetCableTotal(10000);
-        loop.SetCableFirst(0);
         loop.SetCableImpedance(1210);
         SetPanel(500);
     }
@@ -73,23 +70,29 @@ TEST_F(WorkedLoop, VoltDropOfTheGivenCable)
 TEST_F(WorkedLoop, MaximumCableRunBySliderPosition)
 {
     const struct {
+        int16_t impedance;
         bool useSlider;
         int16_t percent;
         int32_t firstIn, total, first;
+        int64_t voltDrop;
     } cases[] = {
-        {false, 0, 0, 14876, 0},     // the first run as entered
-        {false, 0, 1000, 14076, 1000},
-        {true, 0, 1000, 14876, 0},   // slider at 0 %: plain even distribution
-        {true, 50, 0, 10626, 5313},
-        {true, 100, 0, 8264, 8264},  // all devices at the end of the cable
+        {1210, false, 0, 0, 14876, 0, 20},  // the first run as entered
+        {1210, false, 0, 1000, 14076, 1000, 20},
+        {1210, true, 0, 1000, 14876, 0, 20},  // slider at 0 %: plain even distribution
+        {1210, true, 50, 0, 10626, 5313, 20},
+        {1210, true, 100, 0, 8264, 8264, 20},  // all devices at the end of the cable
+        {0, false, 0, 0, 30000, 0, 0},  // no resistance: the longest run calculated
+        {0, true, 40, 0, 30000, 12000, 0},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.impedance << " " << c.useSlider << " " << c.percent << " " << c.firstIn);
+        loop.SetCableImpedance(c.impedance);
         loop.SetCableFirst(c.firstIn);
         Calculate(1, c.useSlider, c.percent);
-        EXPECT_EQ(loop.CableTotal(), c.total) << c.percent;
-        EXPECT_EQ(loop.CableFirst(), c.first) << c.percent;
-        EXPECT_EQ(loop.VoltDrop(), Volts(20)) << c.percent;  // the longest run just passes
-        EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory) << c.percent;
+        EXPECT_EQ(loop.CableTotal(), c.total);
+        EXPECT_EQ(loop.CableFirst(), c.first);
+        EXPECT_EQ(loop.VoltDrop(), Volts(c.voltDrop));  // the longest run just passes
+        EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory);
     }
 }
 
@@ -104,8 +107,7 @@ TEST_F(WorkedLoop, MaximumCableRunWithSeriesResistanceAndAFirstRun)
         const int32_t longest = loop.CableTotal();
         EXPECT_GT(longest, first) << first;
         EXPECT_EQ(loop.VoltDrop(), Volts(20)) << first;
-        // A tenth longer loses more than may be lost.
-        loop.SetCableTotal(longest + longest / 10);
+        loop.SetCableTotal(longest + longest / 10);  // a tenth longer loses too much
         Calculate(0);
         EXPECT_GT(loop.VoltDrop(), Volts(20)) << first;
     }
@@ -122,48 +124,22 @@ TEST_F(WorkedLoop, StandaloneDevicesAtDevicesSpreadTheCurrent)
     EXPECT_EQ(loop.CableTotal(), 15026);
 }
 
-TEST_F(WorkedLoop, CableImpedanceZeroGivesTheLongestRun)
-{
-    loop.SetCableImpedance(0);
-    Calculate(1, false, 0);
-    EXPECT_EQ(loop.CableTotal(), 30000);
-    Calculate(1, true, 40);
-    EXPECT_EQ(loop.CableTotal(), 30000);
-    EXPECT_EQ(loop.CableFirst(), 12000);
-}
-
+// 30 ohms of isolators: with the slider at 100 % the whole 30 ohms carries the
+// full current, more than the 20 ohms 2.0 V allows; with a 100 m first run
+// the volt-drop equation has no root. The loop passes with no cable.
 TEST_F(WorkedLoop, NoValidCableLength)
 {
-    // 30 ohms of isolators: with the slider at 100 % the whole 30 ohms carries
-    // the full current, more than the 20 ohms 2.0 V allows; with a 100 m first
-    // run the volt-drop equation has no root. The loop passes with no cable.
-    const struct {
-        bool useSlider;
-        int16_t percent;
-        int32_t first;
-    } cases[] = {{true, 100, 0}, {false, 0, 1000}};
-    for (const auto& c : cases) {
-        TestCatalogue catalogue;
-        const int16_t isolator = catalogue.AddDeviceType(
-            {.Name = "Isolator", .Alarm = 12500, .Resistance = 750, .MinimumVoltage = 2200});
-        clsCalculator heavy(catalogue);
-        heavy.ClearData();
-        for (int a = 1; a <= 4; ++a)
-            heavy.SetDeviceType(a, isolator);
-        for (int a = 5; a <= 9; ++a)
-            heavy.SetDeviceType(a, catalogue.AddDeviceType({.Name = "Smoke " + std::to_string(a), .Alarm = 10000}));
-        heavy.SetCableImpedance(1210);
-        heavy.SetCableTotal(10000);
-        heavy.SetCableFirst(c.first);
-        heavy.SetCalcType(1);
-        heavy.SetPanelData(256, 256, 256, 2400, 500, 0);
-        heavy.Calculate(c.useSlider, c.percent, false);
-        EXPECT_EQ(heavy.CableTotal(), 0);
-        EXPECT_EQ(heavy.VoltDrop(), Volts(17));
-        EXPECT_EQ(heavy.LoopDesign(), LoopDesignCode::NoValidCableLength);
-        EXPECT_EQ(heavy.LoopDesignShort(), "No Valid Cable Length");
-        EXPECT_EQ(heavy.DesignExplanation(), "While attempting to calculate a maximum cable length, even a cable "
-                                             "length of 0 resulted in the volt drop being too high.");
+    const int16_t isolator = catalogue.AddDeviceType(
+        {.Name = "Isolator", .Alarm = 12500, .Resistance = 750, .MinimumVoltage = 2200});
+    for (int a = 1; a <= 4; ++a)
+        loop.SetDeviceType(a, isolator);
+    for (const auto& [useSlider, percent, first] : {std::tuple{true, 100, 0}, std::tuple{false, 0, 1000}}) {
+        loop.SetCableTotal(10000);
+        loop.SetCableFirst(first);
+        Calculate(1, useSlider, static_cast<int16_t>(percent));
+        EXPECT_EQ(loop.CableTotal(), 0) << percent;
+        EXPECT_EQ(loop.VoltDrop(), Volts(17)) << percent;
+        EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::NoValidCableLength) << percent;
     }
 }
 
@@ -171,7 +147,7 @@ TEST_F(WorkedLoop, SmallestCableIsTheFirstThatPasses)
 {
     const struct {
         const char* name;
-        int16_t voltage;                 // panel minimum loop voltage
+        int16_t voltage;            // panel minimum loop voltage
         std::vector<bool> enabled;  // of 3000, 2000, 1800, 1210 and 800
         int16_t impedance;
         int64_t voltDrop;
@@ -224,15 +200,26 @@ TEST_F(WorkedLoop, VerdictOrder)
     }
 }
 
+// A loop with one device, or none, on its own catalogue.
+struct SmallLoop {
+    TestCatalogue catalogue;
+    clsCalculator loop{catalogue};
+    explicit SmallLoop(int16_t impedance, int32_t alarm = 0)
+    {
+        loop.ClearData();
+        if (alarm != 0)
+            loop.SetDeviceType(3, catalogue.AddDeviceType({.Name = "Sounder", .Alarm = alarm, .MinimumVoltage = 2200}));
+        loop.SetCableImpedance(impedance);
+        loop.SetCalcType(1);
+        loop.SetPanelData(256, 256, 256, 2400, 500, 0);
+        loop.Calculate(true, alarm != 0 ? 50 : 40, false);
+    }
+};
+
 TEST(Calculate, EmptyLoopTakesTheLongestCable)
 {
-    const TestCatalogue catalogue;
-    clsCalculator loop(catalogue);
-    loop.ClearData();
-    loop.SetCableImpedance(1210);
-    loop.SetCalcType(1);
-    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-    loop.Calculate(true, 40, false);
+    const SmallLoop empty(1210);
+    const clsCalculator& loop = empty.loop;
     EXPECT_EQ(loop.QtyDevices(), 0);
     EXPECT_TRUE(loop.QuiescentCurrentTotal().IsZero());
     EXPECT_TRUE(loop.AlarmCurrentTotal().IsZero());
@@ -252,16 +239,9 @@ TEST(Calculate, SliderFirstRunRoundsHalvesToEven)
         int32_t total, first;
     } cases[] = {{8097, 1235, 618}, {8110, 1233, 616}};  // 617.5 and 616.5
     for (const auto& c : cases) {
-        TestCatalogue catalogue;
-        clsCalculator loop(catalogue);
-        loop.ClearData();
-        loop.SetDeviceType(3, catalogue.AddDeviceType({.Name = "Sounder", .Alarm = 100000, .MinimumVoltage = 2200}));
-        loop.SetCableImpedance(c.impedance);
-        loop.SetCalcType(1);
-        loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-        loop.Calculate(true, 50, false);
-        EXPECT_EQ(loop.CableTotal(), c.total) << c.impedance;
-        EXPECT_EQ(loop.CableFirst(), c.first) << c.impedance;
+        const SmallLoop small(c.impedance, 100000);
+        EXPECT_EQ(small.loop.CableTotal(), c.total) << c.impedance;
+        EXPECT_EQ(small.loop.CableFirst(), c.first) << c.impedance;
     }
 }
 
@@ -293,6 +273,11 @@ struct LimitedLoop : ::testing::Test {
             loop.SetDeviceType(address++, type);
         }
     }
+    void Calculate(int32_t panelLeds, int32_t panelRemoteLeds, int32_t panelOutputs)
+    {
+        loop.SetPanelData(panelLeds, panelRemoteLeds, panelOutputs, 2400, 500, 0);
+        loop.Calculate(false, 0, false);
+    }
 };
 
 TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
@@ -311,8 +296,7 @@ TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
     };
     for (const auto& c : cases) {
         loop.SetMaxOutput(c.maxOutput);
-        loop.SetPanelData(c.panelLeds, 256, c.panelOutputs, 2400, 500, 0);
-        loop.Calculate(false, 0, false);
+        Calculate(c.panelLeds, 256, c.panelOutputs);
         EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices)) << c.text;
         EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(c.alarmDevices)) << c.text;
         EXPECT_EQ(loop.PanelLimitText(), c.text);
@@ -335,30 +319,25 @@ TEST_F(LimitedLoop, DisabledInterfaceLedsAreNotLimitedTwice)
         int64_t alarmDevices;
         const char* text;
     } cases[] = {
-        // 30 LEDs of the plain devices and 10 of the dimmable ones are lit.
-        {false, 40, 226000, ""},
+        {false, 40, 226000, ""},  // 30 LEDs of the plain devices and 10 of the dimmable ones
         {false, 30, 216000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
-        // The dimmable LEDs are off: only the 30 others count against the limit.
-        {true, 30, 216000, ""},
+        {true, 30, 216000, ""},  // the dimmable LEDs are off: only the 30 others count
         {true, 20, 206000, "with panel-limited LEDs"},  // the plain 1 mA LEDs off
     };
     for (const auto& c : cases) {
         loop.SetDINLEDsDisabled(c.ledsDisabled);
-        loop.SetPanelData(c.panelLeds, 256, 10, 2400, 500, 0);
-        loop.Calculate(false, 0, false);
+        Calculate(c.panelLeds, 256, 10);
         EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices)) << c.ledsDisabled << " " << c.panelLeds;
         EXPECT_EQ(loop.PanelLimitText(), c.text) << c.ledsDisabled << " " << c.panelLeds;
     }
 
-    // Only dimmable devices, more of them than the panel's limit: exactly
-    // their LED-disabled sum, and no limit.
+    // Only dimmable devices, more than the panel's limit: exactly their
+    // LED-disabled sum, and no limit.
     loop.ClearData();
     for (int a = 1; a <= 25; ++a)
         loop.SetDeviceType(a, dimmable);
     loop.SetDINLEDsDisabled(true);
-    loop.SetPanelData(5, 256, 10, 2400, 500, 0);
-    loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.AlarmCurrentDevices(), loop.LedDisabledAlarmSum());
+    Calculate(5, 256, 10);
     EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(125000));
     EXPECT_EQ(loop.PanelLimitText(), "");
 }
@@ -375,33 +354,25 @@ TEST_F(LimitedLoop, RemoteLedsOnDevicesAreLimitedToo)
     loop.SetDeviceOtherType(34, dimLed);
     loop.SetDeviceOtherType(40, remoteLed);  // no device: neither lit nor counted
     // Driven from the remote output but no LED: never limited.
-    loop.SetDeviceOtherType(30, catalogue.AddOtherDevice(
-                                    {.Name = "Remote Sounder", .Alarm = 7000, .FromRemote = true}));
+    const int16_t remoteSounder =
+        catalogue.AddOtherDevice({.Name = "Remote Sounder", .Alarm = 7000, .FromRemote = true});
+    loop.SetDeviceOtherType(30, remoteSounder);
     loop.SetMaxOutput(10);
 
-    loop.SetPanelData(256, 4, 10, 2400, 500, 0);
-    loop.Calculate(false, 0, false);
+    Calculate(256, 4, 10);
     EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 6500 + 7000));
     EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(50));
     EXPECT_EQ(loop.PanelLimitText(), "");
 
-    loop.SetPanelData(256, 2, 10, 2400, 500, 0);  // the 0.5 mA and one 2 mA LED go out
-    loop.Calculate(false, 0, false);
+    Calculate(256, 2, 10);  // the 0.5 mA and one 2 mA LED go out
     EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(166000));
     EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 4000 + 7000));
     EXPECT_EQ(loop.PanelLimitText(), "with panel-limited LEDs");
-}
 
-TEST(Calculate, DeviceAlarmCurrentNeverGoesBelowZero)
-{
-    TestCatalogue catalogue;
-    const int16_t led = catalogue.AddOutputBit(1);
-    clsCalculator loop(catalogue);
+    // An LED current larger than the device's whole alarm current: never below 0.
     loop.ClearData();
-    // An LED current larger than the device's whole alarm current.
     loop.SetDeviceType(1, catalogue.AddDeviceType({.Name = "Odd", .Alarm = 100, .Outputs = {{led, 5000}}}));
-    loop.SetPanelData(0, 256, 256, 2400, 500, 0);
-    loop.Calculate(false, 0, false);
+    Calculate(0, 256, 256);
     EXPECT_TRUE(loop.AlarmCurrentDevices().IsZero());
     EXPECT_EQ(loop.PanelLimitText(), "with panel-limited LEDs");
 }
@@ -417,14 +388,13 @@ TEST(Calculate, OtherAndStandaloneDevicesAddTheirCurrents)
     const int16_t callPoint = catalogue.AddOtherDevice(
         {.Name = "Call Point", .Quiescent = 25, .Alarm = 80, .MinVolts = 2300, .IsStandalone = true});
     clsCalculator loop(catalogue);
-    loop.ClearData();
     loop.SetPanelData(256, 256, 256, 2400, 500, 0);
 
     const struct {
         const char* name;
-        int address;     // where the Other Device goes
+        int address;  // where the Other Device goes
         int16_t other;
-        bool base;       // as a base Other Device
+        bool base;  // as a base Other Device
         bool ledsDisabled;
         int64_t quiescent, alarm;
         int64_t maxVoltDrop;  // tenths
@@ -435,12 +405,17 @@ TEST(Calculate, OtherAndStandaloneDevicesAddTheirCurrents)
         {"remote sounder as a base", 1, remoteSounder, true, false, 500, 10000, 60},
         {"remote sounder without a device", 2, remoteSounder, false, false, 500, 3000, 60},
         {"beacon without a device", 2, beacon, false, false, 240, 3900, 70},
+        // A standalone device always draws its alarm current and needs no
+        // voltage of its own in the calculation.
+        {"standalone call point", -1, callPoint, false, false, 225, 3080, 70},
     };
     for (const auto& c : cases) {
         loop.ClearData();
         loop.SetDeviceType(1, detector);
         loop.SetDINLEDsDisabled(c.ledsDisabled);
-        if (c.base)
+        if (c.address < 0)
+            loop.DeviceStandaloneTypeAndAddress(1, 2, c.other, 1);
+        else if (c.base)
             loop.SetDeviceOtherBaseType(c.address, c.other);
         else
             loop.SetDeviceOtherType(c.address, c.other);
@@ -449,16 +424,6 @@ TEST(Calculate, OtherAndStandaloneDevicesAddTheirCurrents)
         EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(c.alarm)) << c.name;
         EXPECT_EQ(loop.MaxVoltDrop(), Volts(c.maxVoltDrop)) << c.name;
     }
-
-    // A standalone device always draws its alarm current and needs no voltage
-    // of its own in the calculation.
-    loop.ClearData();
-    loop.SetDeviceType(1, detector);
-    loop.DeviceStandaloneTypeAndAddress(1, 2, callPoint, 1);
-    loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(225));
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(3080));
-    EXPECT_EQ(loop.MaxVoltDrop(), Volts(70));
 }
 
 }  // namespace
