@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(FirstStart, TheWelcomeRepeatsUntilClosedTicked)
+// The welcome, and after an upgrade the new-version dialog, repeat until
+// closed with the box ticked.
+TEST(FirstStart, TheWelcomeAndTheNewVersionDialogRepeatUntilClosedTicked)
 {
     ScratchFolder folder;
     SettingsStore store(folder.Path("settings.conf"));
@@ -20,19 +22,11 @@ TEST(FirstStart, TheWelcomeRepeatsUntilClosedTicked)
     FirstStart::WelcomeClosed(options, false);
     EXPECT_TRUE(FirstStart::IsFirstStart(options));
     EXPECT_FALSE(options.SettingExists("LatestVersion"));
-
     FirstStart::WelcomeClosed(options, true);
     EXPECT_FALSE(FirstStart::IsFirstStart(options));
     EXPECT_EQ(options.GetSettingString("LatestVersion"), Shell::VersionString());
     EXPECT_FALSE(FirstStart::NewVersionDue(options));
-}
 
-TEST(FirstStart, TheNewVersionDialogRepeatsAfterAnUpgradeUntilClosedTicked)
-{
-    ScratchFolder folder;
-    SettingsStore store(folder.Path("settings.conf"));
-    Options options(store);
-    options.SetSettingBool("FirstTimeDone", true);
     options.SetSettingString("LatestVersion", "00.900");
     EXPECT_TRUE(FirstStart::NewVersionDue(options));
     FirstStart::NewVersionClosed(options, false);

@@ -200,26 +200,10 @@ TEST_F(WorkedLoop, VerdictOrder)
     }
 }
 
-// A loop with one device, or none, on its own catalogue.
-struct SmallLoop {
-    TestCatalogue catalogue;
-    clsCalculator loop{catalogue};
-    explicit SmallLoop(int16_t impedance, int32_t alarm = 0)
-    {
-        loop.ClearData();
-        if (alarm != 0)
-            loop.SetDeviceType(3, catalogue.AddDeviceType({.Name = "Sounder", .Alarm = alarm, .MinimumVoltage = 2200}));
-        loop.SetCableImpedance(impedance);
-        loop.SetCalcType(1);
-        loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-        loop.Calculate(true, alarm != 0 ? 50 : 40, false);
-    }
-};
-
-TEST(Calculate, EmptyLoopTakesTheLongestCable)
+TEST_F(WorkedLoop, EmptyLoopTakesTheLongestCable)
 {
-    const SmallLoop empty(1210);
-    const clsCalculator& loop = empty.loop;
+    loop.ClearData();
+    Calculate(1, true, 40);
     EXPECT_EQ(loop.QtyDevices(), 0);
     EXPECT_TRUE(loop.QuiescentCurrentTotal().IsZero());
     EXPECT_TRUE(loop.AlarmCurrentTotal().IsZero());
@@ -230,18 +214,21 @@ TEST(Calculate, EmptyLoopTakesTheLongestCable)
     EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory);
 }
 
-TEST(Calculate, SliderFirstRunRoundsHalvesToEven)
+TEST_F(WorkedLoop, SliderFirstRunRoundsHalvesToEven)
 {
     // One device of 100 mA: the factor is 1 whatever the slider, so the run is
     // 2000 hundredths of an ohm over the cable's resistance per decimetre.
+    loop.ClearData();
+    loop.SetDeviceType(3, catalogue.AddDeviceType({.Name = "Sounder", .Alarm = 100000, .MinimumVoltage = 2200}));
     const struct {
         int16_t impedance;
         int32_t total, first;
     } cases[] = {{8097, 1235, 618}, {8110, 1233, 616}};  // 617.5 and 616.5
     for (const auto& c : cases) {
-        const SmallLoop small(c.impedance, 100000);
-        EXPECT_EQ(small.loop.CableTotal(), c.total) << c.impedance;
-        EXPECT_EQ(small.loop.CableFirst(), c.first) << c.impedance;
+        loop.SetCableImpedance(c.impedance);
+        Calculate(1, true, 50);
+        EXPECT_EQ(loop.CableTotal(), c.total) << c.impedance;
+        EXPECT_EQ(loop.CableFirst(), c.first) << c.impedance;
     }
 }
 
