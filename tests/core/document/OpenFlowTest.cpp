@@ -141,11 +141,15 @@ TEST_F(OpenFlowTest, CancelAtTheIncompatibleOtherDevicePromptLeavesANewEmptyDocu
     ExpectNewEmptyDocument();
     EXPECT_TRUE(recent.empty());
 
-    // OK drops the Other Device and the open goes on.
+    // OK drops the Other Device and the open goes on. A Remote Indicator
+    // needs a remote output the Optical Detector lacks; its base stays.
     f.messages.boxes.clear();
-    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_TRUE(flow.DoMenuOpen(Write("site.QLX", "[Loop1]\nDevice1=1,0,5+7,1,1,0\n[Loop2]\nDevice4=3,0,7,4,4,0\n"),
+                                false));
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
-    EXPECT_EQ(f.messages.boxes.size(), 1u);
+    EXPECT_EQ(f.messages.boxes.size(), 2u);
+    EXPECT_EQ(document.Loop(1).DeviceOtherType(1), 0);
+    EXPECT_EQ(document.Loop(1).DeviceOtherBaseType(1), f.catalogue.relayBase);
     EXPECT_EQ(document.Loop(2).DeviceType(4), f.catalogue.master);
     EXPECT_EQ(document.Loop(2).DeviceOtherBaseType(4), 0);
     EXPECT_FALSE(document.Dirty);  // dropping on request is no change the open made on its own

@@ -24,7 +24,7 @@ struct LoopModel : ::testing::Test {
     void SetUp() override { loop.ClearData(); }
 };
 
-TEST_F(LoopModel, AddressesOutsideTheLoopAreIgnored)
+TEST_F(LoopModel, AddressesOutsideTheLoopAndEmptySlots)
 {
     for (const int outside : {-1, 256}) {
         loop.SetDeviceType(outside, catalogue.typeA);
@@ -33,10 +33,13 @@ TEST_F(LoopModel, AddressesOutsideTheLoopAreIgnored)
         EXPECT_EQ(loop.AddressAtPosition(outside), 1);
     }
     EXPECT_EQ(RunningSums(loop), Sums(0, 0, 0, 0, 0, 0));
-    // An address given to an empty standalone slot is not kept.
+    // An address given to an empty standalone slot is not kept; to a filled one it is.
     loop.DeviceStandaloneTypeAndAddress(10, 6, 0, 9);
     EXPECT_EQ(loop.DeviceStandaloneCount(10), 0);
     EXPECT_EQ(loop.DeviceStandaloneAddress(10, 6), 0);
+    loop.SetDeviceStandalone(10, 5, catalogue.standalone);
+    loop.SetDeviceStandaloneAddress(10, 5, 12);
+    EXPECT_EQ(loop.DeviceStandaloneAddress(10, 5), 12);
 }
 
 TEST_F(LoopModel, DeviceBaseAddrRefusesValuesBeyond16Bits)
