@@ -47,253 +47,200 @@ void FitSlave(L& loop, int a, int m, int16_t baseType)
     loop.SetDeviceBaseType(a, baseType);
 }
 
-struct Scenario {
+// A loop that fails all three checks, less the ones left out.
+void FailingEveryCheck(L& l, const C& c, bool surge, bool isolated)
+{
+    if (surge) {
+        Place(l, c.detector, 1, 4); Place(l, c.isolator, 5);  // surge 1300 against 1000
+    }
+    Place(l, c.master, 10); Place(l, c.detector, 12); FitSlave(l, 12, 10, c.slaveBase);
+    if (isolated)
+        Place(l, c.lineResistor, 11);
+    Place(l, c.dependent, 20);
+}
+
+constexpr int32_t Surge = LoopDesignCode::SurgeCurrentTooHigh;
+constexpr int32_t Isolated = LoopDesignCode::IsolatorBetweenMasterAndSlave;
+constexpr int32_t Missing = LoopDesignCode::DependentDeviceMissing;
+constexpr int32_t Pass = LoopDesignCode::Satisfactory;
+const char* const masterAt1 = "There is an Isolator between a Master device at address 1 and an associated Slave "
+                              "device wired with detector at address 3";
+const char* const tooMany = "There are more than 2 dependent devices per Interface.";
+
+const struct Scenario {
     const char* name;
     void (*build)(L&, const C&);
     int32_t code;
     const char* explanation;
+    bool skipChecks = false;
+} scenarios[] = {
+    // Surge current between isolators
+    {"first section names the control panel first",
+     [](L& l, const C& c) { Place(l, c.detector, 1, 4); Place(l, c.isolator, 5); }, Surge,
+     "The total switch-on surge current of devices between the control panel and the isolator at address 5 "
+     "(1300 \u00B5A) is too high."},
+    {"last section names the last isolator first",
+     [](L& l, const C& c) { Place(l, c.isolator, 1); Place(l, c.detector, 2, 5); }, Surge,
+     "The total switch-on surge current of devices between the isolator at address 1 and the control panel "
+     "(1300 \u00B5A) is too high."},
+    {"middle section",
+     [](L& l, const C& c) { Place(l, c.isolator, 1); Place(l, c.detector, 2, 5); Place(l, c.isolator, 6); }, Surge,
+     "The total switch-on surge current of devices between the isolator at address 1 and the isolator at "
+     "address 6 (1400 \u00B5A) is too high."},
+    {"no isolator passes whatever the total", [](L& l, const C& c) { Place(l, c.detector, 1, 150); }, Pass, ""},
+    {"sections exactly at the rating pass",
+     [](L& l, const C& c) { Place(l, c.detector, 1, 3); Place(l, c.isolator, 4); Place(l, c.detector, 5, 7); },
+     Pass, ""},
+    {"the walk follows the cable order",
+     [](L& l, const C& c) { Place(l, c.detector, 1, 4); Place(l, c.isolator, 5); l.SetAddressOrder(5, 0); }, Surge,
+     "The total switch-on surge current of devices between the isolator at address 5 and the control panel "
+     "(1300 \u00B5A) is too high."},
+    {"standalone isolator closes a section",
+     [](L& l, const C& c) { Place(l, c.detector, 1, 2); l.SetDeviceStandalone(2, 3, c.standaloneIsolator); }, Surge,
+     "The total switch-on surge current of devices between the control panel and the isolator at address 2 "
+     "(600 \u00B5A) is too high."},
+    {"standalone devices add their surge",
+     [](L& l, const C& c) {
+         Place(l, c.isolator, 1); Place(l, c.detector, 2, 3);
+         for (int slot = 2; slot <= 4; ++slot)
+             l.SetDeviceStandalone(2, slot, c.callPoint);
+     },
+     Surge,
+     "The total switch-on surge current of devices between the isolator at address 1 and the control panel "
+     "(1060 \u00B5A) is too high."},
+    {"an isolating base rates the section, a beacon adds",
+     [](L& l, const C& c) {
+         Place(l, c.detector, 1, 4); l.SetDeviceOtherType(1, c.beacon); l.SetDeviceOtherBaseType(4, c.baseIsolator);
+     },
+     Surge,
+     "The total switch-on surge current of devices between the control panel and the isolator at address 4 "
+     "(1240 \u00B5A) is too high."},
+    {"a master sharing its base draws no surge of its own",
+     [](L& l, const C& c) {
+         Place(l, c.sharedMaster, 1); Place(l, c.detector, 2); FitSlave(l, 2, 1, c.slaveBase);
+         Place(l, c.isolator, 3);
+     },
+     Pass, ""},
+    {"a master sharing no base draws its surge",
+     [](L& l, const C& c) {
+         Place(l, c.sharedMaster, 1); Place(l, c.detector, 2); l.SetDeviceBaseType(2, c.slaveBase);
+         Place(l, c.isolator, 3);
+     },
+     Surge,
+     "The total switch-on surge current of devices between the control panel and the isolator at address 3 "
+     "(1250 \u00B5A) is too high."},
+    // An isolating element between a Master and its Slave
+    {"slave beyond an isolator",
+     [](L& l, const C& c) {
+         Place(l, c.master, 1); Place(l, c.lineResistor, 2); Place(l, c.detector, 3); FitSlave(l, 3, 1, c.slaveBase);
+     },
+     Isolated, masterAt1},
+    {"slave before the master along the cable",
+     [](L& l, const C& c) {
+         Place(l, c.detector, 2); FitSlave(l, 2, 5, c.slaveBase); Place(l, c.lineResistor, 3); Place(l, c.master, 5);
+     },
+     Isolated,
+     "There is an Isolator between a Master device at address 5 and an associated Slave device wired with "
+     "detector at address 2"},
+    {"master wired with the master base of another detector",
+     [](L& l, const C& c) {
+         Place(l, c.sharedMaster, 1); Place(l, c.detector, 4); FitSlave(l, 4, 1, c.masterBase);
+         Place(l, c.lineResistor, 5); Place(l, c.detector, 6); FitSlave(l, 6, 1, c.slaveBase);
+     },
+     Isolated,
+     "There is an Isolator between a Master device wired with detector at address 4 and an associated Slave "
+     "device wired with detector at address 6"},
+    {"standalone slave names its neighbour",
+     [](L& l, const C& c) {
+         Place(l, c.master, 1); Place(l, c.lineResistor, 5); Place(l, c.detector, 7);
+         l.DeviceStandaloneTypeAndAddress(7, 2, c.callPoint, 1); l.SetAddressOrder(30, 8);
+     },
+     Isolated,
+     "There is an Isolator between a Master device at address 1 and an associated Slave device wired between "
+     "addresses 7 and 30"},
+    {"standalone slave at the end of the cable",
+     [](L& l, const C& c) {
+         Place(l, c.master, 1); Place(l, c.lineResistor, 5); Place(l, c.detector, 7);
+         l.DeviceStandaloneTypeAndAddress(7, 2, c.callPoint, 1); l.SetAddressOrder(7, 255);
+     },
+     Isolated,
+     "There is an Isolator between a Master device at address 1 and an associated Slave device wired between "
+     "address 7 and control panel"},
+    // From the panel towards the detector the master is wired with, the
+    // master's own address counts as one of its slaves; from the far end not.
+    {"isolator between a master and the detector it is wired with",
+     [](L& l, const C& c) {
+         Place(l, c.sharedMaster, 1); Place(l, c.lineResistor, 2); Place(l, c.detector, 4);
+         FitSlave(l, 4, 1, c.masterBase);
+     },
+     Isolated,
+     "There is an Isolator between a Master device wired with detector at address 4 and an associated Slave "
+     "device wired with detector at address 1"},
+    {"the same beyond the detector the master is wired with",
+     [](L& l, const C& c) {
+         Place(l, c.detector, 4); FitSlave(l, 4, 9, c.masterBase); Place(l, c.lineResistor, 6);
+         Place(l, c.sharedMaster, 9);
+     },
+     Pass, ""},
+    {"isolator beyond the slave",
+     [](L& l, const C& c) {
+         Place(l, c.master, 1); Place(l, c.detector, 2); FitSlave(l, 2, 1, c.slaveBase); Place(l, c.lineResistor, 5);
+     },
+     Pass, ""},
+    {"a base Other Device with impedance isolates",
+     [](L& l, const C& c) {
+         Place(l, c.master, 1); Place(l, c.detector, 2, 3); l.SetDeviceOtherBaseType(2, c.resistiveBase);
+         FitSlave(l, 3, 1, c.slaveBase);
+     },
+     Isolated, masterAt1},
+    {"a standalone device with impedance isolates",
+     [](L& l, const C& c) {
+         Place(l, c.master, 1); Place(l, c.detector, 2, 3); l.SetDeviceStandalone(2, 3, c.standaloneIsolator);
+         FitSlave(l, 3, 1, c.slaveBase);
+     },
+     Isolated, masterAt1},
+    {"an attached Other Device does not isolate",
+     [](L& l, const C& c) {
+         Place(l, c.master, 1); Place(l, c.detector, 2, 3); l.SetDeviceOtherType(2, c.beacon);
+         FitSlave(l, 3, 1, c.slaveBase);
+     },
+     Pass, ""},
+    // Dependent devices
+    {"the first dependent other than address 0 without its master type",
+     [](L& l, const C& c) { Place(l, c.dependent, 0); Place(l, c.dependent, 7, 8); }, Missing,
+     "Device at address 7 does not have a corresponding Interface."},
+    {"too many dependents of all kinds",
+     [](L& l, const C& c) { Place(l, c.interface, 1); Place(l, c.dependent, 2, 3); Place(l, c.otherDependent, 4); },
+     Missing, tooMany},
+    {"the limit counts per type, however many masters",
+     [](L& l, const C& c) { Place(l, c.interface, 1, 2); Place(l, c.dependent, 3, 5); }, Missing, tooMany},
+    {"dependents within the limit",
+     [](L& l, const C& c) { Place(l, c.interface, 1); Place(l, c.dependent, 2); Place(l, c.otherDependent, 3); },
+     Pass, ""},
+    // The checks in their order, unless skipped
+    {"surge first", [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); }, Surge, nullptr},
+    {"then Master and Slave", [](L& l, const C& c) { FailingEveryCheck(l, c, false, true); }, Isolated, nullptr},
+    {"then dependent devices", [](L& l, const C& c) { FailingEveryCheck(l, c, false, false); }, Missing, nullptr},
+    {"skipped by the caller", [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); }, Pass, "", true},
+    {"skipped by IgnoreIsolators",
+     [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); l.SetIgnoreIsolators(true); }, Pass, ""},
 };
 
-class DeviceChecks : public ::testing::Test {
-protected:
-    C c;
-
-    void Run(const Scenario& s)
-    {
+TEST(DeviceChecks, SmallLoops)
+{
+    const C c;
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
         L loop(c);
         loop.ClearData();
         s.build(loop, c);
         loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-        loop.Calculate(false, 0, false);
-        EXPECT_EQ(loop.LoopDesign(), s.code) << s.name;
-        EXPECT_EQ(loop.DesignExplanation(), s.explanation) << s.name;
-    }
-};
-
-constexpr int32_t Surge = LoopDesignCode::SurgeCurrentTooHigh;
-constexpr int32_t Pass = LoopDesignCode::Satisfactory;
-
-TEST_F(DeviceChecks, SurgeBetweenIsolators)
-{
-    const Scenario scenarios[] = {
-        {"first section names the control panel first",
-         [](L& l, const C& c) { Place(l, c.detector, 1, 4); Place(l, c.isolator, 5); }, Surge,
-         "The total switch-on surge current of devices between the control panel and the isolator at address 5 "
-         "(1300 \u00B5A) is too high."},
-        {"last section names the last isolator first",
-         [](L& l, const C& c) { Place(l, c.isolator, 1); Place(l, c.detector, 2, 5); }, Surge,
-         "The total switch-on surge current of devices between the isolator at address 1 and the control panel "
-         "(1300 \u00B5A) is too high."},
-        {"middle section",
-         [](L& l, const C& c) { Place(l, c.isolator, 1); Place(l, c.detector, 2, 5); Place(l, c.isolator, 6); },
-         Surge,
-         "The total switch-on surge current of devices between the isolator at address 1 and the isolator at "
-         "address 6 (1400 \u00B5A) is too high."},
-        {"no isolator passes whatever the total", [](L& l, const C& c) { Place(l, c.detector, 1, 150); }, Pass, ""},
-        {"sections exactly at the rating pass",
-         [](L& l, const C& c) { Place(l, c.detector, 1, 3); Place(l, c.isolator, 4); Place(l, c.detector, 5, 7); },
-         Pass, ""},
-        {"the walk follows the cable order",
-         [](L& l, const C& c) { Place(l, c.detector, 1, 4); Place(l, c.isolator, 5); l.SetAddressOrder(5, 0); },
-         Surge,
-         "The total switch-on surge current of devices between the isolator at address 5 and the control panel "
-         "(1300 \u00B5A) is too high."},
-        {"standalone isolator closes a section",
-         [](L& l, const C& c) { Place(l, c.detector, 1, 2); l.SetDeviceStandalone(2, 3, c.standaloneIsolator); },
-         Surge,
-         "The total switch-on surge current of devices between the control panel and the isolator at address 2 "
-         "(600 \u00B5A) is too high."},
-        {"standalone isolator opens a section without its own surge",
-         [](L& l, const C& c) { Place(l, c.detector, 1, 3); l.SetDeviceStandalone(1, 2, c.standaloneIsolator); },
-         Surge,
-         "The total switch-on surge current of devices between the isolator at address 1 and the control panel "
-         "(600 \u00B5A) is too high."},
-        {"standalone devices add their surge",
-         [](L& l, const C& c) {
-             Place(l, c.isolator, 1); Place(l, c.detector, 2, 3);
-             for (int slot = 2; slot <= 4; ++slot)
-                 l.SetDeviceStandalone(2, slot, c.callPoint);
-         },
-         Surge,
-         "The total switch-on surge current of devices between the isolator at address 1 and the control panel "
-         "(1060 \u00B5A) is too high."},
-        {"an isolating base rates the section, a beacon adds",
-         [](L& l, const C& c) {
-             Place(l, c.detector, 1, 4); l.SetDeviceOtherType(1, c.beacon); l.SetDeviceOtherBaseType(4, c.baseIsolator);
-         },
-         Surge,
-         "The total switch-on surge current of devices between the control panel and the isolator at address 4 "
-         "(1240 \u00B5A) is too high."},
-        {"a master sharing its base draws no surge of its own",
-         [](L& l, const C& c) {
-             Place(l, c.sharedMaster, 1); Place(l, c.detector, 2);
-             FitSlave(l, 2, 1, c.slaveBase); Place(l, c.isolator, 3);
-         },
-         Pass, ""},
-        {"a master sharing no base draws its surge",
-         [](L& l, const C& c) {
-             Place(l, c.sharedMaster, 1); Place(l, c.detector, 2); l.SetDeviceBaseType(2, c.slaveBase);
-             Place(l, c.isolator, 3);
-         },
-         Surge,
-         "The total switch-on surge current of devices between the control panel and the isolator at address 3 "
-         "(1250 \u00B5A) is too high."},
-    };
-    for (const Scenario& s : scenarios)
-        Run(s);
-}
-
-constexpr int32_t Isolated = LoopDesignCode::IsolatorBetweenMasterAndSlave;
-
-TEST_F(DeviceChecks, IsolatorBetweenMasterAndSlave)
-{
-    const char* masterAt1 = "There is an Isolator between a Master device at address 1 and an associated Slave device "
-                            "wired with detector at address 3";
-    const char* standaloneAt7 = "There is an Isolator between a Master device at address 1 and an associated Slave "
-                                "device wired between addresses 7 and 8";
-    const Scenario scenarios[] = {
-        {"slave beyond an isolator",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.lineResistor, 2);
-             Place(l, c.detector, 3); FitSlave(l, 3, 1, c.slaveBase);
-         },
-         Isolated, masterAt1},
-        {"slave before the master along the cable",
-         [](L& l, const C& c) {
-             Place(l, c.detector, 2); FitSlave(l, 2, 5, c.slaveBase);
-             Place(l, c.lineResistor, 3); Place(l, c.master, 5);
-         },
-         Isolated,
-         "There is an Isolator between a Master device at address 5 and an associated Slave device wired with "
-         "detector at address 2"},
-        {"master wired with the master base of another detector",
-         [](L& l, const C& c) {
-             Place(l, c.sharedMaster, 1); Place(l, c.detector, 4); FitSlave(l, 4, 1, c.masterBase);
-             Place(l, c.lineResistor, 5); Place(l, c.detector, 6); FitSlave(l, 6, 1, c.slaveBase);
-         },
-         Isolated,
-         "There is an Isolator between a Master device wired with detector at address 4 and an associated Slave "
-         "device wired with detector at address 6"},
-        {"standalone slave names its neighbour",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.lineResistor, 5); Place(l, c.detector, 7);
-             l.DeviceStandaloneTypeAndAddress(7, 2, c.callPoint, 1);
-         },
-         Isolated, standaloneAt7},
-        {"the neighbour is the next address along the cable",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.lineResistor, 5); Place(l, c.detector, 7);
-             l.DeviceStandaloneTypeAndAddress(7, 2, c.callPoint, 1); l.SetAddressOrder(30, 8);
-         },
-         Isolated,
-         "There is an Isolator between a Master device at address 1 and an associated Slave device wired between "
-         "addresses 7 and 30"},
-        {"standalone slave at the end of the cable",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.lineResistor, 5); Place(l, c.detector, 7);
-             l.DeviceStandaloneTypeAndAddress(7, 2, c.callPoint, 1); l.SetAddressOrder(7, 255);
-         },
-         Isolated,
-         "There is an Isolator between a Master device at address 1 and an associated Slave device wired between "
-         "address 7 and control panel"},
-        // Walking from the panel towards the detector the master is wired
-        // with, the master's own address counts as one of its slaves; walking
-        // from the far end it does not.
-        {"isolator between a master and the detector it is wired with",
-         [](L& l, const C& c) {
-             Place(l, c.sharedMaster, 1); Place(l, c.lineResistor, 2); Place(l, c.detector, 4);
-             FitSlave(l, 4, 1, c.masterBase);
-         },
-         Isolated,
-         "There is an Isolator between a Master device wired with detector at address 4 and an associated Slave "
-         "device wired with detector at address 1"},
-        {"the same beyond the detector the master is wired with",
-         [](L& l, const C& c) {
-             Place(l, c.detector, 4); FitSlave(l, 4, 9, c.masterBase); Place(l, c.lineResistor, 6);
-             Place(l, c.sharedMaster, 9);
-         },
-         Pass, ""},
-        {"isolator beyond the slave",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.detector, 2);
-             FitSlave(l, 2, 1, c.slaveBase); Place(l, c.lineResistor, 5);
-         },
-         Pass, ""},
-        {"a base Other Device with impedance isolates",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.detector, 2, 3); l.SetDeviceOtherBaseType(2, c.resistiveBase);
-             FitSlave(l, 3, 1, c.slaveBase);
-         },
-         Isolated, masterAt1},
-        {"a standalone device with impedance isolates",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.detector, 2, 3); l.SetDeviceStandalone(2, 3, c.standaloneIsolator);
-             FitSlave(l, 3, 1, c.slaveBase);
-         },
-         Isolated, masterAt1},
-        {"an attached Other Device does not isolate",
-         [](L& l, const C& c) {
-             Place(l, c.master, 1); Place(l, c.detector, 2, 3); l.SetDeviceOtherType(2, c.beacon);
-             FitSlave(l, 3, 1, c.slaveBase);
-         },
-         Pass, ""},
-    };
-    for (const Scenario& s : scenarios)
-        Run(s);
-}
-
-TEST_F(DeviceChecks, DependentDevices)
-{
-    constexpr int32_t Missing = LoopDesignCode::DependentDeviceMissing;
-    const char* tooMany = "There are more than 2 dependent devices per Interface.";
-    const Scenario scenarios[] = {
-        {"dependent without its master type", [](L& l, const C& c) { Place(l, c.dependent, 5, 6); }, Missing,
-         "Device at address 5 does not have a corresponding Interface."},
-        {"address 0 is not reported", [](L& l, const C& c) { Place(l, c.dependent, 0); }, Missing, "Unknown reason"},
-        {"the first address other than 0",
-         [](L& l, const C& c) { Place(l, c.dependent, 0); Place(l, c.dependent, 7); }, Missing,
-         "Device at address 7 does not have a corresponding Interface."},
-        {"too many dependents of all kinds",
-         [](L& l, const C& c) { Place(l, c.interface, 1); Place(l, c.dependent, 2, 3); Place(l, c.otherDependent, 4); },
-         Missing, tooMany},
-        {"the limit counts per type, however many masters",
-         [](L& l, const C& c) { Place(l, c.interface, 1, 2); Place(l, c.dependent, 3, 5); }, Missing, tooMany},
-        {"dependents within the limit",
-         [](L& l, const C& c) { Place(l, c.interface, 1); Place(l, c.dependent, 2); Place(l, c.otherDependent, 3); },
-         Pass, ""},
-    };
-    for (const Scenario& s : scenarios)
-        Run(s);
-}
-
-TEST_F(DeviceChecks, RunInOrderUnlessSkipped)
-{
-    const struct {
-        const char* name;
-        bool skip, ignoreIsolators;
-        std::vector<int> emptied;  // addresses cleared to pass the checks before
-        int32_t code;
-    } cases[] = {
-        {"surge first", false, false, {}, Surge},
-        {"then Master and Slave", false, false, {4}, Isolated},
-        {"then dependent devices", false, false, {4, 11}, LoopDesignCode::DependentDeviceMissing},
-        {"skipped by the caller", true, false, {}, Pass},
-        {"skipped by IgnoreIsolators", false, true, {}, Pass},
-    };
-    for (const auto& k : cases) {
-        L loop(c);
-        loop.ClearData();
-        Place(loop, c.detector, 1, 4); Place(loop, c.isolator, 5);  // surge 1300 against 1000
-        Place(loop, c.master, 10); Place(loop, c.lineResistor, 11); Place(loop, c.detector, 12);
-        FitSlave(loop, 12, 10, c.slaveBase);
-        Place(loop, c.dependent, 20);
-        for (const int a : k.emptied)
-            loop.SetDeviceType(a, 0);
-        loop.SetIgnoreIsolators(k.ignoreIsolators);
-        loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-        loop.Calculate(false, 0, k.skip);
-        EXPECT_EQ(loop.LoopDesign(), k.code) << k.name;
-        EXPECT_EQ(loop.DesignIsSatisfactory(), k.code == Pass) << k.name;
+        loop.Calculate(false, 0, s.skipChecks);
+        EXPECT_EQ(loop.LoopDesign(), s.code);
+        EXPECT_EQ(loop.DesignIsSatisfactory(), s.code == Pass);
+        if (s.explanation != nullptr) {
+            EXPECT_EQ(loop.DesignExplanation(), s.explanation);
+        }
     }
 }
 
