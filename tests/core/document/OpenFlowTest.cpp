@@ -82,15 +82,12 @@ struct OpenFlowTest : ::testing::Test {
 
 TEST_F(OpenFlowTest, ACleanOpenKeepsTheStoredDateShowsProgressAndRecalculates)
 {
-    const std::string path = Write("plant room.QLX", "[Loop1]\nName=\"Plant\"\nDevice1=1,0,3,1,1,0\n"
-                                                     "Device2=2,0,0,2,2,0\n[Loop3]\nDevice7=1,0,0,7,7,0\n");
+    const std::string path = Write("plant room.QLX", "[Loop1]\nDevice1=1,0,3,1,1,0\nDevice2=2,0,0,2,2,0\n");
     document.Dirty = true;
     EXPECT_TRUE(flow.DoMenuOpen(path, false));
 
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
     EXPECT_TRUE(f.messages.boxes.empty());
-    EXPECT_EQ(progress.shown, 1);
-    EXPECT_EQ(progress.closed, 1);
     EXPECT_EQ(progress.fileText, "Opening '" + path + "'...");
     // 0 on load, then before every address of every loop, events run each time.
     ASSERT_EQ(progress.percents.size(), 1u + 8 * 256);
@@ -104,34 +101,28 @@ TEST_F(OpenFlowTest, ACleanOpenKeepsTheStoredDateShowsProgressAndRecalculates)
     EXPECT_FALSE(document.ReadOnly);
     EXPECT_FALSE(document.Dirty);
     EXPECT_EQ(document.ModifiedDate, (DateTime{2023, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(document.LoopName(1), "Plant");
     EXPECT_EQ(recent, std::vector<std::string>{path});
     EXPECT_EQ(title, "plant room - Harvex Ferrolux");
     EXPECT_EQ(panelShown, 1);
     // Recalculated: the results are there without any editing.
-    EXPECT_EQ(document.Loop(1).QtyDevices(), 2);
     EXPECT_EQ(document.Loop(1).QuiescentCurrentTotal(), Currency::FromInteger(300 + 250 + 50));
-    EXPECT_EQ(document.Loop(3).QtyDevices(), 1);
 
     // A file the user may not write opens read-only, as does a request.
+    EXPECT_TRUE(flow.DoMenuOpen(path, true));
+    EXPECT_TRUE(document.ReadOnly);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     EXPECT_TRUE(flow.DoMenuOpen(path, false));
     EXPECT_TRUE(document.ReadOnly);
-    const std::string writable = Write("open.QLX", "");
-    EXPECT_TRUE(flow.DoMenuOpen(writable, false));
-    EXPECT_FALSE(document.ReadOnly);
-    EXPECT_TRUE(flow.DoMenuOpen(writable, true));
-    EXPECT_TRUE(document.ReadOnly);
 }
 
-TEST_F(OpenFlowTest, CancelAtTheIncompatibleOtherDevicePromptLeavesANewEmptyDocument)
+// The user's answers: Cancel leaves a new, empty document; OK or Yes go on.
+TEST_F(OpenFlowTest, QuestionsOnTheWay)
 {
     OpenSomethingFirst();
     // The Relay Base (a base Other Device for base type 1) cannot go under the Master Module.
-    const std::string path = Write("site.QLX", "[Loop2]\nDevice4=3,0,7,4,4,0\n");
+    const std::string incompatible = Write("site.QLX", "[Loop2]\nDevice4=3,0,7,4,4,0\n");
     f.messages.Answer(MsgResult::Cancel);
-    EXPECT_TRUE(flow.DoMenuOpen(path, false));
-
+    EXPECT_TRUE(flow.DoMenuOpen(incompatible, false));
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Cancelled);
     ASSERT_EQ(f.messages.boxes.size(), 1u);
     EXPECT_EQ(f.messages.boxes[0].Text, "1 Relay Base on loop 2 will be deleted, because it is incompatible with "
@@ -141,65 +132,93 @@ TEST_F(OpenFlowTest, CancelAtTheIncompatibleOtherDevicePromptLeavesANewEmptyDocu
     ExpectNewEmptyDocument();
     EXPECT_TRUE(recent.empty());
 
-    // OK drops the Other Device and the open goes on. A Remote Indicator
-    // needs a remote output the Optical Detector lacks; its base stays.
-    f.messages.boxes.clear();
-    EXPECT_TRUE(flow.DoMenuOpen(Write("site.QLX", "[Loop1]\nDevice1=1,0,5+7,1,1,0\n[Loop2]\nDevice4=3,0,7,4,4,0\n"),
-                                false));
+    // OK drops the Other Device; no change the open made on its own.
+    EXPECT_TRUE(flow.DoMenuOpen(incompatible, false));
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
-    EXPECT_EQ(f.messages.boxes.size(), 2u);
-    EXPECT_EQ(document.Loop(1).DeviceOtherType(1), 0);
-    EXPECT_EQ(document.Loop(1).DeviceOtherBaseType(1), f.catalogue.relayBase);
     EXPECT_EQ(document.Loop(2).DeviceType(4), f.catalogue.master);
     EXPECT_EQ(document.Loop(2).DeviceOtherBaseType(4), 0);
-    EXPECT_FALSE(document.Dirty);  // dropping on request is no change the open made on its own
-}
+    EXPECT_FALSE(document.Dirty);
 
-TEST_F(OpenFlowTest, YesToAllSilencesUnknownTypesForThisOpenOnly)
-{
-    const std::string path = Write("old.QLX", "[Loop1]\nDevice1=6,0,0,1,1,0\nDevice2=6,0,0,2,2,0\n"
-                                              "Device3=2,0,0,3,3,0\n[Loop4]\nDevice9=6,0,0,9,9,0\n");
+    // Unknown types: "A" silences the rest of this open only; "C" stops it.
+    const std::string unknown = Write("old.QLX", "[Loop1]\nDevice1=6,0,0,1,1,0\nDevice2=6,0,0,2,2,0\n"
+                                                 "Device3=2,0,0,3,3,0\n[Loop4]\nDevice9=6,0,0,9,9,0\n");
     progress.unknownAnswers = {"Y", "A"};
-    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_TRUE(flow.DoMenuOpen(unknown, false));
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
     EXPECT_EQ(progress.unknownAsked,
               (std::vector<std::string>{
                   "This file has an unknown device type (6) at address 1 on loop 1.\n\nSet this address to 'No Device'?",
                   "This file has an unknown device type (6) at address 2 on loop 1.\n\nSet this address to 'No Device'?"}));
-    EXPECT_EQ(document.Loop(1).DeviceType(1), 0);
     EXPECT_EQ(document.Loop(1).DeviceType(2), 0);
     EXPECT_EQ(document.Loop(1).DeviceType(3), f.catalogue.heat);
     EXPECT_EQ(document.Loop(4).DeviceType(9), 0);
-    EXPECT_FALSE(document.Dirty);
-
-    // The next open asks again; "C" stops it.
     progress.unknownAsked.clear();
     progress.unknownAnswers = {"C"};
-    EXPECT_TRUE(flow.DoMenuOpen(path, false));
+    EXPECT_TRUE(flow.DoMenuOpen(unknown, false));
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Cancelled);
     EXPECT_EQ(progress.unknownAsked.size(), 1u);
     ExpectNewEmptyDocument();
+
+    // Cancel in the progress window stops before the next address.
+    OpenSomethingFirst();
+    progress.cancelAtPercent = 50;  // loop 5, address 0
+    EXPECT_TRUE(flow.DoMenuOpen(Write("big.QLX", "[Loop1]\nDevice1=1,0,0,1,1,0\n"), false));
+    EXPECT_EQ(flow.Outcome(), OpenOutcome::Cancelled);
+    EXPECT_EQ(progress.percents.back(), 50);
+    EXPECT_TRUE(f.messages.boxes.empty());
+    ExpectNewEmptyDocument();
 }
 
-TEST_F(OpenFlowTest, OtherDevicesOfAnOlderFileThatCannotBePlacedAreReportedOncePerTypeAndMarkTheDocumentChanged)
+TEST_F(OpenFlowTest, WhatTheOpenLeftOutIsSaid)
 {
     // Two detectors take one attached Other Device each: 3 Beacons and then
-    // 2 Sounders leave 1 Beacon and 2 Sounders over.
-    const std::string path = Write("older.QLX", "[Loop1]\nDevice1=1\nDevice2=2\nBeacon=3\nSounder=2\n");
-    EXPECT_TRUE(flow.DoMenuOpen(path, false));
-    EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
-
+    // 2 Sounders leave 1 Beacon and 2 Sounders over; the document is changed.
+    EXPECT_TRUE(flow.DoMenuOpen(Write("older.QLX", "[Loop1]\nDevice1=1\nDevice2=2\nBeacon=3\nSounder=2\n"), false));
     const std::string intro = "This version of Harvex Ferrolux has more precise definitions of some devices than "
                               "previous versions.  Consequently, it has detected that this configuration data "
                               "contains incompatible data.\n\n";
-    ASSERT_EQ(f.messages.boxes.size(), 2u);
-    EXPECT_EQ(f.messages.boxes[0].Text, intro + "1 Beacon has been deleted from Loop 1.");
-    EXPECT_EQ(f.messages.boxes[1].Text, intro + "2 Sounders have been deleted from Loop 1.");
+    EXPECT_EQ(f.messages.Texts(), (std::vector<std::string>{intro + "1 Beacon has been deleted from Loop 1.",
+                                                            intro + "2 Sounders have been deleted from Loop 1."}));
     EXPECT_EQ(f.messages.boxes[1].Caption, "Open");
     EXPECT_EQ(f.messages.boxes[1].Style, MsgStyle::OKOnly + MsgStyle::Information);
     EXPECT_TRUE(document.Dirty);
     EXPECT_EQ(document.ModifiedDate, f.now);
-    EXPECT_EQ(document.Path, path);
+
+    // Devices the catalogues do not hold: listed in one message, the document
+    // unchanged so that closing without a save keeps them in the file.
+    const std::string custom = "[CustomDevice]\nDevice8=Gone Sensor\n[CustomOther]\nOther14=Gone Strobe\n";
+    const struct {
+        std::string loops;
+        std::string listed;  // empty: no message
+    } cases[] = {
+        {"[Loop1]\nDevice5=150,0,0,5,5,0\n", "Device type 150 at address 5 on loop 1"},
+        {"[Loop1]\nDevice5=99999999999,0,0,5,5,0\n", "Device type 99999999999 at address 5 on loop 1"},
+        {std::string("[Loop1]\nDevice5=1\0\x01\x7F" "0,0,0,5,5,0\n", 32),
+         "Device type '1\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "0' at address 5 on loop 1"},
+        {"[Loop1]\nDevice9=C8,0,0,9,9,0\n", "Custom device type 'Gone Sensor' at address 9 on loop 1"},
+        {"[Loop1]\nDevice5=1,0,3+C14,5,5,0\n", "Custom Other Device 'Gone Strobe' at address 5 on loop 1"},
+        {"[Loop1]\nDevice5=1,0,99,5,5,0\n", "Other Device 99 at address 5 on loop 1"},
+        {"[Loop2]\nDeviceBetween40=9,,Flasher (5)\n", "Other Device 'Flasher' at address 40 on loop 2"},
+        {"[Loop1]\nDevice5=0,0,0,5,5,0\nDevice6=0.4,0,0,6,6,0\nDeviceBetween7=,9\n", ""},  // no device is no news
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.loops);
+        f.messages.boxes.clear();
+        EXPECT_TRUE(flow.DoMenuOpen(Write("dropped.QLX", c.loops + custom), false));
+        EXPECT_FALSE(document.Dirty);
+        const std::string text = "This file has devices that are not in the catalogues on this computer; they have "
+                                 "been left out:\n\n" + c.listed + "\n\nSaving the file will remove them from it.";
+        EXPECT_EQ(f.messages.Texts(), c.listed.empty() ? std::vector<std::string>{} : std::vector<std::string>{text});
+    }
+    // Twenty are listed, the rest counted.
+    std::string many = "[Loop1]\n";
+    for (int a = 1; a <= 25; ++a)
+        many += "Device" + std::to_string(a) + "=" + std::to_string(100 + a) + "\n";
+    f.messages.boxes.clear();
+    EXPECT_TRUE(flow.DoMenuOpen(Write("many.QLX", many), false));
+    EXPECT_NE(f.messages.Texts().at(0).find("on loop 1\nDevice type 120 at address 20 on loop 1\nand 5 more\n\n"),
+              std::string::npos);
+    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
 }
 
 // A file that cannot be read leaves a new, empty document; one that is
@@ -254,61 +273,6 @@ TEST_F(OpenFlowTest, FilesThatCannotBeOpenedOrAreRefused)
             EXPECT_EQ(document.Path, f.folder.Path("earlier.QLX"));
         }
     }
-}
-
-TEST_F(OpenFlowTest, DevicesTheCataloguesDoNotHoldAreListedInOneMessage)
-{
-    const std::string custom = "[CustomDevice]\nDevice8=Gone Sensor\nDevice10=Site Special Sensor\n"
-                               "[CustomOther]\nOther14=Gone Strobe\nOther12=Site Strobe\n";
-    const struct {
-        std::string loops;
-        std::string listed;  // empty: no message
-    } cases[] = {
-        {"[Loop1]\nDevice5=150,0,0,5,5,0\n", "Device type 150 at address 5 on loop 1"},
-        {"[Loop1]\nDevice5=-3,0,0,5,5,0\n", "Device type -3 at address 5 on loop 1"},
-        {"[Loop1]\nDevice5=99999999999,0,0,5,5,0\n", "Device type 99999999999 at address 5 on loop 1"},
-        {"[Loop1]\nDevice5=1x,0,0,5,5,0\n", "Device type '1x' at address 5 on loop 1"},
-        {"[Loop1]\nDevice5=Smoke Sensor,0,0,5,5,0\n", "Device type 'Smoke Sensor' at address 5 on loop 1"},
-        {std::string("[Loop1]\nDevice5=1\0\x01\x7F" "0,0,0,5,5,0\n", 32),
-         "Device type '1\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "0' at address 5 on loop 1"},
-        {"[Loop1]\nDevice9=C8,0,0,9,9,0\n", "Custom device type 'Gone Sensor' at address 9 on loop 1"},
-        {"[Loop1]\nDevice5=1,0,3+C14,5,5,0\n", "Custom Other Device 'Gone Strobe' at address 5 on loop 1"},
-        {"[Loop1]\nDevice5=1,0,99,5,5,0\n", "Other Device 99 at address 5 on loop 1"},
-        {"[Loop2]\nDeviceBetween40=9,,Flasher (5)\n", "Other Device 'Flasher' at address 40 on loop 2"},
-        // What the catalogues hold, or no device at all, is no news.
-        {"[Loop1]\nDevice5=0,0,0,5,5,0\nDevice6=0.4,0,0,6,6,0\nDevice7=C10,0,C12+0,7,7,0\nDeviceBetween7=,9\n", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.loops);
-        f.messages.boxes.clear();
-        EXPECT_TRUE(flow.DoMenuOpen(Write("dropped.QLX", c.loops + custom), false));
-        EXPECT_FALSE(document.Dirty);  // closing without a save keeps them in the file
-        const std::string text = "This file has devices that are not in the catalogues on this computer; they have "
-                                 "been left out:\n\n" + c.listed + "\n\nSaving the file will remove them from it.";
-        EXPECT_EQ(f.messages.Texts(), c.listed.empty() ? std::vector<std::string>{} : std::vector<std::string>{text});
-    }
-
-    // Twenty are listed, the rest counted.
-    std::string many = "[Loop1]\n";
-    for (int a = 1; a <= 25; ++a)
-        many += "Device" + std::to_string(a) + "=" + std::to_string(100 + a) + "\n";
-    f.messages.boxes.clear();
-    EXPECT_TRUE(flow.DoMenuOpen(Write("many.QLX", many), false));
-    EXPECT_NE(f.messages.Texts().at(0).find("on loop 1\nDevice type 120 at address 20 on loop 1\nand 5 more\n\n"),
-              std::string::npos);
-    EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
-}
-
-TEST_F(OpenFlowTest, CancelFromTheProgressWindowStopsBeforeTheNextAddress)
-{
-    OpenSomethingFirst();
-    progress.cancelAtPercent = 50;  // loop 5, address 0
-    EXPECT_TRUE(flow.DoMenuOpen(Write("big.QLX", "[Loop1]\nDevice1=1,0,0,1,1,0\n"), false));
-    EXPECT_EQ(flow.Outcome(), OpenOutcome::Cancelled);
-    EXPECT_EQ(progress.percents.back(), 50);
-    EXPECT_TRUE(f.messages.boxes.empty());
-    ExpectNewEmptyDocument();
-    EXPECT_EQ(panelShown, 2);
 }
 
 TEST_F(OpenFlowTest, AFileCutShortOpensWithItsFinishedLinesAndSaysSo)
