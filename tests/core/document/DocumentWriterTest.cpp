@@ -197,26 +197,6 @@ TEST_F(DocumentWriter, SavingThroughALinkReplacesItsTargetBesideIt)
     EXPECT_EQ(f.folder.Read("real/plan.BAK"), "old file");
 }
 
-TEST_F(DocumentWriter, AFailedFirstSaveLeavesNothingBehind)
-{
-    for (const SaveStep failing : {SaveStep::CreateTemporary, SaveStep::WriteNew, SaveStep::SyncNew,
-                                   SaveStep::MoveNewIntoPlace}) {
-        SCOPED_TRACE(static_cast<int>(failing));
-        EXPECT_FALSE(SaveAs("new", [failing](SaveStep step) { return step == failing; }));
-        EXPECT_EQ(Listing(), "");
-        EXPECT_TRUE(document.Dirty);
-    }
-}
-
-TEST_F(DocumentWriter, AFolderOfTheDocumentsNameIsLeftAlone)
-{
-    std::filesystem::create_directories(path);
-    EXPECT_FALSE(SaveAs("new"));
-    EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_EQ(Listing(), "plan.QLX;");
-    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to save the configuration data"});
-}
-
 TEST(BackupPath, ReplacesTheLastThreeCharacters)
 {
     EXPECT_EQ(BackupPath("/home/me/site.QLX"), "/home/me/site.BAK");

@@ -12,33 +12,9 @@
 #include <gtest/gtest.h>
 
 // The welcome, and after an upgrade the new-version dialog, repeat until
-// closed with the box ticked.
+// closed with the box ticked. The catalogue load, the first start's defaults
+// and a ticked close each write the settings file once, not once a setting.
 TEST(FirstStart, TheWelcomeAndTheNewVersionDialogRepeatUntilClosedTicked)
-{
-    ScratchFolder folder;
-    SettingsStore store(folder.Path("settings.conf"));
-    Options options(store);
-    EXPECT_TRUE(FirstStart::IsFirstStart(options));
-    FirstStart::WelcomeClosed(options, false);
-    EXPECT_TRUE(FirstStart::IsFirstStart(options));
-    EXPECT_FALSE(options.SettingExists("LatestVersion"));
-    FirstStart::WelcomeClosed(options, true);
-    EXPECT_FALSE(FirstStart::IsFirstStart(options));
-    EXPECT_EQ(options.GetSettingString("LatestVersion"), Shell::VersionString());
-    EXPECT_FALSE(FirstStart::NewVersionDue(options));
-
-    options.SetSettingString("LatestVersion", "00.900");
-    EXPECT_TRUE(FirstStart::NewVersionDue(options));
-    FirstStart::NewVersionClosed(options, false);
-    EXPECT_TRUE(FirstStart::NewVersionDue(options));
-    FirstStart::NewVersionClosed(options, true);
-    EXPECT_FALSE(FirstStart::NewVersionDue(options));
-    EXPECT_FALSE(FirstStart::IsFirstStart(options));
-}
-
-// The catalogue load, the first start's defaults and the welcome dialog's
-// close each write the settings file once, not once a setting.
-TEST(FirstStart, AFirstStartWritesTheSettingsFileOncePerStep)
 {
     ScratchFolder folder;
     int writes = 0;
@@ -55,7 +31,22 @@ TEST(FirstStart, AFirstStartWritesTheSettingsFileOncePerStep)
     EXPECT_EQ(writes, 1);
     Shell::ApplyFirstStartDefaults(catalogue, options, "0809", "0");
     EXPECT_EQ(writes, 2);
+
+    EXPECT_TRUE(FirstStart::IsFirstStart(options));
+    FirstStart::WelcomeClosed(options, false);
+    EXPECT_TRUE(FirstStart::IsFirstStart(options));
+    EXPECT_FALSE(options.SettingExists("LatestVersion"));
     FirstStart::WelcomeClosed(options, true);
-    EXPECT_EQ(writes, 3);
+    EXPECT_EQ(writes, 3);  // an unticked close changes nothing
+    EXPECT_FALSE(FirstStart::IsFirstStart(options));
+    EXPECT_EQ(options.GetSettingString("LatestVersion"), Shell::VersionString());
+    EXPECT_FALSE(FirstStart::NewVersionDue(options));
+
+    options.SetSettingString("LatestVersion", "00.900");
+    EXPECT_TRUE(FirstStart::NewVersionDue(options));
+    FirstStart::NewVersionClosed(options, false);
+    EXPECT_TRUE(FirstStart::NewVersionDue(options));
+    FirstStart::NewVersionClosed(options, true);
+    EXPECT_FALSE(FirstStart::NewVersionDue(options));
     EXPECT_FALSE(FirstStart::IsFirstStart(options));
 }

@@ -170,7 +170,7 @@ struct LimitedLoop : ::testing::Test {
     TestCatalogue catalogue;
     int16_t led = catalogue.AddOutputBit(1);
     int16_t output = catalogue.AddOutputBit(2);
-    int16_t remote = catalogue.AddOutputBit(3);
+    int16_t remote = catalogue.AddOutputBit(3);  // outputs beside it are not LEDs
     clsCalculator loop{catalogue};
 
     void SetUp() override
@@ -233,43 +233,6 @@ TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
         EXPECT_EQ(loop.PanelLimitText(), c.text);
     }
 
-    // Only dimmable devices, more than the panel's limit: their LED-disabled sum.
-    loop.ClearData();
-    for (int a = 1; a <= 25; ++a)
-        loop.SetDeviceType(a, dimmable);
-    loop.SetDINLEDsDisabled(true);
-    Calculate(5, 256, 10);
-    EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(125000));
-    EXPECT_EQ(loop.PanelLimitText(), "");
-}
-
-TEST_F(LimitedLoop, RemoteLedsOnDevicesAreLimitedToo)
-{
-    const int16_t remoteLed = catalogue.AddOtherDevice(
-        {.Name = "Remote LED", .Quiescent = 10, .Alarm = 2000, .FromRemote = true, .FromRemote2 = true});
-    const int16_t dimLed = catalogue.AddOtherDevice(
-        {.Name = "Dim Remote LED", .Quiescent = 10, .Alarm = 500, .FromRemote = true, .FromRemote2 = true});
-    loop.SetDeviceOtherType(31, remoteLed);
-    loop.SetDeviceOtherType(32, remoteLed);
-    loop.SetDeviceOtherBaseType(33, remoteLed);
-    loop.SetDeviceOtherType(34, dimLed);
-    loop.SetDeviceOtherType(40, remoteLed);  // no device: neither lit nor counted
-    // Driven from the remote output but no LED: never limited.
-    loop.SetDeviceOtherType(30, catalogue.AddOtherDevice({.Name = "Remote Sounder", .Alarm = 7000, .FromRemote = true}));
-
-    Calculate(256, 4, 10);
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 6500 + 7000));
-    EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(50));
-    EXPECT_EQ(loop.PanelLimitText(), "");
-    Calculate(256, 2, 10);  // the 0.5 mA and one 2 mA LED go out
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 4000 + 7000));
-    EXPECT_EQ(loop.PanelLimitText(), "with panel-limited LEDs");
-
-    // An LED current larger than the device's whole alarm current: never below 0.
-    loop.ClearData();
-    loop.SetDeviceType(1, catalogue.AddDeviceType({.Name = "Odd", .Alarm = 100, .Outputs = {{led, 5000}}}));
-    Calculate(0, 256, 256);
-    EXPECT_TRUE(loop.AlarmCurrentDevices().IsZero());
 }
 
 TEST(Calculate, OtherAndStandaloneDevicesAddTheirCurrents)
@@ -295,7 +258,6 @@ TEST(Calculate, OtherAndStandaloneDevicesAddTheirCurrents)
         {"device alone", 0, 0, false, false, 200, 3000, 70},
         {"device alone, LEDs disabled", 0, 0, false, true, 200, 700, 70},
         {"remote sounder on the device", 1, remoteSounder, false, false, 500, 10000, 60},
-        {"remote sounder as a base", 1, remoteSounder, true, false, 500, 10000, 60},
         {"remote sounder without a device", 2, remoteSounder, false, false, 500, 3000, 60},
         {"beacon without a device", 2, beacon, false, false, 240, 3900, 70},
         // Always its alarm current, and no voltage of its own in the calculation.

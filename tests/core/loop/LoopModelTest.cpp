@@ -13,7 +13,6 @@ struct LoopModel : ::testing::Test {
     TestCatalogue catalogue;
     int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000, .Surge = 600});
     int16_t isolator = catalogue.AddDeviceType({.Name = "Isolator", .Surge = 100, .MaxSurge = 1000});
-    int16_t beacon = catalogue.AddOtherDevice({.Name = "Beacon", .Quiescent = 100, .Alarm = 900, .Impedance = 20});
     int16_t baseOther = catalogue.AddOtherDevice({.Name = "Relay Base", .Impedance = 5, .IsBase = true});
     int16_t standalone = catalogue.AddOtherDevice({.Name = "Call Point", .Alarm = 60, .IsStandalone = true});
     clsCalculator loop{catalogue};
@@ -41,20 +40,6 @@ TEST_F(LoopModel, EdgesOfTheLoop)
     }
 }
 
-TEST_F(LoopModel, QtyOthersCountsEachContextInItsOwnPlace)
-{
-    loop.SetDeviceStandalone(1, 2, standalone);
-    loop.SetDeviceStandalone(9, 125, standalone);
-    loop.SetDeviceOtherType(5, standalone);  // not where a standalone device is counted
-    loop.SetDeviceOtherBaseType(2, baseOther);
-    loop.SetDeviceOtherType(4, baseOther);
-    loop.SetDeviceOtherType(6, beacon);
-    loop.SetDeviceOtherBaseType(7, beacon);
-    EXPECT_EQ(loop.QtyOthers(standalone), 2);
-    EXPECT_EQ(loop.QtyOthers(baseOther), 1);
-    EXPECT_EQ(loop.QtyOthers(beacon), 1);
-}
-
 TEST_F(LoopModel, ClearDataEmptiesTheLoopButKeepsTheCalculation)
 {
     loop.SetDeviceType(1, detector);
@@ -78,9 +63,8 @@ TEST_F(LoopModel, ClearDataEmptiesTheLoopButKeepsTheCalculation)
     EXPECT_EQ(loop.DeviceStandaloneAddress(3, 4), 0);
     EXPECT_EQ(loop.AddressOrder(3), 3);
     EXPECT_EQ(loop.DeviceBaseAddr(3), 3);
-    EXPECT_FALSE(loop.IgnoreIsolators());
+    EXPECT_FALSE(loop.IgnoreIsolators() || loop.DINLEDsDisabled());
     EXPECT_EQ(loop.CableFirst() + loop.CableTotal() + loop.MaxOutput(), 0);
-    EXPECT_FALSE(loop.DINLEDsDisabled());
     // Kept: the calculation type, the cable impedance and the last results.
     EXPECT_EQ(loop.CableImpedance(), 1210);
     EXPECT_EQ(loop.CalcType(), 0);
