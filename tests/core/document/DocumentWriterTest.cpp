@@ -116,16 +116,6 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
     EXPECT_EQ(Listing(), "plan.QLX;");
 }
 
-TEST_F(DocumentWriter, KeepsThePreviousFileAsTheBackupEvenOverAReadOnlyOne)
-{
-    OldFiles();
-    std::filesystem::permissions(f.folder.Path("docs/plan.BAK"), std::filesystem::perms::owner_read);
-    ASSERT_TRUE(SaveAs("new"));
-    EXPECT_EQ(Contents("plan.BAK"), "old file");
-    EXPECT_EQ(Contents("plan.QLX"), DocumentText(document));
-    EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
-}
-
 struct StepOutcome {
     SaveStep Step;
     const char* File;    // what the document's name holds afterwards: "old file" or "new"

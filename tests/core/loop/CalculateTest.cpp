@@ -212,12 +212,10 @@ TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
     } cases[] = {
         {false, false, 30, 10, 10, 166000, ""},  // at the limits: nothing dropped
         {false, false, 20, 10, 10, 156000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
-        {false, false, 0, 10, 10, 106000, "with panel-limited LEDs"},
         {false, false, 256, 10, 0, 158000, "with panel-limited outputs"},  // MaxOutput 0: every output off
         {false, false, 256, 3, 10, 164500, "with panel-limited outputs"},  // the panel's 3 outputs
         {false, false, 20, 10, 2, 153000, "with panel-limited LEDs and outputs"},
         // Disabled interface LEDs are off already: only the others are limited.
-        {true, false, 30, 10, 10, 216000, "with panel-limited LEDs"},
         {true, true, 30, 10, 10, 216000, ""},
         {true, true, 20, 10, 10, 206000, "with panel-limited LEDs"},
     };
@@ -233,51 +231,6 @@ TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
         EXPECT_EQ(loop.PanelLimitText(), c.text);
     }
 
-}
-
-TEST(Calculate, OtherAndStandaloneDevicesAddTheirCurrents)
-{
-    TestCatalogue catalogue;
-    const int16_t detector = catalogue.AddDeviceType(
-        {.Name = "Detector", .Quiescent = 200, .Alarm = 3000, .AlarmLedDisabled = 700, .MinimumVoltage = 1700});
-    const int16_t remoteSounder = catalogue.AddOtherDevice(
-        {.Name = "Remote Sounder", .Quiescent = 300, .Alarm = 7000, .MinVolts = 1800, .FromRemote = true});
-    const int16_t beacon = catalogue.AddOtherDevice({.Name = "Beacon", .Quiescent = 40, .Alarm = 900});
-    const int16_t callPoint = catalogue.AddOtherDevice(
-        {.Name = "Call Point", .Quiescent = 25, .Alarm = 80, .MinVolts = 2300, .IsStandalone = true});
-    clsCalculator loop(catalogue);
-    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-
-    const struct {
-        const char* name;
-        int address;  // where the Other Device goes; -1: standalone
-        int16_t other;
-        bool base, ledsDisabled;
-        int64_t quiescent, alarm, maxVoltDrop;
-    } cases[] = {
-        {"device alone", 0, 0, false, false, 200, 3000, 70},
-        {"device alone, LEDs disabled", 0, 0, false, true, 200, 700, 70},
-        {"remote sounder on the device", 1, remoteSounder, false, false, 500, 10000, 60},
-        {"remote sounder without a device", 2, remoteSounder, false, false, 500, 3000, 60},
-        {"beacon without a device", 2, beacon, false, false, 240, 3900, 70},
-        // Always its alarm current, and no voltage of its own in the calculation.
-        {"standalone call point", -1, callPoint, false, false, 225, 3080, 70},
-    };
-    for (const auto& c : cases) {
-        loop.ClearData();
-        loop.SetDeviceType(1, detector);
-        loop.SetDINLEDsDisabled(c.ledsDisabled);
-        if (c.address < 0)
-            loop.DeviceStandaloneTypeAndAddress(1, 2, c.other, 1);
-        else if (c.base)
-            loop.SetDeviceOtherBaseType(c.address, c.other);
-        else
-            loop.SetDeviceOtherType(c.address, c.other);
-        loop.Calculate(false, 0, false);
-        EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(c.quiescent)) << c.name;
-        EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(c.alarm)) << c.name;
-        EXPECT_EQ(loop.MaxVoltDrop(), Volts(c.maxVoltDrop)) << c.name;
-    }
 }
 
 }  // namespace

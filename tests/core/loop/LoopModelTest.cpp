@@ -1,5 +1,5 @@
 // What the randomized test of the loop model cannot see: the edges of the
-// loop, what ClearData keeps, the counts per context and a first Copy.
+// loop and what ClearData keeps.
 
 #include "loop/clsCalculator.h"
 #include "support/LoopRecount.h"
@@ -12,7 +12,6 @@ namespace {
 struct LoopModel : ::testing::Test {
     TestCatalogue catalogue;
     int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000, .Surge = 600});
-    int16_t isolator = catalogue.AddDeviceType({.Name = "Isolator", .Surge = 100, .MaxSurge = 1000});
     int16_t baseOther = catalogue.AddOtherDevice({.Name = "Relay Base", .Impedance = 5, .IsBase = true});
     int16_t standalone = catalogue.AddOtherDevice({.Name = "Call Point", .Alarm = 60, .IsStandalone = true});
     clsCalculator loop{catalogue};
@@ -21,6 +20,9 @@ struct LoopModel : ::testing::Test {
 
 TEST_F(LoopModel, EdgesOfTheLoop)
 {
+    clsCalculator fresh(catalogue);  // never cleared: base addresses 0
+    EXPECT_EQ(fresh.DeviceBaseAddr(5), 0);
+    EXPECT_EQ(fresh.AddressOrder(5), 5);
     for (const int outside : {-1, 256}) {
         loop.SetDeviceType(outside, detector);
         EXPECT_EQ(loop.DeviceType(outside), 0);
@@ -70,22 +72,6 @@ TEST_F(LoopModel, ClearDataEmptiesTheLoopButKeepsTheCalculation)
     EXPECT_EQ(loop.CalcType(), 0);
     EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::AlarmCurrentTooHigh);
     EXPECT_EQ(loop.QuiescentCurrentTotal(), Currency::FromInteger(300));
-}
-
-TEST_F(LoopModel, CopyOfANeverCalculatedLoopIsCalculatedWithDeviceChecks)
-{
-    clsCalculator fresh(catalogue);  // never cleared: base addresses 0
-    EXPECT_EQ(fresh.DeviceBaseAddr(5), 0);
-    EXPECT_EQ(fresh.AddressOrder(5), 5);
-
-    loop.SetDeviceType(1, detector);
-    loop.SetDeviceType(2, detector);
-    loop.SetDeviceType(3, isolator);
-    loop.SetPanelData(20, 10, 10, 2400, 500, 0);
-    const clsCalculator copy = loop.Copy();
-    EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory);  // the original stays uncalculated
-    EXPECT_EQ(copy.QtyDevices(), 3);
-    EXPECT_EQ(copy.LoopDesign(), LoopDesignCode::SurgeCurrentTooHigh);
 }
 
 }  // namespace
