@@ -100,16 +100,12 @@ TEST_F(DocumentReader, CalculationKeysTakeTheirDefaultsAndLimits)
     }
 }
 
-TEST_F(DocumentReader, NamesInvalidDatesAndThePanel)
+TEST_F(DocumentReader, InvalidDatesAndThePanel)
 {
-    f.now = {2025, 1, 2, 3, 4, 5};
     f.catalogue.CurrentPanel = DocumentCatalogue::UnknownPanel;
-    const DocumentReadResult result = ReadHeader("DataFormat=1\nSiteName=\"  Quay  \"\nCreatedDate=yesterday\n"
-                                                 "ModifiedDate=2023-02-30 10:00:00\nPanelType=\"standard 8-LOOP\"\n"
-                                                 "[Loop3]\nName=\" East \"\n");
+    const DocumentReadResult result = ReadHeader("DataFormat=1\nCreatedDate=yesterday\n"
+                                                 "ModifiedDate=2023-02-30 10:00:00\nPanelType=\"standard 8-LOOP\"\n");
     ASSERT_EQ(result.Outcome, ReadOutcome::Opened);
-    EXPECT_EQ(document.SiteName, "  Quay  ");
-    EXPECT_EQ(document.LoopName(3), " East ");
     EXPECT_EQ(document.CreatedDate, f.now);
     EXPECT_EQ(result.ModifiedDate, f.now);  // an invalid modified date holds the created date
     EXPECT_EQ(f.catalogue.CurrentPanel, DocumentCatalogue::StandardPanel);
@@ -180,21 +176,4 @@ TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
     EXPECT_EQ(Loop(3).DeviceBaseType(4), 0);
     EXPECT_EQ(Loop(3).DeviceBaseAddr(5), 3);
     EXPECT_EQ(Loop(3).DeviceBaseType(5), c.slaveBase);
-}
-
-// Other Devices the file does not place at an address: a base standing for a
-// standalone device, and the counts of older files (beside Other Devices per address).
-TEST_F(DocumentReader, OtherDevicesWithoutAnAddressAreAttachedWhereTheyFit)
-{
-    const DocumentReadResult result = ReadSections("[Loop1]\nDevice10=3,0,0,10,10,0\nDevice11=1,0,0,11,10,7\n"
-                                                   "[Loop2]\nDevice11=1,0,0,11,10,7\n"
-                                                   "[Loop4]\nDevice1=1,0,0,1,1,0\nBeacon=1\n");
-    ASSERT_EQ(result.Outcome, ReadOutcome::Opened);
-    EXPECT_EQ(Loop(1).DeviceBaseType(11), 0);
-    EXPECT_EQ(Loop(1).DeviceBaseAddr(11), 11);
-    EXPECT_EQ(Loop(1).DeviceStandaloneAddress(10, 2), 10);  // linked to the Master
-    EXPECT_EQ(Loop(2).QtyOthers(c.callPoint), 0);  // no Master to link to: not placed
-    EXPECT_EQ(Loop(4).QtyOthers(c.beacon), 0);  // a loop with per-address Other Devices ignores counts
-    EXPECT_EQ(f.host.notPlaced, std::vector<std::string>{"2/3/1"});
-    EXPECT_TRUE(result.DataChanged);
 }

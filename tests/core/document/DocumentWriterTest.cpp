@@ -174,19 +174,6 @@ TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
     }
 }
 
-TEST_F(DocumentWriter, SavingThroughALinkReplacesItsTargetBesideIt)
-{
-    f.folder.Write("real/plan.QLX", "old file");
-    std::filesystem::create_directories(f.folder.Path("docs"));
-    std::filesystem::create_symlink("../real/plan.QLX", path);
-
-    ASSERT_TRUE(SaveAs("new"));
-    EXPECT_TRUE(std::filesystem::is_symlink(path));
-    EXPECT_EQ(Listing(), "plan.QLX;");
-    EXPECT_EQ(f.folder.Read("real/plan.QLX"), DocumentText(document));
-    EXPECT_EQ(f.folder.Read("real/plan.BAK"), "old file");
-}
-
 TEST(BackupPath, ReplacesTheLastThreeCharacters)
 {
     EXPECT_EQ(BackupPath("/home/me/site.QLX"), "/home/me/site.BAK");

@@ -23,12 +23,10 @@ TEST(CommandLine, OptionsFilesAndQuotes)
         const char* file;
     } cases[] = {
         {"", Action::None, 'o', ""},
-        {"site.QLX", Action::Open, 'o', "site.QLX"},
         {"/p site.QLX", Action::Print, 'p', "site.QLX"},
         {"/P \"My Sites/a b.QLX\"", Action::Print, 'p', "My Sites/a b.QLX"},
         {"/o /p site.QLX", Action::Print, 'p', "site.QLX"},
         {"/home/me/site.QLX", Action::Open, 'o', "/home/me/site.QLX"},
-        {"\"/home/me/my site.QLX\"", Action::Open, 'o', "/home/me/my site.QLX"},
         {"/x site.QLX", Action::UnknownOption, 'x', "site.QLX"},
     };
     for (const auto& c : cases) {
@@ -75,38 +73,6 @@ TEST(Shell, TitlesAndVersions)
     EXPECT_EQ(Shell::WindowTitle("/home/me/plans/site.v2.QLX"), "site - Harvex Ferrolux");
     EXPECT_EQ(Shell::VersionString(1, 5), "01.005");
     EXPECT_EQ(Shell::DisplayedVersion(1, 5), "01.05");
-}
-
-TEST(Shell, FirstStartShowsTheFamiliesOfTheUsersLocale)
-{
-    for (const auto& [locale, iMeasure, usShown, nonUsShown, units] :
-         {std::tuple{"0409", "1", true, false, 1}, std::tuple{"0809", "0", false, true, 0}}) {
-        TestCatalogue catalogue;
-        catalogue.DeviceFamilies = {{"Everywhere", "1", "ALL", false, false},
-                                    {"American", "2", "us", false, false},
-                                    {"Elsewhere", "3", "NONUS", false, false},
-                                    {"Nowhere", "4", "MARS", true, false}};
-        const int16_t a = catalogue.AddDeviceType({.Name = "A", .Family = 0});
-        const int16_t us = catalogue.AddDeviceType({.Name = "US", .Family = 1});
-        const int16_t other = catalogue.AddDeviceType({.Name = "Other", .Family = 2});
-        const int16_t hidden = catalogue.AddDeviceType({.Name = "Hidden", .Family = 255});
-        ScratchFolder folder;
-        SettingsStore store(folder.Path("settings.conf"));
-        Options options(store);
-        options.LoadStandardDevices(catalogue, static_cast<int>(catalogue.DeviceTypes.size() - 1));
-        Shell::ApplyFirstStartDefaults(catalogue, options, locale, iMeasure);
-
-        EXPECT_TRUE(catalogue.DeviceFamilies[0].Shown);
-        EXPECT_EQ(catalogue.DeviceFamilies[1].Shown, usShown);
-        EXPECT_EQ(catalogue.DeviceFamilies[2].Shown, nonUsShown);
-        EXPECT_FALSE(catalogue.DeviceFamilies[3].Shown);
-        EXPECT_EQ(options.GetSettingBool("DontShowFamily1"), !usShown);
-        EXPECT_TRUE(options.IsStandardDevice(a));
-        EXPECT_EQ(options.IsStandardDevice(us), usShown);
-        EXPECT_EQ(options.IsStandardDevice(other), nonUsShown);
-        EXPECT_FALSE(options.IsStandardDevice(hidden));
-        EXPECT_EQ(options.Units(), units);
-    }
 }
 
 TEST(Shell, CheckSavedAsksOnlyForAChangedWritableDocument)

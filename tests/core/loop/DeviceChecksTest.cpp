@@ -24,7 +24,6 @@ struct CheckCatalogue : TestCatalogue {
     int16_t master = AddDeviceType({.Name = "Master", .IsMaster = true});
     int16_t masterBase = AddDeviceType({.Name = "Master Base", .IsMaster = true});
     int16_t lineResistor = AddDeviceType({.Name = "Line Resistor", .Resistance = 10});
-    int16_t resistiveBase = AddOtherDevice({.Name = "Resistive Base", .Impedance = 5, .IsBase = true});
     // Dependent devices
     int16_t interface = AddDeviceType({.Name = "Interface", .MaxDependents = 2});
     int16_t dependent = AddDeviceType({.Name = "Dependent", .DependsOn = interface});
@@ -138,12 +137,6 @@ const struct Scenario {
      Isolated,
      "There is an Isolator between a Master device wired with detector at address 4 and an associated Slave "
      "device wired with detector at address 1"},
-    {"a base Other Device with impedance isolates",
-     [](L& l, const C& c) {
-         Place(l, c.master, 1); Place(l, c.detector, 2, 3); l.SetDeviceOtherBaseType(2, c.resistiveBase);
-         FitSlave(l, 3, 1, c.slaveBase);
-     },
-     Isolated, masterAt1},
     // Dependent devices
     {"the first dependent other than address 0 without its master type",
      [](L& l, const C& c) { Place(l, c.dependent, 0); Place(l, c.dependent, 7, 8); }, Missing,
@@ -158,8 +151,6 @@ const struct Scenario {
     {"surge first", [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); }, Surge, nullptr},
     {"then Master and Slave", [](L& l, const C& c) { FailingEveryCheck(l, c, false, true); }, Isolated, nullptr},
     {"skipped by the caller", [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); }, Pass, "", true},
-    {"skipped by IgnoreIsolators",
-     [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); l.SetIgnoreIsolators(true); }, Pass, ""},
 };
 
 TEST(DeviceChecks, SmallLoops)
