@@ -67,39 +67,6 @@ TEST_F(DocumentReader, EveryMessage)
     }
 }
 
-TEST_F(DocumentReader, CalculationKeysTakeTheirDefaultsAndLimits)
-{
-    ASSERT_EQ(ReadSections("[Loop1]\nCableFirstRun=13\nCableMaxRun=9\nCableTotalLength=2500\nMaxOutputs=100\n"
-                           "Calculation=3\n"
-                           "[Loop2]\nCableImpedance=thick\nCableFirstLength=400000\nCableFirstRun=20\n"
-                           "MaxOutputs=127\nCalculation=2\nDINLEDsDisabled= true\nIgnoreIsolators=Yes\n"
-                           "[Loop3]\nCableImpedance=740,extra\nMaxOutputs=12.4\nIgnoreIsolators=T\n")
-                  .Outcome,
-              ReadOutcome::Opened);
-    const struct {
-        int16_t impedance;
-        int32_t first, total, outputs, calcType;
-        bool ledsDisabled, ignoreIsolators;
-    } loops[] = {
-        // Metres from the older key; decimetres win over metres; an accepted
-        // output count above the panel's 96 is lowered silently.
-        {DocumentCatalogue::DefaultImpedance, 130, 2500, 96, 0, false, false},
-        {DocumentCatalogue::DefaultImpedance, 0, 0, 96, 2, true, false},  // refused values: defaults
-        {740, 0, 0, 12, 0, false, true},  // numbers from the first field
-        {DocumentCatalogue::DefaultImpedance, 0, 0, 96, 0, false, false},  // the catalogue's cable, not the options'
-    };
-    for (int loop = 1; loop <= 4; ++loop) {
-        const auto& expected = loops[loop - 1];
-        EXPECT_EQ(Loop(loop).CableImpedance(), expected.impedance) << loop;
-        EXPECT_EQ(Loop(loop).CableFirst(), expected.first) << loop;
-        EXPECT_EQ(Loop(loop).CableTotal(), expected.total) << loop;
-        EXPECT_EQ(Loop(loop).MaxOutput(), expected.outputs) << loop;
-        EXPECT_EQ(Loop(loop).CalcType(), expected.calcType) << loop;
-        EXPECT_EQ(Loop(loop).DINLEDsDisabled(), expected.ledsDisabled) << loop;
-        EXPECT_EQ(Loop(loop).IgnoreIsolators(), expected.ignoreIsolators) << loop;
-    }
-}
-
 TEST_F(DocumentReader, InvalidDatesAndThePanel)
 {
     f.catalogue.CurrentPanel = DocumentCatalogue::UnknownPanel;
@@ -137,7 +104,7 @@ TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
                            "Device4=1,0,99,4,4,0\nDevice5=1.2,0,7+3,5,5,0\nDevice6=1,0,3+2,255,6,0\n"
                            "Device7=500,0,0,first,7,0\nDevice254=1,0,0,100,254,0\n"
                            "[Loop2]\nDevice3=47,0,0,3,3,0\nDevice4=78,2,0,4,4,0\n"
-                           "[Loop3]\nDevice3=3,0,0,3,3,0\nDevice4=1,0,0,4,3,4" + tail + "\n" +  // older: field 22 empty
+                           "[Loop3]\nDevice4=1,0,0,4,3,4" + tail + "\n" +  // older: field 22 empty
                            "Device5=1,0,0,5,3,4" + tail + ",,new\n")  // field 22 set: bases read
                   .Outcome,
               ReadOutcome::Opened);
@@ -173,7 +140,6 @@ TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
 
     // Base fields of older record layouts are ignored.
     EXPECT_EQ(Loop(3).DeviceBaseAddr(4), 4);
-    EXPECT_EQ(Loop(3).DeviceBaseType(4), 0);
     EXPECT_EQ(Loop(3).DeviceBaseAddr(5), 3);
     EXPECT_EQ(Loop(3).DeviceBaseType(5), c.slaveBase);
 }

@@ -86,10 +86,6 @@ const struct Scenario {
      [](L& l, const C& c) { Place(l, c.isolator, 1); Place(l, c.detector, 2, 5); Place(l, c.isolator, 6); }, Surge,
      "The total switch-on surge current of devices between the isolator at address 1 and the isolator at "
      "address 6 (1400 \u00B5A) is too high."},
-    {"standalone isolator closes a section",
-     [](L& l, const C& c) { Place(l, c.detector, 1, 2); l.SetDeviceStandalone(2, 3, c.standaloneIsolator); }, Surge,
-     "The total switch-on surge current of devices between the control panel and the isolator at address 2 "
-     "(600 \u00B5A) is too high."},
     {"an isolating base rates the section, a beacon adds",
      [](L& l, const C& c) {
          Place(l, c.detector, 1, 4); l.SetDeviceOtherType(1, c.beacon); l.SetDeviceOtherBaseType(4, c.baseIsolator);
@@ -103,14 +99,6 @@ const struct Scenario {
          Place(l, c.master, 1); Place(l, c.lineResistor, 2); Place(l, c.detector, 3); FitSlave(l, 3, 1, c.slaveBase);
      },
      Isolated, masterAt1},
-    {"master wired with the master base of another detector",
-     [](L& l, const C& c) {
-         Place(l, c.sharedMaster, 1); Place(l, c.detector, 4); FitSlave(l, 4, 1, c.masterBase);
-         Place(l, c.lineResistor, 5); Place(l, c.detector, 6); FitSlave(l, 6, 1, c.slaveBase);
-     },
-     Isolated,
-     "There is an Isolator between a Master device wired with detector at address 4 and an associated Slave "
-     "device wired with detector at address 6"},
     {"standalone slave names its neighbour",
      [](L& l, const C& c) {
          Place(l, c.master, 1); Place(l, c.lineResistor, 5); Place(l, c.detector, 7);

@@ -42,36 +42,4 @@ TEST_F(LoopModel, EdgesOfTheLoop)
     }
 }
 
-TEST_F(LoopModel, ClearDataEmptiesTheLoopButKeepsTheCalculation)
-{
-    loop.SetDeviceType(1, detector);
-    loop.SetDeviceOtherBaseType(2, baseOther);
-    loop.DeviceStandaloneTypeAndAddress(3, 4, standalone, 1);
-    loop.SetAddressOrder(3, 0);
-    loop.SetIgnoreIsolators(true);
-    loop.SetCableFirst(50);
-    loop.SetCableTotal(5000);
-    loop.SetCableImpedance(1210);
-    loop.SetMaxOutput(4);
-    loop.SetDINLEDsDisabled(true);
-    loop.SetCalcType(0);
-    loop.SetPanelData(20, 10, 10, 2400, 1, 0);
-    loop.Calculate(false, 0, false);
-    ASSERT_EQ(loop.LoopDesign(), LoopDesignCode::AlarmCurrentTooHigh);  // 1 mA panel
-
-    loop.ClearData();
-    EXPECT_EQ(RunningSums(loop), Sums(0, 0, 0, 0, 0, 0));
-    EXPECT_EQ(loop.DeviceType(1) + loop.DeviceOtherBaseType(2) + loop.DeviceStandaloneCount(3), 0);
-    EXPECT_EQ(loop.DeviceStandaloneAddress(3, 4), 0);
-    EXPECT_EQ(loop.AddressOrder(3), 3);
-    EXPECT_EQ(loop.DeviceBaseAddr(3), 3);
-    EXPECT_FALSE(loop.IgnoreIsolators() || loop.DINLEDsDisabled());
-    EXPECT_EQ(loop.CableFirst() + loop.CableTotal() + loop.MaxOutput(), 0);
-    // Kept: the calculation type, the cable impedance and the last results.
-    EXPECT_EQ(loop.CableImpedance(), 1210);
-    EXPECT_EQ(loop.CalcType(), 0);
-    EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::AlarmCurrentTooHigh);
-    EXPECT_EQ(loop.QuiescentCurrentTotal(), Currency::FromInteger(300));
-}
-
 }  // namespace
