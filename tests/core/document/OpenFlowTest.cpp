@@ -22,12 +22,12 @@ public:
     void Show() override { ++shown; }
     void SetFileText(const std::string& text) override { fileText = text; }
     void SetPercent(int percent) override { percents.push_back(percent); }
-    void ProcessPendingEvents() override { ++eventRounds; }
+    void ProcessPendingEvents() override {}
     bool CancelRequested() const override { return false; }
     std::string UnknownResponse(int, int, int) override { return "Y"; }
     void Close() override { ++closed; }
 
-    int shown = 0, closed = 0, eventRounds = 0;
+    int shown = 0, closed = 0;
     std::string fileText;
     std::vector<int> percents;
 };
@@ -74,12 +74,11 @@ TEST_F(OpenFlowTest, ACleanOpenKeepsTheStoredDateShowsProgressAndRecalculates)
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
     EXPECT_TRUE(f.messages.boxes.empty());
     EXPECT_EQ(progress.fileText, "Opening '" + path + "'...");
-    // 0 on load, then before every address of every loop, events run each time.
+    // 0 on load, then before every address of every loop.
     ASSERT_EQ(progress.percents.size(), 1u + 8 * 256);
     EXPECT_EQ(progress.percents[0], 0);
     EXPECT_EQ(progress.percents[1 + 255], 12);  // loop 1, address 255: 255 * 100 / 2048
     EXPECT_EQ(progress.percents.back(), 99);    // loop 8, address 255
-    EXPECT_EQ(progress.eventRounds, 8 * 256);
 
     EXPECT_EQ(document.Path, path);
     EXPECT_FALSE(document.ReadOnly);
@@ -117,9 +116,13 @@ TEST_F(OpenFlowTest, WhatTheOpenLeavesOut)
     ExpectNewEmptyDocument();
     EXPECT_TRUE(recent.empty());
 
-    // OK drops the Other Device; no change the open made on its own.
-    EXPECT_TRUE(flow.DoMenuOpen(incompatible, false));
+    // OK drops the Other Device; no change the open made on its own. A Remote
+    // Indicator needs a remote output the Optical Detector lacks; its base stays.
+    EXPECT_TRUE(flow.DoMenuOpen(Write("site.QLX", "[Loop1]\nDevice1=1,0,5+7,1,1,0\n[Loop2]\nDevice4=3,0,7,4,4,0\n"),
+                                false));
     EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+    EXPECT_EQ(document.Loop(1).DeviceOtherType(1), 0);
+    EXPECT_EQ(document.Loop(1).DeviceOtherBaseType(1), f.catalogue.relayBase);
     EXPECT_EQ(document.Loop(2).DeviceType(4), f.catalogue.master);
     EXPECT_EQ(document.Loop(2).DeviceOtherBaseType(4), 0);
     EXPECT_FALSE(document.Dirty);
