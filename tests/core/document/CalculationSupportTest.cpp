@@ -43,11 +43,7 @@ TEST(CalculationSupport, TheMainWindowsRowsAndTotalsAgainstThePanelsTotalCurrent
         for (int loop = 1; loop <= 4; ++loop)
             site.Fill(loop, 10);
         CalculationSupport::RecalculateAll(site.document);
-        const MainLoopRow row = MainLoopRowFor(site.document.Loop(2));
-        EXPECT_EQ(row.Devices, "10");
-        EXPECT_EQ(row.Quiescent, "3000 \u00B5A");
-        EXPECT_EQ(row.Alarm, "50 mA");
-        EXPECT_EQ(row.PassFail, "Loop Satisfactory");
+        EXPECT_EQ(MainLoopRowFor(site.document.Loop(2)).Quiescent, "3000 \u00B5A");
         const MainTotals totals = MainTotalsFor(site.document);
         EXPECT_EQ(totals.Devices, "40");
         EXPECT_EQ(totals.Quiescent, "12 mA");

@@ -95,7 +95,6 @@ TEST(DocumentRoundTrip, ARichDocumentReadsBackAsItWasSaved)
     EXPECT_EQ(read.Path, path);
     EXPECT_FALSE(read.ReadOnly);
     EXPECT_FALSE(read.Dirty);
-    EXPECT_EQ(f.catalogue.CurrentPanel, DocumentCatalogue::StandardPanel);
     EXPECT_TRUE(f.messages.boxes.empty());
     EXPECT_TRUE(f.host.unknownAsked.empty() && f.host.dropAsked.empty() && f.host.notPlaced.empty());
     for (int loop = 1; loop <= Document::LoopCount; ++loop) {

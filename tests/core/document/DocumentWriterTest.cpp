@@ -109,7 +109,6 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
 
     ASSERT_TRUE(SaveAs(""));
     EXPECT_EQ(Contents("plan.QLX"), expected);
-    EXPECT_EQ(DocumentText(document), expected);
     EXPECT_FALSE(document.Dirty);
     EXPECT_TRUE(f.messages.boxes.empty());
     EXPECT_EQ(Listing(), "plan.QLX;");

@@ -1,5 +1,4 @@
 #include "document/CommandLine.h"
-#include "document/RecentFiles.h"
 #include "document/Shell.h"
 
 #include "catalogues/Options.h"
@@ -10,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 using Action = CommandLineRequest::Action;
 
@@ -36,35 +34,6 @@ TEST(CommandLine, OptionsFilesAndQuotes)
         EXPECT_EQ(request.File, c.file) << c.line;
     }
     EXPECT_EQ(UnknownOptionMessage('x'), "Command line option not recognised.\r\r'/x'");
-}
-
-TEST(RecentFiles, NewestFirstListedOnceAndStored)
-{
-    ScratchFolder folder;
-    SettingsStore store(folder.Path("settings.conf"));
-    Options options(store);
-    int told = 0;
-    RecentFiles recent(options, [&](const std::string&) { ++told; });
-    for (const char* path : {"/s/a.QLX", "/s/b.QLX", "/s/c.QLX", "/s/d.QLX", "/s/e.QLX"})
-        recent.Add(path);
-    EXPECT_EQ(recent.Paths(), (std::array<std::string, 4>{"/s/e.QLX", "/s/d.QLX", "/s/c.QLX", "/s/b.QLX"}));
-    recent.Add("/s/c.QLX");
-    recent.Add("/s/c.QLX");
-    EXPECT_EQ(recent.Paths(), (std::array<std::string, 4>{"/s/c.QLX", "/s/e.QLX", "/s/d.QLX", "/s/b.QLX"}));
-    EXPECT_EQ(told, 7);  // the desktop's list is told every time
-
-    RecentFiles restarted(options);
-    restarted.Load();
-    EXPECT_EQ(restarted.Paths(), recent.Paths());
-    options.SetSettingString("mFileRecent2", "");
-    restarted.Load();  // the list ends at the first empty entry
-    EXPECT_EQ(restarted.Paths(), (std::array<std::string, 4>{"/s/c.QLX", "", "", ""}));
-    const auto shorten = [](const std::string& path, int n) { return path.substr(0, static_cast<size_t>(n)); };
-    EXPECT_EQ(restarted.Caption(0, shorten), "&1 /s/c.QLX");
-    EXPECT_EQ(restarted.Caption(1, shorten), "");
-
-    recent.Add("sites/../sites/Elm.QLX");  // relative to the current folder: kept whole
-    EXPECT_EQ(recent.Paths()[0], (std::filesystem::current_path() / "sites/Elm.QLX").string());
 }
 
 TEST(Shell, TitlesAndVersions)

@@ -33,7 +33,6 @@ TEST(DesignTexts, VerdictsAndExplanationsThatNeedNoDeviceCheck)
         {6, "Surge Current Too High", "Switch-on Surge\nToo High", nullptr},
         {7, "Isolator between Master/Slave", "Isolator between\nMaster & Slave", nullptr},
         {8, "Linkbay Loop Interface", "Not enough Linkbay\nLoop Interfaces", "Unknown reason"},  // none recorded
-        {-1, "", "", "Unknown reason"},
         {9, "", "", "Unknown reason"},
     };
     for (const auto& c : cases) {
@@ -44,10 +43,6 @@ TEST(DesignTexts, VerdictsAndExplanationsThatNeedNoDeviceCheck)
             EXPECT_EQ(loop.DesignExplanationFor(c.code), c.explanation);
         }
     }
-    // Below 10 mA the panel's current shows in µA.
-    loop.SetPanelData(256, 256, 256, 2400, 5, 0);
-    EXPECT_EQ(loop.DesignExplanationFor(1), "The total alarm current drawn by the devices on the loop is greater than "
-                                            "that permitted by the control panel (5000 \u00B5A).");
 }
 
 }  // namespace
