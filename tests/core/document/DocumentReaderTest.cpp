@@ -35,7 +35,6 @@ TEST_F(DocumentReader, EveryMessage)
         std::string message;  // empty: none
         ReadOutcome outcome = ReadOutcome::Opened;
     } cases[] = {
-        {v1, ""},
         {"DataFormat=1.4\nPanelType=\"Standard 8-Loop\"\n", ""},
         {"DataFormat=-3\nPanelType=\"Standard 8-Loop\"\n", ""},
         {"DataFormat=1.5\n",
@@ -98,7 +97,7 @@ TEST_F(DocumentReader, InvalidDatesAndThePanel)
 TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
 {
     const std::string tail = ",0,0,0,0,0,0,0,0,0,0,0,0,0,old";  // fields 7 to 20
-    ASSERT_EQ(ReadSections("[Loop1]\nDevice1=Heat Detector,0,Beacon+Relay Base,1,1,0\nDevice3=C9,0,0,3,3,0\n"
+    ASSERT_EQ(ReadSections("[Loop1]\nDevice1=Heat Detector,0,Beacon+Relay Base,1,1,0\n"
                            "Device4=1,0,99,4,4,0\nDevice5=1.2,0,7+3,5,5,0\nDevice6=1,0,3+2,255,6,0\n"
                            "Device7=500,0,0,first,7,0\nDevice254=1,0,0,100,254,0\n"
                            "[Loop2]\nDevice3=47,0,0,3,3,0\nDevice4=78,2,0,4,4,0\n"
@@ -111,7 +110,6 @@ TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
         int16_t type, other, otherBase;
     } expected[] = {
         {1, c.heat, c.beacon, c.relayBase},  // by name
-        {3, 0, 0, 0},  // no [CustomDevice] key for it
         {4, c.optical, 0, 0},  // no Other Device numbered 99
         {5, c.optical, c.beacon, c.relayBase},  // the kind decides, not the order
         {6, c.optical, c.sounder, 0},  // a later entry of the same kind wins

@@ -112,8 +112,4 @@ TEST(DocumentRoundTrip, ARichDocumentReadsBackAsItWasSaved)
     // writes the same file again.
     read.ModifiedDate = result.ModifiedDate;
     EXPECT_EQ(DocumentText(read), f.folder.Read("rich.QLX"));
-    // The families of the devices read are shown now, and stored so.
-    EXPECT_TRUE(f.catalogue.DeviceFamilies[DocumentCatalogue::Modules].Shown);
-    EXPECT_FALSE(f.options.GetSettingBool("DontShowFamily1"));
-    EXPECT_TRUE(f.options.SettingExists("DontShowFamily1"));
 }

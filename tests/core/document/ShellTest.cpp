@@ -1,10 +1,8 @@
 #include "document/CommandLine.h"
 #include "document/Shell.h"
 
-#include "catalogues/Options.h"
 #include "document/Document.h"
 #include "platform/MessageHost.h"
-#include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -34,14 +32,6 @@ TEST(CommandLine, OptionsFilesAndQuotes)
         EXPECT_EQ(request.File, c.file) << c.line;
     }
     EXPECT_EQ(UnknownOptionMessage('x'), "Command line option not recognised.\r\r'/x'");
-}
-
-TEST(Shell, TitlesAndVersions)
-{
-    EXPECT_EQ(Shell::WindowTitle(""), "Harvex Ferrolux");
-    EXPECT_EQ(Shell::WindowTitle("/home/me/plans/site.v2.QLX"), "site - Harvex Ferrolux");
-    EXPECT_EQ(Shell::VersionString(1, 5), "01.005");
-    EXPECT_EQ(Shell::DisplayedVersion(1, 5), "01.05");
 }
 
 TEST(Shell, CheckSavedAsksOnlyForAChangedWritableDocument)

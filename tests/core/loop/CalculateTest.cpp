@@ -39,7 +39,6 @@ const Reference references[] = {
     {.name = "longest run with the panel's ohms", .calcType = 1, .driverImpedance = 200, .wantTotal = 13388},
     {.name = "never more than the panel's 24 V", .impedance = 30000, .voltDrop = 240,
      .code = LoopDesignCode::VoltDropTooHigh},
-    {.name = "no such calculation type", .calcType = 3, .impedance = 30000, .voltDrop = 0},
     // The longest run just passes, by slider position and first run.
     {.name = "first run as entered", .calcType = 1, .wantTotal = 14876, .wantFirst = 0, .voltDrop = 20, .code = Pass},
     {.name = "with a first run", .calcType = 1, .first = 1000, .wantTotal = 14076, .wantFirst = 1000, .voltDrop = 20},
@@ -198,24 +197,25 @@ TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
     const int16_t dimmable = catalogue.AddDeviceType(
         {.Name = "Dimmable", .Alarm = 6000, .AlarmLedDisabled = 5000, .Outputs = {{led, 1000}}});
     const struct {
-        bool dimmables, ledsDisabled;
+        bool dimmables;  // ten of them, with interface LEDs disabled
         int32_t panelLeds, panelOutputs, maxOutput;
         int64_t alarmDevices;
         const char* text;
     } cases[] = {
-        {false, false, 30, 10, 10, 166000, ""},  // at the limits: nothing dropped
-        {false, false, 20, 10, 10, 156000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
-        {false, false, 256, 10, 0, 158000, "with panel-limited outputs"},  // MaxOutput 0: every output off
-        {false, false, 20, 10, 2, 153000, "with panel-limited LEDs and outputs"},
+        {false, 30, 10, 10, 166000, ""},  // at the limits: nothing dropped
+        {false, 20, 10, 10, 156000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
+        {false, 256, 10, 0, 158000, "with panel-limited outputs"},  // MaxOutput 0: every output off
+        {false, 256, 3, 10, 164500, "with panel-limited outputs"},  // the panel's 3 outputs
+        {false, 20, 10, 2, 153000, "with panel-limited LEDs and outputs"},
         // Disabled interface LEDs are off already: only the others are limited.
-        {true, true, 30, 10, 10, 216000, ""},
-        {true, true, 20, 10, 10, 206000, "with panel-limited LEDs"},
+        {true, 30, 10, 10, 216000, ""},
+        {true, 20, 10, 10, 206000, "with panel-limited LEDs"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.dimmables << c.ledsDisabled << " " << c.panelLeds << " " << c.maxOutput);
+        SCOPED_TRACE(testing::Message() << c.dimmables << " " << c.panelLeds << " " << c.maxOutput);
         for (int a = 100; a < 110; ++a)
             loop.SetDeviceType(a, c.dimmables ? dimmable : 0);
-        loop.SetDINLEDsDisabled(c.ledsDisabled);
+        loop.SetDINLEDsDisabled(c.dimmables);
         loop.SetMaxOutput(c.maxOutput);
         Calculate(c.panelLeds, 256, c.panelOutputs);
         EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices));

@@ -138,6 +138,7 @@ const struct Scenario {
     // The checks in their order, unless skipped
     {"surge first", [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); }, Surge, nullptr},
     {"then Master and Slave", [](L& l, const C& c) { FailingEveryCheck(l, c, false, true); }, Isolated, nullptr},
+    {"then dependent devices", [](L& l, const C& c) { FailingEveryCheck(l, c, false, false); }, Missing, nullptr},
     {"skipped by the caller", [](L& l, const C& c) { FailingEveryCheck(l, c, true, true); }, Pass, "", true},
 };
 

@@ -20,9 +20,6 @@ struct LoopModel : ::testing::Test {
 
 TEST_F(LoopModel, EdgesOfTheLoop)
 {
-    clsCalculator fresh(catalogue);  // never cleared: base addresses 0
-    EXPECT_EQ(fresh.DeviceBaseAddr(5), 0);
-    EXPECT_EQ(fresh.AddressOrder(5), 5);
     for (const int outside : {-1, 256}) {
         loop.SetDeviceType(outside, detector);
         EXPECT_EQ(loop.DeviceType(outside), 0);
