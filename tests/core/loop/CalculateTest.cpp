@@ -2,7 +2,6 @@
 // devices spread evenly along the cable, the whole alarm current from one end.
 
 #include "loop/clsCalculator.h"
-#include "support/CurrencyPrinter.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
