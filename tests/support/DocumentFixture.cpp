@@ -85,35 +85,16 @@ DocumentCatalogue::DocumentCatalogue()
     AddCable("1.0 mm2 screened", 1810, false);
 }
 
-bool RecordingReadHost::CancelRequested(int loop, int address)
-{
-    ++progressCalls;
-    lastPercent = OpenProgressPercent(loop, address);
-    return loop == cancelLoop && address == cancelAddress;
-}
-
-namespace {
-template <typename T>
-T Next(std::deque<T>& answers, T otherwise)
-{
-    if (answers.empty())
-        return otherwise;
-    const T answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-}  // namespace
-
 UnknownDeviceAnswer RecordingReadHost::UnknownDeviceType(int loop, int address, int deviceType)
 {
     unknownAsked.push_back(std::to_string(loop) + "/" + std::to_string(address) + "/" + std::to_string(deviceType));
-    return Next(unknownAnswers, UnknownDeviceAnswer::LeaveEmpty);
+    return UnknownDeviceAnswer::LeaveEmpty;
 }
 
 bool RecordingReadHost::DropIncompatibleOther(int loop, int other, int deviceType)
 {
     dropAsked.push_back(std::to_string(loop) + "/" + std::to_string(other) + "/" + std::to_string(deviceType));
-    return Next(dropAnswers, true);
+    return true;
 }
 
 void RecordingReadHost::OthersNotPlaced(int loop, int other, int32_t count)

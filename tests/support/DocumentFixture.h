@@ -14,7 +14,6 @@
 #include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -55,22 +54,15 @@ struct DocumentCatalogue : TestCatalogue {
     static constexpr int16_t DefaultImpedance = 1210;
 };
 
-// Answers the reader's questions from queues and records every question.
+// Records every question of the reader: never cancels, leaves unknown types
+// empty and drops incompatible Other Devices.
 class RecordingReadHost : public DocumentReadHost {
 public:
-    bool CancelRequested(int loop, int address) override;
+    bool CancelRequested(int, int) override { return false; }
     UnknownDeviceAnswer UnknownDeviceType(int loop, int address, int deviceType) override;
     bool DropIncompatibleOther(int loop, int other, int deviceType) override;
     void OthersNotPlaced(int loop, int other, int32_t notPlaced) override;
 
-    // Cancel before this address of this loop (loop 0: never).
-    int cancelLoop = 0;
-    int cancelAddress = 0;
-    std::deque<UnknownDeviceAnswer> unknownAnswers;  // LeaveEmpty when empty
-    std::deque<bool> dropAnswers;                    // true (drop) when empty
-
-    int progressCalls = 0;
-    int lastPercent = -1;
     // "loop/address/type" of each question, "loop/other/count" of each report.
     std::vector<std::string> unknownAsked;
     std::vector<std::string> dropAsked;

@@ -1,27 +1,13 @@
 #include "document/CalculationSupport.h"
 
-#include "document/LoopResults.h"
 #include "document/Document.h"
+#include "document/LoopResults.h"
 #include "platform/MessageHost.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-PanelRecord Panel(uint8_t loops, int16_t maxTotalCurrent = 1000)
-{
-    PanelRecord panel;
-    panel.Name = "Test panel";
-    panel.Loops = loops;
-    panel.AlarmLEDs = 200;
-    panel.RemoteLEDs = 200;
-    panel.Outputs = 96;
-    panel.MaxLoopCurrent = 500;
-    panel.MaxTotalCurrent = maxTotalCurrent;
-    panel.MinLoopVoltage = 2400;
-    return panel;
-}
 
 struct Site {
     TestCatalogue catalogue;
@@ -30,9 +16,14 @@ struct Site {
     ScriptedMessageHost host;
     CalculationSupport::LoopDefaults defaults{1210, 1, 96};
 
-    Site(uint8_t loops = 4, int16_t maxTotalCurrent = 1000)
+    explicit Site(int16_t maxTotalCurrent = 1000)
     {
-        catalogue.AddCurrentPanel(Panel(loops, maxTotalCurrent));
+        PanelRecord panel;
+        panel.Loops = 4;
+        panel.MaxLoopCurrent = 500;
+        panel.MaxTotalCurrent = maxTotalCurrent;
+        panel.MinLoopVoltage = 2400;
+        catalogue.AddCurrentPanel(panel);
     }
     void Fill(int loop, int count)
     {
@@ -41,43 +32,18 @@ struct Site {
     }
 };
 
-struct Recorder : DocumentObserver {
-    std::vector<int> loops;
-    void LoopRecalculated(int loop) override { loops.push_back(loop); }
-};
-
 }  // namespace
 
-TEST(CalculationSupport, RecalculationUsesTheCurrentPanelAndTellsObservers)
-{
-    Site site;
-    site.Fill(2, 10);
-    Recorder recorder;
-    site.document.AddObserver(&recorder);
-    CalculationSupport::RecalculateAll(site.document);
-    EXPECT_EQ(recorder.loops, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    const clsCalculator& loop = site.document.Loop(2);
-    EXPECT_EQ(loop.QtyDevices(), 10);
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Currency::FromInteger(50000));
-    EXPECT_EQ(loop.MaxVoltDrop(), Currency::FromInteger(24));
-
-    const MainLoopRow row = MainLoopRowFor(loop);
-    EXPECT_EQ(row.Devices, "10");
-    EXPECT_EQ(row.Quiescent, "3000 \u00B5A");
-    EXPECT_EQ(row.Alarm, "50 mA");
-    EXPECT_EQ(row.PassFail, "Loop Satisfactory");
-    site.document.RemoveObserver(&recorder);
-}
-
-TEST(CalculationSupport, TotalsAndTheOverallVerdictAgainstThePanelsTotalCurrent)
+TEST(CalculationSupport, TheMainWindowsRowsAndTotalsAgainstThePanelsTotalCurrent)
 {
     // 4 loops × 10 detectors × 5 mA = 200 mA in alarm.
     for (const auto& [limit, text, note] : {std::tuple{200, "Design Satisfactory", false},
                                            std::tuple{199, "Design Not Satisfactory", true}}) {
-        Site site(4, static_cast<int16_t>(limit));
+        Site site(static_cast<int16_t>(limit));
         for (int loop = 1; loop <= 4; ++loop)
             site.Fill(loop, 10);
         CalculationSupport::RecalculateAll(site.document);
+        EXPECT_EQ(MainLoopRowFor(site.document.Loop(2)).Quiescent, "3000 \u00B5A");
         const MainTotals totals = MainTotalsFor(site.document);
         EXPECT_EQ(totals.Devices, "40");
         EXPECT_EQ(totals.Quiescent, "12 mA");
@@ -85,92 +51,63 @@ TEST(CalculationSupport, TotalsAndTheOverallVerdictAgainstThePanelsTotalCurrent)
         EXPECT_EQ(totals.PassFail, text) << limit;
         EXPECT_EQ(totals.AlarmNoteVisible, note) << limit;
     }
+    EXPECT_EQ(LoopTitle(3, ""), "Loop 3");
+    EXPECT_EQ(LoopTitle(3, "Yard"), "Loop 3 - Yard");
 }
 
-TEST(CalculationSupport, FewerLoopsAskOnlyWhenAUsedLoopWouldBeLost)
-{
-    {
-        Site site;
-        EXPECT_TRUE(CalculationSupport::CheckLoopCountChange(site.document, site.host, 4, 2, site.defaults));
-        EXPECT_TRUE(site.host.boxes.empty());
-    }
-    {
-        Site site;
-        site.Fill(4, 3);
-        site.document.LoopName(4) = "East wing";
-        CalculationSupport::RecalculateAll(site.document);
-        site.host.Answer(MsgResult::Cancel);
-        EXPECT_FALSE(CalculationSupport::CheckLoopCountChange(site.document, site.host, 4, 2, site.defaults));
-        ASSERT_EQ(site.host.boxes.size(), 1u);
-        EXPECT_EQ(site.host.boxes[0].Text, "Changing to this panel will lose data for loops 3 to 4.");
-        EXPECT_EQ(site.host.boxes[0].Style, MsgStyle::OKCancel + MsgStyle::Information);
-        EXPECT_EQ(site.host.boxes[0].Caption, "Control Panel change");
-        EXPECT_EQ(site.document.Loop(4).DeviceType(1), site.detector);
-
-        site.host.Answer(MsgResult::OK);
-        EXPECT_TRUE(CalculationSupport::CheckLoopCountChange(site.document, site.host, 4, 2, site.defaults));
-        EXPECT_EQ(site.document.Loop(4).DeviceType(1), 0);
-        EXPECT_EQ(site.document.LoopName(4), "");
-        EXPECT_EQ(site.document.Loop(4).CableImpedance(), 1210);
-        EXPECT_EQ(site.document.Loop(4).CalcType(), 1);
-        EXPECT_EQ(site.document.Loop(4).MaxOutput(), 96);
-    }
-    {
-        Site site(3);
-        site.Fill(3, 1);
-        CalculationSupport::RecalculateAll(site.document);
-        EXPECT_TRUE(CalculationSupport::CheckLoopCountChange(site.document, site.host, 3, 2, site.defaults));
-        EXPECT_EQ(site.host.Texts(), (std::vector<std::string>{"Changing to this panel will lose data for loop 3."}));
-    }
-}
-
-TEST(CalculationSupport, ALowerDeviceLimitKeepsTheLowestAddresses)
+// A smaller panel asks only when a used loop or address would be lost; OK
+// clears what is lost, Cancel keeps it.
+TEST(CalculationSupport, ASmallerPanelAsksBeforeLosingData)
 {
     Site site;
-    site.Fill(1, 120);
-    site.Fill(3, 100);
+    EXPECT_TRUE(CalculationSupport::CheckLoopCountChange(site.document, site.host, 4, 3, site.defaults));
+    site.Fill(3, 1);
+    site.Fill(4, 120);
+    site.document.LoopName(4) = "East wing";
+    site.document.SetEavesdropping(4, 2, 1);
     CalculationSupport::RecalculateAll(site.document);
-    site.host.Answer(MsgResult::OK);
-    EXPECT_TRUE(CalculationSupport::CheckDeviceLimitChange(site.document, site.host, 254, 99));
-    EXPECT_EQ(site.host.Texts(), (std::vector<std::string>{
-                                     "There are more than 99 addressable devices on some loops. Changing to this panel "
-                                     "will lose data for these loops."}));
-    CalculationSupport::RecalculateAll(site.document);
-    EXPECT_EQ(site.document.Loop(1).QtyDevices(), 99);
-    EXPECT_EQ(site.document.Loop(1).DeviceType(99), site.detector);
-    EXPECT_EQ(site.document.Loop(1).DeviceType(100), 0);
-    EXPECT_EQ(site.document.Loop(3).QtyDevices(), 99);
+    EXPECT_TRUE(site.host.boxes.empty());
+    const struct {
+        int newLoops, newLimit, answer;  // answer: a MsgResult
+        const char* text;
+    } cases[] = {
+        {4, 99, MsgResult::Cancel,
+         "There are more than 99 addressable devices on a loop. Changing to this panel will lose data for this loop."},
+        {3, 0, MsgResult::Cancel, "Changing to this panel will lose data for loop 4."},
+        {2, 0, MsgResult::OK, "Changing to this panel will lose data for loops 3 to 4."},
+    };
+    for (const auto& c : cases) {
+        site.host.boxes.clear();
+        site.host.Answer(c.answer);
+        const bool changed =
+            c.newLimit != 0 ? CalculationSupport::CheckDeviceLimitChange(site.document, site.host, 254, c.newLimit)
+                            : CalculationSupport::CheckLoopCountChange(site.document, site.host, 4, c.newLoops,
+                                                                       site.defaults);
+        EXPECT_EQ(changed, c.answer == MsgResult::OK);
+        EXPECT_EQ(site.host.Texts(), std::vector<std::string>{c.text});
+        EXPECT_EQ(site.document.Loop(4).DeviceType(120), c.answer == MsgResult::OK ? 0 : site.detector);
+    }
+    EXPECT_EQ(site.host.boxes[0].Style, MsgStyle::OKCancel + MsgStyle::Information);
+    EXPECT_EQ(site.host.boxes[0].Caption, "Control Panel change");
+    for (int loop = 3; loop <= 4; ++loop) {
+        EXPECT_EQ(site.document.Loop(loop).DeviceType(1), 0);
+        EXPECT_EQ(site.document.LoopName(loop), "");
+        EXPECT_EQ(site.document.Eavesdropping(loop, 2), 0);
+        EXPECT_EQ(site.document.Loop(loop).CableImpedance(), 1210);
+        EXPECT_EQ(site.document.Loop(loop).CalcType(), 1);
+        EXPECT_EQ(site.document.Loop(loop).MaxOutput(), 96);
+    }
 
-    Site one;
-    one.Fill(2, 120);
-    CalculationSupport::RecalculateAll(one.document);
-    one.host.Answer(MsgResult::Cancel);
-    EXPECT_FALSE(CalculationSupport::CheckDeviceLimitChange(one.document, one.host, 254, 99));
-    EXPECT_EQ(one.host.boxes[0].Text,
-              "There are more than 99 addressable devices on a loop. Changing to this panel will lose data for this loop.");
-    EXPECT_EQ(one.document.Loop(2).DeviceType(120), one.detector);
-}
-
-TEST(CalculationSupport, ClampingOutputsLowersOnlyLoopsAboveTheNewLimit)
-{
-    Site site;
-    site.document.Loop(1).SetMaxOutput(100);
-    site.document.Loop(2).SetMaxOutput(10);
-    EXPECT_TRUE(CalculationSupport::ClampMaxOutputs(site.document, 32));
-    EXPECT_EQ(site.document.Loop(1).MaxOutput(), 32);
-    EXPECT_EQ(site.document.Loop(2).MaxOutput(), 10);
-}
-
-TEST(CalculationSupport, ClampedOutputsStayWhenThePanelChangeIsThenCancelled)
-{
-    Site site;
-    site.Fill(4, 2);
-    site.document.Loop(4).SetMaxOutput(96);
-    CalculationSupport::RecalculateAll(site.document);
-    // A panel change runs the clamp first, then the questions.
-    ASSERT_TRUE(CalculationSupport::ClampMaxOutputs(site.document, 16));
-    site.host.Answer(MsgResult::Cancel);
-    EXPECT_FALSE(CalculationSupport::CheckLoopCountChange(site.document, site.host, 4, 2, site.defaults));
-    EXPECT_EQ(site.document.Loop(4).MaxOutput(), 16);
-    EXPECT_EQ(site.document.Loop(4).QtyDevices(), 2);
+    // Of two overfull loops, each keeps its lowest addresses.
+    Site two;
+    two.Fill(1, 120);
+    two.Fill(3, 100);
+    CalculationSupport::RecalculateAll(two.document);
+    two.host.Answer(MsgResult::OK);
+    EXPECT_TRUE(CalculationSupport::CheckDeviceLimitChange(two.document, two.host, 254, 99));
+    EXPECT_EQ(two.host.Texts(), (std::vector<std::string>{"There are more than 99 addressable devices on some loops. "
+                                                          "Changing to this panel will lose data for these loops."}));
+    EXPECT_EQ(two.document.Loop(1).DeviceType(99), two.detector);
+    EXPECT_EQ(two.document.Loop(1).DeviceType(100), 0);
+    EXPECT_EQ(two.document.Loop(3).DeviceType(100), 0);
 }

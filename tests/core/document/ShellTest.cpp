@@ -1,16 +1,12 @@
 #include "document/CommandLine.h"
-#include "document/RecentFiles.h"
 #include "document/Shell.h"
 
-#include "catalogues/Options.h"
 #include "document/Document.h"
 #include "platform/MessageHost.h"
-#include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 using Action = CommandLineRequest::Action;
 
@@ -23,15 +19,10 @@ TEST(CommandLine, OptionsFilesAndQuotes)
         const char* file;
     } cases[] = {
         {"", Action::None, 'o', ""},
-        {"  \"\"  ", Action::None, 'o', ""},
-        {"site.QLX", Action::Open, 'o', "site.QLX"},
         {"/p site.QLX", Action::Print, 'p', "site.QLX"},
         {"/P \"My Sites/a b.QLX\"", Action::Print, 'p', "My Sites/a b.QLX"},
         {"/o /p site.QLX", Action::Print, 'p', "site.QLX"},
-        {"/p /o site.QLX", Action::Open, 'o', "site.QLX"},
         {"/home/me/site.QLX", Action::Open, 'o', "/home/me/site.QLX"},
-        {"/p /home/me/site.QLX", Action::Print, 'p', "/home/me/site.QLX"},
-        {"\"/home/me/my site.QLX\"", Action::Open, 'o', "/home/me/my site.QLX"},
         {"/x site.QLX", Action::UnknownOption, 'x', "site.QLX"},
     };
     for (const auto& c : cases) {
@@ -41,79 +32,6 @@ TEST(CommandLine, OptionsFilesAndQuotes)
         EXPECT_EQ(request.File, c.file) << c.line;
     }
     EXPECT_EQ(UnknownOptionMessage('x'), "Command line option not recognised.\r\r'/x'");
-}
-
-TEST(RecentFiles, NewestFirstListedOnceAndStored)
-{
-    ScratchFolder folder;
-    SettingsStore store(folder.Path("settings.conf"));
-    Options options(store);
-    std::vector<std::string> told;
-    RecentFiles recent(options, [&](const std::string& path) { told.push_back(path); });
-    for (const char* path : {"/s/a.QLX", "/s/b.QLX", "/s/c.QLX", "/s/d.QLX", "/s/e.QLX"})
-        recent.Add(path);
-    EXPECT_EQ(recent.Paths(), (std::array<std::string, 4>{"/s/e.QLX", "/s/d.QLX", "/s/c.QLX", "/s/b.QLX"}));
-    recent.Add("/s/c.QLX");
-    EXPECT_EQ(recent.Paths(), (std::array<std::string, 4>{"/s/c.QLX", "/s/e.QLX", "/s/d.QLX", "/s/b.QLX"}));
-    recent.Add("/s/c.QLX");
-    EXPECT_EQ(told.size(), 7u);  // the desktop's list is told every time
-
-    RecentFiles restarted(options);
-    restarted.Load();
-    EXPECT_EQ(restarted.Paths(), recent.Paths());
-    EXPECT_EQ(options.GetSettingString("mFileRecent2"), "/s/e.QLX");
-
-    const auto shorten = [](const std::string& path, int n) { return path.substr(0, static_cast<size_t>(n)); };
-    EXPECT_EQ(restarted.Caption(0, shorten), "&1 /s/c.QLX");
-    EXPECT_EQ(restarted.Caption(1, shorten), "&2 /s/e.QLX");
-
-    options.SetSettingString("mFileRecent2", "");
-    restarted.Load();  // the list ends at the first empty entry
-    EXPECT_EQ(restarted.Paths(), (std::array<std::string, 4>{"/s/c.QLX", "", "", ""}));
-    EXPECT_EQ(restarted.Caption(1, shorten), "");
-
-    recent.Add("sites/../sites/Elm.QLX");  // relative to the current folder: kept whole
-    EXPECT_EQ(recent.Paths()[0], (std::filesystem::current_path() / "sites/Elm.QLX").string());
-}
-
-TEST(Shell, TitlesAndVersions)
-{
-    EXPECT_EQ(Shell::WindowTitle(""), "Harvex Ferrolux");
-    EXPECT_EQ(Shell::WindowTitle("/home/me/plans/site.v2.QLX"), "site - Harvex Ferrolux");
-    EXPECT_EQ(Shell::VersionString(1, 5), "01.005");
-    EXPECT_EQ(Shell::DisplayedVersion(1, 5), "01.05");
-}
-
-TEST(Shell, FirstStartShowsTheFamiliesOfTheUsersLocale)
-{
-    for (const auto& [locale, iMeasure, usShown, nonUsShown, units] :
-         {std::tuple{"0409", "1", true, false, 1}, std::tuple{"0809", "0", false, true, 0}}) {
-        TestCatalogue catalogue;
-        catalogue.DeviceFamilies = {{"Everywhere", "1", "ALL", false, false},
-                                    {"American", "2", "us", false, false},
-                                    {"Elsewhere", "3", "NONUS", false, false},
-                                    {"Nowhere", "4", "MARS", true, false}};
-        const int16_t a = catalogue.AddDeviceType({.Name = "A", .Family = 0});
-        const int16_t us = catalogue.AddDeviceType({.Name = "US", .Family = 1});
-        const int16_t other = catalogue.AddDeviceType({.Name = "Other", .Family = 2});
-        const int16_t hidden = catalogue.AddDeviceType({.Name = "Hidden", .Family = 255});
-        ScratchFolder folder;
-        SettingsStore store(folder.Path("settings.conf"));
-        Options options(store);
-        options.LoadStandardDevices(catalogue, static_cast<int>(catalogue.DeviceTypes.size() - 1));
-        Shell::ApplyFirstStartDefaults(catalogue, options, locale, iMeasure);
-
-        EXPECT_TRUE(catalogue.DeviceFamilies[0].Shown);
-        EXPECT_EQ(catalogue.DeviceFamilies[1].Shown, usShown);
-        EXPECT_EQ(catalogue.DeviceFamilies[2].Shown, nonUsShown);
-        EXPECT_FALSE(catalogue.DeviceFamilies[3].Shown);
-        EXPECT_EQ(options.GetSettingBool("DontShowFamily1"), !usShown);
-        EXPECT_TRUE(options.IsStandardDevice(a));
-        EXPECT_EQ(options.IsStandardDevice(us), usShown);
-        EXPECT_EQ(options.IsStandardDevice(other), nonUsShown);
-        EXPECT_FALSE(options.IsStandardDevice(hidden));
-        EXPECT_EQ(options.Units(), units);
-    }
 }
 
 TEST(Shell, CheckSavedAsksOnlyForAChangedWritableDocument)
@@ -130,16 +48,14 @@ TEST(Shell, CheckSavedAsksOnlyForAChangedWritableDocument)
     EXPECT_TRUE(host.boxes.empty());
 
     document.ReadOnly = false;
-    host.Answer(MsgResult::Cancel);
-    EXPECT_FALSE(Shell::CheckSaved(document, host, save));
-    ASSERT_EQ(host.boxes.size(), 1u);
+    for (const auto& [answer, goesOn, savesAfter] :
+         {std::tuple{MsgResult::Cancel, false, 0}, {MsgResult::No, true, 0}, {MsgResult::Yes, true, 1}}) {
+        host.Answer(answer);
+        EXPECT_EQ(Shell::CheckSaved(document, host, save), goesOn) << answer;
+        EXPECT_EQ(saves, savesAfter) << answer;
+    }
     EXPECT_EQ(host.boxes[0].Text, "Configuration data has not been saved.\n\nDo you want to save now?");
     EXPECT_EQ(host.boxes[0].Style, MsgStyle::YesNoCancel + MsgStyle::Exclamation);
-    host.Answer(MsgResult::No);
-    EXPECT_TRUE(Shell::CheckSaved(document, host, save));
     host.Answer(MsgResult::Yes);
-    EXPECT_TRUE(Shell::CheckSaved(document, host, save));
-    EXPECT_EQ(saves, 1);
-    host.Answer(MsgResult::Yes);
-    EXPECT_FALSE(Shell::CheckSaved(document, host, [] { return false; }));
+    EXPECT_FALSE(Shell::CheckSaved(document, host, [] { return false; }));  // a failed save goes no further
 }

@@ -2,7 +2,6 @@
 // devices spread evenly along the cable, the whole alarm current from one end.
 
 #include "loop/clsCalculator.h"
-#include "support/CurrencyPrinter.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -12,256 +11,148 @@ namespace {
 Currency Volts(int64_t tenths) { return Currency::FromScaled(tenths * 1000); }
 Currency Microamps(int64_t value) { return Currency::FromInteger(value); }
 
+constexpr int64_t Any = -1;  // not checked in this row
+
+enum class Devices { Worked, Isolators, OneSounder, CallPoint, None };
+
 // The worked loop: 1000 m of 12.10 ohm/km cable, 9 devices drawing 100 mA in
 // alarm together, a 24 V panel and devices needing 22 V, so 2.0 V may be lost.
-struct WorkedLoop : ::testing::Test {
-    TestCatalogue catalogue;
-    int16_t heat = catalogue.AddDeviceType(
-        {.Name = "Heat", .Quiescent = 100, .Alarm = 12500, .MinimumVoltage = 2200});
-    int16_t smoke = catalogue.AddDeviceType(
-        {.Name = "Smoke", .Quiescent = 100, .Alarm = 10000, .MinimumVoltage = 2100});
-    clsCalculator loop{catalogue};
-
-    void SetUp() override
-    {
-        loop.ClearData();
-        for (int a = 1; a <= 4; ++a)
-            loop.SetDeviceType(a, heat);
-        for (int a = 5; a <= 9; ++a)
-            loop.SetDeviceType(a, smoke);
-        loop.SetCableTotal(10000);
-        loop.SetCableFirst(0);
-        loop.SetCableImpedance(1210);
-        SetPanel(500);
-    }
-    void SetPanel(int16_t loopCurrent, int16_t voltage = 2400, int16_t driverImpedance = 0)
-    {
-        loop.SetPanelData(256, 256, 256, voltage, loopCurrent, driverImpedance);
-    }
-    void Calculate(int32_t calcType, bool useSlider = false, int16_t percent = 0)
-    {
-        loop.SetCalcType(calcType);
-        loop.Calculate(useSlider, percent, false);
-    }
+struct Reference {
+    const char* name;
+    Devices devices = Devices::Worked;
+    int32_t calcType = 0;
+    bool useSlider = false;
+    int16_t percent = 0;
+    int16_t voltage = 2400, loopCurrent = 500, driverImpedance = 0;
+    const char* cables = "";  // enabled flags of 3000, 2000, 1800, 1210 and 800
+    int16_t impedance = 1210;
+    int32_t total = 10000, first = 0;
+    int64_t wantImpedance = Any, wantTotal = Any, wantFirst = Any, voltDrop = Any, maxVoltDrop = 20, code = Any;
 };
 
-TEST_F(WorkedLoop, VoltDropOfTheGivenCable)
+constexpr int32_t Pass = LoopDesignCode::Satisfactory;
+
+const Reference references[] = {
+    {.name = "volt drop of the given cable: 13.44 tenths", .wantTotal = 10000, .voltDrop = 13, .code = Pass},
+    {.name = "2 ohms in the panel carry the whole current", .driverImpedance = 200, .voltDrop = 15},
+    {.name = "longest run with the panel's ohms", .calcType = 1, .driverImpedance = 200, .wantTotal = 13388},
+    {.name = "never more than the panel's 24 V", .impedance = 30000, .voltDrop = 240,
+     .code = LoopDesignCode::VoltDropTooHigh},
+    // The longest run just passes, by slider position and first run.
+    {.name = "first run as entered", .calcType = 1, .wantTotal = 14876, .wantFirst = 0, .voltDrop = 20, .code = Pass},
+    {.name = "with a first run", .calcType = 1, .first = 1000, .wantTotal = 14076, .wantFirst = 1000, .voltDrop = 20},
+    {.name = "slider at 50 %", .calcType = 1, .useSlider = true, .percent = 50, .wantTotal = 10626,
+     .wantFirst = 5313, .voltDrop = 20},
+    {.name = "slider at 100 %: all at the end", .calcType = 1, .useSlider = true, .percent = 100, .wantTotal = 8264,
+     .wantFirst = 8264, .voltDrop = 20},
+    {.name = "no resistance: the longest run", .calcType = 1, .impedance = 0, .wantTotal = 30000, .wantFirst = 0,
+     .voltDrop = 0},
+    {.name = "a standalone device at a device shares the cable", .devices = Devices::CallPoint, .calcType = 1,
+     .wantTotal = 15026},
+    // 30 ohms of isolators: at 100 % they carry the full current, more than
+    // 2.0 V allows; with a first run the volt-drop equation has no root.
+    {.name = "no valid cable, slider", .devices = Devices::Isolators, .calcType = 1, .useSlider = true,
+     .percent = 100, .wantTotal = 0, .voltDrop = 17, .code = LoopDesignCode::NoValidCableLength},
+    {.name = "no valid cable, first run", .devices = Devices::Isolators, .calcType = 1, .first = 1000,
+     .wantTotal = 0, .voltDrop = 17, .code = LoopDesignCode::NoValidCableLength},
+    {.name = "empty loop: the longest cable", .devices = Devices::None, .calcType = 1, .useSlider = true,
+     .percent = 40, .wantTotal = 30000, .wantFirst = 12000, .voltDrop = 0, .maxVoltDrop = 240, .code = Pass},
+    // One 100 mA device: the slider's first run rounds halves to even.
+    {.name = "617.5", .devices = Devices::OneSounder, .calcType = 1, .useSlider = true, .percent = 50,
+     .impedance = 8097, .wantTotal = 1235, .wantFirst = 618},
+    {.name = "616.5", .devices = Devices::OneSounder, .calcType = 1, .useSlider = true, .percent = 50,
+     .impedance = 8110, .wantTotal = 1233, .wantFirst = 616},
+    // The smallest cable is the first enabled one that passes.
+    {.name = "exactly 2.0 V", .calcType = 2, .cables = "11111", .impedance = 999, .wantImpedance = 1800,
+     .voltDrop = 20},
+    {.name = "passing cable disabled", .calcType = 2, .cables = "11011", .impedance = 999, .wantImpedance = 1210,
+     .voltDrop = 13},
+    {.name = "two disabled", .calcType = 2, .cables = "11001", .impedance = 999, .wantImpedance = 800, .voltDrop = 9},
+    {.name = "none passes: last enabled", .calcType = 2, .voltage = 2250, .cables = "11111", .impedance = 999,
+     .wantImpedance = 800, .voltDrop = 9, .maxVoltDrop = 5},
+    {.name = "none enabled: unchanged", .calcType = 2, .cables = "00000", .impedance = 999, .wantImpedance = 999,
+     .voltDrop = 11},
+    // The verdicts in their order.
+    {.name = "both totals too high: quiescent first", .loopCurrent = 0, .code = LoopDesignCode::QuiescentTooHigh},
+    {.name = "alarm current too high", .loopCurrent = 50, .code = LoopDesignCode::AlarmCurrentTooHigh},
+    {.name = "alarm current at the limit", .loopCurrent = 100, .code = Pass},
+    {.name = "volt drop too high", .impedance = 2000, .code = LoopDesignCode::VoltDropTooHigh},
+    {.name = "first run too long", .total = 1000, .first = 2000, .code = LoopDesignCode::FirstCableRunTooLong},
+    {.name = "first run too long, volt drop first", .first = 20000, .code = LoopDesignCode::VoltDropTooHigh},
+};
+
+TEST(Calculate, ReferenceValues)
 {
-    Calculate(0);
-    EXPECT_EQ(loop.QtyDevices(), 9);
-    EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(900));
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(100000));
-    EXPECT_EQ(loop.MaxVoltDrop(), Volts(20));
-    EXPECT_EQ(loop.VoltDrop(), Volts(13));  // 13.44 tenths
-    EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory);
-    EXPECT_EQ(loop.PanelLimitText(), "");
-
-    SetPanel(500, 2400, 200);  // 2 ohms in the panel carry the whole current
-    Calculate(0);
-    EXPECT_EQ(loop.VoltDrop(), Volts(15));  // 15.44 tenths
-    Calculate(1);
-    EXPECT_EQ(loop.CableTotal(), 13388);
-
-    SetPanel(500);
-    loop.SetCableImpedance(30000);  // 33.3 V lost: never more than the panel's 24 V
-    Calculate(0);
-    EXPECT_EQ(loop.VoltDrop(), Volts(240));
-    Calculate(3);  // no such calculation type
-    EXPECT_TRUE(loop.VoltDrop().IsZero());
-}
-
-TEST_F(WorkedLoop, MaximumCableRunBySliderPosition)
-{
-    const struct {
-        bool useSlider;
-        int16_t percent;
-        int32_t firstIn, total, first;
-    } cases[] = {
-        {false, 0, 0, 14876, 0},     // the first run as entered
-        {false, 0, 1000, 14076, 1000},
-        {true, 0, 1000, 14876, 0},   // slider at 0 %: plain even distribution
-        {true, 50, 0, 10626, 5313},
-        {true, 100, 0, 8264, 8264},  // all devices at the end of the cable
-    };
-    for (const auto& c : cases) {
-        loop.SetCableFirst(c.firstIn);
-        Calculate(1, c.useSlider, c.percent);
-        EXPECT_EQ(loop.CableTotal(), c.total) << c.percent;
-        EXPECT_EQ(loop.CableFirst(), c.first) << c.percent;
-        EXPECT_EQ(loop.VoltDrop(), Volts(20)) << c.percent;  // the longest run just passes
-        EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory) << c.percent;
+    TestCatalogue catalogue;
+    const int16_t heat =
+        catalogue.AddDeviceType({.Name = "Heat", .Quiescent = 100, .Alarm = 12500, .MinimumVoltage = 2200});
+    const int16_t smoke =
+        catalogue.AddDeviceType({.Name = "Smoke", .Quiescent = 100, .Alarm = 10000, .MinimumVoltage = 2100});
+    const int16_t isolator = catalogue.AddDeviceType(
+        {.Name = "Isolator", .Alarm = 12500, .Resistance = 750, .MinimumVoltage = 2200});
+    const int16_t sounder =
+        catalogue.AddDeviceType({.Name = "Sounder", .Alarm = 100000, .MinimumVoltage = 2200});
+    const int16_t callPoint = catalogue.AddOtherDevice({.Name = "Call Point", .IsStandalone = true});
+    clsCalculator loop(catalogue);
+    for (const Reference& r : references) {
+        SCOPED_TRACE(r.name);
+        catalogue.Cables.clear();
+        for (size_t i = 0; r.cables[i] != '\0'; ++i)
+            catalogue.AddCable("Cable", std::array<int16_t, 5>{3000, 2000, 1800, 1210, 800}[i], r.cables[i] == '1');
+        loop.ClearData();
+        if (r.devices == Devices::OneSounder)
+            loop.SetDeviceType(3, sounder);
+        for (int a = 1; a <= 9 && r.devices != Devices::None && r.devices != Devices::OneSounder; ++a)
+            loop.SetDeviceType(a, a > 4 ? smoke : r.devices == Devices::Isolators ? isolator : heat);
+        if (r.devices == Devices::CallPoint) {
+            loop.SetDeviceStandalone(50, 2, callPoint);  // at a free address: not counted
+            loop.SetDeviceStandalone(1, 2, callPoint);
+        }
+        loop.SetCableImpedance(r.impedance);
+        loop.SetCableTotal(r.total);
+        loop.SetCableFirst(r.first);
+        loop.SetPanelData(256, 256, 256, r.voltage, r.loopCurrent, r.driverImpedance);
+        loop.SetCalcType(0);
+        loop.Calculate(false, 0, false);  // the volt drop as given, which no cable found keeps
+        loop.SetCalcType(r.calcType);
+        loop.Calculate(r.useSlider, r.percent, false);
+        const auto expect = [](int64_t want, int64_t got, const char* what) {
+            if (want != Any) {
+                EXPECT_EQ(got, want) << what;
+            }
+        };
+        expect(r.wantImpedance, loop.CableImpedance(), "impedance");
+        expect(r.wantTotal, loop.CableTotal(), "total");
+        expect(r.wantFirst, loop.CableFirst(), "first");
+        expect(r.voltDrop == Any ? Any : Volts(r.voltDrop).Scaled(), loop.VoltDrop().Scaled(), "volt drop");
+        expect(r.code, loop.LoopDesign(), "verdict");
+        EXPECT_EQ(loop.MaxVoltDrop(), Volts(r.maxVoltDrop));
     }
 }
 
 // With isolators' series resistance and a first run, the longest run is
 // still the one whose volt drop is just the permissible one.
-TEST_F(WorkedLoop, MaximumCableRunWithSeriesResistanceAndAFirstRun)
+TEST(Calculate, MaximumCableRunWithSeriesResistanceAndAFirstRun)
 {
+    TestCatalogue catalogue;
+    clsCalculator loop(catalogue);
+    loop.ClearData();
+    for (int a = 1; a <= 9; ++a)
+        loop.SetDeviceType(a, catalogue.AddDeviceType({.Name = "Detector", .Alarm = 11000, .MinimumVoltage = 2200}));
     loop.SetDeviceType(10, catalogue.AddDeviceType({.Name = "Isolator", .Resistance = 300, .MinimumVoltage = 2200}));
+    loop.SetCableImpedance(1210);
+    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
     for (const int32_t first : {0, 1000, 4000}) {
         loop.SetCableFirst(first);
-        Calculate(1);
+        loop.SetCalcType(1);
+        loop.Calculate(false, 0, false);
         const int32_t longest = loop.CableTotal();
         EXPECT_GT(longest, first) << first;
         EXPECT_EQ(loop.VoltDrop(), Volts(20)) << first;
-        // A tenth longer loses more than may be lost.
-        loop.SetCableTotal(longest + longest / 10);
-        Calculate(0);
+        loop.SetCableTotal(longest + longest / 10);  // a tenth longer loses too much
+        loop.SetCalcType(0);
+        loop.Calculate(false, 0, false);
         EXPECT_GT(loop.VoltDrop(), Volts(20)) << first;
-    }
-}
-
-TEST_F(WorkedLoop, StandaloneDevicesAtDevicesSpreadTheCurrent)
-{
-    const int16_t callPoint = catalogue.AddOtherDevice({.Name = "Call Point", .IsStandalone = true});
-    loop.SetDeviceStandalone(50, 2, callPoint);  // at a free address: not counted
-    Calculate(1);
-    EXPECT_EQ(loop.CableTotal(), 14876);
-    loop.SetDeviceStandalone(1, 2, callPoint);  // ten points share the cable now
-    Calculate(1);
-    EXPECT_EQ(loop.CableTotal(), 15026);
-}
-
-TEST_F(WorkedLoop, CableImpedanceZeroGivesTheLongestRun)
-{
-    loop.SetCableImpedance(0);
-    Calculate(1, false, 0);
-    EXPECT_EQ(loop.CableTotal(), 30000);
-    Calculate(1, true, 40);
-    EXPECT_EQ(loop.CableTotal(), 30000);
-    EXPECT_EQ(loop.CableFirst(), 12000);
-}
-
-TEST_F(WorkedLoop, NoValidCableLength)
-{
-    // 30 ohms of isolators: with the slider at 100 % the whole 30 ohms carries
-    // the full current, more than the 20 ohms 2.0 V allows; with a 100 m first
-    // run the volt-drop equation has no root. The loop passes with no cable.
-    const struct {
-        bool useSlider;
-        int16_t percent;
-        int32_t first;
-    } cases[] = {{true, 100, 0}, {false, 0, 1000}};
-    for (const auto& c : cases) {
-        TestCatalogue catalogue;
-        const int16_t isolator = catalogue.AddDeviceType(
-            {.Name = "Isolator", .Alarm = 12500, .Resistance = 750, .MinimumVoltage = 2200});
-        clsCalculator heavy(catalogue);
-        heavy.ClearData();
-        for (int a = 1; a <= 4; ++a)
-            heavy.SetDeviceType(a, isolator);
-        for (int a = 5; a <= 9; ++a)
-            heavy.SetDeviceType(a, catalogue.AddDeviceType({.Name = "Smoke " + std::to_string(a), .Alarm = 10000}));
-        heavy.SetCableImpedance(1210);
-        heavy.SetCableTotal(10000);
-        heavy.SetCableFirst(c.first);
-        heavy.SetCalcType(1);
-        heavy.SetPanelData(256, 256, 256, 2400, 500, 0);
-        heavy.Calculate(c.useSlider, c.percent, false);
-        EXPECT_EQ(heavy.CableTotal(), 0);
-        EXPECT_EQ(heavy.VoltDrop(), Volts(17));
-        EXPECT_EQ(heavy.LoopDesign(), LoopDesignCode::NoValidCableLength);
-        EXPECT_EQ(heavy.LoopDesignShort(), "No Valid Cable Length");
-        EXPECT_EQ(heavy.DesignExplanation(), "While attempting to calculate a maximum cable length, even a cable "
-                                             "length of 0 resulted in the volt drop being too high.");
-    }
-}
-
-TEST_F(WorkedLoop, SmallestCableIsTheFirstThatPasses)
-{
-    const struct {
-        const char* name;
-        int16_t voltage;                 // panel minimum loop voltage
-        std::vector<bool> enabled;  // of 3000, 2000, 1800, 1210 and 800
-        int16_t impedance;
-        int64_t voltDrop;
-    } cases[] = {
-        {"first passing cable: exactly 2.0 V", 2400, {true, true, true, true, true}, 1800, 20},
-        {"passing cable disabled", 2400, {true, true, false, true, true}, 1210, 13},
-        {"two passing cables disabled", 2400, {true, true, false, false, true}, 800, 9},
-        {"none passes: last enabled", 2250, {true, true, true, true, true}, 800, 9},
-        {"none passes: last enabled is not the last", 2250, {true, true, true, true, false}, 1210, 13},
-        {"none enabled: unchanged", 2400, {false, false, false, false, false}, 999, 11},
-    };
-    for (const auto& c : cases) {
-        catalogue.Cables.clear();
-        const int16_t impedances[] = {3000, 2000, 1800, 1210, 800};
-        for (size_t i = 0; i < 5; ++i)
-            catalogue.AddCable("Cable", impedances[i], c.enabled[i]);
-        SetPanel(500, c.voltage);
-        loop.SetCableImpedance(999);
-        Calculate(0);  // leaves the volt drop of 999: 11 tenths
-        Calculate(2);
-        EXPECT_EQ(loop.CableImpedance(), c.impedance) << c.name;
-        EXPECT_EQ(loop.VoltDrop(), Volts(c.voltDrop)) << c.name;
-    }
-}
-
-TEST_F(WorkedLoop, VerdictOrder)
-{
-    const struct {
-        const char* name;
-        int16_t loopCurrent;  // mA
-        int32_t total, first;
-        int16_t impedance;
-        int32_t code;
-    } cases[] = {
-        {"both totals too high: quiescent first", 0, 10000, 0, 1210, LoopDesignCode::QuiescentTooHigh},
-        {"alarm current too high", 50, 10000, 0, 1210, LoopDesignCode::AlarmCurrentTooHigh},
-        {"alarm current at the limit", 100, 10000, 0, 1210, LoopDesignCode::Satisfactory},
-        {"volt drop too high", 500, 10000, 0, 2000, LoopDesignCode::VoltDropTooHigh},
-        {"first run too long", 500, 1000, 2000, 1210, LoopDesignCode::FirstCableRunTooLong},
-        {"first run too long, volt drop first", 500, 10000, 20000, 1210, LoopDesignCode::VoltDropTooHigh},
-        {"first run too long, alarm current first", 50, 1000, 2000, 1210, LoopDesignCode::AlarmCurrentTooHigh},
-    };
-    for (const auto& c : cases) {
-        SetPanel(c.loopCurrent);
-        loop.SetCableTotal(c.total);
-        loop.SetCableFirst(c.first);
-        loop.SetCableImpedance(c.impedance);
-        Calculate(0);
-        EXPECT_EQ(loop.LoopDesign(), c.code) << c.name;
-    }
-}
-
-TEST(Calculate, EmptyLoopTakesTheLongestCable)
-{
-    const TestCatalogue catalogue;
-    clsCalculator loop(catalogue);
-    loop.ClearData();
-    loop.SetCableImpedance(1210);
-    loop.SetCalcType(1);
-    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-    loop.Calculate(true, 40, false);
-    EXPECT_EQ(loop.QtyDevices(), 0);
-    EXPECT_TRUE(loop.QuiescentCurrentTotal().IsZero());
-    EXPECT_TRUE(loop.AlarmCurrentTotal().IsZero());
-    EXPECT_EQ(loop.CableTotal(), 30000);
-    EXPECT_EQ(loop.CableFirst(), 12000);
-    EXPECT_TRUE(loop.VoltDrop().IsZero());
-    EXPECT_EQ(loop.MaxVoltDrop(), Volts(240));
-    EXPECT_EQ(loop.LoopDesign(), LoopDesignCode::Satisfactory);
-}
-
-TEST(Calculate, SliderFirstRunRoundsHalvesToEven)
-{
-    // One device of 100 mA: the factor is 1 whatever the slider, so the run is
-    // 2000 hundredths of an ohm over the cable's resistance per decimetre.
-    const struct {
-        int16_t impedance;
-        int32_t total, first;
-    } cases[] = {{8097, 1235, 618}, {8110, 1233, 616}};  // 617.5 and 616.5
-    for (const auto& c : cases) {
-        TestCatalogue catalogue;
-        clsCalculator loop(catalogue);
-        loop.ClearData();
-        loop.SetDeviceType(3, catalogue.AddDeviceType({.Name = "Sounder", .Alarm = 100000, .MinimumVoltage = 2200}));
-        loop.SetCableImpedance(c.impedance);
-        loop.SetCalcType(1);
-        loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-        loop.Calculate(true, 50, false);
-        EXPECT_EQ(loop.CableTotal(), c.total) << c.impedance;
-        EXPECT_EQ(loop.CableFirst(), c.first) << c.impedance;
     }
 }
 
@@ -270,7 +161,7 @@ struct LimitedLoop : ::testing::Test {
     TestCatalogue catalogue;
     int16_t led = catalogue.AddOutputBit(1);
     int16_t output = catalogue.AddOutputBit(2);
-    int16_t remote = catalogue.AddOutputBit(3);
+    int16_t remote = catalogue.AddOutputBit(3);  // outputs beside it are not LEDs
     clsCalculator loop{catalogue};
 
     void SetUp() override
@@ -279,186 +170,58 @@ struct LimitedLoop : ::testing::Test {
         int address = 1;
         // 30 LED devices of 5 mA alarm current with LEDs of 1, 2 and 3 mA.
         for (const int32_t ledCurrent : {1000, 2000, 3000}) {
-            const int16_t type = catalogue.AddDeviceType(
-                {.Name = "LED " + std::to_string(ledCurrent), .Alarm = 5000, .Outputs = {{led, ledCurrent}}});
+            const int16_t type = catalogue.AddDeviceType({.Name = "LED", .Alarm = 5000, .Outputs = {{led, ledCurrent}}});
             for (int i = 0; i < 10; ++i)
                 loop.SetDeviceType(address++, type);
         }
         // Four output devices of 4 mA, two with 2.5 mA outputs and two with 1.5 mA.
         for (const int32_t outputCurrent : {2500, 1500}) {
-            const int16_t type = catalogue.AddDeviceType({.Name = "Output " + std::to_string(outputCurrent),
-                                                          .Alarm = 4000,
-                                                          .Outputs = {{remote, 0}, {output, outputCurrent}}});
+            const int16_t type = catalogue.AddDeviceType(
+                {.Name = "Output", .Alarm = 4000, .Outputs = {{remote, 0}, {output, outputCurrent}}});
             loop.SetDeviceType(address++, type);
             loop.SetDeviceType(address++, type);
         }
+        loop.SetMaxOutput(10);
+    }
+    void Calculate(int32_t panelLeds, int32_t panelRemoteLeds, int32_t panelOutputs)
+    {
+        loop.SetPanelData(panelLeds, panelRemoteLeds, panelOutputs, 2400, 500, 0);
+        loop.Calculate(false, 0, false);
     }
 };
 
 TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
 {
+    // Ten 6 mA detectors drawing 5 mA with their 1 mA LED disabled.
+    const int16_t dimmable = catalogue.AddDeviceType(
+        {.Name = "Dimmable", .Alarm = 6000, .AlarmLedDisabled = 5000, .Outputs = {{led, 1000}}});
     const struct {
+        bool dimmables;  // ten of them, with interface LEDs disabled
         int32_t panelLeds, panelOutputs, maxOutput;
         int64_t alarmDevices;
         const char* text;
     } cases[] = {
-        {30, 10, 10, 166000, ""},  // at the limits: nothing dropped
-        {20, 10, 10, 156000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
-        {0, 10, 10, 106000, "with panel-limited LEDs"},
-        {256, 10, 0, 158000, "with panel-limited outputs"},  // MaxOutput 0: every output off
-        {256, 3, 10, 164500, "with panel-limited outputs"},  // the panel's 3 outputs
-        {20, 10, 2, 153000, "with panel-limited LEDs and outputs"},
+        {false, 30, 10, 10, 166000, ""},  // at the limits: nothing dropped
+        {false, 20, 10, 10, 156000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
+        {false, 256, 10, 0, 158000, "with panel-limited outputs"},  // MaxOutput 0: every output off
+        {false, 256, 3, 10, 164500, "with panel-limited outputs"},  // the panel's 3 outputs
+        {false, 20, 10, 2, 153000, "with panel-limited LEDs and outputs"},
+        // Disabled interface LEDs are off already: only the others are limited.
+        {true, 30, 10, 10, 216000, ""},
+        {true, 20, 10, 10, 206000, "with panel-limited LEDs"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dimmables << " " << c.panelLeds << " " << c.maxOutput);
+        for (int a = 100; a < 110; ++a)
+            loop.SetDeviceType(a, c.dimmables ? dimmable : 0);
+        loop.SetDINLEDsDisabled(c.dimmables);
         loop.SetMaxOutput(c.maxOutput);
-        loop.SetPanelData(c.panelLeds, 256, c.panelOutputs, 2400, 500, 0);
-        loop.Calculate(false, 0, false);
-        EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices)) << c.text;
-        EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(c.alarmDevices)) << c.text;
+        Calculate(c.panelLeds, 256, c.panelOutputs);
+        EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices));
+        EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(c.alarmDevices));
         EXPECT_EQ(loop.PanelLimitText(), c.text);
     }
-}
 
-// With interface LEDs disabled, devices with an LED-disabled current light
-// no LED, so the panel's LED limit counts only the LEDs still lit.
-TEST_F(LimitedLoop, DisabledInterfaceLedsAreNotLimitedTwice)
-{
-    // Ten 6 mA detectors drawing 5 mA with their 1 mA LED disabled.
-    const int16_t dimmable = catalogue.AddDeviceType(
-        {.Name = "Dimmable", .Alarm = 6000, .AlarmLedDisabled = 5000, .Outputs = {{led, 1000}}});
-    for (int a = 100; a < 110; ++a)
-        loop.SetDeviceType(a, dimmable);
-    loop.SetMaxOutput(10);
-    const struct {
-        bool ledsDisabled;
-        int32_t panelLeds;
-        int64_t alarmDevices;
-        const char* text;
-    } cases[] = {
-        // 30 LEDs of the plain devices and 10 of the dimmable ones are lit.
-        {false, 40, 226000, ""},
-        {false, 30, 216000, "with panel-limited LEDs"},  // ten 1 mA LEDs off
-        // The dimmable LEDs are off: only the 30 others count against the limit.
-        {true, 30, 216000, ""},
-        {true, 20, 206000, "with panel-limited LEDs"},  // the plain 1 mA LEDs off
-    };
-    for (const auto& c : cases) {
-        loop.SetDINLEDsDisabled(c.ledsDisabled);
-        loop.SetPanelData(c.panelLeds, 256, 10, 2400, 500, 0);
-        loop.Calculate(false, 0, false);
-        EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices)) << c.ledsDisabled << " " << c.panelLeds;
-        EXPECT_EQ(loop.PanelLimitText(), c.text) << c.ledsDisabled << " " << c.panelLeds;
-    }
-
-    // Only dimmable devices, more of them than the panel's limit: exactly
-    // their LED-disabled sum, and no limit.
-    loop.ClearData();
-    for (int a = 1; a <= 25; ++a)
-        loop.SetDeviceType(a, dimmable);
-    loop.SetDINLEDsDisabled(true);
-    loop.SetPanelData(5, 256, 10, 2400, 500, 0);
-    loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.AlarmCurrentDevices(), loop.LedDisabledAlarmSum());
-    EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(125000));
-    EXPECT_EQ(loop.PanelLimitText(), "");
-}
-
-TEST_F(LimitedLoop, RemoteLedsOnDevicesAreLimitedToo)
-{
-    const int16_t remoteLed = catalogue.AddOtherDevice(
-        {.Name = "Remote LED", .Quiescent = 10, .Alarm = 2000, .FromRemote = true, .FromRemote2 = true});
-    const int16_t dimLed = catalogue.AddOtherDevice(
-        {.Name = "Dim Remote LED", .Quiescent = 10, .Alarm = 500, .FromRemote = true, .FromRemote2 = true});
-    loop.SetDeviceOtherType(31, remoteLed);
-    loop.SetDeviceOtherType(32, remoteLed);
-    loop.SetDeviceOtherBaseType(33, remoteLed);
-    loop.SetDeviceOtherType(34, dimLed);
-    loop.SetDeviceOtherType(40, remoteLed);  // no device: neither lit nor counted
-    // Driven from the remote output but no LED: never limited.
-    loop.SetDeviceOtherType(30, catalogue.AddOtherDevice(
-                                    {.Name = "Remote Sounder", .Alarm = 7000, .FromRemote = true}));
-    loop.SetMaxOutput(10);
-
-    loop.SetPanelData(256, 4, 10, 2400, 500, 0);
-    loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 6500 + 7000));
-    EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(50));
-    EXPECT_EQ(loop.PanelLimitText(), "");
-
-    loop.SetPanelData(256, 2, 10, 2400, 500, 0);  // the 0.5 mA and one 2 mA LED go out
-    loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(166000));
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(166000 + 4000 + 7000));
-    EXPECT_EQ(loop.PanelLimitText(), "with panel-limited LEDs");
-}
-
-TEST(Calculate, DeviceAlarmCurrentNeverGoesBelowZero)
-{
-    TestCatalogue catalogue;
-    const int16_t led = catalogue.AddOutputBit(1);
-    clsCalculator loop(catalogue);
-    loop.ClearData();
-    // An LED current larger than the device's whole alarm current.
-    loop.SetDeviceType(1, catalogue.AddDeviceType({.Name = "Odd", .Alarm = 100, .Outputs = {{led, 5000}}}));
-    loop.SetPanelData(0, 256, 256, 2400, 500, 0);
-    loop.Calculate(false, 0, false);
-    EXPECT_TRUE(loop.AlarmCurrentDevices().IsZero());
-    EXPECT_EQ(loop.PanelLimitText(), "with panel-limited LEDs");
-}
-
-TEST(Calculate, OtherAndStandaloneDevicesAddTheirCurrents)
-{
-    TestCatalogue catalogue;
-    const int16_t detector = catalogue.AddDeviceType(
-        {.Name = "Detector", .Quiescent = 200, .Alarm = 3000, .AlarmLedDisabled = 700, .MinimumVoltage = 1700});
-    const int16_t remoteSounder = catalogue.AddOtherDevice(
-        {.Name = "Remote Sounder", .Quiescent = 300, .Alarm = 7000, .MinVolts = 1800, .FromRemote = true});
-    const int16_t beacon = catalogue.AddOtherDevice({.Name = "Beacon", .Quiescent = 40, .Alarm = 900});
-    const int16_t callPoint = catalogue.AddOtherDevice(
-        {.Name = "Call Point", .Quiescent = 25, .Alarm = 80, .MinVolts = 2300, .IsStandalone = true});
-    clsCalculator loop(catalogue);
-    loop.ClearData();
-    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-
-    const struct {
-        const char* name;
-        int address;     // where the Other Device goes
-        int16_t other;
-        bool base;       // as a base Other Device
-        bool ledsDisabled;
-        int64_t quiescent, alarm;
-        int64_t maxVoltDrop;  // tenths
-    } cases[] = {
-        {"device alone", 0, 0, false, false, 200, 3000, 70},
-        {"device alone, LEDs disabled", 0, 0, false, true, 200, 700, 70},
-        {"remote sounder on the device", 1, remoteSounder, false, false, 500, 10000, 60},
-        {"remote sounder as a base", 1, remoteSounder, true, false, 500, 10000, 60},
-        {"remote sounder without a device", 2, remoteSounder, false, false, 500, 3000, 60},
-        {"beacon without a device", 2, beacon, false, false, 240, 3900, 70},
-    };
-    for (const auto& c : cases) {
-        loop.ClearData();
-        loop.SetDeviceType(1, detector);
-        loop.SetDINLEDsDisabled(c.ledsDisabled);
-        if (c.base)
-            loop.SetDeviceOtherBaseType(c.address, c.other);
-        else
-            loop.SetDeviceOtherType(c.address, c.other);
-        loop.Calculate(false, 0, false);
-        EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(c.quiescent)) << c.name;
-        EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(c.alarm)) << c.name;
-        EXPECT_EQ(loop.MaxVoltDrop(), Volts(c.maxVoltDrop)) << c.name;
-    }
-
-    // A standalone device always draws its alarm current and needs no voltage
-    // of its own in the calculation.
-    loop.ClearData();
-    loop.SetDeviceType(1, detector);
-    loop.DeviceStandaloneTypeAndAddress(1, 2, callPoint, 1);
-    loop.Calculate(false, 0, false);
-    EXPECT_EQ(loop.QuiescentCurrentTotal(), Microamps(225));
-    EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(3080));
-    EXPECT_EQ(loop.MaxVoltDrop(), Volts(70));
 }
 
 }  // namespace

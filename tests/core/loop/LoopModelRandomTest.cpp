@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -100,8 +99,8 @@ public:
             break;
         case 13: case 14: case 15: {
             // Now and then an address or position outside the loop, which is ignored.
-            const int address = Draw(40) == 0 ? 256 : a;
-            const int position = Draw(40) == 0 ? -1 : Address();
+            const int address = Draw(40) == 0 ? Outside() : a;
+            const int position = Draw(40) == 0 ? Outside() : Address();
             loop_.SetAddressOrder(address, position);
             MoveInOrderModel(address, position);
             break;
@@ -131,14 +130,16 @@ public:
         loop_.SetMaxOutput(Draw(6));
         loop_.SetDINLEDsDisabled(Draw(2) == 0);
         loop_.SetIgnoreIsolators(Draw(6) == 0);
-        loop_.SetPanelData(Draw(30), Draw(5), Draw(10), static_cast<int16_t>(1800 + Draw(1200)),
-                           static_cast<int16_t>(Draw(8) == 0 ? 1 + Draw(4) : 50 + Draw(450)), static_cast<int16_t>(Draw(300)));
+        const auto loopCurrent = static_cast<int16_t>(Draw(8) == 0 ? 1 + Draw(4) : 50 + Draw(450));
+        loop_.SetPanelData(Draw(30), Draw(5), Draw(10), static_cast<int16_t>(1800 + Draw(1200)), loopCurrent,
+                           static_cast<int16_t>(Draw(300)));
         loop_.Calculate(Draw(2) == 0, static_cast<int16_t>(Draw(101)), Draw(4) == 0);
     }
 
 private:
     int Draw(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
     int Address() { return Draw(4) == 0 ? Draw(256) : Draw(12); }
+    int Outside() { return Draw(2) == 0 ? -1 : 256; }
     int Slot() { return clsCalculator::FirstSlot + (Draw(3) == 0 ? Draw(124) : Draw(4)); }
     int16_t Pick(const std::vector<int16_t>& types)
     {
@@ -179,13 +180,16 @@ TEST(LoopModelRandom, SumsCountsAndOrderMatchARecountAndCopiesMatchTheOriginal)
         const clsCalculator& loop = random.Loop();
 
         ASSERT_EQ(RunningSums(loop), RecountSums(loop, catalogue));
+        int bases = 0;
         for (int a = 0; a < clsCalculator::AddressCount; ++a) {
+            bases += loop.DeviceBaseType(a) != 0 ? 1 : 0;
             int occupied = 0;
             for (int s = clsCalculator::FirstSlot; s <= clsCalculator::LastSlot; ++s)
                 occupied += loop.DeviceStandalone(a, s) != 0 ? 1 : 0;
             ASSERT_EQ(loop.DeviceStandaloneCount(a), occupied) << "address " << a;
             ASSERT_EQ(loop.AddressAtPosition(loop.AddressOrder(a)), a) << "address " << a;
         }
+        ASSERT_EQ(loop.QtyAddressableSlaveBases(), bases);
         for (int p = 0; p < clsCalculator::AddressCount; ++p)
             ASSERT_EQ(loop.AddressAtPosition(p), random.OrderModel()[static_cast<size_t>(p)]) << "position " << p;
 
