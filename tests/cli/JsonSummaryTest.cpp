@@ -2,9 +2,11 @@
 
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
-#include "support/MiniJson.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using Json = nlohmann::ordered_json;
 
 TEST(JsonSummary, StringsAreEscapedAndStayUtf8)
 {
@@ -23,9 +25,7 @@ TEST(JsonSummary, StringsAreEscapedAndStayUtf8)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(JsonString(c.text), c.json);
-        std::string error;
-        const auto parsed = ParseJson(JsonString(c.text), error);
-        ASSERT_TRUE(parsed) << error;
+        EXPECT_TRUE(Json::accept(JsonString(c.text))) << c.json;  // valid JSON, valid UTF-8
     }
 }
 
@@ -54,29 +54,36 @@ TEST(JsonSummary, OneObjectWithEveryKeyEightLoopsAndExactNumbers)
 
     const std::string text = SummaryJson(summary);
     ASSERT_EQ(text.back(), '\n');
-    std::string error;
-    const auto json = ParseJson(text, error);
-    ASSERT_TRUE(json) << error << "\n" << text;
-    EXPECT_EQ(json->Keys(), (std::vector<std::string>{"file", "site_name", "panel", "panel_loops", "loops",
-                                                      "total_devices", "total_quiescent_uA", "total_alarm_uA",
-                                                      "overall"}));
-    EXPECT_EQ(json->Find("file")->Text, summary.File);
-    EXPECT_EQ(json->Find("total_alarm_uA")->Text, "250000.0005");
-    EXPECT_EQ(json->Find("total_quiescent_uA")->Text, "0");
-    const JsonValue& loops = *json->Find("loops");
-    ASSERT_EQ(loops.Items.size(), 8u);
-    EXPECT_EQ(loops.Items[7].Find("loop")->Text, "8");
-    const JsonValue& loop = loops.Items[0];
-    EXPECT_EQ(loop.Keys(), (std::vector<std::string>{
-                               "loop", "name", "devices", "quiescent_devices_uA", "alarm_devices_uA", "quiescent_uA",
-                               "alarm_uA", "volt_drop_V", "max_volt_drop_V", "calc_type", "cable_impedance",
-                               "cable_total_dm", "cable_first_dm", "loop_design", "design_short", "design_long",
-                               "explanation", "panel_limit_text"}));
-    EXPECT_EQ(loop.Find("quiescent_uA")->Text, "12345.6789");
-    EXPECT_EQ(loop.Find("alarm_uA")->Text, "250000");
-    EXPECT_EQ(loop.Find("volt_drop_V")->Text, "-0.5");
-    EXPECT_EQ(loop.Find("max_volt_drop_V")->Text, "9");
-    EXPECT_EQ(loop.Find("cable_impedance")->Text, "1210");
-    EXPECT_EQ(loop.Find("design_long")->Text, "Volt Drop\nToo High");
-    EXPECT_EQ(loop.Find("devices")->Type, JsonValue::Kind::Number);
+    const Json json = Json::parse(text, nullptr, false);
+    ASSERT_FALSE(json.is_discarded()) << text;
+    auto keys = [](const Json& object) {
+        std::vector<std::string> names;
+        for (const auto& [name, value] : object.items())
+            names.push_back(name);
+        return names;
+    };
+    EXPECT_EQ(keys(json), (std::vector<std::string>{"file", "site_name", "panel", "panel_loops", "loops",
+                                                    "total_devices", "total_quiescent_uA", "total_alarm_uA",
+                                                    "overall"}));
+    EXPECT_EQ(json["file"], summary.File);
+    EXPECT_EQ(json["total_alarm_uA"].get<double>(), 250000.0005);
+    EXPECT_TRUE(json["total_quiescent_uA"].is_number_integer());
+    EXPECT_EQ(json["total_quiescent_uA"], 0);
+    ASSERT_EQ(json["loops"].size(), 8u);
+    EXPECT_EQ(json["loops"][7]["loop"], 8);
+    const Json& loop = json["loops"][0];
+    EXPECT_EQ(keys(loop), (std::vector<std::string>{
+                              "loop", "name", "devices", "quiescent_devices_uA", "alarm_devices_uA", "quiescent_uA",
+                              "alarm_uA", "volt_drop_V", "max_volt_drop_V", "calc_type", "cable_impedance",
+                              "cable_total_dm", "cable_first_dm", "loop_design", "design_short", "design_long",
+                              "explanation", "panel_limit_text"}));
+    EXPECT_EQ(loop["quiescent_uA"].get<double>(), 12345.6789);
+    // Whole numbers are written without a point.
+    for (const auto& [key, value] : std::initializer_list<std::pair<const char*, int>>{
+             {"alarm_uA", 250000}, {"max_volt_drop_V", 9}, {"cable_impedance", 1210}, {"devices", 12}}) {
+        EXPECT_TRUE(loop[key].is_number_integer()) << key;
+        EXPECT_EQ(loop[key], value) << key;
+    }
+    EXPECT_EQ(loop["volt_drop_V"].get<double>(), -0.5);
+    EXPECT_EQ(loop["design_long"], "Volt Drop\nToo High");
 }

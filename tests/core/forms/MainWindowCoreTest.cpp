@@ -1,10 +1,9 @@
 #include "forms/MainWindowCore.h"
 
-#include "document/CalculationSupport.h"
 #include "catalogues/Options.h"
+#include "document/CalculationSupport.h"
 #include "document/Document.h"
 #include "platform/MessageHost.h"
-#include "platform/SettingsStore.h"
 #include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
 
@@ -14,21 +13,7 @@ using MainWindowCore::PanelChange;
 
 namespace {
 
-PanelRecord Panel(const std::string& name, uint8_t loops, int16_t maxDevices, uint8_t outputs)
-{
-    PanelRecord panel;
-    panel.Name = name;
-    panel.Loops = loops;
-    panel.MaxDevicesPerLoop = maxDevices;
-    panel.Outputs = outputs;
-    panel.AlarmLEDs = 50;
-    panel.MaxLoopCurrent = 500;
-    panel.MaxTotalCurrent = 2000;
-    panel.MinLoopVoltage = 2400;
-    return panel;
-}
-
-struct Site : DocumentObserver {
+struct Site {
     ScratchFolder folder;
     SettingsStore store{folder.Path("settings.conf")};
     Options options{store};
@@ -36,81 +21,84 @@ struct Site : DocumentObserver {
     Document document{catalogue};
     ScriptedMessageHost host;
     int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000});
-    int eight = 0, two = 0, small = 0;
-    int recalculated = 0;
 
-    Site()
+    void AddPanel(const std::string& name, uint8_t loops, int16_t maxDevices, uint8_t outputs, bool current = false)
     {
-        two = static_cast<int>(catalogue.Panels.size());
-        catalogue.Panels.push_back(Panel("Two", 2, 126, 20));
-        small = static_cast<int>(catalogue.Panels.size());
-        catalogue.Panels.push_back(Panel("Small", 4, 5, 60));
-        eight = catalogue.AddCurrentPanel(Panel("Eight", 8, 126, 60));
-        document.AddObserver(this);
-    }
-    ~Site() override { document.RemoveObserver(this); }
-    void LoopRecalculated(int) override { ++recalculated; }
-
-    void Fill(int loop, int count)
-    {
-        for (int address = 1; address <= count; ++address)
-            document.Loop(loop).SetDeviceType(address, detector);
-        document.Loop(loop).SetMaxOutput(60);
-        CalculationSupport::RecalculateLoop(document, loop);
-        recalculated = 0;
-    }
-    PanelChange Change(int panel, bool startingUp = false)
-    {
-        return MainWindowCore::ChangePanel(document, catalogue, options, host, panel, startingUp);
+        PanelRecord panel;
+        panel.Name = name;
+        panel.Loops = loops;
+        panel.MaxDevicesPerLoop = maxDevices;
+        panel.Outputs = outputs;
+        panel.MaxLoopCurrent = 500;
+        panel.MinLoopVoltage = 2400;
+        if (current)
+            catalogue.AddCurrentPanel(panel);
+        else
+            catalogue.Panels.push_back(panel);
     }
 };
 
 }  // namespace
 
-TEST(MainWindowCore, ACancelledLoopQuestionKeepsThePanelButNotTheOutputs)
+TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
 {
-    Site site;
-    site.Fill(3, 4);
-    site.host.Answer(MsgResult::Cancel);
-    EXPECT_EQ(site.Change(site.two), PanelChange::Abandoned);
-    EXPECT_EQ(site.host.Texts(), std::vector<std::string>{"Changing to this panel will lose data for loops 3 to 8."});
-    EXPECT_EQ(site.catalogue.CurrentPanel, site.eight);
-    EXPECT_EQ(site.document.Loop(3).QtyDevices(), 4);
-    EXPECT_EQ(site.document.Loop(3).MaxOutput(), 20);  // clamped before the question
-    EXPECT_FALSE(site.document.Dirty);
-    EXPECT_TRUE(site.options.GetSettingString("LastPanel").empty());
+    constexpr int Two = 0, Small = 1, Eight = 2, None = -1;
+    const struct {
+        int panel;
+        bool startingUp;
+        int answer;  // to the question of the loops or devices lost
+        PanelChange outcome;
+        int current;
+        bool dirty;
+    } cases[] = {
+        {Two, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
+        {Small, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
+        {Small, false, MsgResult::Yes, PanelChange::Applied, Small, true},
+        {Eight, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
+        {Eight, true, MsgResult::Yes, PanelChange::Applied, Eight, false},
+        {3, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
+        {None, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.panel);
+        Site site;
+        site.AddPanel("Two", 2, 126, 20);
+        site.AddPanel("Small", 4, 5, 60);
+        site.AddPanel("Eight", 8, 126, 60, true);
+        for (int address = 1; address <= 8; ++address) {
+            site.document.Loop(1).SetDeviceType(address, site.detector);
+            site.document.Loop(3).SetDeviceType(address, address <= 4 ? site.detector : int16_t{0});
+        }
+        site.document.Loop(3).SetMaxOutput(60);
+        CalculationSupport::RecalculateAll(site.document);
+        site.host.Answer(c.answer);
+
+        EXPECT_EQ(MainWindowCore::ChangePanel(site.document, site.catalogue, site.options, site.host, c.panel,
+                                              c.startingUp),
+                  c.outcome);
+        EXPECT_EQ(site.catalogue.CurrentPanel, c.current);
+        EXPECT_EQ(site.document.Dirty, c.dirty);
+        EXPECT_EQ(site.host.boxes.size(), c.panel == Two || c.panel == Small ? 1u : 0u);
+        EXPECT_EQ(site.document.Loop(3).QtyDevices(), 4);
+        EXPECT_EQ(site.document.Loop(3).MaxOutput(), c.panel == Two ? 20 : 60);  // clamped before the question
+        EXPECT_EQ(site.options.GetSettingString("LastPanel").empty(), c.current != Small);
+    }
 }
 
-
-TEST(MainWindowCore, ACancelledDeviceLimitQuestionAbandonsTheChange)
+TEST(MainWindowCore, FilesAndFoldersOfTheDialogs)
 {
+    for (const auto& [site, file] : {std::pair{"Yard: North/South <B>", "Yard_ North_South _B_.QLX"},
+                                     std::pair{"a\\b*c?d\"e|f\tg\x7F.", "a_b_c_d_e_f_g_.QLX"}, std::pair{"...", ""}})
+        EXPECT_EQ(MainWindowCore::FileNameForSite(site), file) << site;
     Site site;
-    site.Fill(1, 8);
-    site.host.Answer(MsgResult::Cancel);
-    EXPECT_EQ(site.Change(site.small), PanelChange::Abandoned);
-    ASSERT_EQ(site.host.boxes.size(), size_t(1));
-    EXPECT_EQ(site.host.boxes[0].Text, "There are more than 5 addressable devices on a loop. Changing to this panel "
-                                       "will lose data for this loop.");
-    EXPECT_EQ(site.catalogue.CurrentPanel, site.eight);
-    EXPECT_EQ(site.document.Loop(1).QtyDevices(), 8);
-}
+    site.document.SiteName = "Quay";
+    EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "Quay.QLX");
+    site.document.Path = "/srv/sites/quay.QLX";
+    EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "sites/quay.QLX");
 
-TEST(MainWindowCore, DialogsStartInTheLastFolderOrTheDocumentsFolder)
-{
-    Site site;
     EXPECT_EQ(MainWindowCore::DialogStartFolder(site.options, "/home/me/Documents"), "/home/me/Documents");
     site.options.SetSettingString("QLX Path", MainWindowCore::FolderOf("/srv/sites/harbour.QLX"));
     EXPECT_EQ(MainWindowCore::DialogStartFolder(site.options, "/home/me/Documents"), "/srv/sites");
     EXPECT_EQ(MainWindowCore::FolderOf("/harbour.QLX"), "/");
     EXPECT_EQ(MainWindowCore::FolderOf("harbour.QLX"), "");
-}
-
-TEST(MainWindowCore, ANewSiteIsSavedUnderItsNameWhatAFileNameCannotHoldReplaced)
-{
-    for (const auto& [site, file] : {std::pair{"Yard: North/South <B>", "Yard_ North_South _B_.QLX"},
-                                     std::pair{"a\\b*c?d\"e|f\tg.", "a_b_c_d_e_f_g.QLX"}, std::pair{"...", ""}})
-        EXPECT_EQ(MainWindowCore::FileNameForSite(site), file) << site;
-    Site site;
-    site.document.Path = "/srv/sites/quay.QLX";
-    EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "sites/quay.QLX");
 }
