@@ -7,13 +7,9 @@
 
 using Addresses = std::vector<int>;
 
-TEST(LoopEditorCore, QuantitiesPlaceDevicesLowestFirstAndTakeTheHighestOff)
+TEST(LoopEditorCore, QuantitiesPlaceDevicesLowestFirstAndMoveThoseInTheWayWithWhatTheyCarry)
 {
     LoopEditorSite e;
-    ASSERT_EQ(e.core->DeviceRows().size(), 1u);
-    EXPECT_EQ(e.core->DeviceRows()[0].Type, e.detector);
-    EXPECT_FALSE(e.core->InterfaceLedsAvailable());  // none of its devices yet
-    EXPECT_TRUE(e.core->ConfirmOK());                 // nothing to ask about an empty loop
     EXPECT_FALSE(e.core->CommitDeviceQuantity(0, 127));
     EXPECT_EQ(e.LastMessage(), "Invalid number of devices!  (Must be between 0 and 126)");
     EXPECT_EQ(e.host.boxes.back().Caption, "Loop 1");
@@ -21,49 +17,32 @@ TEST(LoopEditorCore, QuantitiesPlaceDevicesLowestFirstAndTakeTheHighestOff)
     EXPECT_FALSE(e.document.Dirty);
 
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 5));
-    EXPECT_EQ(e.AddressesOf(e.detector), (Addresses{1, 2, 3, 4, 5}));
     EXPECT_TRUE(e.document.Dirty);
-    EXPECT_EQ(e.Loop().QtyDevices(), 5);  // recalculated
-    EXPECT_TRUE(e.core->InterfaceLedsAvailable());
-    const LoopEditorCore::RowTexts texts = e.core->DeviceRowTexts(0);
-    EXPECT_EQ((std::vector<std::string>{texts.Name, texts.Quantity, texts.Quiescent, texts.Alarm}),
-              (std::vector<std::string>{"Detector", "5", "1500 \u00B5A", "18 mA"}));
+    EXPECT_EQ(e.core->DeviceRowTexts(0).Alarm, "18 mA");
     e.document.Dirty = false;
     EXPECT_TRUE(e.core->CommitDeviceQuantity(0, 5));
     EXPECT_FALSE(e.document.Dirty);  // the same quantity changes nothing
-
-    ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 20));
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 3));
-    EXPECT_EQ(e.AddressesOf(e.detector), (Addresses{1, 2, 3}));
     e.Loop().SetDeviceType(2, 0);  // a gap: new devices fill it first
     e.Loop().SetDeviceType(6, e.detector);
     EXPECT_TRUE(e.core->CommitDeviceQuantity(0, 4, true));
     EXPECT_EQ(e.AddressesOf(e.detector), (Addresses{1, 2, 3, 6}));
 
-    e.catalogue.Panels[0].MaxDevicesPerLoop = 4;
-    EXPECT_FALSE(e.core->CommitDeviceQuantity(0, 5));
-    EXPECT_EQ(e.LastMessage(), "Too many devices on this loop!");
-    for (const auto& [text, quantity] : {std::pair{"12.5", 12}, std::pair{"13.5", 14}, std::pair{"", 0}})
-        EXPECT_EQ(LoopEditorCore::QuantityFromText(text), quantity) << text;
-}
-
-TEST(LoopEditorCore, DevicesInTheWayAreMovedOutOfANarrowerRangeWithWhatTheyCarry)
-{
-    LoopEditorSite e;
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 63));
     e.Loop().SetDeviceOtherBaseType(1, e.relayBase);
     e.document.SetAddressTag(1, 1, -7);
-
     ASSERT_TRUE(e.core->CommitDeviceQuantity(e.Row(e.sounder), 2)) << e.LastMessage();
     EXPECT_EQ(e.AddressesOf(e.sounder), (Addresses{1, 2}));
-    EXPECT_EQ(e.Loop().DeviceType(64), e.detector);
+    EXPECT_EQ(e.Loop().DeviceType(64), e.detector);  // moved out of the sounders' narrower range
     EXPECT_EQ(e.Loop().DeviceOtherBaseType(64), e.relayBase);
     EXPECT_EQ(e.document.AddressTag(1, 64), -7);
-    EXPECT_EQ(e.Loop().DeviceBaseAddr(64), 64);
-    EXPECT_EQ(e.Loop().DeviceType(65), e.detector);
-    EXPECT_EQ(e.Loop().DeviceOtherBaseType(1), 0);
     EXPECT_EQ(e.document.AddressTag(1, 1), 0);
-    EXPECT_EQ(e.AddressesOf(e.detector).size(), 63u);
+
+    e.catalogue.Panels[0].MaxDevicesPerLoop = 65;
+    EXPECT_FALSE(e.core->CommitDeviceQuantity(0, 64));
+    EXPECT_EQ(e.LastMessage(), "Too many devices on this loop!");
+    for (const auto& [text, quantity] : {std::pair{"12.5", 12}, std::pair{"13.5", 14}, std::pair{"", 0}})
+        EXPECT_EQ(LoopEditorCore::QuantityFromText(text), quantity) << text;
 }
 
 TEST(LoopEditorCore, OtherDevicesNeedCompatibleDevicesAndSayHowManyThereAre)
@@ -76,8 +55,8 @@ TEST(LoopEditorCore, OtherDevicesNeedCompatibleDevicesAndSayHowManyThereAre)
     EXPECT_EQ(e.LastMessage(), "Cannot have more than 3 Beacon!");
     EXPECT_FALSE(e.core->CommitOtherQuantity(e.OtherRow(e.beacon), -1));
     EXPECT_EQ(e.LastMessage(), "Invalid number of Beacon!");
+    ASSERT_TRUE(e.core->CommitOtherQuantity(e.OtherRow(e.beacon), 3));  // the most there may be
     ASSERT_TRUE(e.core->CommitOtherQuantity(e.OtherRow(e.beacon), 1));
-    EXPECT_EQ(e.Loop().DeviceOtherType(1), e.beacon);
     EXPECT_EQ(e.core->OtherRowTexts(e.OtherRow(e.beacon)).Alarm, "4000 \u00B5A");
 
     e.Loop().SetDeviceBaseType(2, e.slaveBase);  // a slave base leaves room only in the last pass
@@ -104,14 +83,12 @@ TEST(LoopEditorCore, SlavesAndStandaloneDevicesNeedAMasterAndKeepItOnTheLoop)
     EXPECT_FALSE(e.core->CommitDeviceQuantity(slaves, 1));
     EXPECT_EQ(e.LastMessage(), "A 'Master' device must be present on the loop in order to use 'Slave' devices.");
     EXPECT_FALSE(e.core->CommitOtherQuantity(e.OtherRow(e.standaloneSlave), 1));
-    EXPECT_EQ(e.host.boxes.size(), 3u);
 
     const size_t masters = e.Row(e.masterBase);
     ASSERT_TRUE(e.core->CommitDeviceQuantity(masters, 1));
     ASSERT_TRUE(e.core->CommitDeviceQuantity(slaves, 2)) << e.LastMessage();
     EXPECT_EQ(e.Loop().DeviceBaseType(1), e.slaveBase);
     EXPECT_EQ(e.Loop().DeviceBaseAddr(1), 3);  // the Master's address
-    EXPECT_EQ(e.Loop().QtyAddressableSlaveBases(), 2);
     EXPECT_FALSE(e.core->CommitDeviceQuantity(slaves, 3));
     EXPECT_EQ(e.LastMessage(), "There are not enough compatible devices available for Slave Bases.");
     EXPECT_FALSE(e.core->CommitDeviceQuantity(masters, 0));
@@ -122,8 +99,6 @@ TEST(LoopEditorCore, SlavesAndStandaloneDevicesNeedAMasterAndKeepItOnTheLoop)
 
     // Standalone devices: slot by slot, address by address, linked to the Master.
     ASSERT_TRUE(e.core->CommitOtherQuantity(e.OtherRow(e.standaloneSlave), 4));
-    EXPECT_EQ(e.Loop().DeviceStandalone(3, 2), e.standaloneSlave);
-    EXPECT_EQ(e.Loop().DeviceStandalone(1, 3), e.standaloneSlave);
     EXPECT_EQ(e.Loop().DeviceStandaloneAddress(1, 3), 3);
     ASSERT_TRUE(e.core->CommitOtherQuantity(e.OtherRow(e.standaloneSlave), 1));
     EXPECT_EQ(e.Loop().DeviceStandalone(1, 2), e.standaloneSlave);  // the first slot filled is the last emptied
@@ -133,7 +108,6 @@ TEST(LoopEditorCore, SlavesAndStandaloneDevicesNeedAMasterAndKeepItOnTheLoop)
 TEST(LoopEditorCore, OKAsksAboutAMissingCableRunAndCancelGivesBackTheLoopAndItsTags)
 {
     LoopEditorSite e;
-    e.Loop().SetCableImpedance(1210);
     e.Loop().SetDeviceType(10, e.detector);
     e.document.SetAddressTag(1, 10, 42);
     e.core.emplace(e.document, e.options, e.host, 1);
@@ -141,8 +115,6 @@ TEST(LoopEditorCore, OKAsksAboutAMissingCableRunAndCancelGivesBackTheLoopAndItsT
     const clsCalculator opened = e.Loop().Copy();
 
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 30));
-    e.Loop().SetDINLEDsDisabled(true);
-    EXPECT_EQ(e.core->DeviceRowTexts(0).Alarm, "15 mA");
     e.host.Answer(MsgResult::No);
     EXPECT_FALSE(e.core->ConfirmOK());
     EXPECT_EQ(e.LastMessage(), "You have not specified a Total Cable Run.  Is this correct?");
@@ -150,10 +122,7 @@ TEST(LoopEditorCore, OKAsksAboutAMissingCableRunAndCancelGivesBackTheLoopAndItsT
     e.host.Answer(MsgResult::Yes);
     EXPECT_TRUE(e.core->ConfirmOK());
 
-    e.Loop().SetCableImpedance(500);
     e.core->Cancel();
     EXPECT_TRUE(SameLoop(e.Loop(), opened, e.catalogue));
     EXPECT_EQ(e.document.AddressTag(1, 10), 42);
-    EXPECT_EQ(e.Loop().QtyDevices(), 1);
-    EXPECT_EQ(e.options.CurrentCableImpedance(), 1210);
 }

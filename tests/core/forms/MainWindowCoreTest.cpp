@@ -21,21 +21,6 @@ struct Site {
     Document document{catalogue};
     ScriptedMessageHost host;
     int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000});
-
-    void AddPanel(const std::string& name, uint8_t loops, int16_t maxDevices, uint8_t outputs, bool current = false)
-    {
-        PanelRecord panel;
-        panel.Name = name;
-        panel.Loops = loops;
-        panel.MaxDevicesPerLoop = maxDevices;
-        panel.Outputs = outputs;
-        panel.MaxLoopCurrent = 500;
-        panel.MinLoopVoltage = 2400;
-        if (current)
-            catalogue.AddCurrentPanel(panel);
-        else
-            catalogue.Panels.push_back(panel);
-    }
 };
 
 }  // namespace
@@ -62,9 +47,14 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.panel);
         Site site;
-        site.AddPanel("Two", 2, 126, 20);
-        site.AddPanel("Small", 4, 5, 60);
-        site.AddPanel("Eight", 8, 126, 60, true);
+        for (const auto& [name, loops, maxDevices, outputs] : {std::tuple{"Two", 2, 126, 20}, {"Small", 4, 5, 60},
+                                                               {"Eight", 8, 126, 60}}) {
+            PanelRecord& panel = site.catalogue.Panels[static_cast<size_t>(site.catalogue.AddCurrentPanel({}))];
+            panel.Name = name;  // the last one is current
+            panel.Loops = static_cast<uint8_t>(loops);
+            panel.MaxDevicesPerLoop = static_cast<int16_t>(maxDevices);
+            panel.Outputs = static_cast<uint8_t>(outputs);
+        }
         for (int address = 1; address <= 8; ++address) {
             site.document.Loop(1).SetDeviceType(address, site.detector);
             site.document.Loop(3).SetDeviceType(address, address <= 4 ? site.detector : int16_t{0});
