@@ -76,6 +76,7 @@ TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
     EXPECT_TRUE(FontOf("  (Harvex Controls)").Italic);
     EXPECT_EQ(FontOf("Summary").Size, 11);
     EXPECT_TRUE(printer.Ended());
+    EXPECT_EQ(printer.ScaleLeft() + printer.ScaleTop(), -2 * 720);  // half-inch margins
     EXPECT_EQ(progress.destination, "on the Recorder on FILE:");
     EXPECT_EQ(progress.pageTexts, Lines{"Printing page 1..."});
     EXPECT_TRUE(progress.closed);

@@ -49,36 +49,4 @@ TEST(Printing, LinesLeftOnPageCountsWholeLinesBelowTheCurrentPosition)
     }
 }
 
-TEST(Printing, StartReportAndHeaders)
-{
-    RecordingPrinter printer(RecordingPrinter::A4Width, RecordingPrinter::A4Height, "Laser 5", "LPT1:");
-    ScriptedProgress progress;
-    Printing printing(printer, progress);
-    EXPECT_EQ(Printing::PrinterDescription(printer), "Laser 5 on LPT1:");
-
-    printer.SetFontBold(true);
-    ASSERT_TRUE(printing.StartReport("Site report", false, {2024, 2, 29, 0, 0, 0}));
-    EXPECT_EQ(progress.destination, "on the Laser 5 on LPT1:");
-    EXPECT_FALSE(printer.FontBold());
-    EXPECT_EQ(printer.ScaleLeft(), -720);
-
-    printer.SetFontSize(12);
-    ASSERT_TRUE(printing.PrintPageHeader());
-    ASSERT_TRUE(printing.PrintPageHeader());
-    ASSERT_TRUE(printing.EndReport());
-
-    // Without the revised flag the header carries no date.
-    const auto& printed = printer.Printed();
-    ASSERT_EQ(printed.size(), 4u);
-    EXPECT_EQ(printed[0].Text, "Site report");
-    EXPECT_TRUE(printed[0].TextFont.Bold);
-    EXPECT_EQ(printed[1].Text, "    Page 1");
-    EXPECT_EQ(printed[1].Y, 720 + 240);
-    EXPECT_EQ(printed[3].Page, 2);
-    EXPECT_EQ(printer.CurrentY(), 3 * 240);
-    EXPECT_TRUE(progress.closed);
-}
-
-
-
 }  // namespace
