@@ -18,7 +18,6 @@ TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
         {{"--json", "--", "--odd name.QLX"}, {.Json = true, .File = "--odd name.QLX"}, ""},
         {{"--json"}, {}, "no file given"},
         {{"a.QLX", "b.QLX"}, {}, "one file only, not 2"},
-        {{"--pdf"}, {}, "--pdf needs a value"},
         {{"--pdf", "", "a.QLX"}, {}, "--pdf needs a value"},
         {{"--data-root=", "a.QLX"}, {}, "--data-root needs a value"},
         {{"--jsonx", "a.QLX"}, {}, "unknown option --jsonx"},

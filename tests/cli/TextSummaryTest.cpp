@@ -45,16 +45,3 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
     EXPECT_EQ(text.find("\nLoop 5"), std::string::npos);
 
 }
-
-TEST(TextSummary, AOneLoopPanelHasNoTotalRow)
-{
-    ReportScenario site;
-    site.UsePanel(ReportScenario::OneLoopPanel);
-    site.AddDevices(1, ReportScenario::HeatDetector, 2);
-    CalculationSupport::RecalculateAll(site.document);
-    const std::string text = SummaryText(SummarizeDocument(site.document, "x.QLX"), 0);
-    EXPECT_NE(text.find("Design\n1             2      500 µA     9000 µA   Loop Satisfactory\n\nOverall: Design "
-                        "Satisfactory\n\nLoop 1\n"),
-              std::string::npos)
-        << text;
-}

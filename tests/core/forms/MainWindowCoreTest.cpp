@@ -74,15 +74,3 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
         EXPECT_EQ(site.options.GetSettingString("LastPanel").empty(), c.current != Small);
     }
 }
-
-TEST(MainWindowCore, FilesAndFoldersOfTheDialogs)
-{
-    for (const auto& [site, file] : {std::pair{"a\\b*c?d\"e|f\tg\x7F.", "a_b_c_d_e_f_g_.QLX"}, std::pair{"...", ""}})
-        EXPECT_EQ(MainWindowCore::FileNameForSite(site), file) << site;
-    Site site;
-    site.document.Path = "/srv/sites/quay.QLX";
-    EXPECT_EQ(MainWindowCore::SavePreset(site.document, "/srv"), "sites/quay.QLX");
-    EXPECT_EQ(MainWindowCore::DialogStartFolder(site.options, "/home/me/Documents"), "/home/me/Documents");
-    EXPECT_EQ(MainWindowCore::FolderOf("/harbour.QLX"), "/");
-    EXPECT_EQ(MainWindowCore::FolderOf("harbour.QLX"), "");
-}

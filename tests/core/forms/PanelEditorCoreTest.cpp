@@ -8,7 +8,6 @@ namespace {
 
 using Field = PanelEditorCore::Field;
 using Outcome = PanelEditorCore::Outcome;
-using KeyAction = PanelEditorCore::KeyAction;
 using Texts = std::vector<std::string>;
 
 constexpr Outcome Closed{true, Field::Name, true};
@@ -37,30 +36,8 @@ struct Editor : PanelSite {
 
 }  // namespace
 
-TEST(PanelEditorCore, OpensANewPanelOrOneOfTheCatalogueOnlyAndNumberBoxesTakeDigits)
-{
-    for (const int panelNum : {-2, -1, PanelSite::SitePanel, PanelSite::UnknownPanel, 4}) {
-        SCOPED_TRACE(panelNum);
-        PanelSite site;
-        PanelEditorCore core(site.Services());
-        const bool inCatalogue = panelNum >= -1 && panelNum <= PanelSite::UnknownPanel;
-        ASSERT_EQ(core.Open(panelNum), inCatalogue);
-        EXPECT_EQ(site.host.boxes.size(), inCatalogue ? 0u : 1u);
-        EXPECT_EQ(core.IsReadOnly(), panelNum == PanelSite::UnknownPanel);
-    }
-    Editor editor(PanelSite::SitePanel);
-    EXPECT_EQ(Texts(editor.entries.begin(), editor.entries.end()),
-              (Texts{"Site Panel", "User-Defined Panels", "4", "2.00", "10", "10", "32", "400", "3200", "24.00"}));
-    EXPECT_EQ(editor.core.NotesText(), "This is a 'user-defined' panel.  Its parameters may be edited.");
-
-    EXPECT_EQ(PanelEditorCore::NextField(Field::OKButton), Field::OKButton);  // Enter stays on OK
-    for (const auto& [key, action] : {std::pair{U'/', KeyAction::Refuse}, {U'0', KeyAction::Accept},
-                                      {U'9', KeyAction::Accept}, {U':', KeyAction::Refuse}})
-        EXPECT_EQ(PanelEditorCore::KeyPressed(Field::LED, key), action) << static_cast<uint32_t>(key);
-}
-
-// The number boxes' limits and questions, and a new panel that survives a
-// restart, are walked by the main window's test.
+// Opening, the keys, the number boxes' limits and questions, and a new panel
+// that survives a restart are walked by the windows' tests.
 TEST(PanelEditorCore, AnotherUserPanelIsUpdatedInItsSlotWithoutARecalculation)
 {
     for (const std::string name : {"Spare Panel", "SPARE PANEL", "Reserve"}) {
