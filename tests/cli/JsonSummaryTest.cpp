@@ -10,21 +10,16 @@ using Json = nlohmann::ordered_json;
 
 TEST(JsonSummary, StringsAreEscapedAndStayUtf8)
 {
-    const struct {
-        std::string text;
-        std::string json;
-    } cases[] = {
-        {"", "\"\""},
-        {"Loop \"A\"", "\"Loop \\\"A\\\"\""},
-        {"C:\\sites", "\"C:\\\\sites\""},
-        {"tab\there\r\n", "\"tab\\there\\r\\n\""},
-        {std::string("bell\x07 nul", 9) + std::string(1, '\0'), "\"bell\\u0007 nul\\u0000\""},
-        {"3500 µA, Café", "\"3500 µA, Café\""},
-        {"Caf\xE9", "\"Café\""},  // Windows-1252, as older files are
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(JsonString(c.text), c.json);
-        EXPECT_TRUE(Json::accept(JsonString(c.text))) << c.json;  // valid JSON, valid UTF-8
+    for (const auto& [text, json] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"Loop \"A\"", "\"Loop \\\"A\\\"\""},
+             {"C:\\sites", "\"C:\\\\sites\""},
+             {"tab\there\r\n", "\"tab\\there\\r\\n\""},
+             {std::string("bell\x07 nul", 9) + std::string(1, '\0'), "\"bell\\u0007 nul\\u0000\""},
+             {"3500 µA, Café", "\"3500 µA, Café\""},
+             {"Caf\xE9", "\"Café\""},  // Windows-1252, as older files are
+         }) {
+        EXPECT_EQ(JsonString(text), json);
+        EXPECT_TRUE(Json::accept(JsonString(text))) << json;  // valid JSON, valid UTF-8
     }
 }
 

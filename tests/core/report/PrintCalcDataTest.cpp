@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -127,26 +129,20 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
 
 TEST_F(PrintCalcData, CableDistributionAssumption)
 {
-    const struct {
-        int32_t first1, total1, first2, total2;
-        const char* text;
-    } cases[] = {
-        {0, 5000, 0, 3000, "      Even distribution of devices along cable."},
-        {5000, 5000, 0, 3000, "      All devices at end of cable."},
-        {5000, 5000, 3000, 3000, "      All devices at end of cable."},
-        {5000, 5000, 1000, 3000, "      Even distribution of devices along cable beyond 1st device."},
-    };
-    for (const auto& c : cases) {
+    // The first and total runs of loops 1 and 7, and the assumption they make.
+    for (const auto& [first1, first7, text] : {std::tuple{0, 0, "Even distribution of devices along cable."},
+                                               {5000, 0, "All devices at end of cable."},
+                                               {5000, 3000, "All devices at end of cable."},
+                                               {5000, 1000, "Even distribution of devices along cable beyond 1st device."}}) {
         printer = RecordingPrinter();
-        document.Loop(1).SetCableFirst(c.first1);
-        document.Loop(1).SetCableTotal(c.total1);
-        document.Loop(7).SetCableFirst(c.first2);
-        document.Loop(7).SetCableTotal(c.total2);
+        document.Loop(1).SetCableFirst(first1);
+        document.Loop(7).SetCableFirst(first7);
+        document.Loop(7).SetCableTotal(3000);
         ASSERT_EQ(Print({}), 0);
         const Lines lines = LinesBetween(1, "Calculations include", "no such line");
         ASSERT_EQ(lines.size(), 4u);
-        EXPECT_EQ(lines[1], c.text);
-        EXPECT_TRUE(FontOf(c.text).Italic);
+        EXPECT_EQ(lines[1], std::string("      ") + text);
+        EXPECT_TRUE(FontOf(lines[1]).Italic);
     }
 }
 

@@ -9,43 +9,26 @@ namespace {
 
 TEST(Printing, FitFontSizeTakesTheLargestSizeThatFits)
 {
-    const struct {
-        double pageWidth;
-        double size;
-    } cases[] = {
-        {1440 + 10800, 12},  // 90 blanks: 10800 twips at 12 points, just fits
-        {1440 + 10799, 11},
-        {1440 + 90 * 70 - 1, 6},
-        {1440 + 90 * 60 - 1, 6},  // nothing fits: the smallest size
-    };
-    for (const auto& c : cases) {
-        RecordingPrinter printer(c.pageWidth, RecordingPrinter::A4Height);
+    // 90 blanks: 10800 twips at 12 points just fit; when nothing fits, the smallest size.
+    for (const auto& [pageWidth, size] : {std::pair{1440.0 + 10800, 12.0}, {1440.0 + 10799, 11.0},
+                                          {1440.0 + 90 * 70 - 1, 6.0}, {1440.0 + 90 * 60 - 1, 6.0}}) {
+        RecordingPrinter printer(pageWidth, RecordingPrinter::A4Height);
         ScriptedProgress progress;
-        Printing printing(printer, progress);
-        printing.FitFontSize(90);
-        EXPECT_EQ(printer.FontSize(), c.size) << c.pageWidth;
+        Printing(printer, progress).FitFontSize(90);
+        EXPECT_EQ(printer.FontSize(), size) << pageWidth;
     }
 }
 
 TEST(Printing, LinesLeftOnPageCountsWholeLinesBelowTheCurrentPosition)
 {
-    // At 12 points a line is 240 twips; A4 leaves 16838 - 1440 = 15398 usable.
-    const struct {
-        double y;
-        int lines;
-    } cases[] = {
-        {0, 63},                  // 64.16 lines
-        {15398 - 240 * 2.5, 1},   // 2.5 rounds to the even 2
-        {15398 - 240 * 3.5, 3},   // 3.5 rounds to the even 4
-        {15398, -1},
-    };
-    for (const auto& c : cases) {
+    // At 12 points a line is 240 twips; A4 leaves 16838 - 1440 = 15398 usable:
+    // 64.16 lines; 2.5 rounds to the even 2, 3.5 to the even 4.
+    for (const auto& [y, lines] : {std::pair{0.0, 63}, {15398 - 240 * 2.5, 1}, {15398 - 240 * 3.5, 3}, {15398.0, -1}}) {
         RecordingPrinter printer;
         ScriptedProgress progress;
-        Printing printing(printer, progress);
         printer.SetFontSize(12);
-        printer.SetCurrentY(c.y);
-        EXPECT_EQ(printing.LinesLeftOnPage(), c.lines) << c.y;
+        printer.SetCurrentY(y);
+        EXPECT_EQ(Printing(printer, progress).LinesLeftOnPage(), lines) << y;
     }
 }
 
