@@ -11,20 +11,6 @@
 
 using MainWindowCore::PanelChange;
 
-namespace {
-
-struct Site {
-    ScratchFolder folder;
-    SettingsStore store{folder.Path("settings.conf")};
-    Options options{store};
-    TestCatalogue catalogue;
-    Document document{catalogue};
-    ScriptedMessageHost host;
-    int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000});
-};
-
-}  // namespace
-
 TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
 {
     constexpr int Two = 0, Small = 1, Eight = 2, None = -1;
@@ -46,31 +32,37 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.panel);
-        Site site;
+        ScratchFolder folder;
+        SettingsStore store{folder.Path("settings.conf")};
+        Options options{store};
+        TestCatalogue catalogue;
+        Document document{catalogue};
+        ScriptedMessageHost host;
+        const int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000});
         for (const auto& [name, loops, maxDevices, outputs] : {std::tuple{"Two", 2, 126, 20}, {"Small", 4, 5, 60},
                                                                {"Eight", 8, 126, 60}}) {
-            PanelRecord& panel = site.catalogue.Panels[static_cast<size_t>(site.catalogue.AddCurrentPanel({}))];
+            PanelRecord& panel = catalogue.Panels[static_cast<size_t>(catalogue.AddCurrentPanel({}))];
             panel.Name = name;  // the last one is current
             panel.Loops = static_cast<uint8_t>(loops);
             panel.MaxDevicesPerLoop = static_cast<int16_t>(maxDevices);
             panel.Outputs = static_cast<uint8_t>(outputs);
         }
-        for (int address = 1; address <= 8; ++address) {
-            site.document.Loop(1).SetDeviceType(address, site.detector);
-            site.document.Loop(3).SetDeviceType(address, address <= 4 ? site.detector : int16_t{0});
+        for (int address = 1; address <= 8; ++address) {  // too many for Small on loop 1, not on loop 3
+            document.Loop(1).SetDeviceType(address, detector);
+            document.Loop(3).SetDeviceType(address, address <= 4 ? detector : int16_t{0});
         }
-        site.document.Loop(3).SetMaxOutput(60);
-        CalculationSupport::RecalculateAll(site.document);
-        site.host.Answer(c.answer);
+        document.Loop(3).SetMaxOutput(60);
+        CalculationSupport::RecalculateAll(document);
+        host.Answer(c.answer);
 
-        EXPECT_EQ(MainWindowCore::ChangePanel(site.document, site.catalogue, site.options, site.host, c.panel,
+        EXPECT_EQ(MainWindowCore::ChangePanel(document, catalogue, options, host, c.panel,
                                               c.startingUp),
                   c.outcome);
-        EXPECT_EQ(site.catalogue.CurrentPanel, c.current);
-        EXPECT_EQ(site.document.Dirty, c.dirty);
-        EXPECT_EQ(site.host.boxes.size(), c.panel == Two || c.panel == Small ? 1u : 0u);
-        EXPECT_EQ(site.document.Loop(3).QtyDevices(), 4);
-        EXPECT_EQ(site.document.Loop(3).MaxOutput(), c.panel == Two ? 20 : 60);  // clamped before the question
-        EXPECT_EQ(site.options.GetSettingString("LastPanel").empty(), c.current != Small);
+        EXPECT_EQ(catalogue.CurrentPanel, c.current);
+        EXPECT_EQ(document.Dirty, c.dirty);
+        EXPECT_EQ(host.boxes.size(), c.panel == Two || c.panel == Small ? 1u : 0u);
+        EXPECT_EQ(document.Loop(3).QtyDevices(), 4);
+        EXPECT_EQ(document.Loop(3).MaxOutput(), c.panel == Two ? 20 : 60);  // clamped before the question
+        EXPECT_EQ(options.GetSettingString("LastPanel").empty(), c.current != Small);
     }
 }
