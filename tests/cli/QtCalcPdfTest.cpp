@@ -21,9 +21,8 @@ private slots:
         QVERIFY2(!pdftoppm.isEmpty(), "pdftoppm is missing (poppler-utils)");
         CalcRunner calc;
         // No display at all: the calculator must choose the offscreen platform itself.
-        calc.Environment["QT_QPA_PLATFORM"] = "";
-        calc.Environment["DISPLAY"] = "";
-        calc.Environment["WAYLAND_DISPLAY"] = "";
+        for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            calc.Environment[variable] = "";
         const std::string pdf = calc.folder.Path("Riverside.pdf");
         const CalcRun run =
             calc.Run({"--pdf", pdf, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Riverside-Warehouse.QLX")});

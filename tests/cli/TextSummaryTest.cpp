@@ -43,5 +43,4 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
         << text;
     EXPECT_EQ(text.find("Reason"), text.rfind("Reason"));
     EXPECT_EQ(text.find("\nLoop 5"), std::string::npos);
-
 }

@@ -48,7 +48,6 @@ struct LoopEditorSite {
     {
         catalogue.AddCable("1.0 mm", 1810, true);
         catalogue.AddCable("1.5 mm", 1210, true);
-        catalogue.AddCable("Disabled", 740, false);
         PanelRecord panel;
         panel.Loops = 2;
         panel.AlarmLEDs = panel.RemoteLEDs = 250;
@@ -64,11 +63,7 @@ struct LoopEditorSite {
     }
     clsCalculator& Loop() { return document.Loop(1); }
     size_t Row(int type) { return core->AddDeviceRow(type); }
-    size_t OtherRow(int other)
-    {
-        const auto& rows = core->OtherRows();
-        return static_cast<size_t>(std::find(rows.begin(), rows.end(), other) - rows.begin());
-    }
+    size_t OtherRow(int other) { return std::ranges::find(core->OtherRows(), other) - core->OtherRows().begin(); }
     std::vector<int> AddressesOf(int type)
     {
         std::vector<int> addresses;

@@ -70,16 +70,3 @@ TEST(LoopParameters, CalculatedRunsAndCablesGiveBackWhatTheUserTyped)
     const int32_t longest = e.Loop().CableTotal();
     EXPECT_EQ(e.Loop().CableFirst(), longest / 2 + (longest % 4 == 3 ? 1 : 0));  // halves to the even neighbour
 }
-
-TEST(LoopParameters, AnImpedanceOnlyADisabledCableHasIsTheUsersOwn)
-{
-    LoopEditorSite e;
-    LoopParameters metric(*e.core, 0), imperial(*e.core, 1);
-    ASSERT_TRUE(metric.CommitImpedance("7.4"));
-    const auto list = metric.CableList();  // enabled cables, then the user's own
-    EXPECT_EQ(metric.SelectedCableEntry(), list.size() - 1);
-    EXPECT_EQ(list.back().Cable, -1);
-    metric.ChooseCable(list[0].Cable);
-    EXPECT_EQ(metric.SelectedCableEntry(), 0u);
-    EXPECT_EQ(imperial.ImpedanceText(), "5.52");
-}

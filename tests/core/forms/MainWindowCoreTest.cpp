@@ -14,24 +14,17 @@ using MainWindowCore::PanelChange;
 TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
 {
     constexpr int Two = 0, Small = 1, Eight = 2, None = -1;
-    const struct {
-        int panel;
-        bool startingUp;
-        int answer;  // to the question of the loops or devices lost
-        PanelChange outcome;
-        int current;
-        bool dirty;
-    } cases[] = {
-        {Two, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
-        {Small, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
-        {Small, false, MsgResult::Yes, PanelChange::Applied, Small, true},
-        {Eight, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
-        {Eight, true, MsgResult::Yes, PanelChange::Applied, Eight, false},
-        {3, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
-        {None, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.panel);
+    // The panel chosen, at start-up or not, the answer to the question of the
+    // loops or devices lost; the outcome, the current panel and Dirty.
+    for (const auto& [chosen, startingUp, answer, outcome, current, dirty] :
+         {std::tuple{Two, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
+          {Small, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
+          {Small, false, MsgResult::Yes, PanelChange::Applied, Small, true},
+          {Eight, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
+          {Eight, true, MsgResult::Yes, PanelChange::Applied, Eight, false},
+          {3, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
+          {None, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false}}) {
+        SCOPED_TRACE(chosen);
         ScratchFolder folder;
         SettingsStore store{folder.Path("settings.conf")};
         Options options{store};
@@ -53,16 +46,16 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
         }
         document.Loop(3).SetMaxOutput(60);
         CalculationSupport::RecalculateAll(document);
-        host.Answer(c.answer);
+        host.Answer(answer);
 
-        EXPECT_EQ(MainWindowCore::ChangePanel(document, catalogue, options, host, c.panel,
-                                              c.startingUp),
-                  c.outcome);
-        EXPECT_EQ(catalogue.CurrentPanel, c.current);
-        EXPECT_EQ(document.Dirty, c.dirty);
-        EXPECT_EQ(host.boxes.size(), c.panel == Two || c.panel == Small ? 1u : 0u);
+        EXPECT_EQ(MainWindowCore::ChangePanel(document, catalogue, options, host, chosen,
+                                              startingUp),
+                  outcome);
+        EXPECT_EQ(catalogue.CurrentPanel, current);
+        EXPECT_EQ(document.Dirty, dirty);
+        EXPECT_EQ(host.boxes.size(), chosen == Two || chosen == Small ? 1u : 0u);
         EXPECT_EQ(document.Loop(3).QtyDevices(), 4);
-        EXPECT_EQ(document.Loop(3).MaxOutput(), c.panel == Two ? 20 : 60);  // clamped before the question
-        EXPECT_EQ(options.GetSettingString("LastPanel").empty(), c.current != Small);
+        EXPECT_EQ(document.Loop(3).MaxOutput(), chosen == Two ? 20 : 60);  // clamped before the question
+        EXPECT_EQ(options.GetSettingString("LastPanel").empty(), current != Small);
     }
 }
