@@ -20,7 +20,6 @@ TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
         const ParsedCalcArguments parsed = ParseCalcArguments(words);
         const CalcArguments& a = parsed.Arguments;
         EXPECT_EQ(parsed.Ok, parsed.Error.empty());
-        EXPECT_FALSE(parsed.HelpAsked);
         EXPECT_EQ(parsed.Ok ? a.File + "|" + a.DataRoot + "|" + a.PdfPath + "|" + std::to_string(a.Json) + "|" +
                                   std::to_string(a.DeviceChecks)
                             : parsed.Error,

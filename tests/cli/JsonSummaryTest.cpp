@@ -27,7 +27,6 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
 {
     CalcSummary summary;
     LoopSummary& first = summary.Loops[0];
-    first.Devices = 12;
     first.Quiescent = Currency::FromScaled(123456789);  // 12345.6789 µA
     first.Alarm = Currency::FromInteger(250000);
     first.VoltDrop = Currency::FromScaled(-5000);

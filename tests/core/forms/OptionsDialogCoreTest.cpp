@@ -38,7 +38,6 @@ TEST(OptionsDialogCore, CountsInTheSingularAndStoreSavesExactlyTheUsersChoices)
     core.SetCableGroupEnabled(1, true);
     core.Store();
     EXPECT_TRUE(site.options.GetSettingBool("DontShowFamily2"));
-    EXPECT_FALSE(site.options.GetSettingBool("DontShowFamily4"));
     EXPECT_FALSE(site.options.SettingExists("DontShowFamily0"));  // not the user's to choose
     // Exactly the selected entries: Input Unit left the list with its family,
     // Wall Sounder was never in it, Standalone Beacon came with Beacons.
