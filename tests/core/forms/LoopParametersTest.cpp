@@ -40,7 +40,6 @@ TEST(LoopParameters, ValuesOutOfRangeAreRefusedInTheUsersUnitsAndOnlyANewValueIs
         EXPECT_EQ(e.document.Dirty, edits[i].second) << "edit " << i;
     }
     EXPECT_EQ(e.Loop().MaxOutput(), 7);
-    EXPECT_EQ(e.options.CurrentCableImpedance(), 1210);
     ASSERT_TRUE(metric.CommitTotalLength("0.5"));
     EXPECT_EQ(e.Loop().CableFirst(), 5);  // lowered to the total run
     e.Loop().SetCableTotal(0);

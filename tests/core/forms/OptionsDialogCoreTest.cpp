@@ -33,11 +33,9 @@ TEST(OptionsDialogCore, CountsInTheSingularAndStoreSavesExactlyTheUsersChoices)
     core.SetFamilySelected(EntryOf(core.Families(), FamilySite::Interfaces), false);
     core.SetFamilySelected(EntryOf(core.Families(), FamilySite::Beacons), true);
     core.SetStandardSelected(EntryOf(core.StandardDevices(), site.Heat), true);
-    core.SetUnits(1);
     core.SetCableGroupEnabled(0, false);
     core.SetCableGroupEnabled(1, true);
     core.Store();
-    EXPECT_TRUE(site.options.GetSettingBool("DontShowFamily2"));
     EXPECT_FALSE(site.options.SettingExists("DontShowFamily0"));  // not the user's to choose
     // Exactly the selected entries: Input Unit left the list with its family,
     // Wall Sounder was never in it, Standalone Beacon came with Beacons.
@@ -45,7 +43,6 @@ TEST(OptionsDialogCore, CountsInTheSingularAndStoreSavesExactlyTheUsersChoices)
         const bool expected = code == site.Optical || code == site.Heat || code == site.StandaloneBeacon;
         EXPECT_EQ(site.options.GetSettingBool("StandardDevice" + std::to_string(code)), expected) << code;
     }
-    EXPECT_EQ(site.options.GetSettingLong("Units"), 1);
     EXPECT_FALSE(site.options.GetSettingBool("CableGroup0"));
     EXPECT_TRUE(site.options.GetSettingBool("CableGroup1"));
 }

@@ -71,8 +71,8 @@ TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
     };
     EXPECT_EQ(PageLines(1), expected);
 
-    EXPECT_TRUE(FontOf("Design Not Satisfactory").Bold && !FontOf("Alarm Current Too High").Bold);
-    EXPECT_TRUE(FontOf("  (Harvex Controls)").Italic);
+    EXPECT_TRUE(FontOf("Design Not Satisfactory").Bold && !FontOf("Alarm Current Too High").Bold &&
+                FontOf("  (Harvex Controls)").Italic);
     EXPECT_TRUE(printer.Ended() && progress.closed);
     EXPECT_EQ(printer.ScaleLeft() + printer.ScaleTop(), -2 * 720);  // half-inch margins
     EXPECT_EQ(progress.destination, "on the Recorder on FILE:");

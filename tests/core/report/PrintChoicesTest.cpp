@@ -1,10 +1,18 @@
 #include "report/PrintChoices.h"
 
+#include "document/CalculationSupport.h"
+#include "support/ReportFixture.h"
+
 #include <gtest/gtest.h>
 
 // The list of loops to print is checked by the print dialog's test.
-TEST(PrintChoices, ThePdfOfAFileReplacesItsExtension)
+TEST(PrintChoices, LoopsWithADeviceArePrintedAndThePdfOfAFileReplacesItsExtension)
 {
+    ReportScenario site;            // four loops
+    for (const int loop : {3, 6})  // 6: beyond the panel's loops
+        site.AddDevices(loop, ReportScenario::HeatDetector, 1);
+    CalculationSupport::RecalculateAll(site.document);
+    EXPECT_EQ(DefaultPrintLoops(site.document), std::vector<int>{3});
     const std::pair<std::string, std::string> cases[] = {
         {"/home/me/harbour.stores.qlx", "/home/me/harbour.stores.pdf"},
         {"/home/me.d/harbour", "/home/me.d/harbour.pdf"},
