@@ -41,5 +41,4 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
                         "greater than that permitted by the control panel (400 mA).\n\nLoop 4\n"),
               std::string::npos)
         << text;
-    EXPECT_EQ(text.find("Reason"), text.rfind("Reason"));
 }

@@ -57,14 +57,12 @@ TEST(LoopParameters, CalculatedRunsAndCablesGiveBackWhatTheUserTyped)
     ASSERT_TRUE(p.CommitTotalLength("420") && p.CommitFirstLength("12"));
     p.SetCalcType(2);
     ASSERT_TRUE(p.CommitTotalLength("500"));  // a total run typed under "Min Cable Size" is the user's too
-    EXPECT_NE(e.Loop().CableImpedance(), 1210);
     p.SetCalcType(0);
     EXPECT_EQ(e.Loop().CableTotal(), 5000);
     EXPECT_EQ(e.Loop().CableFirst(), 120);
     EXPECT_EQ(e.Loop().CableImpedance(), 1210);
 
     p.SetCalcType(1);
-    EXPECT_EQ(e.options.CurrentCalcType(), 1);
     p.MoveSlider(50);  // the first run of the calculated maximum run
     const int32_t longest = e.Loop().CableTotal();
     EXPECT_EQ(e.Loop().CableFirst(), longest / 2 + (longest % 4 == 3 ? 1 : 0));  // halves to the even neighbour

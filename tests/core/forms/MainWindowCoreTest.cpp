@@ -24,7 +24,6 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
           {Eight, true, MsgResult::Yes, PanelChange::Applied, Eight, false},
           {3, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
           {None, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false}}) {
-        SCOPED_TRACE(chosen);
         ScratchFolder folder;
         SettingsStore store{folder.Path("settings.conf")};
         Options options{store};
@@ -51,7 +50,7 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
         EXPECT_EQ(MainWindowCore::ChangePanel(document, catalogue, options, host, chosen,
                                               startingUp),
                   outcome);
-        EXPECT_EQ(catalogue.CurrentPanel, current);
+        EXPECT_EQ(catalogue.CurrentPanel, current) << "panel " << chosen << (startingUp ? " at start-up" : "");
         EXPECT_EQ(document.Dirty, dirty);
         EXPECT_EQ(host.boxes.size(), chosen == Two || chosen == Small ? 1u : 0u);
         EXPECT_EQ(document.Loop(3).MaxOutput(), chosen == Two ? 20 : 60);  // clamped before the question
