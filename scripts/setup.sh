@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   clang-14 libclang-rt-14-dev
   poppler-utils
+  nlohmann-json3-dev
   fonts-liberation2
 )
 

