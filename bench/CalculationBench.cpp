@@ -16,7 +16,7 @@ namespace {
 void CalculateFullLoop(benchmark::State& state)
 {
     clsCalculator loop = Site().largest.Loop(1).Copy();
-    loop.SetCalcType(static_cast<int32_t>(state.range(0)));
+    loop.SetCalcType(static_cast<CalculationType>(state.range(0)));
     const bool skipDeviceChecks = state.range(1) == 0;
     for (auto _ : state) {
         loop.Calculate(false, 0, skipDeviceChecks);
@@ -24,7 +24,7 @@ void CalculateFullLoop(benchmark::State& state)
     }
 }
 BENCHMARK(CalculateFullLoop)
-    ->ArgsProduct({benchmark::CreateDenseRange(clsCalculator::MinCalcType, clsCalculator::MaxCalcType, 1), {0, 1}})
+    ->ArgsProduct({benchmark::CreateDenseRange(StoredNumber(MinCalcType), StoredNumber(MaxCalcType), 1), {0, 1}})
     ->ArgNames({"type", "checks"})
     ->Unit(benchmark::kMicrosecond);
 

@@ -2,6 +2,7 @@
 // The results of a recalculated Loop Calculation gathered in one place, for
 // the headless calculator's text and JSON output.
 
+#include "loop/clsCalculator.h"
 #include "text/Currency.h"
 
 #include <array>
@@ -20,12 +21,12 @@ struct LoopSummary {
     Currency Alarm;
     Currency VoltDrop;     // V
     Currency MaxVoltDrop;  // V
-    int32_t CalcType = 0;
+    CalculationType CalcType = CalculationType::MaxVoltDrop;
     int16_t CableImpedance = 0;  // hundredths of an ohm per km per core
     std::string CableName;       // "User-Defined" when no catalogue cable has that impedance
     int32_t CableTotal = 0;      // dm
     int32_t CableFirst = 0;      // dm
-    int32_t LoopDesign = 0;
+    LoopDesignCode LoopDesign = LoopDesignCode::Satisfactory;
     bool Satisfactory = true;
     std::string DesignShort;
     std::string DesignLong;

@@ -17,11 +17,11 @@ void WriteLoop(JsonWriter& json, const LoopSummary& loop)
     json.Member("alarm_uA", loop.Alarm);
     json.Member("volt_drop_V", loop.VoltDrop);
     json.Member("max_volt_drop_V", loop.MaxVoltDrop);
-    json.Member("calc_type", loop.CalcType);
+    json.Member("calc_type", StoredNumber(loop.CalcType));
     json.Member("cable_impedance", loop.CableImpedance);
     json.Member("cable_total_dm", loop.CableTotal);
     json.Member("cable_first_dm", loop.CableFirst);
-    json.Member("loop_design", loop.LoopDesign);
+    json.Member("loop_design", static_cast<int32_t>(loop.LoopDesign));
     json.Member("design_short", loop.DesignShort);
     json.Member("design_long", loop.DesignLong);
     json.Member("explanation", loop.Explanation);

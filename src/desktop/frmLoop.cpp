@@ -77,8 +77,11 @@ void frmLoop::FillControls()
     const int cable = cmbCableSize_->currentData().toInt();
     if (cable >= 0)
         parameters_.ChooseCable(cable);
-    const int calcType = model.CalcType() == 1 || model.CalcType() == 2 ? model.CalcType() : 0;
-    calcTypes_->button(calcType)->setChecked(true);
+    const CalculationType calcType =
+        model.CalcType() == CalculationType::MaxCableRun || model.CalcType() == CalculationType::SmallestCable
+            ? model.CalcType()
+            : CalculationType::MaxVoltDrop;
+    calcTypes_->button(StoredNumber(calcType))->setChecked(true);
     parameters_.SetCalcType(calcType);
     ShowEditable();
 
@@ -175,7 +178,7 @@ void frmLoop::MarkStale()
     if (loading_)
         return;
     stale_ = true;
-    if (CheckedCalcType() == 1)
+    if (CheckedCalcType() == CalculationType::MaxCableRun)
         txtTotalLength_->clear();
     txtVoltDrop_->clear();
     lblMaxVoltDrop_->clear();
@@ -190,7 +193,11 @@ void frmLoop::NameEdited(const QString& text)
     setWindowTitle(QString::fromStdString(core_.Caption()));
 }
 
-int frmLoop::CheckedCalcType() const { return std::max(calcTypes_->checkedId(), 0); }
+// The options' button ids are the calculation types' stored numbers.
+CalculationType frmLoop::CheckedCalcType() const
+{
+    return static_cast<CalculationType>(std::max(calcTypes_->checkedId(), 0));
+}
 
 bool frmLoop::CommitDeviceQuantity(int row, const QString& text)
 {
@@ -230,7 +237,7 @@ void frmLoop::CommitBox(QLineEdit& box)
 
 void frmLoop::ChooseCalcType(int calcType)
 {
-    parameters_.SetCalcType(calcType);
+    parameters_.SetCalcType(static_cast<CalculationType>(calcType));
     // Back on "Max Volt Drop", the runs and cable typed for it return.
     ShowParameterTexts();
     cmbCableSize_->setCurrentIndex(static_cast<int>(parameters_.SelectedCableEntry()));

@@ -94,7 +94,7 @@ private:
     void AddRow();
     void ConfirmOK();
     QWidget* EnterTarget(const QObject* control) const;
-    int CheckedCalcType() const;
+    CalculationType CheckedCalcType() const;
 
     Document& document_;
     MessageHost& host_;

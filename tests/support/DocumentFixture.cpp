@@ -105,7 +105,7 @@ void RecordingReadHost::OthersNotPlaced(int loop, int other, int32_t count)
 DocumentFixture::DocumentFixture()
 {
     options.SetLastCableImpedance(1000);
-    options.SetLastCalcType(1);
+    options.SetLastCalcType(CalculationType::MaxCableRun);
 }
 
 Document DocumentFixture::NewEmptyDocument()

@@ -37,7 +37,7 @@ public:
     // Name, cable impedance (hundredths of an ohm per km), total and first
     // run in metres, calculation type.
     bool Loop(int loop, const std::string& name, int16_t impedance, int32_t totalMetres, int32_t firstMetres,
-              int32_t calcType = 0)
+              CalculationType calcType = CalculationType::MaxVoltDrop)
     {
         document_.LoopName(loop) = name;
         clsCalculator& model = document_.Loop(loop);

@@ -79,7 +79,7 @@ bool FillLoop(Document& document, Catalogue& catalogue, Options& options, Messag
     clsCalculator& model = document.Loop(loop);
     model.SetCableFirst(150 + 10 * loop);
     model.SetCableTotal(8000 + 500 * loop);
-    model.SetCalcType((loop - 1) % (clsCalculator::MaxCalcType + 1));
+    model.SetCalcType(static_cast<CalculationType>((loop - 1) % (StoredNumber(MaxCalcType) + 1)));
     document.LoopName(loop) = " Wing " + std::to_string(loop) + " ";
     editor.AcceptChange(true);
     return true;

@@ -17,6 +17,8 @@ std::string Show(const T& value)
     std::ostringstream out;
     if constexpr (std::is_same_v<T, Currency>)
         out << value.ToString();
+    else if constexpr (std::is_enum_v<T>)
+        out << static_cast<int32_t>(value);
     else
         out << value;
     return out.str();

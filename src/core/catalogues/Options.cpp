@@ -3,7 +3,6 @@
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
 #include "text/Scaling.h"
-#include "loop/clsCalculator.h"
 #include "catalogues/Catalogue.h"
 #include "text/WinINI.h"
 #include "platform/MessageHost.h"
@@ -62,23 +61,23 @@ void Options::SetSettingLong(const std::string& name, int32_t value)
 void Options::LoadLastCalcType()
 {
     const int32_t stored = GetSettingLong(SettingName::LastCalcType);
-    if (stored >= clsCalculator::MinCalcType && stored <= clsCalculator::MaxCalcType)
-        currentCalcType_ = stored;
+    if (stored >= StoredNumber(MinCalcType) && stored <= StoredNumber(MaxCalcType))
+        currentCalcType_ = static_cast<CalculationType>(stored);
     else
-        SetLastCalcType(clsCalculator::MinCalcType);
+        SetLastCalcType(MinCalcType);
 }
 
-void Options::SetLastCalcType(int32_t calcType)
+void Options::SetLastCalcType(CalculationType calcType)
 {
     if (currentCalcType_ == calcType)
         return;
     currentCalcType_ = calcType;
-    SetSettingLong(SettingName::LastCalcType, calcType);
+    SetSettingLong(SettingName::LastCalcType, StoredNumber(calcType));
 }
 
-int32_t Options::CurrentCalcType() const
+CalculationType Options::CurrentCalcType() const
 {
-    return currentCalcType_.value_or(clsCalculator::MinCalcType);
+    return currentCalcType_.value_or(MinCalcType);
 }
 
 void Options::LoadLastCableImpedance(const Catalogue& catalogue)

@@ -6,6 +6,7 @@
 // writes through at once; failures of the settings file are silent, as the
 // user can do nothing about them: a getter then answers its empty value.
 
+#include "catalogues/CalculationType.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowGeometry.h"
 
@@ -57,12 +58,11 @@ public:
     // the options dialog's OK) and writes them in one write of the file.
     SettingsStore::Batch WritesTogether() { return SettingsStore::Batch(store_); }
 
-    // The calculation type new loops get, clsCalculator::MinCalcType to
-    // MaxCalcType; a stored value outside that range is replaced by the
-    // minimum.
+    // The calculation type new loops get; a stored value outside
+    // MinCalcType to MaxCalcType is replaced by the minimum.
     void LoadLastCalcType();
-    void SetLastCalcType(int32_t calcType);
-    int32_t CurrentCalcType() const;
+    void SetLastCalcType(CalculationType calcType);
+    CalculationType CurrentCalcType() const;
 
     // The cable impedance new loops get (hundredths of an ohm per km per
     // core): the stored one when it lies in 0 to 10000, else the catalogue's
@@ -110,7 +110,7 @@ public:
 private:
     SettingsStore& store_;
     // Empty until loaded or set, so that the first setting always stores.
-    std::optional<int32_t> currentCalcType_;
+    std::optional<CalculationType> currentCalcType_;
     std::optional<int16_t> currentCableImpedance_;
     std::vector<bool> standardDevices_;
     int units_ = 0;

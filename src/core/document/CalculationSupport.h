@@ -3,6 +3,7 @@
 // control panel, the panel totals, and the guards that ask before a change of
 // control panel drops loops or devices.
 
+#include "catalogues/CalculationType.h"
 #include "text/Currency.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@ namespace CalculationSupport {
 // calculation type and the current panel's outputs (0 without a panel).
 struct LoopDefaults {
     int16_t CableImpedance = 0;
-    int32_t CalcType = 0;
+    CalculationType CalcType = CalculationType::MaxVoltDrop;
     int32_t MaxOutput = 0;
 };
 

@@ -229,9 +229,9 @@ private:
 
         int32_t calcType = 0;
         if (const std::string value = Read(section, "Calculation"); !value.empty())
-            CSV::ReadLongField(host, value, 1, calcType, clsCalculator::MinCalcType, clsCalculator::MaxCalcType,
+            CSV::ReadLongField(host, value, 1, calcType, StoredNumber(MinCalcType), StoredNumber(MaxCalcType),
                                "calculation type" + forLoop);
-        model.SetCalcType(calcType);
+        model.SetCalcType(static_cast<CalculationType>(calcType));
 
         const PanelRecord* panel = catalogue_.CurrentPanelRecord();
         const int32_t panelOutputs = panel ? panel->Outputs : 0;

@@ -94,7 +94,7 @@ private:
         profile_.Write(section, "CableFirstLength", to_string(model.CableFirst()));
         profile_.Write(section, "CableMaxRun", Metres(model.CableTotal()));
         profile_.Write(section, "CableTotalLength", to_string(model.CableTotal()));
-        profile_.Write(section, "Calculation", to_string(model.CalcType()));
+        profile_.Write(section, "Calculation", to_string(StoredNumber(model.CalcType())));
         profile_.Write(section, "MaxOutputs", to_string(model.MaxOutput()));
         profile_.Write(section, "DINLEDsDisabled", Boolean(model.DINLEDsDisabled()));
         profile_.Write(section, "IgnoreIsolators", Boolean(model.IgnoreIsolators()));

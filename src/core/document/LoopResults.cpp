@@ -30,10 +30,10 @@ LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogu
     results.PanelLimitVisible = !loop.PanelLimitText().empty();
     results.MaxVoltDrop = "(Max. permissible = " + VoltsText(loop.MaxVoltDrop().ToDouble()) + " V)";
     results.VoltDrop = VoltsText(loop.VoltDrop().ToDouble()) + " V";
-    results.ShowsTotalLength = loop.CalcType() == 1;
+    results.ShowsTotalLength = loop.CalcType() == CalculationType::MaxCableRun;
     if (results.ShowsTotalLength)
         results.TotalLength = Scaling::FormatLength(loop.CableTotal(), units);
-    results.ShowsCable = loop.CalcType() == 2;
+    results.ShowsCable = loop.CalcType() == CalculationType::SmallestCable;
     results.CablePosition = catalogue.FindCableByImpedance(loop.CableImpedance());
     results.LimitCableRunVisible = loop.CableTotal() >= clsCalculator::MaxCableLength;
     results.PassFail = loop.LoopDesignLong();
@@ -42,9 +42,9 @@ LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogu
     return results;
 }
 
-LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType)
+LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, CalculationType calcType)
 {
-    if (calcType == 1)
+    if (calcType == CalculationType::MaxCableRun)
         shown.TotalLength.clear();
     shown.VoltDrop.clear();
     shown.MaxVoltDrop.clear();

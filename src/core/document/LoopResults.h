@@ -3,6 +3,8 @@
 // loop's row and the totals row of the main window. Computed here, shown by
 // the windows as they are.
 
+#include "catalogues/CalculationType.h"
+
 #include <string>
 #include <string_view>
 
@@ -51,7 +53,7 @@ LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogu
 // What the loop editor shows while a typed value is not yet committed: the
 // results that would be stale are emptied (the total run too when it is the
 // calculated one) and the verdict asks for a recalculation.
-LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, int calcType);
+LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, CalculationType calcType);
 inline constexpr const char* StaleResultsText = "Press <Enter> key\nor Click here\nto Re-calculate";
 
 MainLoopRow MainLoopRowFor(const clsCalculator& loop);

@@ -35,12 +35,12 @@ size_t LoopParameters::SelectedCableEntry() const
     return entries.size() - 1;
 }
 
-LoopParameters::Editable LoopParameters::EditableFor(int calcType, bool userDefinedCable) const
+LoopParameters::Editable LoopParameters::EditableFor(CalculationType calcType, bool userDefinedCable) const
 {
     // The box that shows the result of the calculation type is not editable.
-    if (calcType == 1)
+    if (calcType == CalculationType::MaxCableRun)
         return {false, true, userDefinedCable};
-    if (calcType == 2)
+    if (calcType == CalculationType::SmallestCable)
         return {true, false, false};
     return {true, true, userDefinedCable};
 }
@@ -84,13 +84,13 @@ void LoopParameters::KeepTypedImpedance()
         typedCable_->Impedance = editor_.Model().CableImpedance();
 }
 
-void LoopParameters::SetCalcType(int calcType)
+void LoopParameters::SetCalcType(CalculationType calcType)
 {
     clsCalculator& model = editor_.Model();
     if (model.CalcType() != calcType) {
-        if (model.CalcType() == 0) {
+        if (model.CalcType() == CalculationType::MaxVoltDrop) {
             typedCable_ = TypedCable{model.CableTotal(), model.CableFirst(), model.CableImpedance()};
-        } else if (calcType == 0 && typedCable_) {
+        } else if (calcType == CalculationType::MaxVoltDrop && typedCable_) {
             model.SetCableTotal(typedCable_->Total);
             model.SetCableFirst(typedCable_->First);
             model.SetCableImpedance(typedCable_->Impedance);
@@ -226,13 +226,13 @@ void LoopParameters::MoveSlider(int16_t position)
         return;
     clsCalculator& model = editor_.Model();
     const int32_t firstBefore = model.CableFirst();
-    if (model.CalcType() == 1)
+    if (model.CalcType() == CalculationType::MaxCableRun)
         CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum(), true, position);
     else
         model.SetCableFirst(Rounding::ToInt32Saturated(static_cast<double>(position) * model.CableTotal() / 100));
     if (model.CableFirst() != firstBefore)
         editor_.Doc().MarkChanged();
-    if (model.CalcType() != 1)
+    if (model.CalcType() != CalculationType::MaxCableRun)
         Recalculate();
 }
 

@@ -6,6 +6,8 @@
 // loop recalculated; a refused value says why in a box titled with the
 // editor's caption and leaves the model alone.
 
+#include "catalogues/CalculationType.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,7 +37,7 @@ public:
     // The list entry of the loop's impedance; the last one ("User-Defined")
     // when no listed cable has it.
     size_t SelectedCableEntry() const;
-    Editable EditableFor(int calcType, bool userDefinedCable) const;
+    Editable EditableFor(CalculationType calcType, bool userDefinedCable) const;
     // "(max. permissible = n mA)"
     std::string MaxAlarmText() const;
     // Beside the total run while it is at the longest run the calculation
@@ -50,7 +52,7 @@ public:
     // total run and the cable: the runs and cable of "Max Volt Drop" are
     // kept when the editor leaves it and given back when it returns, with
     // any of them the user gave again in the meantime.
-    void SetCalcType(int calcType);
+    void SetCalcType(CalculationType calcType);
     // A catalogue cable chosen from the list (not "User-Defined").
     void ChooseCable(int cable);
     bool CommitImpedance(std::string_view text, bool quiet = false);

@@ -191,14 +191,14 @@ double clsCalculator::VoltDropFunction(const Working& work) const
 void clsCalculator::ApplyCalculationType(Working& work, bool useSlider, int16_t sliderPercent)
 {
     switch (calcType_) {
-    case 0:
+    case CalculationType::MaxVoltDrop:
         voltDrop_ = Rounding::ToInt16Saturated(VoltDropFunction(work));
         break;
-    case 1:
+    case CalculationType::MaxCableRun:
         CalculateMaximumCableRun(work, useSlider, sliderPercent);
         voltDrop_ = Rounding::ToInt16Saturated(VoltDropFunction(work));
         break;
-    case 2:
+    case CalculationType::SmallestCable:
         CalculateSmallestCable(work);
         break;
     default:
@@ -266,7 +266,7 @@ void clsCalculator::CalculateSmallestCable(Working& work)
     }
 }
 
-int32_t clsCalculator::Verdict(const Working& work, bool skipDeviceChecks)
+LoopDesignCode clsCalculator::Verdict(const Working& work, bool skipDeviceChecks)
 {
     const Currency loopLimit = Currency::FromInteger(int64_t{panelMaxLoopCurrent_} * 1000);
     if (quiescentCurrentTotal_ > loopLimit)

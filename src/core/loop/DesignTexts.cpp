@@ -29,9 +29,10 @@ constexpr std::array<VerdictTexts, 9> Verdicts{{
     {"Linkbay Loop Interface", "Not enough Linkbay", "Loop Interfaces"},
 }};
 
-const VerdictTexts* TextsFor(int32_t code)
+const VerdictTexts* TextsFor(LoopDesignCode code)
 {
-    return code >= 0 && code < static_cast<int32_t>(Verdicts.size()) ? &Verdicts[static_cast<size_t>(code)] : nullptr;
+    const auto index = static_cast<int32_t>(code);
+    return index >= 0 && index < static_cast<int32_t>(Verdicts.size()) ? &Verdicts[static_cast<size_t>(index)] : nullptr;
 }
 
 std::string SectionEnd(int address)
@@ -61,19 +62,19 @@ std::string clsCalculator::DesignExplanation() const
     return DesignExplanationFor(loopDesign_);
 }
 
-std::string clsCalculator::LoopDesignShortFor(int32_t code)
+std::string clsCalculator::LoopDesignShortFor(LoopDesignCode code)
 {
     const VerdictTexts* texts = TextsFor(code);
     return texts ? texts->Short : "";
 }
 
-std::string clsCalculator::LoopDesignLongFor(int32_t code)
+std::string clsCalculator::LoopDesignLongFor(LoopDesignCode code)
 {
     const VerdictTexts* texts = TextsFor(code);
     return texts ? std::string(texts->LongFirst) + "\n" + texts->LongSecond : "";
 }
 
-std::string clsCalculator::DesignExplanationFor(int32_t code) const
+std::string clsCalculator::DesignExplanationFor(LoopDesignCode code) const
 {
     const std::string panelLimit = CurrentText(Currency::FromInteger(int64_t{panelMaxLoopCurrent_} * 1000));
     switch (code) {

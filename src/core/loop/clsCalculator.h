@@ -9,6 +9,7 @@
 // core, cable lengths in decimetres, panel voltage in hundredths of a volt,
 // panel loop current in mA, the stored volt drop in tenths of a volt.
 
+#include "catalogues/CalculationType.h"
 #include "text/Currency.h"
 
 #include <array>
@@ -20,18 +21,19 @@ class Catalogue;
 struct DeviceTypeRecord;
 struct OtherDeviceRecord;
 
-// Verdict codes of LoopDesign.
-namespace LoopDesignCode {
-constexpr int32_t Satisfactory = 0;
-constexpr int32_t AlarmCurrentTooHigh = 1;
-constexpr int32_t VoltDropTooHigh = 2;
-constexpr int32_t QuiescentTooHigh = 3;
-constexpr int32_t FirstCableRunTooLong = 4;
-constexpr int32_t NoValidCableLength = 5;
-constexpr int32_t SurgeCurrentTooHigh = 6;
-constexpr int32_t IsolatorBetweenMasterAndSlave = 7;
-constexpr int32_t DependentDeviceMissing = 8;
-}  // namespace LoopDesignCode
+// The verdict of a loop (LoopDesign); the numbers are those the report
+// and ferrolux-calc's JSON show.
+enum class LoopDesignCode : int32_t {
+    Satisfactory = 0,
+    AlarmCurrentTooHigh = 1,
+    VoltDropTooHigh = 2,
+    QuiescentTooHigh = 3,
+    FirstCableRunTooLong = 4,
+    NoValidCableLength = 5,
+    SurgeCurrentTooHigh = 6,
+    IsolatorBetweenMasterAndSlave = 7,
+    DependentDeviceMissing = 8,
+};
 
 class clsCalculator {
 public:
@@ -39,8 +41,6 @@ public:
     static constexpr int FirstSlot = 2;
     static constexpr int LastSlot = 125;
     static constexpr int32_t MaxCableLength = 30000;  // decimetres
-    static constexpr int32_t MinCalcType = 0;
-    static constexpr int32_t MaxCalcType = 2;
 
     // Written by the surge check: the isolator at each end of the failing
     // section (0 = the control panel) and the section's surge total in µA.
@@ -78,7 +78,7 @@ public:
     Currency VoltDrop() const;  // volts
     Currency MaxVoltDrop() const { return maxVoltDrop_; }  // volts
     const std::string& PanelLimitText() const { return panelLimitText_; }
-    int32_t LoopDesign() const { return loopDesign_; }
+    LoopDesignCode LoopDesign() const { return loopDesign_; }
     const SurgeDiagnostics& Surge() const { return surge_; }
     const MasterSlaveDiagnostics& MasterSlave() const { return masterSlave_; }
     const DependentDiagnostics& Dependent() const { return dependent_; }
@@ -94,12 +94,12 @@ public:
     // The same texts for any code; a code outside 0 to 8 has empty short and
     // long texts and the explanation "Unknown reason". The explanation reads
     // the diagnostics of the last Calculate.
-    static std::string LoopDesignShortFor(int32_t code);
-    static std::string LoopDesignLongFor(int32_t code);
-    std::string DesignExplanationFor(int32_t code) const;
+    static std::string LoopDesignShortFor(LoopDesignCode code);
+    static std::string LoopDesignLongFor(LoopDesignCode code);
+    std::string DesignExplanationFor(LoopDesignCode code) const;
 
-    int32_t CalcType() const { return calcType_; }
-    void SetCalcType(int32_t value) { calcType_ = value; }
+    CalculationType CalcType() const { return calcType_; }
+    void SetCalcType(CalculationType value) { calcType_ = value; }
     int32_t CableFirst() const { return cableFirst_; }
     void SetCableFirst(int32_t decimetres) { cableFirst_ = decimetres; }
     int32_t CableTotal() const { return cableTotal_; }
@@ -182,7 +182,7 @@ private:
     void ApplyCalculationType(Working& work, bool useSlider, int16_t sliderPercent);
     void CalculateMaximumCableRun(Working& work, bool useSlider, int16_t sliderPercent);
     void CalculateSmallestCable(Working& work);
-    int32_t Verdict(const Working& work, bool skipDeviceChecks);
+    LoopDesignCode Verdict(const Working& work, bool skipDeviceChecks);
     bool SurgeCheckFails();
     bool MasterSlaveCheckFails();
     bool MasterFails(int masterAddress);
@@ -202,8 +202,8 @@ private:
     Currency alarmCurrentTotal_;
     int16_t voltDrop_ = 0;  // tenths of a volt
     Currency maxVoltDrop_;
-    int32_t loopDesign_ = 0;
-    int32_t calcType_ = 0;
+    LoopDesignCode loopDesign_ = LoopDesignCode::Satisfactory;
+    CalculationType calcType_ = CalculationType::MaxVoltDrop;
 
     std::array<int16_t, AddressCount> deviceType_{};
     std::array<int16_t, AddressCount> deviceOtherType_{};

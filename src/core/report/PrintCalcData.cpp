@@ -326,18 +326,17 @@ void PrintVerdict(ReportPrinter& printer, const clsCalculator& model, const std:
 
 }  // namespace
 
-std::string CalculationTypeText(int32_t calcType)
+std::string CalculationTypeText(CalculationType calcType)
 {
     switch (calcType) {
-    case 0:
+    case CalculationType::MaxVoltDrop:
         return "Calculate maximum volt drop";
-    case 1:
+    case CalculationType::MaxCableRun:
         return "Calculate maximum cable run";
-    case 2:
+    case CalculationType::SmallestCable:
         return "Calculate smallest cable";
-    default:
-        return "";
     }
+    return "";
 }
 
 void PrintAssumptions(ReportPrinter& printer, const Document& document)

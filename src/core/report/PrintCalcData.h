@@ -4,6 +4,8 @@
 // assumptions behind the calculation, and one section per chosen loop with
 // its device and Other Device tables and its cable data.
 
+#include "catalogues/CalculationType.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,7 +30,7 @@ int PrintCalculation(const Document& document, int units, const std::vector<int>
 
 // "Calculate maximum volt drop", "Calculate maximum cable run" or "Calculate
 // smallest cable" for calculation types 0, 1 and 2; empty for any other.
-std::string CalculationTypeText(int32_t calcType);
+std::string CalculationTypeText(CalculationType calcType);
 
 // The assumptions block, in italics.
 void PrintAssumptions(ReportPrinter& printer, const Document& document);
