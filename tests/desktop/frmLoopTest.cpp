@@ -85,7 +85,7 @@ private slots:
     void typedQuantitiesReachTheTotalsAndCancelRestoresTheLoop()
     {
         Site site;
-        site.options.SetLastCalcType(0);
+        site.options.SetLastCalcType(CalculationType::MaxVoltDrop);
         const auto window = site.Open();
         QCOMPARE(window->windowTitle(), "Loop 1");
         QCOMPARE(Control<QLabel>(*window, "lblMaxAlarm")->text(), "(max. permissible = 500 mA)");
@@ -127,7 +127,7 @@ private slots:
         // the loop and the options are as they were, and nothing is told.
         auto* cableRun = Control(*window, "optCableRun");
         QTest::mouseClick(cableRun, Qt::LeftButton, {}, QPoint(8, cableRun->height() / 2));
-        QCOMPARE(site.options.CurrentCalcType(), 1);
+        QCOMPARE(site.options.CurrentCalcType(), CalculationType::MaxCableRun);
         QVERIFY(site.Loop().CableTotal() != 5000);
         ClickRow(*window, "grdDevices", 0);
         Type(OpenBox(*window, "txtDevicesQty"), "999");
@@ -136,8 +136,8 @@ private slots:
         QCOMPARE(window->result(), int(QDialog::Rejected));
         QCOMPARE(site.Loop().DeviceType(1), int16_t{0});
         QCOMPARE(site.Loop().CableTotal(), 5000);
-        QCOMPARE(site.Loop().CalcType(), 0);
-        QCOMPARE(site.options.CurrentCalcType(), 0);
+        QCOMPARE(site.Loop().CalcType(), CalculationType::MaxVoltDrop);
+        QCOMPARE(site.options.CurrentCalcType(), CalculationType::MaxVoltDrop);
     }
 };
 

@@ -45,7 +45,7 @@ TEST(Options, CalculationTypeAndCableImpedanceOutsideTheirRangesFallBack)
         if (c.stored)
             s.options.SetSettingLong("LastCalcType", *c.stored);
         s.options.LoadLastCalcType();
-        EXPECT_EQ(s.options.CurrentCalcType(), c.current) << c.stored.value_or(-99);
+        EXPECT_EQ(StoredNumber(s.options.CurrentCalcType()), c.current) << c.stored.value_or(-99);
         EXPECT_EQ(s.store.ReadNumber("LastCalcType"), c.stored ? std::optional<int32_t>(c.current) : std::nullopt);
     }
     Catalogue catalogue;

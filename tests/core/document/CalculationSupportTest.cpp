@@ -14,7 +14,7 @@ struct Site {
     int16_t detector = catalogue.AddDeviceType({.Name = "Detector", .Quiescent = 300, .Alarm = 5000});
     Document document{catalogue};
     ScriptedMessageHost host;
-    CalculationSupport::LoopDefaults defaults{1210, 1, 96};
+    CalculationSupport::LoopDefaults defaults{1210, CalculationType::MaxCableRun, 96};
 
     explicit Site(int16_t maxTotalCurrent = 1000)
     {
@@ -94,7 +94,7 @@ TEST(CalculationSupport, ASmallerPanelAsksBeforeLosingData)
         EXPECT_EQ(site.document.LoopName(loop), "");
         EXPECT_EQ(site.document.Eavesdropping(loop, 2), 0);
         EXPECT_EQ(site.document.Loop(loop).CableImpedance(), 1210);
-        EXPECT_EQ(site.document.Loop(loop).CalcType(), 1);
+        EXPECT_EQ(site.document.Loop(loop).CalcType(), CalculationType::MaxCableRun);
         EXPECT_EQ(site.document.Loop(loop).MaxOutput(), 96);
     }
 

@@ -21,7 +21,7 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
     l1.SetCableImpedance(740);
     l1.SetCableFirst(125);
     l1.SetCableTotal(12345);
-    l1.SetCalcType(2);
+    l1.SetCalcType(CalculationType::SmallestCable);
     l1.SetMaxOutput(50);
     l1.SetDINLEDsDisabled(true);
     l1.SetDeviceType(1, c.optical);

@@ -64,7 +64,7 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
     loop1.SetCableImpedance(1210);
     loop1.SetCableFirst(125);
     loop1.SetCableTotal(2004);
-    loop1.SetCalcType(0);
+    loop1.SetCalcType(CalculationType::MaxVoltDrop);
     loop1.SetIgnoreIsolators(true);
     loop1.SetDeviceType(1, c.customSensor);
     loop1.SetDeviceOtherType(1, c.customStrobe);

@@ -43,7 +43,7 @@ TEST(LoopEditorRandom, CommitsKeepDevicesInRangeWithinTheLimitAndSumsRight)
                 switch (draw(4)) {
                 case 0: parameters.CommitTotalLength(std::to_string(draw(3200)), true); break;
                 case 1: parameters.CommitFirstLength(std::to_string(draw(400)), true); break;
-                case 2: parameters.SetCalcType(draw(3)); break;
+                case 2: parameters.SetCalcType(static_cast<CalculationType>(draw(3))); break;
                 default: parameters.MoveSlider(static_cast<int16_t>(draw(101))); break;
                 }
             }

@@ -55,14 +55,14 @@ TEST(LoopParameters, CalculatedRunsAndCablesGiveBackWhatTheUserTyped)
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 9));
     p.ChooseCable(1);  // 1.5 mm
     ASSERT_TRUE(p.CommitTotalLength("420") && p.CommitFirstLength("12"));
-    p.SetCalcType(2);
+    p.SetCalcType(CalculationType::SmallestCable);
     ASSERT_TRUE(p.CommitTotalLength("500"));  // a total run typed under "Min Cable Size" is the user's too
-    p.SetCalcType(0);
+    p.SetCalcType(CalculationType::MaxVoltDrop);
     EXPECT_EQ(e.Loop().CableTotal(), 5000);
     EXPECT_EQ(e.Loop().CableFirst(), 120);
     EXPECT_EQ(e.Loop().CableImpedance(), 1210);
 
-    p.SetCalcType(1);
+    p.SetCalcType(CalculationType::MaxCableRun);
     p.MoveSlider(50);  // the first run of the calculated maximum run
     const int32_t longest = e.Loop().CableTotal();
     EXPECT_EQ(e.Loop().CableFirst(), longest / 2 + (longest % 4 == 3 ? 1 : 0));  // halves to the even neighbour

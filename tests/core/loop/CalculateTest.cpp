@@ -30,14 +30,15 @@ struct Reference {
     int64_t wantImpedance = Any, wantTotal = Any, wantFirst = Any, voltDrop = Any, maxVoltDrop = 20, code = Any;
 };
 
-constexpr int32_t Pass = LoopDesignCode::Satisfactory;
+constexpr int64_t Code(LoopDesignCode code) { return static_cast<int64_t>(code); }
+constexpr int64_t Pass = Code(LoopDesignCode::Satisfactory);
 
 const Reference references[] = {
     {.name = "volt drop of the given cable: 13.44 tenths", .wantTotal = 10000, .voltDrop = 13, .code = Pass},
     {.name = "2 ohms in the panel carry the whole current", .driverImpedance = 200, .voltDrop = 15},
     {.name = "longest run with the panel's ohms", .calcType = 1, .driverImpedance = 200, .wantTotal = 13388},
     {.name = "never more than the panel's 24 V", .impedance = 30000, .voltDrop = 240,
-     .code = LoopDesignCode::VoltDropTooHigh},
+     .code = Code(LoopDesignCode::VoltDropTooHigh)},
     // The longest run just passes, by slider position and first run.
     {.name = "first run as entered", .calcType = 1, .wantTotal = 14876, .wantFirst = 0, .voltDrop = 20, .code = Pass},
     {.name = "with a first run", .calcType = 1, .first = 1000, .wantTotal = 14076, .wantFirst = 1000, .voltDrop = 20},
@@ -52,9 +53,9 @@ const Reference references[] = {
     // 30 ohms of isolators: at 100 % they carry the full current, more than
     // 2.0 V allows; with a first run the volt-drop equation has no root.
     {.name = "no valid cable, slider", .devices = Devices::Isolators, .calcType = 1, .useSlider = true,
-     .percent = 100, .wantTotal = 0, .voltDrop = 17, .code = LoopDesignCode::NoValidCableLength},
+     .percent = 100, .wantTotal = 0, .voltDrop = 17, .code = Code(LoopDesignCode::NoValidCableLength)},
     {.name = "no valid cable, first run", .devices = Devices::Isolators, .calcType = 1, .first = 1000,
-     .wantTotal = 0, .voltDrop = 17, .code = LoopDesignCode::NoValidCableLength},
+     .wantTotal = 0, .voltDrop = 17, .code = Code(LoopDesignCode::NoValidCableLength)},
     {.name = "empty loop: the longest cable", .devices = Devices::None, .calcType = 1, .useSlider = true,
      .percent = 40, .wantTotal = 30000, .wantFirst = 12000, .voltDrop = 0, .maxVoltDrop = 240, .code = Pass},
     // One 100 mA device: the slider's first run rounds halves to even.
@@ -73,12 +74,12 @@ const Reference references[] = {
     {.name = "none enabled: unchanged", .calcType = 2, .cables = "00000", .impedance = 999, .wantImpedance = 999,
      .voltDrop = 11},
     // The verdicts in their order.
-    {.name = "both totals too high: quiescent first", .loopCurrent = 0, .code = LoopDesignCode::QuiescentTooHigh},
-    {.name = "alarm current too high", .loopCurrent = 50, .code = LoopDesignCode::AlarmCurrentTooHigh},
+    {.name = "both totals too high: quiescent first", .loopCurrent = 0, .code = Code(LoopDesignCode::QuiescentTooHigh)},
+    {.name = "alarm current too high", .loopCurrent = 50, .code = Code(LoopDesignCode::AlarmCurrentTooHigh)},
     {.name = "alarm current at the limit", .loopCurrent = 100, .code = Pass},
-    {.name = "volt drop too high", .impedance = 2000, .code = LoopDesignCode::VoltDropTooHigh},
-    {.name = "first run too long", .total = 1000, .first = 2000, .code = LoopDesignCode::FirstCableRunTooLong},
-    {.name = "first run too long, volt drop first", .first = 20000, .code = LoopDesignCode::VoltDropTooHigh},
+    {.name = "volt drop too high", .impedance = 2000, .code = Code(LoopDesignCode::VoltDropTooHigh)},
+    {.name = "first run too long", .total = 1000, .first = 2000, .code = Code(LoopDesignCode::FirstCableRunTooLong)},
+    {.name = "first run too long, volt drop first", .first = 20000, .code = Code(LoopDesignCode::VoltDropTooHigh)},
 };
 
 TEST(Calculate, ReferenceValues)
@@ -112,9 +113,9 @@ TEST(Calculate, ReferenceValues)
         loop.SetCableTotal(r.total);
         loop.SetCableFirst(r.first);
         loop.SetPanelData(256, 256, 256, r.voltage, r.loopCurrent, r.driverImpedance);
-        loop.SetCalcType(0);
+        loop.SetCalcType(CalculationType::MaxVoltDrop);
         loop.Calculate(false, 0, false);  // the volt drop as given, which no cable found keeps
-        loop.SetCalcType(r.calcType);
+        loop.SetCalcType(static_cast<CalculationType>(r.calcType));
         loop.Calculate(r.useSlider, r.percent, false);
         const auto expect = [](int64_t want, int64_t got, const char* what) {
             if (want != Any) {
@@ -125,7 +126,7 @@ TEST(Calculate, ReferenceValues)
         expect(r.wantTotal, loop.CableTotal(), "total");
         expect(r.wantFirst, loop.CableFirst(), "first");
         expect(r.voltDrop == Any ? Any : Volts(r.voltDrop).Scaled(), loop.VoltDrop().Scaled(), "volt drop");
-        expect(r.code, loop.LoopDesign(), "verdict");
+        expect(r.code, Code(loop.LoopDesign()), "verdict");
         EXPECT_EQ(loop.MaxVoltDrop(), Volts(r.maxVoltDrop));
     }
 }
@@ -144,13 +145,13 @@ TEST(Calculate, MaximumCableRunWithSeriesResistanceAndAFirstRun)
     loop.SetPanelData(256, 256, 256, 2400, 500, 0);
     for (const int32_t first : {0, 1000, 4000}) {
         loop.SetCableFirst(first);
-        loop.SetCalcType(1);
+        loop.SetCalcType(CalculationType::MaxCableRun);
         loop.Calculate(false, 0, false);
         const int32_t longest = loop.CableTotal();
         EXPECT_GT(longest, first) << first;
         EXPECT_EQ(loop.VoltDrop(), Volts(20)) << first;
         loop.SetCableTotal(longest + longest / 10);  // a tenth longer loses too much
-        loop.SetCalcType(0);
+        loop.SetCalcType(CalculationType::MaxVoltDrop);
         loop.Calculate(false, 0, false);
         EXPECT_GT(loop.VoltDrop(), Volts(20)) << first;
     }

@@ -37,10 +37,11 @@ TEST(DesignTexts, VerdictsAndExplanationsThatNeedNoDeviceCheck)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
-        EXPECT_EQ(clsCalculator::LoopDesignShortFor(c.code), c.shortText);
-        EXPECT_EQ(clsCalculator::LoopDesignLongFor(c.code), c.longText);
+        const auto code = static_cast<LoopDesignCode>(c.code);  // 9 is no verdict
+        EXPECT_EQ(clsCalculator::LoopDesignShortFor(code), c.shortText);
+        EXPECT_EQ(clsCalculator::LoopDesignLongFor(code), c.longText);
         if (c.explanation != nullptr) {
-            EXPECT_EQ(loop.DesignExplanationFor(c.code), c.explanation);
+            EXPECT_EQ(loop.DesignExplanationFor(code), c.explanation);
         }
     }
 }

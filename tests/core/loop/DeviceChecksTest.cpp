@@ -58,10 +58,10 @@ void FailingEveryCheck(L& l, const C& c, bool surge, bool isolated)
     Place(l, c.dependent, 20);
 }
 
-constexpr int32_t Surge = LoopDesignCode::SurgeCurrentTooHigh;
-constexpr int32_t Isolated = LoopDesignCode::IsolatorBetweenMasterAndSlave;
-constexpr int32_t Missing = LoopDesignCode::DependentDeviceMissing;
-constexpr int32_t Pass = LoopDesignCode::Satisfactory;
+constexpr LoopDesignCode Surge = LoopDesignCode::SurgeCurrentTooHigh;
+constexpr LoopDesignCode Isolated = LoopDesignCode::IsolatorBetweenMasterAndSlave;
+constexpr LoopDesignCode Missing = LoopDesignCode::DependentDeviceMissing;
+constexpr LoopDesignCode Pass = LoopDesignCode::Satisfactory;
 const char* const masterAt1 = "There is an Isolator between a Master device at address 1 and an associated Slave "
                               "device wired with detector at address 3";
 const char* const tooMany = "There are more than 2 dependent devices per Interface.";
@@ -69,7 +69,7 @@ const char* const tooMany = "There are more than 2 dependent devices per Interfa
 const struct Scenario {
     const char* name;
     void (*build)(L&, const C&);
-    int32_t code;
+    LoopDesignCode code;
     const char* explanation;
     bool skipChecks = false;
 } scenarios[] = {

@@ -123,7 +123,7 @@ public:
     // Random cable, panel and calculation settings, then Calculate.
     void Calculate()
     {
-        loop_.SetCalcType(Draw(4));  // 3 is no calculation type: volt drop 0
+        loop_.SetCalcType(static_cast<CalculationType>(Draw(4)));  // 3 is no calculation type: volt drop 0
         loop_.SetCableTotal(Draw(30001));
         loop_.SetCableFirst(Draw(4) == 0 ? Draw(30001) : Draw(2000));
         loop_.SetCableImpedance(static_cast<int16_t>(Draw(8) == 0 ? 0 : 300 + Draw(3000)));
@@ -201,9 +201,9 @@ TEST(LoopModelRandom, SumsCountsAndOrderMatchARecountAndCopiesMatchTheOriginal)
         }
     }
     // The random loops reached every device check and passed them too.
-    for (const int32_t code : {LoopDesignCode::Satisfactory, LoopDesignCode::SurgeCurrentTooHigh,
+    for (const LoopDesignCode code : {LoopDesignCode::Satisfactory, LoopDesignCode::SurgeCurrentTooHigh,
                                LoopDesignCode::IsolatorBetweenMasterAndSlave, LoopDesignCode::DependentDeviceMissing})
-        EXPECT_GT(verdicts[static_cast<size_t>(code)], 0) << "verdict " << code;
+        EXPECT_GT(verdicts[static_cast<size_t>(code)], 0) << "verdict " << static_cast<int>(code);
 }
 
 }  // namespace
