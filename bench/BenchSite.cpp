@@ -1,7 +1,7 @@
 #include "BenchSite.h"
 
 #include "document/DocumentWriter.h"
-#include "support/LargestDocument.h"
+#include "LargestDocument.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 
 #include "BenchSite.h"
 
-#include "support/LargestDocument.h"
+#include "LargestDocument.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
 
 #include "platform/Folders.h"
-#include "support/LargestDocument.h"
+#include "LargestDocument.h"
 
 #include <chrono>
 #include <cstdio>

@@ -18,7 +18,7 @@
 #include "document/NewDocument.h"
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
-#include "support/LargestDocument.h"
+#include "LargestDocument.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,6 @@
 #include "document/DocumentWriter.h"
 
+#include "support/ChildProcess.h"
 #include "support/DocumentFixture.h"
 
 #include <gtest/gtest.h>
@@ -128,8 +129,10 @@ constexpr StepOutcome EverySaveStep[] = {
     {SaveStep::SyncFolder, "new", "old file"}};
 
 // Whichever step fails, the user is told, the document in memory is the one
-// they were saving, still marked changed, and no temporary file is left.
-TEST_F(DocumentWriter, AFailureAtAnyStepLeavesWholeFiles)
+// they were saving, still marked changed, and no temporary file is left. A
+// crash (the process stopped) there leaves the same files, and the next save
+// clears what the crash left behind.
+TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
 {
     document.LoopName(2) = "East";
     document.Loop(2).SetDeviceType(4, c.optical);
@@ -151,6 +154,20 @@ TEST_F(DocumentWriter, AFailureAtAnyStepLeavesWholeFiles)
         EXPECT_EQ(f.messages.boxes[0].Text, "Unable to save the configuration data");
         EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
         EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
+
+        OldFiles();
+        EXPECT_EQ(WaitForChild(StartChild([&] {
+                      SaveAs("new", [&stop](SaveStep step) { return step == stop.Step ? (Crash(), true) : false; });
+                      return 0;
+                  })),
+                  Crashed);
+        EXPECT_EQ(Contents("plan.QLX"), stop.File == std::string("new") ? inMemory : stop.File);
+        EXPECT_EQ(Contents("plan.BAK"), stop.Backup);
+        const std::string left = Contents("plan.QLX");
+        ASSERT_TRUE(SaveAs("new"));
+        EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
+        EXPECT_EQ(Contents("plan.BAK"), left);
+        EXPECT_EQ(Contents("plan.QLX"), inMemory);
     }
 }
 

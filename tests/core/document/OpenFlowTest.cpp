@@ -1,7 +1,9 @@
 #include "document/OpenFlow.h"
 
+#include "document/DocumentWriter.h"
 #include "document/Shell.h"
 #include "support/DocumentFixture.h"
+#include "support/ExampleSites.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <future>
 
 #include <sys/stat.h>
@@ -236,5 +240,33 @@ TEST_F(OpenFlowTest, AFileCutShortOpensWithItsFinishedLinesAndSaysSo)
         const std::string warning = "The file '" + path + "' appears to be incomplete (it may have been cut short). "
                                     "Check the design before you rely on it.";
         EXPECT_EQ(f.messages.Texts(), c.cutShort ? std::vector<std::string>{warning} : std::vector<std::string>{});
+    }
+}
+
+// Each shipped sample site is what its recipe builds by the editing rules; it
+// opens on the bundled catalogues without a single message, and the writer
+// writes it back byte for byte.
+TEST(ExampleSites, OpenSilentlyAndAreWrittenAsShipped)
+{
+    BundledCatalogue bundled;
+    ASSERT_TRUE(bundled.Loaded);
+    for (const ExampleSite& site : ExampleSites()) {
+        SCOPED_TRACE(site.FileName);
+        std::string problem;
+        Document built(bundled.catalogue);
+        EXPECT_TRUE(site.Build(built, bundled, problem)) << problem;
+
+        const std::string path = std::string(FERROLUX_EXAMPLES_DIR) + "/" + site.FileName;
+        Document opened(bundled.catalogue);
+        ScriptedOpenProgress progress;
+        OpenFlow flow(opened, bundled.catalogue, bundled.options, bundled.messages, progress);
+        bundled.messages.boxes.clear();
+        EXPECT_TRUE(flow.DoMenuOpen(path, false));
+        EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+        EXPECT_EQ(bundled.messages.Texts(), std::vector<std::string>{});
+        std::ifstream shipped(path, std::ios::binary);
+        std::ostringstream text;
+        text << shipped.rdbuf();
+        EXPECT_EQ(DocumentText(opened), text.str());
     }
 }

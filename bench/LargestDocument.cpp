@@ -1,4 +1,4 @@
-#include "support/LargestDocument.h"
+#include "LargestDocument.h"
 
 #include "document/CalculationSupport.h"
 #include "catalogues/Catalogue.h"
