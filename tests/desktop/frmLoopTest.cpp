@@ -37,8 +37,6 @@ struct Site {
         PanelRecord panel;
         panel.Name = "HX-200";
         panel.Loops = 2;
-        panel.AlarmLEDs = panel.RemoteLEDs = 250;
-        panel.Outputs = 32;
         panel.MaxLoopCurrent = 500;
         panel.MaxTotalCurrent = 1000;
         panel.MinLoopVoltage = 2400;
@@ -49,7 +47,6 @@ struct Site {
             options.SetStandardDevice(static_cast<int>(type), static_cast<int>(type) == optical);
         Loop().SetCableImpedance(1210);
         Loop().SetCableTotal(5000);
-        Loop().SetMaxOutput(32);
     }
     clsCalculator& Loop() { return document.Loop(1); }
 

@@ -28,9 +28,7 @@ struct DesktopSite {
         environment.SettingsFile = folder.Path("config/Harvex Ferrolux.conf");
         environment.Files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
         environment.Files.CustomPanelsFile = folder.Path("user/CUSTPAN.DAT");
-        environment.LocaleId = "0809";
         environment.DocumentsFolder = folder.Path("Documents");
-        environment.HelpIndex = folder.Path("help/index.html");
         if (!seenThisVersion)
             return;
         SettingsStore store(environment.SettingsFile);
