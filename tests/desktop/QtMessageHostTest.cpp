@@ -8,37 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-struct Shown {
-    QString Caption;
-    QString Text;
-    QMessageBox::Icon Icon = QMessageBox::NoIcon;
-    QList<QMessageBox::StandardButton> Buttons;
-    QMessageBox::StandardButton Default = QMessageBox::NoButton;
-};
-
-// Shows a box through the host and answers it with a key; returns the host's result.
-int ShowAndAnswer(int style, Shown& shown, Qt::Key press)
-{
-    QtMessageHost host;
-    const QtClicks::WhenModal answering([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        shown.Caption = box->windowTitle();
-        shown.Text = box->text();
-        shown.Icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
-            shown.Buttons << box->standardButton(button);
-        std::sort(shown.Buttons.begin(), shown.Buttons.end());
-        shown.Default = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
-        QTest::keyClick(box, press);
-    });
-    return MsgBox(host, "First line.\n\nSecond line.\r\rThird.", style, "Caption");
-}
-
-}  // namespace
-
 class QtMessageHostTest : public QObject {
     Q_OBJECT
 
@@ -59,25 +28,32 @@ private slots:
              B::Information, B::Cancel, MsgResult::Cancel, MsgResult::Cancel},
             {MsgStyle::YesNoCancel + MsgStyle::Exclamation, {B::Yes, B::No, B::Cancel}, B::Warning, B::Yes,
              MsgResult::Yes, MsgResult::Cancel},
-            {MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, {B::Yes, B::No}, B::Question, B::No,
-             MsgResult::No, MsgResult::No},
             {MsgStyle::AbortRetryIgnore + MsgStyle::Critical, {B::Abort, B::Retry, B::Ignore}, B::Critical,
              B::Abort, MsgResult::Abort, 0},
         };
+        QtMessageHost host;
         for (const auto& each : cases) {
-            Shown shown;
-            QCOMPARE(ShowAndAnswer(each.Style, shown, Qt::Key_Return), each.Enter);
-            QList<B::StandardButton> expected = each.Buttons;
-            std::sort(expected.begin(), expected.end());
-            QCOMPARE(shown.Buttons, expected);
-            QCOMPARE(shown.Icon, each.Icon);
-            QCOMPARE(shown.Default, each.Default);
-            QCOMPARE(shown.Caption, "Caption");
-            // Paragraph ends of either kind become line breaks.
-            QCOMPARE(shown.Text, "First line.\n\nSecond line.\n\nThird.");
-            if (each.Escape != 0) {
-                Shown again;
-                QCOMPARE(ShowAndAnswer(each.Style, again, Qt::Key_Escape), each.Escape);
+            for (const Qt::Key press : {Qt::Key_Return, Qt::Key_Escape}) {
+                if (press == Qt::Key_Escape && each.Escape == 0)
+                    continue;
+                QList<B::StandardButton> buttons;
+                const QtClicks::WhenModal answering([&](QWidget* modal) {
+                    auto* box = qobject_cast<QMessageBox*>(modal);
+                    QVERIFY(box);
+                    for (QAbstractButton* button : box->buttons())
+                        buttons << box->standardButton(button);
+                    std::sort(buttons.begin(), buttons.end());
+                    QCOMPARE(buttons, each.Buttons);
+                    QCOMPARE(box->icon(), each.Icon);
+                    QCOMPARE(box->standardButton(box->defaultButton()), each.Default);
+                    QCOMPARE(box->windowTitle(), "Caption");
+                    // Paragraph ends of either kind become line breaks.
+                    QCOMPARE(box->text(), "First line.\n\nSecond line.\n\nThird.");
+                    QTest::keyClick(box, press);
+                });
+                QCOMPARE(MsgBox(host, "First line.\n\nSecond line.\r\rThird.", each.Style, "Caption"),
+                         press == Qt::Key_Escape ? each.Escape : each.Enter);
+                QVERIFY(!buttons.isEmpty());  // the box was shown
             }
         }
     }

@@ -21,22 +21,16 @@ struct DesktopSite {
     AppEnvironment environment;
     std::unique_ptr<AppContext> app;
 
-    DesktopSite()
+    // Settings as a user who has seen this version's dialogs has them, or
+    // as at the first start.
+    explicit DesktopSite(bool seenThisVersion = true)
     {
         environment.SettingsFile = folder.Path("config/Harvex Ferrolux.conf");
         environment.Files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
         environment.Files.CustomPanelsFile = folder.Path("user/CUSTPAN.DAT");
-        environment.OldSettingsFile = folder.Path("config/QUELLAR.INI");
-        environment.LocaleId = "0809";
-        environment.IMeasure = "0";
         environment.DocumentsFolder = folder.Path("Documents");
-        environment.HelpIndex = folder.Path("help/index.html");
-        environment.RecentlyUsedList = folder.Path("recently-used.xbel");
-    }
-
-    // Settings as a user who has seen this version's dialogs has them.
-    void SeenThisVersion()
-    {
+        if (!seenThisVersion)
+            return;
         SettingsStore store(environment.SettingsFile);
         Options options(store);
         options.SetSettingBool(SettingName::FirstTimeDone, true);
@@ -54,12 +48,11 @@ struct DesktopSite {
 
     // Starts the program and shows the main window, its start-up over;
     // false when the catalogues do not load or the start-up never ends.
-    bool ShowMainWindow(const std::string& commandLine = "")
+    bool ShowMainWindow()
     {
-        AppContext& started = Start(commandLine);
-        if (!started.Load())
+        if (!Start().Load())
             return false;
-        started.Show();
-        return QTest::qWaitFor([&started] { return !started.MainWindow().StartingUp(); });
+        app->Show();
+        return QTest::qWaitFor([this] { return !app->MainWindow().StartingUp(); });
     }
 };

@@ -51,19 +51,10 @@ inline void Click(QTreeWidget* tree, const QString& text, bool twice = false)
     ClickIndex(tree, tree->indexFromItem(item), twice);
 }
 
-// The texts of a list's items, and which of them are selected ("*" after).
-inline QStringList Entries(const QListWidget* list)
-{
-    QStringList entries;
-    for (int row = 0; row < list->count(); ++row)
-        entries << list->item(row)->text() + (list->item(row)->isSelected() ? "*" : "");
-    return entries;
-}
-
 inline void ClickRow(QWidget& window, const char* table, int row)
 {
     auto* view = Control<QTableView>(window, table);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+    ClickIndex(view, view->model()->index(row, 0));
 }
 
 // The quantity box now open (a closed one lingers hidden until deleted).
@@ -75,11 +66,10 @@ inline QLineEdit* OpenBox(QWidget& window, const char* name)
     return nullptr;
 }
 
-inline void Type(QWidget* box, const QString& text, Qt::Key end = Qt::Key_unknown)
+inline void Type(QWidget* box, const QString& text, Qt::Key end)
 {
     QTest::keyClicks(box, text);
-    if (end != Qt::Key_unknown)
-        QTest::keyClick(box, end);
+    QTest::keyClick(box, end);
 }
 
 // While it lives, the first modal window that appears is handed to the

@@ -31,8 +31,7 @@ int main(int argc, char** argv)
         --argc;
         ++argv;
     }
-    int failures = 0;
-    int ran = 0;
+    int failures = 0, ran = 0;
     for (const QtTests::Factory& factory : Factories()) {
         const std::unique_ptr<QObject> test = factory();
         if (!only.empty() && only != test->metaObject()->className())

@@ -1,48 +1,45 @@
 #pragma once
-// File dialogs answered from a script, recording what each was asked.
+// File dialogs answered from a script, recording where each one started.
 
 #include "forms/FileChooser.h"
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 class ScriptedFileChooser : public FileChooser {
 public:
-    struct Request {
-        std::string Title, Folder, Preset;
-    };
-    std::vector<Request> requests;
+    // The folder, or for a PDF the suggested file, each dialog was given.
+    std::vector<std::string> asked;
 
     // The next dialog's answer; with none left, dialogs are cancelled.
     void Answer(const std::string& path) { answers_.push_back(path); }
 
-    std::optional<OpenChoice> ChooseFileToOpen(const std::string& title, const std::string& folder) override
+    std::optional<OpenChoice> ChooseFileToOpen(const std::string&, const std::string& folder) override
     {
-        const auto path = Next({title, folder, ""});
-        return path ? std::optional<OpenChoice>(OpenChoice{*path}) : std::nullopt;
+        if (const auto path = Next(folder))
+            return OpenChoice{*path};
+        return std::nullopt;
     }
-    std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& folder,
-                                                const std::string& preset) override
+    std::optional<std::string> ChooseFileToSave(const std::string&, const std::string& folder,
+                                                const std::string&) override
     {
-        return Next({title, folder, preset});
+        return Next(folder);
     }
-    std::optional<std::string> ChoosePdfFile(const std::string& title, const std::string& suggested) override
+    std::optional<std::string> ChoosePdfFile(const std::string&, const std::string& suggested) override
     {
-        return Next({title, "", suggested});
+        return Next(suggested);
     }
 
 private:
-    std::optional<std::string> Next(Request request)
+    std::optional<std::string> Next(const std::string& given)
     {
-        requests.push_back(std::move(request));
-        if (answers_.empty())
+        asked.push_back(given);
+        if (answered_ == answers_.size())
             return std::nullopt;
-        const std::string answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        return answers_[answered_++];
     }
 
-    std::deque<std::string> answers_;
+    std::vector<std::string> answers_;
+    size_t answered_ = 0;
 };
