@@ -10,8 +10,7 @@ TEST(MessageHost, TheIconSoundsThenTheBoxShowsAndAnswersItsDefaultWhenUnanswered
               MsgResult::No);
     EXPECT_EQ(host.beeps, std::vector<int>{MsgStyle::Exclamation});
     MsgBox(host, "Loop data may be lost", MsgStyle::OKCancel, "Control Panel change");
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].Caption + "|" + host.boxes[1].Caption, "Harvex Ferrolux|Control Panel change");
+    EXPECT_EQ(host.boxes.at(0).Caption + "|" + host.boxes.at(1).Caption, "Harvex Ferrolux|Control Panel change");
 
     // Unanswered boxes take their default button.
     EXPECT_EQ(MsgBox(host, "?", MsgStyle::AbortRetryIgnore), MsgResult::Abort);
