@@ -7,8 +7,6 @@
 TEST(DataFiles, FilesLieUnderTheRootExceptTheUsersOwnPanels)
 {
     const DataFiles files = DataFiles::FromRoot("/usr/share");
-    EXPECT_EQ(files.PanelsFolder + ";" + files.CablesFolder + ";" + files.DevicesFolder,
-              "/usr/share/Harvex/Panels;/usr/share/Harvex/Cables;/usr/share/Harvex/Devices");
     EXPECT_EQ(files.CustomPanelsFile, Folders::UserDataFolder() + "/Panels/CUSTPAN.DAT");
     EXPECT_EQ(PlaceText(files.CablesFile), "configuration settings in '/usr/share/Harvex/Cables/QuellarCables.dat'.");
 }

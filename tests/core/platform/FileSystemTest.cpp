@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -22,19 +23,12 @@ TEST(FileSystem, AnAtomicWriteReplacesTheFileKeepingItsPermissions)
     EXPECT_EQ(folder.Read("site.QLX"), "new contents");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, kept);
     EXPECT_NE(FileSystem::Stamp(path), before);
-    ASSERT_TRUE(FileSystem::WriteFileAtomically(folder.Path("Harvex/Panels/CUSTPAN.DAT"), "[x]\r\n"));
-    EXPECT_EQ(folder.Read("Harvex/Panels/CUSTPAN.DAT"), "[x]\r\n");
     EXPECT_FALSE(FileSystem::WriteFileAtomically(folder.Path("site.QLX/inside.DAT"), "x"));
 
-    // A rename never replaces a file; a read-only file says so.
-    const std::string backup = folder.Write("site.BAK", "older");
-    EXPECT_FALSE(FileSystem::RenameFile(path, backup));
-    ASSERT_TRUE(FileSystem::DeleteFile(backup));
-    ASSERT_TRUE(FileSystem::RenameFile(path, backup));
-    EXPECT_EQ(folder.Read("site.BAK") + "|" + std::to_string(FileSystem::FileExists(path)), "new contents|0");
-    EXPECT_FALSE(FileSystem::DeleteFile(folder.Path("Loops.QLX")) || FileSystem::IsReadOnly(backup));
-    fs::permissions(backup, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_TRUE(FileSystem::IsReadOnly(backup));
+    // A folder is not deleted as a file; a read-only file says so.
+    EXPECT_FALSE(FileSystem::DeleteFile(folder.Path("Loops.QLX")) || FileSystem::IsReadOnly(path));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(FileSystem::IsReadOnly(path));
 }
 
 // A step that fails before the rename leaves the old file and no temporary
@@ -52,4 +46,17 @@ TEST(FileSystem, AFailedStepOfAnAtomicWriteLeavesTheOldFile)
         EXPECT_EQ(folder.Read("site.QLX"), failing == WriteStep::SyncFolder ? std::string(5000, 'n') : "old");
         EXPECT_EQ(folder.Listing(), "site.QLX;");
     }
+}
+
+// A writer stopped by a crash before its rename leaves the old file and its
+// temporary one, which the next write clears.
+TEST(FileSystem, TheNextWriteClearsWhatACrashedWriterLeft)
+{
+    ScratchFolder folder;
+    const std::string path = folder.Write("site.QLX", "old");
+    const auto crashAtRename = [](FileSystem::WriteStep step) { return step == FileSystem::WriteStep::Rename && (Crash(), true); };
+    EXPECT_EQ(WaitForChild(StartChild([&] { return FileSystem::WriteFileAtomically(path, "new", crashAtRename) ? 0 : 1; })), Crashed);
+    EXPECT_EQ(folder.Read("site.QLX") + "|" + std::to_string(folder.Listing() != "site.QLX;"), "old|1");  // a temporary is left
+    ASSERT_TRUE(FileSystem::WriteFileAtomically(path, "newer"));
+    EXPECT_EQ(folder.Read("site.QLX") + "|" + folder.Listing(), "newer|site.QLX;");
 }

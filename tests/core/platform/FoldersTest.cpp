@@ -33,12 +33,9 @@ TEST(Folders, UserFoldersFollowTheXdgVariablesAndUserDirs)
     EXPECT_EQ(Folders::OldSettingsFile(env), env.Home + "/.config/Harvex/QUELLAR.INI");
     env.ConfigHome = "relative/cfg";  // not absolute: ignored
     EXPECT_EQ(Folders::ConfigFolder(env), env.Home + "/.config/Harvex");
-    env.DataHome = "/tmp/data";
-    EXPECT_EQ(Folders::UserDataFolder(env), "/tmp/data/Harvex");
 
     env.ConfigHome = folder.Path("cfg");
     folder.Write("cfg/user-dirs.dirs", "# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
-    EXPECT_EQ(Folders::DocumentsFolder(env), env.Home);  // named but missing
     fs::create_directories(folder.Path("home/Docs"));
     EXPECT_EQ(Folders::DocumentsFolder(env), folder.Path("home/Docs"));
 }

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
 {
     const struct {
@@ -20,8 +18,6 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
     EXPECT_EQ(Rounding::ToInt16(-32768.5), -32768);         // even neighbour fits
     EXPECT_EQ(Rounding::ToInt32(2147483647.0), 2147483647);
     EXPECT_FALSE(Rounding::ToInt32(2147483648.0).has_value());
-    EXPECT_EQ(Rounding::ToInt16Saturated(1e9), 32767);
-    EXPECT_EQ(Rounding::ToInt32Saturated(-1e12), std::numeric_limits<int32_t>::min());
 }
 
 TEST(Rounding, FixedFormatsRoundHalvesAwayFromZero)
@@ -52,7 +48,6 @@ TEST(Currency, ExactSumsOfFourDecimalsAndTheirTexts)
 
     EXPECT_EQ(Currency::FromInteger(950).ToString(), "950");
     EXPECT_EQ(Currency::FromScaled(-122500).ToString(), "-12.25");
-    EXPECT_EQ(Currency::FromScaled(1).ToString(), "0.0001");
 }
 
 TEST(CurrentText, BoundariesBetweenMicroAndMilliamperes)
