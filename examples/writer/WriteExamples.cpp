@@ -5,7 +5,7 @@
 
 #include "document/Document.h"
 #include "document/DocumentWriter.h"
-#include "support/ExampleSites.h"
+#include "ExampleSites.h"
 
 #include <filesystem>
 #include <iostream>

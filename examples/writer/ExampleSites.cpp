@@ -1,19 +1,10 @@
-#include "support/ExampleSites.h"
+#include "ExampleSites.h"
 
 #include "catalogues/CatalogueStartup.h"
-#include "catalogues/DataFiles.h"
 #include "catalogues/PanelCatalogue.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
 #include "document/LoopPlacement.h"
-
-BundledCatalogue::BundledCatalogue()
-{
-    DataFiles files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
-    files.CustomPanelsFile = folder.Path("CUSTPAN.DAT");
-    // A European user: metric cables.
-    Loaded = LoadCatalogues(catalogue, options, messages, {files, folder.Path("QUELLAR.INI"), "0809"});
-}
 
 namespace {
 

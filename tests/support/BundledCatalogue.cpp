@@ -1,0 +1,12 @@
+#include "support/BundledCatalogue.h"
+
+#include "catalogues/CatalogueStartup.h"
+#include "catalogues/DataFiles.h"
+
+BundledCatalogue::BundledCatalogue()
+{
+    DataFiles files = DataFiles::FromRoot(FERROLUX_TEST_DATA_DIR);
+    files.CustomPanelsFile = folder.Path("CUSTPAN.DAT");
+    // A European user: metric cables.
+    Loaded = LoadCatalogues(catalogue, options, messages, {files, folder.Path("QUELLAR.INI"), "0809"});
+}
