@@ -28,5 +28,6 @@ TEST(RecentlyUsed, AFileIsListedOnceAndMarkedUsedAgain)
     add("/home/me/a.QLX", "2026-01-02T03:04:05.000000Z");
     EXPECT_EQ(folder.Read("recently-used.xbel"), "not a bookmark list");
 
-    EXPECT_EQ(RecentlyUsed::FileAddress("/home/me/Site #1 & caf\xC3\xA9.QLX"), "file:///home/me/Site%20%231%20%26%20caf%C3%A9.QLX");
+    EXPECT_EQ(RecentlyUsed::FileAddress("/home/me/Site #109 & caf\xC3\xA9.QLX"),
+              "file:///home/me/Site%20%23109%20%26%20caf%C3%A9.QLX");
 }
