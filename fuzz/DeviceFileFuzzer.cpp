@@ -68,8 +68,8 @@ void CalculateEveryType(const Catalogue& catalogue)
                 loop.SetDeviceOtherType(type, static_cast<int16_t>(other));
         }
     }
-    for (int32_t calcType = clsCalculator::MinCalcType; calcType <= clsCalculator::MaxCalcType; ++calcType) {
-        loop.SetCalcType(calcType);
+    for (int32_t calcType = StoredNumber(MinCalcType); calcType <= StoredNumber(MaxCalcType); ++calcType) {
+        loop.SetCalcType(static_cast<CalculationType>(calcType));
         loop.Calculate(false, 0, false);
         loop.Calculate(true, 50, true);
         (void)loop.DesignExplanation();
