@@ -172,7 +172,7 @@ void clsCalculator::AddStandaloneDevicesAndRemoteLeds(Working& work)
 // The volt drop in tenths of a volt, before rounding, of the loop's cable with
 // the devices spread evenly beyond the first run and the whole alarm current
 // flowing from one end.
-double clsCalculator::VoltDropFunction(const Working& work) const
+double clsCalculator::UncappedVoltDrop(const Working& work) const
 {
     const double r = cableImpedance_ / 1000.0;
     double f = EvenDistributionFactor(work.DistributionCount);
@@ -182,10 +182,14 @@ double clsCalculator::VoltDropFunction(const Working& work) const
         f = ((length - first) / length) * f + first / length;
     // Hundredths of an ohm; length × r / 5 is both cores of the whole cable.
     const double resistance = ((length * r) / 5 + seriesResistance_) * f + panelDriverImpedance_;
-    double volts = alarmCurrentTotal_.ToDouble() * resistance / 10000000.0;
-    if (panelMinLoopVoltage_ / 10.0 < volts)
-        volts = panelMinLoopVoltage_ / 10.0;
-    return volts;
+    return alarmCurrentTotal_.ToDouble() * resistance / 10000000.0;
+}
+
+// The volt drop in tenths of a volt, never more than the panel's voltage.
+double clsCalculator::VoltDropFunction(const Working& work) const
+{
+    const double volts = UncappedVoltDrop(work);
+    return std::min(volts, panelMinLoopVoltage_ / 10.0);
 }
 
 void clsCalculator::ApplyCalculationType(Working& work, bool useSlider, int16_t sliderPercent)
@@ -205,6 +209,7 @@ void clsCalculator::ApplyCalculationType(Working& work, bool useSlider, int16_t 
         voltDrop_ = 0;
         break;
     }
+    lumpedVoltDrop_ = UncappedVoltDrop(work) / 10;
 }
 
 void clsCalculator::CalculateMaximumCableRun(Working& work, bool useSlider, int16_t sliderPercent)

@@ -68,6 +68,8 @@ void clsCalculator::SetDeviceType(int address, int16_t type)
         return;
     AdjustDeviceSums(DeviceRecord(stored), DeviceRecord(type));
     stored = type;
+    if (type == 0)
+        cablePosition_[static_cast<size_t>(address)] = NoPosition;
 }
 
 int16_t clsCalculator::DeviceBaseType(int address) const
@@ -238,7 +240,8 @@ void clsCalculator::DeviceStandaloneTypeAndAddress(int address, int slot, int16_
         standaloneQuiescentSum_ += Microamps(now.QuiescentCurrent);
         standaloneAlarmSum_ += Microamps(now.AlarmCurrent);
         seriesResistance_ += now.Impedance;
-        const StandaloneEntry entry{static_cast<int16_t>(slot), type, associatedAddress};
+        const StandaloneEntry entry{static_cast<int16_t>(slot), type, associatedAddress,
+                                    occupied ? it->Position : NoPosition};
         if (occupied)
             *it = entry;
         else
@@ -253,6 +256,44 @@ void clsCalculator::DeviceStandaloneTypeAndAddress(int address, int slot, int16_
 int32_t clsCalculator::DeviceStandaloneCount(int address) const
 {
     return IsAddress(address) ? standaloneCount_[static_cast<size_t>(address)] : 0;
+}
+
+int32_t clsCalculator::CablePosition(int address) const
+{
+    return IsAddress(address) ? cablePosition_[static_cast<size_t>(address)] : NoPosition;
+}
+
+void clsCalculator::SetCablePosition(int address, int32_t decimetres)
+{
+    if (IsAddress(address))
+        cablePosition_[static_cast<size_t>(address)] = decimetres;
+}
+
+int32_t clsCalculator::StandaloneCablePosition(int address, int slot) const
+{
+    if (!IsAddress(address) || !IsSlot(slot))
+        return NoPosition;
+    for (const StandaloneEntry& entry : StandaloneAt(address))
+        if (entry.Slot == slot)
+            return entry.Position;
+    return NoPosition;
+}
+
+void clsCalculator::SetStandaloneCablePosition(int address, int slot, int32_t decimetres)
+{
+    if (!IsAddress(address))
+        return;
+    for (StandaloneEntry& entry : standalone_[static_cast<size_t>(address)])
+        if (entry.Slot == slot)
+            entry.Position = decimetres;
+}
+
+void clsCalculator::ClearCablePositions()
+{
+    cablePosition_ = NoPositions();
+    for (auto& entries : standalone_)
+        for (StandaloneEntry& entry : entries)
+            entry.Position = NoPosition;
 }
 
 int32_t clsCalculator::QtyOthers(int otherType) const
@@ -297,6 +338,7 @@ void clsCalculator::ClearData()
         addressOrder_[static_cast<size_t>(a)] = a;
         addressAtPosition_[static_cast<size_t>(a)] = a;
     }
+    ClearCablePositions();
     ignoreIsolators_ = false;
     cableFirst_ = 0;
     cableTotal_ = 0;
@@ -313,8 +355,11 @@ clsCalculator clsCalculator::Copy() const
         copy.SetDeviceType(a, DeviceType(a));
         copy.SetDeviceOtherType(a, DeviceOtherType(a));
         copy.SetDeviceOtherBaseType(a, DeviceOtherBaseType(a));
-        for (const StandaloneEntry& entry : StandaloneAt(a))
+        copy.SetCablePosition(a, CablePosition(a));
+        for (const StandaloneEntry& entry : StandaloneAt(a)) {
             copy.DeviceStandaloneTypeAndAddress(a, entry.Slot, entry.Type, entry.Address);
+            copy.SetStandaloneCablePosition(a, entry.Slot, entry.Position);
+        }
         copy.SetDeviceBaseAddr(a, DeviceBaseAddr(a));
         copy.SetDeviceBaseType(a, DeviceBaseType(a));
     }

@@ -18,6 +18,7 @@
 #include <vector>
 
 class Catalogue;
+struct AlongCableResult;
 struct DeviceTypeRecord;
 struct OtherDeviceRecord;
 
@@ -41,6 +42,8 @@ public:
     static constexpr int FirstSlot = 2;
     static constexpr int LastSlot = 125;
     static constexpr int32_t MaxCableLength = 30000;  // decimetres
+    // A device without a distance of its own along the cable.
+    static constexpr int32_t NoPosition = -1;
 
     // Written by the surge check: the isolator at each end of the failing
     // section (0 = the control panel) and the section's surge total in µA.
@@ -77,6 +80,9 @@ public:
     Currency AlarmCurrentDevices() const { return alarmCurrentDevices_; }
     Currency VoltDrop() const;  // volts
     Currency MaxVoltDrop() const { return maxVoltDrop_; }  // volts
+    // The volt drop of the cable as finally taken, before its rounding to
+    // tenths and its cap at the panel's voltage; volts.
+    double LumpedVoltDrop() const { return lumpedVoltDrop_; }
     const std::string& PanelLimitText() const { return panelLimitText_; }
     LoopDesignCode LoopDesign() const { return loopDesign_; }
     const SurgeDiagnostics& Surge() const { return surge_; }
@@ -141,6 +147,24 @@ public:
     void DeviceStandaloneTypeAndAddress(int address, int slot, int16_t type, int32_t associatedAddress);
     int32_t DeviceStandaloneCount(int address) const;
 
+    // Distances along the cable from the panel's loop OUT terminal, in
+    // decimetres, or NoPosition. A device's is cleared with the device; a
+    // standalone device's lives in its slot (setting one on an empty slot
+    // does nothing). A standalone device without its own distance sits at
+    // its address's.
+    int32_t CablePosition(int address) const;
+    void SetCablePosition(int address, int32_t decimetres);
+    int32_t StandaloneCablePosition(int address, int slot) const;
+    void SetStandaloneCablePosition(int address, int slot, int32_t decimetres);
+    void ClearCablePositions();
+    // Clears every stored distance beyond the cable, before an earlier one in
+    // cable order, or at an address without a device; returns how many.
+    int32_t DropMisplacedCablePositions();
+
+    // The voltage at every device along the cable and the isolator sections;
+    // see AlongCable.h. Reads the panel data of the last SetPanelData.
+    AlongCableResult AnalyseAlongCable(int32_t pointsPerSection) const;
+
     // Uses of one Other Device type on the loop.
     int32_t QtyOthers(int otherType) const;
 
@@ -164,10 +188,19 @@ private:
         int16_t Slot;
         int16_t Type;
         int32_t Address;
+        int32_t Position = NoPosition;
     };
-    struct Working;  // the working values of one Calculate (Calculate.cpp)
+    struct Working;
+    class AlongCableAnalysis;  // AlongCable.cpp
+    friend class AlongCableAnalysis;  // the working values of one Calculate (Calculate.cpp)
 
     static bool IsAddress(int address) { return address >= 0 && address < AddressCount; }
+    static std::array<int32_t, AddressCount> NoPositions()
+    {
+        std::array<int32_t, AddressCount> positions{};
+        positions.fill(NoPosition);
+        return positions;
+    }
     const DeviceTypeRecord& DeviceRecord(int type) const;
     const OtherDeviceRecord& OtherRecord(int type) const;
     const std::vector<StandaloneEntry>& StandaloneAt(int address) const;
@@ -178,6 +211,7 @@ private:
     void LimitPanelLedsAndOutputs(Working& work);
     void AddOtherDevices(Working& work);
     void AddStandaloneDevicesAndRemoteLeds(Working& work);
+    double UncappedVoltDrop(const Working& work) const;
     double VoltDropFunction(const Working& work) const;
     void ApplyCalculationType(Working& work, bool useSlider, int16_t sliderPercent);
     void CalculateMaximumCableRun(Working& work, bool useSlider, int16_t sliderPercent);
@@ -201,6 +235,7 @@ private:
     Currency standaloneAlarmSum_;
     Currency alarmCurrentTotal_;
     int16_t voltDrop_ = 0;  // tenths of a volt
+    double lumpedVoltDrop_ = 0;
     Currency maxVoltDrop_;
     LoopDesignCode loopDesign_ = LoopDesignCode::Satisfactory;
     CalculationType calcType_ = CalculationType::MaxVoltDrop;
@@ -214,6 +249,7 @@ private:
     // for the empty ones.
     std::array<std::vector<StandaloneEntry>, AddressCount> standalone_;
     std::array<int32_t, AddressCount> standaloneCount_{};
+    std::array<int32_t, AddressCount> cablePosition_ = NoPositions();
     double seriesResistance_ = 0;
     std::array<int32_t, AddressCount> addressOrder_{};     // address -> position
     std::array<int32_t, AddressCount> addressAtPosition_{};  // position -> address

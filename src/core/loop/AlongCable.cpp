@@ -1,0 +1,351 @@
+// The voltage at every point of a loop and its isolator sections. Each feed
+// is solved with running sums over the points in cable order, so the work
+// grows with the number of points, not with its square.
+
+#include "loop/AlongCable.h"
+
+#include "catalogues/Catalogue.h"
+#include "loop/clsCalculator.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+// An LED or output the panel may refuse to light: the point it belongs to
+// and the current it draws when lit.
+struct LitEntry {
+    size_t Point;
+    double Current;
+};
+
+// The three lists the panel limits, as Calculate builds them.
+struct LitLists {
+    std::vector<LitEntry> AlarmLeds;
+    std::vector<LitEntry> Outputs;
+    std::vector<LitEntry> RemoteLeds;
+};
+
+double Volts(double microampsTimesHundredthsOfAnOhm) { return microampsTimesHundredthsOfAnOhm / 1e8; }
+
+}  // namespace
+
+const IsolatorSection* AlongCableResult::WorstSection() const
+{
+    const IsolatorSection* worst = nullptr;
+    for (const IsolatorSection& section : Sections) {
+        if (!worst || std::tuple(!section.Pass, section.Points - section.Limit) >
+                          std::tuple(!worst->Pass, worst->Points - worst->Limit))
+            worst = &section;
+    }
+    return worst;
+}
+
+class clsCalculator::AlongCableAnalysis {
+public:
+    AlongCableAnalysis(const clsCalculator& loop, int32_t pointsPerSection)
+        : loop_(loop), pointsPerSection_(pointsPerSection)
+    {
+    }
+
+    AlongCableResult Run()
+    {
+        CollectPoints();
+        if (!result_.Points.empty()) {
+            PlacePoints();
+            for (const Feed feed : AllFeeds) {
+                ApplyPanelLimits(feed);
+                SolveFeed(feed);
+                SummarizeFeed(feed);
+            }
+            FindSections();
+        }
+        return std::move(result_);
+    }
+
+private:
+    std::vector<AlongCablePoint>& Points() { return result_.Points; }
+    const std::vector<AlongCablePoint>& Points() const { return result_.Points; }
+
+    // Resistance from OUT up to here that no point has taken yet, and the
+    // current of Other Devices at addresses without a device.
+    struct Pending {
+        double Series = 0;
+        double Current = 0;
+    };
+
+    void AddPoint(int address, int slot, int16_t type, double ownSeries, double current, double minimumVoltage,
+                  int32_t position)
+    {
+        AlongCablePoint point;
+        point.Address = address;
+        point.Slot = slot;
+        point.Type = type;
+        series_ += pending_.Series + ownSeries;
+        point.Resistance = series_;  // the cable's share comes with the placing
+        point.Current.fill(current + pending_.Current);
+        point.MinimumVoltage = minimumVoltage / 100.0;
+        pending_ = Pending{};
+        Points().push_back(point);
+        positions_.push_back(position);
+    }
+
+    // The points in cable order with their currents before any panel limit.
+    void CollectPoints()
+    {
+        const clsCalculator& loop = loop_;
+        for (int p = 0; p < AddressCount; ++p) {
+            const int a = loop.AddressAtPosition(p);
+            const int16_t type = loop.DeviceType(a);
+            const DeviceTypeRecord& device = loop.DeviceRecord(type);
+            const DeviceTypeRecord& base = loop.DeviceRecord(loop.DeviceBaseType(a));
+            // Only a slave base that takes an address draws current of its own.
+            if (base.NoOtherDevices && base.IsSlave) {
+                pending_.Series += base.InternalResistance;
+                pending_.Current += AlarmCurrent(base);
+            }
+            for (const int16_t otherType : {loop.DeviceOtherType(a), loop.DeviceOtherBaseType(a)}) {
+                if (otherType == 0)
+                    continue;
+                const OtherDeviceRecord& other = loop.OtherRecord(otherType);
+                pending_.Series += other.Impedance;
+                // Driven from a remote output: only a device can switch it on.
+                if (!other.FromRemote || type != 0)
+                    pending_.Current += other.AlarmCurrent;
+                if (other.FromRemote && other.FromRemote2 && type != 0)
+                    lists_.RemoteLeds.push_back({Points().size(), static_cast<double>(other.AlarmCurrent)});
+            }
+            if (type != 0) {
+                AddLitEntries(device);
+                AddPoint(a, 0, type, device.InternalResistance, AlarmCurrent(device), device.MinimumVoltage,
+                         loop.CablePosition(a));
+            }
+            for (const StandaloneEntry& entry : loop.StandaloneAt(a)) {
+                const OtherDeviceRecord& other = loop.OtherRecord(entry.Type);
+                const int32_t own = entry.Position != NoPosition ? entry.Position : loop.CablePosition(a);
+                AddPoint(a, entry.Slot, entry.Type, other.Impedance, other.AlarmCurrent, 0, own);
+            }
+        }
+        // What lies beyond the last point still belongs to the loop.
+        series_ += pending_.Series;
+        if (!Points().empty())
+            for (double& current : Points().back().Current)
+                current += pending_.Current;
+    }
+
+    double AlarmCurrent(const DeviceTypeRecord& device) const
+    {
+        const bool ledDisabled = loop_.dinLedsDisabled_ && device.HasLedDisabledCurrent;
+        return ledDisabled ? device.AlarmCurrentLedDisabled : device.AlarmCurrent;
+    }
+
+    void AddLitEntries(const DeviceTypeRecord& device)
+    {
+        // A type with an LED-disabled current lights no LED when they are disabled.
+        const bool ledUnlit = loop_.dinLedsDisabled_ && device.HasLedDisabledCurrent;
+        for (size_t bit = 0; bit < device.OutputUse.size(); ++bit) {
+            const int16_t group = loop_.catalogue_->OutputBit(device.OutputUse[bit]).Group;
+            const LitEntry entry{Points().size(), static_cast<double>(device.OutputBitCurrent[bit])};
+            if (group == 1 && !ledUnlit)
+                lists_.AlarmLeds.push_back(entry);
+            else if (group == 2)
+                lists_.Outputs.push_back(entry);
+        }
+    }
+
+    // Stored positions where every point has one that fits the cable in
+    // order; else the points spread evenly beyond the first run, as the
+    // lumped model takes them.
+    void PlacePoints()
+    {
+        const int32_t total = loop_.cableTotal_;
+        bool positioned = true;
+        int32_t previous = 0;
+        for (const int32_t position : positions_) {
+            positioned = positioned && position >= previous && position <= total;
+            previous = position;
+        }
+        result_.Positioned = positioned;
+        const double first = std::min(loop_.cableFirst_, total);
+        const auto n = static_cast<double>(Points().size());
+        const double perDecimetre = loop_.cableImpedance_ / 5000.0;  // both cores
+        for (size_t j = 0; j < Points().size(); ++j) {
+            AlongCablePoint& point = Points()[j];
+            point.Position = positioned ? positions_[j] : first + static_cast<double>(j + 1) * (total - first) / n;
+            point.Resistance += perDecimetre * point.Position;
+        }
+        loopResistance_ = perDecimetre * total + series_;
+    }
+
+    // The weight of a current drawn at a point for the feed: how much it
+    // lowers the voltage along the loop.
+    double Weight(Feed feed, const LitEntry& entry) const
+    {
+        const double r = Points()[entry.Point].Resistance;
+        switch (feed) {
+        case Feed::OpenIn:
+            return entry.Current * r;
+        case Feed::OpenOut:
+            return entry.Current * (loopResistance_ - r);
+        case Feed::Whole:
+            break;
+        }
+        return loopResistance_ == 0 ? 0 : entry.Current * r * (loopResistance_ - r) / loopResistance_;
+    }
+
+    // The panel lights the worst `limit` of the list for this feed; every
+    // other entry's current comes off its point.
+    void LightWorst(Feed feed, std::vector<LitEntry>& list, int32_t limit)
+    {
+        if (static_cast<int64_t>(list.size()) <= limit)
+            return;
+        const auto worse = [&](const LitEntry& x, const LitEntry& y) {
+            return std::tuple(Weight(feed, x), x.Current, x.Point) > std::tuple(Weight(feed, y), y.Current, y.Point);
+        };
+        const auto lit = list.begin() + std::max(limit, 0);
+        std::nth_element(list.begin(), lit, list.end(), worse);
+        const auto f = static_cast<size_t>(feed);
+        for (auto it = lit; it != list.end(); ++it)
+            Points()[it->Point].Current[f] -= it->Current;
+    }
+
+    void ApplyPanelLimits(Feed feed)
+    {
+        LightWorst(feed, lists_.AlarmLeds, loop_.panelAlarmLeds_);
+        LightWorst(feed, lists_.Outputs, std::min(loop_.maxOutput_, loop_.panelOutputs_));
+        LightWorst(feed, lists_.RemoteLeds, loop_.panelRemoteLeds_);
+    }
+
+    // The drop at each point: every current shares the cable from the feeding
+    // end up to the nearer of its point and this one.
+    void SolveFeed(Feed feed)
+    {
+        const auto f = static_cast<size_t>(feed);
+        std::vector<AlongCablePoint>& points = Points();
+        const size_t n = points.size();
+        const double rl = loopResistance_;
+        // From the feeding end: the resistance to each point.
+        auto reach = [&](size_t k) { return feed == Feed::OpenOut ? rl - points[k].Resistance : points[k].Resistance; };
+
+        double total = 0;
+        for (const AlongCablePoint& point : points)
+            total += point.Current[f];
+        drops_.assign(n, 0);
+        if (feed == Feed::Whole) {
+            // Σ_{j≤k} I_j·R_j·(R_L − R_k) + R_k·Σ_{j>k} I_j·(R_L − R_j), over R_L.
+            double beyond = 0;
+            for (const AlongCablePoint& point : points)
+                beyond += point.Current[f] * (rl - point.Resistance);
+            double before = 0;
+            for (size_t k = 0; k < n && rl != 0; ++k) {
+                const double r = points[k].Resistance;
+                before += points[k].Current[f] * r;
+                beyond -= points[k].Current[f] * (rl - r);
+                drops_[k] = (before * (rl - r) + r * beyond) / rl;
+            }
+        } else {
+            // Walking away from the feeding end: the currents already passed
+            // drop over their own reach, the rest over this point's.
+            double passedDrop = 0;
+            double remaining = total;
+            for (size_t i = 0; i < n; ++i) {
+                const size_t k = feed == Feed::OpenIn ? i : n - 1 - i;
+                passedDrop += points[k].Current[f] * reach(k);
+                remaining -= points[k].Current[f];
+                drops_[k] = passedDrop + reach(k) * remaining;
+            }
+        }
+        const double supply = loop_.panelMinLoopVoltage_ / 100.0 - Volts(loop_.panelDriverImpedance_ * total);
+        for (size_t k = 0; k < n; ++k) {
+            points[k].ExactVolts[f] = supply - Volts(drops_[k]);
+            points[k].Volts[f] = std::max(points[k].ExactVolts[f], 0.0);
+        }
+    }
+
+    void SummarizeFeed(Feed feed)
+    {
+        const auto f = static_cast<size_t>(feed);
+        FeedResult& summary = result_.Feeds[f];
+        const AlongCablePoint* lowest = nullptr;
+        const AlongCablePoint* worst = nullptr;
+        for (const AlongCablePoint& point : Points()) {
+            const double margin = point.Volts[f] - point.MinimumVoltage;
+            summary.Pass = summary.Pass && point.ExactVolts[f] >= 0 && point.ExactVolts[f] - point.MinimumVoltage >= 0;
+            if (!lowest || point.Volts[f] < lowest->Volts[f])
+                lowest = &point;
+            if (!worst || margin < summary.WorstMargin) {
+                worst = &point;
+                summary.WorstMargin = margin;
+            }
+        }
+        summary.LowestVolts = lowest->Volts[f];
+        summary.LowestAddress = lowest->Address;
+        summary.WorstAddress = worst->Address;
+    }
+
+    // Walks the cable as the surge check does: an isolating device, attached
+    // or base Other Device opens a section at its address, counted in it; a
+    // standalone isolator opens one after its address's device.
+    void FindSections()
+    {
+        std::vector<IsolatorSection>& sections = result_.Sections;
+        auto open = [&](int from) {
+            if (!sections.empty())
+                sections.back().To = from;
+            sections.push_back({from, 0, 0, pointsPerSection_, true});
+        };
+        open(0);
+        const clsCalculator& loop = loop_;
+        for (int p = 0; p < AddressCount; ++p) {
+            const int a = loop.AddressAtPosition(p);
+            if (loop.DeviceRecord(loop.DeviceType(a)).MaxSurgeCurrent != 0 ||
+                loop.OtherRecord(loop.DeviceOtherType(a)).MaxSurgeCurrent != 0 ||
+                loop.OtherRecord(loop.DeviceOtherBaseType(a)).MaxSurgeCurrent != 0)
+                open(a);
+            sections.back().Points += (loop.DeviceType(a) != 0 ? 1 : 0) + (loop.DeviceBaseType(a) != 0 ? 1 : 0);
+            for (const StandaloneEntry& entry : loop.StandaloneAt(a))
+                if (loop.OtherRecord(entry.Type).MaxSurgeCurrent != 0)
+                    open(a);
+        }
+        for (IsolatorSection& section : sections)
+            section.Pass = section.Points <= section.Limit;
+    }
+
+    const clsCalculator& loop_;
+    int32_t pointsPerSection_;
+    AlongCableResult result_;
+    std::vector<int32_t> positions_;  // the stored one of each point, or NoPosition
+    LitLists lists_;
+    Pending pending_;
+    double series_ = 0;  // the series resistance met so far
+    double loopResistance_ = 0;
+    std::vector<double> drops_;
+};
+
+AlongCableResult clsCalculator::AnalyseAlongCable(int32_t pointsPerSection) const
+{
+    return AlongCableAnalysis(*this, pointsPerSection).Run();
+}
+
+int32_t clsCalculator::DropMisplacedCablePositions()
+{
+    int32_t dropped = 0;
+    int32_t previous = 0;
+    auto keep = [&](int32_t& position, bool placeable) {
+        if (position == NoPosition)
+            return;
+        if (!placeable || position < previous || position > cableTotal_) {
+            position = NoPosition;
+            ++dropped;
+            return;
+        }
+        previous = position;
+    };
+    for (int p = 0; p < AddressCount; ++p) {
+        const int a = AddressAtPosition(p);
+        keep(cablePosition_[static_cast<size_t>(a)], DeviceType(a) != 0);
+        for (StandaloneEntry& entry : standalone_[static_cast<size_t>(a)])
+            keep(entry.Position, true);
+    }
+    return dropped;
+}

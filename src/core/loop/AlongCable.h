@@ -1,0 +1,67 @@
+#pragma once
+// The loop along its cable: where each point sits, the voltage it gets with
+// the loop whole or open at either end (a single fault feeds it from one end
+// only), and how many points a short circuit between two isolators takes
+// out. Worked out beside Calculate, whose lumped figure stays the verdict.
+//
+// A point is an address's device (with its slave base and its attached and
+// base Other Devices) or a standalone Other Device; points run in cable
+// order, each address's device before its standalone devices by slot.
+// Positions in decimetres from the loop OUT terminal, resistances in
+// hundredths of an ohm, currents in µA, voltages in volts.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// How the loop is fed: from both ends; open at the IN end, so fed from OUT
+// only; open at the OUT end, so fed from IN only.
+enum class Feed { Whole = 0, OpenIn = 1, OpenOut = 2 };
+inline constexpr int FeedCount = 3;
+inline constexpr std::array<Feed, FeedCount> AllFeeds{Feed::Whole, Feed::OpenIn, Feed::OpenOut};
+
+// The number of points a short circuit may take out between two isolators
+// where the panel gives no figure of its own.
+inline constexpr int32_t DefaultPointsPerSection = 32;
+
+struct AlongCablePoint {
+    int Address = 0;
+    int Slot = 0;          // 0 for the address's device, else the standalone slot
+    int16_t Type = 0;      // the device type, or the standalone Other Device
+    double Position = 0;   // decimetres from OUT
+    double Resistance = 0;  // from OUT, its own series resistance included
+    double MinimumVoltage = 0;
+    std::array<double, FeedCount> Current{};  // µA, by feed
+    std::array<double, FeedCount> Volts{};    // 0 where the loop collapses
+    // The voltage as computed, below 0 where the loop has collapsed.
+    std::array<double, FeedCount> ExactVolts{};
+};
+
+struct FeedResult {
+    double LowestVolts = 0;
+    int LowestAddress = 0;
+    double WorstMargin = 0;  // the lowest voltage over the point's minimum
+    int WorstAddress = 0;
+    bool Pass = true;
+};
+
+struct IsolatorSection {
+    int From = 0;  // the isolator's address; 0 for the panel
+    int To = 0;
+    int32_t Points = 0;  // devices and addressable slave bases
+    int32_t Limit = DefaultPointsPerSection;
+    bool Pass = true;
+};
+
+struct AlongCableResult {
+    bool Positioned = false;  // every point at its own stored distance
+    std::vector<AlongCablePoint> Points;
+    std::array<FeedResult, FeedCount> Feeds{};  // meaningful only with points
+    std::vector<IsolatorSection> Sections;      // none on an empty loop
+
+    bool Empty() const { return Points.empty(); }
+    const FeedResult& Of(Feed feed) const { return Feeds[static_cast<size_t>(feed)]; }
+    // The section with the most points over its limit, else with the most points.
+    const IsolatorSection* WorstSection() const;
+};

@@ -1,0 +1,256 @@
+// The voltage at each point along the cable, against the lumped model and
+// against cases worked by hand, and the sections between isolators.
+
+#include "loop/AlongCable.h"
+#include "loop/clsCalculator.h"
+#include "support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 50 ohms per km per core: both cores of a decimetre are one hundredth of an ohm.
+constexpr int16_t OneHundredthPerDecimetre = 5000;
+
+double Volts(const AlongCableResult& result, size_t point, Feed feed)
+{
+    return result.Points.at(point).Volts[static_cast<size_t>(feed)];
+}
+
+// N equal devices, spread as the lumped model takes them and fed from OUT
+// only: the drop at the last one is Calculate's before rounding. The lumped
+// model weights series resistance by the first-run share as well, so with
+// both it is higher by I·S·(L1/L)·(N−1)/(2N).
+TEST(AlongCable, AgreesWithTheLumpedModelFedFromOneEnd)
+{
+    const struct {
+        int n;
+        int16_t impedance, driver;
+        int32_t total, first;
+        double series;  // hundredths of an ohm per device
+    } cases[] = {
+        {1, 1210, 0, 10000, 0, 0},     {9, 1210, 200, 10000, 0, 0},  {40, 3000, 150, 5000, 1200, 0},
+        {252, 800, 0, 30000, 20000, 0}, {9, 1210, 0, 10000, 0, 75},   {40, 1800, 100, 8000, 0, 30},
+        {9, 1210, 0, 10000, 2500, 75},  {40, 1800, 100, 8000, 3000, 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.n << " devices, first " << c.first << ", series " << c.series);
+        TestCatalogue catalogue;
+        const int16_t type = catalogue.AddDeviceType({.Name = "D", .Alarm = 4000, .Resistance = c.series});
+        clsCalculator loop(catalogue);
+        for (int a = 1; a <= c.n; ++a)
+            loop.SetDeviceType(a, type);
+        loop.SetCableImpedance(c.impedance);
+        loop.SetCableTotal(c.total);
+        loop.SetCableFirst(c.first);
+        loop.SetPanelData(256, 256, 256, 30000, 32767, c.driver);
+        loop.Calculate(false, 0, true);
+        const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+        ASSERT_EQ(result.Points.size(), static_cast<size_t>(c.n));
+        EXPECT_FALSE(result.Positioned);
+        const double drop = 300 - Volts(result, result.Points.size() - 1, Feed::OpenIn);
+        const double gap = loop.AlarmCurrentTotal().ToDouble() * c.series * c.n / 1e8 *
+                           (static_cast<double>(c.first) / c.total) * (c.n - 1) / (2.0 * c.n);
+        EXPECT_NEAR(loop.LumpedVoltDrop() - drop, gap, 1e-9);
+        EXPECT_GT(drop, 0);
+    }
+}
+
+// Three devices of 10, 20 and 30 mA at 20, 50 and 80 m of a 100 m loop of
+// 10 ohms, the middle one with 0.5 ohm in series, a 1 ohm driver and 24 V:
+// worked by hand from the currents sharing the cable.
+TEST(AlongCable, ThreePointsWorkedByHand)
+{
+    TestCatalogue catalogue;
+    const auto type = [&](int32_t alarm, double series) {
+        return catalogue.AddDeviceType({.Name = "D", .Alarm = alarm, .Resistance = series, .MinimumVoltage = 2370});
+    };
+    clsCalculator loop(catalogue);
+    loop.SetDeviceType(1, type(10000, 0));
+    loop.SetDeviceType(2, type(20000, 50));
+    loop.SetDeviceType(3, type(30000, 0));
+    for (const auto& [address, position] : {std::pair{1, 200}, {2, 500}, {3, 800}})
+        loop.SetCablePosition(address, position);
+    loop.SetCableImpedance(OneHundredthPerDecimetre);
+    loop.SetCableTotal(1000);
+    loop.SetPanelData(256, 256, 256, 2400, 500, 100);
+    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    ASSERT_TRUE(result.Positioned);
+
+    const struct {
+        Feed feed;
+        std::array<double, 3> volts;
+        int lowest, worst;
+        bool pass;
+    } feeds[] = {
+        {Feed::OpenIn, {23.82, 23.645, 23.555}, 3, 3, false},
+        {Feed::OpenOut, {23.695, 23.73, 23.82}, 1, 1, false},
+        {Feed::Whole, {23.94 - 0.14 / 3, 23.94 - 0.28 / 3, 23.94 - 0.22 / 3}, 2, 2, true},
+    };
+    for (const auto& f : feeds) {
+        SCOPED_TRACE(static_cast<int>(f.feed));
+        for (size_t k = 0; k < 3; ++k)
+            EXPECT_NEAR(Volts(result, k, f.feed), f.volts[k], 1e-12) << k;
+        const FeedResult& summary = result.Of(f.feed);
+        EXPECT_EQ(summary.LowestAddress, f.lowest);
+        EXPECT_EQ(summary.WorstAddress, f.worst);
+        EXPECT_DOUBLE_EQ(summary.LowestVolts, f.volts[static_cast<size_t>(f.lowest - 1)]);
+        EXPECT_NEAR(summary.WorstMargin, f.volts[static_cast<size_t>(f.worst - 1)] - 23.70, 1e-12);
+        EXPECT_EQ(summary.Pass, f.pass);
+    }
+}
+
+// 101 equal devices in the middle of equal lengths of cable: fed from both
+// ends the lowest is mid-loop, I·R_L/8 down; open at either end, the far end
+// is I·R_L/2 down and the two feeds mirror each other.
+TEST(AlongCable, UniformLoadFromBothEndsAndEither)
+{
+    TestCatalogue catalogue;
+    const int16_t type = catalogue.AddDeviceType({.Name = "D", .Alarm = 1000});
+    clsCalculator loop(catalogue);
+    constexpr int n = 101;
+    for (int a = 1; a <= n; ++a) {
+        loop.SetDeviceType(a, type);
+        loop.SetCablePosition(a, (a - 1) * 100 + 50);
+    }
+    loop.SetCableImpedance(OneHundredthPerDecimetre);
+    loop.SetCableTotal(n * 100);
+    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
+    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    const double whole = n * 1000.0 * n * 100 / 1e8;  // I·R_L in volts
+    EXPECT_EQ(result.Of(Feed::Whole).LowestAddress, 51);
+    EXPECT_NEAR(24 - result.Of(Feed::Whole).LowestVolts, whole / 8, whole * 1e-4);
+    EXPECT_NEAR(24 - Volts(result, n - 1, Feed::OpenIn), whole / 2, 1e-12);
+    for (size_t k = 0; k < n; ++k)
+        EXPECT_NEAR(Volts(result, k, Feed::OpenIn), Volts(result, n - 1 - k, Feed::OpenOut), 1e-12) << k;
+}
+
+// A loop that collapses shows 0 V there and fails; a standalone device has
+// no minimum of its own and sits at its address unless given a distance.
+TEST(AlongCable, CollapseStandalonePointsAndTies)
+{
+    TestCatalogue catalogue;
+    const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 100000});
+    const int16_t callPoint = catalogue.AddOtherDevice({.Name = "CP", .Alarm = 100000, .IsStandalone = true});
+    clsCalculator loop(catalogue);
+    loop.SetDeviceType(1, device);
+    loop.SetDeviceType(2, device);
+    loop.SetDeviceStandalone(1, 3, callPoint);
+    loop.SetCablePosition(1, 100);
+    loop.SetCablePosition(2, 100);
+    loop.SetCableImpedance(OneHundredthPerDecimetre);
+    loop.SetCableTotal(1000);
+    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
+    AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    ASSERT_EQ(result.Points.size(), 3u);
+    EXPECT_TRUE(result.Positioned);
+    EXPECT_EQ(result.Points[1].Slot, 3);
+    EXPECT_EQ(result.Points[1].Position, 100);
+    // Three equal points at one place: the first in cable order is named.
+    EXPECT_EQ(result.Of(Feed::OpenIn).LowestAddress, 1);
+    EXPECT_TRUE(result.Of(Feed::OpenIn).Pass);
+
+    loop.SetStandaloneCablePosition(1, 3, 900);  // beyond address 2: out of order
+    EXPECT_FALSE(loop.AnalyseAlongCable(DefaultPointsPerSection).Positioned);
+    loop.SetStandaloneCablePosition(1, 3, 100);
+    loop.SetCableImpedance(30000);  // 180 ohms of loop: 300 mA cannot come round
+    loop.SetCableTotal(3000);
+    result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    EXPECT_EQ(result.Of(Feed::OpenOut).LowestVolts, 0);
+    EXPECT_FALSE(result.Of(Feed::OpenOut).Pass);
+    EXPECT_LT(result.Points[0].ExactVolts[static_cast<size_t>(Feed::OpenOut)], 0);
+}
+
+// Two equal LED devices, one near OUT and one far, and a panel lighting one
+// LED: the one the feed's current has the longest way to is lit.
+TEST(AlongCable, ThePanelLightsTheWorstLedsForEachFeed)
+{
+    TestCatalogue catalogue;
+    const int16_t led = catalogue.AddOutputBit(1);
+    const int16_t type = catalogue.AddDeviceType({.Name = "L", .Alarm = 5000, .Outputs = {{led, 2000}}});
+    clsCalculator loop(catalogue);
+    loop.SetDeviceType(1, type);
+    loop.SetDeviceType(2, type);
+    loop.SetCablePosition(1, 100);
+    loop.SetCablePosition(2, 800);
+    loop.SetCableImpedance(OneHundredthPerDecimetre);
+    loop.SetCableTotal(1000);
+    loop.SetPanelData(1, 256, 256, 2400, 500, 0);
+    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    const auto current = [&](size_t point, Feed feed) { return result.Points[point].Current[static_cast<size_t>(feed)]; };
+    EXPECT_EQ(current(0, Feed::OpenIn), 3000);
+    EXPECT_EQ(current(1, Feed::OpenIn), 5000);
+    EXPECT_EQ(current(0, Feed::OpenOut), 5000);
+    EXPECT_EQ(current(1, Feed::OpenOut), 3000);
+    EXPECT_EQ(current(1, Feed::Whole), 5000);  // 80 × 20 outweighs 10 × 90
+}
+
+// Sections between isolators of every kind, counted as the main window
+// counts devices, against the default limit and a panel's own.
+TEST(AlongCable, IsolatorSections)
+{
+    TestCatalogue catalogue;
+    const int16_t detector = catalogue.AddDeviceType({.Name = "D", .Alarm = 100});
+    const int16_t isolator = catalogue.AddDeviceType({.Name = "I", .Alarm = 100, .MaxSurge = 1000});
+    const int16_t slaveBase = catalogue.AddDeviceType({.Name = "S", .NoOtherDevices = true, .IsSlave = true});
+    const int16_t isolatorBase = catalogue.AddOtherDevice({.Name = "IB", .MaxSurge = 1000, .IsBase = true});
+    const int16_t isolatorCard = catalogue.AddOtherDevice({.Name = "IC", .MaxSurge = 1000});
+    const int16_t module = catalogue.AddOtherDevice({.Name = "IM", .MaxSurge = 1000, .IsStandalone = true});
+    clsCalculator loop(catalogue);
+    EXPECT_TRUE(loop.AnalyseAlongCable(DefaultPointsPerSection).Sections.empty());
+
+    for (int a = 1; a <= 33; ++a)
+        loop.SetDeviceType(a, detector);
+    using Sections = std::vector<std::array<int32_t, 3>>;  // from, to, points
+    const auto sections = [&](int32_t limit) {
+        Sections found;
+        for (const IsolatorSection& s : loop.AnalyseAlongCable(limit).Sections) {
+            found.push_back({s.From, s.To, s.Points});
+            EXPECT_EQ(s.Pass, s.Points <= limit);
+        }
+        return found;
+    };
+    EXPECT_EQ(sections(32), (Sections{{0, 0, 33}}));
+    EXPECT_FALSE(loop.AnalyseAlongCable(32).Sections[0].Pass);
+    EXPECT_TRUE(loop.AnalyseAlongCable(33).Sections[0].Pass);
+
+    loop.SetDeviceType(1, isolator);           // at the first address: an empty first section
+    loop.SetDeviceOtherBaseType(10, isolatorBase);
+    loop.SetDeviceOtherType(20, isolatorCard);
+    loop.SetDeviceStandalone(25, 2, module);   // after address 25's device
+    loop.SetDeviceBaseType(30, slaveBase);     // a second point at address 30
+    EXPECT_EQ(sections(8),
+              (Sections{{0, 1, 0}, {1, 10, 9}, {10, 20, 10}, {20, 25, 6}, {25, 0, 9}}));
+}
+
+// Stored distances beyond the cable, out of cable order or at an address
+// without a device are dropped and counted; the rest stay.
+TEST(AlongCable, MisplacedPositionsAreDropped)
+{
+    TestCatalogue catalogue;
+    const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 100});
+    const int16_t callPoint = catalogue.AddOtherDevice({.Name = "CP", .IsStandalone = true});
+    clsCalculator loop(catalogue);
+    loop.SetCableTotal(1000);
+    for (int a = 1; a <= 4; ++a)
+        loop.SetDeviceType(a, device);
+    loop.SetDeviceStandalone(2, 2, callPoint);
+    loop.SetCablePosition(1, 300);
+    loop.SetCablePosition(2, 200);                 // before address 1
+    loop.SetStandaloneCablePosition(2, 2, 400);
+    loop.SetCablePosition(3, 1000);                // the end of the cable: kept
+    loop.SetCablePosition(4, 1001);                // beyond it
+    loop.SetDeviceType(5, device);
+    loop.SetCablePosition(5, 1000);
+    loop.SetDeviceType(5, 0);                      // goes with its device
+    EXPECT_EQ(loop.CablePosition(5), clsCalculator::NoPosition);
+    EXPECT_EQ(loop.DropMisplacedCablePositions(), 2);
+    EXPECT_EQ(loop.CablePosition(1), 300);
+    EXPECT_EQ(loop.CablePosition(2), clsCalculator::NoPosition);
+    EXPECT_EQ(loop.StandaloneCablePosition(2, 2), 400);
+    EXPECT_EQ(loop.CablePosition(3), 1000);
+    EXPECT_EQ(loop.CablePosition(4), clsCalculator::NoPosition);
+    EXPECT_EQ(loop.Copy().StandaloneCablePosition(2, 2), 400);
+}
+
+}  // namespace
