@@ -181,6 +181,8 @@ struct PanelRecord {
     int16_t MaxTotalCurrent = 0;  // mA
     int16_t MinLoopVoltage = 0;   // hundredths of a volt
     int16_t MaxDevicesPerLoop = 254;
+    // The points a short circuit may take out between two isolators.
+    int16_t MaxPointsBetweenIsolators = 32;
 };
 
 struct CableGroupRecord {

@@ -32,6 +32,8 @@ const PanelKey PanelKeys[] = {
     {"MaxLoopCurrent", "maximum Loop Current", 0, 32767, &PanelRecord::MaxLoopCurrent},
     {"MaxTotalCurrent", "maximum Total Current", 0, 32767, &PanelRecord::MaxTotalCurrent},
     {"MinLoopVoltage", "minimum Loop Driver Voltage", 0, 32767, &PanelRecord::MinLoopVoltage},
+    {"MaxPointsBetweenIsolators", "maximum number of points between isolators", 1, 252,
+     &PanelRecord::MaxPointsBetweenIsolators, "32"},
 };
 
 // Every panel is taken to hold a full loop of addresses, whatever its file

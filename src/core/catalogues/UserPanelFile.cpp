@@ -28,6 +28,11 @@ void WritePanelKeys(WinINI::ProfileText& text, const PanelRecord& panel)
     write("MaxLoopCurrent", panel.MaxLoopCurrent);
     write("MaxTotalCurrent", panel.MaxTotalCurrent);
     write("MinLoopVoltage", panel.MinLoopVoltage);
+    // Absent means the usual 32, and files of panels that keep it stay as they were.
+    if (panel.MaxPointsBetweenIsolators != PanelRecord{}.MaxPointsBetweenIsolators)
+        write("MaxPointsBetweenIsolators", panel.MaxPointsBetweenIsolators);
+    else
+        text.DeleteKey(panel.Section, "MaxPointsBetweenIsolators");
 }
 
 }  // namespace

@@ -25,6 +25,12 @@ void CalculateAgainstCurrentPanel(Document& document, int loop, bool useSlider, 
 
 }  // namespace
 
+AlongCableResult AnalyseAlongCable(const Document& document, int loop)
+{
+    const PanelRecord* panel = document.Catalog().CurrentPanelRecord();
+    return document.Loop(loop).AnalyseAlongCable(panel ? panel->MaxPointsBetweenIsolators : DefaultPointsPerSection);
+}
+
 void RecalculateLoop(Document& document, int loop, bool useSlider, int16_t sliderPercent)
 {
     CalculateAgainstCurrentPanel(document, loop, useSlider, sliderPercent, true);

@@ -4,6 +4,7 @@
 // control panel drops loops or devices.
 
 #include "catalogues/CalculationType.h"
+#include "loop/AlongCable.h"
 #include "text/Currency.h"
 
 #include <cstdint>
@@ -28,6 +29,10 @@ void RecalculateLoop(Document& document, int loop, bool useSlider = false, int16
 // Every loop, as after new, open and panel changes; the headless calculator
 // may ask for the device checks too.
 void RecalculateAll(Document& document, bool skipDeviceChecks = true);
+
+// The loop along its cable as last calculated, against the current panel's
+// limit of points between isolators.
+AlongCableResult AnalyseAlongCable(const Document& document, int loop);
 
 Currency TotalQuiescentCurrent(const Document& document);
 Currency TotalAlarmCurrent(const Document& document);

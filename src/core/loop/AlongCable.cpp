@@ -30,6 +30,19 @@ double Volts(double microampsTimesHundredthsOfAnOhm) { return microampsTimesHund
 
 }  // namespace
 
+const char* FeedName(Feed feed)
+{
+    switch (feed) {
+    case Feed::OpenIn:
+        return "Open at IN end";
+    case Feed::OpenOut:
+        return "Open at OUT end";
+    case Feed::Whole:
+        break;
+    }
+    return "Loop whole";
+}
+
 const IsolatorSection* AlongCableResult::WorstSection() const
 {
     const IsolatorSection* worst = nullptr;

@@ -21,6 +21,9 @@ enum class Feed { Whole = 0, OpenIn = 1, OpenOut = 2 };
 inline constexpr int FeedCount = 3;
 inline constexpr std::array<Feed, FeedCount> AllFeeds{Feed::Whole, Feed::OpenIn, Feed::OpenOut};
 
+// "Loop whole", "Open at IN end", "Open at OUT end": how reports name the feeds.
+const char* FeedName(Feed feed);
+
 // The number of points a short circuit may take out between two isolators
 // where the panel gives no figure of its own.
 inline constexpr int32_t DefaultPointsPerSection = 32;

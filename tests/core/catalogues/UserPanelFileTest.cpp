@@ -28,6 +28,13 @@ TEST(UserPanelFile, PanelsAreWrittenAsKeysAndSlotsAreFreeWithoutAName)
                                                  "Outputs=0\r\nMaxLoopCurrent=500\r\nMaxTotalCurrent=1500\r\n"
                                                  "MinLoopVoltage=2750\r\n[Options]\r\nMaxCustom=1\r\n");
 
+    // A figure of its own for the points between isolators is kept; the usual 32 is not written.
+    PanelRecord strict = Panel("Site North", "Custom1");
+    strict.MaxPointsBetweenIsolators = 20;
+    ASSERT_TRUE(UserPanelFile::StorePanel(cache, file, strict));
+    EXPECT_NE(folder.Read("Panels/CUSTPAN.DAT").find("MinLoopVoltage=2750\r\nMaxPointsBetweenIsolators=20\r\n"),
+              std::string::npos);
+
     folder.Write("Panels/CUSTPAN.DAT", TwoPanels + "[Custom2]\r\nName=\r\nLoops=4\r\n");
     EXPECT_EQ(UserPanelFile::FirstFreeSlot(cache, file), 2);
     folder.Write("Panels/CUSTPAN.DAT", TwoPanels + "[Custom2]\r\nName=Taken\r\n");
