@@ -76,9 +76,11 @@ std::string Show(const T& value)
         SAME(DeviceBaseAddr(x));
         SAME(AddressOrder(x));
         SAME(DeviceStandaloneCount(x));
+        SAME(CablePosition(x));
         for (int s = clsCalculator::FirstSlot; s <= clsCalculator::LastSlot; ++s) {
             SAME(DeviceStandalone(x, s));
             SAME(DeviceStandaloneAddress(x, s));
+            SAME(StandaloneCablePosition(x, s));
         }
     }
     return ::testing::AssertionSuccess();

@@ -17,6 +17,7 @@
 #include "platform/MessageHost.h"
 
 #include <algorithm>
+#include <charconv>
 #include <array>
 #include <cassert>
 #include <vector>
@@ -190,6 +191,7 @@ private:
         ApplyAddressOrder(loop);
         ReadStandaloneLists(loop, section);
         StoreBases(loop);
+        ReadCablePositions(loop, section);
         if (!otherDeviceMark_)
             AttachOlderCounts(loop, section);
     }
@@ -487,6 +489,51 @@ private:
                 model.DeviceStandaloneTypeAndAddress(a, slot, entries.Attached, entries.AssociatedAddress);
             }
         }
+    }
+
+    // A distance along the cable in whole decimetres; NoPosition for none,
+    // and for text that is none (counted as refused).
+    int32_t CablePositionField(std::string_view text, int32_t& refused)
+    {
+        text = Blanks::Trim(text);
+        if (text.empty())
+            return clsCalculator::NoPosition;
+        int32_t decimetres = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decimetres);
+        if (error != std::errc() || end != text.data() + text.size() || decimetres < 0) {
+            ++refused;
+            return clsCalculator::NoPosition;
+        }
+        return decimetres;
+    }
+
+    // The distances along the cable, once the devices are in place; any that
+    // cannot be used are left out with one message for the loop.
+    void ReadCablePositions(int loop, const std::string& section)
+    {
+        clsCalculator& model = document_.Loop(loop);
+        int32_t refused = 0;
+        for (int a = 0; a < AddressCount; ++a) {
+            model.SetCablePosition(a, CablePositionField(Read(section, "CablePosition" + to_string(a)), refused));
+            const std::string list = Read(section, "CablePositionBetween" + to_string(a));
+            if (list.empty())
+                continue;
+            const std::vector<std::string> fields = CSV::GetCSVFields(list, clsCalculator::LastSlot - 1);
+            for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
+                const int32_t position = CablePositionField(fields[static_cast<size_t>(slot - 2)], refused);
+                if (position != clsCalculator::NoPosition && model.DeviceStandalone(a, slot) == 0)
+                    ++refused;
+                else
+                    model.SetStandaloneCablePosition(a, slot, position);
+            }
+        }
+        refused += model.DropMisplacedCablePositions();
+        if (refused == 0)
+            return;
+        const bool one = refused == 1;
+        Message("Invalid cable position for loop " + to_string(loop) + ": " + to_string(refused) +
+                (one ? " distance" : " distances") + " beyond the cable, out of cable order or not a number " +
+                (one ? "is" : "are") + " left out.");
     }
 
     // A base of a type that stands for a standalone Other Device becomes one

@@ -83,6 +83,8 @@ private:
                 profile_.DeleteKey(section, "EavesdroppingDevice" + address);
             }
             WriteOrDelete(section, "DeviceBetween" + address, StandaloneList(model, a));
+            WriteOrDelete(section, "CablePosition" + address, PositionText(model.CablePosition(a)));
+            WriteOrDelete(section, "CablePositionBetween" + address, StandalonePositionList(model, a));
         }
         WriteOtherDeviceCounts(section);
     }
@@ -134,27 +136,49 @@ private:
         return text;
     }
 
-    // Slots 2 to 125 separated by commas, an empty slot as nothing, without
-    // the trailing commas.
-    std::string StandaloneList(const clsCalculator& model, int a)
+    // Slots 2 to 125 separated by commas, each slot's field (an empty slot
+    // as nothing), without the trailing commas.
+    template <typename Field>
+    static std::string SlotList(const clsCalculator& model, int a, Field field)
     {
         std::string list;
         if (model.DeviceStandaloneCount(a) == 0)
             return list;
-        size_t kept = 0;  // the length up to the last occupied slot
+        size_t kept = 0;  // the length up to the last slot with a field
         for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
             if (slot > clsCalculator::FirstSlot)
                 list += ",";
-            const int16_t other = model.DeviceStandalone(a, slot);
-            if (other == 0)
-                continue;
-            list += OtherDeviceReference(other);
-            if (const int32_t associated = model.DeviceStandaloneAddress(a, slot); associated != 0)
-                list += " (" + to_string(associated) + ")";
-            kept = list.size();
+            const std::string text = field(slot);
+            list += text;
+            if (!text.empty())
+                kept = list.size();
         }
         list.resize(kept);
         return list;
+    }
+
+    std::string StandaloneList(const clsCalculator& model, int a)
+    {
+        return SlotList(model, a, [&](int slot) {
+            const int16_t other = model.DeviceStandalone(a, slot);
+            if (other == 0)
+                return std::string();
+            std::string text = OtherDeviceReference(other);
+            if (const int32_t associated = model.DeviceStandaloneAddress(a, slot); associated != 0)
+                text += " (" + to_string(associated) + ")";
+            return text;
+        });
+    }
+
+    static std::string PositionText(int32_t decimetres)
+    {
+        return decimetres == clsCalculator::NoPosition ? std::string() : to_string(decimetres);
+    }
+
+    // The standalone devices' own distances along the cable, by slot.
+    static std::string StandalonePositionList(const clsCalculator& model, int a)
+    {
+        return SlotList(model, a, [&](int slot) { return PositionText(model.StandaloneCablePosition(a, slot)); });
     }
 
     // An Other Device by its Number, "C" first for a custom one; each use is

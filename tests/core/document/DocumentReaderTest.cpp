@@ -138,3 +138,26 @@ TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
     EXPECT_EQ(Loop(3).DeviceBaseAddr(5), 3);
     EXPECT_EQ(Loop(3).DeviceBaseType(5), c.slaveBase);
 }
+
+// Distances along the cable that cannot be used are left out, with one
+// message for the loop; the rest are kept.
+TEST_F(DocumentReader, CablePositions)
+{
+    ASSERT_EQ(ReadSections("[Loop1]\nCableTotalLength=1000\nDevice1=1,0,0,1,1,0\nDevice2=1,0,0,2,2,0\n"
+                           "Device3=1,0,0,3,3,0\nDeviceBetween3=,9\nCablePosition1=500\nCablePosition2=400\n"
+                           "CablePosition3=6m\nCablePosition4=100\nCablePositionBetween3=700,800,900\n"
+                           "[Loop2]\nCableTotalLength=1000\nDevice1=1,0,0,1,1,0\nCablePosition1=1001\n")
+                  .Outcome,
+              ReadOutcome::Opened);
+    EXPECT_EQ(f.messages.Texts(),
+              (std::vector<std::string>{
+                  "Invalid cable position for loop 1: 5 distances beyond the cable, out of cable order or not "
+                  "a number are left out.",
+                  "Invalid cable position for loop 2: 1 distance beyond the cable, out of cable order or not a "
+                  "number is left out."}));
+    EXPECT_EQ(Loop(1).CablePosition(1), 500);
+    EXPECT_EQ(Loop(1).StandaloneCablePosition(3, 3), 800);
+    for (const int32_t dropped : {Loop(1).CablePosition(2), Loop(1).CablePosition(3), Loop(1).CablePosition(4),
+                                  Loop(1).StandaloneCablePosition(3, 2), Loop(2).CablePosition(1)})
+        EXPECT_EQ(dropped, clsCalculator::NoPosition);
+}

@@ -62,6 +62,12 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
     l2.SetAddressOrder(14, 11);
     l2.SetAddressOrder(13, 12);
     l2.SetAddressOrder(11, 13);
+    // Distances along the cable: every device's, and a standalone device's own.
+    l2.SetCableTotal(5000);
+    for (int a = 5; a <= 14; ++a)
+        if (a != 9)
+            l2.SetCablePosition(a, l2.AddressOrder(a) * 100);
+    l2.SetStandaloneCablePosition(6, 4, 650);
 
     d.LoopName(5) = "Plant room – Büro";
 
