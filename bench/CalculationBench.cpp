@@ -1,11 +1,12 @@
-// Calculating a full loop under each calculation type, and a loop-editor
-// commit of 126 devices with its recalculation.
+// Calculating a full loop under each calculation type, its analysis along
+// the cable, and a loop-editor commit of 126 devices with its recalculation.
 
 #include "BenchSite.h"
 
 #include "catalogues/PanelCatalogue.h"
 #include "document/NewDocument.h"
 #include "forms/LoopEditorCore.h"
+#include "loop/AlongCable.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,6 +28,40 @@ BENCHMARK(CalculateFullLoop)
     ->ArgsProduct({benchmark::CreateDenseRange(StoredNumber(MinCalcType), StoredNumber(MaxCalcType), 1), {0, 1}})
     ->ArgNames({"type", "checks"})
     ->Unit(benchmark::kMicrosecond);
+
+// Distances for every point of the loop, evenly along its cable and in
+// cable order, as a designer would give them.
+void PositionEveryPoint(clsCalculator& loop)
+{
+    int32_t points = 0;
+    for (int a = 0; a < clsCalculator::AddressCount; ++a)
+        points += (loop.DeviceType(a) != 0 ? 1 : 0) + loop.DeviceStandaloneCount(a);
+    int32_t placed = 0;
+    const auto next = [&] { return loop.CableTotal() * ++placed / (points + 1); };
+    for (int p = 0; p < clsCalculator::AddressCount; ++p) {
+        const int a = loop.AddressAtPosition(p);
+        if (loop.DeviceType(a) != 0)
+            loop.SetCablePosition(a, next());
+        for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot)
+            if (loop.DeviceStandalone(a, slot) != 0)
+                loop.SetStandaloneCablePosition(a, slot, next());
+    }
+}
+
+// The voltage at every point of the largest loop in the three feeds, and its
+// sections; argument 1 with every point at its own distance, 0 placed as the
+// lumped model takes them.
+void AnalyseFullLoopAlongCable(benchmark::State& state)
+{
+    clsCalculator loop = Site().largest.Loop(1).Copy();
+    if (state.range(0) == 1)
+        PositionEveryPoint(loop);
+    if (loop.AnalyseAlongCable(DefaultPointsPerSection).Positioned != (state.range(0) == 1))
+        state.SkipWithError("the distances were not taken");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loop.AnalyseAlongCable(DefaultPointsPerSection));
+}
+BENCHMARK(AnalyseFullLoopAlongCable)->Arg(0)->Arg(1)->ArgName("positioned")->Unit(benchmark::kMicrosecond);
 
 // Typing 126 into an empty row: the devices placed at 126 addresses, then the
 // loop recalculated. Taking them off again is not timed.

@@ -90,7 +90,7 @@ private:
     void AddPoint(int address, int slot, int16_t type, double ownSeries, double current, double minimumVoltage,
                   int32_t position)
     {
-        AlongCablePoint point;
+        AlongCablePoint& point = Points().emplace_back();
         point.Address = address;
         point.Slot = slot;
         point.Type = type;
@@ -99,7 +99,6 @@ private:
         point.Current.fill(current + pending_.Current);
         point.MinimumVoltage = minimumVoltage / 100.0;
         pending_ = Pending{};
-        Points().push_back(point);
         positions_.push_back(position);
     }
 
@@ -107,6 +106,13 @@ private:
     void CollectPoints()
     {
         const clsCalculator& loop = loop_;
+        size_t most = AddressCount;
+        for (const int32_t standalone : loop.standaloneCount_)
+            most += static_cast<size_t>(standalone);
+        Points().reserve(most);
+        positions_.reserve(most);
+        for (std::vector<LitEntry>* list : {&lists_.AlarmLeds, &lists_.Outputs, &lists_.RemoteLeds})
+            list->reserve(AddressCount);
         for (int p = 0; p < AddressCount; ++p) {
             const int a = loop.AddressAtPosition(p);
             const int16_t type = loop.DeviceType(a);
@@ -207,18 +213,22 @@ private:
     }
 
     // The panel lights the worst `limit` of the list for this feed; every
-    // other entry's current comes off its point.
-    void LightWorst(Feed feed, std::vector<LitEntry>& list, int32_t limit)
+    // other entry's current comes off its point. Ties go to the larger
+    // current, then to the point later in cable order.
+    void LightWorst(Feed feed, const std::vector<LitEntry>& list, int32_t limit)
     {
         if (static_cast<int64_t>(list.size()) <= limit)
             return;
-        const auto worse = [&](const LitEntry& x, const LitEntry& y) {
-            return std::tuple(Weight(feed, x), x.Current, x.Point) > std::tuple(Weight(feed, y), y.Current, y.Point);
-        };
-        const auto lit = list.begin() + std::max(limit, 0);
-        std::nth_element(list.begin(), lit, list.end(), worse);
+        ranked_.clear();
+        ranked_.reserve(list.size());
+        for (const LitEntry& entry : list)
+            ranked_.push_back({Weight(feed, entry), entry.Current, entry.Point});
+        const auto lit = ranked_.begin() + std::max(limit, 0);
+        std::nth_element(ranked_.begin(), lit, ranked_.end(), [](const Ranked& x, const Ranked& y) {
+            return std::tie(x.Weight, x.Current, x.Point) > std::tie(y.Weight, y.Current, y.Point);
+        });
         const auto f = static_cast<size_t>(feed);
-        for (auto it = lit; it != list.end(); ++it)
+        for (auto it = lit; it != ranked_.end(); ++it)
             Points()[it->Point].Current[f] -= it->Current;
     }
 
@@ -329,6 +339,12 @@ private:
     AlongCableResult result_;
     std::vector<int32_t> positions_;  // the stored one of each point, or NoPosition
     LitLists lists_;
+    struct Ranked {
+        double Weight;
+        double Current;
+        size_t Point;
+    };
+    std::vector<Ranked> ranked_;  // the list being limited, by weight for the feed
     Pending pending_;
     double series_ = 0;  // the series resistance met so far
     double loopResistance_ = 0;
