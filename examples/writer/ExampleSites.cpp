@@ -69,6 +69,25 @@ public:
         return Fail("no Other Device " + singleName);
     }
 
+    // Distances along the cable as surveyed: the first device at the end of
+    // the first run, then the spacings in turn, each device in cable order.
+    bool Surveyed(int loop, std::initializer_list<int32_t> spacingDecimetres)
+    {
+        clsCalculator& model = document_.Loop(loop);
+        int32_t position = model.CableFirst();
+        auto spacing = spacingDecimetres.begin();
+        for (int p = 0; p < clsCalculator::AddressCount; ++p) {
+            const int a = model.AddressAtPosition(p);
+            if (model.DeviceType(a) == 0)
+                continue;
+            model.SetCablePosition(a, position);
+            position += *spacing;
+            if (++spacing == spacingDecimetres.end())
+                spacing = spacingDecimetres.begin();
+        }
+        return position <= model.CableTotal() || Fail("the survey runs beyond the cable");
+    }
+
 private:
     bool Fail(const std::string& problem)
     {
@@ -85,14 +104,16 @@ constexpr int16_t Metric1_0 = 1810;   // 1.0 mm², the thinnest offered by defau
 constexpr int16_t Metric1_5 = 1210;  // 1.5 mm²
 constexpr int16_t Metric2_5 = 741;   // 2.5 mm²
 
-// A small office on a single-loop panel, well within every limit.
+// A small office on a single-loop panel, well within every limit, its
+// devices at the distances along the cable a survey gave.
 bool BuildNorthgateOffices(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
     SiteBuilder site(document, bundled, problem);
     return site.Start("Northgate Offices", "Quellar QX-1 Single Loop") &&
            site.Loop(1, "Ground and first floor", Metric1_5, 420, 12) &&
            site.Devices(1, "Optical Smoke Detector", 24) && site.Devices(1, "Heat Detector Rate-of-Rise", 4) &&
-           site.Devices(1, "Manual Call Point", 6) && site.Devices(1, "Wall Sounder Beacon", 6);
+           site.Devices(1, "Manual Call Point", 6) && site.Devices(1, "Wall Sounder Beacon", 6) &&
+           site.Surveyed(1, {60, 95, 140, 70});
 }
 
 // A warehouse on a four-loop panel: three loops are fine, the yard loop's
