@@ -109,16 +109,16 @@ TEST(AlongCable, UniformLoadFromBothEndsAndEither)
     const int16_t type = catalogue.AddDeviceType({.Name = "D", .Alarm = 1000});
     clsCalculator loop(catalogue);
     constexpr int n = 101;
-    for (int a = 1; a <= n; ++a) {
+    for (int a = 0; a < n; ++a) {  // address 0 is wired first
         loop.SetDeviceType(a, type);
-        loop.SetCablePosition(a, (a - 1) * 100 + 50);
+        loop.SetCablePosition(a, a * 100 + 50);
     }
     loop.SetCableImpedance(OneHundredthPerDecimetre);
     loop.SetCableTotal(n * 100);
     loop.SetPanelData(256, 256, 256, 2400, 500, 0);
     const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
     const double whole = n * 1000.0 * n * 100 / 1e8;  // I·R_L in volts
-    EXPECT_EQ(result.Of(Feed::Whole).LowestAddress, 51);
+    EXPECT_EQ(result.Of(Feed::Whole).LowestAddress, 50);
     EXPECT_NEAR(24 - result.Of(Feed::Whole).LowestVolts, whole / 8, whole * 1e-4);
     EXPECT_NEAR(24 - Volts(result, n - 1, Feed::OpenIn), whole / 2, 1e-12);
     for (size_t k = 0; k < n; ++k)
@@ -185,6 +185,42 @@ TEST(AlongCable, ThePanelLightsTheWorstLedsForEachFeed)
     EXPECT_EQ(current(1, Feed::Whole), 5000);  // 80 × 20 outweighs 10 × 90
 }
 
+// What each point draws: its device with its slave base and Other Devices;
+// an address without a device passes its Other Devices' current and series
+// resistance to the next point, except one driven from a remote output,
+// which nothing switches on.
+TEST(AlongCable, WhatEachPointCarries)
+{
+    TestCatalogue catalogue;
+    const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 1000, .Resistance = 10});
+    const int16_t slaveBase =
+        catalogue.AddDeviceType({.Name = "S", .Alarm = 200, .Resistance = 20, .NoOtherDevices = true, .IsSlave = true});
+    const int16_t beacon = catalogue.AddOtherDevice({.Name = "B", .Alarm = 300, .Impedance = 40});
+    const int16_t indicator = catalogue.AddOtherDevice({.Name = "R", .Alarm = 4000, .FromRemote = true});
+    const int16_t callPoint = catalogue.AddOtherDevice({.Name = "CP", .Alarm = 50, .Impedance = 80, .IsStandalone = true});
+    clsCalculator loop(catalogue);
+    loop.SetDeviceType(1, device);
+    loop.SetDeviceBaseType(1, slaveBase);
+    loop.SetDeviceOtherType(1, beacon);
+    loop.SetDeviceOtherType(2, beacon);  // no device here
+    loop.SetDeviceOtherBaseType(2, indicator);
+    loop.SetDeviceStandalone(2, 5, callPoint);
+    loop.SetDeviceType(3, device);
+    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
+    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    const struct {
+        int address, slot;
+        double current, resistance;
+    } expected[] = {{1, 0, 1500, 70}, {2, 5, 350, 190}, {3, 0, 1000, 200}};
+    ASSERT_EQ(result.Points.size(), 3u);
+    for (size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(result.Points[k].Address, expected[k].address);
+        EXPECT_EQ(result.Points[k].Slot, expected[k].slot);
+        EXPECT_EQ(result.Points[k].Current[static_cast<size_t>(Feed::Whole)], expected[k].current);
+        EXPECT_EQ(result.Points[k].Resistance, expected[k].resistance);  // no cable
+    }
+}
+
 // Sections between isolators of every kind, counted as the main window
 // counts devices, against the default limit and a panel's own.
 TEST(AlongCable, IsolatorSections)
@@ -219,8 +255,9 @@ TEST(AlongCable, IsolatorSections)
     loop.SetDeviceOtherType(20, isolatorCard);
     loop.SetDeviceStandalone(25, 2, module);   // after address 25's device
     loop.SetDeviceBaseType(30, slaveBase);     // a second point at address 30
+    loop.SetDeviceStandalone(0, 2, module);    // before the first address
     EXPECT_EQ(sections(8),
-              (Sections{{0, 1, 0}, {1, 10, 9}, {10, 20, 10}, {20, 25, 6}, {25, 0, 9}}));
+              (Sections{{0, 0, 0}, {0, 1, 0}, {1, 10, 9}, {10, 20, 10}, {20, 25, 6}, {25, 0, 9}}));
 }
 
 // Stored distances beyond the cable, out of cable order or at an address
@@ -244,7 +281,9 @@ TEST(AlongCable, MisplacedPositionsAreDropped)
     loop.SetCablePosition(5, 1000);
     loop.SetDeviceType(5, 0);                      // goes with its device
     EXPECT_EQ(loop.CablePosition(5), clsCalculator::NoPosition);
-    EXPECT_EQ(loop.DropMisplacedCablePositions(), 2);
+    loop.SetDeviceStandalone(0, 2, callPoint);
+    loop.SetStandaloneCablePosition(0, 2, 1200);   // beyond, first in cable order
+    EXPECT_EQ(loop.DropMisplacedCablePositions(), 3);
     EXPECT_EQ(loop.CablePosition(1), 300);
     EXPECT_EQ(loop.CablePosition(2), clsCalculator::NoPosition);
     EXPECT_EQ(loop.StandaloneCablePosition(2, 2), 400);
