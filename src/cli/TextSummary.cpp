@@ -109,9 +109,9 @@ std::string DeviceTable(const LoopSummary& loop, int units)
     size_t typeWidth = Width("Type");
     for (const std::string& type : loop.PointTypes)
         typeWidth = std::max(typeWidth, Width(type));
-    std::string text = DeviceRow({"Position (" + Scaling::LengthUnitsText(units, false) + ")", "Address", "Slot", "Type",
-                                  "Alarm", "Whole V", "Open IN V", "Open OUT V", "Min V"},
-                                 typeWidth);
+    const std::string position = "Position (" + Scaling::LengthUnitsText(units, false) + ")";
+    std::string text = DeviceRow(
+        {position, "Address", "Slot", "Type", "Alarm", "Whole V", "Open IN V", "Open OUT V", "Min V"}, typeWidth);
     for (size_t i = 0; i < loop.AlongCable.Points.size(); ++i) {
         const AlongCablePoint& point = loop.AlongCable.Points[i];
         const std::optional<Currency> alarm = Currency::FromDouble(ForFeed(point.Current, Feed::Whole));
