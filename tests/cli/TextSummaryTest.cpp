@@ -71,3 +71,15 @@ Loop 2
 )";
     EXPECT_NE(text.find(table), std::string::npos) << text;
 }
+
+TEST(TextSummary, TheWorstOfSeveralIsolatorSections)
+{
+    CalcSummary summary;
+    summary.PanelLoops = 1;
+    AlongCableResult& along = summary.Loops[0].AlongCable;
+    along.Positioned = true;
+    along.Points.resize(1);
+    along.Sections = {{0, 12, 33, 32, false}, {12, 0, 30, 32, true}};
+    EXPECT_NE(SummaryText(summary, 0).find("; worst section 33 points (limit 32) from the panel to address 12, fails\n"),
+              std::string::npos);
+}
