@@ -43,6 +43,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             options = false;
         } else if (word == "--json") {
             args.Json = true;
+        } else if (word == "--along-cable") {
+            args.AlongCable = true;
         } else if (word == "--device-checks") {
             args.DeviceChecks = true;
         } else if (word == "--strict") {
@@ -70,15 +72,20 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 
 std::string CalcUsage()
 {
-    return "Usage: ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--strict] [--pdf OUT.pdf]\n"
-           "                     FILE.QLX\n"
+    return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
+           "                     [--pdf OUT.pdf] FILE.QLX\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
-           "and prints the loop summary.\n"
+           "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
+           "open at either end) and its worst isolator section.\n"
            "\n"
            "  --data-root DIR   the folder holding Harvex/Devices, Harvex/Panels and Harvex/Cables\n"
            "                    (instead of $HARVEX_DATA_ROOT or the installed catalogues)\n"
-           "  --json            print one JSON object instead of text\n"
+           "  --json            print one JSON object instead of text; each loop's \"along_cable\" has the\n"
+           "                    lowest voltages per feed and the isolator sections\n"
+           "  --along-cable     also list every device along the cable: position, current and the\n"
+           "                    voltage with the loop whole and open at either end (in the JSON, the\n"
+           "                    \"devices\" of each \"along_cable\")\n"
            "  --device-checks   calculate with the device checks (surge, Master/Slave, dependants)\n"
            "  --strict          refuse the file (exit 2) when reading it gave any message: a refused\n"
            "                    value, a device not in the catalogues, a panel replaced...\n"

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of ferrolux-calc, the headless calculator:
-//   ferrolux-calc [--data-root DIR] [--json] [--device-checks] [--strict] [--pdf OUT.pdf] FILE.QLX
+//   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--pdf OUT.pdf] FILE.QLX
 
 #include <string>
 #include <vector>
@@ -8,6 +8,7 @@
 struct CalcArguments {
     std::string DataRoot{};  // empty: the program's usual data root
     bool Json = false;
+    bool AlongCable = false;  // every point along the cable, in the text and the JSON
     bool DeviceChecks = false;
     bool Strict = false;     // any message while reading refuses the file
     std::string PdfPath{};   // empty: no PDF

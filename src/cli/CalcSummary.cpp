@@ -4,7 +4,15 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 
+#include <cmath>
+
 namespace {
+
+// Other Devices by the name the printed report gives them.
+std::string PointTypeName(const Catalogue& catalogue, const AlongCablePoint& point)
+{
+    return point.Slot == 0 ? catalogue.DeviceType(point.Type).Name : catalogue.OtherDevice(point.Type).SingleName;
+}
 
 LoopSummary SummarizeLoop(const Document& document, int loop)
 {
@@ -30,6 +38,9 @@ LoopSummary SummarizeLoop(const Document& document, int loop)
     summary.DesignLong = model.LoopDesignLong();
     summary.Explanation = model.DesignExplanation();
     summary.PanelLimitText = model.PanelLimitText();
+    summary.AlongCable = CalculationSupport::AnalyseAlongCable(document, loop);
+    for (const AlongCablePoint& point : summary.AlongCable.Points)
+        summary.PointTypes.push_back(PointTypeName(document.Catalog(), point));
     return summary;
 }
 
@@ -53,4 +64,9 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file)
     summary.Overall = CalculationSupport::OverallDesignText(document);
     summary.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
     return summary;
+}
+
+Currency RoundedVolts(double volts)
+{
+    return Currency::FromScaled(std::llround(volts * 100) * (Currency::Scale / 100));
 }

@@ -2,12 +2,14 @@
 // The results of a recalculated Loop Calculation gathered in one place, for
 // the headless calculator's text and JSON output.
 
+#include "loop/AlongCable.h"
 #include "loop/clsCalculator.h"
 #include "text/Currency.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class Document;
 
@@ -32,6 +34,8 @@ struct LoopSummary {
     std::string DesignLong;
     std::string Explanation;
     std::string PanelLimitText;
+    AlongCableResult AlongCable;
+    std::vector<std::string> PointTypes;  // each point's device type or Other Device by name
 };
 
 struct CalcSummary {
@@ -50,3 +54,13 @@ struct CalcSummary {
 // The summary of the document as last calculated; `file` is the name given
 // for it on the command line.
 CalcSummary SummarizeDocument(const Document& document, const std::string& file);
+
+// Volts to the hundredth, halves away from zero, as the figures along the
+// cable are given.
+Currency RoundedVolts(double volts);
+
+// A point's figure for the feed.
+inline double ForFeed(const std::array<double, FeedCount>& byFeed, Feed feed)
+{
+    return byFeed[static_cast<size_t>(feed)];
+}

@@ -83,7 +83,8 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
 
     const int units = UnitsOf(options, messages);
     const CalcSummary summary = SummarizeDocument(document, arguments.File);
-    out << (arguments.Json ? SummaryJson(summary) : SummaryText(summary, units)) << std::flush;
+    const bool devices = arguments.AlongCable;
+    out << (arguments.Json ? SummaryJson(summary, devices) : SummaryText(summary, units, devices)) << std::flush;
 
     if (!arguments.PdfPath.empty()) {
         std::string error;

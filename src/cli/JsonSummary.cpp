@@ -3,9 +3,90 @@
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
 
+#include <array>
+
 namespace {
 
-void WriteLoop(JsonWriter& json, const LoopSummary& loop)
+// The JSON names of the feeds, in the order of AllFeeds.
+constexpr std::array<const char*, FeedCount> FeedKeys{"whole", "open_in", "open_out"};
+
+// Positions and currents to four decimals (a lumped placement's positions
+// are fractions of a decimetre).
+Currency Exact(double value) { return Currency::FromDouble(value).value_or(Currency()); }
+
+void WriteFeed(JsonWriter& json, const FeedResult& feed)
+{
+    json.BeginObject();
+    json.Member("lowest_V", RoundedVolts(feed.LowestVolts));
+    json.Member("lowest_address", feed.LowestAddress);
+    json.Member("worst_margin_V", RoundedVolts(feed.WorstMargin));
+    json.Member("worst_address", feed.WorstAddress);
+    json.Member("pass", feed.Pass);
+    json.EndObject();
+}
+
+void WriteSection(JsonWriter& json, const IsolatorSection& section)
+{
+    json.BeginObject();
+    json.Member("from", section.From);
+    json.Member("to", section.To);
+    json.Member("points", section.Points);
+    json.Member("limit", section.Limit);
+    json.Member("pass", section.Pass);
+    json.EndObject();
+}
+
+void WriteDevices(JsonWriter& json, const LoopSummary& loop)
+{
+    json.BeginArray();
+    for (size_t i = 0; i < loop.AlongCable.Points.size(); ++i) {
+        const AlongCablePoint& point = loop.AlongCable.Points[i];
+        json.BeginObject();
+        json.Member("address", point.Address);
+        json.Member("slot", point.Slot);
+        json.Member("type", loop.PointTypes[i]);
+        json.Member("position_dm", Exact(point.Position));
+        json.Member("alarm_uA", Exact(ForFeed(point.Current, Feed::Whole)));
+        json.Member("V_whole", RoundedVolts(ForFeed(point.Volts, Feed::Whole)));
+        json.Member("V_open_in", RoundedVolts(ForFeed(point.Volts, Feed::OpenIn)));
+        json.Member("V_open_out", RoundedVolts(ForFeed(point.Volts, Feed::OpenOut)));
+        json.Member("min_V", RoundedVolts(point.MinimumVoltage));
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+// With `devices`, every point too: under "along_cable", since the loop's
+// "devices" is its count of devices.
+void WriteAlongCable(JsonWriter& json, const LoopSummary& loop, bool devices)
+{
+    const AlongCableResult& along = loop.AlongCable;
+    json.BeginObject();
+    json.Member("positioned", along.Positioned);
+    json.Key("feeds");
+    if (along.Empty()) {
+        json.Null();
+    } else {
+        json.BeginObject();
+        for (const Feed feed : AllFeeds) {
+            json.Key(FeedKeys[static_cast<size_t>(feed)]);
+            WriteFeed(json, along.Of(feed));
+        }
+        json.EndObject();
+    }
+    json.Key("sections");
+    json.BeginArray();
+    for (const IsolatorSection& section : along.Sections)
+        WriteSection(json, section);
+    json.EndArray();
+    if (devices) {
+        json.Key("devices");
+        WriteDevices(json, loop);
+    }
+    json.EndObject();
+}
+
+void WriteLoop(JsonWriter& json, const LoopSummary& loop, bool devices)
 {
     json.BeginObject();
     json.Member("loop", loop.Loop);
@@ -26,12 +107,14 @@ void WriteLoop(JsonWriter& json, const LoopSummary& loop)
     json.Member("design_long", loop.DesignLong);
     json.Member("explanation", loop.Explanation);
     json.Member("panel_limit_text", loop.PanelLimitText);
+    json.Key("along_cable");
+    WriteAlongCable(json, loop, devices);
     json.EndObject();
 }
 
 }  // namespace
 
-std::string SummaryJson(const CalcSummary& summary)
+std::string SummaryJson(const CalcSummary& summary, bool devices)
 {
     JsonWriter json;
     json.BeginObject();
@@ -42,7 +125,7 @@ std::string SummaryJson(const CalcSummary& summary)
     json.Key("loops");
     json.BeginArray();
     for (const LoopSummary& loop : summary.Loops)
-        WriteLoop(json, loop);
+        WriteLoop(json, loop, devices);
     json.EndArray();
     json.Member("total_devices", summary.TotalDevices);
     json.Member("total_quiescent_uA", summary.TotalQuiescent);

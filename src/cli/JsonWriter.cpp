@@ -104,3 +104,9 @@ void JsonWriter::Bool(bool value)
     BeginValue();
     text_ += value ? "true" : "false";
 }
+
+void JsonWriter::Null()
+{
+    BeginValue();
+    text_ += "null";
+}

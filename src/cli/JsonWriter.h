@@ -1,6 +1,6 @@
 #pragma once
-// A small JSON writer: objects, arrays, strings, whole numbers and exact
-// Currency values, indented two blanks a level.
+// A small JSON writer: objects, arrays, strings, whole numbers, exact
+// Currency values, true, false and null, indented two blanks a level.
 
 #include "text/Currency.h"
 
@@ -29,6 +29,7 @@ public:
     // The exact value: no rounding, no exponent ("950", "0.5", "-12.25").
     void Number(Currency value);
     void Bool(bool value);
+    void Null();
 
     // Convenience for object members.
     template <typename T>

@@ -5,8 +5,12 @@
 #include "text/Scaling.h"
 #include "cli/CalcSummary.h"
 #include "report/PrintCalcData.h"
+#include "text/Rounding.h"
 
 #include <algorithm>
+#include <cctype>
+#include <array>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -54,7 +58,74 @@ std::string CableText(const LoopSummary& loop, int units)
     return text;
 }
 
-std::string LoopDetails(const LoopSummary& loop, int units)
+// Volts to the hundredth with both decimals ("23.50").
+std::string HundredthsText(double volts) { return Rounding::FormatFixed(RoundedVolts(volts).ToDouble(), 2); }
+
+std::string EndText(int address) { return address == 0 ? "the panel" : "address " + std::to_string(address); }
+
+// "23.55 V open at IN end (address 3)", and where a device gets less than
+// its minimum, the one with the least margin.
+std::string FeedText(const FeedResult& result, Feed feed)
+{
+    std::string name = FeedName(feed);
+    name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+    std::string text = HundredthsText(result.LowestVolts) + " V " + name + " (address " +
+                       std::to_string(result.LowestAddress);
+    if (!result.Pass)
+        text += ", fails at address " + std::to_string(result.WorstAddress);
+    return text + ")";
+}
+
+std::string SectionText(const IsolatorSection& section, bool isolators)
+{
+    std::string text = std::to_string(section.Points) + " points (limit " + std::to_string(section.Limit) + ")";
+    text = isolators ? "worst section " + text + " from " + EndText(section.From) + " to " + EndText(section.To)
+                     : "no isolator, " + text;
+    return section.Pass ? text : text + ", fails";
+}
+
+// The lowest voltage of each feed and the worst isolator section, on one line.
+std::string AlongCableText(const AlongCableResult& along)
+{
+    std::string text = along.Positioned ? "" : "devices placed evenly (no positions); ";
+    text += "lowest ";
+    for (const Feed feed : AllFeeds)
+        text += (feed == Feed::Whole ? "" : ", ") + FeedText(along.Of(feed), feed);
+    return text + "; " + SectionText(*along.WorstSection(), along.Sections.size() > 1);
+}
+
+// Position, Address, Slot, Type, Alarm and the voltages under their headings.
+std::string DeviceRow(const std::array<std::string, 9>& cells, size_t typeWidth)
+{
+    return "  " + Right(cells[0], 13) + Right(cells[1], 9) + Right(cells[2], 6) + "   " + Left(cells[3], typeWidth) +
+           Right(cells[4], 10) + Right(cells[5], 10) + Right(cells[6], 11) + Right(cells[7], 12) + Right(cells[8], 8) +
+           "\n";
+}
+
+// Every point along the cable: a standalone device with its slot, the
+// device at an address without.
+std::string DeviceTable(const LoopSummary& loop, int units)
+{
+    size_t typeWidth = Width("Type");
+    for (const std::string& type : loop.PointTypes)
+        typeWidth = std::max(typeWidth, Width(type));
+    const std::string position = "Position (" + Scaling::LengthUnitsText(units, false) + ")";
+    std::string text = DeviceRow(
+        {position, "Address", "Slot", "Type", "Alarm", "Whole V", "Open IN V", "Open OUT V", "Min V"}, typeWidth);
+    for (size_t i = 0; i < loop.AlongCable.Points.size(); ++i) {
+        const AlongCablePoint& point = loop.AlongCable.Points[i];
+        const std::optional<Currency> alarm = Currency::FromDouble(ForFeed(point.Current, Feed::Whole));
+        text += DeviceRow({Scaling::FormatLength(point.Position, units), std::to_string(point.Address),
+                           point.Slot == 0 ? "" : std::to_string(point.Slot), loop.PointTypes[i],
+                           CurrentText(alarm.value_or(Currency())), HundredthsText(ForFeed(point.Volts, Feed::Whole)),
+                           HundredthsText(ForFeed(point.Volts, Feed::OpenIn)),
+                           HundredthsText(ForFeed(point.Volts, Feed::OpenOut)), HundredthsText(point.MinimumVoltage)},
+                          typeWidth);
+    }
+    return text;
+}
+
+std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
 {
     std::string text = "Loop " + std::to_string(loop.Loop);
     if (!loop.Name.empty())
@@ -69,12 +140,17 @@ std::string LoopDetails(const LoopSummary& loop, int units)
     text += Detail("Design", loop.DesignShort);
     if (!loop.Satisfactory)
         text += Detail("Reason", loop.Explanation);
+    if (!loop.AlongCable.Empty()) {
+        text += Detail("Along the cable", AlongCableText(loop.AlongCable));
+        if (devices)
+            text += DeviceTable(loop, units);
+    }
     return text;
 }
 
 }  // namespace
 
-std::string SummaryText(const CalcSummary& summary, int units)
+std::string SummaryText(const CalcSummary& summary, int units, bool devices)
 {
     std::string text = "Site Name:      " + summary.SiteName + "\n";
     text += "Control Panel:  " + summary.Panel + "\n\n";
@@ -91,6 +167,6 @@ std::string SummaryText(const CalcSummary& summary, int units)
                            CurrentText(summary.TotalAlarm), summary.Overall);
     text += "\nOverall: " + summary.Overall + "\n";
     for (int i = 0; i < loops; ++i)
-        text += "\n" + LoopDetails(summary.Loops[static_cast<size_t>(i)], units);
+        text += "\n" + LoopDetails(summary.Loops[static_cast<size_t>(i)], units, devices);
     return text;
 }

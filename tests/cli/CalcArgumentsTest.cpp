@@ -5,11 +5,11 @@
 TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
 {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        // What was understood: file | data root | PDF | JSON | device checks; or why not.
-        {{"--json", "--device-checks", "site.QLX"}, "site.QLX|||1|1"},
-        {{"site.QLX", "--pdf", "out.pdf", "--data-root", "/opt/data"}, "site.QLX|/opt/data|out.pdf|0|0"},
-        {{"--data-root=/d", "--pdf=r.pdf", "a b.QLX"}, "a b.QLX|/d|r.pdf|0|0"},
-        {{"--json", "--", "--odd name.QLX"}, "--odd name.QLX|||1|0"},
+        // What was understood: file | data root | PDF | JSON | device checks | along the cable; or why not.
+        {{"--json", "--device-checks", "site.QLX"}, "site.QLX|||1|1|0"},
+        {{"site.QLX", "--pdf", "out.pdf", "--data-root", "/opt/data"}, "site.QLX|/opt/data|out.pdf|0|0|0"},
+        {{"--data-root=/d", "--along-cable", "--pdf=r.pdf", "a b.QLX"}, "a b.QLX|/d|r.pdf|0|0|1"},
+        {{"--json", "--", "--odd name.QLX"}, "--odd name.QLX|||1|0|0"},
         {{"--json"}, "no file given"},
         {{"a.QLX", "b.QLX"}, "one file only, not 2"},
         {{"--pdf", "", "a.QLX"}, "--pdf needs a value"},
@@ -21,7 +21,7 @@ TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
         const CalcArguments& a = parsed.Arguments;
         EXPECT_EQ(parsed.Ok, parsed.Error.empty());
         EXPECT_EQ(parsed.Ok ? a.File + "|" + a.DataRoot + "|" + a.PdfPath + "|" + std::to_string(a.Json) + "|" +
-                                  std::to_string(a.DeviceChecks)
+                                  std::to_string(a.DeviceChecks) + "|" + std::to_string(a.AlongCable)
                             : parsed.Error,
                   understood);
     }

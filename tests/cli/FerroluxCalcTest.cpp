@@ -55,6 +55,7 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
         {{"--data-root", empty, ExamplePath("Northgate-Offices.QLX")}, data, 3, noDevices, ""},  // the option wins
         {{ExamplePath("Northgate-Offices.QLX")}, empty, 3, noDevices, ""},
         {{"--data-root", data, linkbay}, "", 0, "", "Overall: Design Satisfactory"},
+        {{"--json", "--along-cable", "--data-root", data, linkbay}, "", 0, "", "\"V_open_out\": "},
         {{"--json", "--device-checks", "--data-root", data, linkbay}, "", 1, "",
          "\"explanation\": \"Device at address 1 does not have a corresponding Linkbay Loop Interface.\","},
         {{"--json", "--data-root", data, relay}, "", 0,
@@ -63,8 +64,8 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
         {{"--strict", "--data-root", data, relay}, "", 2, "ferrolux-calc: --strict: reading the file gave the messages above\n",
          ""},  // a prompt answered counts as a message
         {{"--colour", "site.QLX"}, "", 64,
-         "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--device-checks] "
-         "[--strict] [--pdf OUT.pdf]\n", ""},
+         "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] "
+         "[--device-checks] [--strict]\n", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());

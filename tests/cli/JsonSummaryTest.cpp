@@ -2,9 +2,13 @@
 
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
+#include "document/CalculationSupport.h"
+#include "support/ReportFixture.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <cmath>
 
 using Json = nlohmann::ordered_json;
 
@@ -39,9 +43,49 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
     EXPECT_EQ(keys, (std::vector<std::string>{"loop", "name", "devices", "quiescent_devices_uA", "alarm_devices_uA",
                                               "quiescent_uA", "alarm_uA", "volt_drop_V", "max_volt_drop_V", "calc_type",
                                               "cable_impedance", "cable_total_dm", "cable_first_dm", "loop_design",
-                                              "design_short", "design_long", "explanation", "panel_limit_text"}));
+                                              "design_short", "design_long", "explanation", "panel_limit_text",
+                                              "along_cable"}));
+    // A loop without points.
+    EXPECT_EQ(json["loops"][0]["along_cable"].dump(), R"({"positioned":false,"feeds":null,"sections":[]})");
     EXPECT_EQ(json["total_alarm_uA"].get<double>(), 250000.0005);
     EXPECT_EQ(json["loops"][0]["quiescent_uA"].get<double>(), 12345.6789);
     EXPECT_EQ(json["loops"][0]["volt_drop_V"].get<double>(), -0.5);
     EXPECT_NE(text.find("\"alarm_uA\": 250000,"), std::string::npos) << text;  // whole numbers without a point
+}
+
+TEST(JsonSummary, VoltsToTheHundredthHalvesAwayFromZero)
+{
+    for (const auto& [volts, text] : std::initializer_list<std::pair<double, std::string>>{
+             {0.125, "0.13"}, {-0.125, "-0.13"}, {23.5, "23.5"}, {23.8249, "23.82"}, {-0.004, "0"}, {0, "0"}})
+        EXPECT_EQ(RoundedVolts(volts).ToString(), text) << volts;
+}
+
+// A site's analysis comes back from the JSON as it was worked out, to the
+// hundredth of a volt; --along-cable adds every point.
+TEST(JsonSummary, AlongTheCableOfASiteReadsBack)
+{
+    ReportScenario site;
+    site.AddDevices(1, ReportScenario::OpticalDetector, 5);
+    site.AddDevices(2, ReportScenario::HeatDetector, 40);
+    site.document.Loop(2).SetDeviceStandalone(3, 2, ReportScenario::RemoteIndicator);
+    CalculationSupport::RecalculateAll(site.document);
+
+    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX");
+    const Json plain = Json::parse(SummaryJson(summary), nullptr, false);
+    const Json withDevices = Json::parse(SummaryJson(summary, true), nullptr, false);
+    const std::pair<Feed, const char*> feeds[] = {
+        {Feed::Whole, "whole"}, {Feed::OpenIn, "open_in"}, {Feed::OpenOut, "open_out"}};
+    for (const int loop : {1, 2}) {
+        const AlongCableResult along = CalculationSupport::AnalyseAlongCable(site.document, loop);
+        const Json& json = plain["loops"][loop - 1]["along_cable"];
+        for (const auto& [feed, key] : feeds)
+            EXPECT_EQ(json["feeds"][key]["lowest_V"].get<double>(), std::round(along.Of(feed).LowestVolts * 100) / 100)
+                << loop << key;
+        EXPECT_EQ(json["sections"].size(), along.Sections.size());
+        EXPECT_FALSE(json.contains("devices"));
+        EXPECT_EQ(withDevices["loops"][loop - 1]["along_cable"]["devices"].size(), along.Points.size());
+    }
+    const Json& standalone = withDevices["loops"][1]["along_cable"]["devices"][3];
+    EXPECT_EQ(standalone["address"].dump() + standalone["slot"].dump() + standalone["type"].dump(),
+              "32\"Remote Indicator\"");
 }

@@ -19,7 +19,8 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
     site.document.Loop(3).SetCableFirst(120);
     CalculationSupport::RecalculateAll(site.document);
 
-    const std::string text = SummaryText(SummarizeDocument(site.document, "depot.QLX"), 0);
+    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX");
+    const std::string text = SummaryText(summary, 0);
     EXPECT_EQ(text.substr(0, text.find("Loop 1  Offices\n  Calculation             Calculate maximum volt drop\n")),
               "Site Name:      Northgate Depot\n"
               "Control Panel:  HX-400\n"
@@ -38,7 +39,47 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
     EXPECT_NE(text.find("\n  Permissible volt drop   3.0 V\n  Cable                   1.5mm FR (12.10 ohms/km/core), "
                         "total run 500 m, to first device 12 m\n  Design                  Alarm Current Too High\n"
                         "  Reason                  The total alarm current drawn by the devices on the loop is "
-                        "greater than that permitted by the control panel (400 mA).\n\nLoop 4\n"),
+                        "greater than that permitted by the control panel (400 mA).\n"
+                        "  Along the cable         devices placed evenly (no positions); lowest 19.03 V loop whole "
+                        "(address 12), 15.98 V open at IN end (address 25, fails at address 25), 16.46 V open at OUT "
+                        "end (address 1, fails at address 1); no isolator, 25 points (limit 32)\n\nLoop 4\n"),
               std::string::npos)
         << text;
+}
+
+TEST(TextSummary, EveryDeviceAlongTheCableOnRequest)
+{
+    ReportScenario site;
+    site.AddDevices(1, ReportScenario::OpticalDetector, 2);
+    site.document.Loop(1).SetDeviceStandalone(2, 2, ReportScenario::RemoteIndicator);
+    for (int address = 1; address <= 2; ++address)
+        site.document.Loop(1).SetCablePosition(address, 1500 * address + 5);
+    CalculationSupport::RecalculateAll(site.document);
+    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX");
+
+    const std::string text = SummaryText(summary, Scaling::Imperial, true);
+    EXPECT_NE(text.find("  Along the cable         lowest "), std::string::npos) << text;  // positioned
+    EXPECT_EQ(SummaryText(summary, Scaling::Imperial).find("Position"), std::string::npos);
+    // Positions in feet; the standalone device at its address's position.
+    const std::string table = R"(
+  Position (ft)  Address  Slot   Type                 Alarm   Whole V  Open IN V  Open OUT V   Min V
+            494        1         Optical Detector   5000 µA     19.98      19.95       19.92   17.00
+            986        2         Optical Detector   5000 µA     19.97      19.92       19.94   17.00
+            986        2     2   Remote Indicator   3000 µA     19.97      19.92       19.94    0.00
+
+Loop 2
+)";
+    EXPECT_NE(text.find(table), std::string::npos) << text;
+}
+
+TEST(TextSummary, TheWorstOfSeveralIsolatorSections)
+{
+    CalcSummary summary;
+    summary.PanelLoops = 1;
+    AlongCableResult& along = summary.Loops[0].AlongCable;
+    along.Positioned = true;
+    along.Points.resize(1);
+    along.Sections = {{0, 12, 33, 32, false}, {12, 0, 30, 32, true}};
+    EXPECT_NE(SummaryText(summary, 0).find("; worst section 33 points (limit 32) from the panel to address 12, fails\n"),
+              std::string::npos);
 }

@@ -77,7 +77,7 @@ int16_t ParseImpedance(std::string_view text, int units)
     return *impedance;
 }
 
-std::string FormatLength(int32_t decimetres, int units)
+std::string FormatLength(double decimetres, int units)
 {
     const double divisor = units == Imperial ? DecimetresPerFoot.ToDouble() : 10;
     return std::to_string(*Rounding::ToInt32(decimetres / divisor));

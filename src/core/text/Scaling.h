@@ -28,8 +28,9 @@ std::string FormatImpedance(int16_t impedance, int units);
 // -1 unless 0 <= result < 10000.
 int16_t ParseImpedance(std::string_view text, int units);
 
-// Whole metres or feet, halves to even ("9843" for 30000 decimetres in feet).
-std::string FormatLength(int32_t decimetres, int units);
+// Whole metres or feet, halves to even ("9843" for 30000 decimetres in feet);
+// fractions of a decimetre too (a position along the cable).
+std::string FormatLength(double decimetres, int units);
 // Typed metres or feet to decimetres, halves to even; -1 unless
 // 0 <= result <= 30000.
 int32_t ParseLength(std::string_view text, int units);
