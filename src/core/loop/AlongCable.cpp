@@ -358,12 +358,17 @@ AlongCableResult clsCalculator::AnalyseAlongCable(int32_t pointsPerSection) cons
 
 int32_t clsCalculator::DropMisplacedCablePositions()
 {
+    // Where the calculation finds the longest run, the cable's length is a
+    // result that the next recalculation may change: the distances are kept
+    // up to the longest cable there is, and the analysis uses them while
+    // they fit.
+    const int32_t end = calcType_ == CalculationType::MaxCableRun ? MaxCableLength : cableTotal_;
     int32_t dropped = 0;
     int32_t previous = 0;
     auto keep = [&](int32_t& position, bool placeable) {
         if (position == NoPosition)
             return;
-        if (!placeable || position < previous || position > cableTotal_) {
+        if (!placeable || position < previous || position > end) {
             position = NoPosition;
             ++dropped;
             return;

@@ -157,7 +157,8 @@ public:
     int32_t StandaloneCablePosition(int address, int slot) const;
     void SetStandaloneCablePosition(int address, int slot, int32_t decimetres);
     void ClearCablePositions();
-    // Clears every stored distance beyond the cable, before an earlier one in
+    // Clears every stored distance beyond the cable (the longest there is
+    // where the calculation finds the longest run), before an earlier one in
     // cable order, or at an address without a device; returns how many.
     int32_t DropMisplacedCablePositions();
 

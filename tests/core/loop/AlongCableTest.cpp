@@ -290,6 +290,13 @@ TEST(AlongCable, MisplacedPositionsAreDropped)
     EXPECT_EQ(loop.CablePosition(3), 1000);
     EXPECT_EQ(loop.CablePosition(4), clsCalculator::NoPosition);
     EXPECT_EQ(loop.Copy().StandaloneCablePosition(2, 2), 400);
+
+    // The longest run is a result: a distance beyond today's is kept.
+    loop.SetCalcType(CalculationType::MaxCableRun);
+    loop.SetCablePosition(4, clsCalculator::MaxCableLength);
+    EXPECT_EQ(loop.DropMisplacedCablePositions(), 0);
+    loop.SetCablePosition(4, clsCalculator::MaxCableLength + 1);
+    EXPECT_EQ(loop.DropMisplacedCablePositions(), 1);
 }
 
 }  // namespace
