@@ -16,9 +16,10 @@ struct Site {
     ScriptedMessageHost host;
     CalculationSupport::LoopDefaults defaults{1210, CalculationType::MaxCableRun, 96};
 
-    explicit Site(int16_t maxTotalCurrent = 1000)
+    explicit Site(int16_t maxTotalCurrent = 1000, int16_t pointsBetweenIsolators = 32)
     {
         PanelRecord panel;
+        panel.MaxPointsBetweenIsolators = pointsBetweenIsolators;
         panel.Loops = 4;
         panel.MaxLoopCurrent = 500;
         panel.MaxTotalCurrent = maxTotalCurrent;
@@ -110,4 +111,16 @@ TEST(CalculationSupport, ASmallerPanelAsksBeforeLosingData)
     EXPECT_EQ(two.document.Loop(1).DeviceType(99), two.detector);
     EXPECT_EQ(two.document.Loop(1).DeviceType(100), 0);
     EXPECT_EQ(two.document.Loop(3).DeviceType(100), 0);
+}
+
+// The panel's own limit of points between isolators reaches the analysis.
+TEST(CalculationSupport, AlongTheCableAgainstThePanelsLimit)
+{
+    Site site(1000, 20);
+    site.Fill(1, 21);
+    CalculationSupport::RecalculateAll(site.document);
+    const AlongCableResult result = CalculationSupport::AnalyseAlongCable(site.document, 1);
+    ASSERT_EQ(result.Sections.size(), 1u);
+    EXPECT_EQ(result.Sections[0].Limit, 20);
+    EXPECT_FALSE(result.Sections[0].Pass);
 }
