@@ -154,7 +154,7 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
         "        Section 3             Address 7        Panel                 1         4    Pass",
     };
     EXPECT_EQ(LinesBetween(1, "Loop Satisfactory", "Loop 2"), loop1);
-    EXPECT_TRUE(FontOf("Along the cable").Bold && FontOf("Isolator sections").Bold);
+    EXPECT_TRUE(FontOf("Along the cable").Bold && FontOf("Isolator sections").Bold && !FontOf("Lowest voltage").Bold);
     EXPECT_TRUE(FontOf("Devices placed evenly along the cable (no distances given)").Italic);  // loop 2
     // Loops 3 and 4 have no points: no block.
     EXPECT_EQ(std::count_if(printer.Printed().begin(), printer.Printed().end(),
