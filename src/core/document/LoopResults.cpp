@@ -10,6 +10,8 @@
 
 std::string VoltsText(double volts) { return Rounding::FormatFixed(volts, 1); }
 
+std::string VoltsTextToHundredths(double volts) { return Rounding::FormatFixed(volts, 2); }
+
 std::string LoopTitle(int loop, std::string_view name)
 {
     std::string title = "Loop " + std::to_string(loop);

@@ -65,3 +65,5 @@ std::string LoopTitle(int loop, std::string_view name);
 
 // A voltage in volts as the results show it ("#####0.0").
 std::string VoltsText(double volts);
+// A voltage along the cable, to hundredths of a volt ("#####0.00").
+std::string VoltsTextToHundredths(double volts);

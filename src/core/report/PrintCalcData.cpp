@@ -8,6 +8,7 @@
 #include "document/Document.h"
 #include "document/LoopPlacement.h"
 #include "platform/MessageHost.h"
+#include "report/PrintAlongCable.h"
 #include "report/Printing.h"
 #include "report/ReportPrinter.h"
 #include "report/WrapText.h"
@@ -42,14 +43,6 @@ struct NumberColumns {
     double Quiescent = 0;
     double Alarm = 0;
 };
-
-// Prints a heading at a tab column and returns its right edge.
-double PrintHeading(ReportPrinter& printer, int column, std::string_view text)
-{
-    printer.PrintTab(column);
-    printer.PrintText(text);
-    return printer.CurrentX();
-}
 
 void PrintBold(ReportPrinter& printer, std::string_view text)
 {
@@ -128,10 +121,10 @@ void PrintSummary(Printing& printing, const Document& document, const PanelRecor
     printer.PrintTab(NameColumn);
     printer.PrintText("Loop");
     NumberColumns columns;
-    columns.Quantity = PrintHeading(printer, SummaryDevicesColumn, "Devices");
-    columns.Quiescent = PrintHeading(printer, SummaryQuiescentColumn, "Quiescent");
-    columns.Alarm = PrintHeading(printer, SummaryAlarmColumn, "Alarm");
-    PrintHeading(printer, SummaryDesignColumn, "Design");
+    columns.Quantity = printing.PrintHeading(SummaryDevicesColumn, "Devices");
+    columns.Quiescent = printing.PrintHeading(SummaryQuiescentColumn, "Quiescent");
+    columns.Alarm = printing.PrintHeading(SummaryAlarmColumn, "Alarm");
+    printing.PrintHeading(SummaryDesignColumn, "Design");
     printer.EndLine();
     printer.EndLine();
 
@@ -206,12 +199,12 @@ int OtherDeviceTypesUsed(const Catalogue& catalogue, const clsCalculator& model)
     return used;
 }
 
-NumberColumns PrintNumberHeadings(ReportPrinter& printer)
+NumberColumns PrintNumberHeadings(Printing& printing)
 {
     NumberColumns columns;
-    columns.Quantity = PrintHeading(printer, QuantityColumn, "Quantity");
-    columns.Quiescent = PrintHeading(printer, QuiescentColumn, "Quiescent");
-    columns.Alarm = PrintHeading(printer, AlarmColumn, "Alarm");
+    columns.Quantity = printing.PrintHeading(QuantityColumn, "Quantity");
+    columns.Quiescent = printing.PrintHeading(QuiescentColumn, "Quiescent");
+    columns.Alarm = printing.PrintHeading(AlarmColumn, "Alarm");
     return columns;
 }
 
@@ -367,6 +360,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     const std::vector<std::string> explanation = model.DesignIsSatisfactory()
                                                      ? std::vector<std::string>()
                                                      : LinesBeside(printing, NameColumn, model.DesignExplanation());
+    const AlongCableResult alongCable = CalculationSupport::AnalyseAlongCable(document, loop);
     // The permissible volt drop, the alarm current's note, the verdict, its
     // reason and a blank line.
     const int judgementLines = 3 + (model.PanelLimitText().empty() ? 0 : 1) + static_cast<int>(explanation.size());
@@ -374,7 +368,8 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     // A section starts on a new page unless it fits on the rest of this one.
     const int linesNeeded = static_cast<int>(heading.size()) - 1 +
                             (hasDevices || hasOthers ? deviceTypes + (hasDevices ? 4 : 0) + otherTypes +
-                                                           (hasOthers ? 4 : 0) + 12 + judgementLines
+                                                           (hasOthers ? 4 : 0) + 12 + judgementLines +
+                                                           PrintAlongCable::LineCount(alongCable)
                                                      : 4);
     if (linesNeeded > printing.LinesLeftOnPage() && !printing.PrintPageHeader())
         return false;
@@ -391,7 +386,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
 
     printer.PrintTab(NameColumn);
     PrintBold(printer, "Addressable Devices");
-    const NumberColumns columns = PrintNumberHeadings(printer);
+    const NumberColumns columns = PrintNumberHeadings(printing);
     printer.EndLine();
     printer.EndLine();
 
@@ -417,7 +412,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
         printer.PrintTab(NameColumn);
         PrintBold(printer, "Other Devices");
         if (!hasDevices)
-            PrintNumberHeadings(printer);
+            PrintNumberHeadings(printing);
         printer.EndLine();
         printer.EndLine();
         PrintOtherDeviceRows(printing, document, loop, columns);
@@ -438,6 +433,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
 
     PrintCableData(printing, document, model, units, columns);
     PrintVerdict(printer, model, explanation);
+    PrintAlongCable::PrintBlock(printing, alongCable, NameColumn);
     return true;
 }
 

@@ -2,7 +2,8 @@
 // The printed report of the open Loop Calculation: a header on every page, a
 // summary of every loop of the control panel with the totals, the
 // assumptions behind the calculation, and one section per chosen loop with
-// its device and Other Device tables and its cable data.
+// its device and Other Device tables, its cable data and the loop along its
+// cable.
 
 #include "catalogues/CalculationType.h"
 

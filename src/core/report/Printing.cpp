@@ -107,6 +107,13 @@ void Printing::PrintRightAligned(std::string_view text, double x)
     printer_.PrintText(text);
 }
 
+double Printing::PrintHeading(int column, std::string_view text)
+{
+    printer_.PrintTab(column);
+    printer_.PrintText(text);
+    return printer_.CurrentX();
+}
+
 bool Printing::CheckPrintCancel()
 {
     if (error_ != 0)

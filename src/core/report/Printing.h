@@ -51,6 +51,9 @@ public:
     int LinesLeftOnPage() const;
     // Prints text ending at x, on the current line.
     void PrintRightAligned(std::string_view text, double x);
+    // Prints a column heading at a tab column and returns its right edge,
+    // where the column's numbers end.
+    double PrintHeading(int column, std::string_view text);
     // Lets pending events run; on a cancel request abandons the document.
     [[nodiscard]] bool CheckPrintCancel();
     // Ends the printer document and closes the progress window.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -116,11 +117,49 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "        Alarm current with panel-limited LEDs",
         "",
         "        Loop Satisfactory",
+        "",
     };
-    EXPECT_EQ(LinesBetween(1, "Loop 2", "no such line"), loop2);
+    EXPECT_EQ(LinesBetween(1, "Loop 2", "Along the cable"), loop2);
 
     EXPECT_TRUE(FontOf("Other Devices").Bold && !FontOf("Sub-total").Bold);
     EXPECT_TRUE(FontOf("Alarm current with panel-limited LEDs").Italic && !FontOf("1.5mm FR").Italic);
+}
+
+TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
+{
+    BuildFourLoopSite();
+    // Loop 1: the heat detectors at addresses 6 and 7 isolate, every device
+    // has its distance (60 m apart), and the panel allows 4 points between
+    // isolators. Fed from OUT, address 7 drops 0.0242 ohm/m x 8.01 A m.
+    catalogue.DeviceTypes[HeatDetector].MaxSurgeCurrent = 1000;
+    catalogue.Panels[FourLoopPanel].MaxPointsBetweenIsolators = 4;
+    for (int address = 1; address <= 7; ++address)
+        document.Loop(1).SetCablePosition(address, 600 * address);
+    ASSERT_EQ(Print({1, 2, 3, 4}), 0);
+
+    const Lines loop1 = {
+        "        Loop Satisfactory",
+        "",
+        "        Along the cable       Lowest voltage   Address    Worst margin   Address",
+        "",
+        "        Loop whole                   19.94 V         4          2.94 V         4    Pass",
+        "        Open at IN end               19.81 V         7          2.81 V         7    Pass",
+        "        Open at OUT end              19.78 V         1          2.78 V         1    Pass",
+        "        Devices at their own distances along the cable",
+        "",
+        "        Isolator sections     From             To               Points     Limit",
+        "",
+        "        Section 1             Panel            Address 6             5         4    Fail",
+        "        Section 2             Address 6        Address 7             1         4    Pass",
+        "        Section 3             Address 7        Panel                 1         4    Pass",
+    };
+    EXPECT_EQ(LinesBetween(1, "Loop Satisfactory", "Loop 2"), loop1);
+    EXPECT_TRUE(FontOf("Along the cable").Bold && FontOf("Isolator sections").Bold && !FontOf("Lowest voltage").Bold);
+    EXPECT_TRUE(FontOf("Devices placed evenly along the cable (no distances given)").Italic);  // loop 2
+    // Loops 3 and 4 have no points: no block.
+    EXPECT_EQ(std::count_if(printer.Printed().begin(), printer.Printed().end(),
+                            [](const auto& piece) { return piece.Text == "Along the cable"; }),
+              2);
 }
 
 TEST_F(PrintCalcData, CableDistributionAssumption)
@@ -145,11 +184,12 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
 TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageRunsOn)
 {
     BuildFourLoopSite();
-    // On a page of 12330 twips loop 2 just fits below the summary; 10 less, and it starts page 2.
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 12330);
+    // On a page of 14760 twips loop 2 with its block along the cable just fits
+    // below the summary; 10 less, and it starts page 2.
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 14760);
     ASSERT_EQ(Print({2}), 0);
     EXPECT_EQ(LastPage(), 1);
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 12320);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 14750);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
     ASSERT_EQ(LastPage(), 2);

@@ -1,0 +1,120 @@
+#include "report/PrintAlongCable.h"
+
+#include "document/LoopResults.h"
+#include "loop/AlongCable.h"
+#include "report/Printing.h"
+#include "report/ReportPrinter.h"
+
+#include <string>
+#include <string_view>
+
+namespace PrintAlongCable {
+
+namespace {
+
+// Tab columns of the headings, in characters of the body font; the two
+// tables share them so that their numbers line up.
+constexpr int LowestColumn = 30;
+constexpr int LowestAddressColumn = 47;
+constexpr int MarginColumn = 58;
+constexpr int MarginAddressColumn = 73;
+constexpr int ResultColumn = 84;
+constexpr int FromColumn = 30;
+constexpr int ToColumn = 47;
+constexpr int PointsColumn = 64;
+constexpr int LimitColumn = 75;
+
+// The title, its blank line, a row per feed, the placement note and a blank.
+constexpr int FeedLines = 4 + FeedCount;
+// The title, its blank line and the closing blank around the section rows.
+constexpr int SectionFrameLines = 3;
+
+void PrintTitle(ReportPrinter& printer, int column, std::string_view text)
+{
+    printer.PrintTab(column);
+    printer.SetFontBold(true);
+    printer.PrintText(text);
+    printer.SetFontBold(false);
+}
+
+void PrintAt(ReportPrinter& printer, int column, std::string_view text)
+{
+    printer.PrintTab(column);
+    printer.PrintText(text);
+}
+
+std::string PassText(bool pass) { return pass ? "Pass" : "Fail"; }
+
+std::string AddressText(int address) { return address == 0 ? "Panel" : "Address " + std::to_string(address); }
+
+void PrintFeeds(Printing& printing, const AlongCableResult& result, int nameColumn)
+{
+    ReportPrinter& printer = printing.Printer();
+    PrintTitle(printer, nameColumn, "Along the cable");
+    const double lowest = printing.PrintHeading(LowestColumn, "Lowest voltage");
+    const double lowestAddress = printing.PrintHeading(LowestAddressColumn, "Address");
+    const double margin = printing.PrintHeading(MarginColumn, "Worst margin");
+    const double marginAddress = printing.PrintHeading(MarginAddressColumn, "Address");
+    printer.EndLine();
+    printer.EndLine();
+
+    for (const Feed feed : AllFeeds) {
+        const FeedResult& row = result.Of(feed);
+        PrintAt(printer, nameColumn, FeedName(feed));
+        printing.PrintRightAligned(VoltsTextToHundredths(row.LowestVolts) + " V", lowest);
+        printing.PrintRightAligned(std::to_string(row.LowestAddress), lowestAddress);
+        printing.PrintRightAligned(VoltsTextToHundredths(row.WorstMargin) + " V", margin);
+        printing.PrintRightAligned(std::to_string(row.WorstAddress), marginAddress);
+        PrintAt(printer, ResultColumn, PassText(row.Pass));
+        printer.EndLine();
+    }
+
+    printer.SetFontItalic(true);
+    PrintAt(printer, nameColumn,
+            result.Positioned ? "Devices at their own distances along the cable"
+                              : "Devices placed evenly along the cable (no distances given)");
+    printer.SetFontItalic(false);
+    printer.EndLine();
+    printer.EndLine();
+}
+
+void PrintSections(Printing& printing, const AlongCableResult& result, int nameColumn)
+{
+    ReportPrinter& printer = printing.Printer();
+    PrintTitle(printer, nameColumn, "Isolator sections");
+    printing.PrintHeading(FromColumn, "From");
+    printing.PrintHeading(ToColumn, "To");
+    const double points = printing.PrintHeading(PointsColumn, "Points");
+    const double limit = printing.PrintHeading(LimitColumn, "Limit");
+    printer.EndLine();
+    printer.EndLine();
+
+    int number = 0;
+    for (const IsolatorSection& section : result.Sections) {
+        PrintAt(printer, nameColumn, "Section " + std::to_string(++number));
+        PrintAt(printer, FromColumn, AddressText(section.From));
+        PrintAt(printer, ToColumn, AddressText(section.To));
+        printing.PrintRightAligned(std::to_string(section.Points), points);
+        printing.PrintRightAligned(std::to_string(section.Limit), limit);
+        PrintAt(printer, ResultColumn, PassText(section.Pass));
+        printer.EndLine();
+    }
+    printer.EndLine();
+}
+
+}  // namespace
+
+int LineCount(const AlongCableResult& result)
+{
+    return result.Empty() ? 0 : FeedLines + SectionFrameLines + static_cast<int>(result.Sections.size());
+}
+
+void PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn)
+{
+    if (result.Empty())
+        return;
+    PrintFeeds(printing, result, nameColumn);
+    PrintSections(printing, result, nameColumn);
+}
+
+}  // namespace PrintAlongCable
