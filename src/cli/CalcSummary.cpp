@@ -65,8 +65,3 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file)
     summary.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
     return summary;
 }
-
-Currency RoundedVolts(double volts)
-{
-    return Currency::FromScaled(std::llround(volts * 100) * (Currency::Scale / 100));
-}

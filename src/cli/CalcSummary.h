@@ -55,10 +55,6 @@ struct CalcSummary {
 // for it on the command line.
 CalcSummary SummarizeDocument(const Document& document, const std::string& file);
 
-// Volts to the hundredth, halves away from zero, as the figures along the
-// cable are given.
-Currency RoundedVolts(double volts);
-
 // A point's figure for the feed.
 inline double ForFeed(const std::array<double, FeedCount>& byFeed, Feed feed)
 {

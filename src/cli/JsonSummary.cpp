@@ -2,6 +2,7 @@
 
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
+#include "document/LoopResults.h"
 
 #include <array>
 
@@ -17,9 +18,9 @@ Currency Exact(double value) { return Currency::FromDouble(value).value_or(Curre
 void WriteFeed(JsonWriter& json, const FeedResult& feed)
 {
     json.BeginObject();
-    json.Member("lowest_V", RoundedVolts(feed.LowestVolts));
+    json.Member("lowest_V", VoltsToHundredths(feed.LowestVolts));
     json.Member("lowest_address", feed.LowestAddress);
-    json.Member("worst_margin_V", RoundedVolts(feed.WorstMargin));
+    json.Member("worst_margin_V", VoltsToHundredths(feed.WorstMargin));
     json.Member("worst_address", feed.WorstAddress);
     json.Member("pass", feed.Pass);
     json.EndObject();
@@ -47,10 +48,10 @@ void WriteDevices(JsonWriter& json, const LoopSummary& loop)
         json.Member("type", loop.PointTypes[i]);
         json.Member("position_dm", Exact(point.Position));
         json.Member("alarm_uA", Exact(ForFeed(point.Current, Feed::Whole)));
-        json.Member("V_whole", RoundedVolts(ForFeed(point.Volts, Feed::Whole)));
-        json.Member("V_open_in", RoundedVolts(ForFeed(point.Volts, Feed::OpenIn)));
-        json.Member("V_open_out", RoundedVolts(ForFeed(point.Volts, Feed::OpenOut)));
-        json.Member("min_V", RoundedVolts(point.MinimumVoltage));
+        json.Member("V_whole", VoltsToHundredths(ForFeed(point.Volts, Feed::Whole)));
+        json.Member("V_open_in", VoltsToHundredths(ForFeed(point.Volts, Feed::OpenIn)));
+        json.Member("V_open_out", VoltsToHundredths(ForFeed(point.Volts, Feed::OpenOut)));
+        json.Member("min_V", VoltsToHundredths(point.MinimumVoltage));
         json.EndObject();
     }
     json.EndArray();

@@ -58,9 +58,6 @@ std::string CableText(const LoopSummary& loop, int units)
     return text;
 }
 
-// Volts to the hundredth with both decimals ("23.50").
-std::string HundredthsText(double volts) { return Rounding::FormatFixed(RoundedVolts(volts).ToDouble(), 2); }
-
 std::string EndText(int address) { return address == 0 ? "the panel" : "address " + std::to_string(address); }
 
 // "23.55 V open at IN end (address 3)", and where a device gets less than
@@ -69,7 +66,7 @@ std::string FeedText(const FeedResult& result, Feed feed)
 {
     std::string name = FeedName(feed);
     name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
-    std::string text = HundredthsText(result.LowestVolts) + " V " + name + " (address " +
+    std::string text = VoltsTextToHundredths(result.LowestVolts) + " V " + name + " (address " +
                        std::to_string(result.LowestAddress);
     if (!result.Pass)
         text += ", fails at address " + std::to_string(result.WorstAddress);
@@ -117,9 +114,9 @@ std::string DeviceTable(const LoopSummary& loop, int units)
         const std::optional<Currency> alarm = Currency::FromDouble(ForFeed(point.Current, Feed::Whole));
         text += DeviceRow({Scaling::FormatLength(point.Position, units), std::to_string(point.Address),
                            point.Slot == 0 ? "" : std::to_string(point.Slot), loop.PointTypes[i],
-                           CurrentText(alarm.value_or(Currency())), HundredthsText(ForFeed(point.Volts, Feed::Whole)),
-                           HundredthsText(ForFeed(point.Volts, Feed::OpenIn)),
-                           HundredthsText(ForFeed(point.Volts, Feed::OpenOut)), HundredthsText(point.MinimumVoltage)},
+                           CurrentText(alarm.value_or(Currency())), VoltsTextToHundredths(ForFeed(point.Volts, Feed::Whole)),
+                           VoltsTextToHundredths(ForFeed(point.Volts, Feed::OpenIn)),
+                           VoltsTextToHundredths(ForFeed(point.Volts, Feed::OpenOut)), VoltsTextToHundredths(point.MinimumVoltage)},
                           typeWidth);
     }
     return text;

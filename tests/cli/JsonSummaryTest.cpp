@@ -2,6 +2,7 @@
 
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
+#include "document/LoopResults.h"
 #include "document/CalculationSupport.h"
 #include "support/ReportFixture.h"
 
@@ -51,13 +52,6 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
     EXPECT_EQ(json["loops"][0]["quiescent_uA"].get<double>(), 12345.6789);
     EXPECT_EQ(json["loops"][0]["volt_drop_V"].get<double>(), -0.5);
     EXPECT_NE(text.find("\"alarm_uA\": 250000,"), std::string::npos) << text;  // whole numbers without a point
-}
-
-TEST(JsonSummary, VoltsToTheHundredthHalvesAwayFromZero)
-{
-    for (const auto& [volts, text] : std::initializer_list<std::pair<double, std::string>>{
-             {0.125, "0.13"}, {-0.125, "-0.13"}, {23.5, "23.5"}, {23.8249, "23.82"}, {-0.004, "0"}, {0, "0"}})
-        EXPECT_EQ(RoundedVolts(volts).ToString(), text) << volts;
 }
 
 // A site's analysis comes back from the JSON as it was worked out, to the

@@ -8,9 +8,16 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 
+#include <cmath>
+
 std::string VoltsText(double volts) { return Rounding::FormatFixed(volts, 1); }
 
-std::string VoltsTextToHundredths(double volts) { return Rounding::FormatFixed(volts, 2); }
+Currency VoltsToHundredths(double volts)
+{
+    return Currency::FromScaled(std::llround(volts * 100) * (Currency::Scale / 100));
+}
+
+std::string VoltsTextToHundredths(double volts) { return Rounding::FormatFixed(VoltsToHundredths(volts).ToDouble(), 2); }
 
 std::string LoopTitle(int loop, std::string_view name)
 {

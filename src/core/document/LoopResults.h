@@ -4,6 +4,7 @@
 // the windows as they are.
 
 #include "catalogues/CalculationType.h"
+#include "text/Currency.h"
 
 #include <string>
 #include <string_view>
@@ -65,5 +66,7 @@ std::string LoopTitle(int loop, std::string_view name);
 
 // A voltage in volts as the results show it ("#####0.0").
 std::string VoltsText(double volts);
-// A voltage along the cable, to hundredths of a volt ("#####0.00").
+// A voltage along the cable to the hundredth, halves away from zero, exact.
+Currency VoltsToHundredths(double volts);
+// The same as text ("#####0.00").
 std::string VoltsTextToHundredths(double volts);

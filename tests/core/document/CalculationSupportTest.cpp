@@ -124,3 +124,14 @@ TEST(CalculationSupport, AlongTheCableAgainstThePanelsLimit)
     EXPECT_EQ(result.Sections[0].Limit, 20);
     EXPECT_FALSE(result.Sections[0].Pass);
 }
+
+// Volts along the cable go to the hundredth, halves away from zero, exactly.
+TEST(LoopResults, VoltsToTheHundredthHalvesAwayFromZero)
+{
+    for (const auto& [volts, exact, text] : std::initializer_list<std::tuple<double, std::string, std::string>>{
+             {0.125, "0.13", "0.13"}, {-0.125, "-0.13", "-0.13"}, {23.5, "23.5", "23.50"}, {23.8249, "23.82", "23.82"},
+             {-0.004, "0", "0.00"}}) {
+        EXPECT_EQ(VoltsToHundredths(volts).ToString(), exact) << volts;
+        EXPECT_EQ(VoltsTextToHundredths(volts), text) << volts;
+    }
+}
