@@ -37,6 +37,8 @@ constexpr std::array<BoxRow, PanelEditorCore::BoxCount> Rows{{
      "(when in radial topology)"},
     {Field::Voltage, "txtVoltage", "Min. Loop Driver Output &Voltage:", nullptr,
      "(at final battery voltage, excluding Pulse voltage)"},
+    {Field::IsolatorPoints, "txtIsolatorPoints", "Max. Points &between Isolators:", "per section",
+     "(devices a short circuit takes out)"},
 }};
 
 constexpr int NumberBoxWidth = 80;

@@ -51,11 +51,13 @@ private slots:
         type("txtImpedance", "12.5");
         type("txtLED", "15");
         type("txtVoltage", "24.5");
+        type("txtIsolatorPoints", "20");
         QTest::mouseClick(Control<QPushButton>(form, "btnOK"), Qt::LeftButton);
         QVERIFY(site.host.boxes.empty() && form.Changed());
         const PanelRecord& stored = site.catalogue.Panels[static_cast<size_t>(site.Position("Harbour Panel"))];
         QCOMPARE(int(stored.Loops), 3);
         QCOMPARE(stored.MinLoopVoltage, int16_t(2450));
+        QCOMPARE(stored.MaxPointsBetweenIsolators, int16_t(20));
         QCOMPARE(site.NamesAfterRestart(),
                  (std::vector<std::string>{"Acme 2", "Harbour Panel", "Site Panel", "Spare Panel", "Unknown Panel"}));
     }

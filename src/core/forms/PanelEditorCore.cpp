@@ -141,6 +141,7 @@ PanelEditorCore::Entries PanelEditorCore::Boxes() const
     boxes[Index(Field::LoopCurrent)] = Number(copy_.MaxLoopCurrent);
     boxes[Index(Field::TotalCurrent)] = Number(copy_.MaxTotalCurrent);
     boxes[Index(Field::Voltage)] = Hundredths(copy_.MinLoopVoltage);
+    boxes[Index(Field::IsolatorPoints)] = Number(copy_.MaxPointsBetweenIsolators);
     return boxes;
 }
 
@@ -212,6 +213,9 @@ std::optional<PanelEditorCore::Outcome> PanelEditorCore::CheckNumbers(const Entr
          [](PanelRecord& panel, double value) { panel.MaxTotalCurrent = Nearest<int16_t>(value); }},
         {Field::Voltage, 14, 36, "A minimum Loop Driver Voltage between 14 and 36 V must be chosen!",
          [](PanelRecord& panel, double value) { panel.MinLoopVoltage = Nearest<int16_t>(value * 100); }},
+        {Field::IsolatorPoints, 1, 252,
+         "A maximum Number of points between isolators between 1 and 252 (normally 32) must be chosen!",
+         [](PanelRecord& panel, double value) { panel.MaxPointsBetweenIsolators = Nearest<int16_t>(value); }},
     };
     for (const NumberRule& rule : rules) {
         const std::string& text = entries[Index(rule.Box)];

@@ -30,9 +30,10 @@ public:
         LoopCurrent,
         TotalCurrent,
         Voltage,
+        IsolatorPoints,
         OKButton
     };
-    static constexpr size_t BoxCount = 10;  // every Field but OKButton
+    static constexpr size_t BoxCount = 11;  // every Field but OKButton
     // Box texts indexed by Field.
     using Entries = std::array<std::string, BoxCount>;
 

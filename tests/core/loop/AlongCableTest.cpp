@@ -9,12 +9,37 @@
 
 namespace {
 
-// 50 ohms per km per core: both cores of a decimetre are one hundredth of an ohm.
-constexpr int16_t OneHundredthPerDecimetre = 5000;
+// A loop of 50 ohms per km per core (both cores of a decimetre are one
+// hundredth of an ohm) on a 24 V panel without driver impedance.
+struct AlongCableLoop : ::testing::Test {
+    TestCatalogue catalogue;
+    clsCalculator loop{catalogue};
+
+    // Devices of the type at the addresses, each at its distance.
+    void Place(int16_t type, std::initializer_list<std::pair<int, int32_t>> positions)
+    {
+        for (const auto& [address, position] : positions) {
+            loop.SetDeviceType(address, type);
+            loop.SetCablePosition(address, position);
+        }
+    }
+    AlongCableResult Analyse(int32_t total, int32_t panelLeds = 256, int16_t driver = 0)
+    {
+        loop.SetCableImpedance(5000);
+        loop.SetCableTotal(total);
+        loop.SetPanelData(panelLeds, 256, 256, 2400, 500, driver);
+        return loop.AnalyseAlongCable(DefaultPointsPerSection);
+    }
+};
 
 double Volts(const AlongCableResult& result, size_t point, Feed feed)
 {
     return result.Points.at(point).Volts[static_cast<size_t>(feed)];
+}
+
+double Current(const AlongCableResult& result, size_t point, Feed feed)
+{
+    return result.Points.at(point).Current[static_cast<size_t>(feed)];
 }
 
 // N equal devices, spread as the lumped model takes them and fed from OUT
@@ -59,22 +84,15 @@ TEST(AlongCable, AgreesWithTheLumpedModelFedFromOneEnd)
 // Three devices of 10, 20 and 30 mA at 20, 50 and 80 m of a 100 m loop of
 // 10 ohms, the middle one with 0.5 ohm in series, a 1 ohm driver and 24 V:
 // worked by hand from the currents sharing the cable.
-TEST(AlongCable, ThreePointsWorkedByHand)
+TEST_F(AlongCableLoop, ThreePointsWorkedByHand)
 {
-    TestCatalogue catalogue;
     const auto type = [&](int32_t alarm, double series) {
         return catalogue.AddDeviceType({.Name = "D", .Alarm = alarm, .Resistance = series, .MinimumVoltage = 2370});
     };
-    clsCalculator loop(catalogue);
-    loop.SetDeviceType(1, type(10000, 0));
-    loop.SetDeviceType(2, type(20000, 50));
-    loop.SetDeviceType(3, type(30000, 0));
-    for (const auto& [address, position] : {std::pair{1, 200}, {2, 500}, {3, 800}})
-        loop.SetCablePosition(address, position);
-    loop.SetCableImpedance(OneHundredthPerDecimetre);
-    loop.SetCableTotal(1000);
-    loop.SetPanelData(256, 256, 256, 2400, 500, 100);
-    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    Place(type(10000, 0), {{1, 200}});
+    Place(type(20000, 50), {{2, 500}});
+    Place(type(30000, 0), {{3, 800}});
+    const AlongCableResult result = Analyse(1000, 256, 100);
     ASSERT_TRUE(result.Positioned);
 
     const struct {
@@ -103,20 +121,13 @@ TEST(AlongCable, ThreePointsWorkedByHand)
 // 101 equal devices in the middle of equal lengths of cable: fed from both
 // ends the lowest is mid-loop, I·R_L/8 down; open at either end, the far end
 // is I·R_L/2 down and the two feeds mirror each other.
-TEST(AlongCable, UniformLoadFromBothEndsAndEither)
+TEST_F(AlongCableLoop, UniformLoadFromBothEndsAndEither)
 {
-    TestCatalogue catalogue;
     const int16_t type = catalogue.AddDeviceType({.Name = "D", .Alarm = 1000});
-    clsCalculator loop(catalogue);
     constexpr int n = 101;
-    for (int a = 0; a < n; ++a) {  // address 0 is wired first
-        loop.SetDeviceType(a, type);
-        loop.SetCablePosition(a, a * 100 + 50);
-    }
-    loop.SetCableImpedance(OneHundredthPerDecimetre);
-    loop.SetCableTotal(n * 100);
-    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    for (int a = 0; a < n; ++a)  // address 0 is wired first
+        Place(type, {{a, a * 100 + 50}});
+    const AlongCableResult result = Analyse(n * 100);
     const double whole = n * 1000.0 * n * 100 / 1e8;  // I·R_L in volts
     EXPECT_EQ(result.Of(Feed::Whole).LowestAddress, 50);
     EXPECT_NEAR(24 - result.Of(Feed::Whole).LowestVolts, whole / 8, whole * 1e-4);
@@ -127,21 +138,13 @@ TEST(AlongCable, UniformLoadFromBothEndsAndEither)
 
 // A loop that collapses shows 0 V there and fails; a standalone device has
 // no minimum of its own and sits at its address unless given a distance.
-TEST(AlongCable, CollapseStandalonePointsAndTies)
+TEST_F(AlongCableLoop, CollapseStandalonePointsAndTies)
 {
-    TestCatalogue catalogue;
     const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 100000});
     const int16_t callPoint = catalogue.AddOtherDevice({.Name = "CP", .Alarm = 100000, .IsStandalone = true});
-    clsCalculator loop(catalogue);
-    loop.SetDeviceType(1, device);
-    loop.SetDeviceType(2, device);
+    Place(device, {{1, 100}, {2, 100}});
     loop.SetDeviceStandalone(1, 3, callPoint);
-    loop.SetCablePosition(1, 100);
-    loop.SetCablePosition(2, 100);
-    loop.SetCableImpedance(OneHundredthPerDecimetre);
-    loop.SetCableTotal(1000);
-    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-    AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    AlongCableResult result = Analyse(1000);
     ASSERT_EQ(result.Points.size(), 3u);
     EXPECT_TRUE(result.Positioned);
     EXPECT_EQ(result.Points[1].Slot, 3);
@@ -153,9 +156,7 @@ TEST(AlongCable, CollapseStandalonePointsAndTies)
     loop.SetStandaloneCablePosition(1, 3, 900);  // beyond address 2: out of order
     EXPECT_FALSE(loop.AnalyseAlongCable(DefaultPointsPerSection).Positioned);
     loop.SetStandaloneCablePosition(1, 3, 100);
-    loop.SetCableImpedance(30000);  // 180 ohms of loop: 300 mA cannot come round
-    loop.SetCableTotal(3000);
-    result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    result = Analyse(30000);  // 300 ohms of loop: 300 mA cannot come round
     EXPECT_EQ(result.Of(Feed::OpenOut).LowestVolts, 0);
     EXPECT_FALSE(result.Of(Feed::OpenOut).Pass);
     EXPECT_LT(result.Points[0].ExactVolts[static_cast<size_t>(Feed::OpenOut)], 0);
@@ -163,42 +164,30 @@ TEST(AlongCable, CollapseStandalonePointsAndTies)
 
 // Two equal LED devices, one near OUT and one far, and a panel lighting one
 // LED: the one the feed's current has the longest way to is lit.
-TEST(AlongCable, ThePanelLightsTheWorstLedsForEachFeed)
+TEST_F(AlongCableLoop, ThePanelLightsTheWorstLedsForEachFeed)
 {
-    TestCatalogue catalogue;
     const int16_t led = catalogue.AddOutputBit(1);
-    const int16_t type = catalogue.AddDeviceType({.Name = "L", .Alarm = 5000, .Outputs = {{led, 2000}}});
-    clsCalculator loop(catalogue);
-    loop.SetDeviceType(1, type);
-    loop.SetDeviceType(2, type);
-    loop.SetCablePosition(1, 100);
-    loop.SetCablePosition(2, 800);
-    loop.SetCableImpedance(OneHundredthPerDecimetre);
-    loop.SetCableTotal(1000);
-    loop.SetPanelData(1, 256, 256, 2400, 500, 0);
-    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
-    const auto current = [&](size_t point, Feed feed) { return result.Points[point].Current[static_cast<size_t>(feed)]; };
-    EXPECT_EQ(current(0, Feed::OpenIn), 3000);
-    EXPECT_EQ(current(1, Feed::OpenIn), 5000);
-    EXPECT_EQ(current(0, Feed::OpenOut), 5000);
-    EXPECT_EQ(current(1, Feed::OpenOut), 3000);
-    EXPECT_EQ(current(1, Feed::Whole), 5000);  // 80 × 20 outweighs 10 × 90
+    Place(catalogue.AddDeviceType({.Name = "L", .Alarm = 5000, .Outputs = {{led, 2000}}}), {{1, 100}, {2, 800}});
+    const AlongCableResult result = Analyse(1000, 1);
+    EXPECT_EQ(Current(result, 0, Feed::OpenIn), 3000);
+    EXPECT_EQ(Current(result, 1, Feed::OpenIn), 5000);
+    EXPECT_EQ(Current(result, 0, Feed::OpenOut), 5000);
+    EXPECT_EQ(Current(result, 1, Feed::OpenOut), 3000);
+    EXPECT_EQ(Current(result, 1, Feed::Whole), 5000);  // 80 × 20 outweighs 10 × 90
 }
 
 // What each point draws: its device with its slave base and Other Devices;
 // an address without a device passes its Other Devices' current and series
 // resistance to the next point, except one driven from a remote output,
 // which nothing switches on.
-TEST(AlongCable, WhatEachPointCarries)
+TEST_F(AlongCableLoop, WhatEachPointCarries)
 {
-    TestCatalogue catalogue;
     const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 1000, .Resistance = 10});
     const int16_t slaveBase =
         catalogue.AddDeviceType({.Name = "S", .Alarm = 200, .Resistance = 20, .NoOtherDevices = true, .IsSlave = true});
     const int16_t beacon = catalogue.AddOtherDevice({.Name = "B", .Alarm = 300, .Impedance = 40});
     const int16_t indicator = catalogue.AddOtherDevice({.Name = "R", .Alarm = 4000, .FromRemote = true});
     const int16_t callPoint = catalogue.AddOtherDevice({.Name = "CP", .Alarm = 50, .Impedance = 80, .IsStandalone = true});
-    clsCalculator loop(catalogue);
     loop.SetDeviceType(1, device);
     loop.SetDeviceBaseType(1, slaveBase);
     loop.SetDeviceOtherType(1, beacon);
@@ -206,8 +195,7 @@ TEST(AlongCable, WhatEachPointCarries)
     loop.SetDeviceOtherBaseType(2, indicator);
     loop.SetDeviceStandalone(2, 5, callPoint);
     loop.SetDeviceType(3, device);
-    loop.SetPanelData(256, 256, 256, 2400, 500, 0);
-    const AlongCableResult result = loop.AnalyseAlongCable(DefaultPointsPerSection);
+    const AlongCableResult result = Analyse(0);
     const struct {
         int address, slot;
         double current, resistance;
@@ -216,23 +204,21 @@ TEST(AlongCable, WhatEachPointCarries)
     for (size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(result.Points[k].Address, expected[k].address);
         EXPECT_EQ(result.Points[k].Slot, expected[k].slot);
-        EXPECT_EQ(result.Points[k].Current[static_cast<size_t>(Feed::Whole)], expected[k].current);
+        EXPECT_EQ(Current(result, k, Feed::Whole), expected[k].current);
         EXPECT_EQ(result.Points[k].Resistance, expected[k].resistance);  // no cable
     }
 }
 
 // Sections between isolators of every kind, counted as the main window
 // counts devices, against the default limit and a panel's own.
-TEST(AlongCable, IsolatorSections)
+TEST_F(AlongCableLoop, IsolatorSections)
 {
-    TestCatalogue catalogue;
     const int16_t detector = catalogue.AddDeviceType({.Name = "D", .Alarm = 100});
     const int16_t isolator = catalogue.AddDeviceType({.Name = "I", .Alarm = 100, .MaxSurge = 1000});
     const int16_t slaveBase = catalogue.AddDeviceType({.Name = "S", .NoOtherDevices = true, .IsSlave = true});
     const int16_t isolatorBase = catalogue.AddOtherDevice({.Name = "IB", .MaxSurge = 1000, .IsBase = true});
     const int16_t isolatorCard = catalogue.AddOtherDevice({.Name = "IC", .MaxSurge = 1000});
     const int16_t module = catalogue.AddOtherDevice({.Name = "IM", .MaxSurge = 1000, .IsStandalone = true});
-    clsCalculator loop(catalogue);
     EXPECT_TRUE(loop.AnalyseAlongCable(DefaultPointsPerSection).Sections.empty());
 
     for (int a = 1; a <= 33; ++a)
@@ -262,24 +248,16 @@ TEST(AlongCable, IsolatorSections)
 
 // Stored distances beyond the cable, out of cable order or at an address
 // without a device are dropped and counted; the rest stay.
-TEST(AlongCable, MisplacedPositionsAreDropped)
+TEST_F(AlongCableLoop, MisplacedPositionsAreDropped)
 {
-    TestCatalogue catalogue;
     const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 100});
     const int16_t callPoint = catalogue.AddOtherDevice({.Name = "CP", .IsStandalone = true});
-    clsCalculator loop(catalogue);
     loop.SetCableTotal(1000);
-    for (int a = 1; a <= 4; ++a)
-        loop.SetDeviceType(a, device);
+    // 2 before 1, 3 at the end of the cable, 4 beyond it; 5 goes with its device.
+    Place(device, {{1, 300}, {2, 200}, {3, 1000}, {4, 1001}, {5, 1000}});
     loop.SetDeviceStandalone(2, 2, callPoint);
-    loop.SetCablePosition(1, 300);
-    loop.SetCablePosition(2, 200);                 // before address 1
     loop.SetStandaloneCablePosition(2, 2, 400);
-    loop.SetCablePosition(3, 1000);                // the end of the cable: kept
-    loop.SetCablePosition(4, 1001);                // beyond it
-    loop.SetDeviceType(5, device);
-    loop.SetCablePosition(5, 1000);
-    loop.SetDeviceType(5, 0);                      // goes with its device
+    loop.SetDeviceType(5, 0);
     EXPECT_EQ(loop.CablePosition(5), clsCalculator::NoPosition);
     loop.SetDeviceStandalone(0, 2, callPoint);
     loop.SetStandaloneCablePosition(0, 2, 1200);   // beyond, first in cable order
