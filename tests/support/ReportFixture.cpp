@@ -92,26 +92,29 @@ ReportScenario::ReportScenario() : document(catalogue, FixedNow)
     }
 }
 
+// The first `count` addresses from 1 whose reader gives 0 get the value.
+template <typename Read, typename Write>
+void FillFreeAddresses(int count, Read read, Write write)
+{
+    for (int a = 1; a < clsCalculator::AddressCount && count > 0; ++a)
+        if (read(a) == 0) {
+            write(a);
+            --count;
+        }
+}
+
 void ReportScenario::AddDevices(int loop, int type, int count)
 {
     clsCalculator& model = document.Loop(loop);
-    for (int a = 1; a < clsCalculator::AddressCount && count > 0; ++a) {
-        if (model.DeviceType(a) == 0) {
-            model.SetDeviceType(a, static_cast<int16_t>(type));
-            --count;
-        }
-    }
+    FillFreeAddresses(count, [&](int a) { return model.DeviceType(a); },
+                      [&](int a) { model.SetDeviceType(a, static_cast<int16_t>(type)); });
 }
 
 void ReportScenario::AddOthers(int loop, int other, int count)
 {
     clsCalculator& model = document.Loop(loop);
-    for (int a = 1; a < clsCalculator::AddressCount && count > 0; ++a) {
-        if (model.DeviceOtherType(a) == 0) {
-            model.SetDeviceOtherType(a, static_cast<int16_t>(other));
-            --count;
-        }
-    }
+    FillFreeAddresses(count, [&](int a) { return model.DeviceOtherType(a); },
+                      [&](int a) { model.SetDeviceOtherType(a, static_cast<int16_t>(other)); });
 }
 
 int ReportScenario::Print(const std::vector<int>& loops, ReportPrinter& target, int units)

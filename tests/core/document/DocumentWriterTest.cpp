@@ -75,6 +75,8 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
     document.SetEavesdropping(1, 2, 1);
     loop1.DeviceStandaloneTypeAndAddress(2, 2, c.callPoint, 1);
     loop1.DeviceStandaloneTypeAndAddress(2, 4, c.lineIsolator, 0);
+    loop1.SetCablePosition(2, 150);
+    loop1.SetStandaloneCablePosition(2, 4, 180);
 
     std::string expected = ";Configuration data for Harvex Zephan Dralonix\r\n"
                            "[Dralon]\r\n"
@@ -97,6 +99,8 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
                            "Device1=C8,-3,C12+7,1,1,0\r\n"
                            "EavesdroppingDevice2=1,0,0,2,2,0\r\n"
                            "DeviceBetween2=9 (1),,10\r\n"
+                           "CablePosition2=150\r\n"
+                           "CablePositionBetween2=,,180\r\n"
                            "Relay Base=1\r\n"
                            "Call Point=1\r\n"
                            "Line Isolator=1\r\n"

@@ -262,11 +262,10 @@ TEST_F(AlongCableLoop, MisplacedPositionsAreDropped)
     loop.SetDeviceStandalone(0, 2, callPoint);
     loop.SetStandaloneCablePosition(0, 2, 1200);   // beyond, first in cable order
     EXPECT_EQ(loop.DropMisplacedCablePositions(), 3);
-    EXPECT_EQ(loop.CablePosition(1), 300);
-    EXPECT_EQ(loop.CablePosition(2), clsCalculator::NoPosition);
-    EXPECT_EQ(loop.StandaloneCablePosition(2, 2), 400);
-    EXPECT_EQ(loop.CablePosition(3), 1000);
-    EXPECT_EQ(loop.CablePosition(4), clsCalculator::NoPosition);
+    constexpr int32_t none = clsCalculator::NoPosition;
+    EXPECT_EQ((std::array{loop.CablePosition(1), loop.CablePosition(2), loop.StandaloneCablePosition(2, 2),
+                          loop.CablePosition(3), loop.CablePosition(4)}),
+              (std::array{300, none, 400, 1000, none}));
     EXPECT_EQ(loop.Copy().StandaloneCablePosition(2, 2), 400);
 
     // The longest run is a result: a distance beyond today's is kept.
