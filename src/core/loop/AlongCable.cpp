@@ -71,7 +71,6 @@ public:
                 SolveFeed(feed);
                 SummarizeFeed(feed);
             }
-            FindSections();
         }
         return std::move(result_);
     }
@@ -102,7 +101,8 @@ private:
         positions_.push_back(position);
     }
 
-    // The points in cable order with their currents before any panel limit.
+    // The points in cable order with their currents before any panel limit,
+    // and the sections between isolators.
     void CollectPoints()
     {
         const clsCalculator& loop = loop_;
@@ -113,27 +113,33 @@ private:
         positions_.reserve(most);
         for (std::vector<LitEntry>* list : {&lists_.AlarmLeds, &lists_.Outputs, &lists_.RemoteLeds})
             list->reserve(AddressCount);
+        OpenSection(0);
         for (int p = 0; p < AddressCount; ++p) {
             const int a = loop.AddressAtPosition(p);
             const int16_t type = loop.DeviceType(a);
+            const int16_t baseType = loop.DeviceBaseType(a);
             const DeviceTypeRecord& device = loop.DeviceRecord(type);
-            const DeviceTypeRecord& base = loop.DeviceRecord(loop.DeviceBaseType(a));
+            const DeviceTypeRecord& base = loop.DeviceRecord(baseType);
+            const OtherDeviceRecord& attached = loop.OtherRecord(loop.DeviceOtherType(a));
+            const OtherDeviceRecord& otherBase = loop.OtherRecord(loop.DeviceOtherBaseType(a));
             // Only a slave base that takes an address draws current of its own.
             if (base.NoOtherDevices && base.IsSlave) {
                 pending_.Series += base.InternalResistance;
                 pending_.Current += AlarmCurrent(base);
             }
-            for (const int16_t otherType : {loop.DeviceOtherType(a), loop.DeviceOtherBaseType(a)}) {
-                if (otherType == 0)
-                    continue;
-                const OtherDeviceRecord& other = loop.OtherRecord(otherType);
-                pending_.Series += other.Impedance;
+            for (const OtherDeviceRecord* other : {&attached, &otherBase}) {
+                pending_.Series += other->Impedance;
                 // Driven from a remote output: only a device can switch it on.
-                if (!other.FromRemote || type != 0)
-                    pending_.Current += other.AlarmCurrent;
-                if (other.FromRemote && other.FromRemote2 && type != 0)
-                    lists_.RemoteLeds.push_back({Points().size(), static_cast<double>(other.AlarmCurrent)});
+                if (!other->FromRemote || type != 0)
+                    pending_.Current += other->AlarmCurrent;
+                if (other->FromRemote && other->FromRemote2 && type != 0)
+                    lists_.RemoteLeds.push_back({Points().size(), static_cast<double>(other->AlarmCurrent)});
             }
+            // As the surge check finds isolators: the address's opens a
+            // section it is counted in.
+            if (device.MaxSurgeCurrent != 0 || attached.MaxSurgeCurrent != 0 || otherBase.MaxSurgeCurrent != 0)
+                OpenSection(a);
+            result_.Sections.back().Points += (type != 0 ? 1 : 0) + (baseType != 0 ? 1 : 0);
             if (type != 0) {
                 AddLitEntries(device);
                 AddPoint(a, 0, type, device.InternalResistance, AlarmCurrent(device), device.MinimumVoltage,
@@ -143,8 +149,14 @@ private:
                 const OtherDeviceRecord& other = loop.OtherRecord(entry.Type);
                 const int32_t own = entry.Position != NoPosition ? entry.Position : loop.CablePosition(a);
                 AddPoint(a, entry.Slot, entry.Type, other.Impedance, other.AlarmCurrent, 0, own);
+                if (other.MaxSurgeCurrent != 0)
+                    OpenSection(a);  // after its address's device
             }
         }
+        if (Points().empty())
+            result_.Sections.clear();
+        for (IsolatorSection& section : result_.Sections)
+            section.Pass = section.Points <= section.Limit;
         // What lies beyond the last point still belongs to the loop.
         series_ += pending_.Series;
         if (!Points().empty())
@@ -306,32 +318,13 @@ private:
         summary.WorstAddress = worst->Address;
     }
 
-    // Walks the cable as the surge check does: an isolating device, attached
-    // or base Other Device opens a section at its address, counted in it; a
-    // standalone isolator opens one after its address's device.
-    void FindSections()
+    // An isolator at the address ends the section before it and opens the next.
+    void OpenSection(int address)
     {
         std::vector<IsolatorSection>& sections = result_.Sections;
-        auto open = [&](int from) {
-            if (!sections.empty())
-                sections.back().To = from;
-            sections.push_back({from, 0, 0, pointsPerSection_, true});
-        };
-        open(0);
-        const clsCalculator& loop = loop_;
-        for (int p = 0; p < AddressCount; ++p) {
-            const int a = loop.AddressAtPosition(p);
-            if (loop.DeviceRecord(loop.DeviceType(a)).MaxSurgeCurrent != 0 ||
-                loop.OtherRecord(loop.DeviceOtherType(a)).MaxSurgeCurrent != 0 ||
-                loop.OtherRecord(loop.DeviceOtherBaseType(a)).MaxSurgeCurrent != 0)
-                open(a);
-            sections.back().Points += (loop.DeviceType(a) != 0 ? 1 : 0) + (loop.DeviceBaseType(a) != 0 ? 1 : 0);
-            for (const StandaloneEntry& entry : loop.StandaloneAt(a))
-                if (loop.OtherRecord(entry.Type).MaxSurgeCurrent != 0)
-                    open(a);
-        }
-        for (IsolatorSection& section : sections)
-            section.Pass = section.Points <= section.Limit;
+        if (!sections.empty())
+            sections.back().To = address;
+        sections.push_back({address, 0, 0, pointsPerSection_, true});
     }
 
     const clsCalculator& loop_;
