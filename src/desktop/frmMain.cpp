@@ -105,7 +105,7 @@ void frmMain::ShowPanelRows()
         const bool shown = MainWindowCore::LoopRowShown(context_.catalogue, loop);
         for (QWidget* control : std::initializer_list<QWidget*>{row.lblLoop, row.lblLoopName, row.lblDevice,
                                                                 row.lblQuiescent, row.lblAlarm, row.lblPassFail,
-                                                                row.btnChange})
+                                                                row.lblAlongCable, row.btnChange})
             control->setVisible(shown);
     }
     lblAlarmNotes_->setText(Text(MainWindowCore::AlarmNotesCaption(context_.catalogue)));
@@ -135,6 +135,23 @@ void frmMain::ShowLoopResults(int loop)
     row.lblQuiescent->setText(Text(results.Quiescent));
     row.lblAlarm->setText(Text(results.Alarm));
     ShowVerdict(row.lblPassFail, results.PassFail, results.Satisfactory);
+    ShowAlongCable(loop);
+}
+
+// Grey where the devices are only placed evenly: the loop's verdict is then
+// the measure, and this a hint.
+void frmMain::ShowAlongCable(int loop)
+{
+    const MainAlongCable along = MainAlongCableFor(context_.document, loop);
+    QLabel* label = rows_[static_cast<size_t>(loop)].lblAlongCable;
+    if (along.Positioned) {
+        label->setForegroundRole(QPalette::WindowText);
+        ShowVerdict(label, along.Text, along.Pass);
+    } else {
+        label->setText(Text(along.Text));
+        label->setStyleSheet({});
+        label->setForegroundRole(QPalette::PlaceholderText);
+    }
 }
 
 // A long name is cut short in its column; the whole of it is the tooltip.

@@ -105,12 +105,14 @@ private:
         QLabel* lblQuiescent = nullptr;
         QLabel* lblAlarm = nullptr;
         QLabel* lblPassFail = nullptr;
+        QLabel* lblAlongCable = nullptr;  // none in the totals row
         QPushButton* btnChange = nullptr;
     };
 
     void LoopRecalculated(int loop) override;
     void ShowLoopResults(int loop);
     void ShowLoopName(int loop);
+    void ShowAlongCable(int loop);
     void UpdateMainTotals();
 
     // Building the window (frmMainLayout.cpp).

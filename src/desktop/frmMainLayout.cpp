@@ -25,7 +25,16 @@ namespace {
 // The columns of the loop table. The Details... button comes before the
 // verdict, which takes any room to spare, so that it stays by its row however
 // wide the window.
-enum Column { LoopColumn, NameColumn, DevicesColumn, QuiescentColumn, AlarmColumn, ButtonColumn, VerdictColumn };
+enum Column {
+    LoopColumn,
+    NameColumn,
+    DevicesColumn,
+    QuiescentColumn,
+    AlarmColumn,
+    ButtonColumn,
+    VerdictColumn,
+    AlongCableColumn
+};
 
 QString ArrayName(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
 
@@ -181,7 +190,11 @@ QWidget* frmMain::BuildLoopTable()
     rows_[0] = {.lblLoop = Heading("lblLoop", "Loop", Qt::AlignLeft),
                 .lblDevice = Heading("lblDevice", "Devices", number),
                 .lblQuiescent = Heading("lblQuiescent", "Quiescent", number),
-                .lblAlarm = Heading("lblAlarm", "Alarm", number)};
+                .lblAlarm = Heading("lblAlarm", "Alarm", number),
+                .lblAlongCable = Heading("lblAlongCable", "Along the Cable", Qt::AlignLeft)};
+    rows_[0].lblAlongCable->setToolTip("The least margin of any device over its minimum voltage, with the loop "
+                                       "whole or open at either end");
+    grid->addWidget(rows_[0].lblAlongCable, 0, AlongCableColumn);
     grid->addWidget(rows_[0].lblLoop, 0, LoopColumn);
     grid->addWidget(rows_[0].lblDevice, 0, DevicesColumn);
     grid->addWidget(rows_[0].lblQuiescent, 0, QuiescentColumn);
@@ -212,13 +225,17 @@ QWidget* frmMain::BuildLoopTable()
         row.btnChange->setToolTip(QString("Devices, cable and calculation of loop %1").arg(loop));
         connect(row.btnChange, &QPushButton::clicked, this, [this, loop] { ShowLoopEditor(loop); });
         grid->addWidget(row.btnChange, loop, ButtonColumn);
+        row.lblAlongCable = Cell("lblAlongCable", loop, Qt::AlignLeft);
+        row.lblAlongCable->setMinimumWidth(
+            row.lblAlongCable->fontMetrics().horizontalAdvance("-10.00 V at address 252, fails"));
+        grid->addWidget(row.lblAlongCable, loop, AlongCableColumn);
     }
 
     auto* rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     const int totalsRow = Document::LoopCount + 2;
-    grid->addWidget(rule, totalsRow - 1, LoopColumn, 1, VerdictColumn + 1);
+    grid->addWidget(rule, totalsRow - 1, LoopColumn, 1, AlongCableColumn + 1);
 
     totals_.lblLoop = Cell("lblLoop", MainWindowCore::TotalsRow, Qt::AlignLeft, "Total");
     addRow(totals_, MainWindowCore::TotalsRow, totalsRow);
@@ -235,7 +252,7 @@ QWidget* frmMain::BuildLoopTable()
     lblAlarmNotes_->hide();
     grid->addWidget(lblAlarmNotes_, totalsRow + 1, QuiescentColumn, 1, 2);
 
-    grid->setColumnStretch(VerdictColumn, 1);
+    grid->setColumnStretch(AlongCableColumn, 1);
     // As tall as the rows on show: a panel with fewer loops leaves the
     // room below the table.
     group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

@@ -2,11 +2,14 @@
 
 #include "desktop/frmLoop.h"
 #include "desktop/QtPanelChooser.h"
+#include "document/LoopResults.h"
+#include "support/CalcRun.h"
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
 #include "support/QtTestMain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -70,6 +73,9 @@ private slots:
         QCOMPARE(window.focusWidget(), Control(window, "btnChange_2"));
         QCOMPARE(LabelText(window, "lblDevice_1"), "3");
         QCOMPARE(LabelText(window, "lblPassFail_99"), "Design Satisfactory");
+        // Three devices without distances: the along-cable result is a grey hint.
+        QVERIFY(LabelText(window, "lblAlongCable_1").startsWith("Not positioned ("));
+        QVERIFY(Control(window, "lblAlongCable_1")->styleSheet().isEmpty());
 
         // Save As asks for the name in the documents folder.
         const std::string saved = site.folder.Path("Documents/harbour.stores.QLX");
@@ -103,6 +109,25 @@ private slots:
         QCOMPARE(site.host.boxes.size(), size_t(3));
         QVERIFY(site.folder.Read("Documents/harbour.stores.QLX").find("Harbour Stores West") != std::string::npos);
         QVERIFY(site.folder.Read("Documents/harbour.stores.BAK").find("Harbour Stores\"") != std::string::npos);
+    }
+
+    // A site whose devices have their distances: each loop's row says how it
+    // fares along the cable, in the verdict's colours. The window is kept as
+    // a picture under the build folder to be looked at.
+    void showsEachLoopAlongTheCable()
+    {
+        DesktopSite site;
+        QVERIFY(site.Start(ExamplePath("Northgate-Offices.QLX")).Load());
+        site.app->Show();
+        frmMain& window = site.app->MainWindow();
+        QVERIFY(QTest::qWaitFor([&] { return !window.StartingUp(); }));
+        const MainAlongCable along = MainAlongCableFor(site.app->document(), 1);
+        QVERIFY(along.Positioned);
+        QCOMPARE(LabelText(window, "lblAlongCable_1"), QString::fromStdString(along.Text));
+        QVERIFY(!Control(window, "lblAlongCable_1")->styleSheet().isEmpty());
+        QTest::qWait(50);  // the layout takes the loaded texts' widths
+        QDir().mkpath("screens");
+        QVERIFY(window.grab().save("screens/frmMain-Northgate.png"));
     }
 };
 
