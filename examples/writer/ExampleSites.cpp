@@ -69,6 +69,16 @@ public:
         return Fail("no Other Device " + singleName);
     }
 
+    // The addresses from `first` on, `count` of them, wired one after every
+    // `every` devices along the cable (isolators spread along a loop).
+    bool WiredEvery(int loop, int first, int count, int every)
+    {
+        clsCalculator& model = document_.Loop(loop);
+        for (int k = 0; k < count; ++k)
+            model.SetAddressOrder(first + k, (k + 1) * (every + 1));
+        return true;
+    }
+
     // Distances along the cable as surveyed: the first device at the end of
     // the first run, then the spacings in turn, each device in cable order.
     bool Surveyed(int loop, std::initializer_list<int32_t> spacingDecimetres)
@@ -117,7 +127,9 @@ bool BuildNorthgateOffices(Document& document, BundledCatalogue& bundled, std::s
 }
 
 // A warehouse on a four-loop panel: three loops are fine, the yard loop's
-// sounders drop too many volts over its long run of the thinnest cable.
+// sounders drop too many volts over its long run of the thinnest cable. The
+// racking loop's devices, call points with isolators among them, are at the
+// distances a survey gave.
 bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
     SiteBuilder site(document, bundled, problem);
@@ -126,6 +138,7 @@ bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std:
            site.Devices(1, "Manual Call Point", 8) && site.Devices(1, "Wall Sounder Beacon", 8) &&
            site.Loop(2, "Racking north", Metric2_5, 650, 40) && site.Devices(2, "Multisensor Detector", 40) &&
            site.Devices(2, "Manual Call Point with Isolator", 10) && site.Devices(2, "Wall Sounder", 12) &&
+           site.WiredEvery(2, 41, 10, 5) && site.Surveyed(2, {80, 95, 110, 90}) &&
            site.Loop(3, "Racking south", Metric2_5, 700, 60) && site.Devices(3, "Optical Beam Detector", 6) &&
            site.Devices(3, "Manual Call Point", 10) && site.Devices(3, "Wall Sounder", 12) &&
            site.Devices(3, "Relay Output Module", 4) &&
