@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -100,8 +101,14 @@ void frmCableLayout::BuildControls()
     grdCableLayout_->verticalHeader()->setDefaultSectionSize(grdCableLayout_->fontMetrics().height() + 10);
     QHeaderView* header = grdCableLayout_->horizontalHeader();
     header->setHighlightSections(false);
-    for (const int column : {Number, Address, Distance, Length})
-        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // The numbers keep the width of their headings; the names share the rest.
+    int numbers = 0;
+    for (const int column : {Number, Address, Distance, Length}) {
+        const QString heading = grdCableLayout_->horizontalHeaderItem(column)->text();
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, header->fontMetrics().horizontalAdvance(heading) + 24);
+        numbers += header->sectionSize(column);
+    }
     header->setSectionResizeMode(Type, QHeaderView::Stretch);
     header->setSectionResizeMode(Others, QHeaderView::Stretch);
     auto* lengths = new LengthDelegate(*this);
@@ -153,8 +160,12 @@ void frmCableLayout::BuildControls()
     connect(btnCancel_, &QPushButton::clicked, this, &frmCableLayout::reject);
     connect(grdCableLayout_, &QTableWidget::currentCellChanged, this, &frmCableLayout::ShowButtons);
 
-    setMinimumSize(QSize(560, 300));
-    resize(860, 520);
+    // Never so narrow that the names lose their words.
+    const int names = 2 * grdCableLayout_->fontMetrics().horizontalAdvance(tr("Optical Smoke Detector "));
+    const int table = numbers + names + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    grdCableLayout_->setMinimumWidth(table);
+    setMinimumSize(QSize(table + btnOK_->minimumWidth() + 12 + 28, 320));
+    resize(QSize(900, 560).expandedTo(minimumSize()));
 }
 
 // The texts go into the cells in place, so that a box closing on one
