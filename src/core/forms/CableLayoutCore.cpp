@@ -270,6 +270,7 @@ void CableLayoutCore::Paste(std::string_view text)
     };
     std::map<size_t, Pasted> pasted;  // by row, the last one pasted for it
     std::vector<std::string> refused;
+    bool headerSeen = false;
     bool dataSeen = false;
     size_t lineNumber = 0;
     for (size_t start = 0; start <= text.size(); ++lineNumber) {
@@ -283,8 +284,11 @@ void CableLayoutCore::Paste(std::string_view text)
         const std::vector<std::string> fields = PastedFields(line);
         const std::string& addressText = fields[0];
         const std::string distanceText = fields.size() > 1 ? fields[1] : "";
-        if (!dataSeen && !IsNumericText(addressText) && lineNumber == 0)
-            continue;  // a header row
+        const bool firstLine = !headerSeen && !dataSeen;
+        if (firstLine && !IsNumericText(addressText)) {
+            headerSeen = true;
+            continue;
+        }
         dataSeen = true;
         const std::string name = "row " + std::to_string(lineNumber + 1) + " (" + addressText + ", " + distanceText + ")";
         const double address = IsNumericText(addressText) ? LeadingNumber(addressText) : -1;
