@@ -4,6 +4,7 @@
 
 #include "document/LoopResults.h"
 #include "catalogues/Options.h"
+#include "desktop/frmCableLayout.h"
 #include "desktop/frmLoopTables.h"
 #include "platform/MessageHost.h"
 
@@ -281,6 +282,16 @@ void frmLoop::AddRow()
     deviceModel_->Refresh();
     ShowDeviceTable();
     deviceQuantity_->OpenAt(static_cast<int>(row));
+}
+
+// OK there writes into the loop and recalculates it; this window's Cancel
+// still restores the loop as it was.
+void frmLoop::OpenCableLayout()
+{
+    if (refusedEntry_)
+        return;
+    frmCableLayout layout(document_, parameters_.Units(), host_, LoopNum(), this);
+    layout.exec();
 }
 
 void frmLoop::ConfirmOK()

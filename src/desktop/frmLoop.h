@@ -92,6 +92,7 @@ private:
     void MoveSlider(int position);
     void SetInterfaceLeds(bool disabled);
     void AddRow();
+    void OpenCableLayout();
     void ConfirmOK();
     QWidget* EnterTarget(const QObject* control) const;
     CalculationType CheckedCalcType() const;
@@ -161,6 +162,7 @@ private:
     QSlider* sldDistribution_ = nullptr;
     QLineEdit* txtMaxOutputs_ = nullptr;
     QCheckBox* chkDisableDIN_ = nullptr;
+    QPushButton* btnCableLayout_ = nullptr;
 
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnCancel_ = nullptr;

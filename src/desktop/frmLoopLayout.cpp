@@ -122,7 +122,8 @@ void frmLoop::BuildControls()
 
     QWidget* order[] = {txtLoopName_, btnAdd_, grdDevices_,       grdOther_,         optVoltDrop_,
                         optCableRun_,      optCableSize_,     cmbCableSize_,     txtCableImpedance_,
-                        txtTotalLength_,   sldDistribution_,  txtFirstLength_,   txtMaxOutputs_,
+                        txtTotalLength_,   sldDistribution_,  txtFirstLength_,   btnCableLayout_,
+                        txtMaxOutputs_,
                         chkDisableDIN_,    btnOK_,            btnCancel_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -472,9 +473,12 @@ QGroupBox* frmLoop::BuildCableGroup()
     grid->addWidget(txtFirstLength_, row, 1);
     grid->addWidget(lblFirstLengthUnits_, row++, 2);
     grid->addWidget(Note("lblFirstLengthNote", tr("(largest of 2 values on each side of loop)")), row++, 0, 1, 3);
+    btnCableLayout_ = Named(new QPushButton(tr("Ca&ble Layout...")), "btnCableLayout");
+    grid->addWidget(btnCableLayout_, row++, 0, 1, 3, Qt::AlignRight);
 
     connect(cmbCableSize_, &QComboBox::activated, this, &frmLoop::ChooseCable);
     connect(sldDistribution_, &QSlider::valueChanged, this, &frmLoop::MoveSlider);
+    connect(btnCableLayout_, &QPushButton::clicked, this, &frmLoop::OpenCableLayout);
     for (QLineEdit* box : {txtCableImpedance_, txtTotalLength_, txtFirstLength_})
         connect(box, &QLineEdit::textEdited, this, &frmLoop::MarkStale);
     return group;

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cctype>
-#include <optional>
 
 namespace Scaling {
 
@@ -90,6 +89,20 @@ int32_t ParseLength(std::string_view text, int units)
     if (!decimetres || *decimetres < 0 || *decimetres > LengthLimit)
         return -1;
     return *decimetres;
+}
+
+std::string FormatLengthTenths(double decimetres, int units)
+{
+    const double divisor = units == Imperial ? DecimetresPerFoot.ToDouble() : 10;
+    return Rounding::FormatFixed(decimetres / divisor, 1);
+}
+
+std::optional<int32_t> ParseLengthTenths(std::string_view text, int units)
+{
+    if (!IsNumericText(text))
+        return std::nullopt;
+    const double factor = units == Imperial ? DecimetresPerFoot.ToDouble() : 10;
+    return Rounding::ToInt32(LeadingNumber(text) * factor);
 }
 
 bool IsAmericanLocale(std::string_view localeId)

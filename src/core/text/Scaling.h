@@ -5,6 +5,7 @@
 // the options store owns the current one.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,13 @@ std::string FormatLength(double decimetres, int units);
 // Typed metres or feet to decimetres, halves to even; -1 unless
 // 0 <= result <= 30000.
 int32_t ParseLength(std::string_view text, int units);
+
+// Metres or feet with one decimal ("12.5"), as a point's place along the
+// cable is shown.
+std::string FormatLengthTenths(double decimetres, int units);
+// Typed metres or feet to decimetres, halves to even, negatives too; nothing
+// unless the whole text, blanks around it aside, is one number that fits.
+std::optional<int32_t> ParseLengthTenths(std::string_view text, int units);
 
 // The first-run choice of unit system: imperial only when the regional
 // measurement setting reads exactly 1 (US) and the user's locale is one of

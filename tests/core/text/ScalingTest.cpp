@@ -47,6 +47,20 @@ TEST(Scaling, ImpedanceAndLengthShownAndTyped)
     };
     for (const auto& c : typedLengths)
         EXPECT_EQ(Scaling::ParseLength(c.text, c.units), c.decimetres) << c.text << " in " << c.units;
+
+    // Tenths, for places along the cable: 25 dm is 8.20 ft, 10 ft is 30.48 dm.
+    EXPECT_EQ(Scaling::FormatLengthTenths(125, Metric), "12.5");
+    EXPECT_EQ(Scaling::FormatLengthTenths(25, Imperial), "8.2");
+    const struct {
+        const char* text;
+        int units;
+        std::optional<int32_t> decimetres;
+    } typedTenths[] = {
+        {" 12.5 ", Metric, 125}, {"10", Imperial, 30}, {"-0.5", Metric, -5},        {"0.25", Metric, 2},
+        {"12.5 m", Metric, {}},  {"", Metric, {}},     {"1e400", Imperial, {}},
+    };
+    for (const auto& c : typedTenths)
+        EXPECT_EQ(Scaling::ParseLengthTenths(c.text, c.units), c.decimetres) << c.text << " in " << c.units;
 }
 
 TEST(Scaling, ImperialOnlyForAmericanLocalesMeasuringInUSUnits)

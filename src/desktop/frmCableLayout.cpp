@@ -1,0 +1,272 @@
+#include "desktop/frmCableLayout.h"
+
+#include "text/Scaling.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The box over a distance or a length: it commits through the window, and
+// a refused text comes back in the box opened again on its cell.
+class LengthDelegate : public QStyledItemDelegate {
+public:
+    explicit LengthDelegate(frmCableLayout& window) : QStyledItemDelegate(&window), window_(window) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        auto* box = new QLineEdit(parent);
+        box->setObjectName("txtCableLength");
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return box;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        auto* box = static_cast<QLineEdit*>(editor);
+        const QString refused = window_.TakeRefusedText();
+        box->setText(refused.isNull() ? index.data().toString() : refused);
+        box->selectAll();
+    }
+
+    // Cancel needs no valid entry: a box left for it commits nothing.
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
+    {
+        if (!window_.Cancelling())
+            window_.CommitCell(index.row(), index.column(), static_cast<QLineEdit*>(editor)->text());
+    }
+
+private:
+    frmCableLayout& window_;
+};
+
+QTableWidgetItem* Cell(const std::string& text, bool number, bool editable)
+{
+    auto* item = new QTableWidgetItem(QString::fromStdString(text));
+    item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                            : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+template <typename Widget> Widget* Named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+}  // namespace
+
+frmCableLayout::frmCableLayout(Document& document, int units, MessageHost& host, int loop, QWidget* parent)
+    : QDialog(parent), core_(document, units, host, loop)
+{
+    setObjectName("frmCableLayout");
+    setWindowTitle(QString::fromStdString(core_.Caption()));
+    setModal(true);
+    BuildControls();
+    ShowRows();
+    SelectRow(0);
+}
+
+void frmCableLayout::BuildControls()
+{
+    const QString unit = QString::fromStdString(Scaling::LengthUnitsText(core_.Units(), false));
+    auto* note = new QLabel(tr("Each point's distance along the cable from the panel's loop OUT terminal, in %1, "
+                               "or the length of cable from the point before. Points without a distance are "
+                               "placed as the loop's volt drop assumes until every point has one.")
+                                .arg(QString::fromStdString(Scaling::LengthUnitsText(core_.Units(), true))));
+    note->setWordWrap(true);
+    note->setForegroundRole(QPalette::PlaceholderText);
+
+    grdCableLayout_ = Named(new QTableWidget(0, ColumnCount), "grdCableLayout");
+    grdCableLayout_->setHorizontalHeaderLabels({tr("No."), tr("Address"), tr("Device Type"), tr("Other Devices"),
+                                                tr("Distance (%1)").arg(unit), tr("From Previous (%1)").arg(unit)});
+    grdCableLayout_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdCableLayout_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdCableLayout_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                     QAbstractItemView::AnyKeyPressed);
+    grdCableLayout_->setAlternatingRowColors(true);
+    grdCableLayout_->setWordWrap(false);
+    grdCableLayout_->verticalHeader()->hide();
+    grdCableLayout_->verticalHeader()->setDefaultSectionSize(grdCableLayout_->fontMetrics().height() + 10);
+    QHeaderView* header = grdCableLayout_->horizontalHeader();
+    header->setHighlightSections(false);
+    // The numbers keep the width of their headings; the names share the rest.
+    int numbers = 0;
+    for (const int column : {Number, Address, Distance, Length}) {
+        const QString heading = grdCableLayout_->horizontalHeaderItem(column)->text();
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, header->fontMetrics().horizontalAdvance(heading) + 24);
+        numbers += header->sectionSize(column);
+    }
+    header->setSectionResizeMode(Type, QHeaderView::Stretch);
+    header->setSectionResizeMode(Others, QHeaderView::Stretch);
+    auto* lengths = new LengthDelegate(*this);
+    grdCableLayout_->setItemDelegateForColumn(Distance, lengths);
+    grdCableLayout_->setItemDelegateForColumn(Length, lengths);
+
+    btnMoveUp_ = Named(new QPushButton(tr("Move &Up")), "btnMoveUp");
+    btnMoveDown_ = Named(new QPushButton(tr("Move &Down")), "btnMoveDown");
+    btnSpaceEvenly_ = Named(new QPushButton(tr("&Space Evenly")), "btnSpaceEvenly");
+    btnPaste_ = Named(new QPushButton(tr("&Paste")), "btnPaste");
+    btnOK_ = Named(new QPushButton(tr("OK")), "btnOK");
+    btnCancel_ = Named(new QPushButton(tr("Cancel")), "btnCancel");
+    btnSpaceEvenly_->setToolTip(tr("Every point where the loop's volt drop takes it: the first run, then even steps "
+                                   "to the end of the cable"));
+    btnPaste_->setToolTip(tr("Two columns from a spreadsheet: address, and distance from the panel"));
+    // Enter belongs to the table's boxes: no button takes it.
+    for (QPushButton* button : {btnMoveUp_, btnMoveDown_, btnSpaceEvenly_, btnPaste_, btnOK_, btnCancel_}) {
+        button->setAutoDefault(false);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Space Evenly")) + 32);
+    }
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(6);
+    side->addWidget(btnMoveUp_);
+    side->addWidget(btnMoveDown_);
+    side->addSpacing(12);
+    side->addWidget(btnSpaceEvenly_);
+    side->addWidget(btnPaste_);
+    side->addStretch(1);
+    side->addWidget(btnOK_);
+    side->addWidget(btnCancel_);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(12);
+    body->addWidget(grdCableLayout_, 1);
+    body->addLayout(side);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(14, 14, 14, 12);
+    root->setSpacing(10);
+    root->addWidget(note);
+    root->addLayout(body, 1);
+
+    connect(btnMoveUp_, &QPushButton::clicked, this, [this] { Move(-1); });
+    connect(btnMoveDown_, &QPushButton::clicked, this, [this] { Move(1); });
+    connect(btnSpaceEvenly_, &QPushButton::clicked, this, &frmCableLayout::SpaceEvenly);
+    connect(btnPaste_, &QPushButton::clicked, this, &frmCableLayout::Paste);
+    connect(btnOK_, &QPushButton::clicked, this, &frmCableLayout::ConfirmOK);
+    connect(btnCancel_, &QPushButton::clicked, this, &frmCableLayout::reject);
+    connect(grdCableLayout_, &QTableWidget::currentCellChanged, this, &frmCableLayout::ShowButtons);
+
+    // Never so narrow that the names lose their words.
+    const int names = 2 * grdCableLayout_->fontMetrics().horizontalAdvance(tr("Optical Smoke Detector "));
+    const int table = numbers + names + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    grdCableLayout_->setMinimumWidth(table);
+    setMinimumSize(QSize(table + btnOK_->minimumWidth() + 12 + 28, 320));
+    resize(QSize(900, 560).expandedTo(minimumSize()));
+}
+
+// The texts go into the cells in place, so that a box closing on one
+// after its commit still finds it.
+void frmCableLayout::ShowRows()
+{
+    const int rows = static_cast<int>(core_.Rows().size());
+    grdCableLayout_->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        const CableLayoutCore::RowTexts texts = core_.Texts(static_cast<size_t>(row));
+        for (const auto& [column, text] : {std::pair{Number, &texts.Number}, std::pair{Address, &texts.Address},
+                                           std::pair{Type, &texts.Type}, std::pair{Others, &texts.Others},
+                                           std::pair{Distance, &texts.Distance}, std::pair{Length, &texts.Length}}) {
+            if (QTableWidgetItem* item = grdCableLayout_->item(row, column))
+                item->setText(QString::fromStdString(*text));
+            else
+                grdCableLayout_->setItem(row, column, Cell(*text, column != Type && column != Others,
+                                                           column == Distance || column == Length));
+        }
+    }
+    ShowButtons();
+}
+
+void frmCableLayout::ShowButtons()
+{
+    const int row = grdCableLayout_->currentRow();
+    btnMoveUp_->setEnabled(row >= 0 && core_.CanMove(static_cast<size_t>(row), -1));
+    btnMoveDown_->setEnabled(row >= 0 && core_.CanMove(static_cast<size_t>(row), 1));
+    btnSpaceEvenly_->setEnabled(!core_.Rows().empty());
+}
+
+void frmCableLayout::SelectRow(int row)
+{
+    if (row >= 0 && row < grdCableLayout_->rowCount())
+        grdCableLayout_->setCurrentCell(row, Distance);
+    ShowButtons();
+}
+
+bool frmCableLayout::CommitCell(int row, int column, const QString& text)
+{
+    if (committing_)
+        return false;
+    committing_ = true;
+    const auto at = static_cast<size_t>(row);
+    const std::string typed = text.toStdString();
+    const bool accepted = column == Distance ? core_.CommitDistance(at, typed) : core_.CommitLength(at, typed);
+    committing_ = false;
+    refused_ = !accepted;
+    if (accepted) {
+        ShowRows();  // the lengths after it follow a new distance
+        return true;
+    }
+    // The box closes after this commit; it opens again on the same cell.
+    refusedText_ = text;
+    QTimer::singleShot(0, this, [this, row, column] {
+        const QModelIndex cell = grdCableLayout_->model()->index(row, column);
+        grdCableLayout_->setCurrentIndex(cell);
+        grdCableLayout_->setFocus(Qt::OtherFocusReason);
+        grdCableLayout_->edit(cell);
+        refused_ = false;
+    });
+    return false;
+}
+
+QString frmCableLayout::TakeRefusedText()
+{
+    QString text = refusedText_;
+    refusedText_ = QString();
+    return text;
+}
+
+bool frmCableLayout::Cancelling() const { return QApplication::focusWidget() == btnCancel_; }
+
+void frmCableLayout::Move(int step)
+{
+    const int row = grdCableLayout_->currentRow();
+    if (row < 0)
+        return;
+    const std::optional<size_t> now = core_.Move(static_cast<size_t>(row), step);
+    ShowRows();
+    SelectRow(now ? static_cast<int>(*now) : row);
+}
+
+void frmCableLayout::SpaceEvenly()
+{
+    if (core_.SpaceEvenly())
+        ShowRows();
+}
+
+void frmCableLayout::Paste()
+{
+    core_.Paste(QApplication::clipboard()->text().toStdString());
+    const int row = grdCableLayout_->currentRow();
+    ShowRows();
+    SelectRow(row);
+}
+
+void frmCableLayout::ConfirmOK()
+{
+    if (refused_)
+        return;
+    core_.Apply();
+    accept();
+}

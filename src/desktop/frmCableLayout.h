@@ -1,0 +1,56 @@
+#pragma once
+// The cable layout window of the loop editor: the loop's points in cable
+// order with their distances from the panel and the lengths between them,
+// which can be typed; Move Up and Move Down change the cable order; Space
+// Evenly and Paste fill the distances. It shows what the cable layout core
+// computes; OK writes into the loop, Cancel (and Escape) leaves it alone.
+
+#include <QDialog>
+
+// moc's own preprocessor stops at the standard library's C++20 headers; it
+// needs none of these to read this class.
+#ifndef Q_MOC_RUN
+#include "forms/CableLayoutCore.h"
+#endif
+
+class Document;
+class MessageHost;
+class QPushButton;
+class QTableWidget;
+
+class frmCableLayout : public QDialog {
+    Q_OBJECT
+public:
+    enum Column { Number, Address, Type, Others, Distance, Length, ColumnCount };
+
+    frmCableLayout(Document& document, int units, MessageHost& host, int loop, QWidget* parent = nullptr);
+
+    // A typed cell, as its box commits it: false when the core refused it,
+    // said why, and the box opens again on the cell with the text selected.
+    bool CommitCell(int row, int column, const QString& text);
+    // The box open on a refused cell starts with the text refused.
+    QString TakeRefusedText();
+    bool Cancelling() const;
+
+private:
+    void BuildControls();
+    void ShowRows();
+    void ShowButtons();
+    void SelectRow(int row);
+    void Move(int step);
+    void SpaceEvenly();
+    void Paste();
+    void ConfirmOK();
+
+    CableLayoutCore core_;
+    QTableWidget* grdCableLayout_ = nullptr;
+    QPushButton* btnMoveUp_ = nullptr;
+    QPushButton* btnMoveDown_ = nullptr;
+    QPushButton* btnSpaceEvenly_ = nullptr;
+    QPushButton* btnPaste_ = nullptr;
+    QPushButton* btnOK_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
+    QString refusedText_;
+    bool refused_ = false;      // a box holds a refused entry: OK waits for it
+    bool committing_ = false;   // a box being committed loses the focus to a message
+};

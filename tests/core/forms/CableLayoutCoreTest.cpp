@@ -1,0 +1,120 @@
+#include "forms/CableLayoutCore.h"
+
+#include "document/CalculationSupport.h"
+#include "core/forms/LoopEditorSite.h"
+#include "text/Scaling.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Detectors at addresses 1 to 4 and a standalone sounder in slot 2 of
+// address 3, on a 100 m cable whose first run is 10 m: five points.
+struct LayoutSite : LoopEditorSite {
+    LayoutSite()
+    {
+        for (int a = 1; a <= 4; ++a)
+            Loop().SetDeviceType(a, detector);
+        Loop().DeviceStandaloneTypeAndAddress(3, 2, standaloneSlave, 3);
+        Loop().SetCableTotal(1000);
+        Loop().SetCableFirst(100);
+    }
+    CableLayoutCore Open() { return CableLayoutCore(document, Scaling::Metric, host, 1); }
+};
+
+std::vector<std::string> Column(const CableLayoutCore& layout, std::string CableLayoutCore::RowTexts::*column)
+{
+    std::vector<std::string> texts;
+    for (size_t row = 0; row < layout.Rows().size(); ++row)
+        texts.push_back(layout.Texts(row).*column);
+    return texts;
+}
+
+}  // namespace
+
+TEST(CableLayoutCore, EditsKeepTheDistancesInCableOrderAndSayWhyNot)
+{
+    LayoutSite site;
+    CableLayoutCore layout = site.Open();
+    EXPECT_EQ(layout.Caption(), "Cable Layout - Loop 1");
+    EXPECT_EQ(Column(layout, &CableLayoutCore::RowTexts::Address), (std::vector<std::string>{"1", "2", "3", "3", "4"}));
+    EXPECT_EQ(layout.Texts(3).Others, "standalone, slot 2");
+
+    using Texts = CableLayoutCore::RowTexts;
+    const struct {
+        std::function<bool()> edit;
+        std::string message;  // empty when accepted
+    } steps[] = {
+        {[&] { return layout.CommitDistance(0, "10"); }, ""},
+        {[&] { return layout.CommitLength(1, " 5.5"); }, ""},
+        {[&] { return layout.CommitDistance(3, "12"); },
+         "Point 4 cannot be nearer the panel than point 2, which comes before it at 15.5 m!"},
+        {[&] { return layout.CommitDistance(0, "20"); },
+         "Point 1 cannot be farther from the panel than point 2, which comes after it at 15.5 m!"},
+        {[&] { return layout.CommitDistance(4, "100.1"); },
+         "Point 5 cannot be 100.1 m from the panel: the cable is only 100.0 m long!"},
+        {[&] { return layout.CommitLength(4, "abc"); },
+         "The length from the point before must be a number of metres (m), 0 or more!"},
+        {[&] { return layout.CommitDistance(2, "-1"); },
+         "The distance from the panel must be a number of metres (m), 0 or more!"},
+        // Counted from the nearest point before it with a distance.
+        {[&] { return layout.CommitLength(4, "20"); }, ""},
+        {[&] { return layout.CommitDistance(1, ""); }, ""},
+        // Address 4 passes addresses without distances, not address 1.
+        {[&] { return layout.Move(4, -1) == size_t{2} && layout.Move(2, -1) == size_t{1}; }, ""},
+        {[&] { return layout.Move(1, -1).has_value(); },
+         "Address 4 cannot pass address 1 along the cable: their distances from the panel (35.5 m and 10.0 m) would be "
+         "out of order!\n\nChange or clear one of them first."},
+    };
+    for (const auto& step : steps) {
+        site.host.boxes.clear();
+        EXPECT_EQ(step.edit(), step.message.empty()) << step.message;
+        EXPECT_EQ(site.LastMessage(), step.message);
+    }
+    EXPECT_EQ(Column(layout, &Texts::Address), (std::vector<std::string>{"1", "4", "2", "3", "3"}));
+    EXPECT_EQ(Column(layout, &Texts::Distance), (std::vector<std::string>{"10.0", "35.5", "", "", ""}));
+    EXPECT_EQ(Column(layout, &Texts::Length), (std::vector<std::string>{"10.0", "25.5", "", "", ""}));
+    EXPECT_FALSE(layout.CanMove(0, -1));
+    EXPECT_FALSE(layout.CanMove(4, 1));
+
+    // Where the lumped volt drop takes them: 10 m, then 90 m in five steps.
+    ASSERT_TRUE(layout.SpaceEvenly());
+    EXPECT_EQ(Column(layout, &Texts::Distance), (std::vector<std::string>{"28.0", "46.0", "64.0", "82.0", "100.0"}));
+    EXPECT_EQ(site.Loop().CablePosition(1), clsCalculator::NoPosition);  // nothing before OK
+
+    site.document.Dirty = false;
+    layout.Apply();
+    EXPECT_TRUE(site.document.Dirty);
+    EXPECT_EQ(site.Loop().AddressAtPosition(2), 4);
+    EXPECT_EQ(site.Loop().StandaloneCablePosition(3, 2), 1000);
+    EXPECT_TRUE(CalculationSupport::AnalyseAlongCable(site.document, 1).Positioned);
+
+    site.Loop().SetCableTotal(0);
+    EXPECT_FALSE(site.Open().SpaceEvenly());
+    EXPECT_EQ(site.LastMessage(), CableLayoutCore::NoCableMessage);
+}
+
+TEST(CableLayoutCore, PasteTakesTheUsableRowsAndListsTheOthers)
+{
+    LayoutSite site;
+    site.Loop().SetCablePosition(2, 200);
+    site.Loop().SetCablePosition(4, 900);
+    CableLayoutCore layout = site.Open();
+    layout.Paste("Address,Distance\r\n1,5\r\n2,x\r\n300,1\r\n3,\"95\"\r\n4,101\r\n\r\n4,2\r\n");
+    EXPECT_EQ(site.LastMessage(), "These rows of the clipboard could not be used:\n\n"
+                                  "row 3 (2, x): the distance is not a number of metres (m), 0 or more\n"
+                                  "row 4 (300, 1): not an address with a device on this loop\n"
+                                  "row 6 (4, 101): beyond the end of the cable (100.0 m)\n"
+                                  "row 8 (4, 2): out of order along the cable\n\n"
+                                  "The distances of 1 other point, out of order with the pasted ones, have been cleared.");
+    // Address 2 keeps its 20 m between the pasted 5 m and 95 m; 90 m at
+    // address 4 would come before 95 m.
+    EXPECT_EQ(Column(layout, &CableLayoutCore::RowTexts::Distance),
+              (std::vector<std::string>{"5.0", "20.0", "95.0", "", ""}));
+
+    site.host.boxes.clear();
+    layout.Paste("Address\tDistance\n");
+    EXPECT_EQ(site.host.Texts(), std::vector<std::string>{CableLayoutCore::NothingToPasteMessage});
+}

@@ -1,0 +1,154 @@
+#include "desktop/frmCableLayout.h"
+
+#include "support/DesktopSite.h"
+#include "support/QtClicks.h"
+#include "support/QtTestMain.h"
+#include "support/SameLoop.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QPointer>
+#include <QTableWidget>
+
+#include <filesystem>
+
+using namespace QtClicks;
+
+namespace {
+
+QTableWidget& Grid(QWidget& window) { return *Control<QTableWidget>(window, "grdCableLayout"); }
+
+QString Text(QWidget& window, int row, int column) { return Grid(window).item(row, column)->text(); }
+
+// Opens the cell's box as a double-click does and types into it; the box
+// commits once the key has reached it.
+void TypeInto(QWidget& window, int row, int column, const QString& text)
+{
+    QTableWidget& grid = Grid(window);
+    grid.setCurrentCell(row, column);
+    grid.edit(grid.model()->index(row, column));
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(box && box->objectName() == "txtCableLength");
+    box->selectAll();
+    const QPointer<QLineEdit> typed = box;
+    Type(box, text, Qt::Key_Return);
+    QTRY_VERIFY(!typed || !typed->isVisible());
+}
+
+void Click(QWidget& window, const char* button) { QTest::mouseClick(Control(window, button), Qt::LeftButton); }
+
+// Under build/, beside the build folders, for a person to look at.
+void SaveScreen(QWidget& window, const QString& name)
+{
+    const QString folder = QStringLiteral(FERROLUX_TEST_DATA_DIR "/../build/screens");
+    QDir().mkpath(folder);
+    QVERIFY(window.grab().save(folder + "/" + name + ".png"));
+}
+
+// Works the cable layout window that the loop editor's button opens.
+void InCableLayout(QWidget& editor, const std::function<void(QWidget&)>& walk)
+{
+    const WhenModal laying([&](QWidget* modal) {
+        QVERIFY(QTest::qWaitForWindowActive(modal));
+        walk(*modal);
+    });
+    Click(editor, "btnCableLayout");
+}
+
+constexpr int Address = frmCableLayout::Address;
+constexpr int Distance = frmCableLayout::Distance;
+constexpr int Length = frmCableLayout::Length;
+
+}  // namespace
+
+class frmCableLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void laysOutASampleLoopAndSavesItOnlyOnOK()
+    {
+        DesktopSite site;
+        const std::string file = site.folder.Path("Documents/riverside.QLX");
+        std::filesystem::create_directories(site.folder.Path("Documents"));
+        std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Riverside-Warehouse.QLX", file);
+        site.Start("\"" + file + "\"");
+        QVERIFY(site.app->Load());
+        site.app->Show();
+        QTRY_VERIFY(!site.app->MainWindow().StartingUp());
+        frmMain& window = site.app->MainWindow();
+        Document& document = site.app->document();
+        const Catalogue& catalogue = document.Catalog();
+        const clsCalculator before = document.Loop(1).Copy();
+        std::optional<clsCalculator> laidOut;
+
+        const WhenModal editing([&](QWidget* editor) {
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            // Loop 1 runs 380 m, the first 20 m to its first point.
+            InCableLayout(*editor, [&](QWidget& layout) {
+                QCOMPARE(layout.windowTitle(), "Cable Layout - Loop 1 - Offices");
+                TypeInto(layout, 0, Distance, "12.5");
+                TypeInto(layout, 1, Length, "7.5");
+                QCOMPARE(Text(layout, 1, Distance), "20.0");
+
+                // Refused: said once, and the box is open again on the cell with the text.
+                TypeInto(layout, 2, Distance, "15");
+                QCOMPARE(site.host.boxes.size(), size_t(1));
+                QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->objectName() == "txtCableLength");
+                QCOMPARE(Grid(layout).currentIndex(), Grid(layout).model()->index(2, Distance));
+                auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                QCOMPARE(box->selectedText(), "15");
+                QTest::keyClick(box, Qt::Key_Escape);  // ends the edit, not the window
+                QVERIFY(layout.isVisible());
+
+                Grid(layout).setCurrentCell(3, Address);
+                Click(layout, "btnMoveUp");
+                QCOMPARE(Text(layout, 2, Address), "4");
+                QCOMPARE(Grid(layout).currentRow(), 2);
+
+                Click(layout, "btnSpaceEvenly");
+                QCOMPARE(Text(layout, 0, Distance), "27.8");  // 20 m + 360 m / 46
+                QCOMPARE(Text(layout, 45, Distance), "380.0");
+                SaveScreen(layout, "frmCableLayout");
+                const QSize normal = layout.size();
+                layout.resize(layout.minimumSize());
+                SaveScreen(layout, "frmCableLayout-small");
+                layout.resize(normal);
+
+                QApplication::clipboard()->setText("Address\tDistance\n1\t10\n2\tabc\n");
+                Click(layout, "btnPaste");
+                QCOMPARE(site.host.boxes.size(), size_t(2));
+                QCOMPARE(Text(layout, 0, Distance), "10.0");
+                QCOMPARE(Text(layout, 1, Length), "25.7");
+                Click(layout, "btnCancel");
+            });
+            QVERIFY(!site.host.boxes.empty());
+            const testing::AssertionResult unchanged = SameLoop(document.Loop(1), before, catalogue);
+            QVERIFY2(unchanged, unchanged.message());
+
+            InCableLayout(*editor, [&](QWidget& layout) {
+                Grid(layout).setCurrentCell(45, Distance);
+                Click(layout, "btnMoveUp");
+                Click(layout, "btnSpaceEvenly");
+                Click(layout, "btnOK");
+            });
+            QCOMPARE(document.Loop(1).CablePosition(1), 278);
+            QCOMPARE(document.Loop(1).AddressAtPosition(45), 46);  // address 0 comes first
+            QCOMPARE(document.Loop(1).CablePosition(46), 3722);    // the 45th point of 46
+            laidOut = document.Loop(1).Copy();
+            Click(*editor, "btnOK");
+        });
+        Click(window, "btnChange_1");
+        QVERIFY(laidOut && document.Dirty);
+
+        Control<QAction>(window, "mnuSave")->trigger();
+        Control<QAction>(window, "mnuNew")->trigger();
+        QCOMPARE(document.Loop(1).CablePosition(1), clsCalculator::NoPosition);
+        Control<QAction>(window, "mFileRecent_1")->trigger();
+        const testing::AssertionResult reopened = SameLoop(document.Loop(1), *laidOut, catalogue);
+        QVERIFY2(reopened, reopened.message());
+    }
+};
+
+FERROLUX_QT_TEST(frmCableLayoutTest);
+#include "frmCableLayoutTest.moc"
