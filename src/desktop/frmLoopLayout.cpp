@@ -473,7 +473,7 @@ QGroupBox* frmLoop::BuildCableGroup()
     grid->addWidget(txtFirstLength_, row, 1);
     grid->addWidget(lblFirstLengthUnits_, row++, 2);
     grid->addWidget(Note("lblFirstLengthNote", tr("(largest of 2 values on each side of loop)")), row++, 0, 1, 3);
-    btnCableLayout_ = Named(new QPushButton(tr("Ca&ble Layout...")), "btnCableLayout");
+    btnCableLayout_ = Named(new QPushButton(tr("Cable La&yout...")), "btnCableLayout");
     grid->addWidget(btnCableLayout_, row++, 0, 1, 3, Qt::AlignRight);
 
     connect(cmbCableSize_, &QComboBox::activated, this, &frmLoop::ChooseCable);
