@@ -5,6 +5,7 @@
 #include "desktop/frmLoop.h"
 
 #include "text/Scaling.h"
+#include "desktop/VoltagePlotView.h"
 #include "desktop/frmLoopTables.h"
 
 #include <QButtonGroup>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
@@ -103,10 +105,22 @@ void frmLoop::BuildControls()
     right->addWidget(BuildParameters());
     right->addWidget(BuildVerdict(), 1);
 
-    auto* body = new QHBoxLayout;
+    auto* bodyWidget = new QWidget;
+    auto* body = new QHBoxLayout(bodyWidget);
+    body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(14);
     body->addLayout(left, 1);
     body->addLayout(right);
+
+    // The plot under the tables and results; the splitter lets the user give
+    // either more room.
+    picVoltagePlot_ = Named(new VoltagePlotView, "picVoltagePlot");
+    auto* split = Named(new QSplitter(Qt::Vertical), "splVoltagePlot");
+    split->setChildrenCollapsible(false);
+    split->addWidget(bodyWidget);
+    split->addWidget(picVoltagePlot_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -117,7 +131,7 @@ void frmLoop::BuildControls()
     root->setContentsMargins(14, 14, 14, 12);
     root->setSpacing(12);
     root->addLayout(BuildName());
-    root->addLayout(body, 1);
+    root->addWidget(split, 1);
     root->addLayout(buttons);
 
     QWidget* order[] = {txtLoopName_, btnAdd_, grdDevices_,       grdOther_,         optVoltDrop_,

@@ -119,7 +119,7 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "        Loop Satisfactory",
         "",
     };
-    EXPECT_EQ(LinesBetween(1, "Loop 2", "Along the cable"), loop2);
+    EXPECT_EQ(LinesBetween(2, "Loop 2", "Along the cable"), loop2);
 
     EXPECT_TRUE(FontOf("Other Devices").Bold && !FontOf("Sub-total").Bold);
     EXPECT_TRUE(FontOf("Alarm current with panel-limited LEDs").Italic && !FontOf("1.5mm FR").Italic);
@@ -153,13 +153,26 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
         "        Section 2             Address 6        Address 7             1         4    Pass",
         "        Section 3             Address 7        Panel                 1         4    Pass",
     };
-    EXPECT_EQ(LinesBetween(1, "Loop Satisfactory", "Loop 2"), loop1);
+    EXPECT_EQ(LinesBetween(2, "Loop Satisfactory", "Loop 2"), loop1);
     EXPECT_TRUE(FontOf("Along the cable").Bold && FontOf("Isolator sections").Bold && !FontOf("Lowest voltage").Bold);
     EXPECT_TRUE(FontOf("Devices placed evenly along the cable (no distances given)").Italic);  // loop 2
     // Loops 3 and 4 have no points: no block.
     EXPECT_EQ(std::count_if(printer.Printed().begin(), printer.Printed().end(),
                             [](const auto& piece) { return piece.Text == "Along the cable"; }),
               2);
+
+    // Loop 1's plot under its sections and a blank line, from the name
+    // column to the right margin, 20 lines high; loop 2's does not fit under
+    // its tables and starts the next page.
+    ASSERT_EQ(printer.Plots().size(), 2u);
+    const RecordingPrinter::PrintedPlot& plot = printer.Plots()[0];
+    const RecordingPrinter::PrintedText* lastSection = Find("Section 3");
+    ASSERT_NE(lastSection, nullptr);
+    const double line = printer.TextHeight("Hg");
+    EXPECT_EQ(std::tuple(plot.Page, plot.X, plot.Y, plot.Width, plot.Height, plot.Points),
+              std::tuple(lastSection->Page, lastSection->X, lastSection->Y + 2 * line,
+                         RecordingPrinter::A4Width - 2 * Printing::Margin - printer.TabX(8), 20 * line, size_t{7}));
+    EXPECT_EQ(printer.Plots()[1].Page, Find("Open at OUT end")->Page + 1);
 }
 
 TEST_F(PrintCalcData, CableDistributionAssumption)
@@ -184,12 +197,12 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
 TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageRunsOn)
 {
     BuildFourLoopSite();
-    // On a page of 14760 twips loop 2 with its block along the cable just fits
-    // below the summary; 10 less, and it starts page 2.
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 14760);
+    // On a page of 19600 twips loop 2 with its block along the cable and its
+    // plot just fits below the summary; 10 less, and it starts page 2.
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19600);
     ASSERT_EQ(Print({2}), 0);
     EXPECT_EQ(LastPage(), 1);
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 14750);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19590);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
     ASSERT_EQ(LastPage(), 2);
