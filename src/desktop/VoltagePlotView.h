@@ -19,6 +19,7 @@ public:
     void SetPlot(AlongCableResult result, int units, QStringList tips);
 
     const AlongCableResult& Result() const { return result_; }
+    const VoltagePlotLayout& Layout() const { return layout_; }
     // The tip for the point whose marker is near `at`; empty when none is.
     QString TipAt(QPointF at) const;
 

@@ -95,32 +95,33 @@ void frmLoop::BuildControls()
     connect(btnOK_, &QPushButton::clicked, this, &frmLoop::ConfirmOK);
     connect(btnCancel_, &QPushButton::clicked, this, &frmLoop::reject);
 
-    auto* left = new QVBoxLayout;
+    auto* tablesAndTotals = new QWidget;
+    auto* left = new QVBoxLayout(tablesAndTotals);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(8);
     left->addWidget(BuildTables(), 1);
     left->addWidget(BuildTotals());
+
+    // The plot under the tables and their totals; the splitter lets the user
+    // give either more room.
+    picVoltagePlot_ = Named(new VoltagePlotView, "picVoltagePlot");
+    auto* split = Named(new QSplitter(Qt::Vertical), "splVoltagePlot");
+    split->setChildrenCollapsible(false);
+    split->addWidget(tablesAndTotals);
+    split->addWidget(picVoltagePlot_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({3000, 2000});
 
     auto* right = new QVBoxLayout;
     right->setSpacing(10);
     right->addWidget(BuildParameters());
     right->addWidget(BuildVerdict(), 1);
 
-    auto* bodyWidget = new QWidget;
-    auto* body = new QHBoxLayout(bodyWidget);
-    body->setContentsMargins(0, 0, 0, 0);
+    auto* body = new QHBoxLayout;
     body->setSpacing(14);
-    body->addLayout(left, 1);
+    body->addWidget(split, 1);
     body->addLayout(right);
-
-    // The plot under the tables and results; the splitter lets the user give
-    // either more room.
-    picVoltagePlot_ = Named(new VoltagePlotView, "picVoltagePlot");
-    auto* split = Named(new QSplitter(Qt::Vertical), "splVoltagePlot");
-    split->setChildrenCollapsible(false);
-    split->addWidget(bodyWidget);
-    split->addWidget(picVoltagePlot_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -131,7 +132,7 @@ void frmLoop::BuildControls()
     root->setContentsMargins(14, 14, 14, 12);
     root->setSpacing(12);
     root->addLayout(BuildName());
-    root->addWidget(split, 1);
+    root->addLayout(body, 1);
     root->addLayout(buttons);
 
     QWidget* order[] = {txtLoopName_, btnAdd_, grdDevices_,       grdOther_,         optVoltDrop_,
