@@ -14,7 +14,7 @@ namespace PrintAlongCable {
 int LineCount(const AlongCableResult& result);
 
 // The lines the plot takes, in the body font.
-inline constexpr int PlotLines = 20;
+inline constexpr int PlotLines = 18;
 
 // Prints the block from the start of the current line, its row names and the
 // plot's left edge at tab column `nameColumn`, lengths in metres or feet by

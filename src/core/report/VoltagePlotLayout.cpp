@@ -218,7 +218,7 @@ VoltagePlotLayout LayOutVoltagePlot(const AlongCableResult& result, int units, c
     const PlotBox& area = layout.Area;
     // Markers a little apart where the points crowd.
     if (!result.Empty())
-        layout.MarkerSize = std::clamp(0.4 * area.Width / static_cast<double>(result.Points.size()), 0.15 * h, 0.3 * h);
+        layout.MarkerSize = std::clamp(0.3 * area.Width / static_cast<double>(result.Points.size()), 0.15 * h, 0.3 * h);
     layout.X = {layout.XAxis.Low, layout.XAxis.High, area.X, area.Right()};
     layout.Y = {layout.YAxis.Low, layout.YAxis.High, area.Bottom(), area.Y};
 

@@ -162,7 +162,7 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
               2);
 
     // Loop 1's plot under its sections and a blank line, from the name
-    // column to the right margin, 20 lines high; loop 2's does not fit under
+    // column to the right margin, 18 lines high; loop 2's does not fit under
     // its tables and starts the next page.
     ASSERT_EQ(printer.Plots().size(), 2u);
     const RecordingPrinter::PrintedPlot& plot = printer.Plots()[0];
@@ -171,7 +171,7 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
     const double line = printer.TextHeight("Hg");
     EXPECT_EQ(std::tuple(plot.Page, plot.X, plot.Y, plot.Width, plot.Height, plot.Points),
               std::tuple(lastSection->Page, lastSection->X, lastSection->Y + 2 * line,
-                         RecordingPrinter::A4Width - 2 * Printing::Margin - printer.TabX(8), 20 * line, size_t{7}));
+                         RecordingPrinter::A4Width - 2 * Printing::Margin - printer.TabX(8), 18 * line, size_t{7}));
     EXPECT_EQ(printer.Plots()[1].Page, Find("Open at OUT end")->Page + 1);
 }
 
@@ -197,12 +197,17 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
 TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageRunsOn)
 {
     BuildFourLoopSite();
-    // On a page of 19600 twips loop 2 with its block along the cable and its
-    // plot just fits below the summary; 10 less, and it starts page 2.
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 19600);
+    // On a page of 19160 twips loop 2 with its block along the cable and its
+    // plot just fits below the summary; 10 less, and the plot starts page 2
+    // under its header; on a page of 14750, the loop starts page 2.
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19160);
     ASSERT_EQ(Print({2}), 0);
     EXPECT_EQ(LastPage(), 1);
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 19590);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19150);
+    ASSERT_EQ(Print({2}), 0);
+    EXPECT_EQ(std::tuple(Find("Section 1")->Page, printer.Plots().at(0).Page, PageLines(2).size()),
+              std::tuple(1, 2, size_t{2}));
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 14750);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
     ASSERT_EQ(LastPage(), 2);
@@ -211,13 +216,15 @@ TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageR
     EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2..."}));
 
     // 21 lines fit on a page of 6000 twips: the summary fills page 1, loop 2
-    // starts page 2 under its header and runs on to page 3 without one.
+    // starts page 2 under its header and runs on to page 3 without one; its
+    // plot starts page 4 under a header.
     printer = RecordingPrinter(RecordingPrinter::A4Width, 6000);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
-    ASSERT_EQ(LastPage(), 3);
+    ASSERT_EQ(LastPage(), 4);
     EXPECT_NE(PageLines(3).front(), "Harvex Ferrolux Configuration Data");
-    EXPECT_EQ(progress.pageTexts.size(), 2u);
+    EXPECT_EQ(printer.Plots().at(0).Page, 4);
+    EXPECT_EQ(progress.pageTexts.size(), 3u);
 }
 
 TEST_F(PrintCalcData, CancelAbandonsTheDocumentAtTheNextCheck)
