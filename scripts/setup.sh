@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config python3
   googletest libgtest-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   clang-14 libclang-rt-14-dev
   poppler-utils
   nlohmann-json3-dev

@@ -47,17 +47,22 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             args.AlongCable = true;
         } else if (word == "--device-checks") {
             args.DeviceChecks = true;
+        } else if (word == "--plot-png") {
+            args.PlotPng = true;
         } else if (word == "--strict") {
             args.Strict = true;
         } else if (word == "--help" || word == "-h") {
             parsed.HelpAsked = true;
         } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
-                   !TakeValue("--pdf", words, i, args.PdfPath, parsed.Error)) {
+                   !TakeValue("--pdf", words, i, args.PdfPath, parsed.Error) &&
+                   !TakeValue("--plot", words, i, args.PlotFolder, parsed.Error)) {
             parsed.Error = "unknown option " + word;
         }
     }
     if (parsed.HelpAsked)
         return parsed;
+    if (parsed.Error.empty() && args.PlotPng && args.PlotFolder.empty())
+        parsed.Error = "--plot-png needs --plot DIR";
     if (parsed.Error.empty()) {
         if (files.empty())
             parsed.Error = "no file given";
@@ -73,7 +78,7 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 std::string CalcUsage()
 {
     return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
-           "                     [--pdf OUT.pdf] FILE.QLX\n"
+           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]] FILE.QLX\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
@@ -90,8 +95,11 @@ std::string CalcUsage()
            "  --strict          refuse the file (exit 2) when reading it gave any message: a refused\n"
            "                    value, a device not in the catalogues, a panel replaced...\n"
            "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF\n"
+           "  --plot DIR        also draw the voltage along the cable of every loop with devices as\n"
+           "                    DIR/Loop<n>.svg (the folder is made when missing)\n"
+           "  --plot-png        with --plot, also as DIR/Loop<n>.png\n"
            "\n"
            "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message),\n"
-           "3 a catalogue failed to load, 4 the PDF could not be written, 64 a bad command line.\n";
+           "3 a catalogue failed to load, 4 the PDF or a plot could not be written, 64 a bad command line.\n";
 }

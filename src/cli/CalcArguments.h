@@ -1,6 +1,7 @@
 #pragma once
 // The command line of ferrolux-calc, the headless calculator:
-//   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--pdf OUT.pdf] FILE.QLX
+//   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--pdf OUT.pdf]
+//                 [--plot DIR [--plot-png]] FILE.QLX
 
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@ struct CalcArguments {
     bool DeviceChecks = false;
     bool Strict = false;     // any message while reading refuses the file
     std::string PdfPath{};   // empty: no PDF
+    std::string PlotFolder{};  // empty: no plots
+    bool PlotPng = false;      // the plots as PNG images too
     std::string File{};
 };
 
@@ -22,8 +25,8 @@ struct ParsedCalcArguments {
     std::string Error;  // why the command line was refused
 };
 
-// The words after the program's name. "--data-root=DIR" and "--pdf=OUT.pdf"
-// are accepted too; "--" ends the options, so a file may begin with "-".
+// The words after the program's name. "--data-root=DIR", "--pdf=OUT.pdf" and
+// "--plot=DIR" are accepted too; "--" ends the options, so a file may begin with "-".
 ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words);
 
 std::string CalcUsage();

@@ -3,16 +3,11 @@
 #include "document/CalculationSupport.h"
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
+#include "document/LoopResults.h"
 
 #include <cmath>
 
 namespace {
-
-// Other Devices by the name the printed report gives them.
-std::string PointTypeName(const Catalogue& catalogue, const AlongCablePoint& point)
-{
-    return point.Slot == 0 ? catalogue.DeviceType(point.Type).Name : catalogue.OtherDevice(point.Type).SingleName;
-}
 
 LoopSummary SummarizeLoop(const Document& document, int loop)
 {
@@ -40,7 +35,7 @@ LoopSummary SummarizeLoop(const Document& document, int loop)
     summary.PanelLimitText = model.PanelLimitText();
     summary.AlongCable = CalculationSupport::AnalyseAlongCable(document, loop);
     for (const AlongCablePoint& point : summary.AlongCable.Points)
-        summary.PointTypes.push_back(PointTypeName(document.Catalog(), point));
+        summary.PointTypes.push_back(AlongCablePointName(document.Catalog(), point));
     return summary;
 }
 

@@ -53,7 +53,8 @@ private:
 
 }  // namespace
 
-int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf)
+int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf,
+                    const PlotWriter& writePlots)
 {
     SettingsStore settings(SettingsStore::DefaultPath());
     Options options(settings);
@@ -90,6 +91,13 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
         std::string error;
         if (!writePdf || !writePdf(document, units, arguments.PdfPath, error)) {
             err << "ferrolux-calc: " << (error.empty() ? "no PDF output in this build" : error) << '\n';
+            return CalcExit::PdfFailed;
+        }
+    }
+    if (!arguments.PlotFolder.empty()) {
+        std::string error;
+        if (!writePlots || !writePlots(document, units, arguments.PlotFolder, arguments.PlotPng, error)) {
+            err << "ferrolux-calc: " << (error.empty() ? "no plot output in this build" : error) << '\n';
             return CalcExit::PdfFailed;
         }
     }

@@ -16,13 +16,19 @@ constexpr int Satisfactory = 0;
 constexpr int NotSatisfactory = 1;
 constexpr int NotOpened = 2;      // missing, unreadable, refused or cut short; with --strict, any reading message
 constexpr int CatalogueFailed = 3;
-constexpr int PdfFailed = 4;
+constexpr int PdfFailed = 4;  // or a plot
 constexpr int BadCommandLine = 64;
 }  // namespace CalcExit
 
 // Writes the report to a PDF; false with the reason (see PdfReport.h).
 using PdfWriter = std::function<bool(const Document&, int units, const std::string& path, std::string& error)>;
 
+// Writes the voltage plots into a folder, PNG images too when asked; false
+// with the reason (see PlotFiles.h).
+using PlotWriter =
+    std::function<bool(const Document&, int units, const std::string& folder, bool png, std::string& error)>;
+
 // Runs one calculation and returns the exit status. Settings and
 // user-defined panels come from the per-user folders, as for the desktop.
-int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf);
+int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf,
+                    const PlotWriter& writePlots = {});

@@ -3,6 +3,7 @@
 #include "cli/CalcArguments.h"
 #include "cli/FerroluxCalc.h"
 #include "report/PdfReport.h"
+#include "report/PlotFiles.h"
 
 #include <iostream>
 
@@ -19,8 +20,10 @@ int main(int argc, char** argv)
     }
 #ifdef FERROLUX_CALC_WITHOUT_PDF
     const PdfWriter writePdf;
+    const PlotWriter writePlots;
 #else
     const PdfWriter writePdf = WritePdfReport;
+    const PlotWriter writePlots = WriteVoltagePlots;
 #endif
-    return RunFerroluxCalc(parsed.Arguments, std::cout, std::cerr, writePdf);
+    return RunFerroluxCalc(parsed.Arguments, std::cout, std::cerr, writePdf, writePlots);
 }

@@ -1,5 +1,7 @@
 #include "desktop/QtPrinter.h"
 
+#include "desktop/QtVoltagePlot.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -14,6 +16,7 @@
 namespace {
 
 constexpr double TwipsPerInch = 1440;
+constexpr double PlotFontScale = 0.85;
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -128,6 +131,22 @@ void QtPrinter::DrawText(double x, double y, std::string_view text)
     // The printer object places text by its top; the painter by its baseline.
     const double ascent = QFontMetricsF(font, &printer_).ascent();
     painter_.drawText(QPointF(ToDevice(x), ToDevice(y) + ascent), ToQString(text));
+}
+
+void QtPrinter::DrawVoltagePlot(double x, double y, double width, double height, const AlongCableResult& result,
+                                int units)
+{
+    if (!EnsureStarted())
+        return;
+    // The plot's texts a little smaller than the body's, so that they stay
+    // clear of one another.
+    QFont font = CurrentQFont();
+    font.setPointSizeF(font.pointSizeF() * PlotFontScale);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    painter_.setFont(font);
+    PaintVoltagePlot(painter_, QRectF(ToDevice(x), ToDevice(y), ToDevice(width), ToDevice(height)), result, units);
 }
 
 void QtPrinter::StartNextPage()

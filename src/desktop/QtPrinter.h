@@ -43,6 +43,8 @@ public:
 
 protected:
     void DrawText(double x, double y, std::string_view text) override;
+    void DrawVoltagePlot(double x, double y, double width, double height, const AlongCableResult& result,
+                         int units) override;
     void StartNextPage() override;
     double AverageCharacterWidth() const override;
 

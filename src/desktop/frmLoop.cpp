@@ -2,8 +2,10 @@
 
 #include "desktop/QtBusyPointer.h"
 
+#include "document/CalculationSupport.h"
 #include "document/LoopResults.h"
 #include "catalogues/Options.h"
+#include "desktop/VoltagePlotView.h"
 #include "desktop/frmCableLayout.h"
 #include "desktop/frmLoopTables.h"
 #include "platform/MessageHost.h"
@@ -130,6 +132,16 @@ void frmLoop::ShowResults()
     lblExplanation_->setText(QString::fromStdString(results.Explanation));
     stale_ = false;
     AlignTotals();
+    ShowVoltagePlot();
+}
+
+void frmLoop::ShowVoltagePlot()
+{
+    AlongCableResult result = CalculationSupport::AnalyseAlongCable(document_, LoopNum());
+    QStringList tips;
+    for (const AlongCablePoint& point : result.Points)
+        tips << QString::fromStdString(AlongCablePointTip(document_.Catalog(), point));
+    picVoltagePlot_->SetPlot(std::move(result), parameters_.Units(), std::move(tips));
 }
 
 void frmLoop::ShowParameterTexts()

@@ -32,6 +32,7 @@ class QSlider;
 class QStackedWidget;
 class QTableView;
 class QuantityDelegate;
+class VoltagePlotView;
 
 class frmLoop : public QDialog, private DocumentObserver {
     Q_OBJECT
@@ -78,6 +79,7 @@ private:
     void ShowResults();
     void ShowParameterTexts();
     void ShowPassFail(const QString& text, bool stale, bool satisfactory);
+    void ShowVoltagePlot();
     void ShowDeviceTable();
     void ShowEditable();
     void MarkStale();
@@ -142,6 +144,7 @@ private:
     QLabel* lblExplanation_ = nullptr;
     QLineEdit* txtVoltDrop_ = nullptr;
     QLabel* lblMaxVoltDrop_ = nullptr;
+    VoltagePlotView* picVoltagePlot_ = nullptr;
 
     QLineEdit* txtLoopName_ = nullptr;
 

@@ -5,6 +5,7 @@
 #include "desktop/frmLoop.h"
 
 #include "text/Scaling.h"
+#include "desktop/VoltagePlotView.h"
 #include "desktop/frmLoopTables.h"
 
 #include <QButtonGroup>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
@@ -93,10 +95,23 @@ void frmLoop::BuildControls()
     connect(btnOK_, &QPushButton::clicked, this, &frmLoop::ConfirmOK);
     connect(btnCancel_, &QPushButton::clicked, this, &frmLoop::reject);
 
-    auto* left = new QVBoxLayout;
+    auto* tablesAndTotals = new QWidget;
+    auto* left = new QVBoxLayout(tablesAndTotals);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(8);
     left->addWidget(BuildTables(), 1);
     left->addWidget(BuildTotals());
+
+    // The plot under the tables and their totals; the splitter lets the user
+    // give either more room.
+    picVoltagePlot_ = Named(new VoltagePlotView, "picVoltagePlot");
+    auto* split = Named(new QSplitter(Qt::Vertical), "splVoltagePlot");
+    split->setChildrenCollapsible(false);
+    split->addWidget(tablesAndTotals);
+    split->addWidget(picVoltagePlot_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({3000, 2000});
 
     auto* right = new QVBoxLayout;
     right->setSpacing(10);
@@ -105,7 +120,7 @@ void frmLoop::BuildControls()
 
     auto* body = new QHBoxLayout;
     body->setSpacing(14);
-    body->addLayout(left, 1);
+    body->addWidget(split, 1);
     body->addLayout(right);
 
     auto* buttons = new QHBoxLayout;

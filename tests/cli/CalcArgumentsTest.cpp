@@ -15,6 +15,8 @@ TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
         {{"--pdf", "", "a.QLX"}, "--pdf needs a value"},
         {{"--data-root=", "a.QLX"}, "--data-root needs a value"},
         {{"--jsonx", "a.QLX"}, "unknown option --jsonx"},
+        {{"--plot-png", "a.QLX"}, "--plot-png needs --plot DIR"},
+        {{"--plot", "", "a.QLX"}, "--plot needs a value"},
     };
     for (const auto& [words, understood] : cases) {
         const ParsedCalcArguments parsed = ParseCalcArguments(words);
@@ -26,4 +28,6 @@ TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
                   understood);
     }
     EXPECT_TRUE(ParseCalcArguments({"a.QLX", "-h"}).HelpAsked);
+    const CalcArguments plots = ParseCalcArguments({"--plot-png", "--plot=out", "a.QLX"}).Arguments;
+    EXPECT_EQ(plots.PlotFolder + "|" + std::to_string(plots.PlotPng), "out|1");
 }

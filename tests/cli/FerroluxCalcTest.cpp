@@ -97,3 +97,25 @@ TEST(FerroluxCalc, APdfThatCannotBeWrittenEndsWithStatus4AndKeepsTheEarlierOne)
         EXPECT_EQ(calc.folder.Listing("pdfs"), "folder.pdf;report.pdf;");
     }
 }
+
+// The plot of each loop with devices as SVG, and PNG when asked, in a folder
+// made for them; a folder that cannot be made ends with status 4.
+TEST(FerroluxCalc, PlotsOfEveryLoopWithDevicesAsSvgAndPng)
+{
+    CalcRunner calc;
+    const std::string folder = calc.folder.Path("site/plots");
+    const CalcRun run = calc.Run({"--plot", folder, "--plot-png", "--data-root", FERROLUX_TEST_DATA_DIR,
+                                  ExamplePath("Harbour-Hotel.QLX")});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(calc.folder.Listing("site/plots"), "Loop1.png;Loop1.svg;Loop2.png;Loop2.svg;");
+    const std::string svg = calc.folder.Read("site/plots/Loop1.svg");
+    EXPECT_TRUE(svg.starts_with("<?xml") && svg.find("Distance from OUT (m)") != std::string::npos);
+    EXPECT_TRUE(calc.folder.Read("site/plots/Loop2.png").starts_with("\x89PNG"));
+
+    const std::string blocked = calc.folder.Write("blocked", "a file, not a folder");
+    const CalcRun refused = calc.Run({"--plot", blocked, "--data-root", FERROLUX_TEST_DATA_DIR,
+                                      ExamplePath("Harbour-Hotel.QLX")});
+    EXPECT_EQ(refused.Status, 4);
+    EXPECT_EQ(refused.Err, "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg'\n");
+}

@@ -7,6 +7,7 @@
 #include "loop/clsCalculator.h"
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
+#include "loop/AlongCable.h"
 
 #include <cmath>
 
@@ -102,4 +103,18 @@ MainTotals MainTotalsFor(const Document& document)
     totals.PassFail = CalculationSupport::OverallDesignText(document);
     totals.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
     return totals;
+}
+
+std::string AlongCablePointName(const Catalogue& catalogue, const AlongCablePoint& point)
+{
+    return point.Slot == 0 ? catalogue.DeviceType(point.Type).Name : catalogue.OtherDevice(point.Type).SingleName;
+}
+
+std::string AlongCablePointTip(const Catalogue& catalogue, const AlongCablePoint& point)
+{
+    std::string tip = "Address " + std::to_string(point.Address) + ": " + AlongCablePointName(catalogue, point);
+    for (const Feed feed : AllFeeds)
+        tip += std::string("\n") + FeedName(feed) + ": " +
+               VoltsTextToHundredths(point.Volts[static_cast<size_t>(feed)]) + " V";
+    return tip;
 }

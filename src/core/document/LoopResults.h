@@ -12,6 +12,7 @@
 class Catalogue;
 class Document;
 class clsCalculator;
+struct AlongCablePoint;
 
 struct LoopEditorResults {
     std::string Quantity;          // lblQty(99): devices and slave bases
@@ -82,3 +83,10 @@ std::string VoltsText(double volts);
 Currency VoltsToHundredths(double volts);
 // The same as text ("#####0.00").
 std::string VoltsTextToHundredths(double volts);
+
+// A point along the cable by the name the printed report gives its device
+// type or Other Device.
+std::string AlongCablePointName(const Catalogue& catalogue, const AlongCablePoint& point);
+// What the voltage plot tells about a point under the mouse: its address, its
+// name and its voltage for each way the loop may be fed, a line each.
+std::string AlongCablePointTip(const Catalogue& catalogue, const AlongCablePoint& point);

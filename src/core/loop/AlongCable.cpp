@@ -64,6 +64,7 @@ public:
     AlongCableResult Run()
     {
         CollectPoints();
+        result_.CableLength = loop_.cableTotal_;
         if (!result_.Points.empty()) {
             PlacePoints();
             for (const Feed feed : AllFeeds) {

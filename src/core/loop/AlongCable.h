@@ -59,6 +59,7 @@ struct IsolatorSection {
 
 struct AlongCableResult {
     bool Positioned = false;  // every point at its own stored distance
+    double CableLength = 0;   // decimetres from OUT to IN
     std::vector<AlongCablePoint> Points;
     std::array<FeedResult, FeedCount> Feeds{};  // meaningful only with points
     std::vector<IsolatorSection> Sections;      // none on an empty loop

@@ -106,15 +106,23 @@ void PrintSections(Printing& printing, const AlongCableResult& result, int nameC
 
 int LineCount(const AlongCableResult& result)
 {
-    return result.Empty() ? 0 : FeedLines + SectionFrameLines + static_cast<int>(result.Sections.size());
+    return result.Empty() ? 0
+                          : FeedLines + SectionFrameLines + static_cast<int>(result.Sections.size()) + PlotLines + 1;
 }
 
-void PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn)
+bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn, int units)
 {
     if (result.Empty())
-        return;
+        return true;
     PrintFeeds(printing, result, nameColumn);
     PrintSections(printing, result, nameColumn);
+    if (PlotLines > printing.LinesLeftOnPage() && !printing.PrintPageHeader())
+        return false;
+    ReportPrinter& printer = printing.Printer();
+    printer.PrintTab(nameColumn);
+    printer.PrintVoltagePlot(result, units, printing.UsableWidth() - printer.TabX(nameColumn), PlotLines);
+    printer.EndLine();
+    return true;
 }
 
 }  // namespace PrintAlongCable

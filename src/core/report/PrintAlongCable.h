@@ -1,7 +1,8 @@
 #pragma once
 // The loop along its cable in the printed report: under a loop's results,
 // the lowest voltage and the worst margin for each way the loop may be fed,
-// and the sections between isolators. A loop without points prints nothing.
+// the sections between isolators and the voltage plot. A loop without points
+// prints nothing.
 
 struct AlongCableResult;
 class Printing;
@@ -12,8 +13,14 @@ namespace PrintAlongCable {
 // without points.
 int LineCount(const AlongCableResult& result);
 
-// Prints the block from the start of the current line, its row names at
-// tab column `nameColumn`. A block longer than the page runs on to the next.
-void PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn);
+// The lines the plot takes, in the body font.
+inline constexpr int PlotLines = 18;
+
+// Prints the block from the start of the current line, its row names and the
+// plot's left edge at tab column `nameColumn`, lengths in metres or feet by
+// `units`. Tables longer than the page run on to the next; a plot that does
+// not fit on the rest of the page starts a new one with its header. False
+// when the report was cancelled there.
+[[nodiscard]] bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn, int units);
 
 }  // namespace PrintAlongCable

@@ -433,8 +433,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
 
     PrintCableData(printing, document, model, units, columns);
     PrintVerdict(printer, model, explanation);
-    PrintAlongCable::PrintBlock(printing, alongCable, NameColumn);
-    return true;
+    return PrintAlongCable::PrintBlock(printing, alongCable, NameColumn, units);
 }
 
 int PrintCalculation(const Document& document, int units, const std::vector<int>& selectedLoops,

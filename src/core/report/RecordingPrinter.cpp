@@ -1,5 +1,7 @@
 #include "report/RecordingPrinter.h"
 
+#include "loop/AlongCable.h"
+
 namespace {
 
 // Twips per point of font size: 120 wide and 240 high at 12 points.
@@ -34,4 +36,10 @@ double RecordingPrinter::AverageCharacterWidth() const { return FontSize() * Cha
 void RecordingPrinter::DrawText(double x, double y, std::string_view text)
 {
     printed_.push_back({Page(), x, y, std::string(text), CurrentFont()});
+}
+
+void RecordingPrinter::DrawVoltagePlot(double x, double y, double width, double height, const AlongCableResult& result,
+                                       int)
+{
+    plots_.push_back({Page(), x, y, width, height, result.Points.size()});
 }

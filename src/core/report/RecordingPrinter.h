@@ -25,6 +25,17 @@ public:
         Font TextFont;
     };
 
+    // One voltage plot as drawn: its box in twips as for text, and the
+    // loop's number of points.
+    struct PrintedPlot {
+        int Page = 1;
+        double X = 0;
+        double Y = 0;
+        double Width = 0;
+        double Height = 0;
+        size_t Points = 0;
+    };
+
     explicit RecordingPrinter(double pageWidth = A4Width, double pageHeight = A4Height,
                               std::string deviceName = "Recorder", std::string port = "FILE:");
 
@@ -38,6 +49,7 @@ public:
     std::string Port() const override { return port_; }
 
     const std::vector<PrintedText>& Printed() const { return printed_; }
+    const std::vector<PrintedPlot>& Plots() const { return plots_; }
     bool Ended() const { return ended_; }
     bool Abandoned() const { return abandoned_; }
 
@@ -46,6 +58,8 @@ public:
 
 protected:
     void DrawText(double x, double y, std::string_view text) override;
+    void DrawVoltagePlot(double x, double y, double width, double height, const AlongCableResult& result,
+                         int units) override;
     void StartNextPage() override {}
     double AverageCharacterWidth() const override;
 
@@ -55,6 +69,7 @@ private:
     std::string deviceName_;
     std::string port_;
     std::vector<PrintedText> printed_;
+    std::vector<PrintedPlot> plots_;
     bool ended_ = false;
     bool abandoned_ = false;
 };

@@ -24,6 +24,19 @@ void ReportPrinter::PrintText(std::string_view text)
     currentX_ += TextWidth(text);
 }
 
+void ReportPrinter::PrintVoltagePlot(const AlongCableResult& result, int units, double width, int lines)
+{
+    const double height = lines * TextHeight(LineSample);
+    if (currentY_ + height > scaleTop_ + ScaleHeight()) {
+        const double x = currentX_;
+        NewPage();
+        currentX_ = x;
+    }
+    DrawVoltagePlot(currentX_ - scaleLeft_, currentY_ - scaleTop_, width, height, result, units);
+    currentX_ = 0;
+    currentY_ += height;
+}
+
 void ReportPrinter::EndLine()
 {
     currentX_ = 0;

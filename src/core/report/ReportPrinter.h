@@ -12,6 +12,8 @@
 #include <string_view>
 #include <utility>
 
+struct AlongCableResult;
+
 class ReportPrinter {
 public:
     // The report measures in twips only.
@@ -73,6 +75,11 @@ public:
     // that would run below the printable area goes to the top of a new page
     // first, without any header.
     void PrintText(std::string_view text);
+    // Draws a loop's voltage plot from the current position, `width` twips
+    // wide and `lines` lines of the current font high, and moves below it. A
+    // plot that would run below the printable area starts a new page first,
+    // as text does. Lengths in metres or feet by `units`.
+    void PrintVoltagePlot(const AlongCableResult& result, int units, double width, int lines);
     // Ends the line: current x back to 0, current y one line lower.
     void EndLine();
     // Starts the next page at x = 0, y = 0.
@@ -89,6 +96,10 @@ protected:
     // Draws text whose top-left corner is at (x, y) twips from the top-left
     // corner of the printable area, in the current font.
     virtual void DrawText(double x, double y, std::string_view text) = 0;
+    // Draws the voltage plot in the box whose top-left corner is at (x, y)
+    // twips from the top-left corner of the printable area.
+    virtual void DrawVoltagePlot(double x, double y, double width, double height, const AlongCableResult& result,
+                                 int units) = 0;
     // Ejects the page and begins the next one.
     virtual void StartNextPage() = 0;
     virtual double AverageCharacterWidth() const = 0;

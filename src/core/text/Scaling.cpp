@@ -76,10 +76,14 @@ int16_t ParseImpedance(std::string_view text, int units)
     return *impedance;
 }
 
+double LengthInUnits(double decimetres, int units)
+{
+    return decimetres / (units == Imperial ? DecimetresPerFoot.ToDouble() : 10);
+}
+
 std::string FormatLength(double decimetres, int units)
 {
-    const double divisor = units == Imperial ? DecimetresPerFoot.ToDouble() : 10;
-    return std::to_string(*Rounding::ToInt32(decimetres / divisor));
+    return std::to_string(*Rounding::ToInt32(LengthInUnits(decimetres, units)));
 }
 
 int32_t ParseLength(std::string_view text, int units)

@@ -29,6 +29,8 @@ std::string FormatImpedance(int16_t impedance, int units);
 // -1 unless 0 <= result < 10000.
 int16_t ParseImpedance(std::string_view text, int units);
 
+// Metres or feet, unrounded (a distance on a drawing).
+double LengthInUnits(double decimetres, int units);
 // Whole metres or feet, halves to even ("9843" for 30000 decimetres in feet);
 // fractions of a decimetre too (a position along the cable).
 std::string FormatLength(double decimetres, int units);

@@ -119,7 +119,7 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
         "        Loop Satisfactory",
         "",
     };
-    EXPECT_EQ(LinesBetween(1, "Loop 2", "Along the cable"), loop2);
+    EXPECT_EQ(LinesBetween(2, "Loop 2", "Along the cable"), loop2);
 
     EXPECT_TRUE(FontOf("Other Devices").Bold && !FontOf("Sub-total").Bold);
     EXPECT_TRUE(FontOf("Alarm current with panel-limited LEDs").Italic && !FontOf("1.5mm FR").Italic);
@@ -153,13 +153,26 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
         "        Section 2             Address 6        Address 7             1         4    Pass",
         "        Section 3             Address 7        Panel                 1         4    Pass",
     };
-    EXPECT_EQ(LinesBetween(1, "Loop Satisfactory", "Loop 2"), loop1);
+    EXPECT_EQ(LinesBetween(2, "Loop Satisfactory", "Loop 2"), loop1);
     EXPECT_TRUE(FontOf("Along the cable").Bold && FontOf("Isolator sections").Bold && !FontOf("Lowest voltage").Bold);
     EXPECT_TRUE(FontOf("Devices placed evenly along the cable (no distances given)").Italic);  // loop 2
     // Loops 3 and 4 have no points: no block.
     EXPECT_EQ(std::count_if(printer.Printed().begin(), printer.Printed().end(),
                             [](const auto& piece) { return piece.Text == "Along the cable"; }),
               2);
+
+    // Loop 1's plot under its sections and a blank line, from the name
+    // column to the right margin, 18 lines high; loop 2's does not fit under
+    // its tables and starts the next page.
+    ASSERT_EQ(printer.Plots().size(), 2u);
+    const RecordingPrinter::PrintedPlot& plot = printer.Plots()[0];
+    const RecordingPrinter::PrintedText* lastSection = Find("Section 3");
+    ASSERT_NE(lastSection, nullptr);
+    const double line = printer.TextHeight("Hg");
+    EXPECT_EQ(std::tuple(plot.Page, plot.X, plot.Y, plot.Width, plot.Height, plot.Points),
+              std::tuple(lastSection->Page, lastSection->X, lastSection->Y + 2 * line,
+                         RecordingPrinter::A4Width - 2 * Printing::Margin - printer.TabX(8), 18 * line, size_t{7}));
+    EXPECT_EQ(printer.Plots()[1].Page, Find("Open at OUT end")->Page + 1);
 }
 
 TEST_F(PrintCalcData, CableDistributionAssumption)
@@ -184,11 +197,16 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
 TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageRunsOn)
 {
     BuildFourLoopSite();
-    // On a page of 14760 twips loop 2 with its block along the cable just fits
-    // below the summary; 10 less, and it starts page 2.
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 14760);
+    // On a page of 19160 twips loop 2 with its block along the cable and its
+    // plot just fits below the summary; 10 less, and the plot starts page 2
+    // under its header; on a page of 14750, the loop starts page 2.
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19160);
     ASSERT_EQ(Print({2}), 0);
     EXPECT_EQ(LastPage(), 1);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19150);
+    ASSERT_EQ(Print({2}), 0);
+    EXPECT_EQ(std::tuple(Find("Section 1")->Page, printer.Plots().at(0).Page, PageLines(2).size()),
+              std::tuple(1, 2, size_t{2}));
     printer = RecordingPrinter(RecordingPrinter::A4Width, 14750);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
@@ -198,13 +216,15 @@ TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageR
     EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2..."}));
 
     // 21 lines fit on a page of 6000 twips: the summary fills page 1, loop 2
-    // starts page 2 under its header and runs on to page 3 without one.
+    // starts page 2 under its header and runs on to page 3 without one; its
+    // plot starts page 4 under a header.
     printer = RecordingPrinter(RecordingPrinter::A4Width, 6000);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
-    ASSERT_EQ(LastPage(), 3);
+    ASSERT_EQ(LastPage(), 4);
     EXPECT_NE(PageLines(3).front(), "Harvex Ferrolux Configuration Data");
-    EXPECT_EQ(progress.pageTexts.size(), 2u);
+    EXPECT_EQ(printer.Plots().at(0).Page, 4);
+    EXPECT_EQ(progress.pageTexts.size(), 3u);
 }
 
 TEST_F(PrintCalcData, CancelAbandonsTheDocumentAtTheNextCheck)

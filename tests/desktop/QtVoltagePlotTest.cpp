@@ -1,0 +1,210 @@
+// The voltage plot painted on a recording paint device (its curves, markers
+// and texts), and in the loop editor: following the recalculations, telling
+// about the point under the mouse, and resizing with the window. With
+// FERROLUX_SCREENS set to a folder, the editor's screenshots are saved there.
+
+#include "desktop/QtVoltagePlot.h"
+#include "desktop/VoltagePlotView.h"
+#include "desktop/frmLoop.h"
+
+#include "catalogues/Options.h"
+#include "document/Document.h"
+#include "platform/MessageHost.h"
+#include "support/QtClicks.h"
+#include "support/QtTestMain.h"
+#include "support/ScratchFolder.h"
+#include "support/TestCatalogue.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+// What a painter asked for: polylines, round and three-cornered markers, red
+// shapes (markers below their minimum) and texts.
+class RecordingEngine : public QPaintEngine {
+public:
+    RecordingEngine() : QPaintEngine(AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override
+    {
+        if (state.state() & DirtyBrush)
+            brush = state.brush().style() == Qt::NoBrush ? QColor() : state.brush().color();
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    Type type() const override { return User; }
+    void drawEllipse(const QRectF&) override { Count(circles); }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode mode) override
+    {
+        if (mode == PolylineMode)
+            ++polylines;
+        else
+            Count(triangles);
+    }
+    void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
+    void drawLines(const QLineF*, int) override {}
+    void drawRects(const QRectF*, int count) override { red += brush == Failing ? count : 0; }
+    void drawPath(const QPainterPath&) override {}
+
+    int polylines = 0, circles = 0, triangles = 0, red = 0;
+    QStringList texts;
+
+private:
+    void Count(int& shapes)
+    {
+        ++shapes;
+        red += brush == Failing ? 1 : 0;
+    }
+    QColor brush;
+    const QColor Failing{0xd0, 0x1c, 0x1c};
+};
+
+class RecordingDevice : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable RecordingEngine engine;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return 800;
+        case PdmHeight: return 450;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+};
+
+// Three detectors along 400 m, the third below its 17 V with the loop open at IN.
+AlongCableResult ThreeDetectors()
+{
+    AlongCableResult result;
+    result.CableLength = 4000;
+    for (int address = 1; address <= 3; ++address) {
+        AlongCablePoint point;
+        point.Address = address;
+        point.Position = 1000.0 * address;
+        point.MinimumVoltage = 17;
+        point.Volts = {23 - address * 0.5, 19.5 - address, 24.0 - address};
+        result.Points.push_back(point);
+    }
+    result.Feeds = {FeedResult{21.5, 3}, FeedResult{16.5, 3}, FeedResult{21, 3}};
+    result.Sections = {{0, 0, 3, 32, true}};
+    return result;
+}
+
+RecordingEngine& Paint(RecordingDevice& device, const AlongCableResult& result)
+{
+    QPainter painter(&device);
+    PaintVoltagePlot(painter, QRectF(0, 0, 800, 450), result, 0);
+    return device.engine;
+}
+
+// A panel, a detector type and loop 1 with ten of them on 500 m of cable.
+struct Site {
+    TestCatalogue catalogue;
+    int32_t full = catalogue.AddAddressRange("1-126", {{1, 126}});
+    int16_t optical = catalogue.AddDeviceType({.Name = "Optical Smoke Detector", .Quiescent = 300, .Alarm = 3500,
+                                               .MinimumVoltage = 1700, .BaseType = 1, .AddressRange = full});
+    ScratchFolder folder;
+    SettingsStore store{folder.Path("settings.conf")};
+    Options options{store};
+    ScriptedMessageHost host;
+    Document document{catalogue};
+
+    Site()
+    {
+        PanelRecord panel;
+        panel.Name = "HX-200";
+        panel.Loops = 2;
+        panel.MaxLoopCurrent = 500;
+        panel.MaxTotalCurrent = 1000;
+        panel.MinLoopVoltage = 2400;
+        catalogue.AddCurrentPanel(panel);
+        catalogue.AddCable("1.5 mm\u00B2 fire cable", 1210, true);
+        document.Loop(1).SetCableImpedance(1210);
+        document.Loop(1).SetCableTotal(5000);
+        for (int address = 1; address <= 10; ++address)
+            document.Loop(1).SetDeviceType(address, optical);
+    }
+};
+
+void SaveScreen(QWidget& window, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("FERROLUX_SCREENS");
+    if (!folder.isEmpty())
+        QVERIFY(window.grab().save(folder + "/" + name));
+}
+
+}  // namespace
+
+using namespace QtClicks;
+
+class QtVoltagePlotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aCurveAndMarkersPerFeedTheLowestLabelledAndAnEmptyLoopOnlyAxes()
+    {
+        RecordingDevice device;
+        const RecordingEngine& drawn = Paint(device, ThreeDetectors());
+        QCOMPARE(drawn.polylines, 3);
+        // A marker per point and feed, and the legend's: circles for the loop
+        // whole and for "below its minimum", triangles open at OUT.
+        QCOMPARE(drawn.circles, 3 + 2);
+        QCOMPARE(drawn.triangles, 3 + 1);
+        QCOMPARE(drawn.red, 1 + 1);
+        for (const char* text : {"Address 3: 21.50 V", "Address 3: 16.50 V", "Address 3: 21.00 V", "Open at IN end",
+                                 "Distance from OUT (m)", "Voltage (V)"})
+            QVERIFY2(drawn.texts.contains(text), text);
+
+        RecordingDevice emptyDevice;
+        const RecordingEngine& empty = Paint(emptyDevice, AlongCableResult{});
+        QCOMPARE(empty.polylines + empty.circles + empty.triangles, 0);
+        QVERIFY(empty.texts.contains("Voltage (V)") && !empty.texts.contains("Loop whole"));
+    }
+
+    void theEditorsPlotFollowsTheLoopAndTellsAboutAPoint()
+    {
+        Site site;
+        frmLoop window(site.document, site.options, site.host, 1, [](QWidget*) { return std::optional<int>(); });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* plot = Control<VoltagePlotView>(window, "picVoltagePlot");
+        QCOMPARE(plot->Result().Points.size(), size_t(10));
+        QVERIFY(plot->height() >= plot->minimumHeight() && plot->width() > window.width() / 2);
+        SaveScreen(window, "frmLoop-plot.png");
+
+        // Under the mouse, the first detector with its three voltages.
+        const AlongCablePoint& first = plot->Result().Points.front();
+        const QStringList tip = plot->TipAt(QPointF(PointX(plot->Layout(), first), PointY(plot->Layout(), first, Feed::Whole)))
+                                    .split('\n');
+        QCOMPARE(tip.size(), 4);
+        QCOMPARE(tip.front(), "Address 1: Optical Smoke Detector");
+        QVERIFY(tip[2].startsWith("Open at IN end: ") && tip[2].endsWith(" V"));
+        QVERIFY(plot->TipAt(QPointF(0, 0)).isEmpty());
+
+        // A typed cable length recalculates the loop, and the plot follows.
+        QLineEdit* total = Control<QLineEdit>(window, "txtTotalLength");
+        total->setFocus();
+        total->selectAll();
+        Type(total, "300", Qt::Key_Return);
+        QCOMPARE(plot->Result().CableLength, 3000.0);
+
+        // At the smallest size the plot keeps its room beside everything else.
+        window.resize(window.minimumSize());
+        QTest::qWait(50);
+        QVERIFY(plot->height() >= plot->minimumHeight());
+        SaveScreen(window, "frmLoop-plot-small.png");
+        window.reject();
+    }
+};
+
+FERROLUX_QT_TEST(QtVoltagePlotTest);
+#include "QtVoltagePlotTest.moc"
