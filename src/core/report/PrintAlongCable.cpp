@@ -110,15 +110,24 @@ int LineCount(const AlongCableResult& result)
                           : FeedLines + SectionFrameLines + static_cast<int>(result.Sections.size()) + PlotLines + 1;
 }
 
-bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn, int units)
+bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn, int units,
+                std::string_view loopTitle)
 {
     if (result.Empty())
         return true;
     PrintFeeds(printing, result, nameColumn);
     PrintSections(printing, result, nameColumn);
-    if (PlotLines > printing.LinesLeftOnPage() && !printing.PrintPageHeader())
-        return false;
     ReportPrinter& printer = printing.Printer();
+    if (PlotLines > printing.LinesLeftOnPage()) {
+        if (!printing.PrintPageHeader())
+            return false;
+        // A plot alone on its page says whose it is.
+        printer.SetFontBold(true);
+        printer.PrintText(std::string(loopTitle) + " (continued)");
+        printer.SetFontBold(false);
+        printer.EndLine();
+        printer.EndLine();
+    }
     printer.PrintTab(nameColumn);
     printer.PrintVoltagePlot(result, units, printing.UsableWidth() - printer.TabX(nameColumn), PlotLines);
     printer.EndLine();

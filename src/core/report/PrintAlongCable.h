@@ -4,6 +4,8 @@
 // the sections between isolators and the voltage plot. A loop without points
 // prints nothing.
 
+#include <string_view>
+
 struct AlongCableResult;
 class Printing;
 
@@ -19,8 +21,9 @@ inline constexpr int PlotLines = 18;
 // Prints the block from the start of the current line, its row names and the
 // plot's left edge at tab column `nameColumn`, lengths in metres or feet by
 // `units`. Tables longer than the page run on to the next; a plot that does
-// not fit on the rest of the page starts a new one with its header. False
-// when the report was cancelled there.
-[[nodiscard]] bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn, int units);
+// not fit on the rest of the page starts a new one with its header and the
+// loop's title, "(continued)". False when the report was cancelled there.
+[[nodiscard]] bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn, int units,
+                              std::string_view loopTitle);
 
 }  // namespace PrintAlongCable

@@ -433,7 +433,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
 
     PrintCableData(printing, document, model, units, columns);
     PrintVerdict(printer, model, explanation);
-    return PrintAlongCable::PrintBlock(printing, alongCable, NameColumn, units);
+    return PrintAlongCable::PrintBlock(printing, alongCable, NameColumn, units, LoopTitle(loop, document.LoopName(loop)));
 }
 
 int PrintCalculation(const Document& document, int units, const std::vector<int>& selectedLoops,
