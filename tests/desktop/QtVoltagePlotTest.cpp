@@ -1,7 +1,7 @@
 // The voltage plot painted on a recording paint device (its curves, markers
 // and texts), and in the loop editor: following the recalculations, telling
-// about the point under the mouse, and resizing with the window. With
-// FERROLUX_SCREENS set to a folder, the editor's screenshots are saved there.
+// about the point under the mouse, and resizing with the window; its
+// screenshots are saved as SaveScreen says.
 
 #include "desktop/QtVoltagePlot.h"
 #include "desktop/VoltagePlotView.h"
@@ -11,6 +11,7 @@
 #include "document/Document.h"
 #include "platform/MessageHost.h"
 #include "support/QtClicks.h"
+#include "support/QtScreens.h"
 #include "support/QtTestMain.h"
 #include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
@@ -135,13 +136,6 @@ struct Site {
     }
 };
 
-void SaveScreen(QWidget& window, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("FERROLUX_SCREENS");
-    if (!folder.isEmpty())
-        QVERIFY(window.grab().save(folder + "/" + name));
-}
-
 }  // namespace
 
 using namespace QtClicks;
@@ -179,7 +173,7 @@ private slots:
         auto* plot = Control<VoltagePlotView>(window, "picVoltagePlot");
         QCOMPARE(plot->Result().Points.size(), size_t(10));
         QVERIFY(plot->height() >= plot->minimumHeight() && plot->width() > window.width() / 2);
-        SaveScreen(window, "frmLoop-plot.png");
+        SaveScreen(window, "frmLoop-plot");
 
         // Under the mouse, the first detector with its three voltages.
         const AlongCablePoint& first = plot->Result().Points.front();
@@ -201,7 +195,7 @@ private slots:
         window.resize(window.minimumSize());
         QTest::qWait(50);
         QVERIFY(plot->height() >= plot->minimumHeight());
-        SaveScreen(window, "frmLoop-plot-small.png");
+        SaveScreen(window, "frmLoop-plot-small");
         window.reject();
     }
 };

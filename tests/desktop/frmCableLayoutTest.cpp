@@ -2,6 +2,7 @@
 
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
+#include "support/QtScreens.h"
 #include "support/QtTestMain.h"
 #include "support/SameLoop.h"
 
@@ -37,14 +38,6 @@ void TypeInto(QWidget& window, int row, int column, const QString& text)
 }
 
 void Click(QWidget& window, const char* button) { QTest::mouseClick(Control(window, button), Qt::LeftButton); }
-
-// Under build/, beside the build folders, for a person to look at.
-void SaveScreen(QWidget& window, const QString& name)
-{
-    const QString folder = QStringLiteral(FERROLUX_TEST_DATA_DIR "/../build/screens");
-    QDir().mkpath(folder);
-    QVERIFY(window.grab().save(folder + "/" + name + ".png"));
-}
 
 // Works the cable layout window that the loop editor's button opens.
 void InCableLayout(QWidget& editor, const std::function<void(QWidget&)>& walk)

@@ -6,10 +6,10 @@
 #include "support/CalcRun.h"
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
+#include "support/QtScreens.h"
 #include "support/QtTestMain.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -126,8 +126,7 @@ private slots:
         QCOMPARE(LabelText(window, "lblAlongCable_1"), QString::fromStdString(along.Text));
         QVERIFY(!Control(window, "lblAlongCable_1")->styleSheet().isEmpty());
         QTest::qWait(50);  // the layout takes the loaded texts' widths
-        QDir().mkpath("screens");
-        QVERIFY(window.grab().save("screens/frmMain-Northgate.png"));
+        SaveScreen(window, "frmMain-Northgate");
     }
 };
 
