@@ -7,14 +7,10 @@
 #include "desktop/VoltagePlotView.h"
 #include "desktop/frmLoop.h"
 
-#include "catalogues/Options.h"
-#include "document/Document.h"
-#include "platform/MessageHost.h"
+#include "support/LoopEditorSite.h"
 #include "support/QtClicks.h"
 #include "support/QtScreens.h"
 #include "support/QtTestMain.h"
-#include "support/ScratchFolder.h"
-#include "support/TestCatalogue.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -107,32 +103,12 @@ RecordingEngine& Paint(RecordingDevice& device, const AlongCableResult& result)
     return device.engine;
 }
 
-// A panel, a detector type and loop 1 with ten of them on 500 m of cable.
-struct Site {
-    TestCatalogue catalogue;
-    int32_t full = catalogue.AddAddressRange("1-126", {{1, 126}});
-    int16_t optical = catalogue.AddDeviceType({.Name = "Optical Smoke Detector", .Quiescent = 300, .Alarm = 3500,
-                                               .MinimumVoltage = 1700, .BaseType = 1, .AddressRange = full});
-    ScratchFolder folder;
-    SettingsStore store{folder.Path("settings.conf")};
-    Options options{store};
-    ScriptedMessageHost host;
-    Document document{catalogue};
-
+// The loop editor's site with ten detectors on loop 1.
+struct Site : LoopEditorSite {
     Site()
     {
-        PanelRecord panel;
-        panel.Name = "HX-200";
-        panel.Loops = 2;
-        panel.MaxLoopCurrent = 500;
-        panel.MaxTotalCurrent = 1000;
-        panel.MinLoopVoltage = 2400;
-        catalogue.AddCurrentPanel(panel);
-        catalogue.AddCable("1.5 mm\u00B2 fire cable", 1210, true);
-        document.Loop(1).SetCableImpedance(1210);
-        document.Loop(1).SetCableTotal(5000);
         for (int address = 1; address <= 10; ++address)
-            document.Loop(1).SetDeviceType(address, optical);
+            Loop().SetDeviceType(address, optical);
     }
 };
 
