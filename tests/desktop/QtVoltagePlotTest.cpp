@@ -7,6 +7,7 @@
 #include "desktop/VoltagePlotView.h"
 #include "desktop/frmLoop.h"
 
+#include "support/AlongCableSample.h"
 #include "support/LoopEditorSite.h"
 #include "support/QtClicks.h"
 #include "support/QtScreens.h"
@@ -78,24 +79,6 @@ protected:
     }
 };
 
-// Three detectors along 400 m, the third below its 17 V with the loop open at IN.
-AlongCableResult ThreeDetectors()
-{
-    AlongCableResult result;
-    result.CableLength = 4000;
-    for (int address = 1; address <= 3; ++address) {
-        AlongCablePoint point;
-        point.Address = address;
-        point.Position = 1000.0 * address;
-        point.MinimumVoltage = 17;
-        point.Volts = {23 - address * 0.5, 19.5 - address, 24.0 - address};
-        result.Points.push_back(point);
-    }
-    result.Feeds = {FeedResult{21.5, 3}, FeedResult{16.5, 3}, FeedResult{21, 3}};
-    result.Sections = {{0, 0, 3, 32, true}};
-    return result;
-}
-
 RecordingEngine& Paint(RecordingDevice& device, const AlongCableResult& result)
 {
     QPainter painter(&device);
@@ -123,7 +106,7 @@ private slots:
     void aCurveAndMarkersPerFeedTheLowestLabelledAndAnEmptyLoopOnlyAxes()
     {
         RecordingDevice device;
-        const RecordingEngine& drawn = Paint(device, ThreeDetectors());
+        const RecordingEngine& drawn = Paint(device, ThreeDetectorsAlongTheCable());
         QCOMPARE(drawn.polylines, 3);
         // A marker per point and feed, and the legend's: circles for the loop
         // whole and for "below its minimum", triangles open at OUT.

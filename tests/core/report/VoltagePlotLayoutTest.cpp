@@ -3,6 +3,7 @@
 
 #include "report/VoltagePlotLayout.h"
 
+#include "support/AlongCableSample.h"
 #include "text/Scaling.h"
 
 #include <gtest/gtest.h>
@@ -34,29 +35,12 @@ TEST(VoltagePlotLayout, NiceAxesHaveRoundTicksCoveringTheRange)
 
 class VoltagePlotScene : public ::testing::Test {
 protected:
-    // Three detectors at 100, 200 and 300 m of a 400 m cable, an isolator at
-    // address 2 and the section after it over its limit.
-    VoltagePlotScene()
-    {
-        result.CableLength = 4000;
-        for (int address = 1; address <= 3; ++address) {
-            AlongCablePoint point;
-            point.Address = address;
-            point.Position = 1000.0 * address;
-            point.MinimumVoltage = 17;
-            point.Volts = {23 - address * 0.5, 22.0 - address, 24.0 - address};
-            result.Points.push_back(point);
-        }
-        result.Feeds = {FeedResult{21.5, 3}, FeedResult{19, 3}, FeedResult{21, 3}};
-        result.Sections = {{0, 2, 1, 32, true}, {2, 0, 40, 32, false}};
-    }
-
     VoltagePlotLayout LayOut(int units = Scaling::Metric) const
     {
         return LayOutVoltagePlot(result, units, bounds, {10, [](std::string_view text) { return 6.0 * text.size(); }});
     }
 
-    AlongCableResult result;
+    AlongCableResult result = ThreeDetectorsAlongTheCable();
     PlotBox bounds{20, 10, 600, 400};
 };
 
@@ -87,7 +71,7 @@ TEST_F(VoltagePlotScene, AxesSectionsLabelsAndLegendStayApart)
               std::tuple(layout.X(400), true, true));
 
     ASSERT_EQ(layout.Lowest.size(), 3u);
-    EXPECT_EQ(layout.Lowest[1].Text, "Address 3: 19.00 V");
+    EXPECT_EQ(layout.Lowest[1].Text, "Address 3: 16.50 V");
     for (size_t i = 0; i < layout.Lowest.size(); ++i) {
         EXPECT_TRUE(Inside(layout.Lowest[i].Box, area)) << i;
         for (size_t j = 0; j < i; ++j)
