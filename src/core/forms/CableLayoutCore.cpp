@@ -4,6 +4,7 @@
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
 #include "document/LoopResults.h"
+#include "loop/AlongCable.h"
 #include "platform/MessageHost.h"
 #include "text/Blanks.h"
 #include "text/LeadingNumber.h"
@@ -72,15 +73,12 @@ std::string CableLayoutCore::Caption() const
 // The points as the analysis along the cable walks them.
 void CableLayoutCore::LoadRows()
 {
+    // The points as the analysis along the cable takes them, in cable order.
     rows_.clear();
-    for (int p = 0; p < clsCalculator::AddressCount; ++p) {
-        const int a = working_.AddressAtPosition(p);
-        if (working_.DeviceType(a) != 0)
-            rows_.push_back({a, 0, working_.CablePosition(a)});
-        for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot)
-            if (working_.DeviceStandalone(a, slot) != 0)
-                rows_.push_back({a, slot, working_.StandaloneCablePosition(a, slot)});
-    }
+    for (const AlongCablePoint& point : working_.AnalyseAlongCable(DefaultPointsPerSection).Points)
+        rows_.push_back({point.Address, point.Slot,
+                         point.Slot == 0 ? working_.CablePosition(point.Address)
+                                         : working_.StandaloneCablePosition(point.Address, point.Slot)});
 }
 
 void CableLayoutCore::Store(const Row& row)
@@ -245,10 +243,8 @@ bool CableLayoutCore::SpaceEvenly()
     const int32_t total = working_.CableTotal();
     if (total <= 0)
         return Reject(NoCableMessage);
-    const double first = std::min(working_.CableFirst(), total);
-    const auto n = static_cast<double>(rows_.size());
     for (size_t j = 0; j < rows_.size(); ++j) {
-        rows_[j].Position = *Rounding::ToInt32(first + static_cast<double>(j + 1) * (total - first) / n);
+        rows_[j].Position = *Rounding::ToInt32(LumpedPosition(working_.CableFirst(), total, j, rows_.size()));
         Store(rows_[j]);
     }
     return true;

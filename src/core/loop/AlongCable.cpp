@@ -43,6 +43,12 @@ const char* FeedName(Feed feed)
     return "Loop whole";
 }
 
+double LumpedPosition(int32_t cableFirst, int32_t cableTotal, size_t j, size_t n)
+{
+    const double first = std::min(cableFirst, cableTotal);
+    return first + static_cast<double>(j + 1) * (cableTotal - first) / static_cast<double>(n);
+}
+
 const IsolatorSection* AlongCableResult::WorstSection() const
 {
     const IsolatorSection* worst = nullptr;
@@ -198,12 +204,11 @@ private:
             previous = position;
         }
         result_.Positioned = positioned;
-        const double first = std::min(loop_.cableFirst_, total);
-        const auto n = static_cast<double>(Points().size());
+        const size_t n = Points().size();
         const double perDecimetre = loop_.cableImpedance_ / 5000.0;  // both cores
-        for (size_t j = 0; j < Points().size(); ++j) {
+        for (size_t j = 0; j < n; ++j) {
             AlongCablePoint& point = Points()[j];
-            point.Position = positioned ? positions_[j] : first + static_cast<double>(j + 1) * (total - first) / n;
+            point.Position = positioned ? positions_[j] : LumpedPosition(loop_.cableFirst_, total, j, n);
             point.Resistance += perDecimetre * point.Position;
         }
         loopResistance_ = perDecimetre * total + series_;

@@ -28,6 +28,11 @@ const char* FeedName(Feed feed);
 // where the panel gives no figure of its own.
 inline constexpr int32_t DefaultPointsPerSection = 32;
 
+// Where the lumped model takes the j-th (from 0) of n points to be: evenly
+// beyond the first run (or the whole cable where the first run is longer),
+// the last at the end of the cable. Decimetres.
+double LumpedPosition(int32_t cableFirst, int32_t cableTotal, size_t j, size_t n);
+
 struct AlongCablePoint {
     int Address = 0;
     int Slot = 0;          // 0 for the address's device, else the standalone slot
