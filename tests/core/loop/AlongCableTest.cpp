@@ -162,18 +162,24 @@ TEST_F(AlongCableLoop, CollapseStandalonePointsAndTies)
     EXPECT_LT(result.Points[0].ExactVolts[static_cast<size_t>(Feed::OpenOut)], 0);
 }
 
-// Two equal LED devices, one near OUT and one far, and a panel lighting one
-// LED: the one the feed's current has the longest way to is lit.
-TEST_F(AlongCableLoop, ThePanelLightsTheWorstLedsForEachFeed)
+// Two equal devices, one near OUT and one far, with an LED (or an output)
+// and a panel lighting (or activating) one: the one the feed's current has
+// the longest way to is lit.
+TEST_F(AlongCableLoop, ThePanelLightsTheWorstLedsAndOutputsForEachFeed)
 {
-    const int16_t led = catalogue.AddOutputBit(1);
-    Place(catalogue.AddDeviceType({.Name = "L", .Alarm = 5000, .Outputs = {{led, 2000}}}), {{1, 100}, {2, 800}});
-    const AlongCableResult result = Analyse(1000, 1);
-    EXPECT_EQ(Current(result, 0, Feed::OpenIn), 3000);
-    EXPECT_EQ(Current(result, 1, Feed::OpenIn), 5000);
-    EXPECT_EQ(Current(result, 0, Feed::OpenOut), 5000);
-    EXPECT_EQ(Current(result, 1, Feed::OpenOut), 3000);
-    EXPECT_EQ(Current(result, 1, Feed::Whole), 5000);  // 80 × 20 outweighs 10 × 90
+    for (const int16_t group : {1, 2}) {
+        SCOPED_TRACE(group);
+        loop.ClearData();
+        const int16_t bit = catalogue.AddOutputBit(group);
+        Place(catalogue.AddDeviceType({.Name = "L", .Alarm = 5000, .Outputs = {{bit, 2000}}}), {{1, 100}, {2, 800}});
+        loop.SetMaxOutput(group == 2 ? 1 : 256);
+        const AlongCableResult result = Analyse(1000, group == 1 ? 1 : 256);
+        EXPECT_EQ(Current(result, 0, Feed::OpenIn), 3000);
+        EXPECT_EQ(Current(result, 1, Feed::OpenIn), 5000);
+        EXPECT_EQ(Current(result, 0, Feed::OpenOut), 5000);
+        EXPECT_EQ(Current(result, 1, Feed::OpenOut), 3000);
+        EXPECT_EQ(Current(result, 1, Feed::Whole), 5000);  // 80 × 20 outweighs 10 × 90
+    }
 }
 
 // What each point draws: its device with its slave base and Other Devices;
