@@ -118,6 +118,13 @@ bool ReadIntegerValue(MessageHost& host, std::string_view field, int16_t& value,
     return ReadWholeField<int16_t>(host, field, value, minimum, maximum, description, Rounding::ToInt16);
 }
 
+bool ReadHundredthsValue(MessageHost& host, std::string_view field, int32_t& value, int32_t minimum, int32_t maximum,
+                         const std::string& description)
+{
+    return ReadWholeField<int32_t>(host, field, value, minimum, maximum, description,
+                                   [](double number) { return Rounding::ToInt32(number * 100); });
+}
+
 bool ReadLongField(MessageHost& host, std::string_view line, int n, int32_t& value, int32_t minimum,
                    int32_t maximum, const std::string& description)
 {
