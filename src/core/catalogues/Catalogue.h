@@ -1,10 +1,11 @@
 #pragma once
 // The reference catalogues of one run: device types, Other Devices, control
-// panels and cables, with the lookups the rest of the program uses. The
+// panels, cables and standard battery sizes, with the lookups the rest of the program uses. The
 // application owns one; tests build their own.
 
 #include "catalogues/CatalogueRecords.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,9 @@ public:
 
     std::vector<CableGroupRecord> CableGroups;
     std::vector<CableRecord> Cables;  // by descending Impedance
+
+    // The standard battery sizes, hundredths of an Ah, smallest first.
+    std::vector<int32_t> BatterySizes;
 
     // Records by position; an empty record (all zero) outside the container.
     const DeviceTypeRecord& DeviceType(int position) const;

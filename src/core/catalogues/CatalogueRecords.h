@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // One addressable device type.
@@ -183,6 +184,11 @@ struct PanelRecord {
     int16_t MaxDevicesPerLoop = 254;
     // The points a short circuit may take out between two isolators.
     int16_t MaxPointsBetweenIsolators = 32;
+    // The power supply, each absent when the panel file does not give it.
+    std::optional<int32_t> StandbyCurrent{};  // mA on battery, loops excluded
+    std::optional<int32_t> AlarmCurrent{};    // mA in alarm, loops excluded
+    std::optional<int32_t> MaxBattery{};      // hundredths of an Ah
+    std::optional<int32_t> ChargerCurrent{};  // mA
 };
 
 struct CableGroupRecord {

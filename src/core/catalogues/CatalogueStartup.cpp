@@ -1,5 +1,6 @@
 #include "catalogues/CatalogueStartup.h"
 
+#include "catalogues/BatteryCatalogue.h"
 #include "catalogues/CableCatalogue.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/DeviceTypeLoader.h"
@@ -37,6 +38,9 @@ bool LoadCatalogues(Catalogue& catalogue, Options& options, MessageHost& host, c
 
     if (!LoadCables(catalogue, options, host, startup.Files, startup.LocaleId))
         return Failed(host, "Problem initialising cables");
+
+    if (!LoadBatteries(catalogue, host, startup.Files))
+        return Failed(host, "Problem initialising batteries");
 
     options.LoadLastCableImpedance(catalogue);
     options.LoadLastCalcType();

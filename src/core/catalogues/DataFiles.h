@@ -18,6 +18,7 @@ struct DataFiles {
     std::string PanelsFolder;
     std::string CablesFolder;
     std::string DevicesFolder;
+    std::string BatteriesFolder;
 
     std::string RevisedStandardPanelsFile;
     std::string StandardPanelsFile;
@@ -25,6 +26,7 @@ struct DataFiles {
     std::string CablesFile;
     std::string DevicesFile;
     std::string CustomDevicesFile;
+    std::string BatteriesFile;  // the standard battery sizes
 
     // The files under this data root, the user-defined panels in
     // Folders::UserDataFolder().

@@ -3,6 +3,7 @@
 #include "text/CSV.h"
 #include "text/WinINI.h"
 
+#include <optional>
 #include <type_traits>
 #include <variant>
 
@@ -35,6 +36,41 @@ const PanelKey PanelKeys[] = {
     {"MaxPointsBetweenIsolators", "maximum number of points between isolators", 1, 252,
      &PanelRecord::MaxPointsBetweenIsolators, "32"},
 };
+
+// The power supply keys: optional, so a panel without them is read as
+// before and the power calculation asks for what is missing.
+struct PowerKey {
+    const char* Key;
+    const char* Label;
+    int32_t Maximum;
+    bool Hundredths;  // a figure with decimals, held in hundredths
+    std::optional<int32_t> PanelRecord::*Target;
+};
+
+const PowerKey PowerKeys[] = {
+    {"StandbyCurrent", "panel Standby Current", 32767, false, &PanelRecord::StandbyCurrent},
+    {"AlarmCurrent", "panel Alarm Current", 32767, false, &PanelRecord::AlarmCurrent},
+    {"MaxBattery", "maximum Battery Capacity", 100000, true, &PanelRecord::MaxBattery},
+    {"ChargerCurrent", "Charger Current", 32767, false, &PanelRecord::ChargerCurrent},
+};
+
+bool ReadPowerKeys(MessageHost& host, const std::string& file, const std::string& section, const std::string& suffix,
+                   PanelRecord& record)
+{
+    for (const PowerKey& key : PowerKeys) {
+        const std::string value = CSV::GetCSVField(WinINI::ReadProfileKey(file, section, key.Key), 1);
+        record.*key.Target = std::nullopt;
+        if (value.empty())
+            continue;
+        int32_t number = 0;
+        const std::string label = key.Label + suffix;
+        if (key.Hundredths ? !CSV::ReadHundredthsValue(host, value, number, 1, key.Maximum, label)
+                           : !CSV::ReadLongValue(host, value, number, 0, key.Maximum, label))
+            return false;
+        record.*key.Target = number;
+    }
+    return true;
+}
 
 // Every panel is taken to hold a full loop of addresses, whatever its file
 // says; the file's value only has to be plausible.
@@ -88,6 +124,8 @@ bool ReadPanelSection(MessageHost& host, const std::string& file, const std::str
         if (!ReadKey(host, value, key, suffix, record))
             return false;
     }
+    if (!ReadPowerKeys(host, file, section, suffix, record))
+        return false;
     record.MaxDevicesPerLoop = DevicesPerLoopHeld;
     return true;
 }

@@ -1,6 +1,7 @@
 #include "catalogues/UserPanelFile.h"
 
 #include "text/CSV.h"
+#include "text/Currency.h"
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
 
@@ -33,6 +34,17 @@ void WritePanelKeys(WinINI::ProfileText& text, const PanelRecord& panel)
         write("MaxPointsBetweenIsolators", panel.MaxPointsBetweenIsolators);
     else
         text.DeleteKey(panel.Section, "MaxPointsBetweenIsolators");
+    // The power supply keys only when given, so that "not given" survives a save.
+    const auto writeGiven = [&](const char* key, const std::optional<int32_t>& value, bool hundredths) {
+        if (!value)
+            text.DeleteKey(panel.Section, key);
+        else
+            text.Write(panel.Section, key, hundredths ? Currency::FromScaled(*value * 100LL).ToString() : std::to_string(*value));
+    };
+    writeGiven("StandbyCurrent", panel.StandbyCurrent, false);
+    writeGiven("AlarmCurrent", panel.AlarmCurrent, false);
+    writeGiven("MaxBattery", panel.MaxBattery, true);
+    writeGiven("ChargerCurrent", panel.ChargerCurrent, false);
 }
 
 }  // namespace

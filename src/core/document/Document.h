@@ -6,6 +6,7 @@
 
 #include "loop/clsCalculator.h"
 #include "document/DateTime.h"
+#include "document/PowerSettings.h"
 
 #include <array>
 #include <cstdint>
@@ -39,6 +40,8 @@ public:
     DateTime ModifiedDate;
     bool Dirty = false;
     bool ReadOnly = false;
+    // The standby battery calculation's settings.
+    PowerSettings Power;
 
     // Loops are numbered 1 to 8; a loop's model is created empty on first use.
     clsCalculator& Loop(int loop);

@@ -15,6 +15,7 @@
 #include "platform/CaseFold.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageHost.h"
+#include "document/PowerSection.h"
 
 #include <algorithm>
 #include <charconv>
@@ -113,6 +114,7 @@ public:
             ReportReplacedPanel(panel);
             for (int loop = 1; loop <= Document::LoopCount; ++loop)
                 ReadLoop(loop);
+            document_.Power = ReadPowerSection(profile_, path_, services_.messages);
             stopped = false;
         } catch (const Stopped&) {
             result.Outcome = ReadOutcome::Cancelled;

@@ -3,6 +3,7 @@
 #include "catalogues/Catalogue.h"
 #include "text/ProfileText.h"
 #include "document/Document.h"
+#include "document/PowerSection.h"
 #include "platform/MessageHost.h"
 
 #include <vector>
@@ -37,6 +38,7 @@ public:
         WriteHeader();
         for (int loop = 1; loop <= Document::LoopCount; ++loop)
             WriteLoop(loop);
+        WritePowerSection(profile_, document_.Power);
         if (!usedCustomDevice_)
             profile_.DeleteSection(CustomDeviceSection);
         if (!usedCustomOther_)

@@ -16,6 +16,7 @@ void NewDocument(Document& document, const CalculationSupport::LoopDefaults& def
     document.Path.clear();
     document.CreatedDate = document.ModifiedDate = document.Now();
     document.SiteName.clear();
+    document.Power = {};
     for (int loop = 1; loop <= Document::LoopCount; ++loop)
         CalculationSupport::ClearLoop(document, loop, defaults);
     document.Dirty = false;

@@ -118,6 +118,27 @@ bool ReadIntegerValue(MessageHost& host, std::string_view field, int16_t& value,
     return ReadWholeField<int16_t>(host, field, value, minimum, maximum, description, Rounding::ToInt16);
 }
 
+bool ReadCurrencyValue(MessageHost& host, std::string_view field, Currency& value, Currency minimum, Currency maximum,
+                       const std::string& description)
+{
+    int64_t scaled = 0;
+    const auto toScaled = [](double number) -> std::optional<int64_t> {
+        const std::optional<Currency> exact = Currency::FromDouble(number);
+        return exact ? std::optional<int64_t>(exact->Scaled()) : std::nullopt;
+    };
+    if (!ReadWholeField<int64_t>(host, field, scaled, minimum.Scaled(), maximum.Scaled(), description, toScaled))
+        return false;
+    value = Currency::FromScaled(scaled);
+    return true;
+}
+
+bool ReadHundredthsValue(MessageHost& host, std::string_view field, int32_t& value, int32_t minimum, int32_t maximum,
+                         const std::string& description)
+{
+    return ReadWholeField<int32_t>(host, field, value, minimum, maximum, description,
+                                   [](double number) { return Rounding::ToInt32(number * 100); });
+}
+
 bool ReadLongField(MessageHost& host, std::string_view line, int n, int32_t& value, int32_t minimum,
                    int32_t maximum, const std::string& description)
 {

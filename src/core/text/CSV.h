@@ -12,6 +12,7 @@
 // the value is left unchanged.
 
 #include "platform/MessageHost.h"
+#include "text/Currency.h"
 
 #include <cstdint>
 #include <string>
@@ -46,5 +47,12 @@ bool ReadLongValue(MessageHost& host, std::string_view field, int32_t& value, in
                    const std::string& description);
 bool ReadIntegerValue(MessageHost& host, std::string_view field, int16_t& value, int16_t minimum, int16_t maximum,
                       const std::string& description);
+// A number with up to four decimals, exactly.
+bool ReadCurrencyValue(MessageHost& host, std::string_view field, Currency& value, Currency minimum, Currency maximum,
+                       const std::string& description);
+// A number with up to two decimals ("7.25") as hundredths (725); the limits
+// are in hundredths too.
+bool ReadHundredthsValue(MessageHost& host, std::string_view field, int32_t& value, int32_t minimum, int32_t maximum,
+                         const std::string& description);
 
 }  // namespace CSV

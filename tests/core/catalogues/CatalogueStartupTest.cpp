@@ -39,6 +39,10 @@ TEST(CatalogueStartup, TheBundledCataloguesLoadWithoutAMessage)
     EXPECT_GE(c.OtherDevices.size(), 9u);
     EXPECT_EQ(LoopAddressLimit(c), 252);
     EXPECT_TRUE(c.DeviceType(33).IsMaster && c.DeviceType(10).HasRemoteOutput);
+    EXPECT_EQ(c.BatterySizes.size(), 15u);
+    EXPECT_EQ(c.BatterySizes.front() + c.BatterySizes.back(), 120 + 10000);
+    for (const PanelRecord& panel : c.Panels)
+        EXPECT_EQ(panel.MaxBattery.has_value(), panel.Name != "Unknown Panel") << panel.Name;
 
     // No last panel yet: the default one. New loops get the first enabled
     // cable outside North America, the thinnest offered.

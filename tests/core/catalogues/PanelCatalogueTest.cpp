@@ -21,7 +21,8 @@ std::string PanelSection(const std::string& section, const std::string& name, co
     for (const auto& [key, standard] : std::vector<std::pair<std::string, std::string>>{
              {"Name", name}, {"Loops", "2"}, {"DriverImpedance", "150"}, {"MaxDevicesPerLoop", "126"},
              {"AlarmLEDs", "20"}, {"RemoteLEDs", "10"}, {"Outputs", "32"}, {"MaxLoopCurrent", "500"},
-             {"MaxTotalCurrent", "1000"}, {"MinLoopVoltage", "2700"}, {"MaxPointsBetweenIsolators", ""}}) {
+             {"MaxTotalCurrent", "1000"}, {"MinLoopVoltage", "2700"}, {"MaxPointsBetweenIsolators", ""},
+             {"StandbyCurrent", ""}, {"AlarmCurrent", ""}, {"MaxBattery", ""}, {"ChargerCurrent", ""}}) {
         const std::string& value = changes.count(key) ? changes.at(key) : standard;
         if (!value.empty())
             text += key + "=" + value + "\n";
@@ -82,7 +83,8 @@ TEST(PanelCatalogue, LoadsManufacturersAndPanelsSortedIgnoringCaseWithTheUserDef
                      PanelSection("B2", "a panel", {{"Loops", "8"}, {"DriverImpedance", "32767"}, {"MaxDevicesPerLoop", "252"},
                                                     {"RemoteLEDs", "3"}, {"Outputs", "0"}, {"MaxLoopCurrent", "12"},
                                                     {"MaxTotalCurrent", "96"}, {"MinLoopVoltage", "1"},
-                                                    {"MaxPointsBetweenIsolators", "20"}}),
+                                                    {"MaxPointsBetweenIsolators", "20"}, {"StandbyCurrent", "150"},
+                                                    {"AlarmCurrent", "0"}, {"MaxBattery", "7.25"}, {"ChargerCurrent", "1500"}}),
                  "[Options]\nMaxCustom=3\n" + PanelSection("Custom1", "Mine") + "\n[Custom2]\nLoops=1\n" +
                      PanelSection("Custom3", "\"My Other\""));
     ASSERT_TRUE(p.Load());
@@ -107,6 +109,14 @@ TEST(PanelCatalogue, LoadsManufacturersAndPanelsSortedIgnoringCaseWithTheUserDef
                                 full.MaxTotalCurrent, full.MinLoopVoltage, full.MaxPointsBetweenIsolators, zulu.Loops,
                                 zulu.DriverImpedance, zulu.AlarmLEDs, zulu.MaxPointsBetweenIsolators}),
               std::vector<int>({8, 32767, 20, 3, 0, 12, 96, 1, 20, 1, 0, 254, 32}));
+    // The power keys are optional: absent stays apart from 0.
+    const auto power = [](const PanelRecord& panel) {
+        std::string text;
+        for (const auto& value : {panel.StandbyCurrent, panel.AlarmCurrent, panel.MaxBattery, panel.ChargerCurrent})
+            text += (value ? std::to_string(*value) : "-") + ";";
+        return text;
+    };
+    EXPECT_EQ(power(full) + power(zulu), "150;0;725;1500;-;-;-;-;");
     // Whatever the file says (252, 1 or nothing), a panel holds 254.
     for (const PanelRecord& panel : p.catalogue.Panels)
         EXPECT_EQ(panel.MaxDevicesPerLoop, 254) << panel.Name;
@@ -128,6 +138,9 @@ TEST(PanelCatalogue, TheFirstBadEntryEndsTheLoadWithItsMessage)
         {AcmeFile({{"Good One", {}}, {"Bad One", {{"Loops", ""}}}, {"Never Read", {{"Loops", ""}}}}), std::nullopt, "Invalid number of loops for control panel 'Bad One' for manufacturer 'Acme Fire' in "},
         {AcmeFile({{"Good One", {}}, {"Bad One", {{"MaxDevicesPerLoop", "253"}}}, {"Never Read", {{"Loops", ""}}}}), std::nullopt, "Invalid numeric value for maximum number of addressable devices per loop for control panel 'Bad One' for manufacturer 'Acme Fire' in "},
         {AcmeFile({{"Good One", {}}, {"Bad One", {{"MaxPointsBetweenIsolators", "0"}}}}), std::nullopt, "Invalid numeric value for maximum number of points between isolators for control panel 'Bad One' for manufacturer 'Acme Fire' in "},
+        {AcmeFile({{"Good One", {}}, {"Bad One", {{"StandbyCurrent", "lots"}}}}), std::nullopt, "Numeric value expected for panel Standby Current for control panel 'Bad One' for manufacturer 'Acme Fire' in "},
+        {AcmeFile({{"Good One", {}}, {"Bad One", {{"MaxBattery", "0.001"}}}}), std::nullopt, "Invalid numeric value for maximum Battery Capacity for control panel 'Bad One' for manufacturer 'Acme Fire' in "},
+        {AcmeFile({{"Good One", {}}, {"Bad One", {{"ChargerCurrent", "-1"}}}}), std::nullopt, "Invalid numeric value for Charger Current for control panel 'Bad One' for manufacturer 'Acme Fire' in "},
         {AcmeFile({{"Fine", {}}, {"", {}}}), std::nullopt, "Invalid name for control panel 2 for manufacturer 'Acme Fire' in "},
         {acme + "Panel1=, x\n", std::nullopt, "Invalid settings for control panel 1 for manufacturer 'Acme Fire' in "},
         {"[Manufacturers]\nManufacturer0=Acme\nManufacturer1=Nobody\n[Acme]\nName=Acme Fire\n", std::nullopt, "Invalid settings for panel manufacturer 1 in "},

@@ -35,6 +35,19 @@ TEST(UserPanelFile, PanelsAreWrittenAsKeysAndSlotsAreFreeWithoutAName)
     EXPECT_NE(folder.Read("Panels/CUSTPAN.DAT").find("MinLoopVoltage=2750\r\nMaxPointsBetweenIsolators=20\r\n"),
               std::string::npos);
 
+    // The power keys are written when given and taken out when no longer given.
+    PanelRecord powered = Panel("Site North", "Custom1");
+    powered.StandbyCurrent = 0;
+    powered.MaxBattery = 720;
+    powered.ChargerCurrent = 1200;
+    ASSERT_TRUE(UserPanelFile::StorePanel(cache, file, powered));
+    EXPECT_NE(folder.Read("Panels/CUSTPAN.DAT").find("MinLoopVoltage=2750\r\nStandbyCurrent=0\r\nMaxBattery=7.2\r\n"
+                                                     "ChargerCurrent=1200\r\n"),
+              std::string::npos);
+    ASSERT_TRUE(UserPanelFile::StorePanel(cache, file, Panel("Site North", "Custom1")));
+    EXPECT_EQ(folder.Read("Panels/CUSTPAN.DAT").find("Current=0"), std::string::npos);
+    EXPECT_EQ(folder.Read("Panels/CUSTPAN.DAT").find("Battery"), std::string::npos);
+
     folder.Write("Panels/CUSTPAN.DAT", TwoPanels + "[Custom2]\r\nName=\r\nLoops=4\r\n");
     EXPECT_EQ(UserPanelFile::FirstFreeSlot(cache, file), 2);
     folder.Write("Panels/CUSTPAN.DAT", TwoPanels + "[Custom2]\r\nName=Taken\r\n");

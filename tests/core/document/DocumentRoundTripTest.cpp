@@ -76,6 +76,11 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
     l8.SetCableFirst(327670);
     l8.SetCableTotal(30000);
     l8.SetMaxOutput(0);
+
+    d.Power = {PowerRule::Custom, 4320, 15, 140, true, *Currency::FromDouble(80.5), Currency::FromInteger(0),
+               {{"Sounder circuit, \"east\"", 2, *Currency::FromDouble(0.0125), Currency::FromInteger(150)},
+                {"", 1, Currency::FromInteger(0), Currency::FromInteger(20)}},
+               720};
 }
 
 }  // namespace
@@ -103,6 +108,8 @@ TEST(DocumentRoundTrip, ARichDocumentReadsBackAsItWasSaved)
     EXPECT_FALSE(read.Dirty);
     EXPECT_TRUE(f.messages.boxes.empty());
     EXPECT_TRUE(f.host.unknownAsked.empty() && f.host.dropAsked.empty() && f.host.notPlaced.empty());
+    saved.Power.Loads[0].Description = "Sounder circuit, 'east'";  // a field holds no double quote
+    EXPECT_TRUE(read.Power == saved.Power);
     for (int loop = 1; loop <= Document::LoopCount; ++loop) {
         SCOPED_TRACE(loop);
         EXPECT_EQ(read.LoopName(loop), saved.LoopName(loop));

@@ -1,0 +1,60 @@
+#include "catalogues/BatteryCatalogue.h"
+
+#include "catalogues/Catalogue.h"
+#include "catalogues/DataFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageHost.h"
+#include "text/CSV.h"
+#include "text/LeadingNumber.h"
+#include "text/Rounding.h"
+#include "text/WinINI.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// No standard block is larger than this (hundredths of an Ah).
+constexpr int32_t LargestSensibleSize = 1000000;
+
+// A size in Ah as hundredths; nullopt for text that is no positive number
+// within reason.
+std::optional<int32_t> SizeInHundredths(const std::string& text)
+{
+    if (!IsNumericText(text))
+        return std::nullopt;
+    const std::optional<int32_t> hundredths = Rounding::ToInt32(LeadingNumber(text) * 100);
+    if (!hundredths || *hundredths <= 0 || *hundredths > LargestSensibleSize)
+        return std::nullopt;
+    return hundredths;
+}
+
+bool Fail(MessageHost& host, const std::string& message)
+{
+    MsgBox(host, message, MsgStyle::Exclamation);
+    return false;
+}
+
+}  // namespace
+
+bool LoadBatteries(Catalogue& catalogue, MessageHost& host, const DataFiles& files)
+{
+    const std::string& path = files.BatteriesFile;
+    if (!FileSystem::FileExists(path))
+        return Fail(host, MissingFileMessage("standard battery data", path));
+    const std::string place = PlaceText(path);
+    catalogue.BatterySizes.clear();
+    for (size_t n = 0;; ++n) {
+        const std::string value = CSV::GetCSVField(WinINI::ReadProfileKey(path, "Batteries", "Battery" + std::to_string(n)), 1);
+        if (value.empty())
+            break;
+        const std::optional<int32_t> size = SizeInHundredths(value);
+        if (!size)
+            return Fail(host, "Invalid settings for battery " + std::to_string(n) + " in " + place);
+        catalogue.BatterySizes.push_back(*size);
+    }
+    if (catalogue.BatterySizes.empty())
+        return Fail(host, "No batteries defined in " + place);
+    std::sort(catalogue.BatterySizes.begin(), catalogue.BatterySizes.end());
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// What a site keeps for its standby battery calculation: the rule, the
+// periods, the ancillary loads, the panel-current overrides and the battery
+// fitted. An absent value means "the default": the rule of the user's
+// locale, the periods and factor of the rule, the panel's own currents.
+
+#include "text/Currency.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class PowerRule { BS5839, NFPA2022, NFPA2019, Custom };
+
+// Equipment powered from the panel's battery beside the loops (sounder
+// circuits, relays, remote displays): the currents are per unit.
+struct AncillaryLoad {
+    std::string Description;
+    int32_t Quantity = 1;
+    Currency StandbyMilliamps;
+    Currency AlarmMilliamps;
+
+    bool operator==(const AncillaryLoad&) const = default;
+};
+
+struct PowerSettings {
+    std::optional<PowerRule> Rule;
+    std::optional<int32_t> StandbyMinutes;    // T1
+    std::optional<int32_t> AlarmMinutes;      // T2
+    std::optional<int32_t> FactorHundredths;  // the Custom rule's F
+    bool VoiceEvacuation = false;             // NFPA 72's longer alarm period
+    std::optional<Currency> PanelStandbyMilliamps;
+    std::optional<Currency> PanelAlarmMilliamps;
+    std::vector<AncillaryLoad> Loads;
+    std::optional<int32_t> FittedBattery;  // hundredths of an Ah
+
+    bool operator==(const PowerSettings&) const = default;
+};

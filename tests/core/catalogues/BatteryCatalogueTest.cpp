@@ -1,0 +1,55 @@
+#include "catalogues/BatteryCatalogue.h"
+
+#include "catalogues/Catalogue.h"
+#include "catalogues/DataFiles.h"
+#include "platform/MessageHost.h"
+#include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BatteryLoad {
+    ScratchFolder folder;
+    ScriptedMessageHost host;
+    Catalogue catalogue;
+    DataFiles files = DataFiles::FromRoot(folder.Root());
+
+    bool Load(const std::string& text)
+    {
+        folder.Write("Harvex/Batteries/QuellarBatteries.dat", text);
+        return LoadBatteries(catalogue, host, files);
+    }
+};
+
+}  // namespace
+
+TEST(BatteryCatalogue, SizesAreHeldInHundredthsSmallestFirst)
+{
+    BatteryLoad load;
+    ASSERT_TRUE(load.Load("[Batteries]\nBattery0=12\nBattery1=1.2\nBattery2=7\n"));
+    EXPECT_TRUE(load.host.boxes.empty());
+    EXPECT_EQ(load.catalogue.BatterySizes, (std::vector<int32_t>{120, 700, 1200}));
+}
+
+TEST(BatteryCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
+{
+    const struct {
+        std::string file, message;  // the message is followed by the place text
+    } cases[] = {
+        {"[Batteries]\nBattery0=7\nBattery1=0\n", "Invalid settings for battery 1 in "},
+        {"[Batteries]\nBattery0=seven\n", "Invalid settings for battery 0 in "},
+        {"[Batteries]\nBattery0=-12\n", "Invalid settings for battery 0 in "},
+        {"[Batteries]\nBattery1=7\n", "No batteries defined in "},
+    };
+    for (const auto& c : cases) {
+        BatteryLoad load;
+        EXPECT_FALSE(load.Load(c.file)) << c.file;
+        EXPECT_EQ(load.host.Texts(), std::vector<std::string>{c.message + PlaceText(load.files.BatteriesFile)});
+        EXPECT_EQ(load.host.boxes.at(0).Style, MsgStyle::Exclamation);
+    }
+    BatteryLoad missing;
+    EXPECT_FALSE(LoadBatteries(missing.catalogue, missing.host, missing.files));
+    EXPECT_EQ(missing.host.Texts(), std::vector<std::string>{"Unable to find file containing standard battery data: '" +
+                                                             missing.files.BatteriesFile + "'."});
+}
