@@ -69,12 +69,6 @@ int16_t WholeInteger(std::string_view text)
     return *value;
 }
 
-bool BeginsWithT(std::string_view text)
-{
-    text = Blanks::Trim(text);
-    return !text.empty() && (text.front() == 'T' || text.front() == 't');
-}
-
 // The Other Devices of a device record's field 3 or of a standalone slot,
 // as catalogue positions (0 for none).
 struct OtherDeviceEntries {
@@ -248,8 +242,8 @@ private:
         }
         model.SetMaxOutput(maxOutput);
 
-        model.SetDINLEDsDisabled(BeginsWithT(Read(section, "DINLEDsDisabled")));
-        model.SetIgnoreIsolators(BeginsWithT(Read(section, "IgnoreIsolators")));
+        model.SetDINLEDsDisabled(Blanks::BeginsWithT(Read(section, "DINLEDsDisabled")));
+        model.SetIgnoreIsolators(Blanks::BeginsWithT(Read(section, "IgnoreIsolators")));
     }
 
     void ClearAddress(int loop, int a)

@@ -42,7 +42,7 @@ public:
         settings.StandbyMinutes = Whole("StandbyMinutes", 1, LongestStandby, "power supply standby period");
         settings.AlarmMinutes = Whole("AlarmMinutes", 1, LongestAlarm, "power supply alarm period");
         settings.FactorHundredths = Hundredths("Factor", 100, 1000, "power supply derating factor");
-        settings.VoiceEvacuation = BeginsWithT(Key("VoiceEvacuation"));
+        settings.VoiceEvacuation = Blanks::BeginsWithT(Key("VoiceEvacuation"));
         settings.PanelStandbyMilliamps = Current(CSV::GetCSVField(Key("PanelStandbyCurrent"), 1), "panel standby current");
         settings.PanelAlarmMilliamps = Current(CSV::GetCSVField(Key("PanelAlarmCurrent"), 1), "panel alarm current");
         settings.FittedBattery = Hundredths("FittedBattery", 1, 100000, "fitted battery");
@@ -58,12 +58,6 @@ public:
 
 private:
     std::string Key(const std::string& key) { return profile_.ReadKey(path_, Section, key); }
-
-    static bool BeginsWithT(std::string_view text)
-    {
-        text = Blanks::Trim(text);
-        return !text.empty() && (text.front() == 'T' || text.front() == 't');
-    }
 
     std::optional<int32_t> Whole(const char* key, int32_t minimum, int32_t maximum, const std::string& what)
     {

@@ -24,4 +24,12 @@ constexpr std::string_view Trim(std::string_view text)
     return text;
 }
 
+// A flag as the document reads it: "True" or anything else that begins with
+// a T, blanks aside.
+constexpr bool BeginsWithT(std::string_view text)
+{
+    text = Trim(text);
+    return !text.empty() && (text.front() == 'T' || text.front() == 't');
+}
+
 }  // namespace Blanks
