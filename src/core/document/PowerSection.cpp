@@ -1,6 +1,7 @@
 #include "document/PowerSection.h"
 
 #include "document/PowerSupply.h"
+#include "document/PowerText.h"
 #include "platform/MessageHost.h"
 #include "text/Blanks.h"
 #include "text/CSV.h"
@@ -13,12 +14,7 @@ namespace {
 
 constexpr const char* Section = "Power";
 constexpr PowerRule Rules[] = {PowerRule::BS5839, PowerRule::NFPA2022, PowerRule::NFPA2019, PowerRule::Custom};
-// A week on standby at most, a day in alarm.
-constexpr int32_t LongestStandby = 7 * 24 * 60;
-constexpr int32_t LongestAlarm = 24 * 60;
-const Currency LargestCurrent = Currency::FromInteger(100000);  // mA
-
-std::string Decimal(int32_t hundredths) { return Currency::FromScaled(hundredths * int64_t{100}).ToString(); }
+const Currency LargestCurrent = Currency::FromInteger(PowerLimits::LargestMilliamps);
 
 class SectionReader {
 public:
@@ -39,13 +35,13 @@ public:
                 MsgBox(host_, "Unknown power supply rule '" + rule + "'; the calculation uses the default rule.",
                        MsgStyle::OKOnly + MsgStyle::Exclamation);
         }
-        settings.StandbyMinutes = Whole("StandbyMinutes", 1, LongestStandby, "power supply standby period");
-        settings.AlarmMinutes = Whole("AlarmMinutes", 1, LongestAlarm, "power supply alarm period");
-        settings.FactorHundredths = Hundredths("Factor", 100, 1000, "power supply derating factor");
+        settings.StandbyMinutes = Whole("StandbyMinutes", 1, PowerLimits::LongestStandbyMinutes, "power supply standby period");
+        settings.AlarmMinutes = Whole("AlarmMinutes", 1, PowerLimits::LongestAlarmMinutes, "power supply alarm period");
+        settings.FactorHundredths = Hundredths("Factor", PowerLimits::SmallestFactor, PowerLimits::LargestFactor, "power supply derating factor");
         settings.VoiceEvacuation = Blanks::BeginsWithT(Key("VoiceEvacuation"));
         settings.PanelStandbyMilliamps = Current(CSV::GetCSVField(Key("PanelStandbyCurrent"), 1), "panel standby current");
         settings.PanelAlarmMilliamps = Current(CSV::GetCSVField(Key("PanelAlarmCurrent"), 1), "panel alarm current");
-        settings.FittedBattery = Hundredths("FittedBattery", 1, 100000, "fitted battery");
+        settings.FittedBattery = Hundredths("FittedBattery", 1, PowerLimits::LargestBattery, "fitted battery");
         for (int n = 1;; ++n) {
             const std::string value = Key("Load" + std::to_string(n));
             if (value.empty())
@@ -91,7 +87,7 @@ private:
         const std::vector<std::string> fields = CSV::GetCSVFields(value, 4);
         AncillaryLoad load;
         load.Description = fields[3];
-        if (!CSV::ReadLongValue(host_, fields[0], load.Quantity, 1, 10000, "quantity" + what) ||
+        if (!CSV::ReadLongValue(host_, fields[0], load.Quantity, 1, PowerLimits::MostUnits, "quantity" + what) ||
             !CSV::ReadCurrencyValue(host_, fields[1], load.StandbyMilliamps, Currency(), LargestCurrent, "standby current" + what) ||
             !CSV::ReadCurrencyValue(host_, fields[2], load.AlarmMilliamps, Currency(), LargestCurrent, "alarm current" + what))
             return std::nullopt;
@@ -122,7 +118,7 @@ void WritePowerSection(WinINI::ProfileText& profile, const PowerSettings& settin
     if (settings.AlarmMinutes)
         write("AlarmMinutes", std::to_string(*settings.AlarmMinutes));
     if (settings.FactorHundredths)
-        write("Factor", Decimal(*settings.FactorHundredths));
+        write("Factor", HundredthsText(*settings.FactorHundredths));
     if (settings.VoiceEvacuation)
         write("VoiceEvacuation", "True");
     if (settings.PanelStandbyMilliamps)
@@ -130,7 +126,7 @@ void WritePowerSection(WinINI::ProfileText& profile, const PowerSettings& settin
     if (settings.PanelAlarmMilliamps)
         write("PanelAlarmCurrent", settings.PanelAlarmMilliamps->ToString());
     if (settings.FittedBattery)
-        write("FittedBattery", Decimal(*settings.FittedBattery));
+        write("FittedBattery", HundredthsText(*settings.FittedBattery));
     for (size_t n = 0; n < settings.Loads.size(); ++n) {
         const AncillaryLoad& load = settings.Loads[n];
         // A field has no escape for a quote: the description's become apostrophes.

@@ -11,6 +11,17 @@
 #include <string>
 #include <vector>
 
+// The values a file or the power window accepts.
+namespace PowerLimits {
+constexpr int32_t LongestStandbyMinutes = 7 * 24 * 60;  // a week
+constexpr int32_t LongestAlarmMinutes = 24 * 60;
+constexpr int32_t SmallestFactor = 100;  // hundredths
+constexpr int32_t LargestFactor = 1000;
+constexpr int64_t LargestMilliamps = 100000;
+constexpr int32_t LargestBattery = 100000;  // hundredths of an Ah
+constexpr int32_t MostUnits = 10000;        // of one ancillary load
+}  // namespace PowerLimits
+
 enum class PowerRule { BS5839, NFPA2022, NFPA2019, Custom };
 
 // Equipment powered from the panel's battery beside the loops (sounder

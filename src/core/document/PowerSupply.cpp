@@ -126,6 +126,7 @@ PowerResult CalculatePower(const PowerInputs& in)
     result.FactorHundredths = in.FactorHundredths;
 
     const Wide plain = CapacityTimesN(in, result.StandbyCurrent, result.AlarmCurrent, OneHundredth);
+    result.PlainRequired = static_cast<int32_t>(CeilDivide(plain, NPerHundredthAh));
     if (in.Rule == PowerRule::BS5839 && DischargedFast(result.AlarmCurrent, plain))
         result.DHundredths = AlarmDerating;
     const Wide n = CapacityTimesN(in, result.StandbyCurrent, result.AlarmCurrent, result.DHundredths);

@@ -54,6 +54,7 @@ struct PowerResult {
     int32_t FactorHundredths = 0;
     int32_t DHundredths = 100;  // 175 when BS 5839-1's alarm derating applies
     int32_t Required = 0;       // hundredths of an Ah, rounded up
+    int32_t PlainRequired = 0;  // the same with D = 1 (BS 5839-1's C₁)
     // The smallest standard size that covers the requirement; none when none does.
     std::optional<int32_t> StandardBattery;
     // The battery the checks are made with: the fitted one, else the standard
