@@ -37,22 +37,6 @@ bool DischargedFast(Currency i2, Wide capacityTimesN)
     return Wide(i2.Scaled()) * NPerHundredthAh * 100 * 20 > capacityTimesN * 10000000000LL;
 }
 
-int32_t AlarmMinutesByDefault(PowerRule rule, bool voiceEvacuation)
-{
-    if (rule == PowerRule::NFPA2022 || rule == PowerRule::NFPA2019)
-        return voiceEvacuation ? 15 : 5;
-    return 30;
-}
-
-int32_t FactorOf(PowerRule rule, std::optional<int32_t> custom)
-{
-    if (rule == PowerRule::NFPA2019)
-        return 120;
-    if (rule == PowerRule::Custom)
-        return custom.value_or(125);
-    return 125;
-}
-
 Currency FromMilliamps(int64_t milliamps) { return Currency::FromScaled(milliamps * ScaledPerMilliamp); }
 Currency MilliampsToMicroamps(Currency milliamps) { return Currency::FromScaled(milliamps.Scaled() * 1000); }
 
@@ -87,19 +71,36 @@ PowerRule DefaultPowerRule(std::string_view localeId)
     return Scaling::IsAmericanLocale(localeId) ? PowerRule::NFPA2022 : PowerRule::BS5839;
 }
 
+int32_t DefaultAlarmMinutes(PowerRule rule, bool voiceEvacuation)
+{
+    if (rule == PowerRule::NFPA2022 || rule == PowerRule::NFPA2019)
+        return voiceEvacuation ? 15 : 5;
+    return 30;
+}
+
+int32_t DefaultFactor(PowerRule rule) { return rule == PowerRule::NFPA2019 ? 120 : 125; }
+
 PowerInputs PowerInputsFor(const Document& document, std::string_view localeId)
 {
-    const PowerSettings& settings = document.Power;
+    return PowerInputsFor(document, document.Power, localeId);
+}
+
+PowerInputs PowerInputsFor(const Document& document, const PowerSettings& settings, std::string_view localeId)
+{
     const PanelRecord* panel = document.Catalog().CurrentPanelRecord();
     PowerInputs in;
     in.Rule = settings.Rule.value_or(DefaultPowerRule(localeId));
-    in.StandbyMinutes = settings.StandbyMinutes.value_or(24 * 60);
-    in.AlarmMinutes = settings.AlarmMinutes.value_or(AlarmMinutesByDefault(in.Rule, settings.VoiceEvacuation));
-    in.FactorHundredths = FactorOf(in.Rule, settings.FactorHundredths);
+    in.StandbyMinutes = settings.StandbyMinutes.value_or(DefaultStandbyMinutes);
+    in.AlarmMinutes = settings.AlarmMinutes.value_or(DefaultAlarmMinutes(in.Rule, settings.VoiceEvacuation));
+    in.FactorHundredths = in.Rule == PowerRule::Custom ? settings.FactorHundredths.value_or(DefaultFactor(in.Rule))
+                                                       : DefaultFactor(in.Rule);
     const auto panelCurrent = [&](const std::optional<Currency>& typed, std::optional<int32_t> PanelRecord::*given) {
         if (typed)
             return MilliampsToMicroamps(*typed);
-        return panel && (panel->*given) ? FromMilliamps(*(panel->*given)) : Currency();
+        if (panel && (panel->*given))
+            return FromMilliamps(*(panel->*given));
+        in.PanelCurrentsKnown = false;
+        return Currency();
     };
     in.PanelStandby = panelCurrent(settings.PanelStandbyMilliamps, &PanelRecord::StandbyCurrent);
     in.PanelAlarm = panelCurrent(settings.PanelAlarmMilliamps, &PanelRecord::AlarmCurrent);
@@ -123,6 +124,7 @@ PowerResult CalculatePower(const PowerInputs& in)
     PowerResult result;
     result.StandbyCurrent = in.PanelStandby + in.LoopsQuiescent + in.AncillaryStandby;
     result.AlarmCurrent = in.PanelAlarm + in.LoopsAlarm + in.AncillaryAlarm;
+    result.PanelCurrentsKnown = in.PanelCurrentsKnown;
     result.FactorHundredths = in.FactorHundredths;
 
     const Wide plain = CapacityTimesN(in, result.StandbyCurrent, result.AlarmCurrent, OneHundredth);

@@ -28,6 +28,10 @@ class Document;
 std::string PowerRuleName(PowerRule rule);
 // NFPA 72 2022 in the American locales, BS 5839-1 everywhere else.
 PowerRule DefaultPowerRule(std::string_view localeId);
+// A rule's periods and factor where the site sets none.
+inline constexpr int32_t DefaultStandbyMinutes = 24 * 60;
+int32_t DefaultAlarmMinutes(PowerRule rule, bool voiceEvacuation);
+int32_t DefaultFactor(PowerRule rule);
 
 // Everything the calculation reads, defaults resolved.
 struct PowerInputs {
@@ -38,6 +42,9 @@ struct PowerInputs {
     // µA
     Currency PanelStandby;
     Currency PanelAlarm;
+    // False when the panel gives no current of its own and the site typed
+    // none: the panel's share is then missing from I1 or I2.
+    bool PanelCurrentsKnown = true;
     Currency LoopsQuiescent;
     Currency LoopsAlarm;
     Currency AncillaryStandby;
@@ -51,6 +58,7 @@ struct PowerInputs {
 struct PowerResult {
     Currency StandbyCurrent;  // I1, µA
     Currency AlarmCurrent;    // I2, µA
+    bool PanelCurrentsKnown = true;  // as in the inputs
     int32_t FactorHundredths = 0;
     int32_t DHundredths = 100;  // 175 when BS 5839-1's alarm derating applies
     int32_t Required = 0;       // hundredths of an Ah, rounded up
@@ -73,4 +81,6 @@ struct PowerResult {
 // The inputs of the open document: its power settings with their defaults
 // for the locale, the current panel's currents and the loops' totals.
 PowerInputs PowerInputsFor(const Document& document, std::string_view localeId);
+// The same with other settings, as the power window tries them.
+PowerInputs PowerInputsFor(const Document& document, const PowerSettings& settings, std::string_view localeId);
 PowerResult CalculatePower(const PowerInputs& inputs);

@@ -118,13 +118,15 @@ std::string HoursText(int32_t minutes)
 bool PowerPasses(const PowerResult& r)
 {
     const bool covered = r.FittedCovers ? *r.FittedCovers : r.StandardBattery.has_value();
-    return covered && r.FitsPanel.value_or(true) && r.ChargerOk.value_or(true);
+    return covered && r.PanelCurrentsKnown && r.FitsPanel.value_or(true) && r.ChargerOk.value_or(true);
 }
 
 std::string PowerSummaryLine(const PowerInputs& in, const PowerResult& r)
 {
     std::string line = "Standby battery: " + AhRequired(r.Required) + " required (" + PowerRuleName(in.Rule) + "), " +
                        BatteryPart(in, r);
+    if (!r.PanelCurrentsKnown)
+        line += ", without the panel's own currents";
     if (r.FitsPanel == false)
         line += ", more than the panel holds (" + Ah(*in.PanelMaxBattery) + ")";
     if (r.ChargerOk == false)
@@ -143,6 +145,8 @@ std::vector<std::string> PowerWorking(const PowerInputs& in, const PowerResult& 
         bs ? "C = 1.25 × (T1 × I1 + D × I2 × T2)" : "C = F × (T1 × I1 + I2 × T2)",
         FormulaInNumbers(in, r),
     };
+    if (!r.PanelCurrentsKnown)
+        lines.insert(lines.begin() + 1, "The panel gives no standby or alarm current of its own: type them");
     if (bs)
         lines.push_back(DeratingLine(r));
     lines.push_back(StandardLine(in, r));

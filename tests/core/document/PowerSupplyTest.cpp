@@ -150,4 +150,11 @@ TEST(PowerSupply, TheDocumentsInputsFollowTheLocaleThePanelAndTheLoops)
     const PowerInputs in = PowerInputsFor(document, "0809");
     EXPECT_EQ(in.PanelStandby.ToString() + " " + in.PanelAlarm.ToString(), "80500 350000");
     EXPECT_EQ(Optional(in.PanelMaxBattery) + " " + Optional(in.ChargerMilliamps), "1800 1500");
+    EXPECT_TRUE(in.PanelCurrentsKnown);
+
+    // A panel without its own alarm current is known only once one is typed.
+    catalogue.Panels[catalogue.CurrentPanel].AlarmCurrent.reset();
+    EXPECT_FALSE(PowerInputsFor(document, "0809").PanelCurrentsKnown);
+    document.Power.PanelAlarmMilliamps = Currency();
+    EXPECT_TRUE(PowerInputsFor(document, "0809").PanelCurrentsKnown);
 }

@@ -68,6 +68,15 @@ TEST(PowerText, TheSummaryLineSaysWhatFails)
         EXPECT_EQ(PowerSummaryLine(in, result), row.line);
         EXPECT_EQ(PowerPasses(result), row.passes) << row.line;
     }
+
+    PowerInputs unknown = Inputs(PowerRule::BS5839, 30, 200000, 100000);
+    unknown.FittedBattery = 1200;
+    unknown.PanelCurrentsKnown = false;
+    const PowerResult result = CalculatePower(unknown);
+    EXPECT_EQ(PowerSummaryLine(unknown, result),
+              "Standby battery: 6.07 Ah required (BS 5839-1), 12 Ah fitted, without the panel's own currents");
+    EXPECT_FALSE(PowerPasses(result));
+    EXPECT_EQ(PowerWorking(unknown, result)[1], "The panel gives no standby or alarm current of its own: type them");
 }
 
 TEST(PowerText, TheWorkingWritesOutTheFormulaWithItsNumbers)
