@@ -1,0 +1,199 @@
+#include "forms/PowerCore.h"
+
+#include "catalogues/Catalogue.h"
+#include "document/Document.h"
+#include "document/PowerText.h"
+
+#include <cctype>
+
+namespace {
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A plain decimal with at most `decimals` decimals, times 10^decimals;
+// nothing for letters, signs, a second point or more decimals.
+std::optional<int64_t> ParseDecimal(std::string_view text, int decimals)
+{
+    text = Trimmed(text);
+    int64_t value = 0;
+    int digits = 0;
+    int after = -1;  // decimals seen, once past the point
+    for (const char c : text) {
+        if (c == '.' && after < 0) {
+            after = 0;
+            continue;
+        }
+        if (!std::isdigit(static_cast<unsigned char>(c)) || ++digits > 12 || (after >= 0 && ++after > decimals))
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (digits == 0)
+        return std::nullopt;
+    for (int d = std::max(after, 0); d < decimals; ++d)
+        value *= 10;
+    return value;
+}
+
+std::optional<int64_t> InRange(std::optional<int64_t> value, int64_t minimum, int64_t maximum)
+{
+    return value && *value >= minimum && *value <= maximum ? value : std::nullopt;
+}
+
+const int64_t LargestScaledMilliamps = PowerLimits::LargestMilliamps * Currency::Scale;
+
+std::optional<Currency> Milliamps(std::string_view text)
+{
+    const auto scaled = InRange(ParseDecimal(text, 4), 0, LargestScaledMilliamps);
+    return scaled ? std::optional<Currency>(Currency::FromScaled(*scaled)) : std::nullopt;
+}
+
+std::string Hint(const PanelRecord* panel, std::optional<int32_t> PanelRecord::*given)
+{
+    if (panel && panel->*given)
+        return "Panel's own: " + std::to_string(*(panel->*given)) + " mA";
+    return "The panel gives none: type it";
+}
+
+bool IsNfpa(PowerRule rule) { return rule == PowerRule::NFPA2022 || rule == PowerRule::NFPA2019; }
+
+}  // namespace
+
+PowerCore::PowerCore(const Document& document, std::string localeId)
+    : document_(document), localeId_(std::move(localeId))
+{
+}
+
+PowerCore::Entries PowerCore::Boxes() const
+{
+    const PowerSettings& settings = document_.Power;
+    const PowerInputs in = PowerInputsFor(document_, localeId_);
+    Entries entries;
+    entries.Rule = in.Rule;
+    entries.StandbyHours = HoursText(in.StandbyMinutes);
+    entries.AlarmMinutes = std::to_string(in.AlarmMinutes);
+    entries.Factor = HundredthsText(in.FactorHundredths);
+    entries.VoiceEvacuation = settings.VoiceEvacuation && IsNfpa(in.Rule);
+    if (settings.PanelStandbyMilliamps)
+        entries.PanelStandby = settings.PanelStandbyMilliamps->ToString();
+    if (settings.PanelAlarmMilliamps)
+        entries.PanelAlarm = settings.PanelAlarmMilliamps->ToString();
+    for (const AncillaryLoad& load : settings.Loads)
+        entries.Loads.push_back({load.Description, std::to_string(load.Quantity), load.StandbyMilliamps.ToString(),
+                                 load.AlarmMilliamps.ToString()});
+    entries.Fitted = settings.FittedBattery ? HundredthsText(*settings.FittedBattery) : NoBattery;
+    return entries;
+}
+
+PowerCore::Entries PowerCore::WithRule(Entries entries, PowerRule rule, bool voiceEvacuation)
+{
+    entries.Rule = rule;
+    entries.VoiceEvacuation = voiceEvacuation && IsNfpa(rule);
+    entries.StandbyHours = HoursText(DefaultStandbyMinutes);
+    entries.AlarmMinutes = std::to_string(DefaultAlarmMinutes(rule, entries.VoiceEvacuation));
+    entries.Factor = HundredthsText(DefaultFactor(rule));
+    return entries;
+}
+
+std::string PowerCore::PanelStandbyHint() const
+{
+    return Hint(document_.Catalog().CurrentPanelRecord(), &PanelRecord::StandbyCurrent);
+}
+
+std::string PowerCore::PanelAlarmHint() const
+{
+    return Hint(document_.Catalog().CurrentPanelRecord(), &PanelRecord::AlarmCurrent);
+}
+
+std::vector<std::string> PowerCore::BatteryChoices() const
+{
+    std::vector<std::string> choices = {NoBattery};
+    for (const int32_t size : document_.Catalog().BatterySizes)
+        choices.push_back(HundredthsText(size));
+    return choices;
+}
+
+std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSettings& settings) const
+{
+    PowerSettings read;
+    read.Rule = e.Rule;
+    read.VoiceEvacuation = e.VoiceEvacuation && IsNfpa(e.Rule);
+
+    // Hours to four decimals, as the box shows a period of odd minutes, to the nearest minute.
+    const auto tenThousandths = ParseDecimal(e.StandbyHours, 4);
+    const auto standby = tenThousandths ? InRange((*tenThousandths * 60 + 5000) / 10000, 1, PowerLimits::LongestStandbyMinutes)
+                                        : std::nullopt;
+    if (!standby)
+        return Refusal{Field::StandbyHours, -1, "A standby period of at least one minute and at most 168 hours must be chosen!"};
+    const auto alarm = InRange(ParseDecimal(e.AlarmMinutes, 0), 1, PowerLimits::LongestAlarmMinutes);
+    if (!alarm)
+        return Refusal{Field::AlarmMinutes, -1, "An alarm period between 1 and 1440 whole minutes must be chosen!"};
+    if (*standby != DefaultStandbyMinutes)
+        read.StandbyMinutes = static_cast<int32_t>(*standby);
+    if (*alarm != DefaultAlarmMinutes(e.Rule, read.VoiceEvacuation))
+        read.AlarmMinutes = static_cast<int32_t>(*alarm);
+    if (e.Rule == PowerRule::Custom) {
+        const auto factor = InRange(ParseDecimal(e.Factor, 2), PowerLimits::SmallestFactor, PowerLimits::LargestFactor);
+        if (!factor)
+            return Refusal{Field::Factor, -1, "A factor between 1 and 10, with at most two decimals, must be chosen!"};
+        if (*factor != DefaultFactor(e.Rule))
+            read.FactorHundredths = static_cast<int32_t>(*factor);
+    }
+
+    const auto panelCurrent = [](const std::string& text, std::optional<Currency>& target) {
+        if (Trimmed(text).empty())
+            return true;
+        target = Milliamps(text);
+        return target.has_value();
+    };
+    if (!panelCurrent(e.PanelStandby, read.PanelStandbyMilliamps))
+        return Refusal{Field::PanelStandby, -1,
+                       "A panel standby current between 0 and 100000 mA must be typed, or the box left empty for the panel's own!"};
+    if (!panelCurrent(e.PanelAlarm, read.PanelAlarmMilliamps))
+        return Refusal{Field::PanelAlarm, -1,
+                       "A panel alarm current between 0 and 100000 mA must be typed, or the box left empty for the panel's own!"};
+
+    for (size_t row = 0; row < e.Loads.size(); ++row) {
+        const LoadEntries& typed = e.Loads[row];
+        const std::string which = " of ancillary load " + std::to_string(row + 1);
+        const int index = static_cast<int>(row);
+        const auto quantity = InRange(ParseDecimal(typed.Quantity, 0), 1, PowerLimits::MostUnits);
+        if (!quantity)
+            return Refusal{Field::LoadQuantity, index, "The quantity" + which + " must be a whole number between 1 and 10000!"};
+        const auto standbyLoad = Milliamps(typed.Standby);
+        if (!standbyLoad)
+            return Refusal{Field::LoadStandby, index, "The standby current" + which + " must be between 0 and 100000 mA!"};
+        const auto alarmLoad = Milliamps(typed.Alarm);
+        if (!alarmLoad)
+            return Refusal{Field::LoadAlarm, index, "The alarm current" + which + " must be between 0 and 100000 mA!"};
+        read.Loads.push_back({std::string(Trimmed(typed.Description)), static_cast<int32_t>(*quantity), *standbyLoad, *alarmLoad});
+    }
+
+    if (const std::string_view fitted = Trimmed(e.Fitted); !fitted.empty() && fitted != NoBattery) {
+        const auto hundredths = InRange(ParseDecimal(fitted, 2), 1, PowerLimits::LargestBattery);
+        if (!hundredths)
+            return Refusal{Field::Fitted, -1, "A fitted battery between 0.01 and 1000 Ah, or None, must be chosen!"};
+        read.FittedBattery = static_cast<int32_t>(*hundredths);
+    }
+    settings = std::move(read);
+    return std::nullopt;
+}
+
+PowerInputs PowerCore::InputsFor(const PowerSettings& settings) const
+{
+    return PowerInputsFor(document_, settings, localeId_);
+}
+
+void ApplyPowerSettings(Document& document, const PowerSettings& settings)
+{
+    if (document.Power == settings)
+        return;
+    document.Power = settings;
+    document.MarkChanged();
+}
