@@ -45,7 +45,8 @@ AppContext::AppContext(AppEnvironment environment, Hosts hosts)
         hosts_.printerInstalled = AnyPrinterInstalled;
     main_ = std::make_unique<frmMain>(MainWindowContext{catalogue_, options_, document_, environment_.Files,
                                                         hosts_.messages, recent_, hosts_.files, help_,
-                                                        environment_.DocumentsFolder, hosts_.printerInstalled});
+                                                        environment_.DocumentsFolder, hosts_.printerInstalled,
+                                                        environment_.LocaleId});
     main_->SetFirstActivation([this] { FirstActivation(); });
 }
 

@@ -1,6 +1,7 @@
 #include "desktop/frmMain.h"
 
 #include "document/LoopResults.h"
+#include "document/PowerText.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
 #include "catalogues/PanelLists.h"
@@ -172,6 +173,14 @@ void frmMain::UpdateMainTotals()
     totals_.lblQuiescent->setText(Text(totals.Quiescent));
     totals_.lblAlarm->setText(Text(totals.Alarm));
     ShowVerdict(totals_.lblPassFail, totals.PassFail, totals.Satisfactory);
+    ShowPowerLine();
+}
+
+void frmMain::ShowPowerLine()
+{
+    const PowerInputs inputs = PowerInputsFor(context_.document, context_.localeId);
+    const PowerResult result = CalculatePower(inputs);
+    ShowVerdict(lblPower_, PowerSummaryLine(inputs, result), PowerPasses(result));
 }
 
 void frmMain::UpdateTitle() { setWindowTitle(Text(Shell::WindowTitle(context_.document.Path))); }

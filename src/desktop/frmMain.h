@@ -45,6 +45,8 @@ struct MainWindowContext {
     std::string documentsFolder;
     // Whether the machine has a printer; without one reports become PDF files.
     std::function<bool()> printerInstalled;
+    // The user's locale, which chooses the default battery rule.
+    std::string localeId;
 };
 
 class frmMain : public QMainWindow, private DocumentObserver {
@@ -114,6 +116,7 @@ private:
     void ShowLoopName(int loop);
     void ShowAlongCable(int loop);
     void UpdateMainTotals();
+    void ShowPowerLine();
 
     // Building the window (frmMainLayout.cpp).
     void BuildMenus();
@@ -130,6 +133,7 @@ private:
     void SiteNameEdited(const QString& text);
     void ShowLoopEditor(int loop);
     void ShowOptions();
+    void ShowPowerSupply();
     // The user-defined panels; the chooser and the menu follow any change.
     void AddUserPanel();
     void EditUserPanel();
@@ -155,6 +159,7 @@ private:
     std::array<LoopRow, Document::LoopCount + 1> rows_{};  // 0 holds the headings
     LoopRow totals_;
     QLabel* lblAlarmNotes_ = nullptr;
+    QLabel* lblPower_ = nullptr;
     QPushButton* btnPrint_ = nullptr;
     QPushButton* btnClose_ = nullptr;
 

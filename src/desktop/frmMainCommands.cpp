@@ -27,6 +27,7 @@
 #include "desktop/frmDeviceType.h"
 #include "desktop/frmOptions.h"
 #include "desktop/frmPanel.h"
+#include "desktop/frmPower.h"
 
 #include <QAction>
 #include <QDir>
@@ -116,6 +117,15 @@ void frmMain::ShowOptions()
 {
     frmOptions options(context_.catalogue, context_.options, context_.host, this);
     options.exec();
+}
+
+void frmMain::ShowPowerSupply()
+{
+    {
+        frmPower power(context_.document, context_.localeId, context_.host, this);
+        power.exec();
+    }
+    ShowPowerLine();
 }
 
 void frmMain::AddUserPanel()

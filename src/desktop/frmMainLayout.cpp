@@ -106,6 +106,7 @@ void frmMain::BuildMenus()
     mnuPrint->setShortcut(QKeySequence::Print);
     connect(mnuPrint, &QAction::triggered, this, &frmMain::PrintCurrentDocument);
     file->addSeparator()->setObjectName("mnuFileSep2");
+    connect(AddAction(file, "Po&wer Supply...", "mnuPower"), &QAction::triggered, this, &frmMain::ShowPowerSupply);
     connect(AddAction(file, "&Options...", "mnuOptions"), &QAction::triggered, this, &frmMain::ShowOptions);
 
     QMenu* panels = file->addMenu("&User-Defined Panels");
@@ -251,6 +252,11 @@ QWidget* frmMain::BuildLoopTable()
     lblAlarmNotes_->setStyleSheet("color: #a50e0e;");
     lblAlarmNotes_->hide();
     grid->addWidget(lblAlarmNotes_, totalsRow + 1, QuiescentColumn, 1, 2);
+    // The standby battery, from the loops' totals above it.
+    lblPower_ = new QLabel;
+    lblPower_->setObjectName("lblPower");
+    lblPower_->setWordWrap(true);
+    grid->addWidget(lblPower_, totalsRow + 2, LoopColumn, 1, AlongCableColumn + 1);
 
     grid->setColumnStretch(AlongCableColumn, 1);
     // As tall as the rows on show: a panel with fewer loops leaves the
@@ -265,6 +271,10 @@ QWidget* frmMain::BuildButtons()
     btnPrint_->setObjectName("btnPrint");
     btnClose_ = new QPushButton("&Close");
     btnClose_->setObjectName("btnClose");
+    auto* btnPower = new QPushButton("Po&wer Supply...");
+    btnPower->setObjectName("btnPower");
+    btnPower->setToolTip("The standby battery the site needs, by the rule of your standard");
+    connect(btnPower, &QPushButton::clicked, this, &frmMain::ShowPowerSupply);
     connect(btnPrint_, &QPushButton::clicked, this, [this] {
         PrintCurrentDocument();
         btnClose_->setFocus(Qt::OtherFocusReason);
@@ -274,6 +284,7 @@ QWidget* frmMain::BuildButtons()
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(btnPower);
     row->addStretch();
     row->addWidget(btnPrint_);
     row->addWidget(btnClose_);

@@ -1,0 +1,111 @@
+#include "desktop/frmPower.h"
+
+#include "document/PowerText.h"
+#include "support/CalcRun.h"
+#include "support/DesktopSite.h"
+#include "support/QtClicks.h"
+#include "support/QtScreens.h"
+#include "support/QtTestMain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <filesystem>
+
+using namespace QtClicks;
+
+namespace {
+
+QString Summary(QWidget& window) { return Control<QLabel>(window, "lblSummary")->text(); }
+
+}  // namespace
+
+class frmPowerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A designer adds a load, changes the rule, mistypes a period, and keeps
+    // the result through a save and a reopen.
+    void walksTheBatteryFromSiteToSavedFile()
+    {
+        DesktopSite site;
+        const std::string path = site.folder.Path("Harbour-Hotel.QLX");
+        std::filesystem::copy_file(ExamplePath("Harbour-Hotel.QLX"), path);
+        QVERIFY(site.Start(path).Load());
+        site.app->Show();
+        frmMain& window = site.app->MainWindow();
+        QVERIFY(QTest::qWaitFor([&] { return !window.StartingUp(); }));
+        auto* line = Control<QLabel>(window, "lblPower");
+        QVERIFY(line->text().startsWith("Standby battery: "));
+        QVERIFY(line->text().contains("(BS 5839-1)"));
+
+        QString chosen;
+        const WhenModal editing([&](QWidget* modal) {
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            QCOMPARE(modal->windowTitle(), "Power Supply and Battery");
+            const QString before = Summary(*modal);
+            QCOMPARE(before, line->text());
+
+            // A new load opens on its description; its currents change the result.
+            QTest::mouseClick(Control(*modal, "btnAddLoad"), Qt::LeftButton);
+            auto* loads = Control<QTableWidget>(*modal, "grdLoads");
+            QLineEdit* description = nullptr;
+            for (QLineEdit* box : loads->findChildren<QLineEdit*>())
+                description = box->isVisible() ? box : description;
+            QVERIFY(description);
+            Type(description, "Sounder circuits", Qt::Key_Return);
+            QTRY_COMPARE(loads->item(0, frmPower::Description)->text(), "Sounder circuits");
+            QVERIFY(modal->isVisible());  // Enter ends the cell, not the window
+            loads->item(0, frmPower::Quantity)->setText("4");
+            loads->item(0, frmPower::Alarm)->setText("250");
+            QVERIFY(Summary(*modal) != before);
+
+            // NFPA 72 brings its own alarm period.
+            auto* rule = Control<QComboBox>(*modal, "cmbRule");
+            rule->setCurrentIndex(rule->findText("NFPA 72 2022"));
+            QCOMPARE(Control<QLineEdit>(*modal, "txtAlarm")->text(), "5");
+            QVERIFY(Summary(*modal).contains("(NFPA 72 2022)"));
+            SaveScreen(*modal, "frmPower");
+
+            // A letter in a period: said on OK, and the box gets the focus.
+            auto* alarm = Control<QLineEdit>(*modal, "txtAlarm");
+            alarm->selectAll();
+            QTest::keyClicks(alarm, "1O");
+            QCOMPARE(Summary(*modal), "An alarm period between 1 and 1440 whole minutes must be chosen!");
+            QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
+            QCOMPARE(site.host.Texts().back(), "An alarm period between 1 and 1440 whole minutes must be chosen!");
+            QVERIFY(modal->isVisible());
+            QCOMPARE(QApplication::focusWidget(), alarm);
+            alarm->selectAll();
+            QTest::keyClicks(alarm, "10");
+            chosen = Summary(*modal);
+            QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(Control(window, "btnPower"), Qt::LeftButton);
+        QVERIFY(chosen.startsWith("Standby battery: "));
+        QCOMPARE(line->text(), chosen);
+        QVERIFY(site.app->document().Dirty);
+        QTest::qWait(50);
+        SaveScreen(window, "frmMain-Power");
+
+        // Saved and opened again, the site gives the same battery.
+        QVERIFY(window.DoMenuSave());
+        QVERIFY(window.OpenDocument(path, false));
+        QCOMPARE(site.app->document().Power.Loads.size(), size_t{1});
+        QCOMPARE(line->text(), chosen);
+
+        // Cancel leaves the site as it was.
+        const WhenModal cancelling([&](QWidget* modal) {
+            Control<QComboBox>(*modal, "cmbRule")->setCurrentIndex(0);
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        Control<QAction>(window, "mnuPower")->trigger();
+        QVERIFY(!site.app->document().Dirty);
+        QCOMPARE(line->text(), chosen);
+    }
+};
+
+FERROLUX_QT_TEST(frmPowerTest);
+#include "frmPowerTest.moc"
