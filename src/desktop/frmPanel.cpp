@@ -130,7 +130,7 @@ frmPanel::frmPanel(Document& document, Catalogue& catalogue, Options& options, M
 void frmPanel::BuildLayout()
 {
     auto* grid = new QGridLayout;
-    auto* powerGrid = new QGridLayout;
+    auto* powerGrid = powerGrid_ = new QGridLayout;
     for (QGridLayout* each : {grid, powerGrid}) {
         each->setHorizontalSpacing(8);
         each->setVerticalSpacing(6);
@@ -180,6 +180,23 @@ void frmPanel::BuildLayout()
     }
     setTabOrder(previous, btnOK_);
     setTabOrder(btnOK_, btnClose_);
+}
+
+void frmPanel::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    AlignPowerBoxes();
+}
+
+// The power supply boxes line up under the boxes above them, however much
+// room the group's frame takes: their label column is widened by the
+// difference, once the layouts have placed both.
+void frmPanel::AlignPowerBoxes()
+{
+    const auto left = [this](Field field) { return boxes_[static_cast<size_t>(field)]->mapTo(this, QPoint()).x(); };
+    const int shift = left(Field::Loops) - left(Field::StandbyCurrent);
+    if (shift > 0)
+        powerGrid_->setColumnMinimumWidth(0, powerGrid_->cellRect(0, 0).width() + shift);
 }
 
 bool frmPanel::SetPanelNum(int panelNum)
