@@ -63,8 +63,6 @@ private slots:
         type("txtStandbyCurrent", "");
         type("txtMaxBattery", "17.5");
         SaveScreen(form, "frmPanel-new");
-        form.resize(form.width() + 200, form.height() + 120);
-        SaveScreen(form, "frmPanel-wide");
         QTest::mouseClick(Control<QPushButton>(form, "btnOK"), Qt::LeftButton);
         QVERIFY(site.host.boxes.empty() && form.Changed());
         const PanelRecord& stored = site.catalogue.Panels[static_cast<size_t>(site.Position("Harbour Panel"))];
