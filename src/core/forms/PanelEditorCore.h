@@ -76,9 +76,9 @@ public:
 
     // Checks the boxes in order, stores each value in the copy as its box
     // passes (an empty power supply box as no figure) and asks the two
-    // questions; then adds or updates the panel. For
-    // the panel the Loop Calculation uses, the loops are first fitted to it
-    // (asking before loops are lost), then recalculated. An empty name is
+    // questions; then adds or updates the panel. For the panel the Loop
+    // Calculation uses, the loops are first fitted to it (asking before loops
+    // are lost), then recalculated. An empty name is
     // refused as the unchosen one is; a failed write of the user's panel file
     // is told and the dialog stays.
     Outcome OK(const Entries& entries);
