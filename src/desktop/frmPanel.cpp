@@ -1,6 +1,7 @@
 #include "desktop/frmPanel.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,7 +40,14 @@ constexpr std::array<BoxRow, PanelEditorCore::BoxCount> Rows{{
      "(at final battery voltage, excluding Pulse voltage)"},
     {Field::IsolatorPoints, "txtIsolatorPoints", "Max. Points &between Isolators:", "per section",
      "(devices a short circuit takes out)"},
+    {Field::StandbyCurrent, "txtStandbyCurrent", "Panel &Standby Current:", "mA", "(on battery, loops excluded)"},
+    {Field::AlarmCurrent, "txtAlarmCurrent", "Panel Alar&m Current:", "mA", "(loops excluded)"},
+    {Field::MaxBattery, "txtMaxBattery", "Max. Battery Ca&pacity:", "Ah", "(the largest it can hold and charge)"},
+    {Field::ChargerCurrent, "txtChargerCurrent", "C&harger Current:", "mA"},
 }};
+
+// The power supply figures, which a panel may leave out, are grouped apart.
+constexpr auto FirstPowerRow = static_cast<size_t>(Field::StandbyCurrent);
 
 constexpr int NumberBoxWidth = 80;
 
@@ -53,6 +61,30 @@ QLabel* Caption(const QString& text, const QString& name)
     auto* label = new QLabel(text);
     label->setObjectName(name);
     return label;
+}
+
+// Puts one row into the grid at this line: the label, the box, its units and
+// note; returns the box.
+QLineEdit* AddRow(QGridLayout& grid, int line, const BoxRow& entry)
+{
+    const QString role = QString(entry.Name).mid(3);
+    auto* box = new QLineEdit;
+    box->setObjectName(entry.Name);
+    auto* label = Caption(entry.Label, "lbl" + role);
+    label->setBuddy(box);
+    grid.addWidget(label, line, 0);
+    if (entry.Box == Field::Name || entry.Box == Field::Manufacturer) {
+        grid.addWidget(box, line, 1, 1, 3);
+        return box;
+    }
+    box->setFixedWidth(NumberBoxWidth);
+    box->setAlignment(Qt::AlignRight);
+    grid.addWidget(box, line, 1);
+    if (entry.Units)
+        grid.addWidget(Caption(entry.Units, "lbl" + role + "Units"), line, 2);
+    if (entry.Note)
+        grid.addWidget(Caption(entry.Note, "lbl" + role + "Note"), line, entry.Units ? 3 : 2, 1, entry.Units ? 1 : 2);
+    return box;
 }
 
 // The character a key types, as the boxes' filter sees it; nothing for keys
@@ -98,32 +130,21 @@ frmPanel::frmPanel(Document& document, Catalogue& catalogue, Options& options, M
 void frmPanel::BuildLayout()
 {
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    for (size_t row = 0; row < Rows.size(); ++row) {
-        const BoxRow& entry = Rows[row];
-        const QString role = QString(entry.Name).mid(3);
-        auto* box = new QLineEdit;
-        box->setObjectName(entry.Name);
-        box->installEventFilter(this);
-        boxes_[static_cast<size_t>(entry.Box)] = box;
-        auto* label = Caption(entry.Label, "lbl" + role);
-        label->setBuddy(box);
-        const int line = static_cast<int>(row);
-        grid->addWidget(label, line, 0);
-        if (entry.Box == Field::Name || entry.Box == Field::Manufacturer) {
-            grid->addWidget(box, line, 1, 1, 3);
-            continue;
-        }
-        box->setFixedWidth(NumberBoxWidth);
-        box->setAlignment(Qt::AlignRight);
-        grid->addWidget(box, line, 1);
-        if (entry.Units)
-            grid->addWidget(Caption(entry.Units, "lbl" + role + "Units"), line, 2);
-        if (entry.Note)
-            grid->addWidget(Caption(entry.Note, "lbl" + role + "Note"), line, entry.Units ? 3 : 2, 1, entry.Units ? 1 : 2);
+    auto* powerGrid = powerGrid_ = new QGridLayout;
+    for (QGridLayout* each : {grid, powerGrid}) {
+        each->setHorizontalSpacing(8);
+        each->setVerticalSpacing(6);
+        each->setColumnStretch(3, 1);
     }
-    grid->setColumnStretch(3, 1);
+    for (size_t row = 0; row < Rows.size(); ++row) {
+        const bool power = row >= FirstPowerRow;
+        QLineEdit* box = AddRow(power ? *powerGrid : *grid, static_cast<int>(power ? row - FirstPowerRow : row), Rows[row]);
+        box->installEventFilter(this);
+        boxes_[static_cast<size_t>(Rows[row].Box)] = box;
+    }
+    auto* powerSupply = new QGroupBox("Power Supply (optional)");
+    powerSupply->setObjectName("fraPowerSupply");
+    powerSupply->setLayout(powerGrid);
 
     // The manufacturer is shown, never typed, and is left out of the tab order.
     QLineEdit* manufacturer = boxes_[static_cast<size_t>(Field::Manufacturer)];
@@ -146,6 +167,8 @@ void frmPanel::BuildLayout()
     bottom->addWidget(btnClose_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addWidget(powerSupply);
     layout->addStretch();
     layout->addSpacing(8);
     layout->addLayout(bottom);
@@ -157,6 +180,23 @@ void frmPanel::BuildLayout()
     }
     setTabOrder(previous, btnOK_);
     setTabOrder(btnOK_, btnClose_);
+}
+
+void frmPanel::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    AlignPowerBoxes();
+}
+
+// The power supply boxes line up under the boxes above them, however much
+// room the group's frame takes: their label column is widened by the
+// difference, once the layouts have placed both.
+void frmPanel::AlignPowerBoxes()
+{
+    const auto left = [this](Field field) { return boxes_[static_cast<size_t>(field)]->mapTo(this, QPoint()).x(); };
+    const int shift = left(Field::Loops) - left(Field::StandbyCurrent);
+    if (shift > 0)
+        powerGrid_->setColumnMinimumWidth(0, powerGrid_->cellRect(0, 0).width() + shift);
 }
 
 bool frmPanel::SetPanelNum(int panelNum)

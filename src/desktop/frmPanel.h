@@ -12,6 +12,7 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,11 +43,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     using Field = PanelEditorCore::Field;
 
     void BuildLayout();
+    void AlignPowerBoxes();
     void ShowPanelValues();
     void FocusField(Field field, bool select);
     PanelEditorCore::Entries ReadBoxes() const;
@@ -57,6 +60,7 @@ private:
     bool changed_ = false;
 
     std::array<QLineEdit*, PanelEditorCore::BoxCount> boxes_{};
+    QGridLayout* powerGrid_ = nullptr;
     QLabel* lblNotes_ = nullptr;
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnClose_ = nullptr;

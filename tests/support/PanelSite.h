@@ -4,7 +4,8 @@
 //
 //   standard panels (manufacturer "Acme Fire"): "Acme 2" (2 loops) and
 //   "Unknown Panel" (8 loops, 2.00 ohms, 10 and 10 LEDs, 32 outputs,
-//   400 mA, 3200 mA, 24.00 V);
+//   400 mA, 3200 mA, 24.00 V, standby current 120 mA, battery 7.20 Ah, no
+//   alarm or charger current);
 //   user-defined panels: "Site Panel" (4 loops) in slot 1 and "Spare Panel"
 //   (2 loops) in slot 3, slot 2 free.
 //
@@ -51,7 +52,8 @@ struct PanelSite {
                      "[Manufacturers]\nManufacturer0=Acme\nManufacturer1=Generic\n"
                      "[Acme]\nName=Acme Fire\nPanel1=A2\n"
                      "[Generic]\nName=Generic\nPanel1=GenericUnknown\n" +
-                         Section("A2", "Acme 2", 2) + Section("GenericUnknown", "Unknown Panel", 8));
+                         Section("A2", "Acme 2", 2) + Section("GenericUnknown", "Unknown Panel", 8) +
+                         "StandbyCurrent=120\nMaxBattery=7.2\n");
         folder.Write("user/CUSTPAN.DAT", "[Options]\nMaxCustom=3\n" + Section("Custom1", "\"Site Panel\"", 4) +
                                              Section("Custom3", "\"Spare Panel\"", 2));
         loaded = LoadPanels(catalogue, host, files);
@@ -91,16 +93,19 @@ struct PanelSite {
         return -1;
     }
 
-    // The live panels' names as a fresh catalogue loads them from the files,
-    // as at the next start.
-    std::vector<std::string> NamesAfterRestart() const
+    // The live panels as a fresh catalogue loads them from the files, as at
+    // the next start (none when the files do not load).
+    std::vector<PanelRecord> PanelsAfterRestart() const
     {
         Catalogue fresh;
         ScriptedMessageHost quiet;
+        return LoadPanels(fresh, quiet, files) ? fresh.Panels : std::vector<PanelRecord>{};
+    }
+
+    std::vector<std::string> NamesAfterRestart() const
+    {
         std::vector<std::string> names;
-        if (!LoadPanels(fresh, quiet, files))
-            return {"(load failed)"};
-        for (const PanelRecord& panel : fresh.Panels)
+        for (const PanelRecord& panel : PanelsAfterRestart())
             names.push_back(panel.Name);
         return names;
     }

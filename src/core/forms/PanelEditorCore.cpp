@@ -50,15 +50,19 @@ Whole Nearest(double value)
 }  // namespace
 
 // One number box: its limits, its message and where its value goes, with
-// the question some values raise once the box has passed.
+// the question some values raise once the box has passed. A figure the panel
+// need not give (Given) may be left empty, which stores none; its value is
+// kept in units of 1/Scale.
 struct PanelEditorCore::NumberRule {
     Field Box;
     double Minimum;
     double Maximum;
     std::string Message;
-    void (*Store)(PanelRecord&, double);
+    void (*Store)(PanelRecord&, double) = nullptr;
     bool (*Asks)(double) = nullptr;
     const char* Question = nullptr;
+    std::optional<int32_t> PanelRecord::*Given = nullptr;
+    int Scale = 1;
 };
 
 PanelEditorCore::KeyAction PanelEditorCore::KeyPressed(Field box, char32_t key)
@@ -69,7 +73,7 @@ PanelEditorCore::KeyAction PanelEditorCore::KeyPressed(Field box, char32_t key)
         return KeyAction::Accept;
     if (key == U'\b' || (key >= U'0' && key <= U'9'))
         return KeyAction::Accept;
-    if (key == U'.' && (box == Field::Impedance || box == Field::Voltage))
+    if (key == U'.' && (box == Field::Impedance || box == Field::Voltage || box == Field::MaxBattery))
         return KeyAction::Accept;
     return KeyAction::Refuse;
 }
@@ -142,6 +146,13 @@ PanelEditorCore::Entries PanelEditorCore::Boxes() const
     boxes[Index(Field::TotalCurrent)] = Number(copy_.MaxTotalCurrent);
     boxes[Index(Field::Voltage)] = Hundredths(copy_.MinLoopVoltage);
     boxes[Index(Field::IsolatorPoints)] = Number(copy_.MaxPointsBetweenIsolators);
+    const auto given = [](const std::optional<int32_t>& value, std::string (*format)(int)) {
+        return value ? format(*value) : std::string();
+    };
+    boxes[Index(Field::StandbyCurrent)] = given(copy_.StandbyCurrent, Number);
+    boxes[Index(Field::AlarmCurrent)] = given(copy_.AlarmCurrent, Number);
+    boxes[Index(Field::MaxBattery)] = given(copy_.MaxBattery, Hundredths);
+    boxes[Index(Field::ChargerCurrent)] = given(copy_.ChargerCurrent, Number);
     return boxes;
 }
 
@@ -216,15 +227,34 @@ std::optional<PanelEditorCore::Outcome> PanelEditorCore::CheckNumbers(const Entr
         {Field::IsolatorPoints, 1, 252,
          "A maximum Number of points between isolators between 1 and 252 (normally 32) must be chosen!",
          [](PanelRecord& panel, double value) { panel.MaxPointsBetweenIsolators = Nearest<int16_t>(value); }},
+        {.Box = Field::StandbyCurrent, .Minimum = 0, .Maximum = 10000,
+         .Message = "A panel Standby Current between 0 and 10000 mA must be chosen, or the box left empty!",
+         .Given = &PanelRecord::StandbyCurrent},
+        {.Box = Field::AlarmCurrent, .Minimum = 0, .Maximum = 10000,
+         .Message = "A panel Alarm Current between 0 and 10000 mA must be chosen, or the box left empty!",
+         .Given = &PanelRecord::AlarmCurrent},
+        {.Box = Field::MaxBattery, .Minimum = 0.01, .Maximum = 1000,
+         .Message = "A maximum Battery Capacity between 0.01 and 1000 Ah must be chosen, or the box left empty!",
+         .Given = &PanelRecord::MaxBattery, .Scale = 100},
+        {.Box = Field::ChargerCurrent, .Minimum = 1, .Maximum = 32000,
+         .Message = "A Charger Current between 1 and 32000 mA must be chosen, or the box left empty!",
+         .Given = &PanelRecord::ChargerCurrent},
     };
     for (const NumberRule& rule : rules) {
         const std::string& text = entries[Index(rule.Box)];
+        if (rule.Given && Blanks::Trim(text).empty()) {
+            copy_.*rule.Given = std::nullopt;
+            continue;
+        }
         const double value = LeadingNumber(text);
         if (text.empty() || value < rule.Minimum || value > rule.Maximum) {
             MsgBox(s_.host, rule.Message, WarningStyle);
             return Stay(rule.Box);
         }
-        rule.Store(copy_, value);
+        if (rule.Given)
+            copy_.*rule.Given = Nearest<int32_t>(value * rule.Scale);
+        else
+            rule.Store(copy_, value);
         if (rule.Asks && rule.Asks(value) &&
             MsgBox(s_.host, rule.Question, MsgStyle::YesNoCancel + MsgStyle::Question) != MsgResult::Yes)
             return Stay(rule.Box);

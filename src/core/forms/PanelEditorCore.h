@@ -31,9 +31,14 @@ public:
         TotalCurrent,
         Voltage,
         IsolatorPoints,
+        // The power supply figures a panel may give or leave out (an empty box).
+        StandbyCurrent,
+        AlarmCurrent,
+        MaxBattery,
+        ChargerCurrent,
         OKButton
     };
-    static constexpr size_t BoxCount = 11;  // every Field but OKButton
+    static constexpr size_t BoxCount = 15;  // every Field but OKButton
     // Box texts indexed by Field.
     using Entries = std::array<std::string, BoxCount>;
 
@@ -70,9 +75,10 @@ public:
     static std::string TrimmedName(std::string_view text);
 
     // Checks the boxes in order, stores each value in the copy as its box
-    // passes and asks the two questions; then adds or updates the panel. For
-    // the panel the Loop Calculation uses, the loops are first fitted to it
-    // (asking before loops are lost), then recalculated. An empty name is
+    // passes (an empty power supply box as no figure) and asks the two
+    // questions; then adds or updates the panel. For the panel the Loop
+    // Calculation uses, the loops are first fitted to it (asking before loops
+    // are lost), then recalculated. An empty name is
     // refused as the unchosen one is; a failed write of the user's panel file
     // is told and the dialog stays.
     Outcome OK(const Entries& entries);

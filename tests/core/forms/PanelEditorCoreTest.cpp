@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Field = PanelEditorCore::Field;
@@ -55,6 +57,43 @@ TEST(PanelEditorCore, AnotherUserPanelIsUpdatedInItsSlotWithoutARecalculation)
         EXPECT_FALSE(spare.document.Dirty);
         EXPECT_TRUE(recorder.loops.empty());
         spare.document.RemoveObserver(&recorder);
+    }
+}
+
+// The power supply boxes: each refuses a figure beyond its limits with its
+// message and keeps the focus; an empty box stores no figure. What passes
+// survives a restart, the figures of the copied panel left alone kept.
+TEST(PanelEditorCore, PowerSupplyFiguresAreCheckedOrLeftOut)
+{
+    struct Row {
+        Field box;
+        std::optional<int32_t> PanelRecord::*figure;
+        std::string refused, accepted;
+        std::optional<int32_t> stored;
+        std::string message;
+    };
+    const Row rows[] = {
+        {Field::StandbyCurrent, &PanelRecord::StandbyCurrent, "10001", "", std::nullopt,  // was 120
+         "A panel Standby Current between 0 and 10000 mA must be chosen, or the box left empty!"},
+        {Field::AlarmCurrent, &PanelRecord::AlarmCurrent, "10001", "0", 0,
+         "A panel Alarm Current between 0 and 10000 mA must be chosen, or the box left empty!"},
+        {Field::MaxBattery, &PanelRecord::MaxBattery, "0.004", "1000", 100000,
+         "A maximum Battery Capacity between 0.01 and 1000 Ah must be chosen, or the box left empty!"},
+        {Field::ChargerCurrent, &PanelRecord::ChargerCurrent, "32001", "1", 1,
+         "A Charger Current between 1 and 32000 mA must be chosen, or the box left empty!"},
+    };
+    for (const Row& row : rows) {
+        Editor editor;
+        editor.Set(row.box, row.refused);
+        EXPECT_EQ(editor.OK(), (Outcome{false, row.box, false}));
+        EXPECT_EQ(editor.host.Texts(), Texts{row.message});
+        editor.Set(row.box, row.accepted);
+        EXPECT_EQ(editor.OK(), Closed);
+        const std::vector<PanelRecord> restart = editor.PanelsAfterRestart();
+        const auto mine = std::find_if(restart.begin(), restart.end(), [](auto& p) { return p.Name == "My Panel"; });
+        ASSERT_NE(mine, restart.end());
+        EXPECT_EQ((*mine).*row.figure, row.stored) << row.message;
+        EXPECT_EQ(mine->MaxBattery, row.box == Field::MaxBattery ? row.stored : 720);
     }
 }
 
