@@ -84,7 +84,7 @@ TEST(PowerCore, ReadingKeepsOnlyWhatDiffersFromTheRule)
     EXPECT_EQ(entries.AlarmMinutes + "/" + entries.Factor, "15/1.2");
     entries.StandbyHours = " 24.0167 ";
     entries.PanelAlarm = "80.5";
-    entries.Fitted = "12";
+    entries.Fitted = "0.01";
     entries.Loads = {{" Relays ", "3", "0", "25.25"}};
     PowerSettings settings;
     ASSERT_FALSE(core.Read(entries, settings));
@@ -93,7 +93,7 @@ TEST(PowerCore, ReadingKeepsOnlyWhatDiffersFromTheRule)
     expected.VoiceEvacuation = true;
     expected.StandbyMinutes = 1441;
     expected.PanelAlarmMilliamps = *Currency::FromDouble(80.5);
-    expected.FittedBattery = 1200;
+    expected.FittedBattery = 1;
     expected.Loads = {{"Relays", 3, Currency(), *Currency::FromDouble(25.25)}};
     EXPECT_EQ(settings, expected);
 
@@ -104,4 +104,6 @@ TEST(PowerCore, ReadingKeepsOnlyWhatDiffersFromTheRule)
     EXPECT_EQ(core.Read(core.Boxes(), settings), std::nullopt);
     EXPECT_EQ(settings, expected);
     EXPECT_FALSE(PowerCore::WithRule(entries, PowerRule::BS5839, true).VoiceEvacuation);
+    site.document.Power.Rule = PowerRule::BS5839;
+    EXPECT_FALSE(core.Boxes().VoiceEvacuation);
 }
