@@ -110,7 +110,7 @@ bool PrintSection(Printing& printing, const Document& document, std::string_view
 
     double quantityEdge = 0, standbyEdge = 0, alarmEdge = 0;
     for (const Line& line : lines) {
-        if (line.Text.empty()) {
+        if (line.Style == Line::Plain && line.Text.empty()) {
             printer.EndLine();
             continue;
         }
