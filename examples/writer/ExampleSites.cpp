@@ -6,6 +6,8 @@
 #include "document/NewDocument.h"
 #include "document/LoopPlacement.h"
 
+#include <utility>
+
 namespace {
 
 // One step after another, stopping at the first the catalogue refuses.
@@ -98,6 +100,16 @@ public:
         return position <= model.CableTotal() || Fail("the survey runs beyond the cable");
     }
 
+    // The standby battery: the rule, the loads powered beside the loops and
+    // the battery fitted (hundredths of an Ah).
+    bool Power(PowerRule rule, std::vector<AncillaryLoad> loads, int32_t fittedBattery)
+    {
+        document_.Power.Rule = rule;
+        document_.Power.Loads = std::move(loads);
+        document_.Power.FittedBattery = fittedBattery;
+        return true;
+    }
+
 private:
     bool Fail(const std::string& problem)
     {
@@ -150,7 +162,8 @@ bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std:
 // A hotel whose detectors carry Other Devices: remote indicators on remote
 // outputs, sounder bases, a Master sounder base driving slave sounder bases
 // and standalone slave wall sounders, and standalone line isolators. The
-// bedroom loop has its devices' interface LEDs disabled.
+// bedroom loop has its devices' interface LEDs disabled. Its battery carries
+// a repeater panel at reception and two bell circuits in the kitchen.
 bool BuildHarbourHotel(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
     SiteBuilder site(document, bundled, problem);
@@ -163,7 +176,11 @@ bool BuildHarbourHotel(Document& document, BundledCatalogue& bundled, std::strin
            site.Others(1, "Slave Wall Sounder", 3) && site.Others(1, "Line Isolator Module", 2) &&
            site.Loop(2, "Restaurant and kitchen", Metric1_5, 300, 10) &&
            site.Devices(2, "Heat Detector with Remote Output", 12) && site.Others(2, "Sounder Base", 6) &&
-           site.Devices(2, "Heat Detector Fixed 78C", 5) && site.Devices(2, "Manual Call Point", 4);
+           site.Devices(2, "Heat Detector Fixed 78C", 5) && site.Devices(2, "Manual Call Point", 4) &&
+           site.Power(PowerRule::BS5839,
+                      {{"Repeater panel at reception", 1, Currency::FromInteger(45), Currency::FromInteger(90)},
+                       {"Kitchen bell circuit", 2, Currency::FromInteger(2), Currency::FromInteger(180)}},
+                      1200);
 }
 
 }  // namespace

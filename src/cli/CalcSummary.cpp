@@ -41,7 +41,7 @@ LoopSummary SummarizeLoop(const Document& document, int loop)
 
 }  // namespace
 
-CalcSummary SummarizeDocument(const Document& document, const std::string& file)
+CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId)
 {
     const Catalogue& catalogue = document.Catalog();
     CalcSummary summary;
@@ -58,5 +58,7 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file)
     summary.TotalAlarm = CalculationSupport::TotalAlarmCurrent(document);
     summary.Overall = CalculationSupport::OverallDesignText(document);
     summary.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
+    summary.BatteryInputs = PowerInputsFor(document, localeId);
+    summary.Battery = CalculatePower(summary.BatteryInputs);
     return summary;
 }

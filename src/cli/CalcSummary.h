@@ -2,6 +2,7 @@
 // The results of a recalculated Loop Calculation gathered in one place, for
 // the headless calculator's text and JSON output.
 
+#include "document/PowerSupply.h"
 #include "loop/AlongCable.h"
 #include "loop/clsCalculator.h"
 #include "text/Currency.h"
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Document;
@@ -49,11 +51,15 @@ struct CalcSummary {
     Currency TotalAlarm;
     std::string Overall;
     bool Satisfactory = false;
+    // The standby battery calculation on the totals above.
+    PowerInputs BatteryInputs;
+    PowerResult Battery;
 };
 
 // The summary of the document as last calculated; `file` is the name given
-// for it on the command line.
-CalcSummary SummarizeDocument(const Document& document, const std::string& file);
+// for it on the command line, `localeId` the user's locale, whose rule the
+// battery calculation follows when the site names none.
+CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId);
 
 // A point's figure for the feed.
 inline double ForFeed(const std::array<double, FeedCount>& byFeed, Feed feed)

@@ -83,7 +83,7 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
         CalculationSupport::RecalculateAll(document, false);
 
     const int units = UnitsOf(options, messages);
-    const CalcSummary summary = SummarizeDocument(document, arguments.File);
+    const CalcSummary summary = SummarizeDocument(document, arguments.File, Locale::LocaleIdentifier());
     const bool devices = arguments.AlongCable;
     out << (arguments.Json ? SummaryJson(summary, devices) : SummaryText(summary, units, devices)) << std::flush;
 

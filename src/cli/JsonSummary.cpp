@@ -3,8 +3,10 @@
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
 #include "document/LoopResults.h"
+#include "document/PowerText.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -113,6 +115,52 @@ void WriteLoop(JsonWriter& json, const LoopSummary& loop, bool devices)
     json.EndObject();
 }
 
+void NumberMember(JsonWriter& json, std::string_view name, std::string_view digits)
+{
+    json.Key(name);
+    json.RawNumber(digits);
+}
+
+// The value written by `write`, or null when there is none.
+template <typename T, typename Write>
+void OptionalMember(JsonWriter& json, std::string_view name, const std::optional<T>& value, Write write)
+{
+    json.Key(name);
+    if (value)
+        write(*value);
+    else
+        json.Null();
+}
+
+// Every figure exact: currents in mA from µA, capacities and factors from
+// hundredths, periods in hours (to four decimals where minutes / 60 does not end).
+void WritePower(JsonWriter& json, const PowerInputs& in, const PowerResult& r)
+{
+    const auto ampHours = [&json](int32_t hundredths) { json.RawNumber(HundredthsText(hundredths)); };
+    const auto boolean = [&json](bool value) { json.Bool(value); };
+    json.BeginObject();
+    json.Member("rule", PowerRuleName(in.Rule));
+    NumberMember(json, "standby_h", HoursText(in.StandbyMinutes));
+    NumberMember(json, "alarm_h", HoursText(in.AlarmMinutes));
+    NumberMember(json, "factor", HundredthsText(r.FactorHundredths));
+    NumberMember(json, "D", HundredthsText(r.DHundredths));
+    NumberMember(json, "panel_standby_mA", MilliampsExact(in.PanelStandby));
+    NumberMember(json, "panel_alarm_mA", MilliampsExact(in.PanelAlarm));
+    NumberMember(json, "ancillary_standby_mA", MilliampsExact(in.AncillaryStandby));
+    NumberMember(json, "ancillary_alarm_mA", MilliampsExact(in.AncillaryAlarm));
+    NumberMember(json, "I1_mA", MilliampsExact(r.StandbyCurrent));
+    NumberMember(json, "I2_mA", MilliampsExact(r.AlarmCurrent));
+    NumberMember(json, "required_Ah", HundredthsText(r.Required));
+    OptionalMember(json, "battery_Ah", r.StandardBattery, ampHours);
+    OptionalMember(json, "fitted_Ah", in.FittedBattery, ampHours);
+    OptionalMember(json, "fits_panel", r.FitsPanel, boolean);
+    NumberMember(json, "charger_needed_mA", MilliampsExact(r.ChargerNeeded));
+    OptionalMember(json, "charger_ok", r.ChargerOk, boolean);
+    OptionalMember(json, "max_standby_mA", r.MaxStandby,
+                   [&json](Currency microamps) { json.RawNumber(MilliampsExact(microamps)); });
+    json.EndObject();
+}
+
 }  // namespace
 
 std::string SummaryJson(const CalcSummary& summary, bool devices)
@@ -132,6 +180,8 @@ std::string SummaryJson(const CalcSummary& summary, bool devices)
     json.Member("total_quiescent_uA", summary.TotalQuiescent);
     json.Member("total_alarm_uA", summary.TotalAlarm);
     json.Member("overall", summary.Overall);
+    json.Key("power");
+    WritePower(json, summary.BatteryInputs, summary.Battery);
     json.EndObject();
     return json.Text() + "\n";
 }

@@ -99,6 +99,12 @@ void JsonWriter::Number(Currency value)
     text_ += value.ToString();
 }
 
+void JsonWriter::RawNumber(std::string_view digits)
+{
+    BeginValue();
+    text_ += digits;
+}
+
 void JsonWriter::Bool(bool value)
 {
     BeginValue();

@@ -1,6 +1,7 @@
 #pragma once
 // A small JSON writer: objects, arrays, strings, whole numbers, exact
-// Currency values, true, false and null, indented two blanks a level.
+// Currency values, numbers already written out, true, false and null,
+// indented two blanks a level.
 
 #include "text/Currency.h"
 
@@ -28,6 +29,8 @@ public:
     void Number(int64_t value);
     // The exact value: no rounding, no exponent ("950", "0.5", "-12.25").
     void Number(Currency value);
+    // A number written out by the caller, exact ("9.6", "0.0125"): put in as it is.
+    void RawNumber(std::string_view digits);
     void Bool(bool value);
     void Null();
 

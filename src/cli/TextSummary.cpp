@@ -2,6 +2,7 @@
 
 #include "text/CurrentText.h"
 #include "document/LoopResults.h"
+#include "document/PowerText.h"
 #include "text/Scaling.h"
 #include "cli/CalcSummary.h"
 #include "report/PrintCalcData.h"
@@ -163,6 +164,7 @@ std::string SummaryText(const CalcSummary& summary, int units, bool devices)
         text += SummaryRow("Total", std::to_string(summary.TotalDevices), CurrentText(summary.TotalQuiescent),
                            CurrentText(summary.TotalAlarm), summary.Overall);
     text += "\nOverall: " + summary.Overall + "\n";
+    text += PowerSummaryLine(summary.BatteryInputs, summary.Battery) + "\n";
     for (int i = 0; i < loops; ++i)
         text += "\n" + LoopDetails(summary.Loops[static_cast<size_t>(i)], units, devices);
     return text;

@@ -4,6 +4,7 @@
 #include "support/CalcRun.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -118,4 +119,27 @@ TEST(FerroluxCalc, PlotsOfEveryLoopWithDevicesAsSvgAndPng)
                                       ExamplePath("Harbour-Hotel.QLX")});
     EXPECT_EQ(refused.Status, 4);
     EXPECT_EQ(refused.Err, "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg'\n");
+}
+
+// The hotel's battery, worked by hand from its totals (19.91 mA quiescent,
+// 228.24 mA in alarm), its panel (110 mA standby, 240 mA in alarm, 17 Ah at
+// most, a 1000 mA charger) and its loads (a repeater of 45/90 mA, two bell
+// circuits of 2/180 mA):
+//   I1 = 110 + 19.91 + 49 = 178.91 mA, I2 = 240 + 228.24 + 450 = 918.24 mA
+//   C1 = 1.25 x (24 h x 178.91 + 0.5 h x 918.24) = 5.94 Ah; I2 > C1 / 20 h, so D = 1.75
+//   C = 1.25 x (4293.84 + 1.75 x 459.12) mAh = 6.371625 Ah, 6.38 rounded up: 7 Ah standard, 12 Ah fitted
+//   charger 178.91 + 0.8 x 12000 mAh / 24 h = 578.91 mA
+//   largest I1 = (12 Ah / 1.25 - 1.75 x 0.5 h x 918.24 mA) / 24 h = 366.5225 mA
+TEST(FerroluxCalc, TheBatteryOfTheHotelInItsJson)
+{
+    using Json = nlohmann::ordered_json;
+    const CalcRun run = CalcRunner().Run({"--json", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Harbour-Hotel.QLX")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const Json json = Json::parse(run.Out, nullptr, false);
+    ASSERT_EQ(json["total_quiescent_uA"].dump() + " " + json["total_alarm_uA"].dump(), "19910 228240");
+    EXPECT_EQ(json["power"], Json::parse(R"({"rule": "BS 5839-1", "standby_h": 24, "alarm_h": 0.5, "factor": 1.25,
+        "D": 1.75, "panel_standby_mA": 110, "panel_alarm_mA": 240, "ancillary_standby_mA": 49,
+        "ancillary_alarm_mA": 450, "I1_mA": 178.91, "I2_mA": 918.24, "required_Ah": 6.38, "battery_Ah": 7,
+        "fitted_Ah": 12, "fits_panel": true, "charger_needed_mA": 578.91, "charger_ok": true,
+        "max_standby_mA": 366.5225})"));
 }

@@ -52,6 +52,11 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
     EXPECT_EQ(json["loops"][0]["quiescent_uA"].get<double>(), 12345.6789);
     EXPECT_EQ(json["loops"][0]["volt_drop_V"].get<double>(), -0.5);
     EXPECT_NE(text.find("\"alarm_uA\": 250000,"), std::string::npos) << text;  // whole numbers without a point
+
+    // No standard sizes, no battery fitted, a panel that gives neither its
+    // largest battery nor its charger current.
+    for (const char* unknown : {"battery_Ah", "fitted_Ah", "fits_panel", "charger_ok", "max_standby_mA"})
+        EXPECT_TRUE(json["power"][unknown].is_null()) << unknown;
 }
 
 // A site's analysis comes back from the JSON as it was worked out, to the
@@ -64,7 +69,7 @@ TEST(JsonSummary, AlongTheCableOfASiteReadsBack)
     site.document.Loop(2).SetDeviceStandalone(3, 2, ReportScenario::RemoteIndicator);
     CalculationSupport::RecalculateAll(site.document);
 
-    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX");
+    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX", "0809");
     const Json plain = Json::parse(SummaryJson(summary), nullptr, false);
     const Json withDevices = Json::parse(SummaryJson(summary, true), nullptr, false);
     const std::pair<Feed, const char*> feeds[] = {

@@ -34,9 +34,10 @@ private slots:
         QVERIFY(render.waitForFinished(60000));
         // The summary and four loops, each with its block along the cable and
         // its plot: the sections that do not fit start new pages, one a page
-        // here, and one plot does not fit under its loop and starts its own.
+        // here, and one plot does not fit under its loop and starts its own;
+        // the power supply section, last, starts a page too.
         const QStringList rendered = QDir(pngFolder).entryList({"page*.png"}, QDir::Files, QDir::Name);
-        QCOMPARE(rendered.size(), 6);
+        QCOMPARE(rendered.size(), 7);
         for (const QString& name : rendered) {
             const QImage page = QImage(pngFolder + "/" + name).convertToFormat(QImage::Format_RGB32);
             QImage blank(page.size(), QImage::Format_RGB32);

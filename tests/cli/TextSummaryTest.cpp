@@ -17,9 +17,10 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
     site.AddDevices(3, ReportScenario::OpticalDetector, 25);
     site.AddOthers(3, ReportScenario::ConventionalSounder, 25);
     site.document.Loop(3).SetCableFirst(120);
+    site.catalogue.BatterySizes = {120, 210, 320};
     CalculationSupport::RecalculateAll(site.document);
 
-    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX");
+    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX", "0809");
     const std::string text = SummaryText(summary, 0);
     EXPECT_EQ(text.substr(0, text.find("Loop 1  Offices\n  Calculation             Calculate maximum volt drop\n")),
               "Site Name:      Northgate Depot\n"
@@ -34,6 +35,8 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
               "Total        70       22 mA      836 mA   Design Not Satisfactory\n"
               "\n"
               "Overall: Design Not Satisfactory\n"
+              // BS 5839-1 in a British locale, no panel currents: 1.25 x (24 h x 21.5 mA + 1.75 x 836 mA x 0.5 h)
+              "Standby battery: 1.56 Ah required (BS 5839-1), smallest standard battery 2.1 Ah\n"
               "\n");
     // Only a failing loop gives a reason; every loop of the panel has its block.
     EXPECT_NE(text.find("\n  Permissible volt drop   3.0 V\n  Cable                   1.5mm FR (12.10 ohms/km/core), "
@@ -55,7 +58,7 @@ TEST(TextSummary, EveryDeviceAlongTheCableOnRequest)
     for (int address = 1; address <= 2; ++address)
         site.document.Loop(1).SetCablePosition(address, 1500 * address + 5);
     CalculationSupport::RecalculateAll(site.document);
-    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX");
+    const CalcSummary summary = SummarizeDocument(site.document, "depot.QLX", "0809");
 
     const std::string text = SummaryText(summary, Scaling::Imperial, true);
     EXPECT_NE(text.find("  Along the cable         lowest "), std::string::npos) << text;  // positioned

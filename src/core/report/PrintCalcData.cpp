@@ -7,11 +7,12 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "document/LoopPlacement.h"
+#include "platform/Locale.h"
 #include "platform/MessageHost.h"
 #include "report/PrintAlongCable.h"
+#include "report/PrintPower.h"
 #include "report/Printing.h"
 #include "report/ReportPrinter.h"
-#include "report/WrapText.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -58,15 +59,6 @@ void PrintLineAt(ReportPrinter& printer, int column, std::string_view text)
     printer.EndLine();
 }
 
-// The lines a text takes beside a tab column, up to the right margin, in
-// the current font.
-std::vector<std::string> LinesBeside(Printing& printing, int column, std::string_view text)
-{
-    const ReportPrinter& printer = printing.Printer();
-    return WrapText(text, printing.UsableWidth() - printer.TabX(column),
-                    [&printer](std::string_view piece) { return printer.TextWidth(piece); });
-}
-
 void PrintLinesAt(ReportPrinter& printer, int column, const std::vector<std::string>& lines)
 {
     for (const std::string& line : lines)
@@ -108,7 +100,7 @@ void PrintSummary(Printing& printing, const Document& document, const PanelRecor
     printer.EndLine();
 
     printer.PrintText("Site Name:");
-    PrintLinesAt(printer, SiteColumn, LinesBeside(printing, SiteColumn, document.SiteName));
+    PrintLinesAt(printer, SiteColumn, printing.LinesBeside(SiteColumn, document.SiteName));
     printer.PrintText("Control Panel:");
     printer.PrintTab(SiteColumn);
     printer.PrintText(panel.Name);
@@ -355,11 +347,11 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     const bool hasOthers = otherTypes > 0;
 
     printer.SetFontBold(true);
-    const std::vector<std::string> heading = LinesBeside(printing, 0, LoopTitle(loop, document.LoopName(loop)));
+    const std::vector<std::string> heading = printing.LinesBeside(0, LoopTitle(loop, document.LoopName(loop)));
     printer.SetFontBold(false);
     const std::vector<std::string> explanation = model.DesignIsSatisfactory()
                                                      ? std::vector<std::string>()
-                                                     : LinesBeside(printing, NameColumn, model.DesignExplanation());
+                                                     : printing.LinesBeside(NameColumn, model.DesignExplanation());
     const AlongCableResult alongCable = CalculationSupport::AnalyseAlongCable(document, loop);
     // The permissible volt drop, the alarm current's note, the verdict, its
     // reason and a blank line.
@@ -460,6 +452,9 @@ int PrintCalculation(const Document& document, int units, const std::vector<int>
         if (selected && !PrintLoopSection(printing, document, units, loop))
             return printing.Error();
     }
+    // The battery rule by default is the user's locale's, as on the screen.
+    if (!PrintPower::PrintSection(printing, document, Locale::LocaleIdentifier()))
+        return printing.Error();
     return printing.EndReport() ? 0 : printing.Error();
 }
 

@@ -3,7 +3,7 @@
 // summary of every loop of the control panel with the totals, the
 // assumptions behind the calculation, and one section per chosen loop with
 // its device and Other Device tables, its cable data and the loop along its
-// cable.
+// cable, and last the power supply and standby battery.
 
 #include "catalogues/CalculationType.h"
 

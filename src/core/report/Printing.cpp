@@ -3,6 +3,7 @@
 #include "text/Rounding.h"
 #include "report/ReportPrinter.h"
 #include "report/ReportProgress.h"
+#include "report/WrapText.h"
 
 #include <array>
 #include <chrono>
@@ -105,6 +106,13 @@ void Printing::PrintRightAligned(std::string_view text, double x)
 {
     printer_.SetCurrentX(x - printer_.TextWidth(text));
     printer_.PrintText(text);
+}
+
+std::vector<std::string> Printing::LinesBeside(int column, std::string_view text) const
+{
+    const ReportPrinter& printer = printer_;
+    return WrapText(text, UsableWidth() - printer.TabX(column),
+                    [&printer](std::string_view piece) { return printer.TextWidth(piece); });
 }
 
 double Printing::PrintHeading(int column, std::string_view text)

@@ -12,6 +12,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class ReportPrinter;
 class ReportProgress;
@@ -51,6 +52,9 @@ public:
     int LinesLeftOnPage() const;
     // Prints text ending at x, on the current line.
     void PrintRightAligned(std::string_view text, double x);
+    // The lines a text takes beside a tab column, up to the right margin, in
+    // the current font.
+    std::vector<std::string> LinesBeside(int column, std::string_view text) const;
     // Prints a column heading at a tab column and returns its right edge,
     // where the column's numbers end.
     double PrintHeading(int column, std::string_view text);

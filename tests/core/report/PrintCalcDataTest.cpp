@@ -1,5 +1,6 @@
 #include "report/PrintCalcData.h"
 
+#include "document/PowerSettings.h"
 #include "report/Printing.h"
 #include "support/ReportFixture.h"
 
@@ -68,8 +69,10 @@ TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
         "      Even distribution of devices along cable beyond 1st device.",
         "      As many devices are in alarm as possible.",
         "      There is an open circuit on cable at worst position.",
+        "",
+        "",
     };
-    EXPECT_EQ(PageLines(1), expected);
+    EXPECT_EQ(LinesBetween(1, "Harvex Ferrolux Configuration Data", "Power Supply and Battery"), expected);
 
     EXPECT_TRUE(FontOf("Design Not Satisfactory").Bold && !FontOf("Alarm Current Too High").Bold &&
                 FontOf("  (Harvex Controls)").Italic);
@@ -175,6 +178,46 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
     EXPECT_EQ(printer.Plots()[1].Page, Find("Open at OUT end")->Page + 1);
 }
 
+// After the loops: the loads beside them, the calculation written out and
+// its verdict in bold, the long description wrapped before the quantity.
+TEST_F(PrintCalcData, ThePowerSupplyAndBatteryAfterTheLoops)
+{
+    BuildFourLoopSite();
+    PanelRecord& panel = catalogue.Panels[FourLoopPanel];
+    panel.StandbyCurrent = 60;
+    panel.AlarmCurrent = 150;
+    panel.MaxBattery = 700;
+    catalogue.BatterySizes = {700, 1200};
+    document.Power.Rule = PowerRule::NFPA2019;
+    document.Power.Loads = {
+        {"Remote display panel in the gatehouse by the yard entrance", 2, Currency::FromInteger(30),
+         Currency::FromInteger(55)},
+        {"Relay", 1, Currency(), Currency::FromScaled(125000)}};  // 12.5 mA
+    document.Power.FittedBattery = 1200;
+    ASSERT_EQ(Print({1}), 0);
+
+    const Lines expected = {
+        "Power Supply and Battery",
+        "",
+        "        Ancillary Loads                                   Quantity    Standby           Alarm",
+        "",
+        "        Remote display panel in the gatehouse by the             2   60.00 mA       110.00 mA",
+        "        yard entrance",
+        "        Relay                                                    1    0.00 mA        12.50 mA",
+        "",
+        "        Total                                                        60.00 mA       122.50 mA",
+        "",
+        "        Rule: NFPA 72 2019, standby T1 = 24 h, alarm T2 = 0.0833 h",
+    };
+    EXPECT_EQ(LinesBetween(LastPage(), "Power Supply and Battery", "I1 = "), expected);
+    // The worked lines follow, then the verdict, wrapped.
+    const Lines verdict = {"        Standby battery: 3.59 Ah required (NFPA 72 2019), 12 Ah fitted, more than the panel",
+                           "        holds (7 Ah)"};
+    EXPECT_EQ(LinesBetween(LastPage(), "Standby battery:", "no such line"), verdict);
+    EXPECT_TRUE(FontOf("Power Supply and Battery").Bold && FontOf("Ancillary Loads").Bold && !FontOf("Relay").Bold &&
+                FontOf("holds (7 Ah)").Bold);
+}
+
 TEST_F(PrintCalcData, CableDistributionAssumption)
 {
     // The first and total runs of loops 1 and 7, and the assumption they make.
@@ -187,8 +230,8 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
         document.Loop(7).SetCableFirst(first7);
         document.Loop(7).SetCableTotal(3000);
         ASSERT_EQ(Print({}), 0);
-        const Lines lines = LinesBetween(1, "Calculations include", "no such line");
-        ASSERT_EQ(lines.size(), 4u);
+        const Lines lines = LinesBetween(1, "Calculations include", "Power Supply and Battery");
+        ASSERT_EQ(lines.size(), 6u);
         EXPECT_EQ(lines[1], std::string("      ") + text);
         EXPECT_TRUE(FontOf(lines[1]).Italic);
     }
@@ -203,29 +246,34 @@ TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageR
     // starts page 2.
     printer = RecordingPrinter(RecordingPrinter::A4Width, 19160);
     ASSERT_EQ(Print({2}), 0);
-    EXPECT_EQ(LastPage(), 1);
+    // The power supply section does not fit under it and starts page 2.
+    EXPECT_EQ(std::tuple(printer.Plots().at(0).Page, Find("Power Supply and Battery")->Page), std::tuple(1, 2));
     printer = RecordingPrinter(RecordingPrinter::A4Width, 19150);
     ASSERT_EQ(Print({2}), 0);
     EXPECT_EQ(std::tuple(Find("Section 1")->Page, printer.Plots().at(0).Page), std::tuple(1, 2));
-    EXPECT_EQ(PageLines(2).back(), "Loop 2 (continued)");  // the plot says whose it is
+    EXPECT_EQ(PageLines(2)[3], "Loop 2 (continued)");  // the plot says whose it is
     printer = RecordingPrinter(RecordingPrinter::A4Width, 14750);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
-    ASSERT_EQ(LastPage(), 2);
+    ASSERT_EQ(LastPage(), 3);  // the power supply section after it on page 3
     EXPECT_EQ(PageLines(2)[1], "Last revised on Sunday, 6 December 2026                                                  Page 2");
     EXPECT_EQ(PageLines(2)[3], "Loop 2");
-    EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2..."}));
+    EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2...", "Printing page 3..."}));
 
     // 21 lines fit on a page of 6000 twips: the summary fills page 1, loop 2
     // starts page 2 under its header and runs on to page 3 without one; its
-    // plot starts page 4 under a header.
+    // plot starts page 4 under a header. The power supply section with eight
+    // loads starts page 5 under a header and runs on to page 6.
+    document.Power.Loads.assign(8, AncillaryLoad{"Door holder", 1, Currency::FromInteger(25), Currency()});
     printer = RecordingPrinter(RecordingPrinter::A4Width, 6000);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
-    ASSERT_EQ(LastPage(), 4);
+    ASSERT_EQ(LastPage(), 6);
     EXPECT_NE(PageLines(3).front(), "Harvex Ferrolux Configuration Data");
     EXPECT_EQ(printer.Plots().at(0).Page, 4);
-    EXPECT_EQ(progress.pageTexts.size(), 3u);
+    EXPECT_EQ(PageLines(5)[3], "Power Supply and Battery");
+    EXPECT_NE(PageLines(6).front(), "Harvex Ferrolux Configuration Data");
+    EXPECT_EQ(progress.pageTexts.size(), 4u);
 }
 
 TEST_F(PrintCalcData, CancelAbandonsTheDocumentAtTheNextCheck)
