@@ -36,7 +36,7 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
               "\n"
               "Overall: Design Not Satisfactory\n"
               // BS 5839-1 in a British locale, no panel currents: 1.25 x (24 h x 21.5 mA + 1.75 x 836 mA x 0.5 h)
-              "Standby battery: 1.56 Ah required (BS 5839-1), smallest standard battery 2.1 Ah\n"
+              "Standby battery: 1.56 Ah required (BS 5839-1), smallest standard battery 2.1 Ah, without the panel's own currents\n"
               "\n");
     // Only a failing loop gives a reason; every loop of the panel has its block.
     EXPECT_NE(text.find("\n  Permissible volt drop   3.0 V\n  Cable                   1.5mm FR (12.10 ohms/km/core), "
