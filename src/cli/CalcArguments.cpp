@@ -1,5 +1,7 @@
 #include "cli/CalcArguments.h"
 
+#include "cli/CalcFiles.h"
+
 #include <string_view>
 
 namespace {
@@ -63,14 +65,15 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
         return parsed;
     if (parsed.Error.empty() && args.PlotPng && args.PlotFolder.empty())
         parsed.Error = "--plot-png needs --plot DIR";
-    if (parsed.Error.empty()) {
-        if (files.empty())
-            parsed.Error = "no file given";
-        else if (files.size() > 1)
-            parsed.Error = "one file only, not " + std::to_string(files.size());
-        else
-            args.File = files.front();
-    }
+    if (parsed.Error.empty() && files.empty())
+        parsed.Error = "no file given";
+    // What one file's output would be for many files has no sound meaning.
+    const std::pair<const char*, const std::string&> singleOutputs[] = {{"--pdf", args.PdfPath},
+                                                                        {"--plot", args.PlotFolder}};
+    for (const auto& [option, value] : singleOutputs)
+        if (parsed.Error.empty() && !value.empty() && ManyFiles(files))
+            parsed.Error = std::string(option) + " takes a single FILE.QLX, not several files or a folder";
+    args.Files = std::move(files);
     parsed.Ok = parsed.Error.empty();
     return parsed;
 }
@@ -78,29 +81,36 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 std::string CalcUsage()
 {
     return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
-           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]] FILE.QLX\n"
+           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]] FILE.QLX...\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
            "open at either end) and its worst isolator section, and the standby battery the site needs.\n"
            "\n"
+           "With several files, or a folder (every .QLX file in it and below it, in name order), it checks\n"
+           "each in turn and prints one row per file: file, site name, panel, loops, devices and the\n"
+           "overall verdict with the first failing loop, or why the file could not be opened; then the\n"
+           "counts. A progress bar shows on a terminal when the run takes more than a second.\n"
+           "\n"
            "  --data-root DIR   the folder holding Harvex/Devices, Harvex/Panels and Harvex/Cables\n"
            "                    (instead of $HARVEX_DATA_ROOT or the installed catalogues)\n"
            "  --json            print one JSON object instead of text; each loop's \"along_cable\" has the\n"
            "                    lowest voltages per feed and the isolator sections, and \"power\" the\n"
-           "                    battery calculation\n"
+           "                    battery calculation; with several files, an array of one object per\n"
+           "                    file ({\"file\", \"error\"} for one that could not be opened)\n"
            "  --along-cable     also list every device along the cable: position, current and the\n"
            "                    voltage with the loop whole and open at either end (in the JSON, the\n"
            "                    \"devices\" of each \"along_cable\")\n"
            "  --device-checks   calculate with the device checks (surge, Master/Slave, dependants)\n"
            "  --strict          refuse the file (exit 2) when reading it gave any message: a refused\n"
            "                    value, a device not in the catalogues, a panel replaced...\n"
-           "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF\n"
+           "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF (one file only)\n"
            "  --plot DIR        also draw the voltage along the cable of every loop with devices as\n"
-           "                    DIR/Loop<n>.svg (the folder is made when missing)\n"
+           "                    DIR/Loop<n>.svg (the folder is made when missing; one file only)\n"
            "  --plot-png        with --plot, also as DIR/Loop<n>.png\n"
            "\n"
            "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message),\n"
-           "3 a catalogue failed to load, 4 the PDF or a plot could not be written, 64 a bad command line.\n";
+           "3 a catalogue failed to load, 4 the PDF or a plot could not be written, 64 a bad command line.\n"
+           "With several files, the worst of them: 2 over 1 over 0 (2 also when a folder has no .QLX file).\n";
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of ferrolux-calc, the headless calculator:
 //   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--pdf OUT.pdf]
-//                 [--plot DIR [--plot-png]] FILE.QLX
+//                 [--plot DIR [--plot-png]] FILE.QLX...
+// Several files, or a folder, make a run over many files (see BatchRun.h).
 
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ struct CalcArguments {
     std::string PdfPath{};   // empty: no PDF
     std::string PlotFolder{};  // empty: no plots
     bool PlotPng = false;      // the plots as PNG images too
-    std::string File{};
+    std::vector<std::string> Files{};  // files and folders, in the order given
 };
 
 struct ParsedCalcArguments {
@@ -27,6 +28,7 @@ struct ParsedCalcArguments {
 
 // The words after the program's name. "--data-root=DIR", "--pdf=OUT.pdf" and
 // "--plot=DIR" are accepted too; "--" ends the options, so a file may begin with "-".
+// An option that writes one file of its own is refused with several files or a folder.
 ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words);
 
 std::string CalcUsage();

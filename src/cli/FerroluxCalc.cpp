@@ -1,25 +1,24 @@
 #include "cli/FerroluxCalc.h"
 
-#include "document/CalculationSupport.h"
 #include "text/Scaling.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/CatalogueStartup.h"
 #include "catalogues/DataFiles.h"
 #include "catalogues/Options.h"
+#include "cli/BatchRun.h"
 #include "cli/CalcArguments.h"
+#include "cli/CalcFileCheck.h"
+#include "cli/CalcFiles.h"
 #include "cli/CalcSummary.h"
-#include "cli/HeadlessOpenProgress.h"
 #include "cli/JsonSummary.h"
 #include "cli/TextSummary.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
-#include "document/OpenFlow.h"
 #include "platform/Folders.h"
 #include "platform/Locale.h"
 #include "platform/MessageHost.h"
 #include "platform/SettingsStore.h"
 
-#include <filesystem>
 #include <ostream>
 
 namespace {
@@ -34,56 +33,23 @@ int UnitsOf(Options& options, MessageHost& messages)
     return options.Units();
 }
 
-// Passes every box on and counts them, so that --strict can tell whether the
-// open had anything to say.
-class CountingMessageHost : public MessageHost {
-public:
-    explicit CountingMessageHost(MessageHost& inner) : inner_(inner) {}
-    void Beep(int iconBits) override { inner_.Beep(iconBits); }
-    int Show(const std::string& text, int style, const std::string& caption) override
-    {
-        ++shown;
-        return inner_.Show(text, style, caption);
-    }
-    int shown = 0;
-
-private:
-    MessageHost& inner_;
-};
-
-}  // namespace
-
-int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf,
-                    const PlotWriter& writePlots)
+// The calculator on one file: its summary, then its PDF and plots.
+int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& options, std::ostream& out,
+               StderrMessageHost& messages, std::ostream& err, const PdfWriter& writePdf, const PlotWriter& writePlots)
 {
-    SettingsStore settings(SettingsStore::DefaultPath());
-    Options options(settings);
-    StderrMessageHost messages(err);
-    Catalogue catalogue;
-    const DataFiles files = arguments.DataRoot.empty() ? DataFiles::Locate() : DataFiles::FromRoot(arguments.DataRoot);
-    if (!LoadCatalogues(catalogue, options, messages, {files, Folders::OldSettingsFile(), Locale::LocaleIdentifier()}))
-        return CalcExit::CatalogueFailed;
-
+    const std::string& file = arguments.Files.front();
     Document document(catalogue);
     NewDocument(document, CurrentLoopDefaults(options, catalogue));
-    HeadlessOpenProgress progress(err);
-    CountingMessageHost readingMessages(messages);
-    OpenFlow flow(document, catalogue, options, readingMessages, progress);
-    // The desktop opens full paths; so the messages and the report name the file alike.
-    flow.DoMenuOpen(std::filesystem::absolute(arguments.File).lexically_normal().string(), false);
-    // A file cut short is not opened properly: its warning is on stderr, and
-    // no summary is given that a script could take for the whole design.
-    if (flow.Outcome() != OpenOutcome::Opened || flow.OpenedCutShort())
-        return CalcExit::NotOpened;
-    if (arguments.Strict && readingMessages.shown + progress.Asked() > 0) {
-        err << "ferrolux-calc: --strict: reading the file gave the messages above\n";
+    const FileCheck check = OpenForCheck(file, arguments, document, catalogue, options, messages);
+    // A failed open has told why on stderr; a refusal under --strict is told here.
+    if (!check.Opened) {
+        if (check.RefusedByStrict)
+            err << "ferrolux-calc: " << check.Reason << '\n';
         return CalcExit::NotOpened;
     }
-    if (arguments.DeviceChecks)
-        CalculationSupport::RecalculateAll(document, false);
 
     const int units = UnitsOf(options, messages);
-    const CalcSummary summary = SummarizeDocument(document, arguments.File, Locale::LocaleIdentifier());
+    const CalcSummary summary = SummarizeDocument(document, file, Locale::LocaleIdentifier());
     const bool devices = arguments.AlongCable;
     out << (arguments.Json ? SummaryJson(summary, devices) : SummaryText(summary, units, devices)) << std::flush;
 
@@ -102,4 +68,21 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
         }
     }
     return summary.Satisfactory ? CalcExit::Satisfactory : CalcExit::NotSatisfactory;
+}
+
+}  // namespace
+
+int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf,
+                    const PlotWriter& writePlots, bool errIsTerminal)
+{
+    SettingsStore settings(SettingsStore::DefaultPath());
+    Options options(settings);
+    StderrMessageHost messages(err);
+    Catalogue catalogue;
+    const DataFiles files = arguments.DataRoot.empty() ? DataFiles::Locate() : DataFiles::FromRoot(arguments.DataRoot);
+    if (!LoadCatalogues(catalogue, options, messages, {files, Folders::OldSettingsFile(), Locale::LocaleIdentifier()}))
+        return CalcExit::CatalogueFailed;
+    if (ManyFiles(arguments.Files))
+        return RunBatch(arguments, catalogue, options, out, err, errIsTerminal);
+    return RunOneFile(arguments, catalogue, options, out, messages, err, writePdf, writePlots);
 }

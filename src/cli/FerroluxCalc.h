@@ -2,7 +2,8 @@
 // The headless calculator: loads the catalogues as the desktop program
 // starts, opens one document through the open flow (unknown device types
 // answered "Y", incompatible Other Devices OK, every message on stderr as one
-// line), recalculates it as after an open, and prints the loop summary.
+// line), recalculates it as after an open, and prints the loop summary; or
+// does so for many files in one run (see BatchRun.h).
 
 #include <functional>
 #include <iosfwd>
@@ -30,5 +31,6 @@ using PlotWriter =
 
 // Runs one calculation and returns the exit status. Settings and
 // user-defined panels come from the per-user folders, as for the desktop.
+// `errIsTerminal`: a run over many files shows its progress on `err`.
 int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf,
-                    const PlotWriter& writePlots = {});
+                    const PlotWriter& writePlots = {}, bool errIsTerminal = false);

@@ -2,11 +2,8 @@
 
 #include "platform/MessageHost.h"
 
-#include <ostream>
-
 std::string HeadlessOpenProgress::UnknownResponse(int loop, int address, int deviceType)
 {
-    ++asked_;
-    messages_ << OneLineMessage("Unknown Device Type", UnknownDeviceText(loop, address, deviceType)) << '\n';
+    messages_.Show(UnknownDeviceText(loop, address, deviceType), MsgStyle::OKOnly, "Unknown Device Type");
     return "Y";
 }

@@ -8,9 +8,14 @@
 // isolator sections, in volts to the hundredth; with `devices`, its
 // "devices" gives every point along the cable.
 
+#include "cli/JsonWriter.h"
+
 #include <string>
 
 struct CalcSummary;
 
-// The object, ended by a line feed.
+// The object, to be written by JsonText (its exact numbers need it).
+Json SummaryObject(const CalcSummary& summary, bool devices = false);
+
+// The object as text, ended by a line feed.
 std::string SummaryJson(const CalcSummary& summary, bool devices = false);

@@ -2,117 +2,76 @@
 
 #include "platform/TextEncoding.h"
 
-#include <cstdio>
+#include <cstdint>
+
+namespace {
+
+// The binary subtype that marks an exact number's digits. The documents hold
+// no other binary values, so the mark cannot be mistaken.
+constexpr std::uint64_t ExactNumberSubtype = 0x4E;
+
+void NewLine(std::string& text, int level)
+{
+    text += '\n';
+    text.append(2 * static_cast<size_t>(level), ' ');
+}
+
+// Objects and arrays as the old hand-written writer laid them out (which is
+// also nlohmann's dump(2) layout): one member a line, "{}" and "[]" when empty.
+void Write(std::string& text, const Json& value, int level)
+{
+    switch (value.type()) {
+    case Json::value_t::object:
+    case Json::value_t::array: {
+        const bool object = value.is_object();
+        text += object ? '{' : '[';
+        bool first = true;
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            if (!first)
+                text += ',';
+            first = false;
+            NewLine(text, level + 1);
+            if (object)
+                text += JsonString(it.key()) + ": ";
+            Write(text, it.value(), level + 1);
+        }
+        if (!first)
+            NewLine(text, level);
+        text += object ? '}' : ']';
+        break;
+    }
+    case Json::value_t::string:
+        text += JsonString(value.get_ref<const std::string&>());
+        break;
+    default:
+        if (value.is_binary() && value.get_binary().subtype() == ExactNumberSubtype) {
+            const Json::binary_t& digits = value.get_binary();
+            text.append(digits.begin(), digits.end());
+        } else {  // whole numbers, true, false, null
+            text += value.dump();
+        }
+    }
+}
+
+}  // namespace
 
 std::string JsonString(std::string_view text)
 {
+    // nlohmann escapes quotes, backslashes and control characters; it needs UTF-8.
     const std::string utf8 = TextEncoding::IsValidUtf8(text) ? std::string(text) : TextEncoding::FromWindows1252(text);
-    std::string quoted = "\"";
-    for (const char c : utf8) {
-        switch (c) {
-        case '"':
-            quoted += "\\\"";
-            break;
-        case '\\':
-            quoted += "\\\\";
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                quoted += escape;
-            } else {
-                quoted += c;
-            }
-        }
-    }
-    return quoted + "\"";
+    return Json(utf8).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-void JsonWriter::NewLine()
+Json ExactNumber(std::string_view digits)
 {
-    text_ += '\n';
-    text_.append(2 * levels_.size(), ' ');
+    return Json::binary(Json::binary_t::container_type(digits.begin(), digits.end()), ExactNumberSubtype);
 }
 
-void JsonWriter::BeginValue()
-{
-    if (afterKey_) {
-        afterKey_ = false;
-        return;
-    }
-    if (levels_.empty())
-        return;
-    if (!levels_.back().Empty)
-        text_ += ',';
-    levels_.back().Empty = false;
-    NewLine();
-}
+Json ExactNumber(Currency value) { return ExactNumber(value.ToString()); }
 
-void JsonWriter::Key(std::string_view name)
+std::string JsonText(const Json& document)
 {
-    BeginValue();
-    text_ += JsonString(name) + ": ";
-    afterKey_ = true;
-}
-
-void JsonWriter::Open(char bracket)
-{
-    BeginValue();
-    text_ += bracket;
-    levels_.push_back({});
-}
-
-void JsonWriter::Close(char bracket)
-{
-    const bool empty = levels_.back().Empty;
-    levels_.pop_back();
-    if (!empty)
-        NewLine();
-    text_ += bracket;
-}
-
-void JsonWriter::String(std::string_view text)
-{
-    BeginValue();
-    text_ += JsonString(text);
-}
-
-void JsonWriter::Number(int64_t value)
-{
-    BeginValue();
-    text_ += std::to_string(value);
-}
-
-void JsonWriter::Number(Currency value)
-{
-    BeginValue();
-    text_ += value.ToString();
-}
-
-void JsonWriter::RawNumber(std::string_view digits)
-{
-    BeginValue();
-    text_ += digits;
-}
-
-void JsonWriter::Bool(bool value)
-{
-    BeginValue();
-    text_ += value ? "true" : "false";
-}
-
-void JsonWriter::Null()
-{
-    BeginValue();
-    text_ += "null";
+    std::string text;
+    Write(text, document, 0);
+    return text;
 }

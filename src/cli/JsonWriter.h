@@ -1,69 +1,33 @@
 #pragma once
-// A small JSON writer: objects, arrays, strings, whole numbers, exact
-// Currency values, numbers already written out, true, false and null,
-// indented two blanks a level.
+// The headless calculator's JSON: documents built as nlohmann::ordered_json
+// (members in the order they are put in) and written out here, indented two
+// blanks a level.
+//
+// Exact numbers: nlohmann holds a decimal as a double, which cannot hold
+// 330.1333334 or 0.1 exactly, and writes whole doubles as "250000.0". So a
+// figure that must come out exactly as written rides in the document as the
+// text of its digits, tagged (see ExactNumber), and JsonText writes that text
+// as the number. Whole counts are plain nlohmann integers.
 
 #include "text/Currency.h"
 
-#include <cstdint>
+#include <nlohmann/json.hpp>
+
 #include <string>
 #include <string_view>
-#include <vector>
+
+using Json = nlohmann::ordered_json;
 
 // The text as a JSON string in double quotes: quotes, backslashes and control
 // characters escaped, UTF-8 kept (text that is not UTF-8 is read as
 // Windows-1252, as the program reads its files).
 std::string JsonString(std::string_view text);
 
-class JsonWriter {
-public:
-    void BeginObject() { Open('{'); }
-    void EndObject() { Close('}'); }
-    void BeginArray() { Open('['); }
-    void EndArray() { Close(']'); }
+// A number written out exactly ("9.6", "0.0125", "-12.25"), to be put in a
+// document as it is; `digits` must be a JSON number.
+Json ExactNumber(std::string_view digits);
+// The exact value of a Currency: no rounding, no exponent ("950", "0.5").
+Json ExactNumber(Currency value);
 
-    // The name of the next member of the open object.
-    void Key(std::string_view name);
-
-    void String(std::string_view text);
-    void Number(int64_t value);
-    // The exact value: no rounding, no exponent ("950", "0.5", "-12.25").
-    void Number(Currency value);
-    // A number written out by the caller, exact ("9.6", "0.0125"): put in as it is.
-    void RawNumber(std::string_view digits);
-    void Bool(bool value);
-    void Null();
-
-    // Convenience for object members.
-    template <typename T>
-    void Member(std::string_view name, const T& value)
-    {
-        Key(name);
-        Value(value);
-    }
-
-    const std::string& Text() const { return text_; }
-
-private:
-    void Value(std::string_view text) { String(text); }
-    void Value(const std::string& text) { String(text); }
-    void Value(const char* text) { String(text); }
-    void Value(bool value) { Bool(value); }
-    void Value(Currency value) { Number(value); }
-    void Value(int value) { Number(int64_t{value}); }
-    void Value(int16_t value) { Number(int64_t{value}); }
-    void Value(int64_t value) { Number(value); }
-
-    // Before a value: the separator and line break its place calls for.
-    void BeginValue();
-    void Open(char bracket);
-    void Close(char bracket);
-    void NewLine();
-
-    struct Level {
-        bool Empty = true;
-    };
-    std::string text_;
-    std::vector<Level> levels_;
-    bool afterKey_ = false;
-};
+// The document as text, exact numbers as their digits, without a final line feed.
+std::string JsonText(const Json& document);

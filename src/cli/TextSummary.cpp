@@ -5,6 +5,7 @@
 #include "document/PowerText.h"
 #include "text/Scaling.h"
 #include "cli/CalcSummary.h"
+#include "cli/TextColumns.h"
 #include "report/PrintCalcData.h"
 #include "text/Rounding.h"
 
@@ -15,25 +16,6 @@
 #include <string_view>
 
 namespace {
-
-// Columns are counted in characters, so "µA" is two wide, not three.
-size_t Width(std::string_view text)
-{
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
-                                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-std::string Right(std::string_view text, size_t width)
-{
-    const size_t used = Width(text);
-    return std::string(used < width ? width - used : 0, ' ') + std::string(text);
-}
-
-std::string Left(std::string_view text, size_t width)
-{
-    const size_t used = Width(text);
-    return std::string(text) + std::string(used < width ? width - used : 0, ' ');
-}
 
 // Loop, Devices, Quiescent and Alarm right-aligned under their headings, then the verdict.
 std::string SummaryRow(std::string_view loop, std::string_view devices, std::string_view quiescent,
@@ -104,9 +86,9 @@ std::string DeviceRow(const std::array<std::string, 9>& cells, size_t typeWidth)
 // device at an address without.
 std::string DeviceTable(const LoopSummary& loop, int units)
 {
-    size_t typeWidth = Width("Type");
+    size_t typeWidth = TextWidth("Type");
     for (const std::string& type : loop.PointTypes)
-        typeWidth = std::max(typeWidth, Width(type));
+        typeWidth = std::max(typeWidth, TextWidth(type));
     const std::string position = "Position (" + Scaling::LengthUnitsText(units, false) + ")";
     std::string text = DeviceRow(
         {position, "Address", "Slot", "Type", "Alarm", "Whole V", "Open IN V", "Open OUT V", "Min V"}, typeWidth);

@@ -6,6 +6,7 @@
 #include "report/PlotFiles.h"
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -25,5 +26,5 @@ int main(int argc, char** argv)
     const PdfWriter writePdf = WritePdfReport;
     const PlotWriter writePlots = WriteVoltagePlots;
 #endif
-    return RunFerroluxCalc(parsed.Arguments, std::cout, std::cerr, writePdf, writePlots);
+    return RunFerroluxCalc(parsed.Arguments, std::cout, std::cerr, writePdf, writePlots, isatty(STDERR_FILENO) == 1);
 }

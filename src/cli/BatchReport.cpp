@@ -1,0 +1,78 @@
+#include "cli/BatchReport.h"
+
+#include "cli/CalcSummary.h"
+#include "cli/FerroluxCalc.h"
+#include "cli/TextColumns.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using Row = std::array<std::string, 6>;
+
+// "Design Not Satisfactory (loop 4: Volt Drop Too High)": the first loop of
+// the panel that fails, when one does (the total alarm current alone can
+// fail a design).
+std::string ResultText(const CalcSummary& summary)
+{
+    const int loops = std::clamp(summary.PanelLoops, 0, static_cast<int>(summary.Loops.size()));
+    const auto end = summary.Loops.begin() + loops;
+    const auto failing =
+        std::find_if(summary.Loops.begin(), end, [](const LoopSummary& loop) { return !loop.Satisfactory; });
+    if (summary.Satisfactory || failing == end)
+        return summary.Overall;
+    return summary.Overall + " (loop " + std::to_string(failing->Loop) + ": " + failing->DesignShort + ")";
+}
+
+std::string CountsText(const std::vector<BatchEntry>& entries)
+{
+    const auto count = [&entries](int status) {
+        return std::to_string(std::count_if(entries.begin(), entries.end(),
+                                            [status](const BatchEntry& entry) { return entry.Status == status; }));
+    };
+    return std::to_string(entries.size()) + (entries.size() == 1 ? " file: " : " files: ") +
+           count(CalcExit::Satisfactory) + " satisfactory, " + count(CalcExit::NotSatisfactory) +
+           " not satisfactory, " + count(CalcExit::NotOpened) + " failed to open\n";
+}
+
+}  // namespace
+
+BatchEntry CheckedEntry(const CalcSummary& summary)
+{
+    return {summary.File,
+            summary.Satisfactory ? CalcExit::Satisfactory : CalcExit::NotSatisfactory,
+            summary.SiteName,
+            summary.Panel,
+            summary.PanelLoops,
+            summary.TotalDevices,
+            ResultText(summary)};
+}
+
+BatchEntry FailedEntry(const std::string& file, const std::string& reason)
+{
+    BatchEntry entry;
+    entry.File = file;
+    entry.Status = CalcExit::NotOpened;
+    entry.Result = "Failed to open: " + reason;
+    return entry;
+}
+
+std::string BatchText(const std::vector<BatchEntry>& entries)
+{
+    std::vector<Row> rows{{"File", "Site Name", "Panel", "Loops", "Devices", "Result"}};
+    for (const BatchEntry& e : entries) {
+        const bool checked = e.Status != CalcExit::NotOpened;
+        rows.push_back({e.File, e.SiteName, e.Panel, checked ? std::to_string(e.Loops) : "",
+                        checked ? std::to_string(e.Devices) : "", e.Result});
+    }
+    std::array<size_t, 5> widths{};
+    for (const Row& row : rows)
+        for (size_t column = 0; column < widths.size(); ++column)
+            widths[column] = std::max(widths[column], TextWidth(row[column]));
+    std::string text;
+    for (const Row& row : rows)
+        text += Left(row[0], widths[0]) + "  " + Left(row[1], widths[1]) + "  " + Left(row[2], widths[2]) + "  " +
+                Right(row[3], widths[3]) + "  " + Right(row[4], widths[4]) + "  " + row[5] + "\n";
+    return text + "\n" + CountsText(entries);
+}
