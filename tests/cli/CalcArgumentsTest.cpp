@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
-TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
+TEST(CalcArguments, OptionsInAnyOrderFilesAndRefusalsThatSayWhy)
 {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        // What was understood: file | data root | PDF | JSON | device checks | along the cable; or why not.
+        // What was understood: files | data root | PDF | JSON | device checks | along the cable; or why not.
         {{"--json", "--device-checks", "site.QLX"}, "site.QLX|||1|1|0"},
         {{"site.QLX", "--pdf", "out.pdf", "--data-root", "/opt/data"}, "site.QLX|/opt/data|out.pdf|0|0|0"},
         {{"--data-root=/d", "--along-cable", "--pdf=r.pdf", "a b.QLX"}, "a b.QLX|/d|r.pdf|0|0|1"},
         {{"--json", "--", "--odd name.QLX"}, "--odd name.QLX|||1|0|0"},
         {{"--json"}, "no file given"},
-        {{"a.QLX", "b.QLX"}, "one file only, not 2"},
+        {{"a.QLX", "--json", "b.QLX"}, "a.QLX,b.QLX|||1|0|0"},
+        // One output file cannot take many sites; "." is a folder.
+        {{"--pdf", "r.pdf", "a.QLX", "b.QLX"}, "--pdf takes a single FILE.QLX, not several files or a folder"},
+        {{"--plot", "plots", "."}, "--plot takes a single FILE.QLX, not several files or a folder"},
         {{"--pdf", "", "a.QLX"}, "--pdf needs a value"},
         {{"--data-root=", "a.QLX"}, "--data-root needs a value"},
         {{"--jsonx", "a.QLX"}, "unknown option --jsonx"},
@@ -22,7 +25,10 @@ TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
         const ParsedCalcArguments parsed = ParseCalcArguments(words);
         const CalcArguments& a = parsed.Arguments;
         EXPECT_EQ(parsed.Ok, parsed.Error.empty());
-        EXPECT_EQ(parsed.Ok ? a.File + "|" + a.DataRoot + "|" + a.PdfPath + "|" + std::to_string(a.Json) + "|" +
+        std::string files;
+        for (const std::string& file : a.Files)
+            files += (files.empty() ? "" : ",") + file;
+        EXPECT_EQ(parsed.Ok ? files + "|" + a.DataRoot + "|" + a.PdfPath + "|" + std::to_string(a.Json) + "|" +
                                   std::to_string(a.DeviceChecks) + "|" + std::to_string(a.AlongCable)
                             : parsed.Error,
                   understood);

@@ -1,0 +1,121 @@
+// ferrolux-calc over many files, as a black box: a row per file and the
+// counts, or one JSON array; the exit status the worst of the files.
+
+#include "support/CalcRun.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The cells of a line: two blanks or more apart.
+std::vector<std::string> Cells(const std::string& line)
+{
+    const std::regex gap(" {2,}");
+    return {std::sregex_token_iterator(line.begin(), line.end(), gap, -1), {}};
+}
+
+}  // namespace
+
+// The examples folder: a row per site in name order, under headings that
+// line up, the counts, and the status of the worst; its JSON array holds
+// each site's object exactly as a run on that site alone prints it.
+TEST(BatchRun, TheExamplesFolderInRowsAndAsOneJsonArray)
+{
+    CalcRunner calc;
+    const std::string data = FERROLUX_TEST_DATA_DIR, examples = FERROLUX_EXAMPLES_DIR;
+    const CalcRun text = calc.Run({"--data-root", data, examples});
+    EXPECT_EQ(text.Status, 1);
+    EXPECT_EQ(text.Err, "");  // no progress bar either: stderr is a file
+    using Row = std::vector<std::string>;
+    const std::vector<std::string> lines = Lines(text.Out);
+    std::vector<Row> rows;
+    for (const std::string& line : lines)
+        rows.push_back(Cells(line));
+    EXPECT_EQ(rows,
+              (std::vector<Row>{
+                  {"File", "Site Name", "Panel", "Loops", "Devices", "Result"},
+                  {ExamplePath("Harbour-Hotel.QLX"), "Harbour Hotel", "Quellar QX-2 Two Loop", "2", "71",
+                   "Design Satisfactory"},
+                  {ExamplePath("Northgate-Offices.QLX"), "Northgate Offices", "Quellar QX-1 Single Loop", "1", "40",
+                   "Design Satisfactory"},
+                  {ExamplePath("Riverside-Warehouse.QLX"), "Riverside Warehouse", "Quellar QX-4 Four Loop", "4",
+                   "180", "Design Not Satisfactory (loop 4: Volt Drop Too High)"},
+                  {""},
+                  {"3 files: 2 satisfactory, 1 not satisfactory, 0 failed to open"}}));
+    // The columns line up: each site name under its heading, each count of devices ending under its.
+    ASSERT_EQ(lines.size(), 6u);
+    for (size_t i = 1; i <= 3; ++i) {
+        EXPECT_EQ(lines[i].find(rows[i][1]), lines[0].find("Site Name")) << lines[i];
+        EXPECT_EQ(lines[i].find(" " + rows[i][4] + "  ") + 1 + rows[i][4].size(), lines[0].find("Devices") + 7);
+    }
+
+    const CalcRun json = calc.Run({"--json", "--along-cable", "--data-root", data, examples});
+    EXPECT_EQ(json.Status, 1);
+    const Json array = Json::parse(json.Out, nullptr, false);
+    ASSERT_EQ(array.size(), 3u) << json.Out;
+    for (const Json& site : array) {
+        const CalcRun alone = calc.Run({"--json", "--along-cable", "--data-root", data, site["file"]});
+        EXPECT_EQ(site, Json::parse(alone.Out, nullptr, false)) << site["file"];
+    }
+}
+
+// A missing file, one cut short and a folder without sites among good
+// sites: each is told, on stderr after its name and in its row, and the
+// others are still checked; the status is that of a file not opened.
+TEST(BatchRun, AMissingAndABrokenFileAmongGoodOnes)
+{
+    CalcRunner calc;
+    const std::string missing = calc.folder.Path("missing.QLX"), empty = calc.folder.Path("empty");
+    std::filesystem::create_directories(empty);
+    std::ifstream example(ExamplePath("Northgate-Offices.QLX"), std::ios::binary);
+    std::string head(300, '\0');  // the first 300 bytes of a site, as a copy broken off leaves it
+    example.read(head.data(), static_cast<std::streamsize>(head.size()));
+    const std::string cut = calc.folder.Write("cut.QLX", head);
+    const std::string notFound = "Unable to open file '" + missing + "' for the following reason:  (53)  File not found";
+    const std::string cutShort = "The file '" + cut + "' appears to be incomplete (it may have been cut short). Check "
+                                 "the design before you rely on it.";
+    const std::vector<std::string> arguments{"--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Harbour-Hotel.QLX"),
+                                             missing, empty, cut, ExamplePath("Riverside-Warehouse.QLX")};
+
+    const CalcRun text = calc.Run(arguments);
+    EXPECT_EQ(text.Status, 2);
+    EXPECT_EQ(text.Err, "ferrolux-calc: no .QLX file in the folder '" + empty + "'\n" + missing +
+                            ": Harvex Ferrolux: " + notFound + "\n" + cut + ": Harvex Ferrolux: " + cutShort + "\n");
+    const std::vector<std::string> lines = Lines(text.Out);
+    ASSERT_EQ(lines.size(), 7u) << text.Out;
+    const std::pair<std::string, std::string> rows[] = {
+        {ExamplePath("Harbour-Hotel.QLX"), "Design Satisfactory"},
+        {missing, "Failed to open: " + notFound},
+        {cut, "Failed to open: " + cutShort},
+        {ExamplePath("Riverside-Warehouse.QLX"), "Design Not Satisfactory (loop 4: Volt Drop Too High)"}};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_TRUE(lines[i + 1].starts_with(rows[i].first) && lines[i + 1].ends_with(rows[i].second)) << lines[i + 1];
+    EXPECT_EQ(lines[6], "4 files: 1 satisfactory, 1 not satisfactory, 2 failed to open");
+
+    std::vector<std::string> json{"--json"};
+    json.insert(json.end(), arguments.begin(), arguments.end());
+    const CalcRun run = calc.Run(json);
+    EXPECT_EQ(run.Status, 2);
+    const Json array = Json::parse(run.Out, nullptr, false);
+    ASSERT_EQ(array.size(), 4u) << run.Out;
+    EXPECT_EQ(array[1], (Json{{"file", missing}, {"error", notFound}}));
+    EXPECT_EQ(array[2], (Json{{"file", cut}, {"error", cutShort}}));
+    EXPECT_EQ(array[3]["overall"], "Design Not Satisfactory");
+}
