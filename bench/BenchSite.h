@@ -6,6 +6,7 @@
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
 #include "document/Document.h"
+#include "document/DocumentReader.h"
 #include "platform/MessageHost.h"
 #include "platform/SettingsStore.h"
 #include "support/ScratchFolder.h"
@@ -27,3 +28,13 @@ struct BenchSite {
 
 // The run's site; ends the run with a message when it cannot be built.
 BenchSite& Site();
+
+// The reader's questions answered without a window: stop at an unknown
+// device type, keep nothing that does not fit.
+class AnsweringReadHost : public DocumentReadHost {
+public:
+    bool CancelRequested(int, int) override { return false; }
+    UnknownDeviceAnswer UnknownDeviceType(int, int, int) override { return UnknownDeviceAnswer::Cancel; }
+    bool DropIncompatibleOther(int, int, int) override { return false; }
+    void OthersNotPlaced(int, int, int32_t) override {}
+};

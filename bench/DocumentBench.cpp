@@ -12,14 +12,6 @@
 
 namespace {
 
-class AnsweringReadHost : public DocumentReadHost {
-public:
-    bool CancelRequested(int, int) override { return false; }
-    UnknownDeviceAnswer UnknownDeviceType(int, int, int) override { return UnknownDeviceAnswer::Cancel; }
-    bool DropIncompatibleOther(int, int, int) override { return false; }
-    void OthersNotPlaced(int, int, int32_t) override {}
-};
-
 // Opens the largest document and recalculates every loop, as File Open does.
 template <typename Read>
 void OpenLargest(benchmark::State& state, Read read)
