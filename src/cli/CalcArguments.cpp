@@ -3,6 +3,7 @@
 #include "cli/CalcFiles.h"
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -67,7 +68,7 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
         parsed.Error = "--plot-png needs --plot DIR";
     if (parsed.Error.empty() && files.empty())
         parsed.Error = "no file given";
-    // What one file's output would be for many files has no sound meaning.
+    // An option that writes one site's output to one place has no meaning for many sites.
     const std::pair<const char*, const std::string&> singleOutputs[] = {{"--pdf", args.PdfPath},
                                                                         {"--plot", args.PlotFolder}};
     for (const auto& [option, value] : singleOutputs)
