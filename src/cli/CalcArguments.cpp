@@ -55,7 +55,9 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             parsed.HelpAsked = true;
         } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
                    !TakeValue("--pdf", words, i, args.PdfPath, parsed.Error) &&
-                   !TakeValue("--plot", words, i, args.PlotFolder, parsed.Error)) {
+                   !TakeValue("--plot", words, i, args.PlotFolder, parsed.Error) &&
+                   !TakeValue("--schedule-csv", words, i, args.ScheduleCsvPath, parsed.Error) &&
+                   !TakeValue("--addresses-csv", words, i, args.AddressesCsvPath, parsed.Error)) {
             parsed.Error = "unknown option " + word;
         }
     }
@@ -78,7 +80,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 std::string CalcUsage()
 {
     return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
-           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]] FILE.QLX\n"
+           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]]\n"
+           "                     [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
@@ -99,8 +102,16 @@ std::string CalcUsage()
            "  --plot DIR        also draw the voltage along the cable of every loop with devices as\n"
            "                    DIR/Loop<n>.svg (the folder is made when missing)\n"
            "  --plot-png        with --plot, also as DIR/Loop<n>.png\n"
+           "  --schedule-csv OUT.csv\n"
+           "                    also write the device schedule as CSV: each loop's device types and\n"
+           "                    Other Devices with their quantities and currents in µA, then each\n"
+           "                    loop's totals and verdict, and the panel's\n"
+           "  --addresses-csv OUT.csv\n"
+           "                    also write the address schedule as CSV: every used address in cable\n"
+           "                    order with its position in metres, its devices and its tag\n"
            "\n"
            "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message),\n"
-           "3 a catalogue failed to load, 4 the PDF or a plot could not be written, 64 a bad command line.\n";
+           "3 a catalogue failed to load, 4 the PDF, a plot or a schedule could not be written,\n"
+           "64 a bad command line.\n";
 }

@@ -18,9 +18,11 @@
 #include "platform/Locale.h"
 #include "platform/MessageHost.h"
 #include "platform/SettingsStore.h"
+#include "report/Schedules.h"
 
 #include <filesystem>
 #include <ostream>
+#include <utility>
 
 namespace {
 
@@ -50,6 +52,22 @@ public:
 private:
     MessageHost& inner_;
 };
+
+// The schedules asked for, each as CSV; false with the reason on stderr at
+// the first that could not be written.
+bool WriteSchedules(const CalcArguments& arguments, const Document& document, std::ostream& err)
+{
+    using Schedules::Schedule;
+    for (const auto& [path, schedule] : {std::pair{arguments.ScheduleCsvPath, Schedule::Devices},
+                                         std::pair{arguments.AddressesCsvPath, Schedule::Addresses}}) {
+        std::string error;
+        if (!path.empty() && !Schedules::WriteSchedule(document, schedule, path, error)) {
+            err << "ferrolux-calc: " << error << '\n';
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -101,5 +119,7 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
             return CalcExit::PdfFailed;
         }
     }
+    if (!WriteSchedules(arguments, document, err))
+        return CalcExit::PdfFailed;
     return summary.Satisfactory ? CalcExit::Satisfactory : CalcExit::NotSatisfactory;
 }

@@ -52,11 +52,25 @@ std::optional<std::string> QtFileChooser::ChooseFileToSave(const std::string& ti
     return dialog.selectedFiles().front().toStdString();
 }
 
-std::optional<std::string> QtFileChooser::ChoosePdfFile(const std::string& title, const std::string& suggested)
+namespace {
+
+std::optional<std::string> ChooseFileToWrite(QWidget* parent, const std::string& title, const std::string& suggested,
+                                             const QString& filters)
 {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, Text(title), Text(suggested), "PDF Files (*.pdf);;All Files (*)");
+    const QString path = QFileDialog::getSaveFileName(parent, Text(title), Text(suggested), filters);
     if (path.isEmpty())
         return std::nullopt;
     return path.toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> QtFileChooser::ChoosePdfFile(const std::string& title, const std::string& suggested)
+{
+    return ChooseFileToWrite(parent_, title, suggested, "PDF Files (*.pdf);;All Files (*)");
+}
+
+std::optional<std::string> QtFileChooser::ChooseCsvFile(const std::string& title, const std::string& suggested)
+{
+    return ChooseFileToWrite(parent_, title, suggested, "CSV Files (*.csv);;All Files (*)");
 }

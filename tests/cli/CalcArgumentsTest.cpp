@@ -30,4 +30,7 @@ TEST(CalcArguments, OptionsInAnyOrderOneFileAndRefusalsThatSayWhy)
     EXPECT_TRUE(ParseCalcArguments({"a.QLX", "-h"}).HelpAsked);
     const CalcArguments plots = ParseCalcArguments({"--plot-png", "--plot=out", "a.QLX"}).Arguments;
     EXPECT_EQ(plots.PlotFolder + "|" + std::to_string(plots.PlotPng), "out|1");
+    const CalcArguments schedules =
+        ParseCalcArguments({"--schedule-csv", "d.csv", "--addresses-csv=a b.csv", "a.QLX"}).Arguments;
+    EXPECT_EQ(schedules.ScheduleCsvPath + "|" + schedules.AddressesCsvPath, "d.csv|a b.csv");
 }
