@@ -1,64 +1,33 @@
 #include "support/CsvReader.h"
 
-namespace {
-
-class Reader {
-public:
-    explicit Reader(std::string_view text) : text_(text) {}
-
-    std::optional<CsvRecords> Records()
-    {
-        CsvRecords records;
-        while (at_ < text_.size()) {
-            std::vector<std::string>& record = records.emplace_back();
-            do {
-                const std::optional<std::string> field = Field();
-                if (!field)
-                    return std::nullopt;
-                record.push_back(*field);
-            } while (Take(','));
-            if (!Take('\r') || !Take('\n'))
-                return std::nullopt;
-        }
-        return records;
-    }
-
-private:
-    bool Take(char c)
-    {
-        if (at_ >= text_.size() || text_[at_] != c)
-            return false;
-        ++at_;
-        return true;
-    }
-
-    std::optional<std::string> Field()
-    {
-        std::string field;
-        if (!Take('"')) {
-            while (at_ < text_.size() && text_[at_] != ',' && text_[at_] != '\r') {
-                if (text_[at_] == '"' || text_[at_] == '\n')
-                    return std::nullopt;
-                field += text_[at_++];
+std::optional<CsvRecords> ReadCsv(std::string_view text)
+{
+    CsvRecords records;
+    size_t at = 0;
+    const auto take = [&](char c) { return at < text.size() && text[at] == c && ++at > 0; };
+    while (at < text.size()) {
+        std::vector<std::string>& record = records.emplace_back();
+        do {
+            std::string& field = record.emplace_back();
+            if (take('"')) {
+                for (;;) {
+                    if (at >= text.size())
+                        return std::nullopt;  // no closing quote
+                    const char c = text[at++];
+                    if (c == '"' && !take('"'))
+                        break;  // the closing quote; a doubled one stands for one
+                    field += c;
+                }
+            } else {
+                for (; at < text.size() && text[at] != ',' && text[at] != '\r'; ++at) {
+                    if (text[at] == '"' || text[at] == '\n')
+                        return std::nullopt;
+                    field += text[at];
+                }
             }
-            return field;
-        }
-        while (at_ < text_.size()) {
-            const char c = text_[at_++];
-            if (c != '"')
-                field += c;
-            else if (!Take('"'))
-                return field;
-            else
-                field += '"';
-        }
-        return std::nullopt;  // no closing quote
+        } while (take(','));
+        if (!take('\r') || !take('\n'))
+            return std::nullopt;
     }
-
-    std::string_view text_;
-    size_t at_ = 0;
-};
-
-}  // namespace
-
-std::optional<CsvRecords> ReadCsv(std::string_view text) { return Reader(text).Records(); }
+    return records;
+}

@@ -21,12 +21,3 @@ TEST(CsvWriter, QuotesAFieldOnlyWhenASpreadsheetWouldMisreadIt)
     for (const auto& [text, field] : cases)
         EXPECT_EQ(CsvWriter::Field(text), field) << text;
 }
-
-TEST(CsvWriter, RowsEndInCrLfAfterTheByteOrderMark)
-{
-    CsvWriter csv;
-    EXPECT_EQ(csv.Text(), "\xEF\xBB\xBF");
-    csv.AddRow({"Loop", "Name, full"});
-    csv.AddRow({"1", "", "x"});
-    EXPECT_EQ(csv.Text(), "\xEF\xBB\xBFLoop,\"Name, full\"\r\n1,,x\r\n");
-}
