@@ -9,6 +9,15 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+std::optional<std::string> ChooseFileToWrite(QWidget* parent, const std::string& title, const std::string& suggested,
+                                             const QString& filters)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, Text(title), Text(suggested), filters);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
 }  // namespace
 
 QStringList QtFileChooser::DocumentFilters()
@@ -51,19 +60,6 @@ std::optional<std::string> QtFileChooser::ChooseFileToSave(const std::string& ti
         return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }
-
-namespace {
-
-std::optional<std::string> ChooseFileToWrite(QWidget* parent, const std::string& title, const std::string& suggested,
-                                             const QString& filters)
-{
-    const QString path = QFileDialog::getSaveFileName(parent, Text(title), Text(suggested), filters);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path.toStdString();
-}
-
-}  // namespace
 
 std::optional<std::string> QtFileChooser::ChoosePdfFile(const std::string& title, const std::string& suggested)
 {
