@@ -58,7 +58,9 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             parsed.HelpAsked = true;
         } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
                    !TakeValue("--pdf", words, i, args.PdfPath, parsed.Error) &&
-                   !TakeValue("--plot", words, i, args.PlotFolder, parsed.Error)) {
+                   !TakeValue("--plot", words, i, args.PlotFolder, parsed.Error) &&
+                   !TakeValue("--schedule-csv", words, i, args.ScheduleCsvPath, parsed.Error) &&
+                   !TakeValue("--addresses-csv", words, i, args.AddressesCsvPath, parsed.Error)) {
             parsed.Error = "unknown option " + word;
         }
     }
@@ -70,7 +72,9 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
         parsed.Error = "no file given";
     // An option that writes one site's output to one place has no meaning for many sites.
     const std::pair<const char*, const std::string&> singleOutputs[] = {{"--pdf", args.PdfPath},
-                                                                        {"--plot", args.PlotFolder}};
+                                                                        {"--plot", args.PlotFolder},
+                                                                        {"--schedule-csv", args.ScheduleCsvPath},
+                                                                        {"--addresses-csv", args.AddressesCsvPath}};
     for (const auto& [option, value] : singleOutputs)
         if (parsed.Error.empty() && !value.empty() && ManyFiles(files))
             parsed.Error = std::string(option) + " takes a single FILE.QLX, not several files or a folder";
@@ -82,7 +86,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 std::string CalcUsage()
 {
     return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
-           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]] FILE.QLX...\n"
+           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]]\n"
+           "                     [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
@@ -109,9 +114,17 @@ std::string CalcUsage()
            "  --plot DIR        also draw the voltage along the cable of every loop with devices as\n"
            "                    DIR/Loop<n>.svg (the folder is made when missing; one file only)\n"
            "  --plot-png        with --plot, also as DIR/Loop<n>.png\n"
+           "  --schedule-csv OUT.csv\n"
+           "                    also write the device schedule as CSV: each loop's device types and\n"
+           "                    Other Devices with their quantities and currents in µA, then each\n"
+           "                    loop's totals and verdict, and the panel's\n"
+           "  --addresses-csv OUT.csv\n"
+           "                    also write the address schedule as CSV: every used address in cable\n"
+           "                    order with its position in metres, its devices and its tag\n"
            "\n"
            "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message),\n"
-           "3 a catalogue failed to load, 4 the PDF or a plot could not be written, 64 a bad command line.\n"
+           "3 a catalogue failed to load, 4 the PDF, a plot or a schedule could not be written,\n"
+           "64 a bad command line.\n"
            "With several files, the worst of them: 2 over 1 over 0 (2 also when a folder has no .QLX file).\n";
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of ferrolux-calc, the headless calculator:
 //   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--pdf OUT.pdf]
-//                 [--plot DIR [--plot-png]] FILE.QLX...
+//                 [--plot DIR [--plot-png]] [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...
 // Several files, or a folder, make a run over many files (see BatchRun.h).
 
 #include <string>
@@ -16,6 +16,8 @@ struct CalcArguments {
     std::string PdfPath{};   // empty: no PDF
     std::string PlotFolder{};  // empty: no plots
     bool PlotPng = false;      // the plots as PNG images too
+    std::string ScheduleCsvPath{};   // empty: no device schedule
+    std::string AddressesCsvPath{};  // empty: no address schedule
     std::vector<std::string> Files{};  // files and folders, in the order given
 };
 
@@ -26,8 +28,9 @@ struct ParsedCalcArguments {
     std::string Error;  // why the command line was refused
 };
 
-// The words after the program's name. "--data-root=DIR", "--pdf=OUT.pdf" and
-// "--plot=DIR" are accepted too; "--" ends the options, so a file may begin with "-".
+// The words after the program's name. "--data-root=DIR", "--pdf=OUT.pdf",
+// "--plot=DIR" and the schedules' "--schedule-csv=OUT.csv" and
+// "--addresses-csv=OUT.csv" are accepted too; "--" ends the options, so a file may begin with "-".
 // An option that writes one file of its own is refused with several files or a folder.
 ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words);
 

@@ -18,8 +18,10 @@
 #include "platform/Locale.h"
 #include "platform/MessageHost.h"
 #include "platform/SettingsStore.h"
+#include "report/Schedules.h"
 
 #include <ostream>
+#include <utility>
 
 namespace {
 
@@ -31,6 +33,22 @@ int UnitsOf(Options& options, MessageHost& messages)
         return Scaling::DetectedUnits(Locale::IMeasure(), Locale::LocaleIdentifier());
     options.LoadUnits(messages);
     return options.Units();
+}
+
+// The schedules asked for, each as CSV; false with the reason on stderr at
+// the first that could not be written.
+bool WriteSchedules(const CalcArguments& arguments, const Document& document, std::ostream& err)
+{
+    using Schedules::Schedule;
+    for (const auto& [path, schedule] : {std::pair{arguments.ScheduleCsvPath, Schedule::Devices},
+                                         std::pair{arguments.AddressesCsvPath, Schedule::Addresses}}) {
+        std::string error;
+        if (!path.empty() && !Schedules::WriteSchedule(document, schedule, path, error)) {
+            err << "ferrolux-calc: " << error << '\n';
+            return false;
+        }
+    }
+    return true;
 }
 
 // The calculator on one file: its summary, then its PDF and plots.
@@ -67,6 +85,8 @@ int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& op
             return CalcExit::PdfFailed;
         }
     }
+    if (!WriteSchedules(arguments, document, err))
+        return CalcExit::PdfFailed;
     return summary.Satisfactory ? CalcExit::Satisfactory : CalcExit::NotSatisfactory;
 }
 

@@ -17,7 +17,7 @@ constexpr int Satisfactory = 0;
 constexpr int NotSatisfactory = 1;
 constexpr int NotOpened = 2;      // missing, unreadable, refused or cut short; with --strict, any reading message
 constexpr int CatalogueFailed = 3;
-constexpr int PdfFailed = 4;  // or a plot
+constexpr int PdfFailed = 4;  // or a plot, or a schedule
 constexpr int BadCommandLine = 64;
 }  // namespace CalcExit
 

@@ -9,6 +9,15 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+std::optional<std::string> ChooseFileToWrite(QWidget* parent, const std::string& title, const std::string& suggested,
+                                             const QString& filters)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, Text(title), Text(suggested), filters);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
 }  // namespace
 
 QStringList QtFileChooser::DocumentFilters()
@@ -54,9 +63,10 @@ std::optional<std::string> QtFileChooser::ChooseFileToSave(const std::string& ti
 
 std::optional<std::string> QtFileChooser::ChoosePdfFile(const std::string& title, const std::string& suggested)
 {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, Text(title), Text(suggested), "PDF Files (*.pdf);;All Files (*)");
-    if (path.isEmpty())
-        return std::nullopt;
-    return path.toStdString();
+    return ChooseFileToWrite(parent_, title, suggested, "PDF Files (*.pdf);;All Files (*)");
+}
+
+std::optional<std::string> QtFileChooser::ChooseCsvFile(const std::string& title, const std::string& suggested)
+{
+    return ChooseFileToWrite(parent_, title, suggested, "CSV Files (*.csv);;All Files (*)");
 }

@@ -17,6 +17,7 @@ public:
     std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& folder,
                                                 const std::string& preset) override;
     std::optional<std::string> ChoosePdfFile(const std::string& title, const std::string& suggested) override;
+    std::optional<std::string> ChooseCsvFile(const std::string& title, const std::string& suggested) override;
 
     // "Ferrolux Files" (".QLX" in either case) and "All Files".
     static QStringList DocumentFilters();

@@ -9,6 +9,7 @@
 
 #ifndef Q_MOC_RUN
 #include "document/Document.h"
+#include "report/Schedules.h"
 
 #include <array>
 #include <functional>
@@ -134,6 +135,8 @@ private:
     void ShowLoopEditor(int loop);
     void ShowOptions();
     void ShowPowerSupply();
+    // Writes a schedule as CSV where the user chooses; a failure is told.
+    void ExportSchedule(Schedules::Schedule schedule);
     // The user-defined panels; the chooser and the menu follow any change.
     void AddUserPanel();
     void EditUserPanel();

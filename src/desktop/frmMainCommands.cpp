@@ -1,5 +1,5 @@
-// The main window's commands: new, open, save, print, the loop editor, the
-// options and the help.
+// The main window's commands: new, open, save, print, export, the loop
+// editor, the options and the help.
 
 #include "desktop/frmMain.h"
 
@@ -184,6 +184,18 @@ void frmMain::PrintCurrentDocument()
     const std::optional<std::string> pdf = context_.chooser.ChoosePdfFile("Save Report as PDF", suggested);
     if (pdf)
         PrintToPdf(*pdf, loops);
+}
+
+void frmMain::ExportSchedule(Schedules::Schedule schedule)
+{
+    const std::string folder = MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder);
+    const std::optional<std::string> path =
+        context_.chooser.ChooseCsvFile(schedule == Schedules::Schedule::Devices ? "Export Device Schedule"
+                                                                                 : "Export Address Schedule",
+                                       Schedules::SuggestedPath(context_.document, folder, schedule));
+    std::string error;
+    if (path && !Schedules::WriteSchedule(context_.document, schedule, *path, error))
+        MsgBox(context_.host, error, MsgStyle::Exclamation);
 }
 
 void frmMain::PrintWithoutDialog(const std::string& file)

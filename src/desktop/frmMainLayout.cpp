@@ -105,6 +105,13 @@ void frmMain::BuildMenus()
     QAction* mnuPrint = AddAction(file, "&Print...", "mnuPrint");
     mnuPrint->setShortcut(QKeySequence::Print);
     connect(mnuPrint, &QAction::triggered, this, &frmMain::PrintCurrentDocument);
+    QMenu* exports = file->addMenu("&Export");
+    exports->setObjectName("mnuExport");
+    exports->menuAction()->setObjectName("mnuExport");
+    connect(AddAction(exports, "Device &Schedule...", "mnuExportDevices"), &QAction::triggered, this,
+            [this] { ExportSchedule(Schedules::Schedule::Devices); });
+    connect(AddAction(exports, "&Address Schedule...", "mnuExportAddresses"), &QAction::triggered, this,
+            [this] { ExportSchedule(Schedules::Schedule::Addresses); });
     file->addSeparator()->setObjectName("mnuFileSep2");
     connect(AddAction(file, "Po&wer Supply...", "mnuPower"), &QAction::triggered, this, &frmMain::ShowPowerSupply);
     connect(AddAction(file, "&Options...", "mnuOptions"), &QAction::triggered, this, &frmMain::ShowOptions);

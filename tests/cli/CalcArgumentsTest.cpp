@@ -15,6 +15,7 @@ TEST(CalcArguments, OptionsInAnyOrderFilesAndRefusalsThatSayWhy)
         // One output file cannot take many sites; "." is a folder.
         {{"--pdf", "r.pdf", "a.QLX", "b.QLX"}, "--pdf takes a single FILE.QLX, not several files or a folder"},
         {{"--plot", "plots", "."}, "--plot takes a single FILE.QLX, not several files or a folder"},
+        {{"--addresses-csv=a.csv", "a.QLX", "b.QLX"}, "--addresses-csv takes a single FILE.QLX, not several files or a folder"},
         {{"--pdf", "", "a.QLX"}, "--pdf needs a value"},
         {{"--data-root=", "a.QLX"}, "--data-root needs a value"},
         {{"--jsonx", "a.QLX"}, "unknown option --jsonx"},
@@ -36,4 +37,7 @@ TEST(CalcArguments, OptionsInAnyOrderFilesAndRefusalsThatSayWhy)
     EXPECT_TRUE(ParseCalcArguments({"a.QLX", "-h"}).HelpAsked);
     const CalcArguments plots = ParseCalcArguments({"--plot-png", "--plot=out", "a.QLX"}).Arguments;
     EXPECT_EQ(plots.PlotFolder + "|" + std::to_string(plots.PlotPng), "out|1");
+    const CalcArguments schedules =
+        ParseCalcArguments({"--schedule-csv", "d.csv", "--addresses-csv=a b.csv", "a.QLX"}).Arguments;
+    EXPECT_EQ(schedules.ScheduleCsvPath + "|" + schedules.AddressesCsvPath, "d.csv|a b.csv");
 }

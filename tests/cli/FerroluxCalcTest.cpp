@@ -143,3 +143,26 @@ TEST(FerroluxCalc, TheBatteryOfTheHotelInItsJson)
         "fitted_Ah": 12, "fits_panel": true, "charger_needed_mA": 578.91, "charger_ok": true,
         "max_standby_mA": 366.5225})"));
 }
+
+// Both schedules from one run, the same as the desktop's; a schedule that
+// cannot be written is told with the file and the reason, status 4.
+TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
+{
+    CalcRunner calc;
+    const std::string devices = calc.folder.Path("csv/Riverside - Devices.csv");
+    const CalcRun run = calc.Run({"--schedule-csv", devices, "--addresses-csv=" + calc.folder.Path("csv/addresses.csv"),
+                                  "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Riverside-Warehouse.QLX")});
+    EXPECT_EQ(run.Status, 1);  // loop 4's volt drop is too high
+    EXPECT_EQ(run.Err, "");
+    const std::string schedule = calc.folder.Read("csv/Riverside - Devices.csv");
+    EXPECT_TRUE(schedule.starts_with("\xEF\xBB\xBFLoop,Loop Name,Kind,Name,Quantity,")) << schedule;
+    EXPECT_NE(schedule.find("\r\n4,Yard and loading bays,Loop Total,,40,,,13"), std::string::npos) << schedule;
+    EXPECT_TRUE(calc.folder.Read("csv/addresses.csv").starts_with("\xEF\xBB\xBFLoop,Position (m),Address,"));
+
+    const std::string blocked = calc.folder.Write("blocked", "a file, not a folder") + "/a.csv";
+    const CalcRun refused = calc.Run({"--addresses-csv", blocked, "--data-root", FERROLUX_TEST_DATA_DIR,
+                                      ExamplePath("Harbour-Hotel.QLX")});
+    EXPECT_EQ(refused.Status, 4);
+    EXPECT_EQ(refused.Err, "ferrolux-calc: The address schedule could not be written to '" + blocked +
+                               "': Not a directory.\n");
+}

@@ -3,6 +3,7 @@
 #include "desktop/frmLoop.h"
 #include "desktop/QtPanelChooser.h"
 #include "document/LoopResults.h"
+#include "report/Schedules.h"
 #include "support/CalcRun.h"
 #include "support/DesktopSite.h"
 #include "support/QtClicks.h"
@@ -11,7 +12,10 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
+
+#include <filesystem>
 
 using namespace QtClicks;
 
@@ -127,6 +131,35 @@ private slots:
         QVERIFY(!Control(window, "lblAlongCable_1")->styleSheet().isEmpty());
         QTest::qWait(50);  // the layout takes the loaded texts' widths
         SaveScreen(window, "frmMain-Northgate");
+    }
+
+    // File > Export asks for the file, suggested beside the site, writes the
+    // schedule there and tells a failure in a box.
+    void exportsTheSchedulesFromTheFileMenu()
+    {
+        DesktopSite site;
+        const std::string file = site.folder.Path("Sites/harbour.QLX");
+        std::filesystem::create_directories(site.folder.Path("Sites"));
+        std::filesystem::copy_file(ExamplePath("Harbour-Hotel.QLX"), file);
+        QVERIFY(site.Start(file).Load());
+        site.app->Show();
+        frmMain& window = site.app->MainWindow();
+        QVERIFY(QTest::qWaitFor([&] { return !window.StartingUp(); }));
+        auto* exports = Control<QMenu>(window, "mnuExport");
+        QCOMPARE(exports->title(), "&Export");
+        QCOMPARE(exports->actions().size(), 2);
+
+        site.chooser.Answer(site.folder.Path("Sites/devices.csv"));
+        Trigger(window, "mnuExportDevices");
+        QCOMPARE(site.chooser.asked.back(), site.folder.Path("Sites/harbour - Devices.csv"));
+        QCOMPARE(site.folder.Read("Sites/devices.csv"), Schedules::DeviceScheduleCsv(site.app->document()));
+
+        site.chooser.Answer(site.folder.Path("Sites"));  // a folder, not a file
+        Trigger(window, "mnuExportAddresses");
+        QCOMPARE(site.chooser.asked.back(), site.folder.Path("Sites/harbour - Addresses.csv"));
+        QCOMPARE(site.host.Texts(), std::vector<std::string>{"The address schedule could not be written to '" +
+                                                             site.folder.Path("Sites") + "': Is a directory."});
+        QCOMPARE(site.folder.Listing("Sites"), std::string("devices.csv;harbour.QLX;"));
     }
 };
 

@@ -9,7 +9,7 @@
 
 class ScriptedFileChooser : public FileChooser {
 public:
-    // The folder, or for a PDF the suggested file, each dialog was given.
+    // The folder, or for a PDF or a CSV file the suggested file, each dialog was given.
     std::vector<std::string> asked;
 
     // The next dialog's answer; with none left, dialogs are cancelled.
@@ -27,6 +27,10 @@ public:
         return Next(folder);
     }
     std::optional<std::string> ChoosePdfFile(const std::string&, const std::string& suggested) override
+    {
+        return Next(suggested);
+    }
+    std::optional<std::string> ChooseCsvFile(const std::string&, const std::string& suggested) override
     {
         return Next(suggested);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The file dialogs of the main window: choosing a Loop Calculation to open
-// (with the read-only choice), a file to save it as, and a PDF file for a
-// report when there is no printer. The desktop program shows Qt's dialogs;
+// (with the read-only choice), a file to save it as, a PDF file for a
+// report when there is no printer, and a CSV file for a schedule. The desktop program shows Qt's dialogs;
 // tests answer from a script.
 
 #include <optional>
@@ -21,4 +21,5 @@ public:
     virtual std::optional<std::string> ChooseFileToSave(const std::string& title, const std::string& folder,
                                                         const std::string& preset) = 0;
     virtual std::optional<std::string> ChoosePdfFile(const std::string& title, const std::string& suggested) = 0;
+    virtual std::optional<std::string> ChooseCsvFile(const std::string& title, const std::string& suggested) = 0;
 };

@@ -372,23 +372,58 @@ FolderLock::~FolderLock()
         ::close(fd_);  // closing the last descriptor releases the lock
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFault& fault,
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason, const WriteFault& fault,
                          const BeforeReplace& beforeReplace)
 {
+    // A step the test hook fails stands for a failing disk.
+    const auto fails = [&](WriteStep step) {
+        if (StepFails(fault, step))
+            reason = std::strerror(EIO);
+        return !reason.empty();
+    };
+    reason.clear();
     std::error_code error;
     fs::create_directories(FolderOf(WriteTarget(path)), error);
-    if (error || StepFails(fault, WriteStep::CreateTemporary))
+    if (error) {
+        reason = error.message();
+        return false;
+    }
+    if (fails(WriteStep::CreateTemporary))
         return false;
     Replacement replacement(path);
-    if (!replacement.Created())
+    if (!replacement.Created()) {
+        reason = replacement.Error();
         return false;
+    }
 
     const size_t half = bytes.size() / 2;
     const int fd = replacement.Descriptor();
-    return WriteAll(fd, bytes.substr(0, half)) && !StepFails(fault, WriteStep::WriteBytes) &&
-           WriteAll(fd, bytes.substr(half)) && !StepFails(fault, WriteStep::Sync) && replacement.Sync() &&
-           (!beforeReplace || beforeReplace(replacement.Target())) && !StepFails(fault, WriteStep::Rename) &&
-           replacement.Rename() && !StepFails(fault, WriteStep::SyncFolder) && replacement.SyncFolder();
+    const auto write = [&](std::string_view part) {
+        if (!WriteAll(fd, part))
+            reason = std::strerror(errno);
+        return reason.empty();
+    };
+    const auto step = [&](bool done) {
+        if (!done)
+            reason = replacement.Error();
+        return done;
+    };
+    if (!write(bytes.substr(0, half)) || fails(WriteStep::WriteBytes) || !write(bytes.substr(half)) ||
+        fails(WriteStep::Sync) || !step(replacement.Sync()))
+        return false;
+    if (beforeReplace && !beforeReplace(replacement.Target())) {
+        reason = "the write was stopped before it replaced the file";
+        return false;
+    }
+    return !fails(WriteStep::Rename) && step(replacement.Rename()) && !fails(WriteStep::SyncFolder) &&
+           step(replacement.SyncFolder());
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFault& fault,
+                         const BeforeReplace& beforeReplace)
+{
+    std::string reason;
+    return WriteFileAtomically(path, bytes, reason, fault, beforeReplace);
 }
 
 }  // namespace FileSystem

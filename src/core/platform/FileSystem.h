@@ -151,5 +151,9 @@ using BeforeReplace = std::function<bool(const std::string& target)>;
 // it is a failure too, with the new file in place.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFault& fault = {},
                          const BeforeReplace& beforeReplace = {});
+// The same, with why it failed as the system says it ("Not a directory");
+// empty when it did not.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason,
+                         const WriteFault& fault = {}, const BeforeReplace& beforeReplace = {});
 
 }  // namespace FileSystem

@@ -9,6 +9,7 @@
 #include "document/LoopPlacement.h"
 #include "platform/Locale.h"
 #include "platform/MessageHost.h"
+#include "report/LoopContents.h"
 #include "report/PrintAlongCable.h"
 #include "report/PrintPower.h"
 #include "report/Printing.h"
@@ -72,8 +73,6 @@ void PrintRowNumbers(Printing& printing, const NumberColumns& columns, const std
     printing.PrintRightAligned(CurrentText(quiescent), columns.Quiescent);
     printing.PrintRightAligned(CurrentText(alarm), columns.Alarm);
 }
-
-Currency Times(int32_t count, int32_t microamps) { return Currency::FromInteger(int64_t{count} * microamps); }
 
 
 std::string ReportTitle(const Document& document)
@@ -205,22 +204,12 @@ NumberColumns PrintNumberHeadings(Printing& printing)
 bool PrintDeviceRows(Printing& printing, const Document& document, int loop, const NumberColumns& columns)
 {
     ReportPrinter& printer = printing.Printer();
-    const Catalogue& catalogue = document.Catalog();
-    const bool ledsDisabled = document.Loop(loop).DINLEDsDisabled();
     bool footnote = false;
-    for (const int type : catalogue.DeviceTypeOrder) {
-        if (type == 0)
-            continue;
-        const int32_t count = LoopPlacement::CountOfType(document, loop, type);
-        if (count < 1)
-            continue;
-        const DeviceTypeRecord& record = catalogue.DeviceType(type);
-        const bool ledDisabledCurrent = ledsDisabled && record.HasLedDisabledCurrent;
+    for (const LoopContents::Row& row : LoopContents::DeviceRows(document, loop)) {
         printer.PrintTab(NameColumn);
-        printer.PrintText(record.Name);
-        PrintRowNumbers(printing, columns, std::to_string(count), Times(count, record.QuiescentCurrent),
-                        Times(count, ledDisabledCurrent ? record.AlarmCurrentLedDisabled : record.AlarmCurrent));
-        if (ledDisabledCurrent) {
+        printer.PrintText(row.Name);
+        PrintRowNumbers(printing, columns, std::to_string(row.Quantity), row.QuiescentTotal(), row.AlarmTotal());
+        if (row.LedsDisabled) {
             printer.PrintText(" *");
             footnote = true;
         }
@@ -232,17 +221,10 @@ bool PrintDeviceRows(Printing& printing, const Document& document, int loop, con
 void PrintOtherDeviceRows(Printing& printing, const Document& document, int loop, const NumberColumns& columns)
 {
     ReportPrinter& printer = printing.Printer();
-    const Catalogue& catalogue = document.Catalog();
-    const clsCalculator& model = document.Loop(loop);
-    for (size_t other = 1; other < catalogue.OtherDevices.size(); ++other) {
-        const int32_t quantity = model.QtyOthers(static_cast<int>(other));
-        if (quantity <= 0)
-            continue;
-        const OtherDeviceRecord& record = catalogue.OtherDevices[other];
+    for (const LoopContents::Row& row : LoopContents::OtherDeviceRows(document, loop)) {
         printer.PrintTab(NameColumn);
-        printer.PrintText(record.SingleName);
-        PrintRowNumbers(printing, columns, std::to_string(quantity), Times(quantity, record.QuiescentCurrent),
-                        Times(quantity, record.AlarmCurrent));
+        printer.PrintText(row.Name);
+        PrintRowNumbers(printing, columns, std::to_string(row.Quantity), row.QuiescentTotal(), row.AlarmTotal());
         printer.EndLine();
     }
 }

@@ -1,0 +1,33 @@
+#pragma once
+// The schedules of a Loop Calculation as CSV files for spreadsheets: the
+// device schedule (what each loop holds, with its currents, and each loop's
+// totals and verdict as the main window and the report give them) and the
+// address schedule (every used address in cable order, with what sits
+// there). Currents in µA as exact decimals, positions in metres.
+
+#include "platform/FileSystem.h"
+
+#include <string>
+
+class Document;
+
+namespace Schedules {
+
+enum class Schedule { Devices, Addresses };
+
+// The whole file: the byte-order mark, the header row and the rows.
+std::string DeviceScheduleCsv(const Document& document);
+std::string AddressScheduleCsv(const Document& document);
+std::string ScheduleCsv(const Document& document, Schedule schedule);
+
+// "<document name> - Devices.csv" (or " - Addresses.csv") beside the
+// document; for a document never saved, named "Loop Calculation" in `folder`.
+std::string SuggestedPath(const Document& document, const std::string& folder, Schedule schedule);
+
+// Writes the schedule through a temporary file renamed over the path, so
+// that a failure leaves any earlier file as it was; false with a message
+// naming the file and the reason.
+bool WriteSchedule(const Document& document, Schedule schedule, const std::string& path, std::string& error,
+                   const FileSystem::WriteFault& fault = {});
+
+}  // namespace Schedules

@@ -1,0 +1,175 @@
+#include "report/Schedules.h"
+
+#include "catalogues/Catalogue.h"
+#include "document/CalculationSupport.h"
+#include "document/Document.h"
+#include "document/LoopResults.h"
+#include "document/OpenFlow.h"
+#include "support/BundledCatalogue.h"
+#include "support/CsvReader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+using Schedules::Schedule;
+
+namespace {
+
+class SilentOpenProgress : public OpenProgressHost {
+public:
+    void Show() override {}
+    void SetFileText(const std::string&) override {}
+    void SetPercent(int) override {}
+    void ProcessPendingEvents() override {}
+    bool CancelRequested() const override { return false; }
+    std::string UnknownResponse(int, int, int) override { return "Y"; }
+    void Close() override {}
+};
+
+int64_t Number(const std::string& field) { return std::stoll(field); }
+
+// An example site opened as the desktop opens it, loop 1 renamed to a name a
+// spreadsheet misreads unless it is quoted and its quotes doubled.
+class SiteSchedules : public ::testing::Test {
+protected:
+    void Open(const std::string& example)
+    {
+        SilentOpenProgress progress;
+        OpenFlow flow(document, bundled.catalogue, bundled.options, bundled.messages, progress);
+        ASSERT_TRUE(bundled.Loaded && flow.DoMenuOpen(FERROLUX_EXAMPLES_DIR "/" + example, false));
+        document.LoopName(1) = "Bay 3, \"north\" µ-wing";
+    }
+    // The schedule read back as a spreadsheet program reads it, the header row left out.
+    CsvRecords Rows(Schedule schedule) const
+    {
+        const std::string csv = Schedules::ScheduleCsv(document, schedule);
+        EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBF"));
+        CsvRecords rows = ReadCsv(std::string_view(csv).substr(3)).value_or(CsvRecords{});
+        EXPECT_FALSE(rows.empty()) << csv;
+        rows.erase(rows.begin(), rows.begin() + (rows.empty() ? 0 : 1));
+        return rows;
+    }
+
+    BundledCatalogue bundled;
+    Document document{bundled.catalogue};
+};
+
+class ExampleSchedules : public SiteSchedules, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override { Open(GetParam()); }
+};
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleSchedules,
+                         ::testing::Values("Harbour-Hotel.QLX", "Northgate-Offices.QLX", "Riverside-Warehouse.QLX"));
+
+// Each content row is its quantity times its currents; the device rows'
+// quiescent currents add up to the report's sub-total (the alarm currents do
+// not: the loop's is the worst alarm the panel allows, not every LED lit);
+// the totals rows hold the main window's and the report's figures, exact.
+TEST_P(ExampleSchedules, DeviceRowsAddUpAndTheTotalsAreTheReportsExactly)
+{
+    enum { Loop, LoopName, Kind, Name, Quantity, QuiescentEach, AlarmEach, QuiescentTotal, AlarmTotal, Verdict };
+    const CsvRecords rows = Rows(Schedule::Devices);
+    ASSERT_FALSE(rows.empty());
+    std::array<int64_t, Document::LoopCount + 1> quiescentDevices{};
+    for (auto row = rows.begin(); row + 1 < rows.end(); ++row) {
+        ASSERT_EQ(row->size(), 10u);
+        const int loop = static_cast<int>(Number((*row)[Loop]));
+        const clsCalculator& model = document.Loop(loop);
+        EXPECT_EQ((*row)[LoopName], document.LoopName(loop));
+        if ((*row)[Kind] == "Loop Total") {
+            EXPECT_EQ(quiescentDevices[static_cast<size_t>(loop)], model.QuiescentCurrentDevices().Scaled() / Currency::Scale);
+            EXPECT_EQ((*row)[Quantity] + " " + (*row)[QuiescentTotal] + " " + (*row)[AlarmTotal] + " " + (*row)[Verdict],
+                      MainLoopRowFor(model).Devices + " " + model.QuiescentCurrentTotal().ToString() + " " +
+                          model.AlarmCurrentTotal().ToString() + " " + MainLoopRowFor(model).PassFail);
+            continue;
+        }
+        EXPECT_EQ(Number((*row)[QuiescentTotal]), Number((*row)[Quantity]) * Number((*row)[QuiescentEach]));
+        EXPECT_EQ(Number((*row)[AlarmTotal]), Number((*row)[Quantity]) * Number((*row)[AlarmEach]));
+        if ((*row)[Kind] == "Device")
+            quiescentDevices[static_cast<size_t>(loop)] += Number((*row)[QuiescentTotal]);
+    }
+    EXPECT_EQ(rows.back(), (std::vector<std::string>{"", "", "Panel Total", document.Catalog().CurrentPanelRecord()->Name,
+                                                      std::to_string(CalculationSupport::TotalDevices(document)), "", "",
+                                                      CalculationSupport::TotalQuiescentCurrent(document).ToString(),
+                                                      CalculationSupport::TotalAlarmCurrent(document).ToString(),
+                                                      CalculationSupport::OverallDesignText(document)}));
+}
+
+// The devices in the order the loop along its cable takes them, each address
+// at its distance in metres where it has one, the standalone devices all there.
+TEST_P(ExampleSchedules, AddressRowsFollowTheCable)
+{
+    enum { Loop, Position, Address, DeviceType, SlaveBase, BaseOther, AttachedOther, Standalone, Tag };
+    const CsvRecords rows = Rows(Schedule::Addresses);
+    for (int loop = 1; loop <= document.Catalog().CurrentPanelRecord()->Loops; ++loop) {
+        std::vector<int> devices, alongCable;
+        size_t standalone = 0, alongStandalone = 0;
+        for (const std::vector<std::string>& row : rows) {
+            ASSERT_EQ(row.size(), 9u);
+            const int address = static_cast<int>(Number(row[Address]));
+            if (Number(row[Loop]) != loop)
+                continue;
+            if (!row[DeviceType].empty())
+                devices.push_back(address);
+            if (!row[Standalone].empty())
+                standalone += 1 + static_cast<size_t>(std::ranges::count(row[Standalone], ';'));
+            EXPECT_EQ(row[Position].empty() ? clsCalculator::NoPosition : std::lround(std::stod(row[Position]) * 10),
+                      document.Loop(loop).CablePosition(address));
+            EXPECT_EQ(Number(row[Tag]), document.AddressTag(loop, address));
+        }
+        for (const AlongCablePoint& point : CalculationSupport::AnalyseAlongCable(document, loop).Points)
+            point.Slot == 0 ? alongCable.push_back(point.Address) : void(++alongStandalone);
+        EXPECT_EQ(devices, alongCable) << "loop " << loop;
+        EXPECT_EQ(standalone, alongStandalone) << "loop " << loop;
+    }
+}
+
+// The headers, and rows worked out by hand from the hotel's file
+// (Device1=10,0,1,1,34,34 and DeviceBetween1=7 (34); eight slave sounder
+// bases) and the bundled catalogue, a second standalone device added.
+TEST_F(SiteSchedules, TheHotelsRowsAsItsFileAndTheCatalogueGiveThem)
+{
+    Open("Harbour-Hotel.QLX");
+    clsCalculator& loop = document.Loop(1);
+    loop.SetDeviceStandalone(1, 3, loop.DeviceStandalone(4, 2));  // a Line Isolator Module
+    EXPECT_TRUE(Schedules::AddressScheduleCsv(document).starts_with(
+        "\xEF\xBB\xBFLoop,Position (m),Address,Device Type,Slave Base,Base Other Device,Attached Other Device,"
+        "Standalone Devices After,Address Tag\r\n1,,1,Optical Smoke Detector with Remote Output,Slave Sounder Base,,"
+        "Remote Indicator,Slave Wall Sounder; Line Isolator Module,0\r\n"));
+    const std::string devices = Schedules::DeviceScheduleCsv(document);
+    EXPECT_TRUE(devices.starts_with("\xEF\xBB\xBFLoop,Loop Name,Kind,Name,Quantity,Quiescent Each (µA),"
+                                    "Alarm Each (µA),Quiescent Total (µA),Alarm Total (µA),Verdict\r\n"));
+    EXPECT_NE(devices.find("\r\n1,\"Bay 3, \"\"north\"\" µ-wing\",Device,Slave Sounder Base,8,200,4700,1600,37600,\r\n"),
+              std::string::npos);
+}
+
+// A write that fails says which file and why, and leaves an earlier schedule
+// byte for byte, with no temporary file beside it.
+TEST_F(SiteSchedules, AFailedWriteKeepsTheEarlierFileAndSaysWhy)
+{
+    Open("Harbour-Hotel.QLX");
+    const ScratchFolder& folder = bundled.folder;
+    const std::string earlier = folder.Write("out/Devices.csv", "an earlier schedule\r\n");
+    const std::string blocked = folder.Write("blocked", "a file, not a folder") + "/Addresses.csv";
+    const auto failingRename = [](FileSystem::WriteStep step) { return step == FileSystem::WriteStep::Rename; };
+    for (const auto& [path, fault, schedule, error] :
+         {std::tuple{earlier, FileSystem::WriteFault(failingRename), Schedule::Devices,
+                     "The device schedule could not be written to '" + earlier + "': Input/output error."},
+          std::tuple{blocked, FileSystem::WriteFault(), Schedule::Addresses,
+                     "The address schedule could not be written to '" + blocked + "': Not a directory."}}) {
+        std::string told;
+        EXPECT_FALSE(Schedules::WriteSchedule(document, schedule, path, told, fault));
+        EXPECT_EQ(told, error);
+        EXPECT_EQ(folder.Read("out/Devices.csv"), "an earlier schedule\r\n");
+        EXPECT_EQ(folder.Listing("out"), "Devices.csv;");
+    }
+    std::string told;
+    EXPECT_TRUE(Schedules::WriteSchedule(document, Schedule::Devices, earlier, told));
+    EXPECT_EQ(folder.Read("out/Devices.csv"), Schedules::DeviceScheduleCsv(document));
+}
