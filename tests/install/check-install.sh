@@ -2,9 +2,8 @@
 # Installs the build into a scratch prefix and checks what a user's desktop
 # needs: both programs, the catalogues where the programs look for them, the
 # help, the sample sites, the desktop entry, the ".QLX" file type, the manual
-# page and the completion; then
-# runs the installed calculator on an installed sample site with no hint of
-# where the catalogues are.
+# page and the completion; then runs the installed calculator on an installed
+# sample site with no hint of where the catalogues are.
 #   check-install.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
