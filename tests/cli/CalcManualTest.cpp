@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -32,17 +31,17 @@ std::set<std::string> UsageOptions()
 }
 
 // What bash-completion, with our completion loaded, offers for `line` typed
-// in `folder` (the cursor at its end).
-std::set<std::string> Completions(const std::string& folder, const std::string& line)
+// in the scratch folder's "sites" (the cursor at its end).
+std::set<std::string> Completions(const ScratchFolder& scratch, const std::string& line)
 {
+    const std::string folder = scratch.Path("sites");
     const std::string script = std::string("source ") + BashCompletion + " && source '" + FERROLUX_BASH_COMPLETION +
                                "' && cd '" + folder + R"(' && line=')" + line + R"(' &&
         COMP_LINE=$line COMP_POINT=${#line} && read -ra COMP_WORDS <<<"$line" &&
         { [[ $line != *' ' ]] || COMP_WORDS+=(''); } && COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) &&
         _ferrolux_calc ferrolux-calc "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}" &&
         printf '%s\n' "${COMPREPLY[@]}")";
-    const std::string scriptFile = folder + "/.complete.sh";
-    std::ofstream(scriptFile) << script;
+    const std::string scriptFile = scratch.Write("complete.sh", script);
     std::set<std::string> offered;
     if (FILE* bash = ::popen(("bash '" + scriptFile + "'").c_str(), "r")) {
         std::string out;
@@ -71,11 +70,11 @@ TEST(CalcManual, TheCompletionOffersTheOptionsThenFoldersPdfsOrSites)
 {
     if (!std::filesystem::exists(BashCompletion))
         GTEST_SKIP() << "bash-completion is not installed (scripts/setup.sh installs it)";
-    ScratchFolder folder;
+    ScratchFolder scratch;
     for (const char* file : {"site.QLX", "old.qlx", "notes.txt", "report.pdf", "plots/Loop1.svg", "-odd.QLX"})
-        folder.Write(file, "");
+        scratch.Write(std::string("sites/") + file, "");
 
-    EXPECT_EQ(Completions(folder.Root(), "ferrolux-calc -"), UsageOptions());
+    EXPECT_EQ(Completions(scratch, "ferrolux-calc -"), UsageOptions());
     const std::pair<std::string, std::set<std::string>> cases[] = {
         {"ferrolux-calc --pl", {"--plot", "--plot-png"}},
         {"ferrolux-calc --json ", {"site.QLX", "old.qlx", "-odd.QLX", "plots"}},
@@ -85,5 +84,5 @@ TEST(CalcManual, TheCompletionOffersTheOptionsThenFoldersPdfsOrSites)
         {"ferrolux-calc -- -", {"-odd.QLX"}},
     };
     for (const auto& [line, offered] : cases)
-        EXPECT_EQ(Completions(folder.Root(), line), offered) << line;
+        EXPECT_EQ(Completions(scratch, line), offered) << line;
 }
