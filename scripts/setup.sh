@@ -11,6 +11,7 @@ packages=(
   poppler-utils
   nlohmann-json3-dev
   fonts-liberation2
+  dpkg-dev lintian man-db bash-completion
 )
 
 missing=()

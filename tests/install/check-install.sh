@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what a user's desktop
 # needs: both programs, the catalogues where the programs look for them, the
-# help, the sample sites, the desktop entry and the ".QLX" file type; then
-# runs the installed calculator on an installed sample site with no hint of
-# where the catalogues are.
+# help, the sample sites, the desktop entry, the ".QLX" file type, the manual
+# page and the completion; then runs the installed calculator on an installed
+# sample site with no hint of where the catalogues are.
 #   check-install.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
@@ -19,7 +19,8 @@ for file in bin/ferrolux-calc \
             share/Harvex/Devices/QuellarDevices.dat share/Harvex/help/index.html \
             share/Harvex/examples/Northgate-Offices.QLX \
             share/applications/harvex-ferrolux.desktop share/mime/packages/harvex-ferrolux.xml \
-            share/icons/hicolor/scalable/apps/harvex-ferrolux.svg; do
+            share/icons/hicolor/scalable/apps/harvex-ferrolux.svg \
+            share/man/man1/ferrolux-calc.1.gz share/bash-completion/completions/ferrolux-calc; do
   [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 if [ -e "$build/src/ferrolux" ]; then

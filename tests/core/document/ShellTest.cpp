@@ -3,6 +3,7 @@
 
 #include "document/Document.h"
 #include "platform/MessageHost.h"
+#include "support/ManualPage.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,17 @@ TEST(CommandLine, OptionsFilesAndQuotes)
         EXPECT_EQ(request.File, c.file) << c.line;
     }
     EXPECT_EQ(UnknownOptionMessage('x'), "Command line option not recognised.\r\r'/x'");
+}
+
+TEST(CommandLine, TheManualPageNamesTheOptionsTakenAndNoOther)
+{
+    std::set<std::string> taken;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const std::string option = std::string("/") + letter;
+        if (ParseCommandLine(option + " site.QLX").What != Action::UnknownOption)
+            taken.insert(option);
+    }
+    EXPECT_EQ(ManualPageOptions(ManualPagePath("ferrolux")), taken);
 }
 
 TEST(Shell, CheckSavedAsksOnlyForAChangedWritableDocument)

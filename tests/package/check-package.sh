@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree (cpack, no rebuild) into a
+# scratch folder and checks it as a user's machine would take it: its control
+# fields and file list, the unpacked calculator on an unpacked sample site
+# with no hint of where the catalogues are, the manual pages rendering without
+# a warning, and lintian (when installed) with no error or warning.
+#   check-package.sh BUILD_FOLDER VERSION
+set -euo pipefail
+build=$1
+version=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+arch=$(dpkg --print-architecture)
+deb=$scratch/harvex-ferrolux_${version}_${arch}.deb
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
+  { cat "$scratch/cpack.log" >&2; fail "cpack did not build the package"; }
+[ -f "$deb" ] || fail "no $(basename "$deb") (cpack made: $(ls "$scratch"))"
+
+# The control fields.
+field() { dpkg-deb --field "$deb" "$1"; }
+expect_field() { [ "$(field "$1")" = "$2" ] || fail "$1 is '$(field "$1")', not '$2'"; }
+expect_field Package harvex-ferrolux
+expect_field Version "$version"
+expect_field Architecture "$arch"
+expect_field Section electronics
+expect_field Maintainer "Harvex Packaging <packaging@harvex.example>"
+dpkg-deb --info "$deb" | grep -q '^ Description: design calculator for addressable fire-detection loops$' ||
+  fail "the description's first line is not the summary"
+depends=$(field Depends)
+grep -q 'libc6' <<<"$depends" || fail "dpkg-shlibdeps found no dependencies: '$depends'"
+if [ -e "$build/src/ferrolux" ]; then
+  grep -q 'libqt6widgets6' <<<"$depends" || fail "the desktop program's Qt is not a dependency: '$depends'"
+fi
+# The changelog's latest entry is this version (Debian reads the version there too).
+gzip -dc "$build/packaging/changelog.gz" | head -1 | grep -qF "harvex-ferrolux ($version)" ||
+  fail "the changelog's latest entry is not version $version"
+
+# The file list: what `cmake --install` installs, under /usr, and Debian's own files.
+contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
+expected=(./usr/bin/ferrolux-calc
+          ./usr/share/Harvex/Devices/QuellarDevices.dat ./usr/share/Harvex/Panels/QuellarStdPanels.dat
+          ./usr/share/Harvex/Cables/QuellarCables.dat ./usr/share/Harvex/Batteries/QuellarBatteries.dat
+          ./usr/share/Harvex/help/index.html ./usr/share/Harvex/examples/Northgate-Offices.QLX
+          ./usr/share/applications/harvex-ferrolux.desktop ./usr/share/mime/packages/harvex-ferrolux.xml
+          ./usr/share/icons/hicolor/scalable/apps/harvex-ferrolux.svg
+          ./usr/share/man/man1/ferrolux-calc.1.gz ./usr/share/bash-completion/completions/ferrolux-calc
+          ./usr/share/doc/harvex-ferrolux/copyright ./usr/share/doc/harvex-ferrolux/changelog.gz
+          ./usr/share/lintian/overrides/harvex-ferrolux)
+if [ -e "$build/src/ferrolux" ]; then
+  expected+=(./usr/bin/ferrolux ./usr/share/man/man1/ferrolux.1.gz)
+fi
+for file in "${expected[@]}"; do
+  grep -qxF "$file" <<<"$contents" || fail "the package does not hold $file"
+done
+if grep -v '^\./usr/' <<<"$contents" | grep -qvx '\./'; then
+  fail "the package holds files outside /usr: $(grep -v '^\./usr/' <<<"$contents" | grep -vx '\./')"
+fi
+if dpkg-deb --contents "$deb" | awk '{print $2}' | grep -qv '^root/root$'; then
+  fail "the package holds files not owned by root"
+fi
+
+# Unpacked into a scratch root, the calculator finds the catalogues beside it
+# (../share/Harvex), with no HARVEX_DATA_ROOT and a home of its own.
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+run_calc() {
+  (cd "$scratch" && env -u HARVEX_DATA_ROOT -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$scratch/home" \
+     LANG=en_GB.UTF-8 LC_ALL= "$root/usr/bin/ferrolux-calc" "$@")
+}
+status=0
+output=$(run_calc "$root/usr/share/Harvex/examples/Northgate-Offices.QLX" 2>"$scratch/err") || status=$?
+[ $status -eq 0 ] || fail "the unpacked calculator ended with $status: $(cat "$scratch/err")"
+grep -q 'Northgate' <<<"$output" || fail "the unpacked calculator printed no site: $output"
+# ... and they are the unpacked ones: without the unpacked cables it fails on them.
+rm "$root/usr/share/Harvex/Cables/QuellarCables.dat"
+status=0
+run_calc "$root/usr/share/Harvex/examples/Northgate-Offices.QLX" >/dev/null 2>"$scratch/err" || status=$?
+[ $status -eq 3 ] || fail "without the unpacked cables the calculator ended with $status, not 3"
+grep -qF "$root/usr/share/Harvex/Cables" "$scratch/err" ||
+  fail "the calculator's message names no unpacked cable file: $(cat "$scratch/err")"
+
+# The manual pages render at 80 columns without a warning.
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "$(basename "$page") renders with warnings: $warnings"
+done
+
+# lintian: no error and no warning that the overrides do not explain.
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+    { cat "$scratch/lintian.log" >&2; fail "lintian found errors or warnings"; }
+else
+  echo "lintian is not installed (scripts/setup.sh installs it): not run"
+fi
+echo "package $(basename "$deb") built and checked"
