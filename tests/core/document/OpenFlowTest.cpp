@@ -4,6 +4,7 @@
 #include "document/Shell.h"
 #include "support/DocumentFixture.h"
 #include "support/BundledCatalogue.h"
+#include "support/ScriptedOpenProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// The progress window of a test: records what it shows.
-class ScriptedOpenProgress : public OpenProgressHost {
-public:
-    void Show() override { ++shown; }
-    void SetFileText(const std::string& text) override { fileText = text; }
-    void SetPercent(int percent) override { percents.push_back(percent); }
-    void ProcessPendingEvents() override {}
-    bool CancelRequested() const override { return false; }
-    std::string UnknownResponse(int, int, int) override { return "Y"; }
-    void Close() override { ++closed; }
-
-    int shown = 0, closed = 0;
-    std::string fileText;
-    std::vector<int> percents;
-};
 
 struct OpenFlowTest : ::testing::Test {
     DocumentFixture f;
@@ -256,11 +241,8 @@ TEST(ExampleSites, OpenSilentlyAndAreWrittenAsShipped)
         SCOPED_TRACE(entry.path().string());
         ++sites;
         Document opened(bundled.catalogue);
-        ScriptedOpenProgress progress;
-        OpenFlow flow(opened, bundled.catalogue, bundled.options, bundled.messages, progress);
         bundled.messages.boxes.clear();
-        EXPECT_TRUE(flow.DoMenuOpen(entry.path().string(), false));
-        EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+        EXPECT_EQ(bundled.Open(opened, entry.path().string()), OpenOutcome::Opened);
         EXPECT_EQ(bundled.messages.Texts(), std::vector<std::string>{});
         std::ifstream shipped(entry.path(), std::ios::binary);
         std::ostringstream text;
