@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -84,10 +83,7 @@ TEST(BatchRun, AMissingAndABrokenFileAmongGoodOnes)
     CalcRunner calc;
     const std::string missing = calc.folder.Path("missing.QLX"), empty = calc.folder.Path("empty");
     std::filesystem::create_directories(empty);
-    std::ifstream example(ExamplePath("Northgate-Offices.QLX"), std::ios::binary);
-    std::string head(300, '\0');  // the first 300 bytes of a site, as a copy broken off leaves it
-    example.read(head.data(), static_cast<std::streamsize>(head.size()));
-    const std::string cut = calc.folder.Write("cut.QLX", head);
+    const std::string cut = WriteCutShortSite(calc.folder, "cut.QLX");
     const std::string notFound = "Unable to open file '" + missing + "' for the following reason:  (53)  File not found";
     const std::string cutShort = "The file '" + cut + "' appears to be incomplete (it may have been cut short). Check "
                                  "the design before you rely on it.";

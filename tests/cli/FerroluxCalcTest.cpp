@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -17,10 +16,7 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
     CalcRunner calc;
     const std::string data = FERROLUX_TEST_DATA_DIR, empty = calc.folder.Path("empty");
     std::filesystem::create_directories(empty);
-    std::ifstream example(ExamplePath("Northgate-Offices.QLX"), std::ios::binary);
-    std::string head(300, '\0');  // the first 300 bytes of a site, as a copy broken off leaves it
-    example.read(head.data(), static_cast<std::streamsize>(head.size()));
-    const std::string cut = calc.folder.Write("cut.QLX", head);
+    const std::string cut = WriteCutShortSite(calc.folder, "cut.QLX");
     // Version 1 documents on a single-loop panel of the bundled catalogue.
     auto WriteSite = [&](const std::string& name, const std::string& loop1) {
         return calc.folder.Write(name, ";Configuration data for Harvex Zephan Dralonix\r\n[Dralon]\r\nDataFormat=1\r\n"

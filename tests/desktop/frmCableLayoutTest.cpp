@@ -12,8 +12,6 @@
 #include <QPointer>
 #include <QTableWidget>
 
-#include <filesystem>
-
 using namespace QtClicks;
 
 namespace {
@@ -62,13 +60,7 @@ private slots:
     void laysOutASampleLoopAndSavesItOnlyOnOK()
     {
         DesktopSite site;
-        const std::string file = site.folder.Path("Documents/riverside.QLX");
-        std::filesystem::create_directories(site.folder.Path("Documents"));
-        std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Riverside-Warehouse.QLX", file);
-        site.Start("\"" + file + "\"");
-        QVERIFY(site.app->Load());
-        site.app->Show();
-        QTRY_VERIFY(!site.app->MainWindow().StartingUp());
+        QVERIFY(site.ShowMainWindow("\"" + site.CopyExample("Riverside-Warehouse.QLX", "Documents/riverside.QLX") + "\""));
         frmMain& window = site.app->MainWindow();
         Document& document = site.app->document();
         const Catalogue& catalogue = document.Catalog();

@@ -15,8 +15,6 @@
 #include <QMenu>
 #include <QSignalSpy>
 
-#include <filesystem>
-
 using namespace QtClicks;
 
 namespace {
@@ -121,10 +119,8 @@ private slots:
     void showsEachLoopAlongTheCable()
     {
         DesktopSite site;
-        QVERIFY(site.Start(ExamplePath("Northgate-Offices.QLX")).Load());
-        site.app->Show();
+        QVERIFY(site.ShowMainWindow(ExamplePath("Northgate-Offices.QLX")));
         frmMain& window = site.app->MainWindow();
-        QVERIFY(QTest::qWaitFor([&] { return !window.StartingUp(); }));
         const MainAlongCable along = MainAlongCableFor(site.app->document(), 1);
         QVERIFY(along.Positioned);
         QCOMPARE(LabelText(window, "lblAlongCable_1"), QString::fromStdString(along.Text));
@@ -138,13 +134,8 @@ private slots:
     void exportsTheSchedulesFromTheFileMenu()
     {
         DesktopSite site;
-        const std::string file = site.folder.Path("Sites/harbour.QLX");
-        std::filesystem::create_directories(site.folder.Path("Sites"));
-        std::filesystem::copy_file(ExamplePath("Harbour-Hotel.QLX"), file);
-        QVERIFY(site.Start(file).Load());
-        site.app->Show();
+        QVERIFY(site.ShowMainWindow(site.CopyExample("Harbour-Hotel.QLX", "Sites/harbour.QLX")));
         frmMain& window = site.app->MainWindow();
-        QVERIFY(QTest::qWaitFor([&] { return !window.StartingUp(); }));
         auto* exports = Control<QMenu>(window, "mnuExport");
         QCOMPARE(exports->title(), "&Export");
         QCOMPARE(exports->actions().size(), 2);

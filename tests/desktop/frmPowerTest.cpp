@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <filesystem>
-
 using namespace QtClicks;
 
 namespace {
@@ -31,12 +29,9 @@ private slots:
     void walksTheBatteryFromSiteToSavedFile()
     {
         DesktopSite site;
-        const std::string path = site.folder.Path("Harbour-Hotel.QLX");
-        std::filesystem::copy_file(ExamplePath("Harbour-Hotel.QLX"), path);
-        QVERIFY(site.Start(path).Load());
-        site.app->Show();
+        const std::string path = site.CopyExample("Harbour-Hotel.QLX", "Harbour-Hotel.QLX");
+        QVERIFY(site.ShowMainWindow(path));
         frmMain& window = site.app->MainWindow();
-        QVERIFY(QTest::qWaitFor([&] { return !window.StartingUp(); }));
         auto* line = Control<QLabel>(window, "lblPower");
         QVERIFY(line->text().startsWith("Standby battery: "));
         QVERIFY(line->text().contains("(BS 5839-1)"));

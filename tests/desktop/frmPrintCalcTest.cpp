@@ -41,9 +41,7 @@ private slots:
     void theCommandLinePrintsAFileAndEnds()
     {
         DesktopSite site;
-        const std::string file = site.folder.Path("My Sites/harbour.QLX");
-        std::filesystem::create_directories(site.folder.Path("My Sites"));
-        std::filesystem::copy_file(std::string(FERROLUX_EXAMPLES_DIR) + "/Riverside-Warehouse.QLX", file);
+        const std::string file = site.CopyExample("Riverside-Warehouse.QLX", "My Sites/harbour.QLX");
         const std::string pdf = site.folder.Path("My Sites/harbour.pdf");
         AppContext& app = site.Start("/P \"" + file + "\"");
         QVERIFY(app.Load());

@@ -2,6 +2,7 @@
 
 #include "catalogues/CatalogueStartup.h"
 #include "catalogues/DataFiles.h"
+#include "support/ScriptedOpenProgress.h"
 
 BundledCatalogue::BundledCatalogue()
 {
@@ -9,4 +10,12 @@ BundledCatalogue::BundledCatalogue()
     files.CustomPanelsFile = folder.Path("CUSTPAN.DAT");
     // A European user: metric cables.
     Loaded = LoadCatalogues(catalogue, options, messages, {files, folder.Path("QUELLAR.INI"), "0809"});
+}
+
+OpenOutcome BundledCatalogue::Open(Document& document, const std::string& path)
+{
+    ScriptedOpenProgress progress;
+    OpenFlow flow(document, catalogue, options, messages, progress);
+    flow.DoMenuOpen(path, false);
+    return flow.Outcome();
 }

@@ -1,6 +1,7 @@
 #include "support/CalcRun.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <sys/wait.h>
 
 namespace {
@@ -53,4 +54,12 @@ CalcRun CalcRunner::Run(const std::vector<std::string>& arguments) const
 std::string ExamplePath(const std::string& name)
 {
     return std::string(FERROLUX_EXAMPLES_DIR) + "/" + name;
+}
+
+std::string WriteCutShortSite(const ScratchFolder& folder, const std::string& name)
+{
+    std::ifstream example(ExamplePath("Northgate-Offices.QLX"), std::ios::binary);
+    std::string head(300, '\0');
+    example.read(head.data(), static_cast<std::streamsize>(head.size()));
+    return folder.Write(name, head);
 }

@@ -32,3 +32,6 @@ public:
 
 // The path of an example site.
 std::string ExamplePath(const std::string& name);
+// A file `name` in the folder holding the first 300 bytes of an example
+// site, as a copy broken off leaves it; its path.
+std::string WriteCutShortSite(const ScratchFolder& folder, const std::string& name);

@@ -8,10 +8,13 @@
 #include "desktop/frmMain.h"
 #include "document/Shell.h"
 #include "platform/MessageHost.h"
+#include "support/CalcRun.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedFileChooser.h"
 
 #include <QTest>
+
+#include <filesystem>
 
 struct DesktopSite {
     ScratchFolder folder;
@@ -46,11 +49,20 @@ struct DesktopSite {
         return *app;
     }
 
-    // Starts the program and shows the main window, its start-up over;
-    // false when the catalogues do not load or the start-up never ends.
-    bool ShowMainWindow()
+    // A copy of a shipped example site at `name` in the scratch folder.
+    std::string CopyExample(const std::string& example, const std::string& name) const
     {
-        if (!Start().Load())
+        const std::string path = folder.Write(name, "");
+        std::filesystem::copy_file(ExamplePath(example), path, std::filesystem::copy_options::overwrite_existing);
+        return path;
+    }
+
+    // Starts the program on the command line and shows the main window, its
+    // start-up over; false when the catalogues do not load or the start-up
+    // never ends.
+    bool ShowMainWindow(const std::string& commandLine = "")
+    {
+        if (!Start(commandLine).Load())
             return false;
         app->Show();
         return QTest::qWaitFor([this] { return !app->MainWindow().StartingUp(); });

@@ -39,7 +39,7 @@ DocumentCatalogue::DocumentCatalogue()
         AddDeviceType({.Name = name, .Quiescent = 200, .Alarm = 1000, .BaseType = 1, .Family = family});
     }
 
-    beacon = AddOtherDevice({.Name = "Beacon", .Quiescent = 50, .Alarm = 8000, .Number = 3});
+    beacon = AddOtherDevice({.Name = "Beacon", .Quiescent = 50, .Alarm = 8000, .Number = 3, .Family = Sounders});
     relayBase = AddOtherDevice({.Name = "Relay Base", .Quiescent = 40, .Alarm = 60, .IsBase = true, .Base = 1,
                                 .Number = 7});
     callPoint = AddOtherDevice({.Name = "Call Point", .Quiescent = 20, .Alarm = 30, .IsStandalone = true,
@@ -50,9 +50,7 @@ DocumentCatalogue::DocumentCatalogue()
                                       .FromRemote = true, .Number = 5});
     customStrobe = AddOtherDevice({.Name = "Site Strobe", .Quiescent = 60, .Alarm = 9000, .Number = 12});
     customBase = AddOtherDevice({.Name = "Site Base", .Quiescent = 30, .Alarm = 30, .IsBase = true, .Number = 13});
-    sounder = AddOtherDevice({.Name = "Sounder", .Quiescent = 70, .Alarm = 6000, .Number = 2});
-    OtherDevices[static_cast<size_t>(beacon)].Family = Sounders;
-    OtherDevices[static_cast<size_t>(sounder)].Family = Modules;
+    sounder = AddOtherDevice({.Name = "Sounder", .Quiescent = 70, .Alarm = 6000, .Number = 2, .Family = Modules});
     for (const int16_t custom : {customStrobe, customBase}) {
         OtherDeviceRecord& record = OtherDevices[static_cast<size_t>(custom)];
         record.IsCustom = true;

@@ -10,29 +10,6 @@
 
 namespace {
 
-DeviceTypeRecord DeviceType(const char* name, int32_t quiescent, int32_t alarm)
-{
-    DeviceTypeRecord record;
-    record.Name = name;
-    record.QuiescentCurrent = quiescent;
-    record.AlarmCurrent = alarm;
-    record.AlarmCurrentLedDisabled = alarm;
-    record.MinimumVoltage = 1700;
-    record.IconNumber = 1;
-    return record;
-}
-
-OtherDeviceRecord OtherDevice(const char* name, const char* singleName, int32_t quiescent, int32_t alarm)
-{
-    OtherDeviceRecord record;
-    record.Name = name;
-    record.SingleName = singleName;
-    record.QuiescentCurrent = quiescent;
-    record.AlarmCurrent = alarm;
-    record.MaxQty = 255;
-    return record;
-}
-
 PanelRecord Panel(const char* name, uint8_t loops)
 {
     PanelRecord panel;
@@ -65,16 +42,16 @@ bool ScriptedProgress::CancelRequested() const
 
 ReportScenario::ReportScenario() : document(catalogue, FixedNow)
 {
-    catalogue.DeviceTypes.push_back(DeviceType("Optical Detector", 300, 5000));
-    catalogue.DeviceTypes.push_back(DeviceType("Heat Detector", 250, 4500));
-    DeviceTypeRecord inputUnit = DeviceType("Input Unit", 400, 6000);
-    inputUnit.HasLedDisabledCurrent = true;
-    inputUnit.AlarmCurrentLedDisabled = 1500;
-    catalogue.DeviceTypes.push_back(inputUnit);
+    catalogue.AddDeviceType({.Name = "Optical Detector", .Quiescent = 300, .Alarm = 5000, .MinimumVoltage = 1700});
+    catalogue.AddDeviceType({.Name = "Heat Detector", .Quiescent = 250, .Alarm = 4500, .MinimumVoltage = 1700});
+    catalogue.AddDeviceType(
+        {.Name = "Input Unit", .Quiescent = 400, .Alarm = 6000, .AlarmLedDisabled = 1500, .MinimumVoltage = 1700});
     catalogue.DeviceTypeOrder = {0, HeatDetector, InputUnit, OpticalDetector};
 
-    catalogue.OtherDevices.push_back(OtherDevice("Remote Indicators", "Remote Indicator", 0, 3000));
-    catalogue.OtherDevices.push_back(OtherDevice("Conventional Sounders", "Conventional Sounder", 100, 20000));
+    catalogue.AddOtherDevice({.Name = "Remote Indicator", .Alarm = 3000});
+    catalogue.AddOtherDevice({.Name = "Conventional Sounder", .Quiescent = 100, .Alarm = 20000});
+    for (size_t i = 1; i < catalogue.OtherDevices.size(); ++i)
+        catalogue.OtherDevices[i].Name = catalogue.OtherDevices[i].SingleName + "s";  // plural names
 
     catalogue.PanelManufacturers.push_back({"Harvex Controls", "Harvex"});
     catalogue.Panels.push_back(Panel("HX-100", 1));

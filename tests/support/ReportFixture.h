@@ -4,7 +4,7 @@
 // Free of any test framework, so that the window tests can use it too.
 
 #include "text/Scaling.h"
-#include "catalogues/Catalogue.h"
+#include "support/TestCatalogue.h"
 #include "document/Document.h"
 #include "report/RecordingPrinter.h"
 #include "report/ReportProgress.h"
@@ -64,7 +64,7 @@ public:
     const RecordingPrinter::PrintedText* Find(std::string_view text) const;
     int LastPage() const;
 
-    Catalogue catalogue;
+    TestCatalogue catalogue;
     Document document;
     RecordingPrinter printer;
     ScriptedProgress progress;

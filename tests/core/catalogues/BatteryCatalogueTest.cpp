@@ -34,18 +34,16 @@ TEST(BatteryCatalogue, SizesAreHeldInHundredthsSmallestFirst)
 
 TEST(BatteryCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
 {
-    const struct {
-        std::string file, message;  // the message is followed by the place text
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {  // a file, its message before the place text
         {"[Batteries]\nBattery0=7\nBattery1=0\n", "Invalid settings for battery 1 in "},
         {"[Batteries]\nBattery0=seven\n", "Invalid settings for battery 0 in "},
         {"[Batteries]\nBattery0=-12\n", "Invalid settings for battery 0 in "},
         {"[Batteries]\nBattery1=7\n", "No batteries defined in "},
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, message] : cases) {
         BatteryLoad load;
-        EXPECT_FALSE(load.Load(c.file)) << c.file;
-        EXPECT_EQ(load.host.Texts(), std::vector<std::string>{c.message + PlaceText(load.files.BatteriesFile)});
+        EXPECT_FALSE(load.Load(file)) << file;
+        EXPECT_EQ(load.host.Texts(), std::vector<std::string>{message + PlaceText(load.files.BatteriesFile)});
         EXPECT_EQ(load.host.boxes.at(0).Style, MsgStyle::Exclamation);
     }
     BatteryLoad missing;

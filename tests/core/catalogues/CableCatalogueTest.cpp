@@ -55,19 +55,17 @@ TEST(CableCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
 {
     const std::string group = "[Cable Groups]\nGroup0=Metric,ALL\n";
     const std::string cable = group + "[Cables]\nCable0=A\n[A]\nName=a\n";
-    const struct {
-        std::string file, message;  // the message is followed by the place text
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {  // a file, its message before the place text
         {"[Cable Groups]\nGroup0=Metric,EU\n", "Invalid Locale setting for cable group 0 in "},
         {"[Cables]\nCable0=A\n", "No cable groups defined in "},
         {group, "No cables defined in "},
         {cable + "Impedance=0\nGroup=0\n", "Invalid settings for cable 0 in "},
         {cable + "Impedance=5\nGroup=256\n", "An unexpected error has occurred while reading "},
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, message] : cases) {
         CableLoad load;
-        EXPECT_FALSE(load.Load(c.file)) << c.message;
-        EXPECT_EQ(load.host.Texts(), std::vector<std::string>{c.message + PlaceText(load.files.CablesFile)});
+        EXPECT_FALSE(load.Load(file)) << message;
+        EXPECT_EQ(load.host.Texts(), std::vector<std::string>{message + PlaceText(load.files.CablesFile)});
         EXPECT_EQ(load.host.boxes.at(0).Style, MsgStyle::Exclamation);
     }
     CableLoad missing;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 struct DocumentReader : ::testing::Test {
@@ -105,21 +107,17 @@ TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
                            "Device5=1,0,0,5,3,4" + tail + ",,new\n")  // field 22 set: bases read
                   .Outcome,
               ReadOutcome::Opened);
-    const struct {
-        int address;
-        int16_t type, other, otherBase;
-    } expected[] = {
-        {1, c.heat, c.beacon, c.relayBase},  // by name
-        {4, c.optical, 0, 0},  // no Other Device numbered 99
-        {5, c.optical, c.beacon, c.relayBase},  // the kind decides, not the order
-        {6, c.optical, c.sounder, 0},  // a later entry of the same kind wins
-        {7, 0, 0, 0},  // not in the catalogue
-    };
-    for (const auto& e : expected) {
-        EXPECT_EQ(Loop(1).DeviceType(e.address), e.type) << e.address;
-        EXPECT_EQ(Loop(1).DeviceOtherType(e.address), e.other) << e.address;
-        EXPECT_EQ(Loop(1).DeviceOtherBaseType(e.address), e.otherBase) << e.address;
-    }
+    using Read = std::tuple<int16_t, int16_t, int16_t>;  // device type, Other Device, base Other Device
+    for (const auto& [address, expected] : {
+             std::pair{1, Read{c.heat, c.beacon, c.relayBase}},  // by name
+             {4, {c.optical, 0, 0}},                              // no Other Device numbered 99
+             {5, {c.optical, c.beacon, c.relayBase}},             // the kind decides, not the order
+             {6, {c.optical, c.sounder, 0}},                      // a later entry of the same kind wins
+             {7, {0, 0, 0}},                                      // not in the catalogue
+         })
+        EXPECT_EQ(Read(Loop(1).DeviceType(address), Loop(1).DeviceOtherType(address), Loop(1).DeviceOtherBaseType(address)),
+                  expected)
+            << address;
     // Positions outside 1 to 254 keep the address's own place; a moved
     // address comes before the one that keeps its own place.
     EXPECT_EQ(Loop(1).AddressOrder(6), 6);

@@ -4,6 +4,7 @@
 #include "document/Shell.h"
 #include "support/DocumentFixture.h"
 #include "support/BundledCatalogue.h"
+#include "support/ScriptedOpenProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// The progress window of a test: records what it shows.
-class ScriptedOpenProgress : public OpenProgressHost {
-public:
-    void Show() override { ++shown; }
-    void SetFileText(const std::string& text) override { fileText = text; }
-    void SetPercent(int percent) override { percents.push_back(percent); }
-    void ProcessPendingEvents() override {}
-    bool CancelRequested() const override { return false; }
-    std::string UnknownResponse(int, int, int) override { return "Y"; }
-    void Close() override { ++closed; }
-
-    int shown = 0, closed = 0;
-    std::string fileText;
-    std::vector<int> percents;
-};
 
 struct OpenFlowTest : ::testing::Test {
     DocumentFixture f;
@@ -140,10 +125,7 @@ TEST_F(OpenFlowTest, WhatTheOpenLeavesOut)
     // Devices the catalogues do not hold: listed in one message, the document
     // unchanged so that closing without a save keeps them in the file.
     const std::string custom = "[CustomDevice]\nDevice8=Gone Sensor\n[CustomOther]\nOther14=Gone Strobe\n";
-    const struct {
-        std::string loops;
-        std::string listed;  // empty: no message
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {  // the loops, what is listed (none: no message)
         {"[Loop1]\nDevice5=150,0,0,5,5,0\n", "Device type 150 at address 5 on loop 1"},
         {std::string("[Loop1]\nDevice5=1\0\x01\x7F" "0,0,0,5,5,0\n", 32),
          "Device type '1\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "0' at address 5 on loop 1"},
@@ -153,14 +135,14 @@ TEST_F(OpenFlowTest, WhatTheOpenLeavesOut)
         {"[Loop2]\nDeviceBetween40=9,,Flasher (5)\n", "Other Device 'Flasher' at address 40 on loop 2"},
         {"[Loop1]\nDevice5=0,0,0,5,5,0\nDevice6=0.4,0,0,6,6,0\nDeviceBetween7=,9\n", ""},  // no device is no news
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.loops);
+    for (const auto& [loops, listed] : cases) {
+        SCOPED_TRACE(loops);
         f.messages.boxes.clear();
-        EXPECT_TRUE(flow.DoMenuOpen(Write("dropped.QLX", c.loops + custom), false));
+        EXPECT_TRUE(flow.DoMenuOpen(Write("dropped.QLX", loops + custom), false));
         EXPECT_FALSE(document.Dirty);
         const std::string text = "This file has devices that are not in the catalogues on this computer; they have "
-                                 "been left out:\n\n" + c.listed + "\n\nSaving the file will remove them from it.";
-        EXPECT_EQ(f.messages.Texts(), c.listed.empty() ? std::vector<std::string>{} : std::vector<std::string>{text});
+                                 "been left out:\n\n" + listed + "\n\nSaving the file will remove them from it.";
+        EXPECT_EQ(f.messages.Texts(), listed.empty() ? std::vector<std::string>{} : std::vector<std::string>{text});
     }
 }
 
@@ -256,11 +238,8 @@ TEST(ExampleSites, OpenSilentlyAndAreWrittenAsShipped)
         SCOPED_TRACE(entry.path().string());
         ++sites;
         Document opened(bundled.catalogue);
-        ScriptedOpenProgress progress;
-        OpenFlow flow(opened, bundled.catalogue, bundled.options, bundled.messages, progress);
         bundled.messages.boxes.clear();
-        EXPECT_TRUE(flow.DoMenuOpen(entry.path().string(), false));
-        EXPECT_EQ(flow.Outcome(), OpenOutcome::Opened);
+        EXPECT_EQ(bundled.Open(opened, entry.path().string()), OpenOutcome::Opened);
         EXPECT_EQ(bundled.messages.Texts(), std::vector<std::string>{});
         std::ifstream shipped(entry.path(), std::ios::binary);
         std::ostringstream text;

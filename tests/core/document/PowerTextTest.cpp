@@ -23,21 +23,16 @@ PowerInputs Inputs(PowerRule rule, int32_t alarmMinutes, int64_t i1, int64_t i2)
 
 TEST(PowerText, FiguresAreRoundedOnlyForDisplay)
 {
-    EXPECT_EQ(AmpHoursText(960), "9.60");
-    EXPECT_EQ(AmpHoursText(5), "0.05");
-    EXPECT_EQ(HundredthsText(1200), "12");
-    EXPECT_EQ(HundredthsText(120), "1.2");
-    EXPECT_EQ(HundredthsText(175), "1.75");
-    EXPECT_EQ(MilliampsText(*Currency::FromDouble(245305)), "245.31");  // halves away from zero
-    EXPECT_EQ(MilliampsText(*Currency::FromDouble(245304.9)), "245.30");
-    EXPECT_EQ(MilliampsExact(*Currency::FromDouble(12.5)), "0.0125");
-    EXPECT_EQ(MilliampsExact(Currency::FromInteger(245300)), "245.3");
-    EXPECT_EQ(MilliampsExact(Currency()), "0");
-    EXPECT_EQ(HoursText(1440), "24");
-    EXPECT_EQ(HoursText(30), "0.5");
-    EXPECT_EQ(HoursText(15), "0.25");
-    EXPECT_EQ(HoursText(5), "0.0833");
-    EXPECT_EQ(HoursText(1), "0.0167");
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ((Texts{AmpHoursText(960), AmpHoursText(5), HundredthsText(1200), HundredthsText(120), HundredthsText(175)}),
+              (Texts{"9.60", "0.05", "12", "1.2", "1.75"}));
+    // Milliamps to the hundredth, halves away from zero, or exact.
+    EXPECT_EQ((Texts{MilliampsText(*Currency::FromDouble(245305)), MilliampsText(*Currency::FromDouble(245304.9)),
+                     MilliampsExact(*Currency::FromDouble(12.5)), MilliampsExact(Currency::FromInteger(245300)),
+                     MilliampsExact(Currency())}),
+              (Texts{"245.31", "245.30", "0.0125", "245.3", "0"}));
+    EXPECT_EQ((Texts{HoursText(1440), HoursText(30), HoursText(15), HoursText(5), HoursText(1)}),
+              (Texts{"24", "0.5", "0.25", "0.0833", "0.0167"}));
 }
 
 // The summary names the first thing to put right, and passes only when
@@ -106,11 +101,12 @@ TEST(PowerText, TheWorkingWritesOutTheFormulaWithItsNumbers)
     in = Inputs(PowerRule::NFPA2019, 5, 500000, 2000000);
     const std::vector<std::string> nfpa = PowerWorking(in, CalculatePower(in));
     ASSERT_EQ(nfpa.size(), 10u);
-    EXPECT_EQ(nfpa[3], "C = F × (T1 × I1 + I2 × T2)");
-    EXPECT_EQ(nfpa[4], "C = 1.2 × (24 h × 500.00 mA + 2000.00 mA × 0.0833 h) / 1000 = 14.60 Ah (rounded up)");
-    EXPECT_EQ(nfpa[5], "Smallest standard battery that covers it: 17 Ah");
-    EXPECT_EQ(nfpa[6], "Fitted battery: none chosen");
-    EXPECT_EQ(nfpa[7], "The panel gives no largest battery: not checked");
-    EXPECT_EQ(nfpa[8], "Charger: I1 + 0.8 × 17 Ah / 24 h = 500.00 mA + 566.67 mA = 1066.67 mA needed; the panel gives no "
-                       "charger current: not checked");
+    EXPECT_EQ(std::vector(nfpa.begin() + 3, nfpa.end() - 1),
+              (std::vector<std::string>{
+                  "C = F × (T1 × I1 + I2 × T2)",
+                  "C = 1.2 × (24 h × 500.00 mA + 2000.00 mA × 0.0833 h) / 1000 = 14.60 Ah (rounded up)",
+                  "Smallest standard battery that covers it: 17 Ah", "Fitted battery: none chosen",
+                  "The panel gives no largest battery: not checked",
+                  "Charger: I1 + 0.8 × 17 Ah / 24 h = 500.00 mA + 566.67 mA = 1066.67 mA needed; the panel gives no "
+                  "charger current: not checked"}));
 }

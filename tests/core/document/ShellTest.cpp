@@ -8,29 +8,24 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 
 using Action = CommandLineRequest::Action;
 
 TEST(CommandLine, OptionsFilesAndQuotes)
 {
-    const struct {
-        const char* line;
-        Action action;
-        char option;
-        const char* file;
-    } cases[] = {
-        {"", Action::None, 'o', ""},
-        {"/p site.QLX", Action::Print, 'p', "site.QLX"},
-        {"/P \"My Sites/a b.QLX\"", Action::Print, 'p', "My Sites/a b.QLX"},
-        {"/o /p site.QLX", Action::Print, 'p', "site.QLX"},
-        {"/home/me/site.QLX", Action::Open, 'o', "/home/me/site.QLX"},
-        {"/x site.QLX", Action::UnknownOption, 'x', "site.QLX"},
-    };
-    for (const auto& c : cases) {
-        const CommandLineRequest request = ParseCommandLine(c.line);
-        EXPECT_EQ(request.What, c.action) << c.line;
-        EXPECT_EQ(request.Option, c.option) << c.line;
-        EXPECT_EQ(request.File, c.file) << c.line;
+    // line -> action, option, file
+    for (const auto& [line, action, option, file] : {
+             std::tuple{"", Action::None, 'o', ""},
+             {"/p site.QLX", Action::Print, 'p', "site.QLX"},
+             {"/P \"My Sites/a b.QLX\"", Action::Print, 'p', "My Sites/a b.QLX"},
+             {"/o /p site.QLX", Action::Print, 'p', "site.QLX"},
+             {"/home/me/site.QLX", Action::Open, 'o', "/home/me/site.QLX"},
+             {"/x site.QLX", Action::UnknownOption, 'x', "site.QLX"},
+         }) {
+        const CommandLineRequest request = ParseCommandLine(line);
+        EXPECT_EQ(std::tuple(request.What, request.Option, request.File), std::tuple(action, option, std::string(file)))
+            << line;
     }
     EXPECT_EQ(UnknownOptionMessage('x'), "Command line option not recognised.\r\r'/x'");
 }

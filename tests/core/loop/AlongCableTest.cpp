@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace {
 
 // A loop of 50 ohms per km per core (both cores of a decimetre are one
@@ -202,17 +205,13 @@ TEST_F(AlongCableLoop, WhatEachPointCarries)
     loop.SetDeviceStandalone(2, 5, callPoint);
     loop.SetDeviceType(3, device);
     const AlongCableResult result = Analyse(0);
-    const struct {
-        int address, slot;
-        double current, resistance;
-    } expected[] = {{1, 0, 1500, 70}, {2, 5, 350, 190}, {3, 0, 1000, 200}};
-    ASSERT_EQ(result.Points.size(), 3u);
-    for (size_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(result.Points[k].Address, expected[k].address);
-        EXPECT_EQ(result.Points[k].Slot, expected[k].slot);
-        EXPECT_EQ(Current(result, k, Feed::Whole), expected[k].current);
-        EXPECT_EQ(result.Points[k].Resistance, expected[k].resistance);  // no cable
-    }
+    // Address, slot, current and resistance (no cable) of each point.
+    using Point = std::tuple<int, int, double, double>;
+    std::vector<Point> points;
+    for (size_t k = 0; k < result.Points.size(); ++k)
+        points.emplace_back(result.Points[k].Address, result.Points[k].Slot, Current(result, k, Feed::Whole),
+                            result.Points[k].Resistance);
+    EXPECT_EQ(points, (std::vector<Point>{{1, 0, 1500, 70}, {2, 5, 350, 190}, {3, 0, 1000, 200}}));
 }
 
 // Sections between isolators of every kind, counted as the main window

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(DesignTexts, VerdictsAndExplanationsThatNeedNoDeviceCheck)
@@ -10,12 +12,8 @@ TEST(DesignTexts, VerdictsAndExplanationsThatNeedNoDeviceCheck)
     const TestCatalogue catalogue;
     clsCalculator loop(catalogue);
     loop.SetPanelData(256, 256, 256, 2400, 400, 0);
-    const struct {
-        int32_t code;
-        const char* shortText;
-        const char* longText;
-        const char* explanation;  // on a panel of 400 mA
-    } cases[] = {
+    // Code, short and long verdict, and the explanation on a panel of 400 mA.
+    const std::tuple<int32_t, const char*, const char*, const char*> cases[] = {
         {0, "Loop Satisfactory", "Loop Design\nSatisfactory", ""},
         {1, "Alarm Current Too High", "Alarm Current\nToo High",
          "The total alarm current drawn by the devices on the loop is greater than that permitted by the control "
@@ -35,13 +33,13 @@ TEST(DesignTexts, VerdictsAndExplanationsThatNeedNoDeviceCheck)
         {8, "Linkbay Loop Interface", "Not enough Linkbay\nLoop Interfaces", "Unknown reason"},  // none recorded
         {9, "", "", "Unknown reason"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.code);
-        const auto code = static_cast<LoopDesignCode>(c.code);  // 9 is no verdict
-        EXPECT_EQ(clsCalculator::LoopDesignShortFor(code), c.shortText);
-        EXPECT_EQ(clsCalculator::LoopDesignLongFor(code), c.longText);
-        if (c.explanation != nullptr) {
-            EXPECT_EQ(loop.DesignExplanationFor(code), c.explanation);
+    for (const auto& [number, shortText, longText, explanation] : cases) {
+        SCOPED_TRACE(number);
+        const auto code = static_cast<LoopDesignCode>(number);  // 9 is no verdict
+        EXPECT_EQ(clsCalculator::LoopDesignShortFor(code), shortText);
+        EXPECT_EQ(clsCalculator::LoopDesignLongFor(code), longText);
+        if (explanation != nullptr) {
+            EXPECT_EQ(loop.DesignExplanationFor(code), explanation);
         }
     }
 }

@@ -4,7 +4,6 @@
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
 #include "document/LoopResults.h"
-#include "document/OpenFlow.h"
 #include "support/BundledCatalogue.h"
 #include "support/CsvReader.h"
 
@@ -18,17 +17,6 @@ using Schedules::Schedule;
 
 namespace {
 
-class SilentOpenProgress : public OpenProgressHost {
-public:
-    void Show() override {}
-    void SetFileText(const std::string&) override {}
-    void SetPercent(int) override {}
-    void ProcessPendingEvents() override {}
-    bool CancelRequested() const override { return false; }
-    std::string UnknownResponse(int, int, int) override { return "Y"; }
-    void Close() override {}
-};
-
 int64_t Number(const std::string& field) { return std::stoll(field); }
 
 // An example site opened as the desktop opens it, loop 1 renamed to a name a
@@ -37,9 +25,8 @@ class SiteSchedules : public ::testing::Test {
 protected:
     void Open(const std::string& example)
     {
-        SilentOpenProgress progress;
-        OpenFlow flow(document, bundled.catalogue, bundled.options, bundled.messages, progress);
-        ASSERT_TRUE(bundled.Loaded && flow.DoMenuOpen(FERROLUX_EXAMPLES_DIR "/" + example, false));
+        ASSERT_TRUE(bundled.Loaded);
+        ASSERT_EQ(bundled.Open(document, FERROLUX_EXAMPLES_DIR "/" + example), OpenOutcome::Opened);
         document.LoopName(1) = "Bay 3, \"north\" µ-wing";
     }
     // The schedule read back as a spreadsheet program reads it, the header row left out.

@@ -4,15 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(WrapText, LinesFitTheWidthBrokenAtBlanksWherePossible)
 {
     using Lines = std::vector<std::string>;
-    const struct {
-        const char* what;
-        const char* text;
-        double width;  // characters
-        Lines lines;
-    } cases[] = {
+    const std::tuple<const char*, const char*, double, Lines> cases[] = {  // what, text, width in characters, lines
         {"a text that fits keeps its blanks", "Site  A", 7, {"Site  A"}},
         {"a word wider than a line is broken", "ab cdefghij k", 4, {"ab", "cdef", "ghij", "k"}},
         {"never inside a character", "\u00B5\u00B5\u00B5\u00B5\u00B5", 2,
@@ -23,6 +20,6 @@ TEST(WrapText, LinesFitTheWidthBrokenAtBlanksWherePossible)
     const TextMeasure characters = [](std::string_view text) {
         return static_cast<double>(RecordingPrinter::CharacterCount(text));
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(WrapText(c.text, c.width, characters), c.lines) << c.what;
+    for (const auto& [what, text, width, lines] : cases)
+        EXPECT_EQ(WrapText(text, width, characters), lines) << what;
 }

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(CSV, FieldsSplitOnCommasOutsideQuotes)
 {
-    const struct {
-        const char* line;
-        int n;
-        const char* field;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*> cases[] = {  // line, field number, field
         {"  a , b ,c  ", 3, "c"},
         {"a,b,c", 4, ""},  // past the last field
         {"12, \"Smoke, optical\" ,3", 2, "Smoke, optical"},
@@ -17,13 +15,13 @@ TEST(CSV, FieldsSplitOnCommasOutsideQuotes)
         {"\"open, to the end  ", 1, "open, to the end"},
         {"\"a\" b,c", 2, "b"},                    // text after a closing quote starts the next field
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CSV::GetCSVField(c.line, c.n), c.field) << c.line << " field " << c.n;
+    for (const auto& [line, number, field] : cases) {
+        EXPECT_EQ(CSV::GetCSVField(line, number), field) << line << " field " << number;
         // The same fields read in one pass.
-        const std::vector<std::string> fields = CSV::GetCSVFields(c.line, 5);
+        const std::vector<std::string> fields = CSV::GetCSVFields(line, 5);
         ASSERT_EQ(fields.size(), 5u);
         for (int n = 1; n <= 5; ++n)
-            EXPECT_EQ(fields[static_cast<size_t>(n - 1)], CSV::GetCSVField(c.line, n)) << c.line << " field " << n;
+            EXPECT_EQ(fields[static_cast<size_t>(n - 1)], CSV::GetCSVField(line, n)) << line << " field " << n;
     }
 }
 

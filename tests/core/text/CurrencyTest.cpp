@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
 {
-    const struct {
-        double in;
-        double out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Rounding::RoundHalfEven(c.in), c.out) << c.in;
+    for (const auto& [in, out] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-1.5, -2.0}, {-2.5, -2.0}, {2.4999, 2.0},
+                                  {2.5001, 3.0}})
+        EXPECT_EQ(Rounding::RoundHalfEven(in), out) << in;
 
     EXPECT_EQ(Rounding::ToInt16(32767.4), 32767);
     EXPECT_FALSE(Rounding::ToInt16(32767.5).has_value());  // rounds to 32768
@@ -22,15 +21,9 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
 
 TEST(Rounding, FixedFormatsRoundHalvesAwayFromZero)
 {
-    const struct {
-        double value;
-        int decimals;
-        const char* text;
-    } cases[] = {
-        {2.25, 1, "2.3"}, {-2.25, 1, "-2.3"}, {1.005, 2, "1.01"}, {-0.04, 1, "0.0"}, {999.95, 1, "1000.0"}, {0.5, 0, "1"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Rounding::FormatFixed(c.value, c.decimals), c.text) << c.value << " with " << c.decimals;
+    for (const auto& [value, decimals, text] : {std::tuple{2.25, 1, "2.3"}, {-2.25, 1, "-2.3"}, {1.005, 2, "1.01"},
+                                                {-0.04, 1, "0.0"}, {999.95, 1, "1000.0"}, {0.5, 0, "1"}})
+        EXPECT_EQ(Rounding::FormatFixed(value, decimals), text) << value << " with " << decimals;
 }
 
 TEST(Currency, ExactSumsOfFourDecimalsAndTheirTexts)
@@ -52,12 +45,7 @@ TEST(Currency, ExactSumsOfFourDecimalsAndTheirTexts)
 
 TEST(CurrentText, BoundariesBetweenMicroAndMilliamperes)
 {
-    const struct {
-        int64_t microamps;
-        const char* text;
-    } cases[] = {
-        {0, "0 mA"}, {9999, "9999 \u00B5A"}, {10000, "10 mA"}, {12499, "12 mA"}, {12500, "13 mA"}, {-20000, "-20000 \u00B5A"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CurrentText(Currency::FromInteger(c.microamps)), c.text) << c.microamps;
+    for (const auto& [microamps, text] : {std::pair<int64_t, const char*>{0, "0 mA"}, {9999, "9999 \u00B5A"}, {10000, "10 mA"},
+                                          {12499, "12 mA"}, {12500, "13 mA"}, {-20000, "-20000 \u00B5A"}})
+        EXPECT_EQ(CurrentText(Currency::FromInteger(microamps)), text) << microamps;
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <tuple>
 
 TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
 {
@@ -20,11 +21,7 @@ TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
                                           "Formula=a=b\r\nno equals sign\r\nLong=" + std::string(1500, 'a') +
                                           "\r\nAccented=" + accented + "\r\n[ Other ]\nKey=lf line end\n"
                                           "[cables]\r\nCable1=repeated section is not read\r\nMore=x\r\n");
-    const struct {
-        const char* section;
-        const char* key;
-        std::string value;
-    } cases[] = {
+    const std::tuple<const char*, const char*, std::string> cases[] = {  // section, key, value
         {"CABLES", "cable1", "1.5mm, 1210"},
         {"Cables", "Name", "  Loop one  "},
         {"Cables", "Half", "\"only a leading quote"},
@@ -38,8 +35,8 @@ TEST(WinINI, ReadsValuesAsTheProfileFunctionsDo)
     WinINI::ProfileCache cache;
     RereadingProfileReader rereading;
     for (WinINI::ProfileReader* reader : std::initializer_list<WinINI::ProfileReader*>{&cache, &rereading})
-        for (const auto& c : cases)
-            EXPECT_EQ(reader->ReadKey(file, c.section, c.key), c.value) << c.section << "/" << c.key;
+        for (const auto& [section, key, value] : cases)
+            EXPECT_EQ(reader->ReadKey(file, section, key), value) << section << "/" << key;
 }
 
 // A write replaces the key's line or appends to its section (or a new one at
