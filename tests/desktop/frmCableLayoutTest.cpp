@@ -27,8 +27,9 @@ void TypeInto(QWidget& window, int row, int column, const QString& text)
     QTableWidget& grid = Grid(window);
     grid.setCurrentCell(row, column);
     grid.edit(grid.model()->index(row, column));
-    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    QVERIFY(box && box->objectName() == "txtCableLength");
+    // The box may take the focus only once the last box's close has been handled.
+    QLineEdit* box = nullptr;
+    QTRY_VERIFY((box = OpenBox(window, "txtCableLength")) != nullptr && box->hasFocus());
     box->selectAll();
     const QPointer<QLineEdit> typed = box;
     Type(box, text, Qt::Key_Return);
