@@ -3,25 +3,17 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "document/PowerText.h"
+#include "text/Blanks.h"
 
 #include <cctype>
 
 namespace {
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A plain decimal with at most `decimals` decimals, times 10^decimals;
 // nothing for letters, signs, a second point or more decimals.
 std::optional<int64_t> ParseDecimal(std::string_view text, int decimals)
 {
-    text = Trimmed(text);
+    text = Blanks::Trim(text);
     int64_t value = 0;
     int digits = 0;
     int after = -1;  // decimals seen, once past the point
@@ -147,7 +139,7 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
     }
 
     const auto panelCurrent = [](const std::string& text, std::optional<Currency>& target) {
-        if (Trimmed(text).empty())
+        if (Blanks::Trim(text).empty())
             return true;
         target = Milliamps(text);
         return target.has_value();
@@ -172,10 +164,10 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
         const auto alarmLoad = Milliamps(typed.Alarm);
         if (!alarmLoad)
             return Refusal{Field::LoadAlarm, index, "The alarm current" + which + " must be between 0 and 100000 mA!"};
-        read.Loads.push_back({std::string(Trimmed(typed.Description)), static_cast<int32_t>(*quantity), *standbyLoad, *alarmLoad});
+        read.Loads.push_back({std::string(Blanks::Trim(typed.Description)), static_cast<int32_t>(*quantity), *standbyLoad, *alarmLoad});
     }
 
-    if (const std::string_view fitted = Trimmed(e.Fitted); !fitted.empty() && fitted != NoBattery) {
+    if (const std::string_view fitted = Blanks::Trim(e.Fitted); !fitted.empty() && fitted != NoBattery) {
         const auto hundredths = InRange(ParseDecimal(fitted, 2), 1, PowerLimits::LargestBattery);
         if (!hundredths)
             return Refusal{Field::Fitted, -1, "A fitted battery between 0.01 and 1000 Ah, or None, must be chosen!"};
