@@ -23,7 +23,7 @@ BenchSite::BenchSite()
     std::string failure;
     if (!BuildLargestDocument(largest, catalogue, options, messages, failure))
         Stop(failure);
-    if (!WriteDocument(largest, largestPath, messages))
+    if (!WriteDocument(largest, largestPath, "0809", messages))
         Stop("the largest document cannot be saved");
 }
 

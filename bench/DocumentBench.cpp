@@ -53,7 +53,7 @@ void SaveLargestDocument(benchmark::State& state)
     BenchSite& site = Site();
     const std::string path = site.folder.Path("saved.QLX");
     for (auto _ : state) {
-        if (!WriteDocument(site.largest, path, site.messages)) {
+        if (!WriteDocument(site.largest, path, "0809", site.messages)) {
             state.SkipWithError("the largest document cannot be saved");
             break;
         }
@@ -65,7 +65,7 @@ BENCHMARK(SaveLargestDocument)->Unit(benchmark::kMillisecond);
 void LargestDocumentText(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(DocumentText(Site().largest));
+        benchmark::DoNotOptimize(DocumentText(Site().largest, "0809"));
 }
 BENCHMARK(LargestDocumentText)->Unit(benchmark::kMillisecond);
 

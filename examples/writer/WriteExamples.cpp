@@ -33,7 +33,9 @@ int main(int argc, char** argv)
         }
         // Written afresh, so that no backup of the old one is left beside it.
         std::filesystem::remove(path);
-        if (!WriteDocument(document, path, bundled.messages)) {
+        // Sites of the United Kingdom: a site without a rule of its own is
+        // written with BS 5839-1's.
+        if (!WriteDocument(document, path, "0809", bundled.messages)) {
             std::cerr << path << ": not written\n";
             status = 1;
         } else {

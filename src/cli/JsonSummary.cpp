@@ -109,14 +109,14 @@ Json Hundredths(int32_t hundredths) { return ExactNumber(HundredthsText(hundredt
 Json Milliamps(Currency microamps) { return ExactNumber(MilliampsExact(microamps)); }
 Json Boolean(bool value) { return value; }
 
-// Every figure exact: currents in mA from µA, capacities and factors from
-// hundredths, periods in hours (to four decimals where minutes / 60 does not end).
+// Every figure exact: currents in mA from µA, capacities from hundredths,
+// factors from thousandths, periods in hours (to four decimals where minutes / 60 does not end).
 Json PowerObject(const PowerInputs& in, const PowerResult& r)
 {
     return Json::object({{"rule", PowerRuleName(in.Rule)},
                          {"standby_h", ExactNumber(HoursText(in.StandbyMinutes))},
                          {"alarm_h", ExactNumber(HoursText(in.AlarmMinutes))},
-                         {"factor", Hundredths(r.FactorHundredths)},
+                         {"factor", ExactNumber(ThousandthsText(r.FactorThousandths))},
                          {"D", Hundredths(r.DHundredths)},
                          {"panel_standby_mA", Milliamps(in.PanelStandby)},
                          {"panel_alarm_mA", Milliamps(in.PanelAlarm)},
@@ -126,6 +126,8 @@ Json PowerObject(const PowerInputs& in, const PowerResult& r)
                          {"I2_mA", Milliamps(r.AlarmCurrent)},
                          {"required_Ah", Hundredths(r.Required)},
                          {"battery_Ah", Optional(r.StandardBattery, Hundredths)},
+                         // Why no standard size can be named: none are installed.
+                         {"battery_sizes_missing", in.BatterySizes.empty() ? Json(in.NoBatterySizes) : Json(nullptr)},
                          {"fitted_Ah", Optional(in.FittedBattery, Hundredths)},
                          {"fits_panel", Optional(r.FitsPanel, Boolean)},
                          {"charger_needed_mA", Milliamps(r.ChargerNeeded)},

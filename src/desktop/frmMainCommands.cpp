@@ -68,7 +68,10 @@ bool frmMain::DoMenuSave()
     return SaveTo(context_.document.Path);
 }
 
-bool frmMain::SaveTo(const std::string& path) { return WriteDocument(context_.document, path, context_.host); }
+bool frmMain::SaveTo(const std::string& path)
+{
+    return WriteDocument(context_.document, path, context_.localeId, context_.host);
+}
 
 bool frmMain::SaveAs()
 {

@@ -29,9 +29,12 @@ std::optional<int32_t> SizeInHundredths(const std::string& text)
     return hundredths;
 }
 
-bool Fail(MessageHost& host, const std::string& message)
+// A file that cannot be used: its message, and no sizes.
+bool Refuse(Catalogue& catalogue, MessageHost& host, const std::string& message)
 {
     MsgBox(host, message, MsgStyle::Exclamation);
+    catalogue.BatterySizes.clear();
+    catalogue.NoBatterySizes = "no battery sizes are installed ('" + catalogue.BatterySizesFile + "' could not be read)";
     return false;
 }
 
@@ -40,21 +43,25 @@ bool Fail(MessageHost& host, const std::string& message)
 bool LoadBatteries(Catalogue& catalogue, MessageHost& host, const DataFiles& files)
 {
     const std::string& path = files.BatteriesFile;
-    if (!FileSystem::FileExists(path))
-        return Fail(host, MissingFileMessage("standard battery data", path));
-    const std::string place = PlaceText(path);
     catalogue.BatterySizes.clear();
+    catalogue.BatterySizesFile = path;
+    if (!FileSystem::FileExists(path)) {
+        catalogue.NoBatterySizes = "no battery sizes are installed (looked for '" + path + "')";
+        return false;
+    }
+    const std::string place = PlaceText(path);
     for (size_t n = 0;; ++n) {
         const std::string value = CSV::GetCSVField(WinINI::ReadProfileKey(path, "Batteries", "Battery" + std::to_string(n)), 1);
         if (value.empty())
             break;
         const std::optional<int32_t> size = SizeInHundredths(value);
         if (!size)
-            return Fail(host, "Invalid settings for battery " + std::to_string(n) + " in " + place);
+            return Refuse(catalogue, host, "Invalid settings for battery " + std::to_string(n) + " in " + place);
         catalogue.BatterySizes.push_back(*size);
     }
     if (catalogue.BatterySizes.empty())
-        return Fail(host, "No batteries defined in " + place);
+        return Refuse(catalogue, host, "No batteries defined in " + place);
     std::sort(catalogue.BatterySizes.begin(), catalogue.BatterySizes.end());
+    catalogue.NoBatterySizes.clear();
     return true;
 }

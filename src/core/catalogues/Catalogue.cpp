@@ -27,6 +27,7 @@ Catalogue::Catalogue()
     DeviceTypeOrder.push_back(0);
     OtherDevices.resize(1);
     OtherDevices[0].SingleName = "0";
+    NoBatterySizes = "no battery sizes are installed";
 }
 
 const DeviceTypeRecord& Catalogue::DeviceType(int position) const

@@ -41,8 +41,12 @@ public:
     std::vector<CableGroupRecord> CableGroups;
     std::vector<CableRecord> Cables;  // by descending Impedance
 
-    // The standard battery sizes, hundredths of an Ah, smallest first.
+    // The standard battery sizes, hundredths of an Ah, smallest first; when
+    // there are none, NoBatterySizes says why ("no battery sizes are
+    // installed (looked for '…')"), naming BatterySizesFile.
     std::vector<int32_t> BatterySizes;
+    std::string BatterySizesFile;
+    std::string NoBatterySizes;
 
     // Records by position; an empty record (all zero) outside the container.
     const DeviceTypeRecord& DeviceType(int position) const;

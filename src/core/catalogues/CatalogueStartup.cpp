@@ -39,9 +39,6 @@ bool LoadCatalogues(Catalogue& catalogue, Options& options, MessageHost& host, c
     if (!LoadCables(catalogue, options, host, startup.Files, startup.LocaleId))
         return Failed(host, "Problem initialising cables");
 
-    if (!LoadBatteries(catalogue, host, startup.Files))
-        return Failed(host, "Problem initialising batteries");
-
     options.LoadLastCableImpedance(catalogue);
     options.LoadLastCalcType();
 
@@ -50,5 +47,8 @@ bool LoadCatalogues(Catalogue& catalogue, Options& options, MessageHost& host, c
 
     if (!SelectPanelOrDefault(catalogue, options, host, options.GetSettingString(SettingName::LastPanel)))
         return Failed(host, "Problem reading last panel name");
+
+    // Last, and never a reason to stop: the loops are calculated without them.
+    LoadBatteries(catalogue, host, startup.Files);
     return true;
 }

@@ -2,6 +2,7 @@
 // Loading every catalogue at start-up, in order. Each step must succeed
 // before the next runs; the first that fails has already said what is wrong
 // with its file, and start-up then says which catalogue failed and stops.
+// The standard battery sizes load after all of them and never stop the run.
 
 #include <string>
 #include <string_view>

@@ -4,6 +4,7 @@
 #include "text/ProfileText.h"
 #include "document/Document.h"
 #include "document/PowerSection.h"
+#include "document/PowerSupply.h"
 #include "platform/MessageHost.h"
 
 #include <vector>
@@ -28,8 +29,9 @@ std::string Metres(int32_t decimetres) { return to_string((int64_t{decimetres} +
 // text (section order included) is the same.
 class FileBuilder {
 public:
-    explicit FileBuilder(const Document& document)
-        : document_(document), catalogue_(document.Catalog()), profile_(std::vector<std::string>{CommentLine})
+    FileBuilder(const Document& document, std::string_view localeId)
+        : document_(document), catalogue_(document.Catalog()), profile_(std::vector<std::string>{CommentLine}),
+          localeId_(localeId)
     {
     }
 
@@ -38,7 +40,9 @@ public:
         WriteHeader();
         for (int loop = 1; loop <= Document::LoopCount; ++loop)
             WriteLoop(loop);
-        WritePowerSection(profile_, document_.Power);
+        PowerSettings power = document_.Power;
+        power.Rule = power.Rule.value_or(DefaultPowerRule(localeId_));
+        WritePowerSection(profile_, power);
         if (!usedCustomDevice_)
             profile_.DeleteSection(CustomDeviceSection);
         if (!usedCustomOther_)
@@ -215,15 +219,20 @@ private:
     std::vector<int32_t> uses_;  // per Other Device position, on the current loop
     bool usedCustomDevice_ = false;
     bool usedCustomOther_ = false;
+    std::string_view localeId_;
 };
 
 }  // namespace
 
-std::string DocumentText(const Document& document) { return FileBuilder(document).Build(); }
-
-bool WriteDocument(Document& document, const std::string& path, MessageHost& host, const SaveFault& fault)
+std::string DocumentText(const Document& document, std::string_view localeId)
 {
-    if (!SaveWithBackup(path, DocumentText(document), fault)) {
+    return FileBuilder(document, localeId).Build();
+}
+
+bool WriteDocument(Document& document, const std::string& path, std::string_view localeId, MessageHost& host,
+                   const SaveFault& fault)
+{
+    if (!SaveWithBackup(path, DocumentText(document, localeId), fault)) {
         MsgBox(host, "Unable to save the configuration data", MsgStyle::OKOnly + MsgStyle::Exclamation);
         return false;
     }

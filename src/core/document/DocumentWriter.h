@@ -8,15 +8,19 @@
 #include "document/SaveWithBackup.h"
 
 #include <string>
+#include <string_view>
 
 class Document;
 class MessageHost;
 
-// The whole file as it is written: UTF-8, CR LF line ends.
-std::string DocumentText(const Document& document);
+// The whole file as it is written: UTF-8, CR LF line ends. A site that names
+// no power supply rule is written with the rule it is calculated with, that
+// of `localeId`, so that it gives the same battery on any machine.
+std::string DocumentText(const Document& document, std::string_view localeId);
 
 // Writes the document to the path, keeping a file already there as the
 // backup (see SaveWithBackup). On success the dirty flag is cleared. On
 // failure "Unable to save the configuration data" is shown, the old file and
 // the old backup stay, the dirty flag is unchanged and the result is false.
-bool WriteDocument(Document& document, const std::string& path, MessageHost& host, const SaveFault& fault = {});
+bool WriteDocument(Document& document, const std::string& path, std::string_view localeId, MessageHost& host,
+                   const SaveFault& fault = {});

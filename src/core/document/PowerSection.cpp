@@ -37,7 +37,7 @@ public:
         }
         settings.StandbyMinutes = Whole("StandbyMinutes", 1, PowerLimits::LongestStandbyMinutes, "power supply standby period");
         settings.AlarmMinutes = Whole("AlarmMinutes", 1, PowerLimits::LongestAlarmMinutes, "power supply alarm period");
-        settings.FactorHundredths = Hundredths("Factor", PowerLimits::SmallestFactor, PowerLimits::LargestFactor, "power supply derating factor");
+        settings.FactorThousandths = Factor();
         settings.VoiceEvacuation = Blanks::BeginsWithT(Key("VoiceEvacuation"));
         settings.PanelStandbyMilliamps = Current(CSV::GetCSVField(Key("PanelStandbyCurrent"), 1), "panel standby current");
         settings.PanelAlarmMilliamps = Current(CSV::GetCSVField(Key("PanelAlarmCurrent"), 1), "panel alarm current");
@@ -69,6 +69,16 @@ private:
         int32_t value = 0;
         const std::string text = CSV::GetCSVField(Key(key), 1);
         if (text.empty() || !CSV::ReadHundredthsValue(host_, text, value, minimum, maximum, what))
+            return std::nullopt;
+        return value;
+    }
+
+    std::optional<int32_t> Factor()
+    {
+        int32_t value = 0;
+        const std::string text = CSV::GetCSVField(Key("Factor"), 1);
+        if (text.empty() || !CSV::ReadDecimalValue(host_, text, value, PowerLimits::FactorDecimals, PowerLimits::SmallestFactor,
+                                                   PowerLimits::LargestFactor, "power supply derating factor"))
             return std::nullopt;
         return value;
     }
@@ -117,8 +127,8 @@ void WritePowerSection(WinINI::ProfileText& profile, const PowerSettings& settin
         write("StandbyMinutes", std::to_string(*settings.StandbyMinutes));
     if (settings.AlarmMinutes)
         write("AlarmMinutes", std::to_string(*settings.AlarmMinutes));
-    if (settings.FactorHundredths)
-        write("Factor", HundredthsText(*settings.FactorHundredths));
+    if (settings.FactorThousandths)
+        write("Factor", ThousandthsText(*settings.FactorThousandths));
     if (settings.VoiceEvacuation)
         write("VoiceEvacuation", "True");
     if (settings.PanelStandbyMilliamps)

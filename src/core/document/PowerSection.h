@@ -1,7 +1,8 @@
 #pragma once
 // The document's "[Power]" section: the standby battery settings, each key
-// written only when it differs from the default, and the whole section only
-// when something does, so that files without it read and save as before.
+// written only when it differs from the default. The document writer always
+// gives the rule, so that a saved site gives the same battery on any
+// machine; a file without the section (or its rule) reads with the defaults.
 //
 //   [Power]
 //   Rule="NFPA 72 2019"

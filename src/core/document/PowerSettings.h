@@ -15,8 +15,9 @@
 namespace PowerLimits {
 constexpr int32_t LongestStandbyMinutes = 7 * 24 * 60;  // a week
 constexpr int32_t LongestAlarmMinutes = 24 * 60;
-constexpr int32_t SmallestFactor = 100;  // hundredths
-constexpr int32_t LargestFactor = 1000;
+constexpr int FactorDecimals = 3;         // a factor is kept in thousandths
+constexpr int32_t SmallestFactor = 1000;  // thousandths
+constexpr int32_t LargestFactor = 10000;
 constexpr int64_t LargestMilliamps = 100000;
 constexpr int32_t LargestBattery = 100000;  // hundredths of an Ah
 constexpr int32_t MostUnits = 10000;        // of one ancillary load
@@ -39,7 +40,7 @@ struct PowerSettings {
     std::optional<PowerRule> Rule;
     std::optional<int32_t> StandbyMinutes;    // T1
     std::optional<int32_t> AlarmMinutes;      // T2
-    std::optional<int32_t> FactorHundredths;  // the Custom rule's F
+    std::optional<int32_t> FactorThousandths;  // the Custom rule's F
     bool VoiceEvacuation = false;             // NFPA 72's longer alarm period
     std::optional<Currency> PanelStandbyMilliamps;
     std::optional<Currency> PanelAlarmMilliamps;

@@ -13,14 +13,15 @@ __extension__ typedef __int128 Wide;
 constexpr int64_t ScaledPerMilliamp = 1000 * Currency::Scale;
 constexpr int32_t OneHundredth = 100;
 constexpr int32_t AlarmDerating = 175;
-// N = F × (T1 × I1 × 100 + D × I2 × T2), in hundredths, minutes and scaled
-// µA, is this many times the capacity in hundredths of an Ah:
-// 100 (F) × 100 (D) × 60 (minutes) × 10^7 (scaled µA per mA) × 1000 (mAh per Ah) / 100.
-constexpr Wide NPerHundredthAh = Wide(60) * 100 * 10000000 * 1000;
+// N = F × (T1 × I1 × 100 + D × I2 × T2), with F in thousandths, D in
+// hundredths, periods in minutes and currents in scaled µA, is this many times
+// the capacity in hundredths of an Ah:
+// 1000 (F) × 100 (D) × 60 (minutes) × 10^7 (scaled µA per mA) × 1000 (mAh per Ah) / 100.
+constexpr Wide NPerHundredthAh = Wide(60) * 1000 * 10000000 * 1000;
 
 Wide CapacityTimesN(const PowerInputs& in, Currency i1, Currency i2, int32_t d)
 {
-    return Wide(in.FactorHundredths) *
+    return Wide(in.FactorThousandths) *
            (Wide(in.StandbyMinutes) * i1.Scaled() * OneHundredth + Wide(d) * i2.Scaled() * in.AlarmMinutes);
 }
 
@@ -42,15 +43,15 @@ Currency MilliampsToMicroamps(Currency milliamps) { return Currency::FromScaled(
 
 std::optional<Currency> MaxStandbyFor(const PowerInputs& in, int32_t fitted, Currency i2)
 {
-    if (in.StandbyMinutes <= 0 || in.FactorHundredths <= 0)
+    if (in.StandbyMinutes <= 0 || in.FactorThousandths <= 0)
         return std::nullopt;
     // At the limit, the capacity with D = 1 is the fitted battery itself.
     const bool derated = in.Rule == PowerRule::BS5839 && DischargedFast(i2, Wide(fitted) * NPerHundredthAh);
     const int32_t d = derated ? AlarmDerating : OneHundredth;
-    const Wide spare = Wide(fitted) * NPerHundredthAh - Wide(in.FactorHundredths) * d * i2.Scaled() * in.AlarmMinutes;
+    const Wide spare = Wide(fitted) * NPerHundredthAh - Wide(in.FactorThousandths) * d * i2.Scaled() * in.AlarmMinutes;
     if (spare <= 0)
         return Currency();
-    return Currency::FromScaled(static_cast<int64_t>(spare / (Wide(in.FactorHundredths) * in.StandbyMinutes * OneHundredth)));
+    return Currency::FromScaled(static_cast<int64_t>(spare / (Wide(in.FactorThousandths) * in.StandbyMinutes * OneHundredth)));
 }
 
 }  // namespace
@@ -78,7 +79,7 @@ int32_t DefaultAlarmMinutes(PowerRule rule, bool voiceEvacuation)
     return 30;
 }
 
-int32_t DefaultFactor(PowerRule rule) { return rule == PowerRule::NFPA2019 ? 120 : 125; }
+int32_t DefaultFactor(PowerRule rule) { return rule == PowerRule::NFPA2019 ? 1200 : 1250; }
 
 PowerInputs PowerInputsFor(const Document& document, std::string_view localeId)
 {
@@ -92,7 +93,7 @@ PowerInputs PowerInputsFor(const Document& document, const PowerSettings& settin
     in.Rule = settings.Rule.value_or(DefaultPowerRule(localeId));
     in.StandbyMinutes = settings.StandbyMinutes.value_or(DefaultStandbyMinutes);
     in.AlarmMinutes = settings.AlarmMinutes.value_or(DefaultAlarmMinutes(in.Rule, settings.VoiceEvacuation));
-    in.FactorHundredths = in.Rule == PowerRule::Custom ? settings.FactorHundredths.value_or(DefaultFactor(in.Rule))
+    in.FactorThousandths = in.Rule == PowerRule::Custom ? settings.FactorThousandths.value_or(DefaultFactor(in.Rule))
                                                        : DefaultFactor(in.Rule);
     const auto panelCurrent = [&](const std::optional<Currency>& typed, std::optional<int32_t> PanelRecord::*given) {
         if (typed)
@@ -116,6 +117,7 @@ PowerInputs PowerInputsFor(const Document& document, const PowerSettings& settin
         in.ChargerMilliamps = panel->ChargerCurrent;
     }
     in.BatterySizes = document.Catalog().BatterySizes;
+    in.NoBatterySizes = document.Catalog().NoBatterySizes;
     return in;
 }
 
@@ -125,7 +127,7 @@ PowerResult CalculatePower(const PowerInputs& in)
     result.StandbyCurrent = in.PanelStandby + in.LoopsQuiescent + in.AncillaryStandby;
     result.AlarmCurrent = in.PanelAlarm + in.LoopsAlarm + in.AncillaryAlarm;
     result.PanelCurrentsKnown = in.PanelCurrentsKnown;
-    result.FactorHundredths = in.FactorHundredths;
+    result.FactorThousandths = in.FactorThousandths;
 
     const Wide plain = CapacityTimesN(in, result.StandbyCurrent, result.AlarmCurrent, OneHundredth);
     result.PlainRequired = static_cast<int32_t>(CeilDivide(plain, NPerHundredthAh));

@@ -11,7 +11,7 @@
 // I1 and I2 are the standby and alarm currents of the panel, the loops (the
 // main window's totals) and the ancillary loads; T1 and T2 the standby and
 // alarm periods. The arithmetic is exact: currents in µA as Currency,
-// periods in minutes, factors and capacities in hundredths.
+// periods in minutes, factors in thousandths, D and capacities in hundredths.
 
 #include "document/PowerSettings.h"
 #include "text/Currency.h"
@@ -31,14 +31,14 @@ PowerRule DefaultPowerRule(std::string_view localeId);
 // A rule's periods and factor where the site sets none.
 inline constexpr int32_t DefaultStandbyMinutes = 24 * 60;
 int32_t DefaultAlarmMinutes(PowerRule rule, bool voiceEvacuation);
-int32_t DefaultFactor(PowerRule rule);
+int32_t DefaultFactor(PowerRule rule);  // thousandths
 
 // Everything the calculation reads, defaults resolved.
 struct PowerInputs {
     PowerRule Rule = PowerRule::BS5839;
     int32_t StandbyMinutes = 0;    // T1
     int32_t AlarmMinutes = 0;      // T2
-    int32_t FactorHundredths = 0;  // F, 125 for BS 5839-1
+    int32_t FactorThousandths = 0;  // F, 1250 for BS 5839-1
     // µA
     Currency PanelStandby;
     Currency PanelAlarm;
@@ -53,13 +53,14 @@ struct PowerInputs {
     std::optional<int32_t> PanelMaxBattery;  // hundredths of an Ah
     std::optional<int32_t> ChargerMilliamps;
     std::vector<int32_t> BatterySizes;  // hundredths of an Ah, smallest first
+    std::string NoBatterySizes;         // why there are none, when there are none
 };
 
 struct PowerResult {
     Currency StandbyCurrent;  // I1, µA
     Currency AlarmCurrent;    // I2, µA
     bool PanelCurrentsKnown = true;  // as in the inputs
-    int32_t FactorHundredths = 0;
+    int32_t FactorThousandths = 0;
     int32_t DHundredths = 100;  // 175 when BS 5839-1's alarm derating applies
     int32_t Required = 0;       // hundredths of an Ah, rounded up
     int32_t PlainRequired = 0;  // the same with D = 1 (BS 5839-1's C₁)

@@ -1,21 +1,12 @@
 #include "document/PowerText.h"
 
+#include "document/PowerSettings.h"
+#include "text/DecimalText.h"
+
+#include <cctype>
 #include <cstdlib>
 
 namespace {
-
-// `value` in units of 10^-decimals written out; `trim` drops trailing zeros.
-std::string Decimal(int64_t value, int decimals, bool trim)
-{
-    std::string digits = std::to_string(std::llabs(value));
-    if (digits.size() <= static_cast<size_t>(decimals))
-        digits.insert(0, decimals + 1 - digits.size(), '0');
-    std::string text = (value < 0 ? "-" : "") + digits.substr(0, digits.size() - decimals);
-    std::string fraction = digits.substr(digits.size() - decimals);
-    if (trim)
-        fraction.erase(fraction.find_last_not_of('0') + 1);
-    return fraction.empty() ? text : text + "." + fraction;
-}
 
 // Divides, rounding halves away from zero as displayed figures do.
 int64_t DivideRounded(int64_t value, int64_t divisor)
@@ -25,6 +16,13 @@ int64_t DivideRounded(int64_t value, int64_t divisor)
 }
 
 constexpr int64_t ScaledPerHundredthMilliamp = 1000 * Currency::Scale / 100;
+
+std::string Capitalized(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
 
 std::string Ah(int32_t hundredths) { return HundredthsText(hundredths) + " Ah"; }
 std::string AhRequired(int32_t hundredths) { return AmpHoursText(hundredths) + " Ah"; }
@@ -37,6 +35,8 @@ std::string BatteryPart(const PowerInputs& in, const PowerResult& r)
         return Ah(*in.FittedBattery) + " fitted" + (*r.FittedCovers ? "" : " is too small");
     if (r.StandardBattery)
         return "smallest standard battery " + Ah(*r.StandardBattery);
+    if (in.BatterySizes.empty())
+        return in.NoBatterySizes;
     return "more than the largest standard battery";
 }
 
@@ -51,7 +51,7 @@ std::string FormulaInNumbers(const PowerInputs& in, const PowerResult& r)
     const bool bs = in.Rule == PowerRule::BS5839;
     const std::string alarmTerm = (bs ? HundredthsText(r.DHundredths) + " × " : std::string()) + MA(r.AlarmCurrent) +
                                   " × " + Hours(in.AlarmMinutes);
-    return "C = " + HundredthsText(r.FactorHundredths) + " × (" + Hours(in.StandbyMinutes) + " × " + MA(r.StandbyCurrent) +
+    return "C = " + ThousandthsText(r.FactorThousandths) + " × (" + Hours(in.StandbyMinutes) + " × " + MA(r.StandbyCurrent) +
            " + " + alarmTerm + ") / 1000 = " + AhRequired(r.Required) + " (rounded up)";
 }
 
@@ -68,7 +68,7 @@ std::string StandardLine(const PowerInputs& in, const PowerResult& r)
     if (r.StandardBattery)
         return "Smallest standard battery that covers it: " + Ah(*r.StandardBattery);
     if (in.BatterySizes.empty())
-        return "No standard battery sizes are listed";
+        return Capitalized(in.NoBatterySizes);
     return "No standard battery covers " + AhRequired(r.Required) + ": the largest is " + Ah(in.BatterySizes.back());
 }
 
@@ -99,20 +99,21 @@ std::string ChargerLine(const PowerInputs& in, const PowerResult& r)
 
 }  // namespace
 
-std::string AmpHoursText(int32_t hundredths) { return Decimal(hundredths, 2, false); }
-std::string HundredthsText(int32_t hundredths) { return Decimal(hundredths, 2, true); }
+std::string AmpHoursText(int32_t hundredths) { return DecimalText::Format(hundredths, 2, false); }
+std::string HundredthsText(int32_t hundredths) { return DecimalText::Format(hundredths, 2, true); }
+std::string ThousandthsText(int32_t thousandths) { return DecimalText::Format(thousandths, PowerLimits::FactorDecimals, true); }
 
 std::string MilliampsText(Currency microamps)
 {
-    return Decimal(DivideRounded(microamps.Scaled(), ScaledPerHundredthMilliamp), 2, false);
+    return DecimalText::Format(DivideRounded(microamps.Scaled(), ScaledPerHundredthMilliamp), 2, false);
 }
 
-std::string MilliampsExact(Currency microamps) { return Decimal(microamps.Scaled(), 7, true); }
+std::string MilliampsExact(Currency microamps) { return DecimalText::Format(microamps.Scaled(), 7, true); }
 
 std::string HoursText(int32_t minutes)
 {
     // Exact whenever minutes / 60 ends, for then it ends within two decimals.
-    return Decimal(DivideRounded(int64_t{minutes} * 10000, 60), 4, true);
+    return DecimalText::Format(DivideRounded(int64_t{minutes} * 10000, 60), 4, true);
 }
 
 bool PowerPasses(const PowerResult& r)
@@ -139,7 +140,7 @@ std::vector<std::string> PowerWorking(const PowerInputs& in, const PowerResult& 
     const bool bs = in.Rule == PowerRule::BS5839;
     std::vector<std::string> lines = {
         "Rule: " + PowerRuleName(in.Rule) + ", standby T1 = " + Hours(in.StandbyMinutes) + ", alarm T2 = " +
-            Hours(in.AlarmMinutes) + (in.Rule == PowerRule::Custom ? ", factor F = " + HundredthsText(in.FactorHundredths) : ""),
+            Hours(in.AlarmMinutes) + (in.Rule == PowerRule::Custom ? ", factor F = " + ThousandthsText(in.FactorThousandths) : ""),
         CurrentsLine("I1", in.PanelStandby, in.LoopsQuiescent, in.AncillaryStandby, r.StandbyCurrent),
         CurrentsLine("I2", in.PanelAlarm, in.LoopsAlarm, in.AncillaryAlarm, r.AlarmCurrent),
         bs ? "C = 1.25 × (T1 × I1 + D × I2 × T2)" : "C = F × (T1 × I1 + I2 × T2)",

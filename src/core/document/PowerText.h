@@ -11,9 +11,11 @@
 
 // Hundredths of an Ah with two decimals: "9.60".
 std::string AmpHoursText(int32_t hundredths);
-// Hundredths without trailing zeros, as battery sizes and factors are
-// written: "12", "1.2", "1.75".
+// Hundredths without trailing zeros, as battery sizes and D are written:
+// "12", "1.2", "1.75".
 std::string HundredthsText(int32_t hundredths);
+// A factor's thousandths the same way: "1.25", "1.375".
+std::string ThousandthsText(int32_t thousandths);
 // A current given in µA, in mA with two decimals: "245.30".
 std::string MilliampsText(Currency microamps);
 // The exact value of a current given in µA, in mA, without trailing zeros: "245.3", "0.0125".

@@ -4,34 +4,9 @@
 #include "document/Document.h"
 #include "document/PowerText.h"
 #include "text/Blanks.h"
-
-#include <cctype>
+#include "text/DecimalText.h"
 
 namespace {
-
-// A plain decimal with at most `decimals` decimals, times 10^decimals;
-// nothing for letters, signs, a second point or more decimals.
-std::optional<int64_t> ParseDecimal(std::string_view text, int decimals)
-{
-    text = Blanks::Trim(text);
-    int64_t value = 0;
-    int digits = 0;
-    int after = -1;  // decimals seen, once past the point
-    for (const char c : text) {
-        if (c == '.' && after < 0) {
-            after = 0;
-            continue;
-        }
-        if (!std::isdigit(static_cast<unsigned char>(c)) || ++digits > 12 || (after >= 0 && ++after > decimals))
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (digits == 0)
-        return std::nullopt;
-    for (int d = std::max(after, 0); d < decimals; ++d)
-        value *= 10;
-    return value;
-}
 
 std::optional<int64_t> InRange(std::optional<int64_t> value, int64_t minimum, int64_t maximum)
 {
@@ -42,7 +17,7 @@ const int64_t LargestScaledMilliamps = PowerLimits::LargestMilliamps * Currency:
 
 std::optional<Currency> Milliamps(std::string_view text)
 {
-    const auto scaled = InRange(ParseDecimal(text, 4), 0, LargestScaledMilliamps);
+    const auto scaled = InRange(DecimalText::Parse(text, 4), 0, LargestScaledMilliamps);
     return scaled ? std::optional<Currency>(Currency::FromScaled(*scaled)) : std::nullopt;
 }
 
@@ -70,7 +45,7 @@ PowerCore::Entries PowerCore::Boxes() const
     entries.Rule = in.Rule;
     entries.StandbyHours = HoursText(in.StandbyMinutes);
     entries.AlarmMinutes = std::to_string(in.AlarmMinutes);
-    entries.Factor = HundredthsText(in.FactorHundredths);
+    entries.Factor = ThousandthsText(in.FactorThousandths);
     entries.VoiceEvacuation = settings.VoiceEvacuation && IsNfpa(in.Rule);
     if (settings.PanelStandbyMilliamps)
         entries.PanelStandby = settings.PanelStandbyMilliamps->ToString();
@@ -89,7 +64,7 @@ PowerCore::Entries PowerCore::WithRule(Entries entries, PowerRule rule, bool voi
     entries.VoiceEvacuation = voiceEvacuation && IsNfpa(rule);
     entries.StandbyHours = HoursText(DefaultStandbyMinutes);
     entries.AlarmMinutes = std::to_string(DefaultAlarmMinutes(rule, entries.VoiceEvacuation));
-    entries.Factor = HundredthsText(DefaultFactor(rule));
+    entries.Factor = ThousandthsText(DefaultFactor(rule));
     return entries;
 }
 
@@ -118,12 +93,12 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
     read.VoiceEvacuation = e.VoiceEvacuation && IsNfpa(e.Rule);
 
     // Hours to four decimals, as the box shows a period of odd minutes, to the nearest minute.
-    const auto tenThousandths = ParseDecimal(e.StandbyHours, 4);
+    const auto tenThousandths = DecimalText::Parse(e.StandbyHours, 4);
     const auto standby = tenThousandths ? InRange((*tenThousandths * 60 + 5000) / 10000, 1, PowerLimits::LongestStandbyMinutes)
                                         : std::nullopt;
     if (!standby)
         return Refusal{Field::StandbyHours, -1, "A standby period of at least one minute and at most 168 hours must be chosen!"};
-    const auto alarm = InRange(ParseDecimal(e.AlarmMinutes, 0), 1, PowerLimits::LongestAlarmMinutes);
+    const auto alarm = InRange(DecimalText::Parse(e.AlarmMinutes, 0), 1, PowerLimits::LongestAlarmMinutes);
     if (!alarm)
         return Refusal{Field::AlarmMinutes, -1, "An alarm period between 1 and 1440 whole minutes must be chosen!"};
     if (*standby != DefaultStandbyMinutes)
@@ -131,11 +106,12 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
     if (*alarm != DefaultAlarmMinutes(e.Rule, read.VoiceEvacuation))
         read.AlarmMinutes = static_cast<int32_t>(*alarm);
     if (e.Rule == PowerRule::Custom) {
-        const auto factor = InRange(ParseDecimal(e.Factor, 2), PowerLimits::SmallestFactor, PowerLimits::LargestFactor);
+        const auto factor = InRange(DecimalText::Parse(e.Factor, PowerLimits::FactorDecimals), PowerLimits::SmallestFactor,
+                                    PowerLimits::LargestFactor);
         if (!factor)
-            return Refusal{Field::Factor, -1, "A factor between 1 and 10, with at most two decimals, must be chosen!"};
+            return Refusal{Field::Factor, -1, "A factor between 1 and 10, with at most three decimals, must be chosen!"};
         if (*factor != DefaultFactor(e.Rule))
-            read.FactorHundredths = static_cast<int32_t>(*factor);
+            read.FactorThousandths = static_cast<int32_t>(*factor);
     }
 
     const auto panelCurrent = [](const std::string& text, std::optional<Currency>& target) {
@@ -155,7 +131,7 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
         const LoadEntries& typed = e.Loads[row];
         const std::string which = " of ancillary load " + std::to_string(row + 1);
         const int index = static_cast<int>(row);
-        const auto quantity = InRange(ParseDecimal(typed.Quantity, 0), 1, PowerLimits::MostUnits);
+        const auto quantity = InRange(DecimalText::Parse(typed.Quantity, 0), 1, PowerLimits::MostUnits);
         if (!quantity)
             return Refusal{Field::LoadQuantity, index, "The quantity" + which + " must be a whole number between 1 and 10000!"};
         const auto standbyLoad = Milliamps(typed.Standby);
@@ -168,7 +144,7 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
     }
 
     if (const std::string_view fitted = Blanks::Trim(e.Fitted); !fitted.empty() && fitted != NoBattery) {
-        const auto hundredths = InRange(ParseDecimal(fitted, 2), 1, PowerLimits::LargestBattery);
+        const auto hundredths = InRange(DecimalText::Parse(fitted, 2), 1, PowerLimits::LargestBattery);
         if (!hundredths)
             return Refusal{Field::Fitted, -1, "A fitted battery between 0.01 and 1000 Ah, or None, must be chosen!"};
         read.FittedBattery = static_cast<int32_t>(*hundredths);

@@ -1,6 +1,7 @@
 #include "text/CSV.h"
 
 #include "text/Blanks.h"
+#include "text/DecimalText.h"
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
 
@@ -137,6 +138,25 @@ bool ReadHundredthsValue(MessageHost& host, std::string_view field, int32_t& val
 {
     return ReadWholeField<int32_t>(host, field, value, minimum, maximum, description,
                                    [](double number) { return Rounding::ToInt32(number * 100); });
+}
+
+bool ReadDecimalValue(MessageHost& host, std::string_view field, int32_t& value, int decimals, int32_t minimum,
+                      int32_t maximum, const std::string& description)
+{
+    if (!IsNumericText(field)) {
+        Complain(host, "Numeric value expected for ", description);
+        return false;
+    }
+    const std::optional<int64_t> exact = DecimalText::Parse(field, decimals);
+    if (!exact || *exact < minimum || *exact > maximum) {
+        const bool tooPrecise = !exact && DecimalText::HasMoreDecimals(field, decimals);
+        Complain(host, "Invalid numeric value for ",
+                 description.empty() || !tooPrecise ? description
+                                                    : description + " (at most " + std::to_string(decimals) + " decimals)");
+        return false;
+    }
+    value = static_cast<int32_t>(*exact);
+    return true;
 }
 
 bool ReadLongField(MessageHost& host, std::string_view line, int n, int32_t& value, int32_t minimum,

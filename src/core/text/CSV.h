@@ -54,5 +54,10 @@ bool ReadCurrencyValue(MessageHost& host, std::string_view field, Currency& valu
 // are in hundredths too.
 bool ReadHundredthsValue(MessageHost& host, std::string_view field, int32_t& value, int32_t minimum, int32_t maximum,
                          const std::string& description);
+// A plain decimal kept exactly in units of 10^-decimals ("1.375" with 3 is
+// 1375), the limits in those units. More decimals than kept are refused, not
+// rounded: "Invalid numeric value for " + description + " (at most N decimals)".
+bool ReadDecimalValue(MessageHost& host, std::string_view field, int32_t& value, int decimals, int32_t minimum,
+                      int32_t maximum, const std::string& description);
 
 }  // namespace CSV

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+
 
 namespace {
 
@@ -56,4 +59,57 @@ TEST(CatalogueStartup, TheBundledCataloguesLoadWithoutAMessage)
     start.catalogue = Catalogue();
     ASSERT_TRUE(start.Load(FERROLUX_TEST_DATA_DIR));
     EXPECT_EQ(start.catalogue.CurrentPanelRecord()->Name, other);
+}
+
+// The battery sizes are an aid beside the loops, loaded after every other
+// catalogue: a data root made before they existed, or a broken battery file,
+// starts as before, and a broken Other Device still ends the start with its
+// own message.
+TEST(CatalogueStartup, TheBatterySizesLoadLastAndNeverStopTheStart)
+{
+    const std::optional<std::string> noFile;
+    const struct {
+        const char* what;
+        std::optional<std::string> batteries;
+        bool brokenOtherDevice;
+    } rows[] = {
+        {"no battery file", noFile, false},
+        {"a broken battery file", "[Batteries]\nBattery0=seven\n", false},
+        {"no battery file, a broken Other Device", noFile, true},
+        {"a broken battery file, a broken Other Device", "[Batteries]\nBattery0=seven\n", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Start start;
+        const std::string root = start.folder.Path("root");
+        std::filesystem::copy(FERROLUX_TEST_DATA_DIR, root, std::filesystem::copy_options::recursive);
+        const DataFiles files = DataFiles::FromRoot(root);
+        std::filesystem::remove_all(files.BatteriesFolder);
+        if (row.batteries)
+            start.folder.Write("root/Harvex/Batteries/QuellarBatteries.dat", *row.batteries);
+        if (row.brokenOtherDevice) {
+            std::string devices = start.folder.Read("root/Harvex/Devices/QuellarDevices.dat");
+            devices.replace(devices.find("Context=base"), 12, "Context=beside");
+            start.folder.Write("root/Harvex/Devices/QuellarDevices.dat", devices);
+        }
+
+        const bool loaded = start.Load(root);
+        if (row.brokenOtherDevice) {
+            EXPECT_FALSE(loaded);
+            EXPECT_EQ(start.host.Texts(), (std::vector<std::string>{"Invalid 'context' setting for Other Device 3 in " +
+                                                                        PlaceText(files.DevicesFile),
+                                                                    "Problem initialising other device data"}));
+            continue;
+        }
+        ASSERT_TRUE(loaded);
+        EXPECT_TRUE(start.catalogue.BatterySizes.empty());
+        EXPECT_EQ(start.catalogue.CurrentPanelRecord()->Name, "Unknown Panel");
+        if (row.batteries) {
+            EXPECT_EQ(start.host.Texts(), std::vector<std::string>{"Invalid settings for battery 0 in " + PlaceText(files.BatteriesFile)});
+            EXPECT_EQ(start.catalogue.NoBatterySizes, "no battery sizes are installed ('" + files.BatteriesFile + "' could not be read)");
+        } else {
+            EXPECT_EQ(start.host.Texts(), std::vector<std::string>{});
+            EXPECT_EQ(start.catalogue.NoBatterySizes, "no battery sizes are installed (looked for '" + files.BatteriesFile + "')");
+        }
+    }
 }

@@ -77,7 +77,7 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
     l8.SetCableTotal(30000);
     l8.SetMaxOutput(0);
 
-    d.Power = {PowerRule::Custom, 4320, 15, 140, true, *Currency::FromDouble(80.5), Currency::FromInteger(0),
+    d.Power = {PowerRule::Custom, 4320, 15, 1375, true, *Currency::FromDouble(80.5), Currency::FromInteger(0),
                {{"Sounder circuit, \"east\"", 2, *Currency::FromDouble(0.0125), Currency::FromInteger(150)},
                 {"", 1, Currency::FromInteger(0), Currency::FromInteger(20)}},
                720};
@@ -92,7 +92,7 @@ TEST(DocumentRoundTrip, ARichDocumentReadsBackAsItWasSaved)
     FillRichDocument(saved, f.catalogue);
     saved.Dirty = true;
     const std::string path = f.folder.Path("rich.QLX");
-    ASSERT_TRUE(WriteDocument(saved, path, f.messages));
+    ASSERT_TRUE(WriteDocument(saved, path, "0809", f.messages));
 
     Document read = f.NewEmptyDocument();
     read.Dirty = true;
@@ -124,5 +124,5 @@ TEST(DocumentRoundTrip, ARichDocumentReadsBackAsItWasSaved)
     // Saving what was read (with the modified date the open flow restores)
     // writes the same file again.
     read.ModifiedDate = result.ModifiedDate;
-    EXPECT_EQ(DocumentText(read), f.folder.Read("rich.QLX"));
+    EXPECT_EQ(DocumentText(read, "0809"), f.folder.Read("rich.QLX"));
 }

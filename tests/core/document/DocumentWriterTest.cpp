@@ -38,7 +38,7 @@ struct DocumentWriter : ::testing::Test {
     {
         document.SiteName = siteName;
         document.Dirty = true;
-        return WriteDocument(document, path, f.messages, fault);
+        return WriteDocument(document, path, "0809", f.messages, fault);
     }
     std::string Contents(const std::string& name) const { return f.folder.Read("docs/" + name); }
     // A document and its backup, as new files (a save may leave the two as
@@ -111,6 +111,7 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
                            "Other12=Site Strobe\r\n";
     for (int loop = 2; loop <= 8; ++loop)
         expected += UntouchedLoop(loop);
+    expected += "[Power]\r\nRule=\"BS 5839-1\"\r\n";
 
     ASSERT_TRUE(SaveAs(""));
     EXPECT_EQ(Contents("plan.QLX"), expected);
@@ -142,7 +143,7 @@ TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
     document.Loop(2).SetDeviceType(4, c.optical);
     document.Loop(2).DeviceStandaloneTypeAndAddress(4, 3, c.callPoint, 4);
     document.SiteName = "new";
-    const std::string inMemory = DocumentText(document);
+    const std::string inMemory = DocumentText(document, "0809");
 
     for (const StepOutcome& stop : EverySaveStep) {
         SCOPED_TRACE(static_cast<int>(stop.Step));
@@ -150,7 +151,7 @@ TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
         f.messages.boxes.clear();
         EXPECT_FALSE(SaveAs("new", [&stop](SaveStep step) { return step == stop.Step; }));
         EXPECT_TRUE(document.Dirty);
-        EXPECT_EQ(DocumentText(document), inMemory);
+        EXPECT_EQ(DocumentText(document, "0809"), inMemory);
         EXPECT_EQ(Contents("plan.QLX"), stop.File == std::string("new") ? inMemory : stop.File);
         EXPECT_EQ(Contents("plan.BAK"), stop.Backup);
         EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");

@@ -244,7 +244,7 @@ TEST(ExampleSites, OpenSilentlyAndAreWrittenAsShipped)
         std::ifstream shipped(entry.path(), std::ios::binary);
         std::ostringstream text;
         text << shipped.rdbuf();
-        EXPECT_EQ(DocumentText(opened), text.str());
+        EXPECT_EQ(DocumentText(opened, "0809"), text.str());
     }
     EXPECT_EQ(sites, 3);
 }

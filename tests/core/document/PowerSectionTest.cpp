@@ -1,27 +1,71 @@
 #include "document/PowerSection.h"
 
 #include "document/DocumentWriter.h"
+#include "document/PowerSupply.h"
 #include "support/DocumentFixture.h"
 
 #include <gtest/gtest.h>
 
-// Only the keys that differ from the defaults are written, in a section of
-// their own after the loops.
-TEST(PowerSection, OnlyWhatDiffersFromTheDefaultsIsWritten)
+// Every saved site names the rule it was calculated with, so that it gives
+// the same battery under any locale; the other keys only where they differ
+// from the rule's defaults, in a section of their own after the loops.
+TEST(PowerSection, EverySiteNamesItsRuleAndOnlyWhatDiffersFromItsDefaults)
 {
+    const struct {
+        const char *savedUnder, *readUnder, *section;
+    } rows[] = {
+        {"0809", "0409", "[Power]\r\nRule=\"BS 5839-1\"\r\n"},
+        {"0409", "0809", "[Power]\r\nRule=\"NFPA 72 2022\"\r\n"},
+    };
+    for (const auto& row : rows) {
+        DocumentFixture f;
+        Document document = f.NewEmptyDocument();
+        const std::string text = DocumentText(document, row.savedUnder);
+        EXPECT_EQ(text.substr(text.find("[Power]")), row.section);
+        const std::string path = f.folder.Path("site.QLX");
+        f.folder.Write("site.QLX", text);
+        Document read = f.NewEmptyDocument();
+        ASSERT_EQ(f.Read(read, path).Outcome, ReadOutcome::Opened);
+        EXPECT_EQ(PowerInputsFor(read, row.readUnder).Rule, PowerInputsFor(document, row.savedUnder).Rule);
+        EXPECT_EQ(DocumentText(read, row.readUnder), text);
+    }
+
     DocumentFixture f;
     Document document = f.NewEmptyDocument();
-    const std::string plain = DocumentText(document);
-    EXPECT_EQ(plain.find("[Power]"), std::string::npos);
-
-    document.Power.Rule = PowerRule::NFPA2019;
+    document.Power.Rule = PowerRule::Custom;
+    document.Power.FactorThousandths = 1375;
     document.Power.VoiceEvacuation = true;
     document.Power.FittedBattery = 1200;
     document.Power.Loads = {{"Relay", 3, *Currency::FromDouble(0.5), Currency::FromInteger(25)}};
-    const std::string text = DocumentText(document);
-    EXPECT_EQ(text.substr(text.find("[Power]")),
-              "[Power]\r\nRule=\"NFPA 72 2019\"\r\nVoiceEvacuation=True\r\nFittedBattery=12\r\nLoad1=3,0.5,25,\"Relay\"\r\n");
-    EXPECT_EQ(text.substr(0, text.find("[Power]")), plain);
+    const std::string text = DocumentText(document, "0409");
+    EXPECT_EQ(text.substr(text.find("[Power]")), "[Power]\r\nRule=\"Custom\"\r\nFactor=1.375\r\nVoiceEvacuation=True\r\n"
+                                                 "FittedBattery=12\r\nLoad1=3,0.5,25,\"Relay\"\r\n");
+}
+
+// A factor is kept exactly to the thousandth; more decimals are refused,
+// never rounded.
+TEST(PowerSection, TheFactorIsReadExactlyToTheThousandth)
+{
+    const struct {
+        const char* value;
+        std::optional<int32_t> thousandths;
+        const char* message;
+    } rows[] = {
+        {"1.375", 1375, nullptr},
+        {" 1.25", 1250, nullptr},
+        {"10", 10000, nullptr},
+        {"1.3755", {}, "Invalid numeric value for power supply derating factor (at most 3 decimals)"},
+        {"0.999", {}, "Invalid numeric value for power supply derating factor"},
+        {"1.2e0", {}, "Invalid numeric value for power supply derating factor"},
+    };
+    for (const auto& row : rows) {
+        DocumentFixture f;
+        const std::string path = f.WriteVersion1File("power.QLX", std::string("[Power]\r\nRule=\"Custom\"\r\nFactor=") + row.value + "\r\n");
+        Document document = f.NewEmptyDocument();
+        ASSERT_EQ(f.Read(document, path).Outcome, ReadOutcome::Opened);
+        EXPECT_EQ(document.Power.FactorThousandths, row.thousandths) << row.value;
+        EXPECT_EQ(f.messages.Texts(), row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{}) << row.value;
+    }
 }
 
 // A refused value gets its message and leaves the default; a file without the

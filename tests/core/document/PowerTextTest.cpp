@@ -10,7 +10,7 @@ PowerInputs Inputs(PowerRule rule, int32_t alarmMinutes, int64_t i1, int64_t i2)
     in.Rule = rule;
     in.StandbyMinutes = 1440;
     in.AlarmMinutes = alarmMinutes;
-    in.FactorHundredths = rule == PowerRule::NFPA2019 ? 120 : 125;
+    in.FactorThousandths = rule == PowerRule::NFPA2019 ? 1200 : 1250;
     in.PanelStandby = Currency::FromInteger(i1 / 2);
     in.LoopsQuiescent = Currency::FromInteger(i1 - i1 / 2);
     in.PanelAlarm = Currency::FromInteger(i2 / 2);
@@ -72,6 +72,16 @@ TEST(PowerText, TheSummaryLineSaysWhatFails)
               "Standby battery: 6.07 Ah required (BS 5839-1), 12 Ah fitted, without the panel's own currents");
     EXPECT_FALSE(PowerPasses(result));
     EXPECT_EQ(PowerWorking(unknown, result)[1], "The panel gives no standby or alarm current of its own: type them");
+
+    // Without standard sizes the requirement stands alone, and the line says why.
+    PowerInputs sizeless = Inputs(PowerRule::BS5839, 30, 200000, 100000);
+    sizeless.BatterySizes.clear();
+    sizeless.NoBatterySizes = "no battery sizes are installed (looked for '/data/QuellarBatteries.dat')";
+    const PowerResult alone = CalculatePower(sizeless);
+    EXPECT_EQ(PowerSummaryLine(sizeless, alone), "Standby battery: 6.07 Ah required (BS 5839-1), no battery sizes are installed "
+                                                 "(looked for '/data/QuellarBatteries.dat')");
+    EXPECT_EQ(PowerWorking(sizeless, alone).at(6), "No battery sizes are installed (looked for '/data/QuellarBatteries.dat')");
+    EXPECT_FALSE(PowerPasses(alone));
 }
 
 TEST(PowerText, TheWorkingWritesOutTheFormulaWithItsNumbers)

@@ -42,8 +42,8 @@ TEST(PowerCore, EachBadBoxIsNamedWithItsMessage)
         {[](auto& e) { e.StandbyHours = "168.01"; }, {F::StandbyHours, -1, "A standby period of at least one minute and at most 168 hours must be chosen!"}},
         {[](auto& e) { e.AlarmMinutes = "-5"; }, {F::AlarmMinutes, -1, "An alarm period between 1 and 1440 whole minutes must be chosen!"}},
         {[](auto& e) { e.AlarmMinutes = "1441"; }, {F::AlarmMinutes, -1, "An alarm period between 1 and 1440 whole minutes must be chosen!"}},
-        {[](auto& e) { e.Factor = "0.99"; }, {F::Factor, -1, "A factor between 1 and 10, with at most two decimals, must be chosen!"}},
-        {[](auto& e) { e.Factor = "1.255"; }, {F::Factor, -1, "A factor between 1 and 10, with at most two decimals, must be chosen!"}},
+        {[](auto& e) { e.Factor = "0.99"; }, {F::Factor, -1, "A factor between 1 and 10, with at most three decimals, must be chosen!"}},
+        {[](auto& e) { e.Factor = "1.3755"; }, {F::Factor, -1, "A factor between 1 and 10, with at most three decimals, must be chosen!"}},
         {[](auto& e) { e.PanelStandby = "1.2.3"; },
          {F::PanelStandby, -1, "A panel standby current between 0 and 100000 mA must be typed, or the box left empty for the panel's own!"}},
         {[](auto& e) { e.PanelAlarm = "100000.0001"; },
@@ -106,4 +106,12 @@ TEST(PowerCore, ReadingKeepsOnlyWhatDiffersFromTheRule)
     EXPECT_FALSE(PowerCore::WithRule(entries, PowerRule::BS5839, true).VoiceEvacuation);
     site.document.Power.Rule = PowerRule::BS5839;
     EXPECT_FALSE(core.Boxes().VoiceEvacuation);
+
+    // A Custom factor is kept to the thousandth and shown back as typed.
+    entries = PowerCore::WithRule(entries, PowerRule::Custom, false);
+    entries.Factor = "1.375";
+    ASSERT_EQ(core.Read(entries, settings), std::nullopt);
+    EXPECT_EQ(settings.FactorThousandths, 1375);
+    ApplyPowerSettings(site.document, settings);
+    EXPECT_EQ(core.Boxes().Factor, "1.375");
 }
