@@ -136,8 +136,40 @@ TEST(FerroluxCalc, TheBatteryOfTheHotelInItsJson)
     EXPECT_EQ(json["power"], Json::parse(R"({"rule": "BS 5839-1", "standby_h": 24, "alarm_h": 0.5, "factor": 1.25,
         "D": 1.75, "panel_standby_mA": 110, "panel_alarm_mA": 240, "ancillary_standby_mA": 49,
         "ancillary_alarm_mA": 450, "I1_mA": 178.91, "I2_mA": 918.24, "required_Ah": 6.38, "battery_Ah": 7,
-        "fitted_Ah": 12, "fits_panel": true, "charger_needed_mA": 578.91, "charger_ok": true,
+        "battery_sizes_missing": null, "fitted_Ah": 12, "fits_panel": true, "charger_needed_mA": 578.91, "charger_ok": true,
         "max_standby_mA": 366.5225})"));
+}
+
+// A data root made before the battery sizes existed: every loop's results
+// are those of a run with them; only the standard size is missing, and why,
+// and the charger is checked on the bare requirement instead.
+TEST(FerroluxCalc, ADataRootWithoutBatterySizesGivesTheSameLoops)
+{
+    using Json = nlohmann::ordered_json;
+    CalcRunner calc;
+    const std::string root = calc.folder.Path("root");
+    std::filesystem::copy(FERROLUX_TEST_DATA_DIR, root, std::filesystem::copy_options::recursive);
+    std::filesystem::remove_all(root + "/Harvex/Batteries");
+    const std::vector<std::string> site = {"--json", "--along-cable", ExamplePath("Riverside-Warehouse.QLX")};
+    const auto run = [&](const std::string& dataRoot) {
+        std::vector<std::string> arguments = {"--data-root", dataRoot};
+        arguments.insert(arguments.end(), site.begin(), site.end());
+        return calc.Run(arguments);
+    };
+    const CalcRun with = run(FERROLUX_TEST_DATA_DIR);
+    const CalcRun without = run(root);
+    ASSERT_EQ(without.Status, with.Status) << without.Err;
+    EXPECT_EQ(without.Err, "");
+    Json expected = Json::parse(with.Out);
+    ASSERT_FALSE(expected["power"]["battery_Ah"].is_null());
+    expected["power"]["battery_Ah"] = nullptr;
+    expected["power"]["battery_sizes_missing"] =
+        "no battery sizes are installed (looked for '" + root + "/Harvex/Batteries/QuellarBatteries.dat')";
+    Json got = Json::parse(without.Out);
+    EXPECT_LT(got["power"]["charger_needed_mA"].get<double>(), expected["power"]["charger_needed_mA"].get<double>());
+    expected["power"].erase("charger_needed_mA");
+    got["power"].erase("charger_needed_mA");
+    EXPECT_EQ(Json::diff(expected, got).dump(), "[]");
 }
 
 // Both schedules from one run, the same as the desktop's; a schedule that

@@ -101,6 +101,20 @@ private slots:
         QVERIFY(!site.app->document().Dirty);
         QCOMPARE(line->text(), chosen);
     }
+
+    // A catalogue set without battery sizes starts without a word; the
+    // battery line says why it names no size.
+    void startsWithoutBatterySizes()
+    {
+        DesktopSite site;
+        site.environment.Files.BatteriesFile = site.folder.Path("no sizes/QuellarBatteries.dat");
+        QVERIFY(site.ShowMainWindow(site.CopyExample("Northgate-Offices.QLX", "Northgate-Offices.QLX")));
+        QCOMPARE(site.host.Texts(), std::vector<std::string>{});
+        QVERIFY(Control<QLabel>(site.app->MainWindow(), "lblPower")
+                    ->text()
+                    .endsWith(QString::fromStdString("no battery sizes are installed (looked for '" +
+                                                     site.environment.Files.BatteriesFile + "')")));
+    }
 };
 
 FERROLUX_QT_TEST(frmPowerTest);
