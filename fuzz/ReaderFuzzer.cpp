@@ -28,6 +28,10 @@ public:
     {
         return text_.Read(section, key);
     }
+    int LastNumberedKey(const std::string&, const std::string& section, const std::string& word) override
+    {
+        return text_.LastNumberedKey(section, word);
+    }
 
 private:
     WinINI::ProfileText text_;

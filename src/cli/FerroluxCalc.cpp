@@ -102,6 +102,11 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
     const DataFiles files = arguments.DataRoot.empty() ? DataFiles::Locate() : DataFiles::FromRoot(arguments.DataRoot);
     if (!LoadCatalogues(catalogue, options, messages, {files, Folders::OldSettingsFile(), Locale::LocaleIdentifier()}))
         return CalcExit::CatalogueFailed;
+    // Only the battery sizes speak and go on: a gap or a broken file.
+    if (arguments.Strict && messages.Shown() > 0) {
+        err << "ferrolux-calc: --strict: loading the catalogues gave the messages above\n";
+        return CalcExit::NotOpened;
+    }
     if (ManyFiles(arguments.Files))
         return RunBatch(arguments, catalogue, options, out, err, errIsTerminal);
     return RunOneFile(arguments, catalogue, options, out, messages, err, writePdf, writePlots);

@@ -170,6 +170,14 @@ TEST(FerroluxCalc, ADataRootWithoutBatterySizesGivesTheSameLoops)
     expected["power"].erase("charger_needed_mA");
     got["power"].erase("charger_needed_mA");
     EXPECT_EQ(Json::diff(expected, got).dump(), "[]");
+
+    // A gap in the sizes is told; --strict counts it.
+    calc.folder.Write("root/Harvex/Batteries/QuellarBatteries.dat", "[Batteries]\nBattery0=7\nBattery2=12\n");
+    const CalcRun strict = calc.Run({"--strict", "--data-root", root, ExamplePath("Northgate-Offices.QLX")});
+    EXPECT_EQ(strict.Status, 2);
+    EXPECT_EQ(strict.Err, "Harvex Ferrolux: Missing settings for battery 1 in configuration settings in '" + root +
+                              "/Harvex/Batteries/QuellarBatteries.dat'.\nferrolux-calc: --strict: loading the catalogues "
+                              "gave the messages above\n");
 }
 
 // Both schedules from one run, the same as the desktop's; a schedule that

@@ -50,6 +50,12 @@ std::string LinearProfileRead(std::string_view text, std::string_view section, s
     return {};
 }
 
+int RereadingProfileReader::LastNumberedKey(const std::string& file, const std::string& section, const std::string& word)
+{
+    const auto bytes = FileSystem::ReadFileBytes(file);
+    return bytes ? WinINI::ProfileText::FromText(TextEncoding::DecodeFileText(*bytes)).LastNumberedKey(section, word) : -1;
+}
+
 std::string RereadingProfileReader::ReadKey(const std::string& file, const std::string& section, const std::string& key)
 {
     const auto bytes = FileSystem::ReadFileBytes(file);

@@ -22,4 +22,6 @@ std::string LinearProfileRead(std::string_view text, std::string_view section, s
 class RereadingProfileReader : public WinINI::ProfileReader {
 public:
     std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
+    // Lists are rare and short: parsed afresh, as every read is.
+    int LastNumberedKey(const std::string& file, const std::string& section, const std::string& word) override;
 };

@@ -50,10 +50,14 @@ bool LoadBatteries(Catalogue& catalogue, MessageHost& host, const DataFiles& fil
         return false;
     }
     const std::string place = PlaceText(path);
-    for (size_t n = 0;; ++n) {
+    const int last = WinINI::LastNumberedProfileKey(path, "Batteries", "Battery");
+    for (int n = 0; n <= last; ++n) {
         const std::string value = CSV::GetCSVField(WinINI::ReadProfileKey(path, "Batteries", "Battery" + std::to_string(n)), 1);
-        if (value.empty())
-            break;
+        // A gap is told, and the sizes after it are read all the same.
+        if (value.empty()) {
+            MsgBox(host, "Missing settings for battery " + std::to_string(n) + " in " + place, MsgStyle::Exclamation);
+            continue;
+        }
         const std::optional<int32_t> size = SizeInHundredths(value);
         if (!size)
             return Refuse(catalogue, host, "Invalid settings for battery " + std::to_string(n) + " in " + place);

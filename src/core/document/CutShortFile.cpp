@@ -41,6 +41,11 @@ std::string OpenedFileText::ReadKey(const std::string&, const std::string& secti
     return profile_.Read(section, key);
 }
 
+int OpenedFileText::LastNumberedKey(const std::string&, const std::string& section, const std::string& word)
+{
+    return profile_.LastNumberedKey(section, word);
+}
+
 std::string CutShortWarning(const std::string& file)
 {
     return "The file '" + file +

@@ -23,6 +23,7 @@ public:
 
     // Every key comes from these bytes, whatever the file.
     std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
+    int LastNumberedKey(const std::string& file, const std::string& section, const std::string& word) override;
 
 private:
     WinINI::ProfileText profile_;

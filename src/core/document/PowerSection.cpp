@@ -42,11 +42,13 @@ public:
         settings.PanelStandbyMilliamps = Current(CSV::GetCSVField(Key("PanelStandbyCurrent"), 1), "panel standby current");
         settings.PanelAlarmMilliamps = Current(CSV::GetCSVField(Key("PanelAlarmCurrent"), 1), "panel alarm current");
         settings.FittedBattery = Hundredths("FittedBattery", 1, PowerLimits::LargestBattery, "fitted battery");
-        for (int n = 1;; ++n) {
+        const int last = profile_.LastNumberedKey(path_, Section, "Load");
+        for (int n = 1; n <= last; ++n) {
             const std::string value = Key("Load" + std::to_string(n));
             if (value.empty())
-                break;
-            if (auto load = Load(value, n))
+                MsgBox(host_, "Ancillary load " + std::to_string(n) + " is missing; the loads after it are read.",
+                       MsgStyle::OKOnly + MsgStyle::Exclamation);
+            else if (auto load = Load(value, n); load && Fits(settings.Loads, *load, n))
                 settings.Loads.push_back(*load);
         }
         return settings;
@@ -102,6 +104,16 @@ private:
             !CSV::ReadCurrencyValue(host_, fields[2], load.AlarmMilliamps, Currency(), LargestCurrent, "alarm current" + what))
             return std::nullopt;
         return load;
+    }
+
+    bool Fits(const std::vector<AncillaryLoad>& accepted, const AncillaryLoad& load, int n)
+    {
+        const std::optional<bool> tooLarge = LoadTooLarge(accepted, load);
+        if (tooLarge)
+            MsgBox(host_, *tooLarge ? "Invalid numeric value for total current of ancillary loads 1 to " + std::to_string(n)
+                                    : "Invalid numeric value for total current of ancillary load " + std::to_string(n),
+                   MsgStyle::OKOnly + MsgStyle::Exclamation);
+        return !tooLarge;
     }
 
     WinINI::ProfileReader& profile_;

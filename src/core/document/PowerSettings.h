@@ -21,6 +21,10 @@ constexpr int32_t LargestFactor = 10000;
 constexpr int64_t LargestMilliamps = 100000;
 constexpr int32_t LargestBattery = 100000;  // hundredths of an Ah
 constexpr int32_t MostUnits = 10000;        // of one ancillary load
+// One load's quantity times its larger current, and all loads together (mA):
+// more than any panel's battery supplies, small enough that every sum and
+// capacity of the calculation is carried exactly.
+constexpr int64_t LargestLoadsMilliamps = 100000;
 }  // namespace PowerLimits
 
 enum class PowerRule { BS5839, NFPA2022, NFPA2019, Custom };

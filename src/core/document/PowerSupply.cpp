@@ -5,6 +5,9 @@
 #include "document/Document.h"
 #include "text/Scaling.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // Products of currents, periods and factors outgrow 64 bits.
@@ -28,6 +31,15 @@ Wide CapacityTimesN(const PowerInputs& in, Currency i1, Currency i2, int32_t d)
 Wide CeilDivide(Wide numerator, Wide denominator)
 {
     return numerator <= 0 ? numerator / denominator : (numerator + denominator - 1) / denominator;
+}
+
+// N as hundredths of an Ah, rounded up. The inputs' limits keep it far
+// inside 32 bits; past them it saturates rather than wraps, so that no
+// capacity is ever shown negative or small.
+int32_t CapacityInHundredths(Wide n)
+{
+    const Wide hundredths = CeilDivide(n, NPerHundredthAh);
+    return static_cast<int32_t>(std::clamp<Wide>(hundredths, 0, std::numeric_limits<int32_t>::max()));
 }
 
 // BS 5839-1 derates the alarm load of batteries discharged fast: I2 (A)
@@ -54,7 +66,27 @@ std::optional<Currency> MaxStandbyFor(const PowerInputs& in, int32_t fitted, Cur
     return Currency::FromScaled(static_cast<int64_t>(spare / (Wide(in.FactorThousandths) * in.StandbyMinutes * OneHundredth)));
 }
 
+// The larger of a load's two currents times its quantity, mA.
+Currency LoadMilliamps(const AncillaryLoad& load)
+{
+    return Currency::FromScaled(std::max(load.StandbyMilliamps, load.AlarmMilliamps).Scaled() * load.Quantity);
+}
+
 }  // namespace
+
+std::optional<bool> LoadTooLarge(const std::vector<AncillaryLoad>& accepted, const AncillaryLoad& next)
+{
+    const Currency largest = Currency::FromInteger(PowerLimits::LargestLoadsMilliamps);
+    const Currency own = LoadMilliamps(next);
+    if (own > largest)
+        return false;
+    Currency together = own;
+    for (const AncillaryLoad& load : accepted)
+        together += LoadMilliamps(load);
+    if (together > largest)
+        return true;
+    return std::nullopt;
+}
 
 std::string PowerRuleName(PowerRule rule)
 {
@@ -130,11 +162,11 @@ PowerResult CalculatePower(const PowerInputs& in)
     result.FactorThousandths = in.FactorThousandths;
 
     const Wide plain = CapacityTimesN(in, result.StandbyCurrent, result.AlarmCurrent, OneHundredth);
-    result.PlainRequired = static_cast<int32_t>(CeilDivide(plain, NPerHundredthAh));
+    result.PlainRequired = CapacityInHundredths(plain);
     if (in.Rule == PowerRule::BS5839 && DischargedFast(result.AlarmCurrent, plain))
         result.DHundredths = AlarmDerating;
     const Wide n = CapacityTimesN(in, result.StandbyCurrent, result.AlarmCurrent, result.DHundredths);
-    result.Required = static_cast<int32_t>(CeilDivide(n, NPerHundredthAh));
+    result.Required = CapacityInHundredths(n);
 
     for (const int32_t size : in.BatterySizes)
         if (!result.StandardBattery && size >= result.Required)

@@ -33,6 +33,11 @@ inline constexpr int32_t DefaultStandbyMinutes = 24 * 60;
 int32_t DefaultAlarmMinutes(PowerRule rule, bool voiceEvacuation);
 int32_t DefaultFactor(PowerRule rule);  // thousandths
 
+// Whether `next` may join the loads already accepted: nothing when it may;
+// else false when its own total is too large, true when it is the loads
+// together (see PowerLimits::LargestLoadsMilliamps).
+std::optional<bool> LoadTooLarge(const std::vector<AncillaryLoad>& accepted, const AncillaryLoad& next);
+
 // Everything the calculation reads, defaults resolved.
 struct PowerInputs {
     PowerRule Rule = PowerRule::BS5839;

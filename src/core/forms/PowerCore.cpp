@@ -140,7 +140,12 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
         const auto alarmLoad = Milliamps(typed.Alarm);
         if (!alarmLoad)
             return Refusal{Field::LoadAlarm, index, "The alarm current" + which + " must be between 0 and 100000 mA!"};
-        read.Loads.push_back({std::string(Blanks::Trim(typed.Description)), static_cast<int32_t>(*quantity), *standbyLoad, *alarmLoad});
+        const AncillaryLoad load{std::string(Blanks::Trim(typed.Description)), static_cast<int32_t>(*quantity), *standbyLoad, *alarmLoad};
+        if (const std::optional<bool> tooLarge = LoadTooLarge(read.Loads, load))
+            return Refusal{Field::LoadQuantity, index,
+                           *tooLarge ? "The ancillary loads together must not draw more than 100000 mA!"
+                                     : "The quantity" + which + " times its larger current must not exceed 100000 mA!"};
+        read.Loads.push_back(load);
     }
 
     if (const std::string_view fitted = Blanks::Trim(e.Fitted); !fitted.empty() && fitted != NoBattery) {

@@ -39,6 +39,7 @@ StderrMessageHost::StderrMessageHost(int fixedAnswer) : out_(std::cerr), fixedAn
 int StderrMessageHost::Show(const std::string& text, int style, const std::string& caption)
 {
     out_ << OneLineMessage(caption, text) << '\n' << std::flush;
+    ++shown_;
     return fixedAnswer_ != 0 ? fixedAnswer_ : DefaultAnswer(style);
 }
 

@@ -64,10 +64,13 @@ public:
     StderrMessageHost(std::ostream& out, int fixedAnswer = 0) : out_(out), fixedAnswer_(fixedAnswer) {}
     void Beep(int) override {}
     int Show(const std::string& text, int style, const std::string& caption) override;
+    // How many boxes have been printed.
+    int Shown() const { return shown_; }
 
 private:
     std::ostream& out_;
     int fixedAnswer_;
+    int shown_ = 0;
 };
 
 // "CAPTION: TEXT" on one line: every line feed and carriage return a blank.

@@ -3,6 +3,7 @@
 #include "platform/CaseFold.h"
 #include "platform/TextEncoding.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace WinINI {
@@ -134,6 +135,26 @@ std::string ProfileText::Read(std::string_view section, std::string_view key) co
 }
 
 bool ProfileText::HasSection(std::string_view section) const { return sections_.count(FoldCase(section)) > 0; }
+
+int ProfileText::LastNumberedKey(std::string_view section, std::string_view word) const
+{
+    const auto found = sections_.find(FoldCase(section));
+    if (found == sections_.end())
+        return -1;
+    const std::string folded = FoldCase(word);
+    int last = -1;
+    for (const auto& [name, key] : found->second.Keys) {
+        if (!std::string_view(name).starts_with(folded))
+            continue;
+        const std::string_view digits = std::string_view(name).substr(folded.size());
+        // Only a name that reading word + n finds again.
+        if (digits.empty() || digits.size() > 9 || (digits.size() > 1 && digits[0] == '0') ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        last = std::max(last, std::stoi(std::string(digits)));
+    }
+    return last;
+}
 
 void ProfileText::InsertKeyLine(Section& section, size_t at, std::string line, const std::string& foldedKey)
 {

@@ -31,6 +31,10 @@ public:
     // characters; empty for a missing section or key.
     std::string Read(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
+    // The largest n of the keys `word` + n (n in decimal, no sign or leading
+    // zero) in the section, or -1 when there is none: how far a numbered
+    // list reaches, gaps and all.
+    int LastNumberedKey(std::string_view section, std::string_view word) const;
 
     // Each returns true when the text changed.
     bool Write(const std::string& section, const std::string& key, const std::string& value);

@@ -35,6 +35,12 @@ std::string ProfileCache::ReadKey(const std::string& file, const std::string& se
     return profile ? profile->Text.Read(section, key) : std::string();
 }
 
+int ProfileCache::LastNumberedKey(const std::string& file, const std::string& section, const std::string& word)
+{
+    const Profile* profile = Fresh(file);
+    return profile ? profile->Text.LastNumberedKey(section, word) : -1;
+}
+
 // The edits work on a copy, so that a failed write leaves the cached
 // profile matching the file on disk.
 bool ProfileCache::Edit(const std::string& file, const Edits& edits)
@@ -78,6 +84,11 @@ ProfileCache& SharedProfileCache()
 std::string ReadProfileKey(const std::string& file, const std::string& section, const std::string& key)
 {
     return SharedProfileCache().ReadKey(file, section, key);
+}
+
+int LastNumberedProfileKey(const std::string& file, const std::string& section, const std::string& word)
+{
+    return SharedProfileCache().LastNumberedKey(file, section, word);
 }
 
 bool WriteProfileKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value)

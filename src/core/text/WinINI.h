@@ -37,6 +37,9 @@ class ProfileReader {
 public:
     virtual ~ProfileReader() = default;
     virtual std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) = 0;
+    // ProfileText::LastNumberedKey of the file: a list is read to its last
+    // entry, so that a gap in it is told instead of ending it.
+    virtual int LastNumberedKey(const std::string& file, const std::string& section, const std::string& word) = 0;
 };
 
 // Parses each file once and answers reads from memory (a hash lookup) until
@@ -66,6 +69,7 @@ public:
     };
 
     std::string ReadKey(const std::string& file, const std::string& section, const std::string& key) override;
+    int LastNumberedKey(const std::string& file, const std::string& section, const std::string& word) override;
     // Applies a batch of edits to the file's text and writes the result in
     // one write of the file, so that either all of them are on disk or none
     // is (nothing is written when they change nothing). False when the file
@@ -97,6 +101,7 @@ private:
 ProfileCache& SharedProfileCache();
 
 std::string ReadProfileKey(const std::string& file, const std::string& section, const std::string& key);
+int LastNumberedProfileKey(const std::string& file, const std::string& section, const std::string& word);
 bool WriteProfileKey(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
 // Deletes the key when the value is empty or is two double quotes.
 bool WriteOrDeleteProfileKey(const std::string& file, const std::string& section, const std::string& key,

@@ -30,6 +30,13 @@ TEST(BatteryCatalogue, SizesAreHeldInHundredthsSmallestFirst)
     ASSERT_TRUE(load.Load("[Batteries]\nBattery0=12\nBattery1=1.2\nBattery2=7\n"));
     EXPECT_TRUE(load.host.boxes.empty());
     EXPECT_EQ(load.catalogue.BatterySizes, (std::vector<int32_t>{120, 700, 1200}));
+
+    // A gap is told, and every size after it read.
+    BatteryLoad gap;
+    ASSERT_TRUE(gap.Load("[Batteries]\nBattery0=12\nBattery2=1.2\nBattery4=7\n"));
+    EXPECT_EQ(gap.host.Texts(), (std::vector<std::string>{"Missing settings for battery 1 in " + PlaceText(gap.files.BatteriesFile),
+                                                          "Missing settings for battery 3 in " + PlaceText(gap.files.BatteriesFile)}));
+    EXPECT_EQ(gap.catalogue.BatterySizes, (std::vector<int32_t>{120, 700, 1200}));
 }
 
 // A broken file gives its message and no sizes at all; a missing one is no
@@ -40,7 +47,7 @@ TEST(BatteryCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
         {"[Batteries]\nBattery0=7\nBattery1=0\n", "Invalid settings for battery 1 in "},
         {"[Batteries]\nBattery0=seven\n", "Invalid settings for battery 0 in "},
         {"[Batteries]\nBattery0=-12\n", "Invalid settings for battery 0 in "},
-        {"[Batteries]\nBattery1=7\n", "No batteries defined in "},
+        {"[Batteries]\nBatteries=7\n", "No batteries defined in "},
     };
     for (const auto& [file, message] : cases) {
         BatteryLoad load;

@@ -68,15 +68,18 @@ TEST(PowerSection, TheFactorIsReadExactlyToTheThousandth)
     }
 }
 
-// A refused value gets its message and leaves the default; a file without the
-// section, as every older one, opens with the defaults.
+// A refused value gets its message and leaves the default; a gap in the
+// loads is told and the loads after it read; loads too large to carry
+// exactly are refused. A file without the section, as every older one,
+// opens with the defaults.
 TEST(PowerSection, RefusedValuesKeepTheDefaultsAndOlderFilesOpenWithThem)
 {
     DocumentFixture f;
     const std::string path = f.WriteVersion1File("power.QLX",
                                                  "[Power]\r\nRule=\"EN 54\"\r\nStandbyMinutes=0\r\nAlarmMinutes=30\r\n"
                                                  "Factor=x\r\nPanelAlarmCurrent=-1\r\nFittedBattery=7\r\n"
-                                                 "Load1=0,1,2,\"None\"\r\nLoad2=1,1,lots\r\nLoad3=2,1,2,\"Kept\"\r\n");
+                                                 "Load1=0,1,2,\"None\"\r\nLoad2=1,1,lots\r\nLoad3=2,1,2,\"Kept\"\r\n"
+                                                 "Load5=10000,100000,100000\r\nLoad6=999,100,0,\"Also kept\"\r\nLoad7=1,100,0\r\n");
     Document document = f.NewEmptyDocument();
     ASSERT_EQ(f.Read(document, path).Outcome, ReadOutcome::Opened);
     EXPECT_EQ(f.messages.Texts(), (std::vector<std::string>{
@@ -86,11 +89,15 @@ TEST(PowerSection, RefusedValuesKeepTheDefaultsAndOlderFilesOpenWithThem)
                                       "Invalid numeric value for panel alarm current",
                                       "Invalid numeric value for quantity of ancillary load 1",
                                       "Numeric value expected for alarm current of ancillary load 2",
+                                      "Ancillary load 4 is missing; the loads after it are read.",
+                                      "Invalid numeric value for total current of ancillary load 5",
+                                      "Invalid numeric value for total current of ancillary loads 1 to 7",
                                   }));
     PowerSettings expected;
     expected.AlarmMinutes = 30;
     expected.FittedBattery = 700;
-    expected.Loads = {{"Kept", 2, Currency::FromInteger(1), Currency::FromInteger(2)}};
+    expected.Loads = {{"Kept", 2, Currency::FromInteger(1), Currency::FromInteger(2)},
+                      {"Also kept", 999, Currency::FromInteger(100), Currency()}};
     EXPECT_TRUE(document.Power == expected);
 
     const std::string older = f.WriteVersion1File("older.QLX", "[Loop1]\r\nName=\"A\"\r\n");

@@ -76,6 +76,9 @@ TEST(PowerSupply, EachRuleAgainstHandWorkedFigures)
         // 1.25 × (24 × 5 + 0.5 × 6) = 153.75 Ah: beyond every size, checked as it is.
         {"Beyond every size", PowerRule::BS5839, 1440, 30, 1250, 5000000, 6000000, {}, 10000, 10000,
          "I1=5000000 I2=6000000 F=1250 D=100 C=15375 size=- covers=- fits=no charger=10125000 ok=no max=-"},
+        // Past every limit of the inputs the capacity saturates; it never wraps negative.
+        {"Past every limit", PowerRule::BS5839, 1440, 30, 1250, 4e12, 4e12, {}, {}, {},
+         "I1=4000000000000 I2=4000000000000 F=1250 D=100 C=2147483647 size=- covers=- fits=- charger=4715827882333.3334 ok=- max=-"},
         {"Zero loads", PowerRule::BS5839, 1440, 30, 1250, 0, 0, {}, {}, 40,
          "I1=0 I2=0 F=1250 D=100 C=0 size=120 covers=- fits=- charger=40000 ok=yes max=-"},
     };

@@ -51,6 +51,10 @@ TEST(PowerCore, EachBadBoxIsNamedWithItsMessage)
         {[](auto& e) { e.Loads[0].Quantity = "0"; }, {F::LoadQuantity, 0, "The quantity of ancillary load 1 must be a whole number between 1 and 10000!"}},
         {[](auto& e) { e.Loads[0].Standby = ""; }, {F::LoadStandby, 0, "The standby current of ancillary load 1 must be between 0 and 100000 mA!"}},
         {[](auto& e) { e.Loads[0].Alarm = "1e3"; }, {F::LoadAlarm, 0, "The alarm current of ancillary load 1 must be between 0 and 100000 mA!"}},
+        {[](auto& e) { e.Loads[0].Quantity = "1001"; e.Loads[0].Alarm = "100"; },
+         {F::LoadQuantity, 0, "The quantity of ancillary load 1 times its larger current must not exceed 100000 mA!"}},
+        {[](auto& e) { e.Loads.push_back({"Bells", "10000", "10", "9.97"}); },
+         {F::LoadQuantity, 1, "The ancillary loads together must not draw more than 100000 mA!"}},
         {[](auto& e) { e.Fitted = "12 Ah"; }, {F::Fitted, -1, "A fitted battery between 0.01 and 1000 Ah, or None, must be chosen!"}},
         {[](auto& e) { e.Fitted = "0"; }, {F::Fitted, -1, "A fitted battery between 0.01 and 1000 Ah, or None, must be chosen!"}},
     };
