@@ -221,10 +221,16 @@ private:
 
 std::string DocumentText(const Document& document) { return FileBuilder(document).Build(); }
 
+std::string SaveFailedText(const SaveFailure& failure)
+{
+    return "Unable to save the configuration data\n\n'" + failure.File + "': " + failure.Reason + ".";
+}
+
 bool WriteDocument(Document& document, const std::string& path, MessageHost& host, const SaveFault& fault)
 {
-    if (!SaveWithBackup(path, DocumentText(document), fault)) {
-        MsgBox(host, "Unable to save the configuration data", MsgStyle::OKOnly + MsgStyle::Exclamation);
+    SaveFailure failure;
+    if (!SaveWithBackup(path, DocumentText(document), failure, fault)) {
+        MsgBox(host, SaveFailedText(failure), MsgStyle::OKOnly + MsgStyle::Exclamation);
         return false;
     }
     document.Dirty = false;
