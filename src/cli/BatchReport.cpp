@@ -25,6 +25,35 @@ std::string ResultText(const CalcSummary& summary)
     return summary.Overall + " (loop " + std::to_string(failing->Loop) + ": " + failing->DesignShort + ")";
 }
 
+// The file's name on its line of the table: as it is, unless it holds a
+// control character (a line break would split the table) or begins with a
+// double quote; then between double quotes with C's escapes (\n, \t, \",
+// \\, \x1b...), so that the name can be read back exactly.
+std::string TableFileName(const std::string& name)
+{
+    const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7F; };
+    if (!name.starts_with('"') && std::none_of(name.begin(), name.end(), control))
+        return name;
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string quoted = "\"";
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\')
+            quoted += std::string("\\") + c;
+        else if (c == '\n')
+            quoted += "\\n";
+        else if (c == '\r')
+            quoted += "\\r";
+        else if (c == '\t')
+            quoted += "\\t";
+        else if (control(byte))
+            quoted += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 0x0F];
+        else
+            quoted += c;
+    }
+    return quoted + "\"";
+}
+
 std::string CountsText(const std::vector<BatchEntry>& entries)
 {
     const auto count = [&entries](int status) {
@@ -55,6 +84,8 @@ BatchEntry FailedEntry(const std::string& file, const std::string& reason)
     entry.File = file;
     entry.Status = CalcExit::NotOpened;
     entry.Result = "Failed to open: " + reason;
+    // On one line, as the open's messages are (a folder's name may hold a line break).
+    std::replace_if(entry.Result.begin(), entry.Result.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return entry;
 }
 
@@ -63,7 +94,7 @@ std::string BatchText(const std::vector<BatchEntry>& entries)
     std::vector<Row> rows{{"File", "Site Name", "Panel", "Loops", "Devices", "Result"}};
     for (const BatchEntry& e : entries) {
         const bool checked = e.Status != CalcExit::NotOpened;
-        rows.push_back({e.File, e.SiteName, e.Panel, checked ? std::to_string(e.Loops) : "",
+        rows.push_back({TableFileName(e.File), e.SiteName, e.Panel, checked ? std::to_string(e.Loops) : "",
                         checked ? std::to_string(e.Devices) : "", e.Result});
     }
     std::array<size_t, 5> widths{};

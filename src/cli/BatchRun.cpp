@@ -57,11 +57,17 @@ int RunBatch(const CalcArguments& arguments, Catalogue& catalogue, Options& opti
     FileMessageHost messages(err, progress);
     std::vector<BatchEntry> entries;
     Json objects = Json::array();
-    for (const std::string& file : list.Files) {
+    for (const auto& [file, problem] : list.Files) {
         messages.file = file;
         Document document(catalogue);
         NewDocument(document, CurrentLoopDefaults(options, catalogue));
-        const FileCheck check = OpenForCheck(file, arguments, document, catalogue, options, messages);
+        FileCheck check{false, false, problem};
+        if (problem.empty()) {
+            check = OpenForCheck(file, arguments, document, catalogue, options, messages);
+        } else {
+            progress.Clear();
+            err << "ferrolux-calc: " << problem << '\n';
+        }
         if (check.Opened) {
             const CalcSummary summary = SummarizeDocument(document, file, localeId);
             entries.push_back(CheckedEntry(summary));

@@ -126,6 +126,6 @@ std::string CalcUsage()
            "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message),\n"
            "3 a catalogue failed to load, 4 the PDF, a plot or a schedule could not be written,\n"
-           "64 a bad command line.\n"
+           "64 a bad command line, 70 an error nothing expected ended the run (told on stderr).\n"
            "With several files, the worst of them: 2 over 1 over 0 (2 also when a folder has no .QLX file).\n";
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -40,8 +41,12 @@ FileCheck OpenForCheck(const std::string& file, const CalcArguments& arguments, 
     RecordingMessageHost reading(messages);
     HeadlessOpenProgress progress(reading);
     OpenFlow flow(document, catalogue, options, reading, progress);
-    // The desktop opens full paths; so the messages and the report name the file alike.
-    flow.DoMenuOpen(std::filesystem::absolute(file).lexically_normal().string(), false);
+    // The desktop opens full paths; so the messages and the report name the
+    // file alike. A name that has none (empty, or relative in a folder that
+    // is gone) is opened as it is given, for the open to tell.
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(file, error);
+    flow.DoMenuOpen(error ? file : full.lexically_normal().string(), false);
     if (flow.Outcome() != OpenOutcome::Opened || flow.OpenedCutShort())
         return {false, false, reading.last.empty() ? "the file could not be opened" : reading.last};
     if (arguments.Strict && reading.shown > 0)

@@ -17,26 +17,26 @@ bool IsQlx(const fs::path& path)
     return extension == ".qlx";
 }
 
-// The ".QLX" files in the folder and below it, in name order; false with
-// the reason when the folder could not be read.
-bool FilesInFolder(const fs::path& folder, std::vector<std::string>& files, std::string& reason)
+// The ".QLX" names in the folder and below it, in name order; a folder that
+// cannot be read (this one or one below it) in its place, with the reason.
+void AddFolder(const fs::path& folder, std::vector<CalcFile>& files)
 {
-    std::vector<fs::path> found;
+    std::vector<fs::directory_entry> entries;
     std::error_code error;
-    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError) && IsQlx(it->path()))
-            found.push_back(it->path());
-    }
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        entries.push_back(*it);
     if (error) {
-        reason = error.message();
-        return false;
+        files.push_back({folder.string(), "unable to read the folder '" + folder.string() + "': " + error.message()});
+        return;
     }
-    std::sort(found.begin(), found.end());
-    for (const fs::path& path : found)
-        files.push_back(path.string());
-    return true;
+    std::sort(entries.begin(), entries.end());
+    for (const fs::directory_entry& entry : entries) {
+        std::error_code kind;
+        if (!entry.is_symlink(kind) && entry.is_directory(kind))
+            AddFolder(entry.path(), files);
+        else if (IsQlx(entry.path()) && !fs::is_directory(entry.path(), kind))
+            files.push_back({entry.path().string(), ""});
+    }
 }
 
 }  // namespace
@@ -47,14 +47,12 @@ CalcFileList ListCalcFiles(const std::vector<std::string>& paths)
     for (const std::string& path : paths) {
         std::error_code error;
         if (!fs::is_directory(path, error)) {
-            list.Files.push_back(path);
+            list.Files.push_back({path, ""});
             continue;
         }
         const size_t before = list.Files.size();
-        std::string reason;
-        if (!FilesInFolder(path, list.Files, reason))
-            list.Problems.push_back("unable to read the folder '" + path + "': " + reason);
-        else if (list.Files.size() == before)
+        AddFolder(path, list.Files);
+        if (list.Files.size() == before)
             list.Problems.push_back("no .QLX file in the folder '" + path + "'");
     }
     return list;

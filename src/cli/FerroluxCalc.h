@@ -5,6 +5,8 @@
 // line), recalculates it as after an open, and prints the loop summary; or
 // does so for many files in one run (see BatchRun.h).
 
+#include "platform/LastResort.h"
+
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -19,6 +21,7 @@ constexpr int NotOpened = 2;      // missing, unreadable, refused or cut short; 
 constexpr int CatalogueFailed = 3;
 constexpr int PdfFailed = 4;  // or a plot, or a schedule
 constexpr int BadCommandLine = 64;
+constexpr int Unexpected = UnexpectedFailureExit;  // an error nothing expected ended the run (see LastResort.h)
 }  // namespace CalcExit
 
 // Writes the report to a PDF; false with the reason (see PdfReport.h).

@@ -53,13 +53,47 @@ void Write(std::string& text, const Json& value, int level)
     }
 }
 
+// The bytes of the UTF-8 character a byte begins; 0 for a byte no character begins with.
+size_t Utf8Length(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    return (lead & 0xF8) == 0xF0 ? 4 : 0;
+}
+
 }  // namespace
 
 std::string JsonString(std::string_view text)
 {
     // nlohmann escapes quotes, backslashes and control characters; it needs UTF-8.
-    const std::string utf8 = TextEncoding::IsValidUtf8(text) ? std::string(text) : TextEncoding::FromWindows1252(text);
-    return Json(utf8).dump(-1, ' ', false, Json::error_handler_t::replace);
+    if (TextEncoding::IsValidUtf8(text))
+        return Json(std::string(text)).dump();
+    std::string json = "\"";
+    size_t valid = 0;  // where the run of whole characters not yet written begins
+    const auto writeValid = [&](size_t end) {
+        const std::string run = Json(std::string(text.substr(valid, end - valid))).dump();
+        json.append(run, 1, run.size() - 2);
+    };
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = Utf8Length(lead);
+        if (length > 0 && i + length <= text.size() && TextEncoding::IsValidUtf8(text.substr(i, length))) {
+            i += length;
+            continue;
+        }
+        writeValid(i);
+        static constexpr char Hex[] = "0123456789abcdef";
+        json += "\\udc";
+        json += Hex[lead >> 4];
+        json += Hex[lead & 0x0F];
+        valid = ++i;
+    }
+    writeValid(text.size());
+    return json + "\"";
 }
 
 Json ExactNumber(std::string_view digits)

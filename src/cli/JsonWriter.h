@@ -19,8 +19,11 @@
 using Json = nlohmann::ordered_json;
 
 // The text as a JSON string in double quotes: quotes, backslashes and control
-// characters escaped, UTF-8 kept (text that is not UTF-8 is read as
-// Windows-1252, as the program reads its files).
+// characters escaped, UTF-8 kept. A byte that is no part of a UTF-8
+// character (in a file's name: the program's own texts are UTF-8) is written
+// as "\udc" and its two hexadecimal digits, a lone surrogate from U+DC80 to
+// U+DCFF, so that the name's bytes can be had back exactly (Python's
+// "surrogateescape": os.fsencode(json.loads(text))).
 std::string JsonString(std::string_view text);
 
 // A number written out exactly ("9.6", "0.0125", "-12.25"), to be put in a

@@ -2,13 +2,17 @@
 
 #include "cli/CalcArguments.h"
 #include "cli/FerroluxCalc.h"
+#include "platform/LastResort.h"
+#include "platform/MessageHost.h"
 #include "report/PdfReport.h"
 #include "report/PlotFiles.h"
 
 #include <iostream>
 #include <unistd.h>
 
-int main(int argc, char** argv)
+namespace {
+
+int Calculate(int argc, char** argv)
 {
     const ParsedCalcArguments parsed = ParseCalcArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (parsed.HelpAsked) {
@@ -27,4 +31,12 @@ int main(int argc, char** argv)
     const PlotWriter writePlots = WriteVoltagePlots;
 #endif
     return RunFerroluxCalc(parsed.Arguments, std::cout, std::cerr, writePdf, writePlots, isatty(STDERR_FILENO) == 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    StderrMessageHost lastResort;
+    return RunGuarded(lastResort, "ferrolux-calc", [&] { return Calculate(argc, argv); });
 }

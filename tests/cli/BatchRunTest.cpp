@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Json = nlohmann::ordered_json;
 
@@ -114,4 +117,67 @@ TEST(BatchRun, AMissingAndABrokenFileAmongGoodOnes)
     EXPECT_EQ(array[1], (Json{{"file", missing}, {"error", notFound}}));
     EXPECT_EQ(array[2], (Json{{"file", cut}, {"error", cutShort}}));
     EXPECT_EQ(array[3]["overall"], "Design Not Satisfactory");
+}
+
+// Nothing named like a site is passed over: a FIFO and a link to nothing
+// are named and counted as failed to open. A name with a line break keeps to
+// its row, quoted with C's escapes; a name that is not UTF-8 comes out in the
+// JSON with its stray byte as \udcXX, so that it can be found again.
+TEST(BatchRun, AFifoALinkToNothingAndOddNamesAreEachNamed)
+{
+    CalcRunner calc;
+    const std::string sites = calc.folder.Path("sites");
+    std::filesystem::create_directories(sites);
+    std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), sites + "/a\nb.QLX");
+    std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), sites + "/caf\xE9.QLX");
+    ASSERT_EQ(::mkfifo((sites + "/fifo.QLX").c_str(), 0644), 0);
+    std::filesystem::create_symlink(sites + "/gone.QLX", sites + "/link.QLX");
+    const std::string unable = "Failed to open: Unable to open file '" + sites;
+
+    const CalcRun text = calc.Run({"--data-root", FERROLUX_TEST_DATA_DIR, sites});
+    EXPECT_EQ(text.Status, 2);
+    const std::vector<std::string> lines = Lines(text.Out);
+    ASSERT_EQ(lines.size(), 7u) << text.Out;
+    const std::pair<std::string, std::string> rows[] = {
+        {"\"" + sites + "/a\\nb.QLX\"", "Design Satisfactory"},
+        {sites + "/caf\xE9.QLX", "Design Satisfactory"},
+        {sites + "/fifo.QLX", unable + "/fifo.QLX' for the following reason:  (75)  Path/File access error"},
+        {sites + "/link.QLX", unable + "/link.QLX' for the following reason:  (53)  File not found"}};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_TRUE(lines[i + 1].starts_with(rows[i].first + "  ") && lines[i + 1].ends_with(rows[i].second))
+            << lines[i + 1];
+    EXPECT_EQ(lines[6], "4 files: 2 satisfactory, 0 not satisfactory, 2 failed to open");
+
+    const CalcRun json = calc.Run({"--json", "--data-root", FERROLUX_TEST_DATA_DIR, sites});
+    EXPECT_EQ(json.Status, 2);
+    for (const char* name : {"a\\nb.QLX", "caf\\udce9.QLX", "fifo.QLX", "link.QLX"})
+        EXPECT_NE(json.Out.find("\"file\": \"" + sites + "/" + name + "\""), std::string::npos) << name;
+}
+
+// A folder that cannot be read, among sites, is named with the reason and
+// counted as failed to open. The superuser, who reads any folder, runs the
+// calculator without the capabilities that let it.
+TEST(BatchRun, AFolderThatCannotBeReadIsNamedAndCounted)
+{
+    CalcRunner calc;
+    if (::geteuid() == 0) {
+        calc.Through = "setpriv --bounding-set=-dac_override,-dac_read_search";
+        if (std::system((calc.Through + " true >/dev/null 2>&1").c_str()) != 0)
+            GTEST_SKIP() << "the superuser reads every folder, and setpriv cannot take that from it here";
+    }
+    const std::string sites = calc.folder.Path("sites"), locked = sites + "/locked";
+    std::filesystem::create_directories(locked);
+    std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), sites + "/a.QLX");
+    std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), locked + "/b.QLX");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+
+    const CalcRun run = calc.Run({"--data-root", FERROLUX_TEST_DATA_DIR, sites});
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    EXPECT_EQ(run.Status, 2);
+    const std::string problem = "unable to read the folder '" + locked + "': Permission denied";
+    EXPECT_EQ(run.Err, "ferrolux-calc: " + problem + "\n");
+    const std::vector<std::string> lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 5u) << run.Out;
+    EXPECT_TRUE(lines[2].starts_with(locked + "  ") && lines[2].ends_with("Failed to open: " + problem)) << lines[2];
+    EXPECT_EQ(lines[4], "2 files: 1 satisfactory, 0 not satisfactory, 1 failed to open");
 }

@@ -14,8 +14,8 @@ TEST(CalcFiles, FoldersGiveTheirQlxFilesInNameOrder)
     const std::string sites = folder.Path("sites"), empty = folder.Path("empty");
 
     const CalcFileList list = ListCalcFiles({"missing.QLX", sites, empty});
-    EXPECT_EQ(list.Files, (std::vector<std::string>{"missing.QLX", sites + "/A.QLX", sites + "/b.qlx",
-                                                    sites + "/sub/c.Qlx"}));
+    EXPECT_EQ(list.Files, (std::vector<CalcFile>{{"missing.QLX", ""}, {sites + "/A.QLX", ""}, {sites + "/b.qlx", ""},
+                                                 {sites + "/sub/c.Qlx", ""}}));
     EXPECT_EQ(list.Problems, std::vector<std::string>{"no .QLX file in the folder '" + empty + "'"});
     EXPECT_TRUE(ManyFiles({sites}));
     EXPECT_FALSE(ManyFiles({sites + "/A.QLX"}));

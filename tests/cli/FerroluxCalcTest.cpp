@@ -60,6 +60,13 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
          "Master Sounder Base.\n", "\"devices\": 1,"},
         {{"--strict", "--data-root", data, relay}, "", 2, "ferrolux-calc: --strict: reading the file gave the messages above\n",
          ""},  // a prompt answered counts as a message
+        // A name that no full path can be made of is told as the open tells a missing file, and a run over
+        // several files goes on.
+        {{"--data-root", data, ""}, "", 2,
+         "Harvex Ferrolux: Unable to open file '' for the following reason:  (53)  File not found\n", ""},
+        {{"--data-root", data, "", ExamplePath("Northgate-Offices.QLX")}, "", 2,
+         ": Harvex Ferrolux: Unable to open file '' for the following reason:  (53)  File not found\n",
+         "2 files: 1 satisfactory, 0 not satisfactory, 1 failed to open\n"},
         {{"--colour", "site.QLX"}, "", 64,
          "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] "
          "[--device-checks] [--strict]\n", ""},

@@ -21,7 +21,8 @@ TEST(JsonSummary, StringsAreEscapedAndStayUtf8)
              {"tab\there\r\n", "\"tab\\there\\r\\n\""},
              {std::string("bell\x07 nul", 9) + std::string(1, '\0'), "\"bell\\u0007 nul\\u0000\""},
              {"3500 µA, Café", "\"3500 µA, Café\""},
-             {"Caf\xE9", "\"Café\""},  // Windows-1252, as older files are
+             // A file's name that is not UTF-8: each stray byte as a lone surrogate U+DC80 to U+DCFF.
+             {"Caf\xE9 \xC3\xA9\xFF\xC3\n.QLX", "\"Caf\\udce9 é\\udcff\\udcc3\\n.QLX\""},
          })
         EXPECT_EQ(JsonString(text), json);
 }

@@ -39,6 +39,8 @@ CalcRun CalcRunner::Run(const std::vector<std::string>& arguments) const
     for (const auto& [name, value] : Environment)
         if (!value.empty())
             command += " " + name + "=" + Quoted(value);
+    if (!Through.empty())
+        command += " " + Through;
     command += " " + Quoted(FERROLUX_CALC);
     for (const std::string& argument : arguments)
         command += " " + Quoted(argument);

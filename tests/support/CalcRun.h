@@ -23,6 +23,8 @@ public:
     // The largest file the next runs may write, in blocks of 512 bytes, as
     // a full disk would stop them (0: no limit).
     int FileSizeLimit = 0;
+    // A command the next runs go through ("setpriv ..."); empty: none.
+    std::string Through;
 
     CalcRunner();
     CalcRun Run(const std::vector<std::string>& arguments) const;

@@ -255,7 +255,7 @@ bool AddUserDefinedPanel(Catalogue& catalogue, const DataFiles& files, PanelReco
     panel.Manufacturer = static_cast<int16_t>(catalogue.UserDefinedManufacturer);
     panel.Section = UserPanelFile::SlotSection(slot);
     const std::optional<int> newMaxCustom = slot > *maxCustom ? std::optional<int>(slot) : std::nullopt;
-    if (!UserPanelFile::StorePanel(cache, file, panel, newMaxCustom))
+    if (!UserPanelFile::StoreNewPanel(cache, file, panel, newMaxCustom))
         return false;
     catalogue.Panels.push_back(std::move(panel));
     SortPanelsByName(catalogue);

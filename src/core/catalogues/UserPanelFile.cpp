@@ -5,6 +5,8 @@
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
 
+#include <algorithm>
+
 namespace UserPanelFile {
 
 namespace {
@@ -66,18 +68,25 @@ bool IsFreeSlot(WinINI::ProfileCache& cache, const std::string& file, int slot)
 
 int FirstFreeSlot(WinINI::ProfileCache& cache, const std::string& file)
 {
+    const int maxCustom = std::max(0, static_cast<int>(MaxCustom(cache, file).value_or(0)));
     int slot = 1;
-    while (!IsFreeSlot(cache, file, slot))
+    while (slot <= maxCustom && !IsFreeSlot(cache, file, slot))
         ++slot;
     return slot;
 }
 
 // One write of the file, so that a panel is never half-written (a section
 // missing keys would stop the next start with a message about them).
-bool StorePanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel,
-                std::optional<int> newMaxCustom)
+bool StorePanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel)
+{
+    return cache.Edit(file, [&](WinINI::ProfileText& text) { WritePanelKeys(text, panel); });
+}
+
+bool StoreNewPanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel,
+                   std::optional<int> newMaxCustom)
 {
     return cache.Edit(file, [&](WinINI::ProfileText& text) {
+        text.DeleteSection(panel.Section);
         WritePanelKeys(text, panel);
         if (newMaxCustom)
             text.Write(OptionsSection, MaxCustomKey, std::to_string(*newMaxCustom));

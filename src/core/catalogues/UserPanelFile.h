@@ -25,15 +25,21 @@ std::string SlotSection(int slot);
 std::optional<int16_t> MaxCustom(WinINI::ProfileCache& cache, const std::string& file);
 
 bool IsFreeSlot(WinINI::ProfileCache& cache, const std::string& file, int slot);
-// The lowest free slot; slots past MaxCustom are always free.
+// The lowest free slot; slots past MaxCustom are always free, whatever a
+// write an older release broke off left in their sections.
 int FirstFreeSlot(WinINI::ProfileCache& cache, const std::string& file);
 
 // Writes the panel's keys into its Section (the name in double quotes, the
-// numbers in plain decimal; MaxDevicesPerLoop is not kept) and, when given,
-// raises "MaxCustom" to newMaxCustom, in one write of the file: all or
-// nothing, also across a crash.
-bool StorePanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel,
-                std::optional<int> newMaxCustom = std::nullopt);
+// numbers in plain decimal; MaxDevicesPerLoop is not kept), in one write of
+// the file: all or nothing, also across a crash.
+bool StorePanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel);
+
+// A panel into a slot that FirstFreeSlot gave: its section written whole
+// over whatever is there (what an interrupted write of an older release left
+// beyond MaxCustom is never brought into use), and MaxCustom raised to
+// newMaxCustom when given, in one write of the file.
+bool StoreNewPanel(WinINI::ProfileCache& cache, const std::string& file, const PanelRecord& panel,
+                   std::optional<int> newMaxCustom);
 
 // Removes the section of the first slot (1 to MaxCustom) whose name is
 // exactly this one, in one write of the file. Finding none is no failure; false when the file cannot be

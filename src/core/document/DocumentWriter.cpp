@@ -229,11 +229,17 @@ std::string DocumentText(const Document& document, std::string_view localeId)
     return FileBuilder(document, localeId).Build();
 }
 
+std::string SaveFailedText(const SaveFailure& failure)
+{
+    return "Unable to save the configuration data\n\n'" + failure.File + "': " + failure.Reason + ".";
+}
+
 bool WriteDocument(Document& document, const std::string& path, std::string_view localeId, MessageHost& host,
                    const SaveFault& fault)
 {
-    if (!SaveWithBackup(path, DocumentText(document, localeId), fault)) {
-        MsgBox(host, "Unable to save the configuration data", MsgStyle::OKOnly + MsgStyle::Exclamation);
+    SaveFailure failure;
+    if (!SaveWithBackup(path, DocumentText(document, localeId), failure, fault)) {
+        MsgBox(host, SaveFailedText(failure), MsgStyle::OKOnly + MsgStyle::Exclamation);
         return false;
     }
     document.Dirty = false;

@@ -18,9 +18,13 @@ class MessageHost;
 // of `localeId`, so that it gives the same battery on any machine.
 std::string DocumentText(const Document& document, std::string_view localeId);
 
+// The message of a failed save: "Unable to save the configuration data", as
+// it has always read, then a paragraph with the file and the system's reason.
+std::string SaveFailedText(const SaveFailure& failure);
+
 // Writes the document to the path, keeping a file already there as the
 // backup (see SaveWithBackup). On success the dirty flag is cleared. On
-// failure "Unable to save the configuration data" is shown, the old file and
-// the old backup stay, the dirty flag is unchanged and the result is false.
+// failure SaveFailedText is shown, the old file and the old backup stay, the
+// dirty flag is unchanged and the result is false.
 bool WriteDocument(Document& document, const std::string& path, std::string_view localeId, MessageHost& host,
                    const SaveFault& fault = {});

@@ -2,12 +2,17 @@
 
 #include "platform/FileSystem.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace {
 
 bool Fails(const SaveFault& fault, SaveStep step) { return fault && fault(step); }
+
+// A byte inside a UTF-8 character, after its first.
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 SaveStep SaveStepOf(FileSystem::WriteStep step)
 {
@@ -21,10 +26,14 @@ SaveStep SaveStepOf(FileSystem::WriteStep step)
     return SaveStep::SyncFolder;
 }
 
+// Why a step failed: the system's reason, or a failing disk for a step the
+// test hook fails.
+std::string ReasonOf(bool injected, int error) { return std::strerror(injected ? EIO : error); }
+
 // The file about to be replaced becomes the backup while it keeps its own
 // name: a second name first, then one rename over the older backup, so that
 // the backup's name too always holds a whole file.
-bool KeepAsBackup(const std::string& file, const SaveFault& fault)
+bool KeepAsBackup(const std::string& file, const SaveFault& fault, SaveFailure& failure)
 {
     const auto stamp = FileSystem::Stamp(file);
     if (!stamp)
@@ -35,11 +44,16 @@ bool KeepAsBackup(const std::string& file, const SaveFault& fault)
     if (backup == file || FileSystem::Stamp(backup) == stamp)
         return true;
     const std::string aside = FileSystem::TemporaryName(backup);
-    if (Fails(fault, SaveStep::LinkBackup) || !FileSystem::LinkOrCopy(file, aside))
+    const bool linkFails = Fails(fault, SaveStep::LinkBackup);
+    if (linkFails || !FileSystem::LinkOrCopy(file, aside)) {
+        failure = {backup, ReasonOf(linkFails, errno)};
         return false;
+    }
     // Renaming over the older backup works even when it is read-only:
     // replacing a name depends on the folder, not on the file.
-    if (Fails(fault, SaveStep::ReplaceBackup) || std::rename(aside.c_str(), backup.c_str()) != 0) {
+    const bool replaceFails = Fails(fault, SaveStep::ReplaceBackup);
+    if (replaceFails || std::rename(aside.c_str(), backup.c_str()) != 0) {
+        failure = {backup, ReasonOf(replaceFails, errno)};
         FileSystem::DeleteFile(aside);
         return false;
     }
@@ -50,19 +64,39 @@ bool KeepAsBackup(const std::string& file, const SaveFault& fault)
 
 std::string BackupPath(const std::string& path)
 {
-    return path.substr(0, path.size() < 3 ? 0 : path.size() - 3) + "BAK";
+    // The classic rule replaces the last three characters ("site.QLX" becomes
+    // "site.BAK"), which is right for a name with an extension of three; on
+    // any other name it would eat into the name, or on a short one reach past
+    // it into the folder's name.
+    const std::string_view name = std::string_view(path).substr(path.find_last_of('/') + 1);
+    size_t extension = name.size();
+    for (int characters = 0; characters < 3 && extension > 0; ++characters)
+        while (extension > 0 && IsContinuationByte(name[--extension])) {
+        }
+    const bool threeCharacterExtension =
+        extension > 0 && name[extension - 1] == '.' && name.substr(extension).find('.') == std::string_view::npos;
+    return threeCharacterExtension ? path.substr(0, path.size() - (name.size() - extension)) + "BAK" : path + ".BAK";
 }
 
-bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveFault& fault)
+bool SaveWithBackup(const std::string& path, std::string_view bytes, SaveFailure& failure, const SaveFault& fault)
 {
+    failure = {};
     // A folder of that name is no document to back up and replace.
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    if (std::filesystem::is_directory(path, error)) {
+        failure = {path, std::strerror(EISDIR)};
         return false;
-    FileSystem::RemoveLeftovers(BackupPath(FileSystem::WriteTarget(path)));
+    }
+    const std::string target = FileSystem::WriteTarget(path);
+    FileSystem::RemoveLeftovers(BackupPath(target));
     const FileSystem::WriteFault writeFault = [&fault](FileSystem::WriteStep step) {
         return Fails(fault, SaveStepOf(step));
     };
-    return FileSystem::WriteFileAtomically(path, bytes, fault ? writeFault : FileSystem::WriteFault(),
-                                           [&fault](const std::string& target) { return KeepAsBackup(target, fault); });
+    SaveFailure backupFailure;
+    std::string reason;
+    if (FileSystem::WriteFileAtomically(path, bytes, reason, fault ? writeFault : FileSystem::WriteFault(),
+                                        [&](const std::string& file) { return KeepAsBackup(file, fault, backupFailure); }))
+        return true;
+    failure = backupFailure.File.empty() ? SaveFailure{target, reason} : backupFailure;
+    return false;
 }

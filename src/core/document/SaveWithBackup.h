@@ -22,14 +22,25 @@ enum class SaveStep {
 // Returns true to make the step fail.
 using SaveFault = std::function<bool(SaveStep)>;
 
-// The path with its last three characters replaced by "BAK".
+// Beside the file, in its folder: a name with an extension of three
+// characters has them replaced by "BAK" ("site.QLX" gives "site.BAK"); any
+// other name is followed by ".BAK" ("plan" gives "plan.BAK").
 std::string BackupPath(const std::string& path);
+
+// Why a save failed: the file the failing step was on (the document, or its
+// backup) and the system's reason ("No space left on device").
+struct SaveFailure {
+    std::string File;
+    std::string Reason;
+};
 
 // Writes the bytes to the path; through a symbolic link, to its target and
 // beside it. An existing file becomes the backup, by a second link to it (a
 // copy where the file system has none), replacing an older backup
 // (read-only or not), and keeps its permission bits in the new file. The
 // leftovers of an earlier interrupted save are removed first. False on any
-// failure; the file then still holds its old contents, no temporary file is
-// left behind, and the backup holds the old or the older file.
-bool SaveWithBackup(const std::string& path, std::string_view bytes, const SaveFault& fault = {});
+// failure, with why in `failure`; the file then still holds its old contents,
+// no temporary file is left behind, and the backup holds the old or the
+// older file.
+bool SaveWithBackup(const std::string& path, std::string_view bytes, SaveFailure& failure,
+                    const SaveFault& fault = {});

@@ -159,3 +159,26 @@ TEST(PanelCatalogue, TheFirstBadEntryEndsTheLoadWithItsMessage)
         EXPECT_TRUE(p.catalogue.Panels.empty() && p.catalogue.PanelManufacturers.empty());
     }
 }
+
+// A half-written panel beyond MaxCustom (an older release's write broken
+// off) is not read; adding a panel writes its slot whole over it, so that the
+// next start still loads, with the new panel and without the half one.
+TEST(PanelCatalogue, AddingAPanelNeverBringsAHalfWrittenSectionIntoUse)
+{
+    PanelFiles p(AcmeFile({{"Unknown Panel", {}}}),
+                 "[Options]\nMaxCustom=1\n" + PanelSection("Custom1", "Mine") + "\n[Custom2]\nName=\"Half\"\nLoops=2\n" +
+                     "\n[Custom3]\nName=\"Half Too\"\n");
+    ASSERT_TRUE(p.Load());
+    EXPECT_EQ(p.Names(), "Mine;Unknown Panel;");
+    PanelRecord added = p.Panel("Mine");
+    for (const char* name : {"Added", "Another"}) {
+        added.Name = name;
+        ASSERT_TRUE(AddUserDefinedPanel(p.catalogue, p.files, added));
+    }
+    EXPECT_EQ(p.Panel("Added").Section + ";" + p.Panel("Another").Section, "Custom2;Custom3");
+
+    p.catalogue = Catalogue();
+    ASSERT_TRUE(p.Load()) << ::testing::PrintToString(p.host.Texts());
+    EXPECT_EQ(p.Names(), "Added;Another;Mine;Unknown Panel;");
+    EXPECT_TRUE(p.host.boxes.empty());
+}

@@ -22,7 +22,7 @@ TEST(UserPanelFile, PanelsAreWrittenAsKeysAndSlotsAreFreeWithoutAName)
     ScratchFolder folder;
     const std::string file = folder.Path("Panels/CUSTPAN.DAT");
     WinINI::ProfileCache cache;
-    ASSERT_TRUE(UserPanelFile::StorePanel(cache, file, Panel("Site North", "Custom1"), 1));
+    ASSERT_TRUE(UserPanelFile::StoreNewPanel(cache, file, Panel("Site North", "Custom1"), 1));
     EXPECT_EQ(folder.Read("Panels/CUSTPAN.DAT"), "[Custom1]\r\nName=\"Site North\"\r\nLoops=3\r\n"
                                                  "DriverImpedance=125\r\nAlarmLEDs=20\r\nRemoteLEDs=254\r\n"
                                                  "Outputs=0\r\nMaxLoopCurrent=500\r\nMaxTotalCurrent=1500\r\n"

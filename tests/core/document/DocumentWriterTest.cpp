@@ -124,14 +124,18 @@ struct StepOutcome {
     SaveStep Step;
     const char* File;    // what the document's name holds afterwards: "old file" or "new"
     const char* Backup;  // and the backup's
+    const char* Named;   // the file the message names
 };
 // Until the new file is renamed into place the name holds the old one; the
 // backup takes the old file by one rename before that.
 constexpr StepOutcome EverySaveStep[] = {
-    {SaveStep::CreateTemporary, "old file", "old backup"}, {SaveStep::WriteNew, "old file", "old backup"},
-    {SaveStep::SyncNew, "old file", "old backup"},         {SaveStep::LinkBackup, "old file", "old backup"},
-    {SaveStep::ReplaceBackup, "old file", "old backup"},   {SaveStep::MoveNewIntoPlace, "old file", "old file"},
-    {SaveStep::SyncFolder, "new", "old file"}};
+    {SaveStep::CreateTemporary, "old file", "old backup", "plan.QLX"},
+    {SaveStep::WriteNew, "old file", "old backup", "plan.QLX"},
+    {SaveStep::SyncNew, "old file", "old backup", "plan.QLX"},
+    {SaveStep::LinkBackup, "old file", "old backup", "plan.BAK"},
+    {SaveStep::ReplaceBackup, "old file", "old backup", "plan.BAK"},
+    {SaveStep::MoveNewIntoPlace, "old file", "old file", "plan.QLX"},
+    {SaveStep::SyncFolder, "new", "old file", "plan.QLX"}};
 
 // Whichever step fails, the user is told, the document in memory is the one
 // they were saving, still marked changed, and no temporary file is left. A
@@ -156,7 +160,9 @@ TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
         EXPECT_EQ(Contents("plan.BAK"), stop.Backup);
         EXPECT_EQ(Listing(), "plan.BAK;plan.QLX;");
         ASSERT_EQ(f.messages.boxes.size(), 1u);
-        EXPECT_EQ(f.messages.boxes[0].Text, "Unable to save the configuration data");
+        EXPECT_EQ(f.messages.boxes[0].Text, "Unable to save the configuration data\n\n'" +
+                                                f.folder.Path(std::string("docs/") + stop.Named) +
+                                                "': Input/output error.");
         EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
         EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
 
@@ -176,9 +182,40 @@ TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
     }
 }
 
-TEST(BackupPath, ReplacesTheLastThreeCharacters)
+// The classic message, then the file and the system's reason: the backup's
+// name taken by a folder, the document's name by a folder.
+TEST_F(DocumentWriter, AFailedSaveNamesTheFileAndTheReason)
 {
-    EXPECT_EQ(BackupPath("/home/me/site.QLX"), "/home/me/site.BAK");
-    EXPECT_EQ(BackupPath("/home/me/site.qlx"), "/home/me/site.BAK");
-    EXPECT_EQ(BackupPath("/home/me/plan"), "/home/me/pBAK");
+    for (const char* folder : {"docs/plan.BAK", "docs/plan.QLX"}) {
+        std::filesystem::remove_all(f.folder.Path("docs"));
+        f.folder.Write("docs/plan.QLX", "old file");
+        std::filesystem::remove(f.folder.Path(folder));
+        std::filesystem::create_directories(f.folder.Path(folder));
+        f.messages.boxes.clear();
+        EXPECT_FALSE(SaveAs("new"));
+        EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to save the configuration data\n\n'" +
+                                                               f.folder.Path(folder) + "': Is a directory."});
+    }
+}
+
+// The classic rule (the last three characters replaced by "BAK") where the
+// name has an extension of three characters; ".BAK" after any other name, so
+// that a backup never leaves the document's folder nor eats into its name.
+TEST(BackupPath, ReplacesAThreeCharacterExtensionOrFollowsTheName)
+{
+    for (const auto& [path, backup] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"/home/me/site.QLX", "/home/me/site.BAK"},
+             {"/home/me/site.qlx", "/home/me/site.BAK"},
+             {"/home/me/.QLX", "/home/me/.BAK"},
+             {"site.QLX", "site.BAK"},
+             {"/home/me/site.Qµx", "/home/me/site.BAK"},  // three characters, four bytes
+             {"/home/me/plan", "/home/me/plan.BAK"},
+             {"dir/ab", "dir/ab.BAK"},
+             {"dir/a", "dir/a.BAK"},
+             {"dir/abc", "dir/abc.BAK"},
+             {"/home/me/site.QL", "/home/me/site.QL.BAK"},
+             {"/home/me/site.QLXX", "/home/me/site.QLXX.BAK"},
+             {"/home/me/a.b.c", "/home/me/a.b.c.BAK"},
+         })
+        EXPECT_EQ(BackupPath(path), backup) << path;
 }
