@@ -69,7 +69,10 @@ Json AlongCableObject(const LoopSummary& loop, bool devices)
     Json sections = Json::array();
     for (const IsolatorSection& section : along.Sections)
         sections.push_back(SectionObject(section));
-    Json object = Json::object({{"positioned", along.Positioned}, {"feeds", feeds}, {"sections", sections}});
+    Json object = Json::object({{"positioned", along.Positioned},
+                                {"placed_between", along.AddressesPlacedBetween()},
+                                {"feeds", feeds},
+                                {"sections", sections}});
     if (devices)
         object["devices"] = DevicesArray(loop);
     return object;

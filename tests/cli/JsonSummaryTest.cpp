@@ -48,7 +48,7 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
                                               "design_short", "design_long", "explanation", "panel_limit_text",
                                               "along_cable"}));
     // A loop without points.
-    EXPECT_EQ(json["loops"][0]["along_cable"].dump(), R"({"positioned":false,"feeds":null,"sections":[]})");
+    EXPECT_EQ(json["loops"][0]["along_cable"].dump(), R"({"positioned":false,"placed_between":[],"feeds":null,"sections":[]})");
     EXPECT_EQ(json["total_alarm_uA"].get<double>(), 250000.0005);
     EXPECT_EQ(json["loops"][0]["quiescent_uA"].get<double>(), 12345.6789);
     EXPECT_EQ(json["loops"][0]["volt_drop_V"].get<double>(), -0.5);

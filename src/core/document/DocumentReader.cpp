@@ -9,6 +9,7 @@
 #include "catalogues/PanelCatalogue.h"
 #include "text/RunTimeError.h"
 #include "text/WinINI.h"
+#include "document/CablePositionRefusals.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
 #include "document/LoopPlacement.h"
@@ -21,6 +22,8 @@
 #include <charconv>
 #include <array>
 #include <cassert>
+#include <set>
+#include <utility>
 #include <vector>
 
 int OpenProgressPercent(int loop, int address) { return ((loop - 1) * 256 + address) * 100 / 2048; }
@@ -171,6 +174,7 @@ private:
     // A device named in the file that the catalogues do not hold.
     void Drop(DroppedKind kind, std::string read)
     {
+        droppedAt_.insert({readingLoop_, readingAddress_});
         dropped_.Add({readingLoop_, readingAddress_, kind, std::move(read)});
     }
 
@@ -488,8 +492,8 @@ private:
     }
 
     // A distance along the cable in whole decimetres; NoPosition for none,
-    // and for text that is none (counted as refused).
-    int32_t CablePositionField(std::string_view text, int32_t& refused)
+    // and for text that is none (named among the refused).
+    int32_t CablePositionField(std::string_view text, int address, int slot, CablePositionRefusals& refused)
     {
         text = Blanks::Trim(text);
         if (text.empty())
@@ -497,39 +501,41 @@ private:
         int32_t decimetres = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decimetres);
         if (error != std::errc() || end != text.data() + text.size() || decimetres < 0) {
-            ++refused;
+            refused.Add(address, slot, "not a number");
             return clsCalculator::NoPosition;
         }
         return decimetres;
     }
 
     // The distances along the cable, once the devices are in place; any that
-    // cannot be used are left out with one message for the loop.
+    // cannot be used are left out with one message for the loop naming them.
+    // The distance of a device left out for its type goes with it unsaid:
+    // the device's own message has told of it.
     void ReadCablePositions(int loop, const std::string& section)
     {
         clsCalculator& model = document_.Loop(loop);
-        int32_t refused = 0;
+        CablePositionRefusals refused;
         for (int a = 0; a < AddressCount; ++a) {
-            model.SetCablePosition(a, CablePositionField(Read(section, "CablePosition" + to_string(a)), refused));
+            model.SetCablePosition(a, CablePositionField(Read(section, "CablePosition" + to_string(a)), a, 0, refused));
             const std::string list = Read(section, "CablePositionBetween" + to_string(a));
             if (list.empty())
                 continue;
             const std::vector<std::string> fields = CSV::GetCSVFields(list, clsCalculator::LastSlot - 1);
             for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
-                const int32_t position = CablePositionField(fields[static_cast<size_t>(slot - 2)], refused);
-                if (position != clsCalculator::NoPosition && model.DeviceStandalone(a, slot) == 0)
-                    ++refused;
-                else
+                const int32_t position = CablePositionField(fields[static_cast<size_t>(slot - 2)], a, slot, refused);
+                if (position != clsCalculator::NoPosition && model.DeviceStandalone(a, slot) == 0) {
+                    if (!droppedAt_.contains({loop, a}))
+                        refused.Add(a, slot, "no device there");
+                } else {
                     model.SetStandaloneCablePosition(a, slot, position);
+                }
             }
         }
-        refused += model.DropMisplacedCablePositions();
-        if (refused == 0)
-            return;
-        const bool one = refused == 1;
-        Message("Invalid cable position for loop " + to_string(loop) + ": " + to_string(refused) +
-                (one ? " distance" : " distances") + " beyond the cable, out of cable order or not a number " +
-                (one ? "is" : "are") + " left out.");
+        for (const DroppedCablePosition& dropped : model.DropMisplacedCablePositions())
+            if (dropped.Reason != DroppedCablePosition::Why::NoDevice || !droppedAt_.contains({loop, dropped.Address}))
+                refused.Add(dropped.Address, dropped.Slot, CablePositionRefusals::Reason(dropped.Reason));
+        if (!refused.Empty())
+            Message(refused.Text(loop));
     }
 
     // A base of a type that stands for a standalone Other Device becomes one
@@ -588,6 +594,7 @@ private:
     bool dataChanged_ = false;
     // What the catalogues do not hold, and the record being read.
     DroppedRecords dropped_;
+    std::set<std::pair<int, int>> droppedAt_;  // loop and address of every record left out
     int readingLoop_ = 0;
     int readingAddress_ = 0;
     // The working base of each address of the loop being read.

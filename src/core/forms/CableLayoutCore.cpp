@@ -112,6 +112,9 @@ CableLayoutCore::RowTexts CableLayoutCore::Texts(size_t row) const
         const std::optional<size_t> before = PositionedBefore(row);
         texts.Distance = Length(point.Position);
         texts.Length = Length(point.Position - (before ? rows_[*before].Position : 0));
+    } else if (PositionedBefore(rows_.size())) {
+        // The analysis places it between the points around it that have one.
+        texts.Others += (texts.Others.empty() ? "" : "; ") + std::string(PlacedBetweenNote);
     }
     return texts;
 }

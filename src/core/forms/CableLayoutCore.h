@@ -32,7 +32,7 @@ public:
         std::string Number;  // 1 for the point nearest the panel's OUT terminal
         std::string Address;
         std::string Type;
-        std::string Others;
+        std::string Others;    // its Other Devices; PlacedBetweenNote for a point without a distance among others with one
         std::string Distance;  // from the panel; empty without one
         std::string Length;    // from the nearest point before it with a distance
     };
@@ -75,6 +75,7 @@ public:
     static std::string NearerThanMessage(size_t row, size_t before, int32_t position, int units);
     static std::string FartherThanMessage(size_t row, size_t after, int32_t position, int units);
     static std::string MoveOutOfOrderMessage(int address, int other, int units, int32_t position, int32_t otherPosition);
+    static constexpr const char* PlacedBetweenNote = "no distance: placed between its neighbours";
     static constexpr const char* NoCableMessage =
         "The loop has no total cable run to space its points along!\n\nGive it in the loop editor first.";
     static constexpr const char* NothingToPasteMessage =

@@ -5,6 +5,7 @@
 #include "loop/AlongCable.h"
 
 #include "catalogues/Catalogue.h"
+#include "loop/CablePlacement.h"
 #include "loop/clsCalculator.h"
 
 #include <algorithm>
@@ -58,6 +59,31 @@ const IsolatorSection* AlongCableResult::WorstSection() const
             worst = &section;
     }
     return worst;
+}
+
+std::vector<int> AlongCableResult::AddressesPlacedBetween() const
+{
+    std::vector<int> addresses;
+    for (const AlongCablePoint& point : Points)
+        if (point.PlacedBetween && std::find(addresses.begin(), addresses.end(), point.Address) == addresses.end())
+            addresses.push_back(point.Address);
+    return addresses;
+}
+
+std::string PlacementText(const AlongCableResult& result)
+{
+    if (result.Empty())
+        return "";
+    if (result.Positioned)
+        return "Devices at their own distances along the cable";
+    if (!result.PartlyPositioned)
+        return "Devices placed evenly along the cable (no distances given)";
+    const std::vector<int> addresses = result.AddressesPlacedBetween();
+    std::string list;
+    for (size_t i = 0; i < addresses.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == addresses.size() ? " and " : ", ") + std::to_string(addresses[i]);
+    return "Partly positioned: " + std::string(addresses.size() == 1 ? "address " : "addresses ") + list +
+           " placed between " + (addresses.size() == 1 ? "its" : "their") + " neighbours";
 }
 
 class clsCalculator::AlongCableAnalysis {
@@ -191,24 +217,25 @@ private:
         }
     }
 
-    // Stored positions where every point has one that fits the cable in
-    // order; else the points spread evenly beyond the first run, as the
-    // lumped model takes them.
+    // The stored positions that fit the cable in order, the other points
+    // placed between them; where no point has one, the points spread evenly
+    // beyond the first run, as the lumped model takes them.
     void PlacePoints()
     {
         const int32_t total = loop_.cableTotal_;
-        bool positioned = true;
-        int32_t previous = 0;
-        for (const int32_t position : positions_) {
-            positioned = positioned && position >= previous && position <= total;
-            previous = position;
-        }
-        result_.Positioned = positioned;
+        const std::vector<bool> kept = CablePlacement::KeptInCableOrder(positions_, total);
         const size_t n = Points().size();
+        const size_t keptCount = static_cast<size_t>(std::count(kept.begin(), kept.end(), true));
+        result_.Positioned = keptCount == n;
+        result_.PartlyPositioned = keptCount > 0 && keptCount < n;
+        std::vector<double> placed;
+        if (keptCount > 0)
+            placed = CablePlacement::PlaceBetween(positions_, kept, total);
         const double perDecimetre = loop_.cableImpedance_ / 5000.0;  // both cores
         for (size_t j = 0; j < n; ++j) {
             AlongCablePoint& point = Points()[j];
-            point.Position = positioned ? positions_[j] : LumpedPosition(loop_.cableFirst_, total, j, n);
+            point.PlacedBetween = result_.PartlyPositioned && !kept[j];
+            point.Position = keptCount > 0 ? placed[j] : LumpedPosition(loop_.cableFirst_, total, j, n);
             point.Resistance += perDecimetre * point.Position;
         }
         loopResistance_ = perDecimetre * total + series_;
@@ -355,30 +382,45 @@ AlongCableResult clsCalculator::AnalyseAlongCable(int32_t pointsPerSection) cons
     return AlongCableAnalysis(*this, pointsPerSection).Run();
 }
 
-int32_t clsCalculator::DropMisplacedCablePositions()
+std::vector<DroppedCablePosition> clsCalculator::DropMisplacedCablePositions()
 {
     // Where the calculation finds the longest run, the cable's length is a
     // result that the next recalculation may change: the distances are kept
     // up to the longest cable there is, and the analysis uses them while
     // they fit.
     const int32_t end = calcType_ == CalculationType::MaxCableRun ? MaxCableLength : cableTotal_;
-    int32_t dropped = 0;
-    int32_t previous = 0;
-    auto keep = [&](int32_t& position, bool placeable) {
-        if (position == NoPosition)
-            return;
-        if (!placeable || position < previous || position > end) {
-            position = NoPosition;
-            ++dropped;
-            return;
-        }
-        previous = position;
-    };
+    std::vector<DroppedCablePosition> dropped;
+    // Every stored distance in cable order, with where it is kept.
+    std::vector<int32_t*> stored;
+    std::vector<DroppedCablePosition> where;
     for (int p = 0; p < AddressCount; ++p) {
         const int a = AddressAtPosition(p);
-        keep(cablePosition_[static_cast<size_t>(a)], DeviceType(a) != 0);
+        int32_t& own = cablePosition_[static_cast<size_t>(a)];
+        if (own != NoPosition && DeviceType(a) == 0) {
+            dropped.push_back({a, 0, DroppedCablePosition::Why::NoDevice});
+            own = NoPosition;
+        }
+        if (own != NoPosition) {
+            stored.push_back(&own);
+            where.push_back({a, 0, DroppedCablePosition::Why::OutOfOrder});
+        }
         for (StandaloneEntry& entry : standalone_[static_cast<size_t>(a)])
-            keep(entry.Position, true);
+            if (entry.Position != NoPosition) {
+                stored.push_back(&entry.Position);
+                where.push_back({a, entry.Slot, DroppedCablePosition::Why::OutOfOrder});
+            }
+    }
+    std::vector<int32_t> positions;
+    for (const int32_t* position : stored)
+        positions.push_back(*position);
+    const std::vector<bool> kept = CablePlacement::KeptInCableOrder(positions, end);
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (kept[i])
+            continue;
+        if (*stored[i] > end)
+            where[i].Reason = DroppedCablePosition::Why::BeyondCable;
+        *stored[i] = NoPosition;
+        dropped.push_back(where[i]);
     }
     return dropped;
 }

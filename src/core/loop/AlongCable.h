@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // How the loop is fed: from both ends; open at the IN end, so fed from OUT
@@ -44,6 +45,9 @@ struct AlongCablePoint {
     std::array<double, FeedCount> Volts{};    // 0 where the loop collapses
     // The voltage as computed, below 0 where the loop has collapsed.
     std::array<double, FeedCount> ExactVolts{};
+    // In a partly positioned loop: without a usable distance of its own,
+    // placed between its neighbours.
+    bool PlacedBetween = false;
 };
 
 struct FeedResult {
@@ -64,6 +68,8 @@ struct IsolatorSection {
 
 struct AlongCableResult {
     bool Positioned = false;  // every point at its own stored distance
+    // Some points at their own distances, the others placed between them.
+    bool PartlyPositioned = false;
     double CableLength = 0;   // decimetres from OUT to IN
     std::vector<AlongCablePoint> Points;
     std::array<FeedResult, FeedCount> Feeds{};  // meaningful only with points
@@ -73,4 +79,14 @@ struct AlongCableResult {
     const FeedResult& Of(Feed feed) const { return Feeds[static_cast<size_t>(feed)]; }
     // The section with the most points over its limit, else with the most points.
     const IsolatorSection* WorstSection() const;
+    // The addresses of the points placed between their neighbours, in cable
+    // order, each once.
+    std::vector<int> AddressesPlacedBetween() const;
 };
+
+// How the points were placed, as the report and the windows say it:
+// "Devices at their own distances along the cable", "Devices placed evenly
+// along the cable (no distances given)", or "Partly positioned: address 12
+// placed between its neighbours" ("addresses 12, 14 and 40 placed between
+// their neighbours"). Empty for a loop without points.
+std::string PlacementText(const AlongCableResult& result);

@@ -10,6 +10,7 @@
 // panel loop current in mA, the stored volt drop in tenths of a volt.
 
 #include "catalogues/CalculationType.h"
+#include "loop/CablePlacement.h"
 #include "text/Currency.h"
 
 #include <array>
@@ -21,6 +22,15 @@ class Catalogue;
 struct AlongCableResult;
 struct DeviceTypeRecord;
 struct OtherDeviceRecord;
+
+// A stored distance along the cable that cannot be used, and why.
+struct DroppedCablePosition {
+    enum class Why { NoDevice, BeyondCable, OutOfOrder };
+    int Address = 0;
+    int Slot = 0;  // 0 for the address's device, else the standalone slot
+    Why Reason = Why::OutOfOrder;
+    bool operator==(const DroppedCablePosition&) const = default;
+};
 
 // The verdict of a loop (LoopDesign); the numbers are those the report
 // and ferrolux-calc's JSON show.
@@ -43,7 +53,7 @@ public:
     static constexpr int LastSlot = 125;
     static constexpr int32_t MaxCableLength = 30000;  // decimetres
     // A device without a distance of its own along the cable.
-    static constexpr int32_t NoPosition = -1;
+    static constexpr int32_t NoPosition = CablePlacement::NoPosition;
 
     // Written by the surge check: the isolator at each end of the failing
     // section (0 = the control panel) and the section's surge total in µA.
@@ -157,10 +167,11 @@ public:
     int32_t StandaloneCablePosition(int address, int slot) const;
     void SetStandaloneCablePosition(int address, int slot, int32_t decimetres);
     void ClearCablePositions();
-    // Clears every stored distance beyond the cable (the longest there is
-    // where the calculation finds the longest run), before an earlier one in
-    // cable order, or at an address without a device; returns how many.
-    int32_t DropMisplacedCablePositions();
+    // Clears every stored distance at an address without a device, beyond
+    // the cable (the longest there is where the calculation finds the
+    // longest run), or out of cable order (as few as leave the rest in
+    // order); returns which, devices without one first.
+    std::vector<DroppedCablePosition> DropMisplacedCablePositions();
 
     // The voltage at every device along the cable and the isolator sections;
     // see AlongCable.h. Reads the panel data of the last SetPanelData.

@@ -70,9 +70,7 @@ void PrintFeeds(Printing& printing, const AlongCableResult& result, int nameColu
     }
 
     printer.SetFontItalic(true);
-    PrintAt(printer, nameColumn,
-            result.Positioned ? "Devices at their own distances along the cable"
-                              : "Devices placed evenly along the cable (no distances given)");
+    PrintAt(printer, nameColumn, PlacementText(result));
     printer.SetFontItalic(false);
     printer.EndLine();
     printer.EndLine();

@@ -76,6 +76,9 @@ TEST(CableLayoutCore, EditsKeepTheDistancesInCableOrderAndSayWhyNot)
     EXPECT_EQ(Column(layout, &Texts::Address), (std::vector<std::string>{"1", "4", "2", "3", "3"}));
     EXPECT_EQ(Column(layout, &Texts::Distance), (std::vector<std::string>{"10.0", "35.5", "", "", ""}));
     EXPECT_EQ(Column(layout, &Texts::Length), (std::vector<std::string>{"10.0", "25.5", "", "", ""}));
+    // The analysis places the points without a distance between the others.
+    EXPECT_EQ(layout.Texts(2).Others, CableLayoutCore::PlacedBetweenNote);
+    EXPECT_EQ(layout.Texts(4).Others, std::string("standalone, slot 2; ") + CableLayoutCore::PlacedBetweenNote);
     EXPECT_FALSE(layout.CanMove(0, -1));
     EXPECT_FALSE(layout.CanMove(4, 1));
 

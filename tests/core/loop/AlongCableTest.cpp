@@ -251,8 +251,9 @@ TEST_F(AlongCableLoop, IsolatorSections)
               (Sections{{0, 0, 0}, {0, 1, 0}, {1, 10, 9}, {10, 20, 10}, {20, 25, 6}, {25, 0, 9}}));
 }
 
-// Stored distances beyond the cable, out of cable order or at an address
-// without a device are dropped and counted; the rest stay.
+// Stored distances beyond the cable, out of cable order (as few as leave the
+// rest in order) or at an address without a device are dropped and named;
+// the rest stay.
 TEST_F(AlongCableLoop, MisplacedPositionsAreDropped)
 {
     const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 100});
@@ -266,7 +267,9 @@ TEST_F(AlongCableLoop, MisplacedPositionsAreDropped)
     EXPECT_EQ(loop.CablePosition(5), clsCalculator::NoPosition);
     loop.SetDeviceStandalone(0, 2, callPoint);
     loop.SetStandaloneCablePosition(0, 2, 1200);   // beyond, first in cable order
-    EXPECT_EQ(loop.DropMisplacedCablePositions(), 3);
+    using Why = DroppedCablePosition::Why;
+    EXPECT_EQ(loop.DropMisplacedCablePositions(),
+              (std::vector<DroppedCablePosition>{{0, 2, Why::BeyondCable}, {2, 0, Why::OutOfOrder}, {4, 0, Why::BeyondCable}}));
     constexpr int32_t none = clsCalculator::NoPosition;
     EXPECT_EQ((std::array{loop.CablePosition(1), loop.CablePosition(2), loop.StandaloneCablePosition(2, 2),
                           loop.CablePosition(3), loop.CablePosition(4)}),
@@ -276,9 +279,45 @@ TEST_F(AlongCableLoop, MisplacedPositionsAreDropped)
     // The longest run is a result: a distance beyond today's is kept.
     loop.SetCalcType(CalculationType::MaxCableRun);
     loop.SetCablePosition(4, clsCalculator::MaxCableLength);
-    EXPECT_EQ(loop.DropMisplacedCablePositions(), 0);
+    EXPECT_TRUE(loop.DropMisplacedCablePositions().empty());
     loop.SetCablePosition(4, clsCalculator::MaxCableLength + 1);
-    EXPECT_EQ(loop.DropMisplacedCablePositions(), 1);
+    EXPECT_EQ(loop.DropMisplacedCablePositions().size(), 1u);
+
+    // One far figure early in the loop costs only itself.
+    loop.SetCalcType(CalculationType::MaxVoltDrop);
+    Place(device, {{1, 900}, {2, 100}, {3, 200}, {4, 300}});
+    loop.SetStandaloneCablePosition(2, 2, 150);
+    EXPECT_EQ(loop.DropMisplacedCablePositions(), (std::vector<DroppedCablePosition>{{1, 0, Why::OutOfOrder}}));
+}
+
+// Points without a usable distance sit evenly between the nearest points
+// that keep theirs, or between the last of them and the end of the cable.
+TEST_F(AlongCableLoop, PointsWithoutADistanceArePlacedBetweenTheirNeighbours)
+{
+    const int16_t device = catalogue.AddDeviceType({.Name = "D", .Alarm = 100});
+    Place(device, {{1, clsCalculator::NoPosition}, {2, 200}, {3, clsCalculator::NoPosition},
+                   {4, clsCalculator::NoPosition}, {5, 500}, {6, 100}, {7, clsCalculator::NoPosition}});
+    const AlongCableResult result = Analyse(1000);
+    std::vector<std::pair<double, bool>> placed;
+    for (const AlongCablePoint& point : result.Points)
+        placed.emplace_back(point.Position, point.PlacedBetween);
+    // 6 is out of order and placed between 5 and 7, which sits between 6 and the end.
+    EXPECT_EQ(placed, (std::vector<std::pair<double, bool>>{
+                          {100, true}, {200, false}, {300, true}, {400, true}, {500, false}, {500 + 500.0 * 1 / 3, true}, {500 + 500.0 * 2 / 3, true}}));
+    EXPECT_TRUE(result.PartlyPositioned);
+    EXPECT_FALSE(result.Positioned);
+    EXPECT_EQ(PlacementText(result), "Partly positioned: addresses 1, 3, 4, 6 and 7 placed between their neighbours");
+
+    for (int a = 1; a <= 7; ++a)
+        loop.SetCablePosition(a, a == 2 ? 200 : clsCalculator::NoPosition);
+    EXPECT_EQ(PlacementText(Analyse(1000)), "Partly positioned: addresses 1, 3, 4, 5, 6 and 7 placed between their neighbours");
+    loop.SetCablePosition(2, clsCalculator::NoPosition);
+    EXPECT_EQ(PlacementText(Analyse(1000)), "Devices placed evenly along the cable (no distances given)");
+    loop.SetDeviceType(2, 0);
+    for (int a = 3; a <= 7; ++a)
+        loop.SetDeviceType(a, 0);
+    loop.SetCablePosition(1, 50);
+    EXPECT_EQ(PlacementText(Analyse(1000)), "Devices at their own distances along the cable");
 }
 
 }  // namespace
