@@ -4,6 +4,7 @@
 #include "text/CSV.h"
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
+#include "text/Scaling.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
 #include "catalogues/PanelCatalogue.h"
@@ -215,6 +216,12 @@ private:
         return 0;
     }
 
+    std::string ImpedanceText(int16_t impedance) const
+    {
+        const int units = services_.options.Units();
+        return Scaling::FormatImpedance(impedance, units) + " " + Scaling::ImpedanceUnitsText(units);
+    }
+
     void ReadCalculationKeys(int loop, const std::string& section)
     {
         MessageHost& host = services_.messages;
@@ -222,12 +229,20 @@ private:
         const std::string forLoop = " for loop " + to_string(loop);
 
         auto impedance = static_cast<int16_t>(catalogue_.DefaultCableImpedance());
-        if (const std::string value = Read(section, "CableImpedance"); !value.empty())
-            CSV::ReadIntegerField(host, value, 1, impedance, 0, 32767, "cable impedance" + forLoop);
+        if (const std::string value = Read(section, "CableImpedance"); !value.empty()) {
+            // Told with the value the loop is calculated with: a refused one
+            // gives way to the default, and no cable has none.
+            if (!CSV::ReadIntegerField(host, value, 1, impedance, 0, 32767, "cable impedance" + forLoop))
+                Message("Loop " + to_string(loop) + " is calculated with the default cable impedance, " +
+                        ImpedanceText(impedance) + ".");
+        }
         model.SetCableImpedance(impedance);
 
         model.SetCableFirst(ReadLength(section, "CableFirstLength", "CableFirstRun", "cable first run" + forLoop));
         model.SetCableTotal(ReadLength(section, "CableTotalLength", "CableMaxRun", "cable length" + forLoop));
+        if (impedance == 0 && model.CableTotal() > 0)
+            Message("The cable impedance for loop " + to_string(loop) + " is " + ImpedanceText(0) +
+                    ": the loop is calculated without any resistance in its cable.");
 
         int32_t calcType = 0;
         if (const std::string value = Read(section, "Calculation"); !value.empty())

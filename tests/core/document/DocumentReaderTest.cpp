@@ -36,6 +36,7 @@ TEST_F(DocumentReader, EveryMessage)
         std::string keys;
         std::string message;  // empty: none
         ReadOutcome outcome = ReadOutcome::Opened;
+        std::string then = {};  // a second message, the value used
     } cases[] = {
         {"DataFormat=1.4\nPanelType=\"Standard 8-Loop\"\n", ""},
         {"DataFormat=-3\nPanelType=\"Standard 8-Loop\"\n", ""},
@@ -45,7 +46,11 @@ TEST_F(DocumentReader, EveryMessage)
         {"DataFormat=0.4\n", "File format is not recognised, unable to open " + path, ReadOutcome::Refused},
         {"", "File format is not recognised, unable to open " + path, ReadOutcome::Refused},
         {v1 + "[Loop1]\nCalculation=3\n", "Invalid numeric value for calculation type for loop 1"},
-        {v1 + "[Loop2]\nCableImpedance=thick\n", "Numeric value expected for cable impedance for loop 2"},
+        {v1 + "[Loop2]\nCableImpedance=thick\n", "Numeric value expected for cable impedance for loop 2",
+         ReadOutcome::Opened, "Loop 2 is calculated with the default cable impedance, 12.10 ohms/km/core."},
+        {v1 + "[Loop2]\nCableImpedance=0\nCableTotalLength=10\n",
+         "The cable impedance for loop 2 is 0.00 ohms/km/core: the loop is calculated without any resistance in its cable."},
+        {v1 + "[Loop2]\nCableImpedance=0\n", ""},  // no cable, nothing to tell
         {v1 + "[Loop2]\nCableFirstLength=400000\n", "Invalid numeric value for cable first run for loop 2"},
         {v1 + "[Loop2]\nMaxOutputs=127\n", "Invalid numeric value for maximum outputs activated on loop 2"},
         {"DataFormat=1\nPanelType=\"Withdrawn Panel\"\n",
@@ -59,8 +64,11 @@ TEST_F(DocumentReader, EveryMessage)
         document.SiteName = "Kept";
         EXPECT_EQ(ReadHeader("SiteName=\"From file\"\n" + test.keys).Outcome, test.outcome);
         EXPECT_EQ(document.SiteName, test.outcome == ReadOutcome::Opened ? "From file" : "Kept");
-        EXPECT_EQ(f.messages.Texts(),
-                  test.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{test.message});
+        std::vector<std::string> expected;
+        for (const std::string& message : {test.message, test.then})
+            if (!message.empty())
+                expected.push_back(message);
+        EXPECT_EQ(f.messages.Texts(), expected);
         if (!test.message.empty()) {
             EXPECT_EQ(f.messages.boxes[0].Style, MsgStyle::Exclamation);
             EXPECT_EQ(f.messages.boxes[0].Caption, "Harvex Ferrolux");
