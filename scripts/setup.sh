@@ -16,7 +16,10 @@ packages=(
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+  # The status first, then the match: under pipefail, `dpkg-query | grep -q`
+  # fails whenever grep's early exit kills dpkg-query with SIGPIPE.
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null) || status=
+  if ! grep -q 'install ok installed' <<<"$status"; then
     missing+=("$p")
   fi
 done

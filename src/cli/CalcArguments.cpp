@@ -122,10 +122,13 @@ std::string CalcUsage()
            "  --addresses-csv OUT.csv\n"
            "                    also write the address schedule as CSV: every used address in cable\n"
            "                    order with its position in metres, its devices and its tag\n"
+           "An output that is a regular file is replaced whole, keeping its permissions; a FIFO or a\n"
+           "device (/dev/null, /dev/stdout) is written in place.\n"
            "\n"
            "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message),\n"
            "3 a catalogue failed to load, 4 the PDF, a plot or a schedule could not be written,\n"
-           "64 a bad command line, 70 an error nothing expected ended the run (told on stderr).\n"
+           "64 a bad command line, or an output that is the input file or the same file as another\n"
+           "output (nothing is written then), 70 an error nothing expected ended the run (told on stderr).\n"
            "With several files, the worst of them: 2 over 1 over 0 (2 also when a folder has no .QLX file).\n";
 }

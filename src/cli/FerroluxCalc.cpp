@@ -17,11 +17,15 @@
 #include "platform/Folders.h"
 #include "platform/Locale.h"
 #include "platform/MessageHost.h"
+#include "platform/OutputFile.h"
 #include "platform/SettingsStore.h"
+#include "report/PlotFiles.h"
 #include "report/Schedules.h"
 
+#include <optional>
 #include <ostream>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,6 +37,26 @@ int UnitsOf(Options& options, MessageHost& messages)
         return Scaling::DetectedUnits(Locale::IMeasure(), Locale::LocaleIdentifier());
     options.LoadUnits(messages);
     return options.Units();
+}
+
+// Why the outputs asked for cannot be written: one is an input file of the
+// run, or the same file as another output (every plot the run may draw
+// counts); nullopt when each has a file of its own.
+std::optional<std::string> OutputClash(const CalcArguments& arguments)
+{
+    using FileSystem::RunFile;
+    std::vector<RunFile> inputs;
+    for (const std::string& file : arguments.Files)
+        inputs.push_back({"the input file", file});
+    std::vector<RunFile> outputs{{"--pdf", arguments.PdfPath}};
+    if (!arguments.PlotFolder.empty())
+        for (const std::string& plot : PlotFilePaths(arguments.PlotFolder, arguments.PlotPng))
+            outputs.push_back({"--plot", plot});
+    outputs.push_back({"--schedule-csv", arguments.ScheduleCsvPath});
+    outputs.push_back({"--addresses-csv", arguments.AddressesCsvPath});
+    if (const auto clash = FileSystem::FindOutputClash(inputs, outputs))
+        return clash->Text() + ": nothing was written";
+    return std::nullopt;
 }
 
 // The schedules asked for, each as CSV; false with the reason on stderr at
@@ -95,6 +119,11 @@ int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& op
 int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf,
                     const PlotWriter& writePlots, bool errIsTerminal)
 {
+    // Refused before anything is read or written, as a bad command line.
+    if (const auto clash = OutputClash(arguments)) {
+        err << "ferrolux-calc: " << *clash << '\n';
+        return CalcExit::BadCommandLine;
+    }
     SettingsStore settings(SettingsStore::DefaultPath());
     Options options(settings);
     StderrMessageHost messages(err);

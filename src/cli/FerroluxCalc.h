@@ -20,7 +20,7 @@ constexpr int NotSatisfactory = 1;
 constexpr int NotOpened = 2;      // missing, unreadable, refused or cut short; with --strict, any reading message
 constexpr int CatalogueFailed = 3;
 constexpr int PdfFailed = 4;  // or a plot, or a schedule
-constexpr int BadCommandLine = 64;
+constexpr int BadCommandLine = 64;  // or an output that is an input file or another output
 constexpr int Unexpected = UnexpectedFailureExit;  // an error nothing expected ended the run (see LastResort.h)
 }  // namespace CalcExit
 

@@ -23,7 +23,7 @@ bool EndsLikeAPdf(const std::string& path)
 
 QtPdfOutput::QtPdfOutput(const std::string& path) : file_(path), printer_(QPrinter::HighResolution)
 {
-    if (file_.Created())
+    if (file_.Ready())
         QtPrinter::ConfigureForPdf(printer_, QString::fromStdString(file_.TemporaryPath()));
     else
         error_ = file_.Error();
@@ -37,7 +37,7 @@ bool QtPdfOutput::Finish()
         error_ = "the file came out incomplete (is the disk full?)";
         return false;
     }
-    if (!file_.Sync() || !file_.Rename() || !file_.SyncFolder()) {
+    if (!file_.Finish()) {
         error_ = file_.Error();
         return false;
     }

@@ -3,9 +3,11 @@
 // temporary file beside the target, which replaces the target only once it
 // is complete and on disk. On any failure (a full disk, a folder of that
 // name, a folder nobody may write in) an earlier PDF stays as it was and no
-// temporary file is left.
+// temporary file is left. A target that is no regular file (a FIFO,
+// /dev/null, /dev/stdout) is written in place once the report is complete
+// (see platform/OutputFile.h).
 
-#include "platform/FileSystem.h"
+#include "platform/OutputFile.h"
 
 #include <QPrinter>
 
@@ -27,7 +29,7 @@ public:
     const std::string& Error() const { return error_; }
 
 private:
-    FileSystem::Replacement file_;
+    FileSystem::OutputFile file_;
     QPrinter printer_;
     std::string error_;
 };

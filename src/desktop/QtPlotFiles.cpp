@@ -6,7 +6,7 @@
 #include "desktop/QtVoltagePlot.h"
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
-#include "platform/FileSystem.h"
+#include "platform/OutputFile.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -14,7 +14,6 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -58,10 +57,11 @@ QByteArray Png(const AlongCableResult& result, int units)
 
 bool Write(const std::string& path, const QByteArray& bytes, std::string& error)
 {
+    std::string reason = "the image could not be drawn";
     if (!bytes.isEmpty() &&
-        FileSystem::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        FileSystem::WriteOutputFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), reason))
         return true;
-    error = "unable to write the plot '" + path + "'";
+    error = "unable to write the plot '" + path + "': " + reason;
     return false;
 }
 
@@ -76,9 +76,9 @@ bool WriteVoltagePlots(const Document& document, int units, const std::string& f
         const AlongCableResult result = CalculationSupport::AnalyseAlongCable(document, loop);
         if (result.Empty())
             continue;
-        const std::string stem = (std::filesystem::path(folder) / ("Loop" + std::to_string(loop))).string();
         const QString title = QStringLiteral("Loop %1 along the cable").arg(loop);
-        if (!Write(stem + ".svg", Svg(result, units, title), error) || (png && !Write(stem + ".png", Png(result, units), error)))
+        if (!Write(PlotFilePath(folder, loop, "svg"), Svg(result, units, title), error) ||
+            (png && !Write(PlotFilePath(folder, loop, "png"), Png(result, units), error)))
             return false;
     }
     return true;

@@ -146,8 +146,8 @@ private:
     bool SaveTo(const std::string& path);
     // True when the report came out whole (not cancelled, not failed).
     bool PrintReport(QPrinter& printer, const std::vector<int>& loops, const QString& shownFile = {});
-    // The report as a PDF file; a failure to write it is told. True when
-    // the file is in place.
+    // The report as a PDF file; a failure to write it, or a file that is
+    // the open document (not written), is told. True when the file is in place.
     bool PrintToPdf(const std::string& pdf, const std::vector<int>& loops);
 
     MainWindowContext context_;

@@ -196,8 +196,11 @@ void frmMain::ExportSchedule(Schedules::Schedule schedule)
         context_.chooser.ChooseCsvFile(schedule == Schedules::Schedule::Devices ? "Export Device Schedule"
                                                                                  : "Export Address Schedule",
                                        Schedules::SuggestedPath(context_.document, folder, schedule));
+    if (!path ||
+        MainWindowCore::OutputRefused(context_.document, Schedules::ScheduleName(schedule), *path, context_.host))
+        return;
     std::string error;
-    if (path && !Schedules::WriteSchedule(context_.document, schedule, *path, error))
+    if (!Schedules::WriteSchedule(context_.document, schedule, *path, error))
         MsgBox(context_.host, error, MsgStyle::Exclamation);
 }
 
@@ -215,6 +218,8 @@ void frmMain::PrintWithoutDialog(const std::string& file)
 
 bool frmMain::PrintToPdf(const std::string& pdf, const std::vector<int>& loops)
 {
+    if (MainWindowCore::OutputRefused(context_.document, "PDF", pdf, context_.host))
+        return false;
     QtPdfOutput output(pdf);
     if (output.Ready() && !PrintReport(output.Printer(), loops, QString::fromStdString(pdf)))
         return false;  // cancelled: nothing to tell

@@ -1,6 +1,7 @@
 // ferrolux-calc as a black box: its exit status, what it prints and on
 // which stream.
 
+#include "platform/FileSystem.h"
 #include "support/CalcRun.h"
 
 #include <gtest/gtest.h>
@@ -121,7 +122,7 @@ TEST(FerroluxCalc, PlotsOfEveryLoopWithDevicesAsSvgAndPng)
     const CalcRun refused = calc.Run({"--plot", blocked, "--data-root", FERROLUX_TEST_DATA_DIR,
                                       ExamplePath("Harbour-Hotel.QLX")});
     EXPECT_EQ(refused.Status, 4);
-    EXPECT_EQ(refused.Err, "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg'\n");
+    EXPECT_EQ(refused.Err, "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg': Not a directory\n");
 }
 
 // The hotel's battery, worked by hand from its totals (19.91 mA quiescent,
@@ -208,4 +209,42 @@ TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
     EXPECT_EQ(refused.Status, 4);
     EXPECT_EQ(refused.Err, "ferrolux-calc: The address schedule could not be written to '" + blocked +
                                "': Not a directory.\n");
+}
+
+// An output that is the input file, here through a symbolic link, is
+// refused as a bad command line before anything is read or written: the
+// design stays the very file it was.
+TEST(FerroluxCalc, AnOutputThatIsTheInputFileIsRefusedWithStatus64)
+{
+    CalcRunner calc;
+    const std::string site = calc.folder.Write("sites/site.QLX", "");
+    std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), site,
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string link = calc.folder.Path("sites/report.pdf");
+    std::filesystem::create_symlink("site.QLX", link);
+    const std::string bytes = calc.folder.Read("sites/site.QLX");
+    const auto stamp = FileSystem::Stamp(site);
+
+    const CalcRun run = calc.Run({"--pdf", link, "--data-root", FERROLUX_TEST_DATA_DIR, site});
+    EXPECT_EQ(run.Status, 64);
+    EXPECT_EQ(run.Err, "ferrolux-calc: --pdf '" + link + "' is the same file as the input file '" + site +
+                           "': nothing was written\n");
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(calc.folder.Read("sites/site.QLX"), bytes);
+    EXPECT_EQ(FileSystem::Stamp(site), stamp);  // not even rewritten with the same bytes
+    EXPECT_EQ(calc.folder.Listing("sites"), "report.pdf;site.QLX;");
+}
+
+// A schedule written to /dev/stdout, with the output going to a file (as
+// `> report.txt` does), follows the summary in that file.
+TEST(FerroluxCalc, AScheduleOnStandardOutputFollowsTheSummary)
+{
+    const CalcRun run = CalcRunner().Run(
+        {"--schedule-csv", "/dev/stdout", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_TRUE(run.Out.starts_with("Site Name:      Northgate Offices\n")) << run.Out;
+    const size_t schedule = run.Out.find("\xEF\xBB\xBFLoop,Loop Name,Kind,");
+    EXPECT_NE(schedule, std::string::npos) << run.Out;
+    EXPECT_LT(run.Out.find("Standby battery:"), schedule);
+    EXPECT_TRUE(run.Out.ends_with("Design Satisfactory\r\n")) << run.Out;
 }

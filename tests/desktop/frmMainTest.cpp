@@ -130,11 +130,14 @@ private slots:
     }
 
     // File > Export asks for the file, suggested beside the site, writes the
-    // schedule there and tells a failure in a box.
+    // schedule there and tells a failure in a box; the open document, under
+    // any of its names, is refused with a box before anything is written.
     void exportsTheSchedulesFromTheFileMenu()
     {
         DesktopSite site;
-        QVERIFY(site.ShowMainWindow(site.CopyExample("Harbour-Hotel.QLX", "Sites/harbour.QLX")));
+        const std::string document = site.CopyExample("Harbour-Hotel.QLX", "Sites/harbour.QLX");
+        const std::string bytes = site.folder.Read("Sites/harbour.QLX");
+        QVERIFY(site.ShowMainWindow(document));
         frmMain& window = site.app->MainWindow();
         auto* exports = Control<QMenu>(window, "mnuExport");
         QCOMPARE(exports->title(), "&Export");
@@ -150,6 +153,17 @@ private slots:
         QCOMPARE(site.chooser.asked.back(), site.folder.Path("Sites/harbour - Addresses.csv"));
         QCOMPARE(site.host.Texts(), std::vector<std::string>{"The address schedule could not be written to '" +
                                                              site.folder.Path("Sites") + "': Is a directory."});
+        QCOMPARE(site.folder.Listing("Sites"), std::string("devices.csv;harbour.QLX;"));
+
+        const std::string another = site.folder.Path("Sites/./harbour.QLX");
+        site.chooser.Answer(another);
+        Trigger(window, "mnuExportDevices");
+        QCOMPARE(site.host.Texts().back(),
+                 "The device schedule '" + another + "' is the same file as the open document '" + document +
+                     "'.\n\nWriting the device schedule there would replace the document. Nothing was written: "
+                     "choose another file.");
+        QCOMPARE(site.host.boxes.back().Style, MsgStyle::Exclamation);
+        QCOMPARE(site.folder.Read("Sites/harbour.QLX"), bytes);
         QCOMPARE(site.folder.Listing("Sites"), std::string("devices.csv;harbour.QLX;"));
     }
 };

@@ -38,6 +38,32 @@ private slots:
         QVERIFY(site.host.boxes.empty());
     }
 
+    // The open document chosen as the PDF (here through a symbolic link) is
+    // refused with a box, and stays as it was.
+    void thePdfIsNeverWrittenOverTheOpenDocument()
+    {
+        DesktopSite site;
+        const std::string document = site.CopyExample("Northgate-Offices.QLX", "Sites/northgate.QLX");
+        const std::string bytes = site.folder.Read("Sites/northgate.QLX");
+        const std::string link = site.folder.Path("Sites/northgate.pdf");
+        std::filesystem::create_symlink("northgate.QLX", link);
+        QVERIFY(site.ShowMainWindow(document));
+        frmMain& window = site.app->MainWindow();
+        site.chooser.Answer(link);
+        {
+            const QtClicks::WhenModal answering([](QWidget* modal) {
+                QTest::mouseClick(Control<QPushButton>(*modal, "btnPrint"), Qt::LeftButton);
+            });
+            QTest::mouseClick(Control<QPushButton>(window, "btnPrint"), Qt::LeftButton);
+        }
+        QCOMPARE(site.host.Texts(),
+                 std::vector<std::string>{"The PDF '" + link + "' is the same file as the open document '" + document +
+                                          "'.\n\nWriting the PDF there would replace the document. Nothing was "
+                                          "written: choose another file."});
+        QCOMPARE(site.folder.Read("Sites/northgate.QLX"), bytes);
+        QCOMPARE(site.folder.Listing("Sites"), std::string("northgate.QLX;northgate.pdf;"));
+    }
+
     void theCommandLinePrintsAFileAndEnds()
     {
         DesktopSite site;

@@ -28,7 +28,11 @@ expect_field Version "$version"
 expect_field Architecture "$arch"
 expect_field Section electronics
 expect_field Maintainer "Harvex Packaging <packaging@harvex.example>"
-dpkg-deb --info "$deb" | grep -q '^ Description: design calculator for addressable fire-detection loops$' ||
+# Each command's output is taken whole before it is searched: under pipefail,
+# `cmd | grep -q` (or `| head`) fails at random when the early reader's exit
+# kills cmd with SIGPIPE, or hides a match when it is the pipeline's last word.
+info=$(dpkg-deb --info "$deb")
+grep -q '^ Description: design calculator for addressable fire-detection loops$' <<<"$info" ||
   fail "the description's first line is not the summary"
 depends=$(field Depends)
 grep -q 'libc6' <<<"$depends" || fail "dpkg-shlibdeps found no dependencies: '$depends'"
@@ -36,7 +40,8 @@ if [ -e "$build/src/ferrolux" ]; then
   grep -q 'libqt6widgets6' <<<"$depends" || fail "the desktop program's Qt is not a dependency: '$depends'"
 fi
 # The changelog's latest entry is this version (Debian reads the version there too).
-gzip -dc "$build/packaging/changelog.gz" | head -1 | grep -qF "harvex-ferrolux ($version)" ||
+changelog=$(gzip -dc "$build/packaging/changelog.gz")
+grep -qF "harvex-ferrolux ($version)" <<<"${changelog%%$'\n'*}" ||
   fail "the changelog's latest entry is not version $version"
 
 # The file list: what `cmake --install` installs, under /usr, and Debian's own files.
@@ -56,12 +61,11 @@ fi
 for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$contents" || fail "the package does not hold $file"
 done
-if grep -v '^\./usr/' <<<"$contents" | grep -qvx '\./'; then
-  fail "the package holds files outside /usr: $(grep -v '^\./usr/' <<<"$contents" | grep -vx '\./')"
-fi
-if dpkg-deb --contents "$deb" | awk '{print $2}' | grep -qv '^root/root$'; then
-  fail "the package holds files not owned by root"
-fi
+outside=$(grep -v '^\./usr/' <<<"$contents" | grep -vx '\./') || true
+[ -z "$outside" ] || fail "the package holds files outside /usr: $outside"
+owners=$(dpkg-deb --contents "$deb" | awk '{print $2}')
+not_root=$(grep -v '^root/root$' <<<"$owners") || true
+[ -z "$not_root" ] || fail "the package holds files not owned by root: $(sort -u <<<"$not_root")"
 
 # Unpacked into a scratch root, the calculator finds the catalogues beside it
 # (../share/Harvex), with no HARVEX_DATA_ROOT and a home of its own.

@@ -7,6 +7,8 @@
 #include "document/Document.h"
 #include "document/NewDocument.h"
 #include "document/RecentFiles.h"
+#include "platform/MessageHost.h"
+#include "platform/OutputFile.h"
 
 #include <string_view>
 
@@ -61,6 +63,18 @@ std::string AlarmNotesCaption(const Catalogue& catalogue)
 std::string ReadOnlySaveMessage()
 {
     return "The configuration data was Opened as 'Read Only'.\n\nIt cannot be saved.";
+}
+
+bool OutputRefused(const Document& document, const std::string& what, const std::string& path, MessageHost& host)
+{
+    const auto clash = FileSystem::FindOutputClash({{"the open document", document.Path}}, {{"The " + what, path}});
+    if (!clash)
+        return false;
+    MsgBox(host,
+           clash->Text() + ".\n\nWriting the " + what +
+               " there would replace the document. Nothing was written: choose another file.",
+           MsgStyle::Exclamation);
+    return true;
 }
 
 std::string ReadOnlyPrintMessage()

@@ -46,6 +46,13 @@ std::string ReadOnlySaveMessage();
 std::string ReadOnlyPrintMessage();
 bool PrintRefused(const Document& document);
 
+// An output the window is about to write (`what`: "PDF", "device schedule",
+// "address schedule") that is the open document, by the rule of
+// platform/OutputFile.h (the same file, also through a link or another
+// name): refused with a box saying so, and true. Nothing has been written
+// then; false for any other target.
+bool OutputRefused(const Document& document, const std::string& what, const std::string& path, MessageHost& host);
+
 // The folder part of a full path (without the last "/"), as "QLX Path" keeps it.
 std::string FolderOf(const std::string& path);
 // Where the open and save dialogs start: "QLX Path", else the documents folder.

@@ -291,7 +291,7 @@ bool LinkOrCopy(const std::string& from, const std::string& to)
     return ::link(from.c_str(), to.c_str()) == 0 || (errno != EEXIST && CopyFile(from, to));
 }
 
-Replacement::Replacement(const std::string& path) : target_(WriteTarget(path))
+Replacement::Replacement(const std::string& path, Owner owner) : target_(WriteTarget(path)), owner_(owner)
 {
     std::error_code error;
     if (fs::is_directory(target_, error)) {
@@ -328,7 +328,13 @@ bool Replacement::Failed()
 
 bool Replacement::Sync()
 {
-    if (const auto old = StatOf(target_); old && ::fchmod(fd_, old->st_mode & 07777) != 0)
+    const auto old = StatOf(target_);
+    // The owner before the permission bits, which a change of owner may clear.
+    // A user who may not give the file away may still keep its group.
+    if (old && owner_ == Owner::OldFile && ::fchown(fd_, old->st_uid, old->st_gid) != 0 &&
+        (errno != EPERM || (::fchown(fd_, static_cast<uid_t>(-1), old->st_gid) != 0 && errno != EPERM)))
+        return Failed();
+    if (old && ::fchmod(fd_, old->st_mode & 07777) != 0)
         return Failed();
     if (::fsync(fd_) != 0)
         return Failed();

@@ -85,7 +85,12 @@ bool LinkOrCopy(const std::string& from, const std::string& to);
 // Commit, it is removed. Creating it removes the target's leftovers.
 class Replacement {
 public:
-    explicit Replacement(const std::string& path);
+    // With the old file's owner: where the process may (the superuser, or a
+    // group of the user's own), Sync also gives the new file the owner and
+    // group of the file it replaces; where it may not, the new file is the
+    // process's, as without.
+    enum class Owner { Process, OldFile };
+    explicit Replacement(const std::string& path, Owner owner = Owner::Process);
     ~Replacement();
     Replacement(const Replacement&) = delete;
     Replacement& operator=(const Replacement&) = delete;
@@ -95,10 +100,11 @@ public:
     const std::string& Target() const { return target_; }
     const std::string& TemporaryPath() const { return temporary_; }
 
-    // Flushes the new contents to disk with the permission bits of the file
-    // they replace, renames them over the target in one step and flushes the
-    // folder, so that the target's name holds the old or the new complete
-    // file at every instant, also across a crash or a power cut.
+    // Flushes the new contents to disk with the permission bits (and, as
+    // asked, the owner) of the file they replace, renames them over the
+    // target in one step and flushes the folder, so that the target's name
+    // holds the old or the new complete file at every instant, also across a
+    // crash or a power cut.
     bool Sync();
     bool Rename();
     bool SyncFolder();
@@ -112,6 +118,7 @@ private:
 
     std::string target_;
     std::string temporary_;
+    Owner owner_;
     int fd_ = -1;
     bool renamed_ = false;
     std::string error_;

@@ -3,6 +3,7 @@
 #include "catalogues/Catalogue.h"
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
+#include "platform/OutputFile.h"
 #include "report/LoopContents.h"
 #include "text/CsvWriter.h"
 
@@ -85,12 +86,12 @@ void AddAddressRows(CsvWriter& csv, const Document& document, int loop)
     }
 }
 
+}  // namespace
+
 const char* ScheduleName(Schedule schedule)
 {
     return schedule == Schedule::Devices ? "device schedule" : "address schedule";
 }
-
-}  // namespace
 
 std::string DeviceScheduleCsv(const Document& document)
 {
@@ -144,7 +145,7 @@ bool WriteSchedule(const Document& document, Schedule schedule, const std::strin
                    const FileSystem::WriteFault& fault)
 {
     std::string reason;
-    if (FileSystem::WriteFileAtomically(path, ScheduleCsv(document, schedule), reason, fault))
+    if (FileSystem::WriteOutputFile(path, ScheduleCsv(document, schedule), reason, fault))
         return true;
     error = std::string("The ") + ScheduleName(schedule) + " could not be written to '" + path + "': " + reason + ".";
     return false;

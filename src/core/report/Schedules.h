@@ -15,6 +15,9 @@ namespace Schedules {
 
 enum class Schedule { Devices, Addresses };
 
+// "device schedule" or "address schedule", as the messages name them.
+const char* ScheduleName(Schedule schedule);
+
 // The whole file: the byte-order mark, the header row and the rows.
 std::string DeviceScheduleCsv(const Document& document);
 std::string AddressScheduleCsv(const Document& document);
@@ -24,9 +27,11 @@ std::string ScheduleCsv(const Document& document, Schedule schedule);
 // document; for a document never saved, named "Loop Calculation" in `folder`.
 std::string SuggestedPath(const Document& document, const std::string& folder, Schedule schedule);
 
-// Writes the schedule through a temporary file renamed over the path, so
-// that a failure leaves any earlier file as it was; false with a message
-// naming the file and the reason.
+// Writes the schedule as an output file (see platform/OutputFile.h): a
+// regular file through a temporary file renamed over it, so that a failure
+// leaves any earlier file as it was, a FIFO or a device in place; false with
+// a message naming the file and the reason. Whether the path is the
+// document's own is the caller's to check first.
 bool WriteSchedule(const Document& document, Schedule schedule, const std::string& path, std::string& error,
                    const FileSystem::WriteFault& fault = {});
 
