@@ -81,16 +81,17 @@ bool frmMain::SaveAs()
     }
     const std::string folder = MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder);
     const std::string preset = MainWindowCore::SavePreset(context_.document, QDir::currentPath().toStdString());
-    std::optional<std::string> chosen;
+    std::optional<std::string> path;
     do {
-        chosen = context_.chooser.ChooseFileToSave(SaveTitle, folder, preset);
+        const std::optional<std::string> chosen = context_.chooser.ChooseFileToSave(SaveTitle, folder, preset);
         if (!chosen)
             return false;
-    } while (!SaveTo(*chosen));
+        path = MainWindowCore::SaveAsPath(*chosen, context_.host);
+    } while (!path || !SaveTo(*path));
 
-    context_.options.SetSettingString(SettingName::QlxPath, MainWindowCore::FolderOf(*chosen));
-    context_.document.Path = *chosen;
-    context_.recent.Add(*chosen);
+    context_.options.SetSettingString(SettingName::QlxPath, MainWindowCore::FolderOf(*path));
+    context_.document.Path = *path;
+    context_.recent.Add(*path);
     RefreshRecentMenu();
     UpdateTitle();
     return true;
