@@ -34,6 +34,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -178,7 +179,9 @@ void frmMain::PrintCurrentDocument()
         return;
     const std::vector<int> loops = dialog.SelectedLoops();
     if (printerInstalled) {
-        PrintReport(*printer_, loops);
+        // The print dialog may have sent the report to a file.
+        if (PrintReport(*printer_, loops) && !printer_->outputFileName().isEmpty())
+            TellWritten(PdfWrittenMessage(printer_->outputFileName().toStdString()));
         return;
     }
     const std::string suggested =
@@ -186,8 +189,8 @@ void frmMain::PrintCurrentDocument()
             ? MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder) + "/Loop Calculation.pdf"
             : PdfPathFor(context_.document.Path);
     const std::optional<std::string> pdf = context_.chooser.ChoosePdfFile("Save Report as PDF", suggested);
-    if (pdf)
-        PrintToPdf(*pdf, loops);
+    if (pdf && PrintToPdf(*pdf, loops))
+        TellWritten(PdfWrittenMessage(*pdf));
 }
 
 void frmMain::ExportSchedule(Schedules::Schedule schedule)
@@ -198,9 +201,15 @@ void frmMain::ExportSchedule(Schedules::Schedule schedule)
                                                                                  : "Export Address Schedule",
                                        Schedules::SuggestedPath(context_.document, folder, schedule));
     std::string error;
-    if (path && !Schedules::WriteSchedule(context_.document, schedule, *path, error))
+    if (!path)
+        return;
+    if (Schedules::WriteSchedule(context_.document, schedule, *path, error))
+        TellWritten(Schedules::ScheduleWrittenMessage(schedule, *path));
+    else
         MsgBox(context_.host, error, MsgStyle::Exclamation);
 }
+
+void frmMain::TellWritten(const std::string& text) { statusBar()->showMessage(QString::fromStdString(text)); }
 
 void frmMain::PrintWithoutDialog(const std::string& file)
 {

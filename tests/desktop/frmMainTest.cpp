@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 using namespace QtClicks;
 
@@ -161,6 +162,8 @@ private slots:
         Trigger(window, "mnuExportDevices");
         QCOMPARE(site.chooser.asked.back(), site.folder.Path("Sites/harbour - Devices.csv"));
         QCOMPARE(site.folder.Read("Sites/devices.csv"), Schedules::DeviceScheduleCsv(site.app->document()));
+        QCOMPARE(Control<QStatusBar>(window, "sbrStatus")->currentMessage().toStdString(),
+                 Schedules::ScheduleWrittenMessage(Schedules::Schedule::Devices, site.folder.Path("Sites/devices.csv")));
 
         site.chooser.Answer(site.folder.Path("Sites"));  // a folder, not a file
         Trigger(window, "mnuExportAddresses");
