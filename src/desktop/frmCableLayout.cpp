@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,22 @@ public:
     {
         if (!window_.Cancelling())
             window_.CommitCell(index.row(), index.column(), static_cast<QLineEdit*>(editor)->text());
+    }
+
+protected:
+    // Enter commits the box and, as in the loop editor, goes on to the same
+    // column of the next row, so that distances typed one after another
+    // land on the points one after another.
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* box = qobject_cast<QLineEdit*>(object);
+        const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+        if (!box || !key || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return QStyledItemDelegate::eventFilter(object, event);
+        emit commitData(box);
+        emit closeEditor(box, QAbstractItemDelegate::NoHint);
+        window_.EditNextRow();
+        return true;
     }
 
 private:
@@ -129,6 +146,11 @@ void frmCableLayout::BuildControls()
         button->setAutoDefault(false);
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Space Evenly")) + 32);
     }
+    // Tab goes on from the table to the buttons (the arrows move between its
+    // cells), and the button Space would press is plainly marked.
+    grdCableLayout_->setTabKeyNavigation(false);
+    setStyleSheet("QPushButton:focus { border: 2px solid palette(highlight); border-radius: 3px; "
+                  "background: palette(button); padding: 3px 8px; outline: none; }");
 
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
@@ -228,6 +250,16 @@ bool frmCableLayout::CommitCell(int row, int column, const QString& text)
         refused_ = false;
     });
     return false;
+}
+
+void frmCableLayout::EditNextRow()
+{
+    const QModelIndex current = grdCableLayout_->currentIndex();
+    if (refused_ || !current.isValid() || current.row() + 1 >= grdCableLayout_->rowCount())
+        return;
+    const QModelIndex next = current.siblingAtRow(current.row() + 1);
+    grdCableLayout_->setCurrentIndex(next);
+    grdCableLayout_->edit(next);
 }
 
 QString frmCableLayout::TakeRefusedText()

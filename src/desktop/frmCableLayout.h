@@ -28,6 +28,8 @@ public:
     // A typed cell, as its box commits it: false when the core refused it,
     // said why, and the box opens again on the cell with the text selected.
     bool CommitCell(int row, int column, const QString& text);
+    // After Enter has committed a box: the box opens on the next row's cell.
+    void EditNextRow();
     // The box open on a refused cell starts with the text refused.
     QString TakeRefusedText();
     bool Cancelling() const;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -31,6 +32,8 @@ frmHelp::frmHelp(QUrl contents, QWidget* parent) : QWidget(parent, Qt::Window), 
     connect(btnBack_, &QPushButton::clicked, txtHelp_, &QTextBrowser::backward);
     connect(btnForward_, &QPushButton::clicked, txtHelp_, &QTextBrowser::forward);
     connect(btnContents_, &QPushButton::clicked, this, [this] { ShowAddress(contents_); });
+    // Escape closes it, as it closes every other window of the program.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnBack_);

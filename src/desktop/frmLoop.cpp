@@ -251,7 +251,7 @@ void frmLoop::CommitBox(QLineEdit& box)
 void frmLoop::ChooseCalcType(int calcType)
 {
     parameters_.SetCalcType(static_cast<CalculationType>(calcType));
-    // Back on "Max Volt Drop", the runs and cable typed for it return.
+    // The runs and the cable the user gave come back for the new type.
     ShowParameterTexts();
     cmbCableSize_->setCurrentIndex(static_cast<int>(parameters_.SelectedCableEntry()));
     ShowEditable();

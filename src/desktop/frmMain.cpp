@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -71,6 +72,8 @@ frmMain::frmMain(MainWindowContext context, QWidget* parent)
     layout->addStretch(1);
     layout->addWidget(BuildButtons());
     setCentralWidget(central);
+    // Where a file written at the user's asking (a report, a schedule) is told.
+    statusBar()->setObjectName("sbrStatus");
     InstallSiteNameEnter();
 
     context_.document.AddObserver(this);

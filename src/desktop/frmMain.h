@@ -135,8 +135,11 @@ private:
     void ShowLoopEditor(int loop);
     void ShowOptions();
     void ShowPowerSupply();
-    // Writes a schedule as CSV where the user chooses; a failure is told.
+    // Writes a schedule as CSV where the user chooses; where it went, or
+    // why it did not, is told.
     void ExportSchedule(Schedules::Schedule schedule);
+    // A file written at the user's asking, in the status bar.
+    void TellWritten(const std::string& text);
     // The user-defined panels; the chooser and the menu follow any change.
     void AddUserPanel();
     void EditUserPanel();

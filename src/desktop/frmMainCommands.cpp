@@ -34,6 +34,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -81,16 +82,17 @@ bool frmMain::SaveAs()
     }
     const std::string folder = MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder);
     const std::string preset = MainWindowCore::SavePreset(context_.document, QDir::currentPath().toStdString());
-    std::optional<std::string> chosen;
+    std::optional<std::string> path;
     do {
-        chosen = context_.chooser.ChooseFileToSave(SaveTitle, folder, preset);
+        const std::optional<std::string> chosen = context_.chooser.ChooseFileToSave(SaveTitle, folder, preset);
         if (!chosen)
             return false;
-    } while (!SaveTo(*chosen));
+        path = MainWindowCore::SaveAsPath(*chosen, context_.host);
+    } while (!path || !SaveTo(*path));
 
-    context_.options.SetSettingString(SettingName::QlxPath, MainWindowCore::FolderOf(*chosen));
-    context_.document.Path = *chosen;
-    context_.recent.Add(*chosen);
+    context_.options.SetSettingString(SettingName::QlxPath, MainWindowCore::FolderOf(*path));
+    context_.document.Path = *path;
+    context_.recent.Add(*path);
     RefreshRecentMenu();
     UpdateTitle();
     return true;
@@ -177,7 +179,9 @@ void frmMain::PrintCurrentDocument()
         return;
     const std::vector<int> loops = dialog.SelectedLoops();
     if (printerInstalled) {
-        PrintReport(*printer_, loops);
+        // The print dialog may have sent the report to a file.
+        if (PrintReport(*printer_, loops) && !printer_->outputFileName().isEmpty())
+            TellWritten(PdfWrittenMessage(printer_->outputFileName().toStdString()));
         return;
     }
     const std::string suggested =
@@ -185,8 +189,8 @@ void frmMain::PrintCurrentDocument()
             ? MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder) + "/Loop Calculation.pdf"
             : PdfPathFor(context_.document.Path);
     const std::optional<std::string> pdf = context_.chooser.ChoosePdfFile("Save Report as PDF", suggested);
-    if (pdf)
-        PrintToPdf(*pdf, loops);
+    if (pdf && PrintToPdf(*pdf, loops))
+        TellWritten(PdfWrittenMessage(*pdf));
 }
 
 void frmMain::ExportSchedule(Schedules::Schedule schedule)
@@ -200,9 +204,13 @@ void frmMain::ExportSchedule(Schedules::Schedule schedule)
         MainWindowCore::OutputRefused(context_.document, Schedules::ScheduleName(schedule), *path, context_.host))
         return;
     std::string error;
-    if (!Schedules::WriteSchedule(context_.document, schedule, *path, error))
+    if (Schedules::WriteSchedule(context_.document, schedule, *path, error))
+        TellWritten(Schedules::ScheduleWrittenMessage(schedule, *path));
+    else
         MsgBox(context_.host, error, MsgStyle::Exclamation);
 }
+
+void frmMain::TellWritten(const std::string& text) { statusBar()->showMessage(QString::fromStdString(text)); }
 
 void frmMain::PrintWithoutDialog(const std::string& file)
 {

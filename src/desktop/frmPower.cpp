@@ -169,6 +169,9 @@ QWidget* frmPower::BuildBattery()
     cmbFitted_ = Named(new QComboBox, "cmbFitted");
     cmbFitted_->setEditable(true);
     cmbFitted_->setInsertPolicy(QComboBox::NoInsert);
+    // The box takes a number as typed ("10" is 10 Ah, not the listed 100):
+    // the standard sizes are offered by the list, never completed into it.
+    cmbFitted_->setCompleter(nullptr);
     cmbFitted_->setMinimumContentsLength(7);
     for (const std::string& choice : core_.BatteryChoices())
         cmbFitted_->addItem(Text(choice));

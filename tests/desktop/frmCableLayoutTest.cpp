@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 
 using namespace QtClicks;
@@ -92,6 +93,12 @@ private slots:
                 QCOMPARE(Text(layout, 2, Address), "4");
                 QCOMPARE(Grid(layout).currentRow(), 2);
 
+                // Spacing evenly asks first, since distances were typed; Cancel keeps them.
+                site.host.Answer(MsgResult::Cancel);
+                Click(layout, "btnSpaceEvenly");
+                QCOMPARE(site.host.Texts().back(), CableLayoutCore::SpaceEvenlyQuestion(2));
+                QCOMPARE(Text(layout, 0, Distance), "12.5");
+                site.host.Answer(MsgResult::OK);
                 Click(layout, "btnSpaceEvenly");
                 QCOMPARE(Text(layout, 0, Distance), "27.8");  // 20 m + 360 m / 46
                 QCOMPARE(Text(layout, 45, Distance), "380.0");
@@ -103,7 +110,7 @@ private slots:
 
                 QApplication::clipboard()->setText("Address\tDistance\n1\t10\n2\tabc\n");
                 Click(layout, "btnPaste");
-                QCOMPARE(site.host.boxes.size(), size_t(2));
+                QCOMPARE(site.host.boxes.size(), size_t(4));
                 QCOMPARE(Text(layout, 0, Distance), "10.0");
                 QCOMPARE(Text(layout, 1, Length), "25.7");
                 Click(layout, "btnCancel");
@@ -113,8 +120,30 @@ private slots:
             QVERIFY2(unchanged, unchanged.message());
 
             InCableLayout(*editor, [&](QWidget& layout) {
+                // Distances typed one after another, each ended by Enter,
+                // land on the points one after another.
+                Grid(layout).edit(Grid(layout).model()->index(0, Distance));
+                for (const int row : {0, 1, 2}) {
+                    QTRY_VERIFY(OpenBox(layout, "txtCableLength") && OpenBox(layout, "txtCableLength")->hasFocus());
+                    QCOMPARE(Grid(layout).currentRow(), row);
+                    Type(OpenBox(layout, "txtCableLength"), QString::number(10 * (row + 1)), Qt::Key_Return);
+                }
+                QCOMPARE(Text(layout, 0, Distance) + " " + Text(layout, 1, Distance) + " " + Text(layout, 2, Distance),
+                         "10.0 20.0 30.0");
                 Grid(layout).setCurrentCell(45, Distance);
                 Click(layout, "btnMoveUp");
+
+                // Tab goes on from the table to the buttons; the one with the
+                // focus is marked, however it got it.
+                auto* ok = Control<QPushButton>(layout, "btnOK");
+                const QImage unfocused = ok->grab().toImage();
+                ok->setFocus(Qt::MouseFocusReason);
+                QVERIFY(ok->grab().toImage() != unfocused);
+                Grid(layout).setFocus(Qt::OtherFocusReason);
+                QTest::keyClick(&Grid(layout), Qt::Key_Tab);
+                QVERIFY(qobject_cast<QPushButton*>(QApplication::focusWidget()));
+
+                site.host.Answer(MsgResult::OK);
                 Click(layout, "btnSpaceEvenly");
                 Click(layout, "btnOK");
             });

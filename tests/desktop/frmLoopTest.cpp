@@ -4,6 +4,7 @@
 #include "support/QtClicks.h"
 #include "support/QtTestMain.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -70,6 +71,33 @@ private slots:
         QCOMPARE(site.Loop().CableTotal(), 5000);
         QCOMPARE(site.Loop().CalcType(), CalculationType::MaxVoltDrop);
         QCOMPARE(site.options.CurrentCalcType(), CalculationType::MaxVoltDrop);
+    }
+
+    // The run typed for the loop is the one the smallest cable is found for,
+    // whichever calculation came before.
+    void minCableSizeSizesTheCableForTheTypedRun()
+    {
+        Site site;
+        site.catalogue.AddCable("0.5 mm\u00B2 fire cable", 3620, true);
+        site.options.SetLastCalcType(CalculationType::MaxVoltDrop);
+        const auto window = site.Open();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        ClickRow(*window, "grdDevices", 0);
+        Type(OpenBox(*window, "txtDevicesQty"), "20", Qt::Key_Return);
+        auto* total = Control<QLineEdit>(*window, "txtTotalLength");
+        total->setFocus(Qt::TabFocusReason);
+        total->selectAll();
+        Type(total, "800", Qt::Key_Return);
+
+        const auto choose = [&](const char* option) {
+            auto* button = Control(*window, option);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        };
+        choose("optCableRun");
+        QCOMPARE(total->text(), "3000");
+        choose("optCableSize");
+        QCOMPARE(total->text(), "800");
+        QCOMPARE(Control<QComboBox>(*window, "cmbCableSize")->currentText(), "0.5 mm\u00B2 fire cable");
     }
 };
 

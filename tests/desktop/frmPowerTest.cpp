@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -100,6 +101,27 @@ private slots:
         Control<QAction>(window, "mnuPower")->trigger();
         QVERIFY(!site.app->document().Dirty);
         QCOMPARE(line->text(), chosen);
+    }
+
+    // A size typed in the fitted battery box stays as typed, though a listed
+    // size begins with it.
+    void theFittedBatteryIsTheNumberTyped()
+    {
+        DesktopSite site;
+        QVERIFY(site.ShowMainWindow(site.CopyExample("Harbour-Hotel.QLX", "Harbour-Hotel.QLX")));
+        frmPower power(site.app->document(), site.environment.LocaleId, site.host);
+        power.show();
+        QVERIFY(QTest::qWaitForWindowActive(&power));
+        auto* fitted = Control<QComboBox>(power, "cmbFitted");
+        QVERIFY(fitted->findText("100") >= 0);
+        fitted->setFocus(Qt::TabFocusReason);
+        fitted->lineEdit()->selectAll();
+        QTest::keyClicks(fitted->lineEdit(), "10");
+        QTest::keyClick(fitted->lineEdit(), Qt::Key_Tab);
+        QCOMPARE(fitted->currentText(), "10");
+        QVERIFY(Summary(power).contains("10 Ah fitted"));
+        QTest::mouseClick(Control(power, "btnOK"), Qt::LeftButton);
+        QCOMPARE(site.app->document().Power.FittedBattery, std::optional<int32_t>(1000));
     }
 
     // A catalogue set without battery sizes starts without a word; the

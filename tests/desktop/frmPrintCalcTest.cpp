@@ -7,6 +7,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include <filesystem>
@@ -36,6 +37,7 @@ private slots:
         QCOMPARE(site.chooser.asked.back(), site.folder.Path("Documents") + "/Loop Calculation.pdf");
         QVERIFY(std::filesystem::file_size(pdf) > 1000);
         QVERIFY(site.host.boxes.empty());
+        QCOMPARE(Control<QStatusBar>(window, "sbrStatus")->currentMessage().toStdString(), PdfWrittenMessage(pdf));
     }
 
     // The open document chosen as the PDF (here through a symbolic link) is

@@ -1,5 +1,6 @@
 #include "document/SaveWithBackup.h"
 
+#include "platform/CaseFold.h"
 #include "platform/FileSystem.h"
 
 #include <cerrno>
@@ -76,6 +77,14 @@ std::string BackupPath(const std::string& path)
     const bool threeCharacterExtension =
         extension > 0 && name[extension - 1] == '.' && name.substr(extension).find('.') == std::string_view::npos;
     return threeCharacterExtension ? path.substr(0, path.size() - (name.size() - extension)) + "BAK" : path + ".BAK";
+}
+
+std::string DocumentPath(const std::string& chosen)
+{
+    constexpr std::string_view extension = ".qlx";
+    const bool named = chosen.size() >= extension.size() &&
+                       FoldCase(std::string_view(chosen).substr(chosen.size() - extension.size())) == extension;
+    return named ? chosen : chosen + ".QLX";
 }
 
 bool SaveWithBackup(const std::string& path, std::string_view bytes, SaveFailure& failure, const SaveFault& fault)

@@ -27,6 +27,11 @@ using SaveFault = std::function<bool(SaveStep)>;
 // other name is followed by ".BAK" ("plan" gives "plan.BAK").
 std::string BackupPath(const std::string& path);
 
+// The file a document is saved as: a name that does not end in ".QLX", in
+// any case, has ".QLX" added ("Millbrook.rev3" gives "Millbrook.rev3.QLX"),
+// so that the open dialog lists it and its backup keeps its whole name.
+std::string DocumentPath(const std::string& chosen);
+
 // Why a save failed: the file the failing step was on (the document, or its
 // backup) and the system's reason ("No space left on device").
 struct SaveFailure {

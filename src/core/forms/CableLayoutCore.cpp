@@ -241,13 +241,29 @@ std::optional<size_t> CableLayoutCore::Move(size_t row, int step)
     return std::nullopt;
 }
 
+std::vector<int32_t> CableLayoutCore::EvenPositions() const
+{
+    std::vector<int32_t> positions;
+    for (size_t j = 0; j < rows_.size(); ++j)
+        positions.push_back(
+            *Rounding::ToInt32(LumpedPosition(working_.CableFirst(), working_.CableTotal(), j, rows_.size())));
+    return positions;
+}
+
 bool CableLayoutCore::SpaceEvenly()
 {
-    const int32_t total = working_.CableTotal();
-    if (total <= 0)
+    if (working_.CableTotal() <= 0)
         return Reject(NoCableMessage);
+    const std::vector<int32_t> even = EvenPositions();
+    size_t replaced = 0;
+    for (size_t j = 0; j < rows_.size(); ++j)
+        replaced += rows_[j].Position != NoPosition && rows_[j].Position != even[j] ? 1 : 0;
+    if (replaced > 0 && MsgBox(host_, SpaceEvenlyQuestion(replaced),
+                               MsgStyle::OKCancel + MsgStyle::Question + MsgStyle::DefaultButton2,
+                               Caption()) != MsgResult::OK)
+        return false;
     for (size_t j = 0; j < rows_.size(); ++j) {
-        rows_[j].Position = *Rounding::ToInt32(LumpedPosition(working_.CableFirst(), total, j, rows_.size()));
+        rows_[j].Position = even[j];
         Store(rows_[j]);
     }
     return true;
@@ -395,6 +411,14 @@ std::string CableLayoutCore::MoveOutOfOrderMessage(int address, int other, int u
     return "Address " + std::to_string(address) + " cannot pass address " + std::to_string(other) +
            " along the cable: their distances from the panel (" + LengthWithUnit(position, units) + " and " +
            LengthWithUnit(otherPosition, units) + ") would be out of order!\n\nChange or clear one of them first.";
+}
+
+std::string CableLayoutCore::SpaceEvenlyQuestion(size_t replaced)
+{
+    const bool one = replaced == 1;
+    return std::string("Spacing the points evenly replaces the ") + (one ? "distance" : "distances") +
+           " from the panel given for " + std::to_string(replaced) + (one ? " point" : " points") +
+           ".\n\nDo you want to replace " + (one ? "it?" : "them?");
 }
 
 std::string CableLayoutCore::PasteMessage(const std::vector<std::string>& refused, int32_t cleared)

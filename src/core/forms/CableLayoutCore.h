@@ -57,7 +57,10 @@ public:
     std::optional<size_t> Move(size_t row, int step);
 
     // Every point where the loop's lumped volt drop takes it: the first run,
-    // then even steps to the end of the cable. False (and a box) without a cable.
+    // then even steps to the end of the cable. False (and a box) without a
+    // cable. When that would replace distances the points have (typed,
+    // pasted, or kept from before), the user is asked first; false when the
+    // answer is Cancel, with every distance as it was.
     bool SpaceEvenly();
 
     // Rows of an address and a distance, tab or comma separated, as a
@@ -81,6 +84,7 @@ public:
     static constexpr const char* NothingToPasteMessage =
         "The clipboard holds no rows of an address and a distance to paste!";
     static std::string PasteMessage(const std::vector<std::string>& refused, int32_t cleared);
+    static std::string SpaceEvenlyQuestion(size_t replaced);
 
 private:
     // Why a distance cannot go on a row, or nothing when it can.
@@ -90,6 +94,8 @@ private:
     std::optional<size_t> PositionedBefore(size_t row) const;
     std::optional<size_t> PositionedAfter(size_t row) const;
     int32_t CableEnd() const;
+    // Where Space Evenly puts each row.
+    std::vector<int32_t> EvenPositions() const;
     bool Reject(const std::string& message) const;
     void Store(const Row& row);
     void LoadRows();

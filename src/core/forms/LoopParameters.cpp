@@ -70,31 +70,36 @@ void LoopParameters::Recalculate()
         CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum());
 }
 
-void LoopParameters::KeepTypedRuns()
+void LoopParameters::KeepUsersCable()
 {
-    if (typedCable_) {
-        typedCable_->Total = editor_.Model().CableTotal();
-        typedCable_->First = editor_.Model().CableFirst();
+    const clsCalculator& model = editor_.Model();
+    if (!typedCable_)
+        typedCable_ = TypedCable{model.CableTotal(), model.CableFirst(), model.CableImpedance()};
+    // "Max Cable Run" computes the total run, and the first run too when the
+    // slider moves; "Min Cable Size" computes the cable.
+    if (model.CalcType() != CalculationType::MaxCableRun) {
+        typedCable_->Total = model.CableTotal();
+        typedCable_->First = model.CableFirst();
     }
+    if (model.CalcType() != CalculationType::SmallestCable)
+        typedCable_->Impedance = model.CableImpedance();
 }
 
-void LoopParameters::KeepTypedImpedance()
+void LoopParameters::KeepTypedFirstRun()
 {
-    if (typedCable_)
-        typedCable_->Impedance = editor_.Model().CableImpedance();
+    KeepUsersCable();
+    typedCable_->First = editor_.Model().CableFirst();
+    typedCable_->Total = std::max(typedCable_->Total, typedCable_->First);
 }
 
 void LoopParameters::SetCalcType(CalculationType calcType)
 {
     clsCalculator& model = editor_.Model();
     if (model.CalcType() != calcType) {
-        if (model.CalcType() == CalculationType::MaxVoltDrop) {
-            typedCable_ = TypedCable{model.CableTotal(), model.CableFirst(), model.CableImpedance()};
-        } else if (calcType == CalculationType::MaxVoltDrop && typedCable_) {
-            model.SetCableTotal(typedCable_->Total);
-            model.SetCableFirst(typedCable_->First);
-            model.SetCableImpedance(typedCable_->Impedance);
-        }
+        KeepUsersCable();
+        model.SetCableTotal(typedCable_->Total);
+        model.SetCableFirst(typedCable_->First);
+        model.SetCableImpedance(typedCable_->Impedance);
         model.SetCalcType(calcType);
         editor_.Doc().MarkChanged();
     }
@@ -110,7 +115,6 @@ void LoopParameters::ChooseCable(int cable)
     const int16_t impedance = cables[static_cast<size_t>(cable)].Impedance;
     editor_.Model().SetCableImpedance(impedance);
     editor_.Opts().SetLastCableImpedance(impedance);
-    KeepTypedImpedance();
     if (!loading_) {
         editor_.Doc().MarkChanged();
         Recalculate();
@@ -129,7 +133,6 @@ bool LoopParameters::CommitImpedance(std::string_view text, bool quiet)
         model.SetCableImpedance(impedance);
         editor_.Doc().MarkChanged();
         editor_.Opts().SetLastCableImpedance(impedance);
-        KeepTypedImpedance();
         Recalculate();
     }
     return true;
@@ -157,7 +160,6 @@ bool LoopParameters::CommitTotalLength(std::string_view text, bool quiet)
         model.SetCableTotal(length);
         if (model.CableFirst() > length)
             model.SetCableFirst(length);
-        KeepTypedRuns();
         editor_.Doc().MarkChanged();
         Recalculate();
     }
@@ -174,7 +176,8 @@ bool LoopParameters::CommitFirstLength(std::string_view text, bool quiet)
         model.SetCableFirst(length);
         if (model.CableTotal() < length)
             model.SetCableTotal(length);
-        KeepTypedRuns();
+        if (model.CalcType() == CalculationType::MaxCableRun)
+            KeepTypedFirstRun();
         editor_.Doc().MarkChanged();
         Recalculate();
     }

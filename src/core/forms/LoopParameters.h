@@ -48,10 +48,10 @@ public:
     // nor recalculate.
     void SetLoading(bool loading) { loading_ = loading; }
 
-    // "Max Cable Run" and "Min Cable Size" write their results over the
-    // total run and the cable: the runs and cable of "Max Volt Drop" are
-    // kept when the editor leaves it and given back when it returns, with
-    // any of them the user gave again in the meantime.
+    // "Max Cable Run" writes its result over the runs and "Min Cable Size"
+    // over the cable. Every switch of type first keeps what the type being
+    // left took from the user, then gives the loop the user's runs and cable
+    // back, so that the new type starts from them and not from a result.
     void SetCalcType(CalculationType calcType);
     // A catalogue cable chosen from the list (not "User-Defined").
     void ChooseCable(int cable);
@@ -72,11 +72,13 @@ public:
 private:
     bool Reject(const std::string& message, bool quiet);
     void Recalculate();
-    // The user gave a run or a cable: that is what "Max Volt Drop" returns to.
-    void KeepTypedRuns();
-    void KeepTypedImpedance();
+    // The runs and the cable the current type takes from the user (not the
+    // ones it computes) become the user's.
+    void KeepUsersCable();
+    // A first run typed under "Max Cable Run", where the total is a result.
+    void KeepTypedFirstRun();
 
-    // The cable as the user gave it under "Max Volt Drop".
+    // The runs and the cable as the user gave them.
     struct TypedCable {
         int32_t Total = 0;
         int32_t First = 0;

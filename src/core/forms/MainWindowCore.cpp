@@ -7,9 +7,11 @@
 #include "document/Document.h"
 #include "document/NewDocument.h"
 #include "document/RecentFiles.h"
+#include "document/SaveWithBackup.h"
 #include "platform/MessageHost.h"
 #include "platform/OutputFile.h"
 
+#include <filesystem>
 #include <string_view>
 
 namespace MainWindowCore {
@@ -116,6 +118,23 @@ std::string SavePreset(const Document& document, const std::string& currentFolde
     if (document.Path.empty())
         return FileNameForSite(document.SiteName);
     return PathShownFrom(document.Path, currentFolder);
+}
+
+std::optional<std::string> SaveAsPath(const std::string& chosen, MessageHost& host)
+{
+    const std::string path = DocumentPath(chosen);
+    std::error_code error;
+    if (path == chosen || !std::filesystem::exists(path, error))
+        return path;
+    if (MsgBox(host, ReplaceFileQuestion(path), MsgStyle::YesNo + MsgStyle::Exclamation + MsgStyle::DefaultButton2) !=
+        MsgResult::Yes)
+        return std::nullopt;
+    return path;
+}
+
+std::string ReplaceFileQuestion(const std::string& path)
+{
+    return "'" + path + "' already exists.\n\nDo you want to replace it?";
 }
 
 }  // namespace MainWindowCore

@@ -3,6 +3,7 @@
 // chosen control panel, the site name, which loop rows are shown, and the
 // texts of its refusals and notes. The window shows what these compute.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,5 +67,12 @@ std::string FileNameForSite(std::string_view siteName);
 // current folder when it lies in it; for a new site, its name as a file name
 // in the dialog's folder.
 std::string SavePreset(const Document& document, const std::string& currentFolder);
+
+// The file a name chosen in the save dialog saves to (DocumentPath). The
+// dialog asked about replacing the name as chosen: when ".QLX" was added and
+// a file of the longer name is there, the user is asked here; nothing when
+// it is to stay.
+std::optional<std::string> SaveAsPath(const std::string& chosen, MessageHost& host);
+std::string ReplaceFileQuestion(const std::string& path);
 
 }  // namespace MainWindowCore

@@ -41,6 +41,11 @@ std::string PdfSavedMessage(const std::string& pdfPath)
     return "No printer is installed, so the report has been saved as a PDF file:\n\n" + pdfPath;
 }
 
+std::string PdfWrittenMessage(const std::string& pdfPath)
+{
+    return "The report has been written to '" + pdfPath + "'.";
+}
+
 std::string PdfFailedMessage(const std::string& pdfPath, const std::string& reason)
 {
     return "The report could not be saved as a PDF file:\n\n" + pdfPath + "\n\n" + reason;

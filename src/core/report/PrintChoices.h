@@ -32,6 +32,8 @@ std::string PdfPathFor(const std::string& file);
 // Told after a report has been written to a PDF file because no printer is
 // installed.
 std::string PdfSavedMessage(const std::string& pdfPath);
+// Told once a report chosen to go to a PDF file is written there.
+std::string PdfWrittenMessage(const std::string& pdfPath);
 // Told when the PDF could not be written; an earlier file of that name is
 // left as it was.
 std::string PdfFailedMessage(const std::string& pdfPath, const std::string& reason);

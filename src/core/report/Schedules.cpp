@@ -151,4 +151,9 @@ bool WriteSchedule(const Document& document, Schedule schedule, const std::strin
     return false;
 }
 
+std::string ScheduleWrittenMessage(Schedule schedule, const std::string& path)
+{
+    return std::string("The ") + ScheduleName(schedule) + " has been written to '" + path + "'.";
+}
+
 }  // namespace Schedules

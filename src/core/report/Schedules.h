@@ -34,5 +34,8 @@ std::string SuggestedPath(const Document& document, const std::string& folder, S
 // document's own is the caller's to check first.
 bool WriteSchedule(const Document& document, Schedule schedule, const std::string& path, std::string& error,
                    const FileSystem::WriteFault& fault = {});
+// Told once the schedule is written: "The device schedule has been written
+// to '<path>'."
+std::string ScheduleWrittenMessage(Schedule schedule, const std::string& path);
 
 }  // namespace Schedules

@@ -219,3 +219,18 @@ TEST(BackupPath, ReplacesAThreeCharacterExtensionOrFollowsTheName)
          })
         EXPECT_EQ(BackupPath(path), backup) << path;
 }
+
+// Whatever name the user gives, the document is saved with ".QLX" at its end.
+TEST(DocumentPath, AddsTheExtensionWhenTheNameDoesNotEndInIt)
+{
+    for (const auto& [chosen, path] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"/home/me/Millbrook.rev3", "/home/me/Millbrook.rev3.QLX"},
+             {"/home/me/Millbrook", "/home/me/Millbrook.QLX"},
+             {"/home/me/Millbrook.QLX.old", "/home/me/Millbrook.QLX.old.QLX"},
+             {"/home/me/MillbrookQLX", "/home/me/MillbrookQLX.QLX"},
+             {"/home/me/Millbrook.QLX", "/home/me/Millbrook.QLX"},
+             {"/home/me/Millbrook.qlx", "/home/me/Millbrook.qlx"},
+             {"/home/me/Millbrook.Qlx", "/home/me/Millbrook.Qlx"},
+         })
+        EXPECT_EQ(DocumentPath(chosen), path) << chosen;
+}

@@ -82,9 +82,27 @@ TEST(CableLayoutCore, EditsKeepTheDistancesInCableOrderAndSayWhyNot)
     EXPECT_FALSE(layout.CanMove(0, -1));
     EXPECT_FALSE(layout.CanMove(4, 1));
 
-    // Where the lumped volt drop takes them: 10 m, then 90 m in five steps.
+    // Spacing evenly asks before it replaces the two distances given;
+    // Cancel keeps them.
+    site.host.Answer(MsgResult::Cancel);
+    EXPECT_FALSE(layout.SpaceEvenly());
+    EXPECT_EQ(site.LastMessage(),
+              "Spacing the points evenly replaces the distances from the panel given for 2 points.\n\n"
+              "Do you want to replace them?");
+    EXPECT_EQ(site.host.boxes.back().Style, MsgStyle::OKCancel + MsgStyle::Question + MsgStyle::DefaultButton2);
+    EXPECT_EQ(Column(layout, &Texts::Distance), (std::vector<std::string>{"10.0", "35.5", "", "", ""}));
+    EXPECT_EQ(CableLayoutCore::SpaceEvenlyQuestion(1),
+              "Spacing the points evenly replaces the distance from the panel given for 1 point.\n\n"
+              "Do you want to replace it?");
+
+    // Where the lumped volt drop takes them: 10 m, then 90 m in five steps;
+    // spaced so, nothing is lost by spacing them again.
+    site.host.Answer(MsgResult::OK);
     ASSERT_TRUE(layout.SpaceEvenly());
     EXPECT_EQ(Column(layout, &Texts::Distance), (std::vector<std::string>{"28.0", "46.0", "64.0", "82.0", "100.0"}));
+    site.host.boxes.clear();
+    ASSERT_TRUE(layout.SpaceEvenly());
+    EXPECT_TRUE(site.host.boxes.empty());
     EXPECT_EQ(site.Loop().CablePosition(1), clsCalculator::NoPosition);  // nothing before OK
 
     site.document.Dirty = false;

@@ -66,4 +66,17 @@ TEST(LoopParameters, CalculatedRunsAndCablesGiveBackWhatTheUserTyped)
     p.MoveSlider(50);  // the first run of the calculated maximum run
     const int32_t longest = e.Loop().CableTotal();
     EXPECT_EQ(e.Loop().CableFirst(), longest / 2 + (longest % 4 == 3 ? 1 : 0));  // halves to the even neighbour
+
+    // Between the two computing types, each starts from what the user gave,
+    // never from the other's result.
+    p.SetCalcType(CalculationType::SmallestCable);
+    EXPECT_EQ(e.Loop().CableTotal(), 5000);
+    EXPECT_EQ(e.Loop().CableFirst(), 120);
+    p.SetCalcType(CalculationType::MaxCableRun);
+    EXPECT_NE(e.Loop().CableTotal(), 5000);
+    ASSERT_TRUE(p.CommitFirstLength("30"));  // a first run typed under "Max Cable Run" is the user's
+    p.SetCalcType(CalculationType::MaxVoltDrop);
+    EXPECT_EQ(e.Loop().CableTotal(), 5000);
+    EXPECT_EQ(e.Loop().CableFirst(), 300);
+    EXPECT_EQ(e.Loop().CableImpedance(), 1210);
 }

@@ -57,3 +57,24 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
         EXPECT_EQ(options.GetSettingString("LastPanel").empty(), current != Small);
     }
 }
+
+// The save dialog asked about the name as chosen; a file of the name with
+// ".QLX" added is replaced only when the user agrees.
+TEST(MainWindowCore, SaveAsAsksBeforeTheAddedExtensionReplacesAFile)
+{
+    ScratchFolder folder;
+    ScriptedMessageHost host;
+    const std::string chosen = folder.Path("Millbrook.rev3");
+    folder.Write("Millbrook.rev3.QLX", "[Dralon]\r\n");
+    host.Answer(MsgResult::No);
+    EXPECT_EQ(MainWindowCore::SaveAsPath(chosen, host), std::nullopt);
+    host.Answer(MsgResult::Yes);
+    EXPECT_EQ(MainWindowCore::SaveAsPath(chosen, host), chosen + ".QLX");
+    ASSERT_EQ(host.boxes.size(), size_t(2));
+    EXPECT_EQ(host.boxes[0].Text, "'" + chosen + ".QLX' already exists.\n\nDo you want to replace it?");
+    EXPECT_EQ(host.boxes[0].Style, MsgStyle::YesNo + MsgStyle::Exclamation + MsgStyle::DefaultButton2);
+
+    // A name chosen with its extension was the dialog's to ask about.
+    EXPECT_EQ(MainWindowCore::SaveAsPath(chosen + ".QLX", host), chosen + ".QLX");
+    EXPECT_EQ(host.boxes.size(), size_t(2));
+}

@@ -23,6 +23,7 @@ TEST(PrintChoices, LoopsWithADeviceArePrintedAndThePdfOfAFileReplacesItsExtensio
         EXPECT_EQ(PdfPathFor(file), pdf) << file;
     EXPECT_EQ(PdfSavedMessage("/home/me/harbour.pdf"),
               "No printer is installed, so the report has been saved as a PDF file:\n\n/home/me/harbour.pdf");
+    EXPECT_EQ(PdfWrittenMessage("/home/me/harbour.pdf"), "The report has been written to '/home/me/harbour.pdf'.");
     EXPECT_EQ(PdfFailedMessage("/home/me/harbour.pdf", "No space left on device"),
               "The report could not be saved as a PDF file:\n\n/home/me/harbour.pdf\n\nNo space left on device");
 }

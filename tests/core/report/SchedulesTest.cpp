@@ -159,4 +159,6 @@ TEST_F(SiteSchedules, AFailedWriteKeepsTheEarlierFileAndSaysWhy)
     std::string told;
     EXPECT_TRUE(Schedules::WriteSchedule(document, Schedule::Devices, earlier, told));
     EXPECT_EQ(folder.Read("out/Devices.csv"), Schedules::DeviceScheduleCsv(document));
+    EXPECT_EQ(Schedules::ScheduleWrittenMessage(Schedule::Addresses, "/home/me/a.csv"),
+              "The address schedule has been written to '/home/me/a.csv'.");
 }
