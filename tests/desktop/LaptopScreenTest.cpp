@@ -17,6 +17,7 @@
 #include "support/QtTestMain.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QSplitter>
 
@@ -57,11 +58,15 @@ void CheckTextsWhole(QWidget& area)
     }
 }
 
-// F1 where the focus is opens the window's topic.
+// F1 where the focus is opens the window's topic, which the help pages have.
 void CheckHelpKey(DesktopSite& site, int topic)
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    QCOMPARE(site.helpOpened.value(site.helpOpened.size() - 1).fragment(), QString("topic-%1").arg(topic));
+    const QString anchor = QString("topic-%1").arg(topic);
+    QCOMPARE(site.helpOpened.value(site.helpOpened.size() - 1).fragment(), anchor);
+    QFile pages(FERROLUX_HELP_INDEX);
+    QVERIFY(pages.open(QIODevice::ReadOnly));
+    QVERIFY2(pages.readAll().contains(QString("<section id=\"%1\">").arg(anchor).toUtf8()), qPrintable(anchor));
 }
 
 // The modal window that `open` brings up, worked by `walk` once active.
