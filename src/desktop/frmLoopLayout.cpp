@@ -314,6 +314,10 @@ void frmLoop::SetUpTable(QTableView& table, LoopRowsModel& model)
         header->resizeSection(column, width);
     }
     table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // However small the window, a name of some length beside the numbers.
+    const int names = table.fontMetrics().horizontalAdvance(QString(26, QLatin1Char('x')));
+    table.setMinimumWidth(names + quantity + 2 * current + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          2 * table.frameWidth());
 }
 
 QWidget* frmLoop::BuildTotals()

@@ -47,13 +47,16 @@ QLabel* Cell(const char* name, int index, Qt::Alignment alignment, const QString
     return label;
 }
 
+// The width of the longest verdict: a loop's, or the overall one in bold.
 int VerdictColumnWidth(const QFontMetrics& loop, const QFontMetrics& overall)
 {
     int width = overall.horizontalAdvance("Design Not Satisfactory");
-    for (int code = 0; !clsCalculator::LoopDesignShortFor(static_cast<LoopDesignCode>(code)).empty(); ++code)
-        width = std::max(width, loop.horizontalAdvance(
-                                    QString::fromStdString(clsCalculator::LoopDesignShortFor(static_cast<LoopDesignCode>(code)))));
-    return width + 2;
+    for (int code = 0;; ++code) {
+        const std::string verdict = clsCalculator::LoopDesignShortFor(static_cast<LoopDesignCode>(code));
+        if (verdict.empty())
+            return width + 2;
+        width = std::max(width, loop.horizontalAdvance(QString::fromStdString(verdict)));
+    }
 }
 
 QLabel* Heading(const char* name, const char* text, Qt::Alignment alignment)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <tuple>
 
@@ -138,6 +139,7 @@ TEST(VoltagePlotLabels, StayClearOfTheCurvesAndOfEachOther)
     const std::pair<const char*, AlongCableResult> scenes[] = {
         {"three detectors", ThreeDetectorsAlongTheCable()},
         {"ten, the feeds together", FallingLoop(10, {23.9, 23.9, 23.8}, {0.05, 0.15, 0.1})},
+        {"three far apart, one feed flat", FallingLoop(3, {24, 24, 24}, {0, 0.3, 0.2})},
         {"126 falling apart", FallingLoop(126, {24, 24, 24}, {2, 7, 5})},
         {"one device", FallingLoop(1, {22, 21, 21.5}, {0, 0, 0})},
     };
@@ -149,6 +151,15 @@ TEST(VoltagePlotLabels, StayClearOfTheCurvesAndOfEachOther)
             EXPECT_TRUE(Inside(label, layout.Area)) << scene << " " << i;
             for (size_t j = 0; j < i; ++j)
                 EXPECT_FALSE(label.Overlaps(layout.Lowest[j].Box)) << scene << " " << i << " " << j;
+            // A label away from its point has a leader to it.
+            const AlongCablePoint& lowest = result.Points[static_cast<size_t>(result.Feeds[i].LowestAddress - 1)];
+            const double px = PointX(layout, lowest), py = PointY(layout, lowest, AllFeeds[i]);
+            const double away = std::hypot(std::max({label.X - px, 0.0, px - label.Right()}),
+                                           std::max({label.Y - py, 0.0, py - label.Bottom()}));
+            if (away > 2 * measure.TextHeight) {
+                ASSERT_TRUE(layout.LowestLeaders[i]) << scene << " " << i;
+                EXPECT_EQ(std::pair(layout.LowestLeaders[i]->X1, layout.LowestLeaders[i]->Y1), std::pair(px, py));
+            }
             const auto under = [&label](double x, double y) {
                 return x > label.X && x < label.Right() && y > label.Y && y < label.Bottom();
             };
