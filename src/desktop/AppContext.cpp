@@ -39,7 +39,8 @@ AppContext::AppContext(AppEnvironment environment, Hosts hosts)
       options_(store_),
       document_(catalogue_),
       recent_(options_, TellDesktop(environment_.RecentlyUsedList)),
-      help_(QString::fromStdString(environment_.HelpIndex), hosts_.openHelp)
+      help_(QString::fromStdString(environment_.HelpIndex), options_, hosts_.openHelp),
+      helpKey_(help_)
 {
     if (!hosts_.printerInstalled)
         hosts_.printerInstalled = AnyPrinterInstalled;

@@ -11,6 +11,7 @@
 #include "document/RecentFiles.h"
 #include "platform/SettingsStore.h"
 #include "desktop/QtHelp.h"
+#include "desktop/QtHelpKey.h"
 
 #include <functional>
 #include <memory>
@@ -69,6 +70,7 @@ private:
     Document document_;
     RecentFiles recent_;
     QtHelp help_;
+    QtHelpKey helpKey_;
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<dlgAbout> splash_;
     std::unique_ptr<QtBusyPointer> loading_;

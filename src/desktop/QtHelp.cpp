@@ -1,5 +1,7 @@
 #include "desktop/QtHelp.h"
 
+#include "catalogues/Options.h"
+#include "desktop/QtWindowSize.h"
 #include "desktop/frmHelp.h"
 
 #include <QApplication>
@@ -7,7 +9,10 @@
 
 #include <utility>
 
-QtHelp::QtHelp(QString indexFile, Opener open) : indexFile_(std::move(indexFile)), open_(std::move(open)) {}
+QtHelp::QtHelp(QString indexFile, Options& options, Opener open)
+    : indexFile_(std::move(indexFile)), options_(options), open_(std::move(open))
+{
+}
 
 QtHelp::~QtHelp() { delete window_; }
 
@@ -36,6 +41,7 @@ void QtHelp::ShowInWindow(const QUrl& address) const
     if (!window_) {
         window_ = new frmHelp(Address("contents"));
         window_->setAttribute(Qt::WA_DeleteOnClose);
+        new QtWindowSize(*window_, options_, SettingName::HelpSize);
     }
     window_->ShowAddress(address);
     window_->show();

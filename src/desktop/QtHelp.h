@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class Options;
 class frmHelp;
 
 class QtHelp {
@@ -20,8 +21,8 @@ public:
     static constexpr int HelpOnHelp = 4;
 
     // `indexFile` is the full path of the help's index page; without an
-    // opener the pages show in the help window.
-    explicit QtHelp(QString indexFile, Opener open = {});
+    // opener the pages show in the help window, whose size `options` keeps.
+    QtHelp(QString indexFile, Options& options, Opener open = {});
     ~QtHelp();
     QtHelp(const QtHelp&) = delete;
     QtHelp& operator=(const QtHelp&) = delete;
@@ -42,6 +43,7 @@ private:
     void ShowInWindow(const QUrl& address) const;
 
     QString indexFile_;
+    Options& options_;
     Opener open_;
     mutable QPointer<frmHelp> window_;
 };

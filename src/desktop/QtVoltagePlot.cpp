@@ -165,6 +165,10 @@ private:
     {
         for (size_t f = 0; f < layout_.Lowest.size(); ++f) {
             const PlotText& label = layout_.Lowest[f];
+            if (const std::optional<PlotLine>& leader = layout_.LowestLeaders[f]) {
+                p_.setPen(Pen(FeedStyles[f].Colour, 0.7));
+                p_.drawLine(QPointF(leader->X1, leader->Y1), QPointF(leader->X2, leader->Y2));
+            }
             QColor veil(Qt::white);
             veil.setAlphaF(0.8);
             p_.fillRect(Rect(label.Box), veil);

@@ -1,5 +1,8 @@
 #include "desktop/frmCableLayout.h"
 
+#include "catalogues/Options.h"
+#include "desktop/QtWindowSize.h"
+#include "forms/HelpTopics.h"
 #include "text/Scaling.h"
 
 #include <QApplication>
@@ -84,18 +87,19 @@ template <typename Widget> Widget* Named(Widget* widget, const QString& name)
 
 }  // namespace
 
-frmCableLayout::frmCableLayout(Document& document, int units, MessageHost& host, int loop, QWidget* parent)
+frmCableLayout::frmCableLayout(Document& document, Options& options, int units, MessageHost& host, int loop,
+                               QWidget* parent)
     : QDialog(parent), core_(document, units, host, loop)
 {
     setObjectName("frmCableLayout");
     setWindowTitle(QString::fromStdString(core_.Caption()));
     setModal(true);
-    BuildControls();
+    BuildControls(options);
     ShowRows();
     SelectRow(0);
 }
 
-void frmCableLayout::BuildControls()
+void frmCableLayout::BuildControls(Options& options)
 {
     const QString unit = QString::fromStdString(Scaling::LengthUnitsText(core_.Units(), false));
     auto* note = new QLabel(tr("Each point's distance along the cable from the panel's loop OUT terminal, in %1, "
@@ -188,6 +192,7 @@ void frmCableLayout::BuildControls()
     grdCableLayout_->setMinimumWidth(table);
     setMinimumSize(QSize(table + btnOK_->minimumWidth() + 12 + 28, 320));
     resize(QSize(900, 560).expandedTo(minimumSize()));
+    new QtWindowSize(*this, options, SettingName::CableLayoutSize);
 }
 
 // The texts go into the cells in place, so that a box closing on one
@@ -268,6 +273,8 @@ QString frmCableLayout::TakeRefusedText()
     refusedText_ = QString();
     return text;
 }
+
+int frmCableLayout::HelpTopic() const { return HelpTopic::CableLayout; }
 
 bool frmCableLayout::Cancelling() const { return QApplication::focusWidget() == btnCancel_; }
 

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include "desktop/QtHelpKey.h"
+
 // moc's own preprocessor stops at the standard library's C++20 headers; it
 // needs none of these to read this class.
 #ifndef Q_MOC_RUN
@@ -15,15 +17,18 @@
 
 class Document;
 class MessageHost;
+class Options;
 class QPushButton;
 class QTableWidget;
 
-class frmCableLayout : public QDialog {
+class frmCableLayout : public QDialog, public HelpTopicWindow {
     Q_OBJECT
 public:
     enum Column { Number, Address, Type, Others, Distance, Length, ColumnCount };
 
-    frmCableLayout(Document& document, int units, MessageHost& host, int loop, QWidget* parent = nullptr);
+    // The window's size is kept in `options`.
+    frmCableLayout(Document& document, Options& options, int units, MessageHost& host, int loop,
+                   QWidget* parent = nullptr);
 
     // A typed cell, as its box commits it: false when the core refused it,
     // said why, and the box opens again on the cell with the text selected.
@@ -33,9 +38,10 @@ public:
     // The box open on a refused cell starts with the text refused.
     QString TakeRefusedText();
     bool Cancelling() const;
+    int HelpTopic() const override;
 
 private:
-    void BuildControls();
+    void BuildControls(Options& options);
     void ShowRows();
     void ShowButtons();
     void SelectRow(int row);

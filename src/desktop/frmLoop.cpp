@@ -3,6 +3,7 @@
 #include "desktop/QtBusyPointer.h"
 
 #include "document/CalculationSupport.h"
+#include "forms/HelpTopics.h"
 #include "document/LoopResults.h"
 #include "catalogues/Options.h"
 #include "desktop/VoltagePlotView.h"
@@ -58,6 +59,8 @@ frmLoop::~frmLoop()
     const QObjectList controls = children();
     qDeleteAll(controls);
 }
+
+int frmLoop::HelpTopic() const { return HelpTopic::LoopEditor; }
 
 // The controls take the loop's values without marking the document changed
 // or recalculating; the loop is recalculated once they are all filled.
@@ -214,7 +217,7 @@ CalculationType frmLoop::CheckedCalcType() const
 
 bool frmLoop::CommitDeviceQuantity(int row, const QString& text)
 {
-    return core_.CommitDeviceQuantity(static_cast<size_t>(row), LoopEditorCore::QuantityFromText(text.toStdString()));
+    return core_.CommitDeviceQuantity(deviceModel_->CoreRow(row), LoopEditorCore::QuantityFromText(text.toStdString()));
 }
 
 bool frmLoop::CommitOtherQuantity(int row, const QString& text)
@@ -293,7 +296,17 @@ void frmLoop::AddRow()
     const size_t row = core_.AddDeviceRow(*type);
     deviceModel_->Refresh();
     ShowDeviceTable();
-    deviceQuantity_->OpenAt(static_cast<int>(row));
+    deviceQuantity_->OpenAt(deviceModel_->RowOf(row));
+}
+
+// The device table shows the rows whose names hold the words typed.
+void frmLoop::FilterDevices()
+{
+    // A box open over a row is committed before the rows under it change.
+    if (!deviceQuantity_->CommitOpenBox())
+        return;
+    core_.SetDeviceFilter(txtDeviceFilter_->text().toStdString(), chkInUseOnly_->isChecked());
+    deviceModel_->Reset();
 }
 
 // OK there writes into the loop and recalculates it; this window's Cancel
@@ -302,7 +315,7 @@ void frmLoop::OpenCableLayout()
 {
     if (refusedEntry_)
         return;
-    frmCableLayout layout(document_, parameters_.Units(), host_, LoopNum(), this);
+    frmCableLayout layout(document_, core_.Opts(), parameters_.Units(), host_, LoopNum(), this);
     layout.exec();
 }
 
@@ -380,6 +393,21 @@ bool frmLoop::eventFilter(QObject* object, QEvent* event)
         if (event->type() == QEvent::Resize)
             AlignTotals();
         return QDialog::eventFilter(object, event);
+    }
+
+    if (object == txtDeviceFilter_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Escape empties the filter first, and only then cancels the window.
+        if (key->key() == Qt::Key_Escape && !txtDeviceFilter_->text().isEmpty()) {
+            txtDeviceFilter_->clear();
+            return true;
+        }
+        // Enter goes on to the quantity of the first row on show.
+        if (IsEnter(*key)) {
+            if (deviceModel_->rowCount() > 0)
+                deviceQuantity_->OpenAt(0);
+            return true;
+        }
     }
 
     auto* box = qobject_cast<QLineEdit*>(object);

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "desktop/QtHelpKey.h"
+
 // moc's own preprocessor stops at the standard library's C++20 headers; it
 // needs none of these to read this class.
 #ifndef Q_MOC_RUN
@@ -34,7 +36,7 @@ class QTableView;
 class QuantityDelegate;
 class VoltagePlotView;
 
-class frmLoop : public QDialog, private DocumentObserver {
+class frmLoop : public QDialog, public HelpTopicWindow, private DocumentObserver {
     Q_OBJECT
 public:
     // The device-type chooser, shown over `parent` (the editor, so that the
@@ -49,6 +51,7 @@ public:
     ~frmLoop() override;
 
     int LoopNum() const { return core_.LoopNum(); }
+    int HelpTopic() const override;
 
 public slots:
     // Cancel (also Escape and closing the window): the loop as it was.
@@ -66,6 +69,7 @@ private:
     QLayout* BuildName();
     QWidget* BuildTables();
     QWidget* BuildTotals();
+    QWidget* BuildParametersAndVerdict();
     QGroupBox* BuildVerdict();
     QWidget* BuildParameters();
     QGroupBox* BuildCalculationGroup();
@@ -94,6 +98,7 @@ private:
     void MoveSlider(int position);
     void SetInterfaceLeds(bool disabled);
     void AddRow();
+    void FilterDevices();
     void OpenCableLayout();
     void ConfirmOK();
     QWidget* EnterTarget(const QObject* control) const;
@@ -126,6 +131,8 @@ private:
     QWidget* panOther_ = nullptr;
     QTableView* grdOther_ = nullptr;
     QPushButton* btnAdd_ = nullptr;
+    QLineEdit* txtDeviceFilter_ = nullptr;
+    QCheckBox* chkInUseOnly_ = nullptr;
 
     // Totals under the tables and the verdict.
     QWidget* totals_ = nullptr;

@@ -5,9 +5,12 @@
 #include "desktop/frmLoop.h"
 
 #include "text/Scaling.h"
+#include "catalogues/Options.h"
+#include "desktop/QtWindowSize.h"
 #include "desktop/VoltagePlotView.h"
 #include "desktop/frmLoopTables.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -113,15 +117,17 @@ void frmLoop::BuildControls()
     split->setStretchFactor(1, 2);
     split->setSizes({3000, 2000});
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(10);
-    right->addWidget(BuildParameters());
-    right->addWidget(BuildVerdict(), 1);
+    // The name over the tables only: the parameters and the verdict beside
+    // them have the window's whole height.
+    auto* named = new QVBoxLayout;
+    named->setSpacing(12);
+    named->addLayout(BuildName());
+    named->addWidget(split, 1);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(14);
-    body->addWidget(split, 1);
-    body->addLayout(right);
+    body->addLayout(named, 1);
+    body->addWidget(BuildParametersAndVerdict());
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -131,11 +137,10 @@ void frmLoop::BuildControls()
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(14, 14, 14, 12);
     root->setSpacing(12);
-    root->addLayout(BuildName());
     root->addLayout(body, 1);
     root->addLayout(buttons);
 
-    QWidget* order[] = {txtLoopName_, btnAdd_, grdDevices_,       grdOther_,         optVoltDrop_,
+    QWidget* order[] = {txtLoopName_, btnAdd_, txtDeviceFilter_, chkInUseOnly_, grdDevices_, grdOther_, optVoltDrop_,
                         optCableRun_,      optCableSize_,     cmbCableSize_,     txtCableImpedance_,
                         txtTotalLength_,   sldDistribution_,  txtFirstLength_,   btnCableLayout_,
                         txtMaxOutputs_,
@@ -150,6 +155,7 @@ void frmLoop::BuildControls()
                              static_cast<QWidget*>(txtMaxOutputs_)})
         control->installEventFilter(this);
     lblPassFail_->installEventFilter(this);
+    txtDeviceFilter_->installEventFilter(this);
     // The totals follow the tables' columns: when a table's rows change width
     // (its viewport), and when a column is resized.
     totals_->installEventFilter(this);
@@ -158,9 +164,35 @@ void frmLoop::BuildControls()
         connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, &frmLoop::AlignTotals);
     }
 
-    // Never smaller than the controls need: the parameters do not shrink.
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(960, 640)));
-    resize(QSize(1120, 720).expandedTo(minimumSize()));
+    // Never smaller than the controls need, and never taller than a laptop's
+    // screen: the parameters scroll instead.
+    setMinimumSize(minimumSizeHint());
+    resize(QSize(1180, 700).expandedTo(minimumSize()));
+    new QtWindowSize(*this, core_.Opts(), SettingName::LoopEditorSize, split);
+}
+
+// The parameters over the verdict, in a column that scrolls when the window
+// is lower than they are; a control taking the focus scrolls into view.
+QWidget* frmLoop::BuildParametersAndVerdict()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    layout->addWidget(BuildParameters());
+    layout->addWidget(BuildVerdict(), 1);
+
+    auto* scroll = Named(new QScrollArea, "scrParameters");
+    scroll->setWidget(column);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFixedWidth(column->minimumSizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    connect(qApp, &QApplication::focusChanged, scroll, [scroll, column](QWidget*, QWidget* now) {
+        if (now && column->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
+    return scroll;
 }
 
 QLayout* frmLoop::BuildName()
@@ -201,6 +233,18 @@ QWidget* frmLoop::BuildTables()
     deviceHeading->addStretch(1);
     deviceHeading->addWidget(btnAdd_);
 
+    // Finding a type among many: part of its name, or only those in use.
+    txtDeviceFilter_ = Named(new QLineEdit, "txtDeviceFilter");
+    txtDeviceFilter_->setPlaceholderText(tr("Part of a device type's name"));
+    txtDeviceFilter_->setClearButtonEnabled(true);
+    chkInUseOnly_ = Named(new QCheckBox(tr("Only types in &use")), "chkInUseOnly");
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(Caption(tr("&Find:"), txtDeviceFilter_));
+    filter->addWidget(txtDeviceFilter_, 1);
+    filter->addWidget(chkInUseOnly_);
+    connect(txtDeviceFilter_, &QLineEdit::textChanged, this, &frmLoop::FilterDevices);
+    connect(chkInUseOnly_, &QCheckBox::toggled, this, &frmLoop::FilterDevices);
+
     lblOther_ = SectionTitle("lblOther", tr("Other Devices"));
     panOther_ = Named(new QWidget, "panOther");
     auto* otherLayout = new QVBoxLayout(panOther_);
@@ -212,6 +256,7 @@ QWidget* frmLoop::BuildTables()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     layout->addLayout(deviceHeading);
+    layout->addLayout(filter);
     layout->addWidget(deviceStack_, 3);
     layout->addSpacing(4);
     layout->addWidget(lblOther_);
@@ -269,6 +314,10 @@ void frmLoop::SetUpTable(QTableView& table, LoopRowsModel& model)
         header->resizeSection(column, width);
     }
     table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // However small the window, a name of some length beside the numbers.
+    const int names = table.fontMetrics().horizontalAdvance(QString(26, QLatin1Char('x')));
+    table.setMinimumWidth(names + quantity + 2 * current + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          2 * table.frameWidth());
 }
 
 QWidget* frmLoop::BuildTotals()
@@ -370,8 +419,8 @@ QGroupBox* frmLoop::BuildVerdict()
     lblExplanation_->setWordWrap(true);
     lblExplanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblExplanation_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Room for the longest explanation, so that the window does not jump.
-    lblExplanation_->setMinimumHeight(fontMetrics().lineSpacing() * 4);
+    // Room for most explanations, so that the window does not jump.
+    lblExplanation_->setMinimumHeight(fontMetrics().lineSpacing() * 2);
 
     txtVoltDrop_ = NumberBox("txtVoltDrop", 7);
     txtVoltDrop_->setReadOnly(true);
@@ -404,7 +453,7 @@ QWidget* frmLoop::BuildParameters()
     layout->addWidget(BuildCalculationGroup());
     layout->addWidget(BuildCableGroup());
     layout->addWidget(BuildLimitsGroup());
-    parameters->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    parameters->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return parameters;
 }
 
@@ -487,9 +536,12 @@ QGroupBox* frmLoop::BuildCableGroup()
     grid->addWidget(Caption(tr("Cable run between panel && &1st device:"), txtFirstLength_), row, 0);
     grid->addWidget(txtFirstLength_, row, 1);
     grid->addWidget(lblFirstLengthUnits_, row++, 2);
-    grid->addWidget(Note("lblFirstLengthNote", tr("(largest of 2 values on each side of loop)")), row++, 0, 1, 3);
+    // The button beside the note, so that the group keeps to a laptop's height.
     btnCableLayout_ = Named(new QPushButton(tr("Cable La&yout...")), "btnCableLayout");
-    grid->addWidget(btnCableLayout_, row++, 0, 1, 3, Qt::AlignRight);
+    auto* layoutRow = new QHBoxLayout;
+    layoutRow->addWidget(Note("lblFirstLengthNote", tr("(largest of 2 values on each side of loop)")), 1);
+    layoutRow->addWidget(btnCableLayout_, 0, Qt::AlignRight | Qt::AlignTop);
+    grid->addLayout(layoutRow, row++, 0, 1, 3);
 
     connect(cmbCableSize_, &QComboBox::activated, this, &frmLoop::ChooseCable);
     connect(sldDistribution_, &QSlider::valueChanged, this, &frmLoop::MoveSlider);

@@ -36,13 +36,27 @@ LoopRowsModel::LoopRowsModel(LoopEditorCore& core, Table table, QObject* parent)
 
 int LoopRowsModel::CoreRowCount() const
 {
-    return static_cast<int>(table_ == Table::Devices ? core_.DeviceRows().size() : core_.OtherRows().size());
+    return static_cast<int>(table_ == Table::Devices ? core_.ShownDeviceRows().size() : core_.OtherRows().size());
+}
+
+size_t LoopRowsModel::CoreRow(int row) const
+{
+    const auto at = static_cast<size_t>(row);
+    return table_ == Table::Devices ? core_.ShownDeviceRows().at(at) : at;
+}
+
+int LoopRowsModel::RowOf(size_t coreRow) const
+{
+    if (table_ == Table::Other)
+        return static_cast<int>(coreRow);
+    const std::vector<size_t>& shown = core_.ShownDeviceRows();
+    const auto found = std::find(shown.begin(), shown.end(), coreRow);
+    return found == shown.end() ? -1 : static_cast<int>(found - shown.begin());
 }
 
 LoopEditorCore::RowTexts LoopRowsModel::Texts(int row) const
 {
-    const auto at = static_cast<size_t>(row);
-    return table_ == Table::Devices ? core_.DeviceRowTexts(at) : core_.OtherRowTexts(at);
+    return table_ == Table::Devices ? core_.DeviceRowTexts(CoreRow(row)) : core_.OtherRowTexts(CoreRow(row));
 }
 
 int LoopRowsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }

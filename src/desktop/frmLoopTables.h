@@ -52,6 +52,10 @@ public:
     void Reset();
     // What the quantity box starts with.
     QString QuantityText(int row) const;
+    // The core's row shown in a row of the table, and back: the device table
+    // shows the rows the core's filter chose.
+    size_t CoreRow(int row) const;
+    int RowOf(size_t coreRow) const;
 
 private:
     int CoreRowCount() const;
@@ -81,6 +85,9 @@ public:
     QLineEdit* Editor() const { return editor_; }
     // The window closes: the box goes without committing, and nothing more opens it.
     void Suspend();
+    // Commits the open box and closes it; true when accepted or when no box
+    // is open. A refused box stays open with its text selected.
+    bool CommitOpenBox();
 
 signals:
     // A key reached the box: the results shown are out of date.
@@ -101,9 +108,6 @@ protected:
 private:
     bool FilterEditorEvent(QEvent* event);
     bool FilterViewEvent(QObject* object, QEvent* event);
-    // Commits the open box and closes it; true when accepted or when no box
-    // is open. A refused box stays open with its text selected.
-    bool CommitOpenBox();
     void CommitAndMove(int step);
     void Abandon();
     void Close();

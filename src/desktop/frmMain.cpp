@@ -77,7 +77,8 @@ frmMain::frmMain(MainWindowContext context, QWidget* parent)
     InstallSiteNameEnter();
 
     context_.document.AddObserver(this);
-    resize(sizeHint().expandedTo(QSize(720, 480)));
+    // Wide enough at first for every column's text on one line.
+    resize(sizeHint().expandedTo(QSize(1040, 520)));
 }
 
 frmMain::~frmMain() { context_.document.RemoveObserver(this); }

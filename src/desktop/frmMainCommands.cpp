@@ -127,7 +127,7 @@ void frmMain::ShowOptions()
 void frmMain::ShowPowerSupply()
 {
     {
-        frmPower power(context_.document, context_.localeId, context_.host, this);
+        frmPower power(context_.document, context_.options, context_.localeId, context_.host, this);
         power.exec();
     }
     ShowPowerLine();

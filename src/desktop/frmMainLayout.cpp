@@ -4,6 +4,7 @@
 
 #include "forms/HelpTopics.h"
 #include "forms/MainWindowCore.h"
+#include "loop/clsCalculator.h"
 #include "desktop/QtHelp.h"
 #include "desktop/QtPanelChooser.h"
 
@@ -44,6 +45,18 @@ QLabel* Cell(const char* name, int index, Qt::Alignment alignment, const QString
     label->setObjectName(ArrayName(name, index));
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
+}
+
+// The width of the longest verdict: a loop's, or the overall one in bold.
+int VerdictColumnWidth(const QFontMetrics& loop, const QFontMetrics& overall)
+{
+    int width = overall.horizontalAdvance("Design Not Satisfactory");
+    for (int code = 0;; ++code) {
+        const std::string verdict = clsCalculator::LoopDesignShortFor(static_cast<LoopDesignCode>(code));
+        if (verdict.empty())
+            return width + 2;
+        width = std::max(width, loop.horizontalAdvance(QString::fromStdString(verdict)));
+    }
 }
 
 QLabel* Heading(const char* name, const char* text, Qt::Alignment alignment)
@@ -213,7 +226,6 @@ QWidget* frmMain::BuildLoopTable()
         row.lblQuiescent = Cell("lblQuiescent", index, number);
         row.lblAlarm = Cell("lblAlarm", index, number);
         row.lblPassFail = Cell("lblPassFail", index, Qt::AlignLeft);
-        row.lblPassFail->setMinimumWidth(row.lblPassFail->fontMetrics().horizontalAdvance("Design Not Satisfactory"));
         grid->addWidget(row.lblLoop, gridRow, LoopColumn);
         grid->addWidget(row.lblDevice, gridRow, DevicesColumn);
         grid->addWidget(row.lblQuiescent, gridRow, QuiescentColumn);
@@ -233,9 +245,11 @@ QWidget* frmMain::BuildLoopTable()
         row.btnChange->setToolTip(QString("Devices, cable and calculation of loop %1").arg(loop));
         connect(row.btnChange, &QPushButton::clicked, this, [this, loop] { ShowLoopEditor(loop); });
         grid->addWidget(row.btnChange, loop, ButtonColumn);
+        // Room for a margin's line; a longer verdict wraps rather than being cut.
         row.lblAlongCable = Cell("lblAlongCable", loop, Qt::AlignLeft);
+        row.lblAlongCable->setWordWrap(true);
         row.lblAlongCable->setMinimumWidth(
-            row.lblAlongCable->fontMetrics().horizontalAdvance("-10.00 V at address 252, fails"));
+            row.lblAlongCable->fontMetrics().horizontalAdvance("Not positioned (-10.00 V margin)"));
         grid->addWidget(row.lblAlongCable, loop, AlongCableColumn);
     }
 
@@ -253,6 +267,10 @@ QWidget* frmMain::BuildLoopTable()
         font.setBold(true);
         label->setFont(font);
     }
+    // The verdicts' column holds the longest verdict whole, a loop's or the
+    // overall one in bold.
+    totals_.lblPassFail->setMinimumWidth(VerdictColumnWidth(rows_[1].lblPassFail->fontMetrics(),
+                                                            totals_.lblPassFail->fontMetrics()));
     lblAlarmNotes_ = new QLabel;
     lblAlarmNotes_->setObjectName("lblAlarmNotes");
     lblAlarmNotes_->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include "desktop/QtHelpKey.h"
+
 #include <array>
 
 class MessageHost;
@@ -19,14 +21,14 @@ class QRadioButton;
 class QTabWidget;
 class QWidget;
 
-class frmOptions : public QDialog {
+class frmOptions : public QDialog, public HelpTopicWindow {
     Q_OBJECT
 
 public:
     frmOptions(Catalogue& catalogue, Options& options, MessageHost& host, QWidget* parent = nullptr);
 
     // The help topic of the tab on show.
-    int HelpTopic() const { return helpTopic_; }
+    int HelpTopic() const override { return helpTopic_; }
 
     // OK: refuses on the offending tab, or stores and closes.
     void accept() override;

@@ -1,6 +1,9 @@
 #include "desktop/frmPower.h"
 
+#include "catalogues/Options.h"
+#include "desktop/QtWindowSize.h"
 #include "document/PowerText.h"
+#include "forms/HelpTopics.h"
 #include "platform/MessageHost.h"
 
 #include <QCheckBox>
@@ -52,7 +55,7 @@ QLabel* Hint(const std::string& text)
 
 }  // namespace
 
-frmPower::frmPower(Document& document, std::string localeId, MessageHost& host, QWidget* parent)
+frmPower::frmPower(Document& document, Options& options, std::string localeId, MessageHost& host, QWidget* parent)
     : QDialog(parent), document_(document), host_(host), core_(document, std::move(localeId))
 {
     setObjectName("frmPower");
@@ -83,8 +86,11 @@ frmPower::frmPower(Document& document, std::string localeId, MessageHost& host, 
 
     ShowEntries(core_.Boxes());
     ShowResult();
-    resize(sizeHint().expandedTo(QSize(820, 640)));
+    resize(QSize(820, 660).expandedTo(minimumSizeHint()));
+    new QtWindowSize(*this, options, SettingName::PowerSize);
 }
+
+int frmPower::HelpTopic() const { return HelpTopic::Power; }
 
 QWidget* frmPower::BuildRule()
 {

@@ -7,12 +7,15 @@
 
 #include <QDialog>
 
+#include "desktop/QtHelpKey.h"
+
 #ifndef Q_MOC_RUN
 #include "forms/PowerCore.h"
 #endif
 
 class Document;
 class MessageHost;
+class Options;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -21,12 +24,14 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 
-class frmPower : public QDialog {
+class frmPower : public QDialog, public HelpTopicWindow {
     Q_OBJECT
 public:
     enum LoadColumn { Description, Quantity, Standby, Alarm, ColumnCount };
 
-    frmPower(Document& document, std::string localeId, MessageHost& host, QWidget* parent = nullptr);
+    // The window's size is kept in `options`.
+    frmPower(Document& document, Options& options, std::string localeId, MessageHost& host, QWidget* parent = nullptr);
+    int HelpTopic() const override;
 
 private:
     QWidget* BuildRule();

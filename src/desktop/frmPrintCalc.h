@@ -5,6 +5,9 @@
 
 #include <QDialog>
 
+#include "desktop/QtHelpKey.h"
+#include "forms/HelpTopics.h"
+
 #include <vector>
 
 class Document;
@@ -13,7 +16,7 @@ class QListWidget;
 class QPrinter;
 class QPushButton;
 
-class frmPrintCalc : public QDialog {
+class frmPrintCalc : public QDialog, public HelpTopicWindow {
     Q_OBJECT
 
 public:
@@ -23,6 +26,7 @@ public:
 
     // The loops chosen in the list, in loop order.
     std::vector<int> SelectedLoops() const;
+    int HelpTopic() const override { return HelpTopic::Printing; }
 
 private:
     void ShowPrinterName();

@@ -36,7 +36,7 @@ frmWelcome::frmWelcome(Options& options, const QtHelp& help, QWidget* parent) : 
                                 "lblSuggestions"));
     layout->addWidget(Paragraph(QString(ApplicationTitle) + " is a product of Harvex.", "lblProduct"));
     layout->addWidget(Paragraph("If you are using Ferrolux for the first time, we recommend that you read the "
-                                "Overview in the online help before you start: click Overview below.",
+                                "Overview in the help before you start: click Overview below.",
                                 "lblOverview"));
     layout->addSpacing(6);
     layout->addLayout(BottomRow(chkDontShow_, {btnOverview, btnHelp, btnClose}));

@@ -99,6 +99,45 @@ private slots:
         QCOMPARE(total->text(), "800");
         QCOMPARE(Control<QComboBox>(*window, "cmbCableSize")->currentText(), "0.5 mm\u00B2 fire cable");
     }
+
+    // Among many types: the rows whose names hold the words typed, a
+    // quantity typed into one of them, Escape emptying the box and then
+    // closing the window, and only the types in use.
+    void theFilterFindsATypeAndEscapeClearsIt()
+    {
+        Site site;
+        std::vector<int16_t> types;
+        for (const char* name : {"Heat Detector", "Manual Call Point", "Multi-Sensor Detector"})
+            types.push_back(site.catalogue.AddDeviceType({.Name = name, .Quiescent = 200, .Alarm = 3000,
+                                                          .MinimumVoltage = 1700, .AddressRange = site.full}));
+        site.options.LoadStandardDevices(site.catalogue, static_cast<int>(site.catalogue.DeviceTypes.size() - 1));
+        for (const int16_t type : types)
+            site.options.SetStandardDevice(type, true);
+        const auto window = site.Open();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* rows = Control<QTableView>(*window, "grdDevices")->model();
+        QCOMPARE(rows->rowCount(), 4);
+
+        auto* filter = Control<QLineEdit>(*window, "txtDeviceFilter");
+        filter->setFocus();
+        QTest::keyClicks(filter, "det");
+        QCOMPARE(rows->rowCount(), 3);
+        Type(filter, " HEAT", Qt::Key_Return);
+        QCOMPARE(rows->rowCount(), 1);
+        Type(OpenBox(*window, "txtDevicesQty"), "2", Qt::Key_Return);
+        QCOMPARE(site.Loop().QtyDevices(), 2);
+        QCOMPARE(site.Loop().DeviceType(1), types[0]);
+
+        QTest::mouseClick(filter, Qt::LeftButton);
+        QTest::keyClick(filter, Qt::Key_Escape);
+        QVERIFY(filter->text().isEmpty() && window->isVisible());
+        QCOMPARE(rows->rowCount(), 4);
+        QTest::mouseClick(Control(*window, "chkInUseOnly"), Qt::LeftButton, {}, QPoint(8, 8));
+        QCOMPARE(rows->rowCount(), 1);
+        QCOMPARE(Cell(*window, "grdDevices", 0, 0), "Heat Detector");
+        QTest::keyClick(filter, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
 };
 
 FERROLUX_QT_TEST(frmLoopTest);

@@ -109,7 +109,7 @@ private slots:
     {
         DesktopSite site;
         QVERIFY(site.ShowMainWindow(site.CopyExample("Harbour-Hotel.QLX", "Harbour-Hotel.QLX")));
-        frmPower power(site.app->document(), site.environment.LocaleId, site.host);
+        frmPower power(site.app->document(), site.app->options(), site.environment.LocaleId, site.host);
         power.show();
         QVERIFY(QTest::qWaitForWindowActive(&power));
         auto* fitted = Control<QComboBox>(power, "cmbFitted");

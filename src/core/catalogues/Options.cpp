@@ -235,6 +235,37 @@ void Options::RestoreFormSize(WindowGeometry& window, bool useWorkArea, bool cen
         window.Maximize();
 }
 
+WindowSize Options::WindowSizeFor(const WindowSizeNames& names, WindowSize size, const ScreenArea& area) const
+{
+    const int32_t width = GetSettingLong(names.Width);
+    const int32_t height = GetSettingLong(names.Height);
+    if (width > 0 && height > 0)
+        size = {width, height};
+    return {std::min(size.Width, area.Width), std::min(size.Height, area.Height)};
+}
+
+void Options::SaveWindowSize(const WindowSizeNames& names, const WindowGeometry& window)
+{
+    if (window.State() != WindowState::Normal)
+        return;
+    SetSettingLong(names.Width, window.Width());
+    SetSettingLong(names.Height, window.Height());
+}
+
+int Options::SecondShare(const WindowSizeNames& names) const
+{
+    if (!names.SecondShare)
+        return 0;
+    const int32_t share = GetSettingLong(names.SecondShare);
+    return share >= 1 && share <= 999 ? share : 0;
+}
+
+void Options::SetSecondShare(const WindowSizeNames& names, int thousandths)
+{
+    if (names.SecondShare && thousandths >= 1 && thousandths <= 999)
+        SetSettingLong(names.SecondShare, thousandths);
+}
+
 int Options::Units() const
 {
     return units_;

@@ -39,6 +39,26 @@ inline constexpr const char* LatestVersion = "LatestVersion";
 inline constexpr const char* KRBeforeOthersWarned = "KRBeforeOthersWarned";
 }  // namespace SettingName
 
+// The names a window other than the main one keeps its size under; a window
+// split in two also keeps the share of its second part (thousandths).
+struct WindowSizeNames {
+    const char* Width;
+    const char* Height;
+    const char* SecondShare = nullptr;
+};
+
+namespace SettingName {
+inline constexpr WindowSizeNames LoopEditorSize{"Loop Editor Width", "Loop Editor Height", "Loop Editor Plot Share"};
+inline constexpr WindowSizeNames CableLayoutSize{"Cable Layout Width", "Cable Layout Height"};
+inline constexpr WindowSizeNames PowerSize{"Power Width", "Power Height"};
+inline constexpr WindowSizeNames HelpSize{"Help Width", "Help Height"};
+}  // namespace SettingName
+
+struct WindowSize {
+    int Width = 0;
+    int Height = 0;
+};
+
 class Options {
 public:
     explicit Options(SettingsStore& store) : store_(store) {}
@@ -106,6 +126,16 @@ public:
     // window when the stored state asks for it (with useWorkArea any state
     // but "Normal", a missing one too; without, only "Maximized").
     void RestoreFormSize(WindowGeometry& window, bool useWorkArea, bool centre);
+
+    // Any other window: the size it was last closed at (its own `size` while
+    // none is stored), at most the work area. A window closed maximised or
+    // minimised keeps the size stored before.
+    WindowSize WindowSizeFor(const WindowSizeNames& names, WindowSize size, const ScreenArea& area) const;
+    void SaveWindowSize(const WindowSizeNames& names, const WindowGeometry& window);
+    // The share of a split window's second part, 1 to 999 thousandths; 0
+    // while none is stored.
+    int SecondShare(const WindowSizeNames& names) const;
+    void SetSecondShare(const WindowSizeNames& names, int thousandths);
 
 private:
     SettingsStore& store_;

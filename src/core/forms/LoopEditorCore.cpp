@@ -10,7 +10,11 @@
 #include "catalogues/Options.h"
 #include "document/Document.h"
 #include "document/LoopPlacement.h"
+#include "platform/CaseFold.h"
 #include "platform/MessageHost.h"
+
+#include <algorithm>
+#include <sstream>
 
 namespace {
 
@@ -66,6 +70,7 @@ void LoopEditorCore::Activate()
         if (count >= 1 || options_.IsStandardDevice(type))
             deviceRows_.push_back({static_cast<int16_t>(type), count});
     }
+    ChooseShownRows();
     CalculationSupport::RecalculateLoop(document_, loop_);
 }
 
@@ -93,11 +98,41 @@ LoopEditorCore::RowTexts LoopEditorCore::OtherRowTexts(size_t row) const
 
 size_t LoopEditorCore::AddDeviceRow(int type)
 {
+    const auto existing = std::find_if(deviceRows_.begin(), deviceRows_.end(),
+                                       [type](const DeviceRow& row) { return row.Type == type; });
+    const auto row = static_cast<size_t>(existing - deviceRows_.begin());
+    if (existing == deviceRows_.end())
+        deviceRows_.push_back({static_cast<int16_t>(type), 0});
+    if (std::find(shownRows_.begin(), shownRows_.end(), row) == shownRows_.end())
+        shownRows_.push_back(row);
+    return row;
+}
+
+void LoopEditorCore::SetDeviceFilter(std::string_view text, bool inUseOnly)
+{
+    filterWords_.clear();
+    std::istringstream words(FoldCase(text));
+    for (std::string word; words >> word;)
+        filterWords_.push_back(word);
+    inUseOnly_ = inUseOnly;
+    ChooseShownRows();
+}
+
+void LoopEditorCore::ChooseShownRows()
+{
+    shownRows_.clear();
     for (size_t row = 0; row < deviceRows_.size(); ++row)
-        if (deviceRows_[row].Type == type)
-            return row;
-    deviceRows_.push_back({static_cast<int16_t>(type), 0});
-    return deviceRows_.size() - 1;
+        if (PassesFilter(deviceRows_[row]))
+            shownRows_.push_back(row);
+}
+
+bool LoopEditorCore::PassesFilter(const DeviceRow& row) const
+{
+    if (inUseOnly_ && row.Quantity == 0)
+        return false;
+    const std::string name = FoldCase(document_.Catalog().DeviceType(row.Type).Name);
+    return std::all_of(filterWords_.begin(), filterWords_.end(),
+                       [&name](const std::string& word) { return name.find(word) != std::string::npos; });
 }
 
 int32_t LoopEditorCore::QuantityFromText(std::string_view text)

@@ -63,8 +63,18 @@ public:
     RowTexts OtherRowTexts(size_t row) const;
     int32_t OtherQuantity(size_t row) const;
 
-    // The row of the type, appended with quantity 0 when there is none yet.
+    // The row of the type, appended with quantity 0 when there is none yet;
+    // it is on show whatever the filter.
     size_t AddDeviceRow(int type);
+
+    // The device rows on show, as positions in DeviceRows(): those whose
+    // type's name holds every word of the filter's text (in any case) and,
+    // with `inUseOnly`, that have devices. The rows are chosen when the
+    // filter is set and when the editor is activated; in between a row stays
+    // on show whatever its quantity becomes, so that none vanishes while it
+    // is being edited.
+    void SetDeviceFilter(std::string_view text, bool inUseOnly);
+    const std::vector<size_t>& ShownDeviceRows() const { return shownRows_; }
 
     // A typed quantity as a whole number (the box takes digits and ".").
     static int32_t QuantityFromText(std::string_view text);
@@ -88,6 +98,8 @@ public:
 
 private:
     bool Reject(const std::string& message, bool quiet);
+    void ChooseShownRows();
+    bool PassesFilter(const DeviceRow& row) const;
 
     Document& document_;
     Options& options_;
@@ -95,6 +107,9 @@ private:
     int loop_;
     std::vector<DeviceRow> deviceRows_;
     std::vector<int> otherRows_;
+    std::vector<std::string> filterWords_;  // folded to lower case
+    bool inUseOnly_ = false;
+    std::vector<size_t> shownRows_;
     std::optional<clsCalculator> backup_;
     std::string backupName_;
     std::array<int16_t, clsCalculator::AddressCount> backupTags_{};

@@ -1,6 +1,7 @@
 #include "report/VoltagePlotLayout.h"
 
 #include "document/LoopResults.h"
+#include "report/PlotLabels.h"
 #include "text/Scaling.h"
 
 #include <algorithm>
@@ -79,46 +80,6 @@ std::pair<double, double> VoltRange(const AlongCableResult& result)
     }
     const double range = high - low;
     return {std::max(0.0, low - Footroom * range), high + Headroom * range};
-}
-
-const AlongCablePoint* LowestPoint(const AlongCableResult& result, Feed feed)
-{
-    const auto f = static_cast<size_t>(feed);
-    const auto lowest = std::min_element(result.Points.begin(), result.Points.end(),
-                                         [f](const auto& a, const auto& b) { return a.Volts[f] < b.Volts[f]; });
-    return lowest == result.Points.end() ? nullptr : &*lowest;
-}
-
-bool Inside(const PlotBox& box, const PlotBox& area)
-{
-    return box.X >= area.X && box.Y >= area.Y && box.Right() <= area.Right() && box.Bottom() <= area.Bottom();
-}
-
-// A label beside its point, inside the plot area and clear of the labels
-// already placed: above right first, then the other corners, then further away.
-PlotBox PlaceLabel(double x, double y, double width, double height, double marker, const PlotBox& area,
-                   const std::vector<PlotText>& placed)
-{
-    PlotBox first;
-    for (int away = 0; away < 4; ++away) {
-        const double up = y - marker - height * (1 + away);
-        const double down = y + marker + height * away;
-        for (const double top : {up, down}) {
-            for (const double left : {x + marker, x - marker - width}) {
-                const PlotBox box{left, top, width, height};
-                if (away == 0 && top == up && left == x + marker)
-                    first = box;
-                const bool clear = std::none_of(placed.begin(), placed.end(),
-                                                [&box](const PlotText& other) { return other.Box.Overlaps(box); });
-                if (Inside(box, area) && clear)
-                    return box;
-            }
-        }
-    }
-    // Nowhere free: above right, kept inside the area.
-    first.X = std::clamp(first.X, area.X, std::max(area.X, area.Right() - width));
-    first.Y = std::clamp(first.Y, area.Y, std::max(area.Y, area.Bottom() - height));
-    return first;
 }
 
 }  // namespace
@@ -249,15 +210,7 @@ VoltagePlotLayout LayOutVoltagePlot(const AlongCableResult& result, int units, c
             layout.Isolators.push_back(left);
     }
 
-    for (const Feed feed : AllFeeds) {
-        const AlongCablePoint* lowest = LowestPoint(result, feed);
-        if (!lowest)
-            break;
-        std::string text = LowestPointText(result, feed);
-        const PlotBox box = PlaceLabel(PointX(layout, *lowest), PointY(layout, *lowest, feed),
-                                       measure.TextWidth(text), h, layout.MarkerSize, area, layout.Lowest);
-        layout.Lowest.push_back({box, std::move(text)});
-    }
+    PlaceLowestLabels(layout, result, measure);
     return layout;
 }
 

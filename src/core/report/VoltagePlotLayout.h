@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,10 @@ struct PlotBox {
     double Right() const { return X + Width; }
     double Bottom() const { return Y + Height; }
     bool Overlaps(const PlotBox& other) const;
+};
+
+struct PlotLine {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
 };
 
 // A text and the box it is drawn in.
@@ -84,7 +89,11 @@ struct VoltagePlotLayout {
     PlotText XTitle, YTitle;  // the y title is drawn turned a quarter left, in its box
     std::vector<double> Isolators;  // x of each isolator
     std::vector<PlotSection> Sections;
-    std::vector<PlotText> Lowest;  // one per feed, in the order of AllFeeds; none on an empty loop
+    // One per feed, in the order of AllFeeds (none on an empty loop), clear
+    // of the curves, their markers and each other; a label that had to go
+    // further from its point than beside it has a leader to the point.
+    std::vector<PlotText> Lowest;
+    std::vector<std::optional<PlotLine>> LowestLeaders;
     std::vector<PlotLegendEntry> Legend;
     double MarkerSize = 4;  // half the width of a marker
 };

@@ -118,6 +118,34 @@ TEST(Options, TheWindowsSizeIsStoredAndRestored)
               std::vector<int>({190, 163, 640, 480, false}));
 }
 
+// Any other window: its own size until one is stored, never more than the
+// work area; a maximised window leaves the stored size; shares out of 1 to
+// 999 thousandths are none.
+TEST(Options, AnotherWindowKeepsItsSizeAndShare)
+{
+    Settings s;
+    const WindowSizeNames& names = SettingName::LoopEditorSize;
+    const ScreenArea laptop{0, 0, 1366, 736};
+    const auto size = [&](WindowSize own) {
+        const WindowSize chosen = s.options.WindowSizeFor(names, own, laptop);
+        return std::pair(chosen.Width, chosen.Height);
+    };
+    EXPECT_EQ(size({1120, 800}), std::pair(1120, 736));
+    FakeWindow window;
+    window.width = 1000;
+    s.options.SaveWindowSize(names, window);
+    window.state = WindowState::Maximized;
+    window.width = 1366;
+    s.options.SaveWindowSize(names, window);
+    EXPECT_EQ(size({1120, 800}), std::pair(1000, 480));
+    EXPECT_EQ(s.options.SecondShare(names), 0);
+    for (const auto& [stored, share] : {std::pair{400, 400}, {0, 400}, {1000, 400}, {999, 999}}) {
+        s.options.SetSecondShare(names, stored);
+        EXPECT_EQ(s.options.SecondShare(names), share) << stored;
+    }
+    EXPECT_EQ(s.options.SecondShare(SettingName::PowerSize), 0);
+}
+
 TEST(Options, UnitsComeFromTheMeasurementSettingAndUnknownOnesWarn)
 {
     Settings s;

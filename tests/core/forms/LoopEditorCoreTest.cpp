@@ -103,3 +103,38 @@ TEST(LoopEditorCore, SlavesAndStandaloneDevicesNeedAMasterAndKeepItOnTheLoop)
     ASSERT_TRUE(e.core->CommitOtherQuantity(e.OtherRow(e.standaloneSlave), 1));
     EXPECT_EQ(e.Loop().DeviceStandalone(1, 2), e.standaloneSlave);  // the first slot filled is the last emptied
 }
+
+// The rows on show are chosen when the filter is set: every word of its text
+// in the name, any case; with "in use only", rows with devices. A row added,
+// or one whose quantity falls to 0, stays on show until the filter is set again.
+TEST(LoopEditorCore, TheDeviceFilterShowsTheMatchingRows)
+{
+    LoopEditorSite e;
+    for (const int type : {e.sounder, e.masterBase, e.slaveBase})
+        e.options.SetStandardDevice(type, true);
+    e.core->Activate();
+    ASSERT_TRUE(e.core->CommitDeviceQuantity(e.Row(e.sounder), 2));
+    const auto shown = [&] {
+        std::string names;
+        for (const size_t row : e.core->ShownDeviceRows())
+            names += (names.empty() ? "" : ", ") + e.core->DeviceRowTexts(row).Name;
+        return names;
+    };
+    EXPECT_EQ(shown(), "Detector, Sounder, Master Base, Slave Base");
+    for (const auto& [text, inUse, names] : {std::tuple{"BASE", false, "Master Base, Slave Base"},
+                                             {" base  MAS ", false, "Master Base"},
+                                             {"detecter", false, ""},
+                                             {"", true, "Sounder"},
+                                             {"base", true, ""},
+                                             {"", false, "Detector, Sounder, Master Base, Slave Base"}}) {
+        e.core->SetDeviceFilter(text, inUse);
+        EXPECT_EQ(shown(), names) << text << " " << inUse;
+    }
+
+    e.core->SetDeviceFilter("", true);
+    e.Row(e.heat);
+    ASSERT_TRUE(e.core->CommitDeviceQuantity(e.Row(e.sounder), 0));
+    EXPECT_EQ(shown(), "Sounder, Heat");
+    e.core->SetDeviceFilter("", true);
+    EXPECT_EQ(shown(), "");
+}

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <array>
 #include <tuple>
 
 namespace {
@@ -72,11 +75,6 @@ TEST_F(VoltagePlotScene, AxesSectionsLabelsAndLegendStayApart)
 
     ASSERT_EQ(layout.Lowest.size(), 3u);
     EXPECT_EQ(layout.Lowest[1].Text, "Address 3: 16.50 V");
-    for (size_t i = 0; i < layout.Lowest.size(); ++i) {
-        EXPECT_TRUE(Inside(layout.Lowest[i].Box, area)) << i;
-        for (size_t j = 0; j < i; ++j)
-            EXPECT_FALSE(layout.Lowest[i].Box.Overlaps(layout.Lowest[j].Box)) << i << " " << j;
-    }
 
     // The legend under the axis title, inside the bounds, its entries apart.
     ASSERT_EQ(layout.Legend.size(), static_cast<size_t>(PlotKeyCount));
@@ -107,6 +105,83 @@ TEST_F(VoltagePlotScene, FeetMarkersUnderTheMouseAndAnEmptyLoop)
     EXPECT_TRUE(empty.Legend.empty() && empty.Lowest.empty() && empty.Sections.empty());
     EXPECT_GE(empty.XAxis.High, 400);
     EXPECT_FALSE(empty.YTicks.empty());
+}
+
+// A loop of `count` points along 400 m, each feed falling from `start` volts
+// by `fall` over the cable.
+AlongCableResult FallingLoop(int count, std::array<double, FeedCount> start, std::array<double, FeedCount> fall)
+{
+    AlongCableResult result;
+    result.CableLength = 4000;
+    for (int i = 1; i <= count; ++i) {
+        AlongCablePoint point;
+        point.Address = i;
+        point.Position = 4000.0 * i / (count + 1);
+        point.MinimumVoltage = 17;
+        for (size_t f = 0; f < FeedCount; ++f)
+            point.Volts[f] = start[f] - fall[f] * i / count;
+        result.Points.push_back(point);
+    }
+    for (size_t f = 0; f < FeedCount; ++f) {
+        const auto lowest = std::min_element(result.Points.begin(), result.Points.end(),
+                                             [f](const auto& a, const auto& b) { return a.Volts[f] < b.Volts[f]; });
+        result.Feeds[f] = FeedResult{lowest->Volts[f], lowest->Address};
+    }
+    return result;
+}
+
+// Each label inside the area, apart from the others, and no curve, marker
+// or minimum bar under it: the curves are walked in small steps.
+TEST(VoltagePlotLabels, StayClearOfTheCurvesAndOfEachOther)
+{
+    const PlotBox bounds{20, 10, 600, 400};
+    const PlotMeasure measure{10, [](std::string_view text) { return 6.0 * text.size(); }};
+    const std::pair<const char*, AlongCableResult> scenes[] = {
+        {"three detectors", ThreeDetectorsAlongTheCable()},
+        {"ten, the feeds together", FallingLoop(10, {23.9, 23.9, 23.8}, {0.05, 0.15, 0.1})},
+        {"three far apart, one feed flat", FallingLoop(3, {24, 24, 24}, {0, 0.3, 0.2})},
+        {"126 falling apart", FallingLoop(126, {24, 24, 24}, {2, 7, 5})},
+        {"one device", FallingLoop(1, {22, 21, 21.5}, {0, 0, 0})},
+    };
+    for (const auto& [scene, result] : scenes) {
+        const VoltagePlotLayout layout = LayOutVoltagePlot(result, Scaling::Metric, bounds, measure);
+        ASSERT_EQ(layout.Lowest.size(), 3u) << scene;
+        for (size_t i = 0; i < layout.Lowest.size(); ++i) {
+            const PlotBox& label = layout.Lowest[i].Box;
+            EXPECT_TRUE(Inside(label, layout.Area)) << scene << " " << i;
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(label.Overlaps(layout.Lowest[j].Box)) << scene << " " << i << " " << j;
+            // A label away from its point has a leader to it.
+            const AlongCablePoint& lowest = result.Points[static_cast<size_t>(result.Feeds[i].LowestAddress - 1)];
+            const double px = PointX(layout, lowest), py = PointY(layout, lowest, AllFeeds[i]);
+            const double away = std::hypot(std::max({label.X - px, 0.0, px - label.Right()}),
+                                           std::max({label.Y - py, 0.0, py - label.Bottom()}));
+            if (away > 2 * measure.TextHeight) {
+                ASSERT_TRUE(layout.LowestLeaders[i]) << scene << " " << i;
+                EXPECT_EQ(std::pair(layout.LowestLeaders[i]->X1, layout.LowestLeaders[i]->Y1), std::pair(px, py));
+            }
+            const auto under = [&label](double x, double y) {
+                return x > label.X && x < label.Right() && y > label.Y && y < label.Bottom();
+            };
+            for (const Feed feed : AllFeeds) {
+                for (size_t p = 0; p < result.Points.size(); ++p) {
+                    const double x = PointX(layout, result.Points[p]), y = PointY(layout, result.Points[p], feed);
+                    EXPECT_FALSE(under(x, y) || label.Overlaps({x - layout.MarkerSize, y - layout.MarkerSize,
+                                                                2 * layout.MarkerSize, 2 * layout.MarkerSize}))
+                        << scene << ": label " << i << " over the marker of " << p;
+                    EXPECT_FALSE(under(x, layout.Y(result.Points[p].MinimumVoltage))) << scene << " " << i;
+                    if (p == 0)
+                        continue;
+                    const double x0 = PointX(layout, result.Points[p - 1]);
+                    const double y0 = PointY(layout, result.Points[p - 1], feed);
+                    bool crossed = false;
+                    for (double t = 0; t <= 1; t += 0.01)
+                        crossed = crossed || under(x0 + t * (x - x0), y0 + t * (y - y0));
+                    EXPECT_FALSE(crossed) << scene << ": label " << i << " over the curve before " << p;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
