@@ -200,8 +200,9 @@ QWidget* frmMain::BuildLoopTable()
                 .lblQuiescent = Heading("lblQuiescent", "Quiescent", number),
                 .lblAlarm = Heading("lblAlarm", "Alarm", number),
                 .lblAlongCable = Heading("lblAlongCable", "Along the Cable", Qt::AlignLeft)};
-    rows_[0].lblAlongCable->setToolTip("The least margin of any device over its minimum voltage, with the loop "
-                                       "whole or open at either end");
+    rows_[0].lblAlongCable->setToolTip("Every check along the cable: each device's voltage over its minimum with "
+                                       "the loop whole or open at either end, and the points in each isolator "
+                                       "section against its limit; the first that fails is shown");
     grid->addWidget(rows_[0].lblAlongCable, 0, AlongCableColumn);
     grid->addWidget(rows_[0].lblLoop, 0, LoopColumn);
     grid->addWidget(rows_[0].lblDevice, 0, DevicesColumn);
@@ -234,8 +235,10 @@ QWidget* frmMain::BuildLoopTable()
         connect(row.btnChange, &QPushButton::clicked, this, [this, loop] { ShowLoopEditor(loop); });
         grid->addWidget(row.btnChange, loop, ButtonColumn);
         row.lblAlongCable = Cell("lblAlongCable", loop, Qt::AlignLeft);
+        // A failing check may take two lines: never cut short.
+        row.lblAlongCable->setWordWrap(true);
         row.lblAlongCable->setMinimumWidth(
-            row.lblAlongCable->fontMetrics().horizontalAdvance("-10.00 V at address 252, fails"));
+            row.lblAlongCable->fontMetrics().horizontalAdvance("section 12: 134 points, limit 32 (1 of 15 checks fails)"));
         grid->addWidget(row.lblAlongCable, loop, AlongCableColumn);
     }
 
