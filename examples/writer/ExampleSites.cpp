@@ -127,20 +127,25 @@ constexpr int16_t Metric1_5 = 1210;  // 1.5 mm²
 constexpr int16_t Metric2_5 = 741;   // 2.5 mm²
 
 // A small office on a single-loop panel, well within every limit, its
-// devices at the distances along the cable a survey gave.
+// devices at the distances along the cable a survey gave. Three of its call
+// points carry isolators, wired as the 10th, 20th and 30th devices, so that a
+// short circuit takes out at most 11 of its 40 points.
 bool BuildNorthgateOffices(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
     SiteBuilder site(document, bundled, problem);
     return site.Start("Northgate Offices", "Quellar QX-1 Single Loop") &&
            site.Loop(1, "Ground and first floor", Metric1_5, 420, 12) &&
            site.Devices(1, "Optical Smoke Detector", 24) && site.Devices(1, "Heat Detector Rate-of-Rise", 4) &&
-           site.Devices(1, "Manual Call Point", 6) && site.Devices(1, "Wall Sounder Beacon", 6) &&
+           site.Devices(1, "Manual Call Point with Isolator", 3) && site.Devices(1, "Manual Call Point", 3) &&
+           site.Devices(1, "Wall Sounder Beacon", 6) && site.WiredEvery(1, 29, 3, 9) &&
            site.Surveyed(1, {60, 95, 140, 70});
 }
 
-// A warehouse on a four-loop panel: three loops are fine, the yard loop's
-// sounders drop too many volts over its long run of the thinnest cable. The
-// racking loop's devices, call points with isolators among them, are at the
+// A warehouse on a four-loop panel: the yard loop's sounders drop too many
+// volts over its long run of the thinnest cable, and the offices loop has 46
+// points and no isolator, so a short circuit takes out more than the 32 the
+// panel allows (both on purpose, to show a failing design). The racking
+// loop's devices, call points with isolators among them, are at the
 // distances a survey gave.
 bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
@@ -161,8 +166,10 @@ bool BuildRiversideWarehouse(Document& document, BundledCatalogue& bundled, std:
 
 // A hotel whose detectors carry Other Devices: remote indicators on remote
 // outputs, sounder bases, a Master sounder base driving slave sounder bases
-// and standalone slave wall sounders, and standalone line isolators. The
-// bedroom loop has its devices' interface LEDs disabled. Its battery carries
+// and standalone slave wall sounders, and standalone line isolators, the
+// second wired after the 25th device so that no section between isolators
+// holds more than 25 of the bedroom loop's 50 points. The bedroom loop has
+// its devices' interface LEDs disabled. Its battery carries
 // a repeater panel at reception and two bell circuits in the kitchen.
 bool BuildHarbourHotel(Document& document, BundledCatalogue& bundled, std::string& problem)
 {
@@ -174,6 +181,7 @@ bool BuildHarbourHotel(Document& document, BundledCatalogue& bundled, std::strin
            site.Devices(1, "Manual Call Point", 6) && site.Devices(1, "Master Sounder Base", 2) &&
            site.Devices(1, "Optical Smoke Detector", 8) && site.Devices(1, "Slave Sounder Base", 8) &&
            site.Others(1, "Slave Wall Sounder", 3) && site.Others(1, "Line Isolator Module", 2) &&
+           site.WiredEvery(1, 5, 1, 24) &&
            site.Loop(2, "Restaurant and kitchen", Metric1_5, 300, 10) &&
            site.Devices(2, "Heat Detector with Remote Output", 12) && site.Others(2, "Sounder Base", 6) &&
            site.Devices(2, "Heat Detector Fixed 78C", 5) && site.Devices(2, "Manual Call Point", 4) &&

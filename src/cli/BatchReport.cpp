@@ -9,7 +9,22 @@
 
 namespace {
 
-using Row = std::array<std::string, 6>;
+using Row = std::array<std::string, 7>;
+
+// "Pass", or "Fails (loop 1: section 3: 34 points, limit 32)": the first loop
+// of the panel that fails along the cable, with its first failing check.
+std::string AlongCableCell(const CalcSummary& summary)
+{
+    const int loops = std::clamp(summary.PanelLoops, 0, static_cast<int>(summary.Loops.size()));
+    const auto end = summary.Loops.begin() + loops;
+    const auto failing = std::find_if(summary.Loops.begin(), end,
+                                      [](const LoopSummary& loop) { return !loop.AlongCableChecks.Pass(); });
+    if (failing != end)
+        return "Fails (loop " + std::to_string(failing->Loop) + ": " + failing->AlongCableChecks.FirstFailure + ")";
+    const bool checked = std::any_of(summary.Loops.begin(), end,
+                                     [](const LoopSummary& loop) { return !loop.AlongCableChecks.Empty; });
+    return checked ? "Pass" : "No devices";
+}
 
 // "Design Not Satisfactory (loop 4: Volt Drop Too High)": the first loop of
 // the panel that fails, when one does (the total alarm current alone can
@@ -75,6 +90,7 @@ BatchEntry CheckedEntry(const CalcSummary& summary)
             summary.Panel,
             summary.PanelLoops,
             summary.TotalDevices,
+            AlongCableCell(summary),
             ResultText(summary)};
 }
 
@@ -91,19 +107,20 @@ BatchEntry FailedEntry(const std::string& file, const std::string& reason)
 
 std::string BatchText(const std::vector<BatchEntry>& entries)
 {
-    std::vector<Row> rows{{"File", "Site Name", "Panel", "Loops", "Devices", "Result"}};
+    std::vector<Row> rows{{"File", "Site Name", "Panel", "Loops", "Devices", "Along the Cable", "Result"}};
     for (const BatchEntry& e : entries) {
         const bool checked = e.Status != CalcExit::NotOpened;
         rows.push_back({TableFileName(e.File), e.SiteName, e.Panel, checked ? std::to_string(e.Loops) : "",
-                        checked ? std::to_string(e.Devices) : "", e.Result});
+                        checked ? std::to_string(e.Devices) : "", e.AlongCable, e.Result});
     }
-    std::array<size_t, 5> widths{};
+    std::array<size_t, 6> widths{};
     for (const Row& row : rows)
         for (size_t column = 0; column < widths.size(); ++column)
             widths[column] = std::max(widths[column], TextWidth(row[column]));
     std::string text;
     for (const Row& row : rows)
         text += Left(row[0], widths[0]) + "  " + Left(row[1], widths[1]) + "  " + Left(row[2], widths[2]) + "  " +
-                Right(row[3], widths[3]) + "  " + Right(row[4], widths[4]) + "  " + row[5] + "\n";
+                Right(row[3], widths[3]) + "  " + Right(row[4], widths[4]) + "  " + Left(row[5], widths[5]) + "  " +
+                row[6] + "\n";
     return text + "\n" + CountsText(entries);
 }

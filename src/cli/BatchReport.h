@@ -1,8 +1,9 @@
 #pragma once
 // What a run over many files prints: one row per file (file, site name,
-// panel, loops, devices and the result: the overall verdict, with the first
-// failing loop of a failing design, or why the file was not checked), then
-// a line with the counts.
+// panel, loops, devices, along the cable: "Pass" or the first loop failing
+// there with its first failing check, and the result: the overall verdict,
+// with the first failing loop of a failing design, or why the file was not
+// checked), then a line with the counts.
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,7 @@ struct BatchEntry {
     std::string Panel;
     int Loops = 0;
     int32_t Devices = 0;
+    std::string AlongCable;
     std::string Result;
 };
 

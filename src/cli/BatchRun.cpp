@@ -73,12 +73,13 @@ int RunBatch(const CalcArguments& arguments, Catalogue& catalogue, Options& opti
             entries.push_back(CheckedEntry(summary));
             if (arguments.Json)
                 objects.push_back(SummaryObject(summary, arguments.AlongCable));
+            status = std::max(status, CheckedStatus(summary, arguments.AllChecks));
         } else {
             entries.push_back(FailedEntry(file, check.Reason));
             if (arguments.Json)
                 objects.push_back(Json::object({{"file", file}, {"error", check.Reason}}));
+            status = std::max(status, entries.back().Status);
         }
-        status = std::max(status, entries.back().Status);
         progress.Update(entries.size(), std::chrono::steady_clock::now() - start);
     }
     progress.Clear();

@@ -54,6 +54,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             args.PlotPng = true;
         } else if (word == "--strict") {
             args.Strict = true;
+        } else if (word == "--all-checks") {
+            args.AllChecks = true;
         } else if (word == "--help" || word == "-h") {
             parsed.HelpAsked = true;
         } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
@@ -86,24 +88,27 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 std::string CalcUsage()
 {
     return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
-           "                     [--pdf OUT.pdf] [--plot DIR [--plot-png]]\n"
+           "                     [--all-checks] [--pdf OUT.pdf] [--plot DIR [--plot-png]]\n"
            "                     [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
-           "open at either end) and its worst isolator section, and the standby battery the site needs.\n"
+           "open at either end), its worst isolator section and the first of these checks that fails,\n"
+           "and the standby battery the site needs.\n"
            "\n"
            "With several files, or a folder (every .QLX file in it and below it, in name order), it checks\n"
-           "each in turn and prints one row per file: file, site name, panel, loops, devices and the\n"
-           "overall verdict with the first failing loop, or why the file could not be opened; then the\n"
-           "counts. A progress bar shows on a terminal when the run takes more than a second.\n"
+           "each in turn and prints one row per file: file, site name, panel, loops, devices, the first\n"
+           "loop failing along the cable and the overall verdict with the first failing loop, or why\n"
+           "the file could not be opened; then the counts. A progress bar shows on a terminal when the\n"
+           "run takes more than a second.\n"
            "\n"
            "  --data-root DIR   the folder holding Harvex/Devices, Harvex/Panels and Harvex/Cables\n"
            "                    (instead of $HARVEX_DATA_ROOT or the installed catalogues)\n"
            "  --json            print one JSON object instead of text; each loop's \"along_cable\" has the\n"
-           "                    lowest voltages per feed and the isolator sections, and \"power\" the\n"
-           "                    battery calculation; with several files, an array of one object per\n"
-           "                    file ({\"file\", \"error\"} for one that could not be opened)\n"
+           "                    lowest voltages per feed, the isolator sections and the result of their\n"
+           "                    \"checks\", and \"power\" the battery calculation; with several files, an\n"
+           "                    array of one object per file ({\"file\", \"error\"} for one that could not\n"
+           "                    be opened)\n"
            "  --along-cable     also list every device along the cable: position, current and the\n"
            "                    voltage with the loop whole and open at either end (in the JSON, the\n"
            "                    \"devices\" of each \"along_cable\")\n"
@@ -111,6 +116,9 @@ std::string CalcUsage()
            "  --strict          refuse the file (exit 2) when reading it gave any message: a refused\n"
            "                    value, a device not in the catalogues, a panel replaced...; and\n"
            "                    every file when loading the catalogues did (the battery sizes)\n"
+           "  --all-checks      exit 1 also when a loop fails along the cable (a device below its\n"
+           "                    minimum voltage with the loop whole or open at either end, or too\n"
+           "                    many points between isolators) or the standby battery fails\n"
            "  --pdf OUT.pdf     also write the printed report of every loop of the panel to a PDF (one file only)\n"
            "  --plot DIR        also draw the voltage along the cable of every loop with devices as\n"
            "                    DIR/Loop<n>.svg (the folder is made when missing; one file only)\n"
@@ -125,7 +133,8 @@ std::string CalcUsage()
            "An output that is a regular file is replaced whole, keeping its permissions; a FIFO or a\n"
            "device (/dev/null, /dev/stdout) is written in place.\n"
            "\n"
-           "Exit status: 0 design satisfactory, 1 not satisfactory, 2 the file could not be opened,\n"
+           "Exit status: 0 design satisfactory, 1 not satisfactory (with --all-checks, also a failure\n"
+           "along the cable or of the battery), 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message),\n"
            "3 a catalogue failed to load, 4 the PDF, a plot or a schedule could not be written,\n"
            "64 a bad command line, or an output that is the input file or the same file as another\n"

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of ferrolux-calc, the headless calculator:
-//   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--pdf OUT.pdf]
+//   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--all-checks] [--pdf OUT.pdf]
 //                 [--plot DIR [--plot-png]] [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...
 // Several files, or a folder, make a run over many files (see BatchRun.h).
 
@@ -13,6 +13,7 @@ struct CalcArguments {
     bool AlongCable = false;  // every point along the cable, in the text and the JSON
     bool DeviceChecks = false;
     bool Strict = false;     // any message while reading refuses the file
+    bool AllChecks = false;  // a failure along the cable or of the battery makes the status 1
     std::string PdfPath{};   // empty: no PDF
     std::string PlotFolder{};  // empty: no plots
     bool PlotPng = false;      // the plots as PNG images too

@@ -4,6 +4,8 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "document/LoopResults.h"
+#include "document/PowerText.h"
+#include "cli/FerroluxCalc.h"
 
 #include <cmath>
 
@@ -34,6 +36,7 @@ LoopSummary SummarizeLoop(const Document& document, int loop)
     summary.Explanation = model.DesignExplanation();
     summary.PanelLimitText = model.PanelLimitText();
     summary.AlongCable = CalculationSupport::AnalyseAlongCable(document, loop);
+    summary.AlongCableChecks = JudgeAlongCable(summary.AlongCable);
     for (const AlongCablePoint& point : summary.AlongCable.Points)
         summary.PointTypes.push_back(AlongCablePointName(document.Catalog(), point));
     return summary;
@@ -58,7 +61,14 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file,
     summary.TotalAlarm = CalculationSupport::TotalAlarmCurrent(document);
     summary.Overall = CalculationSupport::OverallDesignText(document);
     summary.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
+    summary.AlongCableFailures = AlongCableFailuresText(LoopsFailingAlongCable(document));
     summary.BatteryInputs = PowerInputsFor(document, localeId);
     summary.Battery = CalculatePower(summary.BatteryInputs);
     return summary;
+}
+
+int CheckedStatus(const CalcSummary& summary, bool allChecks)
+{
+    const bool othersPass = summary.AlongCableFailures.empty() && PowerPasses(summary.Battery);
+    return summary.Satisfactory && (!allChecks || othersPass) ? CalcExit::Satisfactory : CalcExit::NotSatisfactory;
 }

@@ -2,6 +2,7 @@
 // The results of a recalculated Loop Calculation gathered in one place, for
 // the headless calculator's text and JSON output.
 
+#include "document/AlongCableVerdict.h"
 #include "document/PowerSupply.h"
 #include "loop/AlongCable.h"
 #include "loop/clsCalculator.h"
@@ -37,6 +38,7 @@ struct LoopSummary {
     std::string Explanation;
     std::string PanelLimitText;
     AlongCableResult AlongCable;
+    AlongCableVerdict AlongCableChecks;  // every check of AlongCable, judged
     std::vector<std::string> PointTypes;  // each point's device type or Other Device by name
 };
 
@@ -51,6 +53,8 @@ struct CalcSummary {
     Currency TotalAlarm;
     std::string Overall;
     bool Satisfactory = false;
+    // "Loop 1 fails along the cable"; empty when every loop passes there.
+    std::string AlongCableFailures;
     // The standby battery calculation on the totals above.
     PowerInputs BatteryInputs;
     PowerResult Battery;
@@ -60,6 +64,10 @@ struct CalcSummary {
 // for it on the command line, `localeId` the user's locale, whose rule the
 // battery calculation follows when the site names none.
 CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId);
+
+// The exit status of a checked file: the verdict's; with `allChecks`, also
+// 1 when a loop fails along the cable or the battery calculation fails.
+int CheckedStatus(const CalcSummary& summary, bool allChecks);
 
 // A point's figure for the feed.
 inline double ForFeed(const std::array<double, FeedCount>& byFeed, Feed feed)

@@ -111,7 +111,7 @@ int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& op
     }
     if (!WriteSchedules(arguments, document, err))
         return CalcExit::PdfFailed;
-    return summary.Satisfactory ? CalcExit::Satisfactory : CalcExit::NotSatisfactory;
+    return CheckedStatus(summary, arguments.AllChecks);
 }
 
 }  // namespace

@@ -69,10 +69,19 @@ Json AlongCableObject(const LoopSummary& loop, bool devices)
     Json sections = Json::array();
     for (const IsolatorSection& section : along.Sections)
         sections.push_back(SectionObject(section));
+    const AlongCableVerdict& verdict = loop.AlongCableChecks;
+    Json checks = nullptr;
+    if (!verdict.Empty)
+        checks = Json::object({{"pass", verdict.Pass()},
+                               {"total", verdict.Checks.size()},
+                               {"failed", verdict.Failed},
+                               {"first_failure", verdict.Pass() ? Json(nullptr) : Json(verdict.FirstFailure)},
+                               {"text", verdict.Text}});
     Json object = Json::object({{"positioned", along.Positioned},
                                 {"placed_between", along.AddressesPlacedBetween()},
                                 {"feeds", feeds},
-                                {"sections", sections}});
+                                {"sections", sections},
+                                {"checks", checks}});
     if (devices)
         object["devices"] = DevicesArray(loop);
     return object;
@@ -154,6 +163,7 @@ Json SummaryObject(const CalcSummary& summary, bool devices)
                          {"total_quiescent_uA", ExactNumber(summary.TotalQuiescent)},
                          {"total_alarm_uA", ExactNumber(summary.TotalAlarm)},
                          {"overall", summary.Overall},
+                         {"along_cable_pass", summary.AlongCableFailures.empty()},
                          {"power", PowerObject(summary.BatteryInputs, summary.Battery)}});
 }
 

@@ -67,7 +67,9 @@ std::string SectionText(const IsolatorSection& section, bool isolators)
 // The lowest voltage of each feed and the worst isolator section, on one line.
 std::string AlongCableText(const AlongCableResult& along)
 {
-    std::string text = along.Positioned ? "" : "devices placed evenly (no positions); ";
+    std::string text = along.Positioned         ? ""
+                       : along.PartlyPositioned ? "partly positioned (" + PlacedBetweenText(along) + "); "
+                                                : "devices placed evenly (no positions); ";
     text += "lowest ";
     for (const Feed feed : AllFeeds)
         text += (feed == Feed::Whole ? "" : ", ") + FeedText(along.Of(feed), feed);
@@ -122,6 +124,7 @@ std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
         text += Detail("Reason", loop.Explanation);
     if (!loop.AlongCable.Empty()) {
         text += Detail("Along the cable", AlongCableText(loop.AlongCable));
+        text += Detail("Along-cable checks", loop.AlongCableChecks.Text);
         if (devices)
             text += DeviceTable(loop, units);
     }
@@ -146,6 +149,8 @@ std::string SummaryText(const CalcSummary& summary, int units, bool devices)
         text += SummaryRow("Total", std::to_string(summary.TotalDevices), CurrentText(summary.TotalQuiescent),
                            CurrentText(summary.TotalAlarm), summary.Overall);
     text += "\nOverall: " + summary.Overall + "\n";
+    if (!summary.AlongCableFailures.empty())
+        text += summary.AlongCableFailures + "\n";
     text += PowerSummaryLine(summary.BatteryInputs, summary.Battery) + "\n";
     for (int i = 0; i < loops; ++i)
         text += "\n" + LoopDetails(summary.Loops[static_cast<size_t>(i)], units, devices);

@@ -2,6 +2,7 @@
 
 #include "desktop/QtBusyPointer.h"
 
+#include "document/AlongCableVerdict.h"
 #include "document/CalculationSupport.h"
 #include "forms/HelpTopics.h"
 #include "document/LoopResults.h"
@@ -144,7 +145,17 @@ void frmLoop::ShowVoltagePlot()
     QStringList tips;
     for (const AlongCablePoint& point : result.Points)
         tips << QString::fromStdString(AlongCablePointTip(document_.Catalog(), point));
+    ShowAlongCable(result);
     picVoltagePlot_->SetPlot(std::move(result), parameters_.Units(), std::move(tips));
+}
+
+// "Along the cable: " and the checks' result, red with its words when one
+// fails; nothing for a loop without devices.
+void frmLoop::ShowAlongCable(const AlongCableResult& result)
+{
+    const AlongCableVerdict along = JudgeAlongCable(result);
+    lblAlongCable_->setText(along.Empty ? QString() : QString::fromStdString(AlongCableLine(along)));
+    lblAlongCable_->setStyleSheet(along.Pass() ? QString() : QStringLiteral("color: #a50e0e; font-weight: bold;"));
 }
 
 void frmLoop::ShowParameterTexts()
@@ -199,6 +210,7 @@ void frmLoop::MarkStale()
     txtVoltDrop_->clear();
     lblMaxVoltDrop_->clear();
     lblExplanation_->clear();
+    lblAlongCable_->clear();
     ShowPassFail(QString::fromUtf8(StaleResultsText), true, false);
 }
 

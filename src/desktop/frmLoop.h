@@ -20,6 +20,7 @@
 #endif
 
 class LoopRowsModel;
+struct AlongCableResult;
 class MessageHost;
 class Options;
 class QButtonGroup;
@@ -84,6 +85,7 @@ private:
     void ShowParameterTexts();
     void ShowPassFail(const QString& text, bool stale, bool satisfactory);
     void ShowVoltagePlot();
+    void ShowAlongCable(const AlongCableResult& result);
     void ShowDeviceTable();
     void ShowEditable();
     void MarkStale();
@@ -149,6 +151,7 @@ private:
     QLabel* lblMaxAlarm_ = nullptr;
     QLabel* lblPassFail_ = nullptr;
     QLabel* lblExplanation_ = nullptr;
+    QLabel* lblAlongCable_ = nullptr;  // the checks along the cable, under the verdict
     QLineEdit* txtVoltDrop_ = nullptr;
     QLabel* lblMaxVoltDrop_ = nullptr;
     VoltagePlotView* picVoltagePlot_ = nullptr;

@@ -415,6 +415,9 @@ QGroupBox* frmLoop::BuildVerdict()
     lblPassFail_->setAlignment(Qt::AlignCenter);
     lblPassFail_->setStyleSheet(VerdictStyle);
     lblPassFail_->setMinimumHeight(fontMetrics().lineSpacing() * 4);
+    lblAlongCable_ = NamedLabel("lblAlongCable");
+    lblAlongCable_->setWordWrap(true);
+    lblAlongCable_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblExplanation_ = NamedLabel("lblExplanation");
     lblExplanation_->setWordWrap(true);
     lblExplanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -439,6 +442,7 @@ QGroupBox* frmLoop::BuildVerdict()
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(8);
     layout->addWidget(lblPassFail_);
+    layout->addWidget(lblAlongCable_);
     layout->addLayout(voltDrop);
     layout->addWidget(lblExplanation_, 1);
     return group;

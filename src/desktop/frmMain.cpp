@@ -1,5 +1,6 @@
 #include "desktop/frmMain.h"
 
+#include "document/AlongCableVerdict.h"
 #include "document/LoopResults.h"
 #include "document/PowerText.h"
 #include "catalogues/Catalogue.h"
@@ -143,15 +144,20 @@ void frmMain::ShowLoopResults(int loop)
     ShowAlongCable(loop);
 }
 
-// Grey where the devices are only placed evenly: the loop's verdict is then
-// the measure, and this a hint.
+// Red with the first failing check; grey where the devices are only placed
+// evenly and every check passes: the loop's verdict is then the measure, and
+// this a hint. The tooltip lists every check.
 void frmMain::ShowAlongCable(int loop)
 {
-    const MainAlongCable along = MainAlongCableFor(context_.document, loop);
+    const AlongCableVerdict along = AlongCableVerdictFor(context_.document, loop);
     QLabel* label = rows_[static_cast<size_t>(loop)].lblAlongCable;
-    if (along.Positioned) {
+    QStringList details;
+    for (const std::string& line : AlongCableDetails(along))
+        details << Text(line);
+    label->setToolTip(details.join('\n'));
+    if (along.Positioned || !along.Pass()) {
         label->setForegroundRole(QPalette::WindowText);
-        ShowVerdict(label, along.Text, along.Pass);
+        ShowVerdict(label, along.Text, along.Pass());
     } else {
         label->setText(Text(along.Text));
         label->setStyleSheet({});

@@ -213,8 +213,9 @@ QWidget* frmMain::BuildLoopTable()
                 .lblQuiescent = Heading("lblQuiescent", "Quiescent", number),
                 .lblAlarm = Heading("lblAlarm", "Alarm", number),
                 .lblAlongCable = Heading("lblAlongCable", "Along the Cable", Qt::AlignLeft)};
-    rows_[0].lblAlongCable->setToolTip("The least margin of any device over its minimum voltage, with the loop "
-                                       "whole or open at either end");
+    rows_[0].lblAlongCable->setToolTip("Every check along the cable: each device's voltage over its minimum with "
+                                       "the loop whole or open at either end, and the points in each isolator "
+                                       "section against its limit; the first that fails is shown");
     grid->addWidget(rows_[0].lblAlongCable, 0, AlongCableColumn);
     grid->addWidget(rows_[0].lblLoop, 0, LoopColumn);
     grid->addWidget(rows_[0].lblDevice, 0, DevicesColumn);
@@ -247,9 +248,11 @@ QWidget* frmMain::BuildLoopTable()
         grid->addWidget(row.btnChange, loop, ButtonColumn);
         // Room for a margin's line; a longer verdict wraps rather than being cut.
         row.lblAlongCable = Cell("lblAlongCable", loop, Qt::AlignLeft);
+        // A passing loop's result on one line; a failing check may take two,
+        // never cut short.
         row.lblAlongCable->setWordWrap(true);
         row.lblAlongCable->setMinimumWidth(
-            row.lblAlongCable->fontMetrics().horizontalAdvance("Not positioned (-10.00 V margin)"));
+            row.lblAlongCable->fontMetrics().horizontalAdvance("Placed evenly, 10.00 V margin (all 4 checks pass)"));
         grid->addWidget(row.lblAlongCable, loop, AlongCableColumn);
     }
 

@@ -52,13 +52,15 @@ TEST(BatchRun, TheExamplesFolderInRowsAndAsOneJsonArray)
         rows.push_back(Cells(line));
     EXPECT_EQ(rows,
               (std::vector<Row>{
-                  {"File", "Site Name", "Panel", "Loops", "Devices", "Result"},
-                  {ExamplePath("Harbour-Hotel.QLX"), "Harbour Hotel", "Quellar QX-2 Two Loop", "2", "71",
+                  {"File", "Site Name", "Panel", "Loops", "Devices", "Along the Cable", "Result"},
+                  {ExamplePath("Harbour-Hotel.QLX"), "Harbour Hotel", "Quellar QX-2 Two Loop", "2", "71", "Pass",
                    "Design Satisfactory"},
                   {ExamplePath("Northgate-Offices.QLX"), "Northgate Offices", "Quellar QX-1 Single Loop", "1", "40",
-                   "Design Satisfactory"},
+                   "Pass", "Design Satisfactory"},
+                  // Loop 1 fails along the cable on purpose, and loop 4 its verdict.
                   {ExamplePath("Riverside-Warehouse.QLX"), "Riverside Warehouse", "Quellar QX-4 Four Loop", "4",
-                   "180", "Design Not Satisfactory (loop 4: Volt Drop Too High)"},
+                   "180", "Fails (loop 1: no isolator: 46 points, limit 32)",
+                   "Design Not Satisfactory (loop 4: Volt Drop Too High)"},
                   {""},
                   {"3 files: 2 satisfactory, 1 not satisfactory, 0 failed to open"}}));
     // The columns line up: each site name under its heading, each count of devices ending under its.

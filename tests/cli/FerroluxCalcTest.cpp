@@ -29,6 +29,14 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
     const std::string linkbay = WriteSite("linkbay.QLX", "Device1=51,0,0,1,1,0\r\n");
     // A Relay Base cannot go under a Master Sounder Base: dropped after the prompt, answered OK.
     const std::string relay = WriteSite("relay.QLX", "Device1=33,0,3,1,1,0\r\n");
+    // 33 detectors and no isolator: the verdict passes, the one section of
+    // 33 points (limit 32) does not. One detector with 1.2 Ah fitted: the
+    // panel alone draws 85 mA for 24 h.
+    std::string detectors;
+    for (int a = 1; a <= 33; ++a)
+        detectors += "Device" + std::to_string(a) + "=1,0,0," + std::to_string(a) + "," + std::to_string(a) + ",0\r\n";
+    const std::string unisolated = WriteSite("unisolated.QLX", detectors);
+    const std::string smallBattery = WriteSite("battery.QLX", "Device1=1,0,0,1,1,0\r\n[Power]\r\nFittedBattery=1.2\r\n");
     const std::string leftOut = "Harvex Ferrolux: This file has devices that are not in the catalogues on this "
                                 "computer; they have been left out:  Device type 150 at address 1 on loop 1  Saving "
                                 "the file will remove them from it.\n";
@@ -68,6 +76,15 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
         {{"--data-root", data, "", ExamplePath("Northgate-Offices.QLX")}, "", 2,
          ": Harvex Ferrolux: Unable to open file '' for the following reason:  (53)  File not found\n",
          "2 files: 1 satisfactory, 0 not satisfactory, 1 failed to open\n"},
+        // Without --all-checks the status is the verdict's; with it, a failure
+        // along the cable or of the battery makes it 1, of one file or of many.
+        {{"--data-root", data, unisolated}, "", 0, "", "\nOverall: Design Satisfactory\nLoop 1 fails along the cable\n"},
+        {{"--all-checks", "--data-root", data, unisolated}, "", 1, "",
+         "\n  Along-cable checks      Placed evenly, no isolator: 33 points, limit 32 (1 of 4 checks fails)\n"},
+        {{"--all-checks", "--data-root", data, smallBattery}, "", 1, "", "1.2 Ah fitted is too small"},
+        {{"--all-checks", "--data-root", data, linkbay}, "", 0, "", "Overall: Design Satisfactory"},
+        {{"--data-root", data, linkbay, unisolated}, "", 0, "", "  Fails (loop 1: no isolator: 33 points, limit 32)  Design Satisfactory\n"},
+        {{"--all-checks", "--json", "--data-root", data, linkbay, unisolated}, "", 1, "", "\"along_cable_pass\": false,"},
         {{"--colour", "site.QLX"}, "", 64,
          "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] "
          "[--device-checks] [--strict]\n", ""},

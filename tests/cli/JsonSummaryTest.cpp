@@ -48,7 +48,8 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
                                               "design_short", "design_long", "explanation", "panel_limit_text",
                                               "along_cable"}));
     // A loop without points.
-    EXPECT_EQ(json["loops"][0]["along_cable"].dump(), R"({"positioned":false,"placed_between":[],"feeds":null,"sections":[]})");
+    EXPECT_EQ(json["loops"][0]["along_cable"].dump(),
+              R"({"positioned":false,"placed_between":[],"feeds":null,"sections":[],"checks":null})");
     EXPECT_EQ(json["total_alarm_uA"].get<double>(), 250000.0005);
     EXPECT_EQ(json["loops"][0]["quiescent_uA"].get<double>(), 12345.6789);
     EXPECT_EQ(json["loops"][0]["volt_drop_V"].get<double>(), -0.5);
@@ -85,6 +86,11 @@ TEST(JsonSummary, AlongTheCableOfASiteReadsBack)
         EXPECT_FALSE(json.contains("devices"));
         EXPECT_EQ(withDevices["loops"][loop - 1]["along_cable"]["devices"].size(), along.Points.size());
     }
+    // Loop 2's 40 detectors and no isolator: its checks, and the site's.
+    EXPECT_EQ(plain["loops"][1]["along_cable"]["checks"].dump(),
+              R"j({"pass":false,"total":4,"failed":1,"first_failure":"no isolator: 40 points, limit 32",)j"
+              R"j("text":"Placed evenly, no isolator: 40 points, limit 32 (1 of 4 checks fails)"})j");
+    EXPECT_EQ(plain["along_cable_pass"], false);
     const Json& standalone = withDevices["loops"][1]["along_cable"]["devices"][3];
     EXPECT_EQ(standalone["address"].dump() + standalone["slot"].dump() + standalone["type"].dump(),
               "32\"Remote Indicator\"");

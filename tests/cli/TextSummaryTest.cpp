@@ -35,6 +35,7 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
               "Total        70       22 mA      836 mA   Design Not Satisfactory\n"
               "\n"
               "Overall: Design Not Satisfactory\n"
+              "Loops 2 and 3 fail along the cable\n"  // 40 points and no isolator; loop 3 below 17 V open at either end
               // BS 5839-1 in a British locale, no panel currents: 1.25 x (24 h x 21.5 mA + 1.75 x 836 mA x 0.5 h)
               "Standby battery: 1.56 Ah required (BS 5839-1), smallest standard battery 2.1 Ah, without the panel's own currents\n"
               "\n");
@@ -45,7 +46,9 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
                         "greater than that permitted by the control panel (400 mA).\n"
                         "  Along the cable         devices placed evenly (no positions); lowest 19.03 V loop whole "
                         "(address 12), 15.98 V open at IN end (address 25, fails at address 25), 16.46 V open at OUT "
-                        "end (address 1, fails at address 1); no isolator, 25 points (limit 32)\n\nLoop 4\n"),
+                        "end (address 1, fails at address 1); no isolator, 25 points (limit 32)\n"
+                        "  Along-cable checks      Placed evenly, open at IN end: address 25, 1.02 V below its "
+                        "minimum (2 of 4 checks fail)\n\nLoop 4\n"),
               std::string::npos)
         << text;
 }

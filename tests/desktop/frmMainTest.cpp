@@ -2,6 +2,9 @@
 
 #include "desktop/frmLoop.h"
 #include "desktop/QtPanelChooser.h"
+#include "document/AlongCableVerdict.h"
+#include "document/CalculationSupport.h"
+#include "document/LoopPlacement.h"
 #include "document/LoopResults.h"
 #include "report/Schedules.h"
 #include "support/CalcRun.h"
@@ -15,6 +18,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableView>
 
 using namespace QtClicks;
 
@@ -76,8 +80,8 @@ private slots:
         QCOMPARE(window.focusWidget(), Control(window, "btnChange_2"));
         QCOMPARE(LabelText(window, "lblDevice_1"), "3");
         QCOMPARE(LabelText(window, "lblPassFail_99"), "Design Satisfactory");
-        // Three devices without distances: the along-cable result is a grey hint.
-        QVERIFY(LabelText(window, "lblAlongCable_1").startsWith("Not positioned ("));
+        // Three devices without distances, every check passing: a grey hint.
+        QVERIFY(LabelText(window, "lblAlongCable_1").startsWith("Placed evenly, "));
         QVERIFY(Control(window, "lblAlongCable_1")->styleSheet().isEmpty());
 
         // Save As asks for the name in the documents folder.
@@ -139,12 +143,70 @@ private slots:
         DesktopSite site;
         QVERIFY(site.ShowMainWindow(ExamplePath("Northgate-Offices.QLX")));
         frmMain& window = site.app->MainWindow();
-        const MainAlongCable along = MainAlongCableFor(site.app->document(), 1);
-        QVERIFY(along.Positioned);
+        const AlongCableVerdict along = AlongCableVerdictFor(site.app->document(), 1);
+        QVERIFY(along.Positioned && along.Pass());
         QCOMPARE(LabelText(window, "lblAlongCable_1"), QString::fromStdString(along.Text));
-        QVERIFY(!Control(window, "lblAlongCable_1")->styleSheet().isEmpty());
+        QCOMPARE(Control(window, "lblAlongCable_1")->styleSheet(), "color: #17692e;");
         QTest::qWait(50);  // the layout takes the loaded texts' widths
         SaveScreen(window, "frmMain-Northgate");
+    }
+
+    // A loop whose last isolator section has 34 points (the panel allows 32)
+    // passes its verdict, yet its row and its editor say in red words what
+    // fails along the cable; fewer detectors in the editor mend it there and
+    // in the row.
+    void tellsAnIsolatorSectionOverItsLimitInWords()
+    {
+        DesktopSite site;
+        QVERIFY(site.ShowMainWindow());
+        Document& document = site.app->document();
+        const Catalogue& catalogue = document.Catalog();
+        std::string message;
+        QVERIFY(LoopPlacement::PlaceDevices(document, 1, catalogue.FindDeviceType("Optical Smoke Detector"), 36, message));
+        QVERIFY(LoopPlacement::PlaceDevices(document, 1, catalogue.FindDeviceType("Manual Call Point with Isolator"), 2,
+                                            message));
+        // The isolators (addresses 37 and 38) as the 2nd and 5th devices: 1, 3 and 34 points.
+        document.Loop(1).SetAddressOrder(37, 2);
+        document.Loop(1).SetAddressOrder(38, 5);
+        document.Loop(1).SetCableTotal(2000);
+        CalculationSupport::RecalculateAll(document);
+        frmMain& window = site.app->MainWindow();
+        const QString failing = "Placed evenly, section 3: 34 points, limit 32 (1 of 6 checks fails)";
+        QCOMPARE(LabelText(window, "lblPassFail_1"), "Loop Satisfactory");
+        QCOMPARE(LabelText(window, "lblAlongCable_1"), failing);
+        QCOMPARE(Control(window, "lblAlongCable_1")->styleSheet(), "color: #a50e0e;");
+        QVERIFY(Control(window, "lblAlongCable_1")->toolTip().contains("section 3: 34 points, limit 32"));
+        QTest::qWait(50);  // the layout takes the texts' widths
+        SaveScreen(window, "frmMain-SectionOverItsLimit");
+
+        QString before, after;
+        const QtClicks::WhenModal editing([&](QWidget* modal) {
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            auto& editor = *qobject_cast<frmLoop*>(modal);
+            auto* line = Control<QLabel>(editor, "lblAlongCable");
+            before = line->text();
+            QVERIFY(line->styleSheet().contains("#a50e0e"));
+            SaveScreen(editor, "frmLoop-SectionOverItsLimit");
+            // Four detectors fewer: the line follows the recalculation.
+            auto* devices = Control<QTableView>(editor, "grdDevices");
+            const QModelIndexList optical =
+                devices->model()->match(devices->model()->index(0, 0), Qt::DisplayRole, "Optical Smoke Detector");
+            QVERIFY(!optical.isEmpty());
+            QLineEdit* quantity = nullptr;
+            QTRY_VERIFY((ClickRow(editor, "grdDevices", optical.front().row()),
+                         quantity = OpenBox(editor, "txtDevicesQty")) != nullptr);
+            quantity->selectAll();
+            Type(quantity, "32", Qt::Key_Return);
+            after = line->text();
+            QVERIFY(line->styleSheet().isEmpty());
+            QTest::mouseClick(Control(editor, "btnOK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(Control(window, "btnChange_1"), Qt::LeftButton);
+        QCOMPARE(before, "Along the cable: " + failing);
+        QVERIFY2(after.startsWith("Along the cable: Placed evenly, ") && after.endsWith("(all 6 checks pass)"),
+                 qPrintable(after));
+        QCOMPARE(LabelText(window, "lblAlongCable_1"), after.mid(QString("Along the cable: ").size()));
+        QCOMPARE(site.host.boxes.size(), size_t(0));
     }
 
     // File > Export asks for the file, suggested beside the site, writes the

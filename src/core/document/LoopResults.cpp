@@ -69,30 +69,6 @@ MainLoopRow MainLoopRowFor(const clsCalculator& loop)
             CurrentText(loop.AlarmCurrentTotal()), loop.LoopDesignShort(), loop.DesignIsSatisfactory()};
 }
 
-MainAlongCable MainAlongCableFor(const Document& document, int loop)
-{
-    const AlongCableResult along = CalculationSupport::AnalyseAlongCable(document, loop);
-    MainAlongCable row;
-    if (along.Empty())
-        return row;
-    row.Positioned = along.Positioned;
-    const FeedResult* worst = &along.Of(Feed::Whole);
-    for (const Feed feed : AllFeeds) {
-        const FeedResult& result = along.Of(feed);
-        row.Pass = row.Pass && result.Pass;
-        if (result.WorstMargin < worst->WorstMargin)
-            worst = &result;
-    }
-    const std::string margin = VoltsTextToHundredths(worst->WorstMargin) + " V";
-    if (!row.Positioned)
-        row.Text = "Not positioned (" + margin + " margin)";
-    else if (row.Pass)
-        row.Text = margin + " margin, all pass";
-    else
-        row.Text = margin + " at address " + std::to_string(worst->WorstAddress) + ", fails";
-    return row;
-}
-
 MainTotals MainTotalsFor(const Document& document)
 {
     MainTotals totals;

@@ -42,17 +42,6 @@ struct MainLoopRow {
     bool Satisfactory = true;  // how the verdict is tinted
 };
 
-// The loop along its cable, in the main window's row: the least margin of
-// any device over its minimum voltage in the worst feed, and whether every
-// device has enough in every feed.
-struct MainAlongCable {
-    // lblAlongCable(loop): "7.95 V margin, all pass", "-1.04 V at address 7,
-    // fails" or "Not positioned (7.95 V margin)"; empty for a loop without devices.
-    std::string Text;
-    bool Positioned = false;  // false: shown in grey, the devices placed evenly
-    bool Pass = true;
-};
-
 struct MainTotals {
     bool AlarmNoteVisible = false;
     std::string Devices;    // lblDevice(99)
@@ -70,7 +59,6 @@ LoopEditorResults StaleLoopEditorResults(LoopEditorResults shown, CalculationTyp
 inline constexpr const char* StaleResultsText = "Press <Enter> key\nor Click here\nto Re-calculate";
 
 MainLoopRow MainLoopRowFor(const clsCalculator& loop);
-MainAlongCable MainAlongCableFor(const Document& document, int loop);
 MainTotals MainTotalsFor(const Document& document);
 
 // "Loop 3", or "Loop 3 - Yard and loading bays" for a named loop: the loop

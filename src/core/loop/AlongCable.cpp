@@ -78,12 +78,19 @@ std::string PlacementText(const AlongCableResult& result)
         return "Devices at their own distances along the cable";
     if (!result.PartlyPositioned)
         return "Devices placed evenly along the cable (no distances given)";
+    return "Partly positioned: " + PlacedBetweenText(result);
+}
+
+std::string PlacedBetweenText(const AlongCableResult& result)
+{
     const std::vector<int> addresses = result.AddressesPlacedBetween();
+    if (addresses.empty())
+        return "";
     std::string list;
     for (size_t i = 0; i < addresses.size(); ++i)
         list += (i == 0 ? "" : i + 1 == addresses.size() ? " and " : ", ") + std::to_string(addresses[i]);
-    return "Partly positioned: " + std::string(addresses.size() == 1 ? "address " : "addresses ") + list +
-           " placed between " + (addresses.size() == 1 ? "its" : "their") + " neighbours";
+    return std::string(addresses.size() == 1 ? "address " : "addresses ") + list + " placed between " +
+           (addresses.size() == 1 ? "its" : "their") + " neighbours";
 }
 
 class clsCalculator::AlongCableAnalysis {

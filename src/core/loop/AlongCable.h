@@ -84,6 +84,10 @@ struct AlongCableResult {
     std::vector<int> AddressesPlacedBetween() const;
 };
 
+// "address 12 placed between its neighbours", "addresses 12, 14 and 40
+// placed between their neighbours"; empty when no point was placed so.
+std::string PlacedBetweenText(const AlongCableResult& result);
+
 // How the points were placed, as the report and the windows say it:
 // "Devices at their own distances along the cable", "Devices placed evenly
 // along the cable (no distances given)", or "Partly positioned: address 12

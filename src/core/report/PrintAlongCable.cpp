@@ -1,9 +1,11 @@
 #include "report/PrintAlongCable.h"
 
+#include "document/AlongCableVerdict.h"
 #include "document/LoopResults.h"
 #include "loop/AlongCable.h"
 #include "report/Printing.h"
 #include "report/ReportPrinter.h"
+#include "report/WrapText.h"
 
 #include <string>
 #include <string_view>
@@ -130,6 +132,48 @@ bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColu
     printer.PrintVoltagePlot(result, units, printing.UsableWidth() - printer.TabX(nameColumn), PlotLines);
     printer.EndLine();
     return true;
+}
+
+void PrintBesideInFont(Printing& printing, int column, std::string_view text, bool bold)
+{
+    ReportPrinter& printer = printing.Printer();
+    printer.SetFontBold(false);
+    const double room = printing.UsableWidth() - printer.TabX(column);
+    printer.SetFontBold(bold);
+    const std::vector<std::string> lines =
+        WrapText(text, room, [&printer](std::string_view piece) { return printer.TextWidth(piece); });
+    for (const std::string& line : lines) {
+        // Tab columns are counted in the body font, bold or not.
+        printer.SetFontBold(false);
+        printer.PrintTab(column);
+        printer.SetFontBold(bold);
+        printer.PrintText(line);
+        printer.EndLine();
+    }
+    printer.SetFontBold(false);
+}
+
+void PrintSummaryLines(Printing& printing, const Document& document, int loops, int numberColumn, int textColumn,
+                       bool blankFirst)
+{
+    ReportPrinter& printer = printing.Printer();
+    bool first = true;
+    for (int loop = 1; loop <= loops; ++loop) {
+        const AlongCableVerdict verdict = AlongCableVerdictFor(document, loop);
+        if (verdict.Empty)
+            continue;
+        if (first) {
+            if (blankFirst)
+                printer.EndLine();
+            printer.PrintText("Along the cable:");
+            printer.EndLine();
+            first = false;
+        }
+        PrintAt(printer, numberColumn, std::to_string(loop));
+        // A failing loop stands out in bold, as a failing verdict does.
+        PrintBesideInFont(printing, textColumn, "Devices " + verdict.Placement + ": " + verdict.Result,
+                          !verdict.Pass());
+    }
 }
 
 }  // namespace PrintAlongCable

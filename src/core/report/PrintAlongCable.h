@@ -2,11 +2,13 @@
 // The loop along its cable in the printed report: under a loop's results,
 // the lowest voltage and the worst margin for each way the loop may be fed,
 // the sections between isolators and the voltage plot. A loop without points
-// prints nothing.
+// prints nothing. In the summary, a line per loop with what the analysis
+// took and the result of its checks.
 
 #include <string_view>
 
 struct AlongCableResult;
+class Document;
 class Printing;
 
 namespace PrintAlongCable {
@@ -25,5 +27,17 @@ inline constexpr int PlotLines = 18;
 // loop's title, "(continued)". False when the report was cancelled there.
 [[nodiscard]] bool PrintBlock(Printing& printing, const AlongCableResult& result, int nameColumn, int units,
                               std::string_view loopTitle);
+
+// `text` from tab column `column` (counted in the body font), in bold when
+// asked, wrapped at the margin.
+void PrintBesideInFont(Printing& printing, int column, std::string_view text, bool bold);
+
+// "Along the cable:", then for each of loops 1 to `loops` that has points
+// its number at tab column `numberColumn` and beside it at `textColumn`
+// where its devices were taken and the result ("Devices at their own
+// distances: 6.64 V margin (all 5 checks pass)"), wrapped at the margin.
+// Nothing when no loop has points; else a blank line first when `blankFirst`.
+void PrintSummaryLines(Printing& printing, const Document& document, int loops, int numberColumn, int textColumn,
+                       bool blankFirst);
 
 }  // namespace PrintAlongCable

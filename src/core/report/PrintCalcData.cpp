@@ -1,5 +1,6 @@
 #include "report/PrintCalcData.h"
 
+#include "document/AlongCableVerdict.h"
 #include "document/CalculationSupport.h"
 #include "text/CurrentText.h"
 #include "document/LoopResults.h"
@@ -91,6 +92,15 @@ std::string ManufacturerName(const Catalogue& catalogue, const PanelRecord& pane
                : std::string();
 }
 
+// Under the overall verdict, in bold as it is: the loops that fail along the
+// cable, when any does.
+void PrintAlongCableFailures(Printing& printing, const Document& document)
+{
+    const std::string failures = AlongCableFailuresText(LoopsFailingAlongCable(document));
+    if (!failures.empty())
+        PrintAlongCable::PrintBesideInFont(printing, SummaryDesignColumn, failures, true);
+}
+
 void PrintSummary(Printing& printing, const Document& document, const PanelRecord& panel)
 {
     ReportPrinter& printer = printing.Printer();
@@ -145,8 +155,12 @@ void PrintSummary(Printing& printing, const Document& document, const PanelRecor
         printer.PrintTab(SummaryDesignColumn);
         PrintBold(printer, CalculationSupport::OverallDesignText(document));
         printer.EndLine();
+        PrintAlongCableFailures(printing, document);
         printer.EndLine();
+    } else {
+        PrintAlongCableFailures(printing, document);
     }
+    PrintAlongCable::PrintSummaryLines(printing, document, loops, NameColumn, SummaryDevicesColumn, loops == 1);
 }
 
 std::string CableDistributionAssumption(const Document& document)

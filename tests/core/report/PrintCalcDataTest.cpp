@@ -64,6 +64,9 @@ TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
         "",
         "        Total          10       3400 \u00B5A         85 mA     Design Not Satisfactory",
         "",
+        "Along the cable:",
+        "        1         Devices placed evenly (no distances): 2.77 V margin (all 4 checks pass)",
+        "        2         Devices placed evenly (no distances): 2.92 V margin (all 4 checks pass)",
         "",
         "Calculations include the following assumptions:",
         "      Even distribution of devices along cable beyond 1st device.",
@@ -157,6 +160,20 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
         "        Section 3             Address 7        Panel                 1         4    Pass",
     };
     EXPECT_EQ(LinesBetween(2, "Loop Satisfactory", "Loop 2"), loop1);
+    // The summary: under the overall verdict the loop that fails along the
+    // cable, in bold; a line per loop with where its devices were taken.
+    const Lines summary = {
+        "        Total          10       3400 \u00B5A         85 mA     Design Not Satisfactory",
+        "                                                          Loop 1 fails along the cable",
+        "",
+        "Along the cable:",
+        "        1         Devices at their own distances: section 1: 5 points, limit 4 (1 of 6 checks",
+        "                  fails)",
+        "        2         Devices placed evenly (no distances): 2.92 V margin (all 4 checks pass)",
+        "",
+    };
+    EXPECT_EQ(LinesBetween(1, "Total", "Calculations include"), summary);
+    EXPECT_TRUE(FontOf("Loop 1 fails along the cable").Bold && !FontOf("Along the cable:").Bold);
     EXPECT_TRUE(FontOf("Along the cable").Bold && FontOf("Isolator sections").Bold && !FontOf("Lowest voltage").Bold);
     EXPECT_TRUE(FontOf("Devices placed evenly along the cable (no distances given)").Italic);  // loop 2
     // Loops 3 and 4 have no points: no block.
@@ -240,19 +257,19 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
 TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageRunsOn)
 {
     BuildFourLoopSite();
-    // On a page of 19160 twips loop 2 with its block along the cable and its
+    // On a page of 19820 twips loop 2 with its block along the cable and its
     // plot just fits below the summary; 10 less, and the plot starts page 2
-    // under its header and the loop's title; on a page of 14750, the loop
+    // under its header and the loop's title; on a page of 15410, the loop
     // starts page 2.
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 19160);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19820);
     ASSERT_EQ(Print({2}), 0);
     // The power supply section does not fit under it and starts page 2.
     EXPECT_EQ(std::tuple(printer.Plots().at(0).Page, Find("Power Supply and Battery")->Page), std::tuple(1, 2));
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 19150);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 19810);
     ASSERT_EQ(Print({2}), 0);
     EXPECT_EQ(std::tuple(Find("Section 1")->Page, printer.Plots().at(0).Page), std::tuple(1, 2));
     EXPECT_EQ(PageLines(2)[3], "Loop 2 (continued)");  // the plot says whose it is
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 14750);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 15410);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
     ASSERT_EQ(LastPage(), 3);  // the power supply section after it on page 3
@@ -260,12 +277,12 @@ TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageR
     EXPECT_EQ(PageLines(2)[3], "Loop 2");
     EXPECT_EQ(progress.pageTexts, (Lines{"Printing page 1...", "Printing page 2...", "Printing page 3..."}));
 
-    // 21 lines fit on a page of 6000 twips: the summary fills page 1, loop 2
+    // 24 lines fit on a page of 6660 twips: the summary fills page 1, loop 2
     // starts page 2 under its header and runs on to page 3 without one; its
     // plot starts page 4 under a header. The power supply section with eight
     // loads starts page 5 under a header and runs on to page 6.
     document.Power.Loads.assign(8, AncillaryLoad{"Door holder", 1, Currency::FromInteger(25), Currency()});
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 6000);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 6660);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
     ASSERT_EQ(LastPage(), 6);
