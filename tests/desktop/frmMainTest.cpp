@@ -209,6 +209,38 @@ private slots:
         QCOMPARE(site.host.boxes.size(), size_t(0));
     }
 
+    // A device added to a loop whose devices have their surveyed distances:
+    // the others keep theirs, the new one is placed between its neighbours,
+    // and the row and the editor say so.
+    void keepsTheDistancesWhenADeviceIsAdded()
+    {
+        DesktopSite site;
+        QVERIFY(site.ShowMainWindow(site.CopyExample("Northgate-Offices.QLX", "Northgate-Offices.QLX")));
+        frmMain& window = site.app->MainWindow();
+        QVERIFY(AlongCableVerdictFor(site.app->document(), 1).Positioned);
+        QString line;
+        const QtClicks::WhenModal editing([&](QWidget* modal) {
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            auto& editor = *qobject_cast<frmLoop*>(modal);
+            QLineEdit* quantity = nullptr;
+            QTRY_VERIFY((ClickRow(editor, "grdDevices", 0), quantity = OpenBox(editor, "txtDevicesQty")) != nullptr);
+            const int typed = quantity->text().toInt() + 1;
+            quantity->selectAll();
+            Type(quantity, QString::number(typed), Qt::Key_Return);
+            line = Control<QLabel>(editor, "lblAlongCable")->text();
+            QTest::mouseClick(Control(editor, "btnOK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(Control(window, "btnChange_1"), Qt::LeftButton);
+        QVERIFY2(line.startsWith("Along the cable: Partly positioned, "), qPrintable(line));
+        QVERIFY(LabelText(window, "lblAlongCable_1").startsWith("Partly positioned, "));
+        const QString details = Control(window, "lblAlongCable_1")->toolTip();
+        QVERIFY2(details.startsWith("Devices partly at their own distances (address ") &&
+                     details.contains(" placed between its neighbours)"),
+                 qPrintable(details));
+        const AlongCableResult along = CalculationSupport::AnalyseAlongCable(site.app->document(), 1);
+        QCOMPARE(along.AddressesPlacedBetween().size(), size_t(1));
+    }
+
     // File > Export asks for the file, suggested beside the site, writes the
     // schedule there and tells a failure in a box; the open document, under
     // any of its names, is refused with a box before anything is written.
