@@ -48,20 +48,6 @@ bool StepFails(const WriteFault& fault, WriteStep step)
     return fault && fault(step);
 }
 
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
 std::string TemporaryPrefix(const fs::path& target)
 {
     return "." + target.filename().string() + ".tmp-";
@@ -430,6 +416,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, const 
 {
     std::string reason;
     return WriteFileAtomically(path, bytes, reason, fault, beforeReplace);
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
 }
 
 }  // namespace FileSystem

@@ -163,4 +163,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, const 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason,
                          const WriteFault& fault = {}, const BeforeReplace& beforeReplace = {});
 
+// Every byte to the open descriptor, again after an interrupted write;
+// false (errno set) on the first failure.
+bool WriteAll(int fd, std::string_view bytes);
+
 }  // namespace FileSystem

@@ -98,20 +98,6 @@ std::optional<DescriptorName> DescriptorNamed(const std::string& path)
     return std::nullopt;
 }
 
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
 // A reader that has gone makes a write to a pipe fail with EPIPE and send
 // SIGPIPE, which would end the program without a word: held back while the
 // target is written, and taken off if it came, so that the failure is told.
