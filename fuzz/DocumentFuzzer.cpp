@@ -53,7 +53,8 @@ bool Open(BundledCatalogue& bundled, Catalogue& catalogue, const std::string& pa
     if (ReadDocument(document, path, false, services).Outcome != ReadOutcome::Opened)
         return false;
     CalculationSupport::RecalculateAll(document);
-    text = DocumentText(document);
+    // Saved under one fixed locale, so that the rule written never varies.
+    text = DocumentText(document, "0809");
     cableOrder = HasCableOrder(document);
     return true;
 }

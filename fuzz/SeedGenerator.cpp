@@ -126,19 +126,19 @@ int main(int argc, char** argv)
     }
     Document document(catalogue, FixedNow);
     NewDocument(document, CurrentLoopDefaults(options, catalogue));
-    Write(out / "document" / "empty.QLX", DocumentText(document));
+    Write(out / "document" / "empty.QLX", DocumentText(document, "0809"));
     std::string failure;
     if (!BuildLargestDocument(document, catalogue, options, messages, failure)) {
         std::fprintf(stderr, "the largest document cannot be built: %s\n", failure.c_str());
         return 1;
     }
-    const std::string largest = DocumentText(document);
+    const std::string largest = DocumentText(document, "0809");
     Write(out / "document" / "largest.QLX", largest);
     // One loop of the largest document, as a smaller seed that mutates faster.
     for (int loop = 2; loop <= Document::LoopCount; ++loop)
         CalculationSupport::ClearLoop(document, loop, CurrentLoopDefaults(options, catalogue));
-    Write(out / "document" / "one-loop.QLX", DocumentText(document));
-    Write(out / "profile" / "one-loop.QLX", DocumentText(document));
+    Write(out / "document" / "one-loop.QLX", DocumentText(document, "0809"));
+    Write(out / "profile" / "one-loop.QLX", DocumentText(document, "0809"));
     int older = 0;
     for (const char* text : OlderDocuments) {
         const std::string name = "older-" + std::to_string(++older) + ".QLX";
