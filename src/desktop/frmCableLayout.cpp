@@ -103,8 +103,9 @@ void frmCableLayout::BuildControls(Options& options)
 {
     const QString unit = QString::fromStdString(Scaling::LengthUnitsText(core_.Units(), false));
     auto* note = new QLabel(tr("Each point's distance along the cable from the panel's loop OUT terminal, in %1, "
-                               "or the length of cable from the point before. Points without a distance are "
-                               "placed as the loop's volt drop assumes until every point has one.")
+                               "or the length of cable from the point before. A point without a distance is "
+                               "placed between its neighbours that have one; with none at all, the points are "
+                               "placed as the loop's volt drop assumes.")
                                 .arg(QString::fromStdString(Scaling::LengthUnitsText(core_.Units(), true))));
     note->setWordWrap(true);
     note->setForegroundRole(QPalette::PlaceholderText);
