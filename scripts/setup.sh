@@ -16,8 +16,8 @@ packages=(
 
 missing=()
 for p in "${packages[@]}"; do
-  # The status first, then the match: under pipefail, `dpkg-query | grep -q`
-  # fails whenever grep's early exit kills dpkg-query with SIGPIPE.
+  # The status is taken whole first, then searched: a pipe into an early
+  # reader fails under pipefail whenever the reader's exit kills the writer.
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null) || status=
   if ! grep -q 'install ok installed' <<<"$status"; then
     missing+=("$p")

@@ -29,8 +29,8 @@ expect_field Architecture "$arch"
 expect_field Section electronics
 expect_field Maintainer "Harvex Packaging <packaging@harvex.example>"
 # Each command's output is taken whole before it is searched: under pipefail,
-# `cmd | grep -q` (or `| head`) fails at random when the early reader's exit
-# kills cmd with SIGPIPE, or hides a match when it is the pipeline's last word.
+# a pipe into an early reader fails at random when the reader's exit kills
+# the writer with SIGPIPE.
 info=$(dpkg-deb --info "$deb")
 grep -q '^ Description: design calculator for addressable fire-detection loops$' <<<"$info" ||
   fail "the description's first line is not the summary"
