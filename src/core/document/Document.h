@@ -6,6 +6,8 @@
 
 #include "loop/clsCalculator.h"
 #include "document/DateTime.h"
+#include "document/DocumentState.h"
+#include "document/EditHistory.h"
 #include "document/PowerSettings.h"
 
 #include <array>
@@ -42,6 +44,9 @@ public:
     bool ReadOnly = false;
     // The standby battery calculation's settings.
     PowerSettings Power;
+    // Every accepted change since the document was created or opened
+    // (DocumentEdits.h); saving marks the step it was saved at.
+    EditHistory<DocumentState> History;
 
     // Loops are numbered 1 to 8; a loop's model is created empty on first use.
     clsCalculator& Loop(int loop);

@@ -243,5 +243,6 @@ bool WriteDocument(Document& document, const std::string& path, std::string_view
         return false;
     }
     document.Dirty = false;
+    document.History.MarkSaved();
     return true;
 }

@@ -20,4 +20,5 @@ void NewDocument(Document& document, const CalculationSupport::LoopDefaults& def
     for (int loop = 1; loop <= Document::LoopCount; ++loop)
         CalculationSupport::ClearLoop(document, loop, defaults);
     document.Dirty = false;
+    document.History.Clear();
 }

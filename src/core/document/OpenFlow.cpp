@@ -66,6 +66,7 @@ bool OpenFlow::DoMenuOpen(const std::string& file, bool readOnly)
         document_.Dirty = false;
         document_.ModifiedDate = heldModifiedDate_;
     }
+    document_.History.Clear(!document_.Dirty);
     // Told once the design it warns about is on show.
     if (cutShort_)
         MsgBox(messages_, CutShortWarning(file), MsgStyle::OKOnly + MsgStyle::Exclamation);

@@ -47,20 +47,14 @@ void LoopEditorCore::SetLoopName(std::string_view text)
     const std::string_view name = Blanks::Trim(text);
     if (name == document_.LoopName(loop_))
         return;
+    EditorState before = Snapshot();
     document_.LoopName(loop_) = std::string(name);
     document_.MarkChanged();
+    RecordStep(std::move(before), "Loop Name", "loop name");
 }
 
 void LoopEditorCore::Activate()
 {
-    if (!backup_) {
-        backup_ = Model().Copy();
-        backupName_ = document_.LoopName(loop_);
-        for (int a = 0; a < clsCalculator::AddressCount; ++a) {
-            backupTags_[static_cast<size_t>(a)] = document_.AddressTag(loop_, a);
-            backupEavesdropping_[static_cast<size_t>(a)] = document_.Eavesdropping(loop_, a);
-        }
-    }
     deviceRows_.clear();
     const Catalogue& catalogue = document_.Catalog();
     for (const int type : catalogue.DeviceTypeOrder) {
@@ -72,6 +66,55 @@ void LoopEditorCore::Activate()
     }
     ChooseShownRows();
     CalculationSupport::RecalculateLoop(document_, loop_);
+    if (!opened_) {
+        opened_.emplace(document_, std::vector<int>{loop_});
+        openedDirty_ = document_.Dirty;
+        history_.Clear();
+    }
+}
+
+void LoopEditorCore::RecountRows()
+{
+    for (DeviceRow& row : deviceRows_)
+        row.Quantity = LoopPlacement::CountOfType(document_, loop_, row.Type);
+    for (const int type : document_.Catalog().DeviceTypeOrder) {
+        if (type == 0 || LoopPlacement::CountOfType(document_, loop_, type) == 0)
+            continue;
+        const size_t row = AddDeviceRow(type);
+        deviceRows_[row].Quantity = LoopPlacement::CountOfType(document_, loop_, type);
+    }
+}
+
+LoopEditorCore::EditorState LoopEditorCore::Snapshot() const { return {CaptureLoop(document_, loop_), typedRuns_}; }
+
+void LoopEditorCore::RecordStep(EditorState before, std::string name, std::string mergeKey)
+{
+    EditorState after = Snapshot();
+    if (after == before)
+        return;
+    history_.Record({std::move(name), std::move(before), std::move(after), std::move(mergeKey)});
+}
+
+bool LoopEditorCore::Undo() { return PutBack(history_.Undo()); }
+bool LoopEditorCore::Redo() { return PutBack(history_.Redo()); }
+
+bool LoopEditorCore::PutBack(const EditorState* state)
+{
+    if (!state)
+        return false;
+    typedRuns_ = state->Typed;
+    RestoreLoop(document_, state->Loop);
+    RecountRows();
+    // Back where the editor started, the document is as clean as it was then.
+    if (history_.AtSaved() && opened_) {
+        document_.Dirty = openedDirty_;
+        document_.ModifiedDate = opened_->Before().Modified;
+    } else {
+        document_.MarkChanged();
+    }
+    options_.SetLastCableImpedance(Model().CableImpedance());
+    options_.SetLastCalcType(Model().CalcType());
+    return true;
 }
 
 LoopEditorCore::RowTexts LoopEditorCore::DeviceRowTexts(size_t row) const
@@ -154,6 +197,15 @@ void LoopEditorCore::AcceptChange(bool markChanged)
     CalculationSupport::RecalculateLoop(document_, loop_);
 }
 
+namespace {
+
+std::string QuantityStepName(const std::string& name, int32_t from, int32_t to)
+{
+    return "Quantity of " + name + " " + std::to_string(from) + " \u2192 " + std::to_string(to);
+}
+
+}  // namespace
+
 bool LoopEditorCore::CommitDeviceQuantity(size_t row, int32_t quantity, bool quiet)
 {
     DeviceRow& entry = deviceRows_.at(row);
@@ -170,16 +222,24 @@ bool LoopEditorCore::CommitDeviceQuantity(size_t row, int32_t quantity, bool qui
     if (Model().QtyDevices() + change > (slaveBase ? 2 * limit : limit))
         return Reject("Too many devices on this loop!", quiet);
 
+    const std::string name = QuantityStepName(document_.Catalog().DeviceType(entry.Type).Name, entry.Quantity, quantity);
+    EditorState before = Snapshot();
     std::string message;
     const bool placed = change > 0 ? LoopPlacement::PlaceDevices(document_, loop_, entry.Type, change, message)
                                    : LoopPlacement::RemoveDevices(document_, loop_, entry.Type, -change, quantity, message);
     if (!placed) {
-        // Devices relocated to make room stay where they went; show that too.
+        // Devices relocated to make room stay where they went; show that too,
+        // and keep it as a change that can be saved and undone.
         CalculationSupport::RecalculateLoop(document_, loop_);
+        if (!(Snapshot().Loop == before.Loop)) {
+            document_.MarkChanged();
+            RecordStep(std::move(before), name + " (refused; devices moved)");
+        }
         return Reject(message, quiet);
     }
     entry.Quantity = quantity;
     AcceptChange(true);
+    RecordStep(std::move(before), name);
     return true;
 }
 
@@ -195,6 +255,7 @@ bool LoopEditorCore::CommitOtherQuantity(size_t row, int32_t quantity, bool quie
     if (change == 0)
         return true;
 
+    EditorState before = Snapshot();
     if (change > 0) {
         const LoopPlacement::AttachOutcome check =
             LoopPlacement::AttachOthers(document_, loop_, other, change, LoopPlacement::AttachMode::Check);
@@ -205,6 +266,7 @@ bool LoopEditorCore::CommitOtherQuantity(size_t row, int32_t quantity, bool quie
         LoopPlacement::DetachOthers(document_, loop_, other, -change);
     }
     AcceptChange(true);
+    RecordStep(std::move(before), QuantityStepName(record.SingleName, quantity - change, quantity));
     return true;
 }
 
@@ -227,17 +289,29 @@ bool LoopEditorCore::ConfirmOK()
     return true;
 }
 
+void LoopEditorCore::Accept()
+{
+    if (opened_)
+        opened_->Commit("Changes to " + LoopTitle(loop_, ""));
+}
+
 void LoopEditorCore::Cancel()
 {
-    if (!backup_)
+    if (!opened_)
         return;
-    document_.ReplaceLoop(loop_, backup_->Copy());
-    document_.LoopName(loop_) = backupName_;
-    for (int a = 0; a < clsCalculator::AddressCount; ++a) {
-        document_.SetAddressTag(loop_, a, backupTags_[static_cast<size_t>(a)]);
-        document_.SetEavesdropping(loop_, a, backupEavesdropping_[static_cast<size_t>(a)]);
-    }
-    CalculationSupport::RecalculateLoop(document_, loop_);
+    RestoreLoop(document_, opened_->Before().Loops.front());
+    document_.Dirty = openedDirty_;
+    document_.ModifiedDate = opened_->Before().Modified;
     options_.SetLastCableImpedance(Model().CableImpedance());
     options_.SetLastCalcType(Model().CalcType());
+}
+
+bool LoopEditorCore::HasChanges() const
+{
+    return opened_ && !(CaptureLoop(document_, loop_) == opened_->Before().Loops.front());
+}
+
+std::string LoopEditorCore::DiscardQuestion() const
+{
+    return "Discard the changes to loop " + std::to_string(loop_) + "?";
 }

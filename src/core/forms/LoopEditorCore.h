@@ -4,7 +4,13 @@
 // interface-LEDs availability, and what OK and Cancel do. Every accepted
 // change goes into the loop model at once and recalculates the loop; Cancel
 // restores the loop as it was when the editor was first activated.
+//
+// While it is open the editor keeps a history of its own: each accepted
+// change is a step that can be undone and redone. OK makes all of them one
+// step of the document's history.
 
+#include "document/DocumentEdits.h"
+#include "document/EditHistory.h"
 #include "loop/clsCalculator.h"
 
 #include <array>
@@ -30,6 +36,20 @@ public:
         std::string Quantity;
         std::string Quiescent;
         std::string Alarm;
+    };
+    // The runs and the cable as the user gave them (LoopParameters); they
+    // last while the editor is open.
+    struct TypedCable {
+        int32_t Total = 0;
+        int32_t First = 0;
+        int16_t Impedance = 0;
+        bool operator==(const TypedCable&) const = default;
+    };
+    // What a step of the editor's history puts back.
+    struct EditorState {
+        LoopState Loop;
+        std::optional<TypedCable> Typed;
+        bool operator==(const EditorState&) const = default;
     };
 
     static constexpr const char* NoDeviceRowsText =
@@ -90,16 +110,42 @@ public:
 
     // OK: false when the user wants to give the total cable run first.
     bool ConfirmOK();
-    // Cancel: the loop and its name as they were at the first activation.
+    // After OK: the changes made in the editor become one step of the
+    // document's history.
+    void Accept();
+    // Cancel: the loop and its name as they were at the first activation, and
+    // the document as clean as it was then.
     void Cancel();
+    // Whether the loop differs from what it was at the first activation.
+    bool HasChanges() const;
+    // "Discard the changes to loop 2?"
+    std::string DiscardQuestion() const;
 
     // Marks the document changed and recalculates (no slider).
     void AcceptChange(bool markChanged);
+
+    // The editor's own history. A change made between Snapshot and
+    // RecordStep is a step when it changed anything; steps of the same
+    // non-empty merge key in a row are one.
+    EditorState Snapshot() const;
+    void RecordStep(EditorState before, std::string name, std::string mergeKey = {});
+    const EditHistory<EditorState>& History() const { return history_; }
+    // Undo or redo a step: the loop, the typed runs and the rows as they were
+    // before or after it; false when there is none.
+    bool Undo();
+    bool Redo();
+    std::optional<TypedCable>& TypedRuns() { return typedRuns_; }
+    // The step an OK of the cable layout window makes.
+    static constexpr const char* CableLayoutStep = "Cable Layout";
 
 private:
     bool Reject(const std::string& message, bool quiet);
     void ChooseShownRows();
     bool PassesFilter(const DeviceRow& row) const;
+    // The quantities of the rows counted again from the loop, with a row for
+    // every type on it.
+    void RecountRows();
+    bool PutBack(const EditorState* state);
 
     Document& document_;
     Options& options_;
@@ -110,8 +156,9 @@ private:
     std::vector<std::string> filterWords_;  // folded to lower case
     bool inUseOnly_ = false;
     std::vector<size_t> shownRows_;
-    std::optional<clsCalculator> backup_;
-    std::string backupName_;
-    std::array<int16_t, clsCalculator::AddressCount> backupTags_{};
-    std::array<int16_t, clsCalculator::AddressCount> backupEavesdropping_{};
+    // The loop and the document as they were at the first activation.
+    std::optional<DocumentEdit> opened_;
+    bool openedDirty_ = false;
+    EditHistory<EditorState> history_;
+    std::optional<TypedCable> typedRuns_;
 };

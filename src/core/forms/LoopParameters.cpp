@@ -7,7 +7,7 @@
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
 #include "document/Document.h"
-#include "forms/LoopEditorCore.h"
+#include "report/PrintCalcData.h"
 #include "platform/MessageHost.h"
 
 #include <algorithm>
@@ -70,41 +70,52 @@ void LoopParameters::Recalculate()
         CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum());
 }
 
+void LoopParameters::Record(LoopEditorCore::EditorState before, std::string name, std::string mergeKey)
+{
+    if (!loading_)
+        editor_.RecordStep(std::move(before), std::move(name), std::move(mergeKey));
+}
+
 void LoopParameters::KeepUsersCable()
 {
     const clsCalculator& model = editor_.Model();
-    if (!typedCable_)
-        typedCable_ = TypedCable{model.CableTotal(), model.CableFirst(), model.CableImpedance()};
+    std::optional<LoopEditorCore::TypedCable>& typed = editor_.TypedRuns();
+    if (!typed)
+        typed = LoopEditorCore::TypedCable{model.CableTotal(), model.CableFirst(), model.CableImpedance()};
     // "Max Cable Run" computes the total run, and the first run too when the
     // slider moves; "Min Cable Size" computes the cable.
     if (model.CalcType() != CalculationType::MaxCableRun) {
-        typedCable_->Total = model.CableTotal();
-        typedCable_->First = model.CableFirst();
+        typed->Total = model.CableTotal();
+        typed->First = model.CableFirst();
     }
     if (model.CalcType() != CalculationType::SmallestCable)
-        typedCable_->Impedance = model.CableImpedance();
+        typed->Impedance = model.CableImpedance();
 }
 
 void LoopParameters::KeepTypedFirstRun()
 {
     KeepUsersCable();
-    typedCable_->First = editor_.Model().CableFirst();
-    typedCable_->Total = std::max(typedCable_->Total, typedCable_->First);
+    std::optional<LoopEditorCore::TypedCable>& typed = editor_.TypedRuns();
+    typed->First = editor_.Model().CableFirst();
+    typed->Total = std::max(typed->Total, typed->First);
 }
 
 void LoopParameters::SetCalcType(CalculationType calcType)
 {
     clsCalculator& model = editor_.Model();
+    LoopEditorCore::EditorState before = editor_.Snapshot();
     if (model.CalcType() != calcType) {
         KeepUsersCable();
-        model.SetCableTotal(typedCable_->Total);
-        model.SetCableFirst(typedCable_->First);
-        model.SetCableImpedance(typedCable_->Impedance);
+        const LoopEditorCore::TypedCable& typed = *editor_.TypedRuns();
+        model.SetCableTotal(typed.Total);
+        model.SetCableFirst(typed.First);
+        model.SetCableImpedance(typed.Impedance);
         model.SetCalcType(calcType);
         editor_.Doc().MarkChanged();
     }
     editor_.Opts().SetLastCalcType(calcType);
     Recalculate();
+    Record(std::move(before), PrintCalcData::CalculationTypeText(calcType));
 }
 
 void LoopParameters::ChooseCable(int cable)
@@ -113,12 +124,14 @@ void LoopParameters::ChooseCable(int cable)
     if (cable < 0 || static_cast<size_t>(cable) >= cables.size())
         return;
     const int16_t impedance = cables[static_cast<size_t>(cable)].Impedance;
+    LoopEditorCore::EditorState before = editor_.Snapshot();
     editor_.Model().SetCableImpedance(impedance);
     editor_.Opts().SetLastCableImpedance(impedance);
     if (!loading_) {
         editor_.Doc().MarkChanged();
         Recalculate();
     }
+    Record(std::move(before), "Cable " + cables[static_cast<size_t>(cable)].Name);
 }
 
 bool LoopParameters::CommitImpedance(std::string_view text, bool quiet)
@@ -130,10 +143,12 @@ bool LoopParameters::CommitImpedance(std::string_view text, bool quiet)
                       quiet);
     clsCalculator& model = editor_.Model();
     if (impedance != model.CableImpedance()) {
+        LoopEditorCore::EditorState before = editor_.Snapshot();
         model.SetCableImpedance(impedance);
         editor_.Doc().MarkChanged();
         editor_.Opts().SetLastCableImpedance(impedance);
         Recalculate();
+        Record(std::move(before), "Cable Impedance " + ImpedanceText() + " " + Scaling::ImpedanceUnitsText(units_));
     }
     return true;
 }
@@ -157,11 +172,13 @@ bool LoopParameters::CommitTotalLength(std::string_view text, bool quiet)
         return Reject(RunLimitMessage("Total cable run", units_), quiet);
     clsCalculator& model = editor_.Model();
     if (length != model.CableTotal()) {
+        LoopEditorCore::EditorState before = editor_.Snapshot();
         model.SetCableTotal(length);
         if (model.CableFirst() > length)
             model.SetCableFirst(length);
         editor_.Doc().MarkChanged();
         Recalculate();
+        Record(std::move(before), "Total Cable Run " + TotalLengthText() + " " + Scaling::LengthUnitsText(units_, false));
     }
     return true;
 }
@@ -173,6 +190,7 @@ bool LoopParameters::CommitFirstLength(std::string_view text, bool quiet)
         return Reject(RunLimitMessage("Cable run to first device", units_), quiet);
     clsCalculator& model = editor_.Model();
     if (length != model.CableFirst()) {
+        LoopEditorCore::EditorState before = editor_.Snapshot();
         model.SetCableFirst(length);
         if (model.CableTotal() < length)
             model.SetCableTotal(length);
@@ -180,6 +198,8 @@ bool LoopParameters::CommitFirstLength(std::string_view text, bool quiet)
             KeepTypedFirstRun();
         editor_.Doc().MarkChanged();
         Recalculate();
+        Record(std::move(before),
+               "Cable Run to First Device " + FirstLengthText() + " " + Scaling::LengthUnitsText(units_, false));
     }
     return true;
 }
@@ -196,18 +216,22 @@ bool LoopParameters::CommitMaxOutputs(std::string_view text, bool quiet)
                       quiet);
     clsCalculator& model = editor_.Model();
     if (value != model.MaxOutput()) {
+        LoopEditorCore::EditorState before = editor_.Snapshot();
         model.SetMaxOutput(value);
         editor_.Doc().MarkChanged();
         Recalculate();
+        Record(std::move(before), "Activated Outputs " + std::to_string(value));
     }
     return true;
 }
 
 void LoopParameters::SetInterfaceLedsDisabled(bool disabled)
 {
+    LoopEditorCore::EditorState before = editor_.Snapshot();
     editor_.Doc().MarkChanged();
     editor_.Model().SetDINLEDsDisabled(disabled);
     Recalculate();
+    Record(std::move(before), disabled ? "Interface LEDs Disabled" : "Interface LEDs Enabled");
 }
 
 int16_t LoopParameters::SliderPosition() const
@@ -228,6 +252,7 @@ void LoopParameters::MoveSlider(int16_t position)
     if (loading_)
         return;
     clsCalculator& model = editor_.Model();
+    LoopEditorCore::EditorState before = editor_.Snapshot();
     const int32_t firstBefore = model.CableFirst();
     if (model.CalcType() == CalculationType::MaxCableRun)
         CalculationSupport::RecalculateLoop(editor_.Doc(), editor_.LoopNum(), true, position);
@@ -237,6 +262,8 @@ void LoopParameters::MoveSlider(int16_t position)
         editor_.Doc().MarkChanged();
     if (model.CalcType() != CalculationType::MaxCableRun)
         Recalculate();
+    // A drag of the slider is one step.
+    Record(std::move(before), "Device Distribution", "slider");
 }
 
 std::string LoopParameters::ImpedanceText() const

@@ -4,17 +4,17 @@
 // distribution slider, the limit on activated outputs and the interface-LEDs
 // option. Each is validated on its own, written into the loop model and the
 // loop recalculated; a refused value says why in a box titled with the
-// editor's caption and leaves the model alone.
+// editor's caption and leaves the model alone. Each accepted value is a step
+// of the editor's history.
 
 #include "catalogues/CalculationType.h"
+#include "forms/LoopEditorCore.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-class LoopEditorCore;
 
 class LoopParameters {
 public:
@@ -78,15 +78,11 @@ private:
     // A first run typed under "Max Cable Run", where the total is a result.
     void KeepTypedFirstRun();
 
-    // The runs and the cable as the user gave them.
-    struct TypedCable {
-        int32_t Total = 0;
-        int32_t First = 0;
-        int16_t Impedance = 0;
-    };
+    // Records what the change since `before` did as a step of the editor's
+    // history (not while the window fills its controls).
+    void Record(LoopEditorCore::EditorState before, std::string name, std::string mergeKey = {});
 
     LoopEditorCore& editor_;
     int units_;
     bool loading_ = false;
-    std::optional<TypedCable> typedCable_;
 };

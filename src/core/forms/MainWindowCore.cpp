@@ -5,6 +5,7 @@
 #include "catalogues/PanelCatalogue.h"
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
+#include "document/DocumentEdits.h"
 #include "document/NewDocument.h"
 #include "document/RecentFiles.h"
 #include "document/SaveWithBackup.h"
@@ -27,27 +28,37 @@ PanelChange ChangePanel(Document& document, Catalogue& catalogue, Options& optio
     const PanelRecord* current = catalogue.CurrentPanelRecord();
     const PanelRecord before = current ? *current : PanelRecord{};
     const PanelRecord chosen = catalogue.Panels[static_cast<size_t>(panel)];
+    DocumentEdit edit(document, DocumentEdit::AllLoops());
     CalculationSupport::ClampMaxOutputs(document, chosen.Outputs);
     if (!CalculationSupport::CheckLoopCountChange(document, host, before.Loops, chosen.Loops,
                                                   CurrentLoopDefaults(options, catalogue)) ||
         !CalculationSupport::CheckDeviceLimitChange(document, host, before.MaxDevicesPerLoop,
-                                                    chosen.MaxDevicesPerLoop))
+                                                    chosen.MaxDevicesPerLoop)) {
+        // The outputs already lowered to the chosen panel's stay lowered:
+        // a step of their own, so that undo and redo pass over them too.
+        edit.Commit("Activated Outputs for " + chosen.Name);
         return PanelChange::Abandoned;
+    }
 
     SetCurrentPanel(catalogue, options, panel);
     CalculationSupport::RecalculateAll(document);
-    if (!startingUp)
+    if (!startingUp) {
         document.MarkChanged();
+        edit.Commit("Control Panel " + chosen.Name);
+    }
     return PanelChange::Applied;
 }
 
 void SetSiteName(Document& document, std::string_view text)
 {
+    DocumentEdit edit(document, {});
     const size_t first = text.find_first_not_of(' ');
     document.SiteName = first == std::string_view::npos
                             ? std::string()
                             : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
     document.MarkChanged();
+    // The keys of one name typed in a row are one step.
+    edit.Commit("Site Name", "site name");
 }
 
 bool LoopRowShown(const Catalogue& catalogue, int loop)

@@ -1,5 +1,7 @@
 #include "forms/PowerCore.h"
 
+#include "document/DocumentEdits.h"
+
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "document/PowerText.h"
@@ -167,6 +169,8 @@ void ApplyPowerSettings(Document& document, const PowerSettings& settings)
 {
     if (document.Power == settings)
         return;
+    DocumentEdit edit(document, {});
     document.Power = settings;
     document.MarkChanged();
+    edit.Commit("Power Supply and Battery");
 }

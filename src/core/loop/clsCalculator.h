@@ -61,6 +61,7 @@ public:
         int StartAddress = 0;
         int EndAddress = 0;
         Currency Total;
+        bool operator==(const SurgeDiagnostics&) const = default;
     };
     // Written by the Master/Slave check.
     struct MasterSlaveDiagnostics {
@@ -69,15 +70,19 @@ public:
         int SlaveAddress = 0;
         bool SlaveIsStandalone = false;
         int NeighbourAddress = 0;
+        bool operator==(const MasterSlaveDiagnostics&) const = default;
     };
     // Written by the dependent-device check: the address of a device lacking
     // its master type, or the master type whose dependents are too many.
     struct DependentDiagnostics {
         int Address = 0;
         int MasterType = 0;
+        bool operator==(const DependentDiagnostics&) const = default;
     };
 
     explicit clsCalculator(const Catalogue& catalogue);
+    // Everything alike: contents, results and the panel data last given.
+    bool operator==(const clsCalculator&) const = default;
 
     // Results of the last Calculate.
     int32_t QtyDevices() const { return qtyDevices_; }
@@ -201,6 +206,7 @@ private:
         int16_t Type;
         int32_t Address;
         int32_t Position = NoPosition;
+        bool operator==(const StandaloneEntry&) const = default;
     };
     struct Working;
     class AlongCableAnalysis;  // AlongCable.cpp
