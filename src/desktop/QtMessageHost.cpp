@@ -1,6 +1,7 @@
 #include "desktop/QtMessageHost.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 void QtMessageHost::Beep(int /*iconBits*/)
 {
@@ -37,13 +38,34 @@ QMessageBox::Icon QtMessageHost::IconOf(int style)
     }
 }
 
+namespace {
+
+// Texts end their paragraphs with line feeds, a few with carriage returns.
+QString BoxText(const std::string& text)
+{
+    QString shown = QString::fromStdString(text);
+    return shown.replace("\r\n", "\n").replace('\r', '\n');
+}
+
+}  // namespace
+
+bool QtMessageHost::Choose(const std::string& text, const std::string& first, const std::string& second,
+                           const std::string& caption)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), BoxText(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* chosen = box.addButton(QString::fromStdString(first), QMessageBox::DestructiveRole);
+    QPushButton* kept = box.addButton(QString::fromStdString(second), QMessageBox::RejectRole);
+    box.setDefaultButton(kept);
+    box.setEscapeButton(kept);
+    box.exec();
+    return box.clickedButton() == chosen;
+}
+
 int QtMessageHost::Show(const std::string& text, int style, const std::string& caption)
 {
-    // Texts end their paragraphs with line feeds, a few with carriage returns.
-    QString shown = QString::fromStdString(text);
-    shown.replace("\r\n", "\n").replace('\r', '\n');
-
-    QMessageBox box(IconOf(style), QString::fromStdString(caption), shown, QMessageBox::NoButton,
+    QMessageBox box(IconOf(style), QString::fromStdString(caption), BoxText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     const std::vector<Button> buttons = ButtonsOf(style);

@@ -11,6 +11,8 @@ class QtMessageHost : public MessageHost {
 public:
     void Beep(int iconBits) override;
     int Show(const std::string& text, int style, const std::string& caption) override;
+    bool Choose(const std::string& text, const std::string& first, const std::string& second,
+                const std::string& caption) override;
 
     // The buttons of a style, in the order they are shown, with their results.
     struct Button {

@@ -25,6 +25,18 @@ int MsgBox(MessageHost& host, const std::string& text, int style, const std::str
     return host.Show(text, style, caption.empty() ? std::string(ApplicationTitle) : caption);
 }
 
+bool MessageHost::Choose(const std::string& text, const std::string&, const std::string&, const std::string& caption)
+{
+    return Show(text, MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, caption) == MsgResult::Yes;
+}
+
+bool MsgChoose(MessageHost& host, const std::string& text, const std::string& first, const std::string& second,
+               const std::string& caption)
+{
+    host.Beep(MsgStyle::Question);
+    return host.Choose(text, first, second, caption.empty() ? std::string(ApplicationTitle) : caption);
+}
+
 std::string OneLineMessage(const std::string& caption, const std::string& text)
 {
     std::string line = caption + ": " + text;

@@ -50,10 +50,19 @@ public:
     virtual void Beep(int iconBits) = 0;
     // Shows the box and returns the button pressed (a MsgResult value).
     virtual int Show(const std::string& text, int style, const std::string& caption) = 0;
+    // A question whose two buttons say what they do ("Discard", "Keep
+    // Editing"): true for the first. The second is the default and what Esc
+    // answers. Hosts without buttons of their own words show it as a Yes/No
+    // box, Yes for the first.
+    virtual bool Choose(const std::string& text, const std::string& first, const std::string& second,
+                        const std::string& caption);
 };
 
 // The one message routine. An empty caption means the application title.
 int MsgBox(MessageHost& host, const std::string& text, int style = MsgStyle::OKOnly, const std::string& caption = "");
+// The same for a question of two buttons of its own words (MessageHost::Choose).
+bool MsgChoose(MessageHost& host, const std::string& text, const std::string& first, const std::string& second,
+               const std::string& caption = "");
 
 // Headless host: writes each box as one line, "CAPTION: TEXT" with its line
 // breaks shown as blanks, to stderr (or the given stream), and answers with
