@@ -6,7 +6,9 @@
 #include "document/CalculationSupport.h"
 #include "forms/HelpTopics.h"
 #include "document/LoopResults.h"
+#include "forms/DiscardQuestion.h"
 #include "catalogues/Options.h"
+#include "desktop/QtUndoActions.h"
 #include "desktop/VoltagePlotView.h"
 #include "desktop/frmCableLayout.h"
 #include "desktop/frmLoopTables.h"
@@ -105,6 +107,7 @@ void frmLoop::LoopRecalculated(int loop)
     otherModel_->Refresh();
     chkDisableDIN_->setVisible(core_.InterfaceLedsAvailable());
     ShowResults();
+    ShowUndoSteps();
 }
 
 void frmLoop::ShowResults()
@@ -219,6 +222,7 @@ void frmLoop::NameEdited(const QString& text)
 {
     core_.SetLoopName(text.toStdString());
     setWindowTitle(QString::fromStdString(core_.Caption()));
+    ShowUndoSteps();
 }
 
 // The options' button ids are the calculation types' stored numbers.
@@ -327,9 +331,34 @@ void frmLoop::OpenCableLayout()
 {
     if (refusedEntry_)
         return;
+    LoopEditorCore::EditorState before = core_.Snapshot();
     frmCableLayout layout(document_, core_.Opts(), parameters_.Units(), host_, LoopNum(), this);
     layout.exec();
+    core_.RecordStep(std::move(before), LoopEditorCore::CableLayoutStep);
+    ShowUndoSteps();
 }
+
+void frmLoop::UndoStep()
+{
+    // A box holding a refused entry is corrected first.
+    if (!refusedEntry_ && core_.Undo())
+        ShowStepPutBack();
+}
+
+void frmLoop::RedoStep()
+{
+    if (!refusedEntry_ && core_.Redo())
+        ShowStepPutBack();
+}
+
+void frmLoop::ShowStepPutBack()
+{
+    FillControls();
+    setWindowTitle(QString::fromStdString(core_.Caption()));
+    ShowUndoSteps();
+}
+
+void frmLoop::ShowUndoSteps() { undo_->Show(core_.History().UndoName(), core_.History().RedoName()); }
 
 void frmLoop::ConfirmOK()
 {
@@ -342,12 +371,15 @@ void frmLoop::ConfirmOK()
     closing_ = true;
     deviceQuantity_->Suspend();
     otherQuantity_->Suspend();
+    core_.Accept();
     accept();
 }
 
 void frmLoop::reject()
 {
     if (!closing_) {
+        if (!DiscardQuestion::MayClose(host_, core_.HasChanges(), core_.DiscardQuestion(), core_.Caption()))
+            return;
         closing_ = true;
         deviceQuantity_->Suspend();
         otherQuantity_->Suspend();

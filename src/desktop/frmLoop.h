@@ -34,6 +34,8 @@ class QPushButton;
 class QSlider;
 class QStackedWidget;
 class QTableView;
+class QToolButton;
+class QtUndoActions;
 class QuantityDelegate;
 class VoltagePlotView;
 
@@ -55,7 +57,8 @@ public:
     int HelpTopic() const override;
 
 public slots:
-    // Cancel (also Escape and closing the window): the loop as it was.
+    // Cancel (also Escape and closing the window): the loop as it was, after
+    // asking when it was changed.
     void reject() override;
 
 protected:
@@ -102,6 +105,11 @@ private:
     void AddRow();
     void FilterDevices();
     void OpenCableLayout();
+    // The editor's own steps; the controls show the loop as it then is.
+    void UndoStep();
+    void RedoStep();
+    void ShowStepPutBack();
+    void ShowUndoSteps();
     void ConfirmOK();
     QWidget* EnterTarget(const QObject* control) const;
     CalculationType CheckedCalcType() const;
@@ -177,6 +185,9 @@ private:
     QCheckBox* chkDisableDIN_ = nullptr;
     QPushButton* btnCableLayout_ = nullptr;
 
+    QtUndoActions* undo_ = nullptr;
+    QToolButton* btnUndo_ = nullptr;
+    QToolButton* btnRedo_ = nullptr;
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "text/Scaling.h"
 #include "catalogues/Options.h"
+#include "desktop/QtUndoActions.h"
 #include "desktop/QtWindowSize.h"
 #include "desktop/VoltagePlotView.h"
 #include "desktop/frmLoopTables.h"
@@ -28,6 +29,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -129,7 +131,18 @@ void frmLoop::BuildControls()
     body->addLayout(named, 1);
     body->addWidget(BuildParametersAndVerdict());
 
+    undo_ = new QtUndoActions(*this, [this] { UndoStep(); }, [this] { RedoStep(); });
+    btnUndo_ = Named(new QToolButton, "btnUndo");
+    btnRedo_ = Named(new QToolButton, "btnRedo");
+    for (auto [button, action, icon] : {std::tuple{btnUndo_, undo_->Undo(), QStyle::SP_ArrowBack},
+                                        std::tuple{btnRedo_, undo_->Redo(), QStyle::SP_ArrowForward}}) {
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        action->setIcon(style()->standardIcon(icon));
+    }
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnUndo_);
+    buttons->addWidget(btnRedo_);
     buttons->addStretch(1);
     buttons->addWidget(btnOK_);
     buttons->addWidget(btnCancel_);

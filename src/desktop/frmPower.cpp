@@ -3,6 +3,7 @@
 #include "catalogues/Options.h"
 #include "desktop/QtWindowSize.h"
 #include "document/PowerText.h"
+#include "forms/DiscardQuestion.h"
 #include "forms/HelpTopics.h"
 #include "platform/MessageHost.h"
 
@@ -341,4 +342,11 @@ void frmPower::ConfirmOK()
     }
     ApplyPowerSettings(document_, settings);
     accept();
+}
+
+void frmPower::reject()
+{
+    if (DiscardQuestion::MayClose(host_, core_.HasChanges(TypedEntries()), PowerCore::DiscardQuestion,
+                                  PowerCore::Caption))
+        QDialog::reject();
 }

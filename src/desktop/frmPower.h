@@ -3,7 +3,7 @@
 // panel's own currents (overridable), the ancillary loads, the fitted battery,
 // and the result with its formula written out, recalculated as the boxes
 // change. OK stores the settings (a bad box is named and takes the focus);
-// Cancel and Escape change nothing.
+// Cancel and Escape change nothing, and ask first when a box was changed.
 
 #include <QDialog>
 
@@ -32,6 +32,9 @@ public:
     // The window's size is kept in `options`.
     frmPower(Document& document, Options& options, std::string localeId, MessageHost& host, QWidget* parent = nullptr);
     int HelpTopic() const override;
+
+public slots:
+    void reject() override;
 
 private:
     QWidget* BuildRule();

@@ -58,15 +58,17 @@ private slots:
         QCOMPARE(Control<QLabel>(*window, "lblAlarm_100")->text(), "82 mA");
 
         // Another calculation, then Cancel with a number still being typed:
-        // the loop and the options are as they were, and nothing is told.
+        // asked first, the loop and the options are as they were.
         auto* cableRun = Control(*window, "optCableRun");
         QTest::mouseClick(cableRun, Qt::LeftButton, {}, QPoint(8, cableRun->height() / 2));
         QCOMPARE(site.options.CurrentCalcType(), CalculationType::MaxCableRun);
         QVERIFY(site.Loop().CableTotal() != 5000);
         ClickRow(*window, "grdDevices", 0);
         QTest::keyClicks(OpenBox(*window, "txtDevicesQty"), "999");
+        site.host.Answer(MsgResult::Yes);
         QTest::mouseClick(Control(*window, "btnCancel"), Qt::LeftButton);
-        QCOMPARE(site.host.boxes.size(), size_t(1));
+        QCOMPARE(site.host.boxes.size(), size_t(2));
+        QVERIFY(!window->isVisible());
         QCOMPARE(site.Loop().DeviceType(1), int16_t{0});
         QCOMPARE(site.Loop().CableTotal(), 5000);
         QCOMPARE(site.Loop().CalcType(), CalculationType::MaxVoltDrop);
@@ -135,6 +137,7 @@ private slots:
         QTest::mouseClick(Control(*window, "chkInUseOnly"), Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(rows->rowCount(), 1);
         QCOMPARE(Cell(*window, "grdDevices", 0, 0), "Heat Detector");
+        site.host.Answer(MsgResult::Yes);  // discard the changes
         QTest::keyClick(filter, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }

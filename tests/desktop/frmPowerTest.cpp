@@ -93,14 +93,26 @@ private slots:
         QCOMPARE(site.app->document().Power.Loads.back().Description, "Sounder circuits");
         QCOMPARE(line->text(), chosen);
 
-        // Cancel leaves the site as it was.
+        // Escape asks before the change is thrown away: Keep Editing keeps
+        // the window open, Discard leaves the site as it was.
         const WhenModal cancelling([&](QWidget* modal) {
             Control<QComboBox>(*modal, "cmbRule")->setCurrentIndex(0);
+            const size_t asked = site.host.boxes.size();
+            site.host.Answer(MsgResult::No);
+            QTest::keyClick(modal, Qt::Key_Escape);
+            QVERIFY(modal->isVisible() && site.host.boxes.size() == asked + 1);
+            site.host.Answer(MsgResult::Yes);
             QTest::keyClick(modal, Qt::Key_Escape);
         });
         Control<QAction>(window, "mnuPower")->trigger();
         QVERIFY(!site.app->document().Dirty);
         QCOMPARE(line->text(), chosen);
+
+        // Nothing changed: Escape closes at once.
+        const size_t asked = site.host.boxes.size();
+        const WhenModal closing([&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        Control<QAction>(window, "mnuPower")->trigger();
+        QCOMPARE(site.host.boxes.size(), asked);
     }
 
     // A size typed in the fitted battery box stays as typed, though a listed

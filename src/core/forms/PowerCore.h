@@ -20,6 +20,7 @@ public:
     // The choices of the rule box, in order.
     static constexpr PowerRule Rules[] = {PowerRule::BS5839, PowerRule::NFPA2022, PowerRule::NFPA2019, PowerRule::Custom};
     static constexpr const char* NoBattery = "None";
+    static constexpr const char* DiscardQuestion = "Discard the changes to the power supply and battery?";
 
     enum class Field { StandbyHours, AlarmMinutes, Factor, PanelStandby, PanelAlarm, LoadQuantity, LoadStandby, LoadAlarm, Fitted };
 
@@ -57,6 +58,9 @@ public:
     std::string PanelAlarmHint() const;
     // The fitted battery box's choices: "None" and the standard sizes.
     std::vector<std::string> BatteryChoices() const;
+
+    // Whether the boxes differ from what they showed for the site's settings.
+    bool HasChanges(const Entries& entries) const { return !(entries == Boxes()); }
 
     // The boxes as settings, or the first box that needs correcting.
     std::optional<Refusal> Read(const Entries& entries, PowerSettings& settings) const;
