@@ -81,19 +81,29 @@ TEST(BatchRun, TheExamplesFolderInRowsAndAsOneJsonArray)
 }
 
 // A missing file, one cut short and a folder without sites among good
-// sites: each is told, on stderr after its name and in its row, and the
-// others are still checked; the status is that of a file not opened.
+// sites: each is told (in the reader's words, as its JSON gives them), on
+// stderr after its name and in its row, and the others are still checked;
+// the status is that of a file not opened.
 TEST(BatchRun, AMissingAndABrokenFileAmongGoodOnes)
 {
     CalcRunner calc;
     const std::string missing = calc.folder.Path("missing.QLX"), empty = calc.folder.Path("empty");
     std::filesystem::create_directories(empty);
     const std::string cut = WriteCutShortSite(calc.folder, "cut.QLX");
-    const std::string notFound = "Unable to open file '" + missing + "' for the following reason:  (53)  File not found";
-    const std::string cutShort = "The file '" + cut + "' appears to be incomplete (it may have been cut short). Check "
-                                 "the design before you rely on it.";
     const std::vector<std::string> arguments{"--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Harbour-Hotel.QLX"),
                                              missing, empty, cut, ExamplePath("Riverside-Warehouse.QLX")};
+    std::vector<std::string> json{"--json"};
+    json.insert(json.end(), arguments.begin(), arguments.end());
+    const CalcRun run = calc.Run(json);
+    EXPECT_EQ(run.Status, 2);
+    const Json array = Json::parse(run.Out, nullptr, false);
+    ASSERT_EQ(array.size(), 4u) << run.Out;
+    EXPECT_EQ(array[1]["file"], missing);
+    EXPECT_EQ(array[2]["file"], cut);
+    const std::string notFound = array[1]["error"], cutShort = array[2]["error"];
+    EXPECT_TRUE(notFound.starts_with("Unable to open file '" + missing + "'") && cutShort.starts_with("The file '" + cut))
+        << notFound << cutShort;
+    EXPECT_EQ(array[3]["overall"], "Design Not Satisfactory");
 
     const CalcRun text = calc.Run(arguments);
     EXPECT_EQ(text.Status, 2);
@@ -109,16 +119,6 @@ TEST(BatchRun, AMissingAndABrokenFileAmongGoodOnes)
     for (size_t i = 0; i < 4; ++i)
         EXPECT_TRUE(lines[i + 1].starts_with(rows[i].first) && lines[i + 1].ends_with(rows[i].second)) << lines[i + 1];
     EXPECT_EQ(lines[6], "4 files: 1 satisfactory, 1 not satisfactory, 2 failed to open");
-
-    std::vector<std::string> json{"--json"};
-    json.insert(json.end(), arguments.begin(), arguments.end());
-    const CalcRun run = calc.Run(json);
-    EXPECT_EQ(run.Status, 2);
-    const Json array = Json::parse(run.Out, nullptr, false);
-    ASSERT_EQ(array.size(), 4u) << run.Out;
-    EXPECT_EQ(array[1], (Json{{"file", missing}, {"error", notFound}}));
-    EXPECT_EQ(array[2], (Json{{"file", cut}, {"error", cutShort}}));
-    EXPECT_EQ(array[3]["overall"], "Design Not Satisfactory");
 }
 
 // Nothing named like a site is passed over: a FIFO and a link to nothing
@@ -134,7 +134,6 @@ TEST(BatchRun, AFifoALinkToNothingAndOddNamesAreEachNamed)
     std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), sites + "/caf\xE9.QLX");
     ASSERT_EQ(::mkfifo((sites + "/fifo.QLX").c_str(), 0644), 0);
     std::filesystem::create_symlink(sites + "/gone.QLX", sites + "/link.QLX");
-    const std::string unable = "Failed to open: Unable to open file '" + sites;
 
     const CalcRun text = calc.Run({"--data-root", FERROLUX_TEST_DATA_DIR, sites});
     EXPECT_EQ(text.Status, 2);
@@ -143,10 +142,10 @@ TEST(BatchRun, AFifoALinkToNothingAndOddNamesAreEachNamed)
     const std::pair<std::string, std::string> rows[] = {
         {"\"" + sites + "/a\\nb.QLX\"", "Design Satisfactory"},
         {sites + "/caf\xE9.QLX", "Design Satisfactory"},
-        {sites + "/fifo.QLX", unable + "/fifo.QLX' for the following reason:  (75)  Path/File access error"},
-        {sites + "/link.QLX", unable + "/link.QLX' for the following reason:  (53)  File not found"}};
+        {sites + "/fifo.QLX", "Failed to open: Unable to open file '" + sites + "/fifo.QLX'"},
+        {sites + "/link.QLX", "Failed to open: Unable to open file '" + sites + "/link.QLX'"}};
     for (size_t i = 0; i < 4; ++i)
-        EXPECT_TRUE(lines[i + 1].starts_with(rows[i].first + "  ") && lines[i + 1].ends_with(rows[i].second))
+        EXPECT_TRUE(lines[i + 1].starts_with(rows[i].first + "  ") && lines[i + 1].find(rows[i].second) != std::string::npos)
             << lines[i + 1];
     EXPECT_EQ(lines[6], "4 files: 2 satisfactory, 0 not satisfactory, 2 failed to open");
 

@@ -53,8 +53,10 @@ void CheckTextsWhole(QWidget& area)
 }
 
 // F1 where the focus is opens the window's topic, which the help pages have.
-void CheckHelpKey(DesktopSite& site, int topic)
+// A window just shown may be active before the focus has moved into it.
+void CheckHelpKey(DesktopSite& site, QWidget& window, int topic)
 {
+    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &window);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     const QString anchor = QString("topic-%1").arg(topic);
     QCOMPARE(site.helpOpened.value(site.helpOpened.size() - 1).fragment(), anchor);
@@ -94,28 +96,28 @@ private slots:
         InModal([&] { Click(window, "btnChange_2"); },
                 [&](QWidget& editor) {
                     CheckFits(editor);
-                    CheckHelpKey(site, HelpTopic::LoopEditor);
+                    CheckHelpKey(site, editor, HelpTopic::LoopEditor);
                     SaveScreen(editor, "laptop-frmLoop");
                     InModal([&] { Click(editor, "btnCableLayout"); },
                             [&](QWidget& layout) {
                                 CheckFits(layout);
-                                CheckHelpKey(site, HelpTopic::CableLayout);
+                                CheckHelpKey(site, layout, HelpTopic::CableLayout);
                                 SaveScreen(layout, "laptop-frmCableLayout");
                             });
                 });
         InModal([&] { Click(window, "btnPower"); },
                 [&](QWidget& power) {
                     CheckFits(power);
-                    CheckHelpKey(site, HelpTopic::Power);
+                    CheckHelpKey(site, power, HelpTopic::Power);
                     SaveScreen(power, "laptop-frmPower");
                 });
         InModal([&] { Control<QAction>(window, "mnuOptions")->trigger(); }, [&](QWidget& options) {
             CheckFits(options);
-            CheckHelpKey(site, OptionsDialogCore::HelpTopic(0));
+            CheckHelpKey(site, options, OptionsDialogCore::HelpTopic(0));
         });
         InModal([&] { Control<QAction>(window, "mnuPrint")->trigger(); }, [&](QWidget& print) {
             CheckFits(print);
-            CheckHelpKey(site, HelpTopic::Printing);
+            CheckHelpKey(site, print, HelpTopic::Printing);
         });
     }
 

@@ -125,11 +125,10 @@ TEST(CalculationSupport, AlongTheCableAgainstThePanelsLimit)
     EXPECT_EQ(result.Sections[0].Limit, 20);
     EXPECT_FALSE(result.Sections[0].Pass);
 
-    // The verdict along the cable names the first failing check, on 100 m of
-    // 60 ohms for devices needing 23 V (worked by hand: evenly placed, the
-    // last is 3.30 V down fed from OUT; at 4 m steps it is 0.005 A x 2.4 ohm x
-    // (1 + 2 + ... + 21) = 2.77 V down, and on 10 ohms every device passes
-    // while the section is still over the panel's limit).
+    // The panel's voltage and the loop's cable reach the verdict along the
+    // cable: on 100 m of 60 ohms for devices needing 23 V, evenly placed, the
+    // last is 3.30 V down fed from OUT (worked by hand). How the verdict is
+    // worded is AlongCableVerdict's.
     site.catalogue.DeviceTypes[static_cast<size_t>(site.detector)].MinimumVoltage = 2300;
     clsCalculator& loop = site.document.Loop(1);
     loop.SetCableImpedance(30000);
@@ -137,12 +136,6 @@ TEST(CalculationSupport, AlongTheCableAgainstThePanelsLimit)
     EXPECT_EQ(AlongCableVerdictFor(site.document, 1).Text,
               "Placed evenly, open at IN end: address 21, 2.30 V below its minimum (3 of 4 checks fail)");
     EXPECT_TRUE(AlongCableVerdictFor(site.document, 2).Empty);
-    for (int a = 1; a <= 21; ++a)
-        loop.SetCablePosition(a, 40 * a);
-    EXPECT_EQ(AlongCableVerdictFor(site.document, 1).Text,
-              "open at IN end: address 21, 1.77 V below its minimum (3 of 4 checks fail)");
-    loop.SetCableImpedance(5000);
-    EXPECT_EQ(AlongCableVerdictFor(site.document, 1).Text, "no isolator: 21 points, limit 20 (1 of 4 checks fails)");
     EXPECT_EQ(LoopsFailingAlongCable(site.document), std::vector<int>{1});
 }
 
