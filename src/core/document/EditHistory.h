@@ -81,6 +81,8 @@ public:
     void MarkSaved() { saved_ = position_; }
     bool AtSaved() const { return saved_ == position_; }
     size_t Size() const { return steps_.size(); }
+    // How many of the steps are done (the rest can be redone).
+    size_t Done() const { return position_; }
     size_t Limit() const { return limit_; }
 
 private:

@@ -55,6 +55,12 @@ void LoopEditorCore::SetLoopName(std::string_view text)
 
 void LoopEditorCore::Activate()
 {
+    // Kept before the recalculation below: the loop as the document had it.
+    if (!opened_) {
+        opened_.emplace(document_, std::vector<int>{loop_});
+        openedDirty_ = document_.Dirty;
+        history_.Clear();
+    }
     deviceRows_.clear();
     const Catalogue& catalogue = document_.Catalog();
     for (const int type : catalogue.DeviceTypeOrder) {
@@ -66,11 +72,8 @@ void LoopEditorCore::Activate()
     }
     ChooseShownRows();
     CalculationSupport::RecalculateLoop(document_, loop_);
-    if (!opened_) {
-        opened_.emplace(document_, std::vector<int>{loop_});
-        openedDirty_ = document_.Dirty;
-        history_.Clear();
-    }
+    if (!activated_)
+        activated_ = CaptureLoop(document_, loop_);
 }
 
 void LoopEditorCore::RecountRows()
@@ -308,7 +311,7 @@ void LoopEditorCore::Cancel()
 
 bool LoopEditorCore::HasChanges() const
 {
-    return opened_ && !(CaptureLoop(document_, loop_) == opened_->Before().Loops.front());
+    return activated_ && !(CaptureLoop(document_, loop_) == *activated_);
 }
 
 std::string LoopEditorCore::DiscardQuestion() const

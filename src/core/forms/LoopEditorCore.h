@@ -116,7 +116,7 @@ public:
     // Cancel: the loop and its name as they were at the first activation, and
     // the document as clean as it was then.
     void Cancel();
-    // Whether the loop differs from what it was at the first activation.
+    // Whether the loop differs from what the first activation showed.
     bool HasChanges() const;
     // "Discard the changes to loop 2?"
     std::string DiscardQuestion() const;
@@ -156,8 +156,10 @@ private:
     std::vector<std::string> filterWords_;  // folded to lower case
     bool inUseOnly_ = false;
     std::vector<size_t> shownRows_;
-    // The loop and the document as they were at the first activation.
+    // The loop and the document as they were at the first activation, and
+    // the loop as that activation's recalculation left it.
     std::optional<DocumentEdit> opened_;
+    std::optional<LoopState> activated_;
     bool openedDirty_ = false;
     EditHistory<EditorState> history_;
     std::optional<TypedCable> typedRuns_;

@@ -1,9 +1,14 @@
 #include "forms/LoopEditorCore.h"
 
 #include "core/forms/LoopEditorSite.h"
+#include "document/CalculationSupport.h"
+#include "document/DocumentEdits.h"
+#include "forms/LoopParameters.h"
 #include "support/SameLoop.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using Addresses = std::vector<int>;
 
@@ -41,7 +46,8 @@ TEST(LoopEditorCore, QuantitiesPlaceDevicesLowestFirstAndMoveThoseInTheWayWithWh
     for (const auto& [text, quantity] : {std::pair{"12.5", 12}, std::pair{"13.5", 14}, std::pair{"", 0}})
         EXPECT_EQ(LoopEditorCore::QuantityFromText(text), quantity) << text;
 
-    e.core->Cancel();  // gives back the loop and its tags
+    e.core->Cancel();  // gives back the loop and its tags, as yet uncalculated
+    CalculationSupport::RecalculateLoop(e.document, 1);
     EXPECT_TRUE(SameLoop(e.Loop(), opened, e.catalogue));
     EXPECT_EQ(e.document.AddressTag(1, 64), 0);
 }
@@ -137,4 +143,49 @@ TEST(LoopEditorCore, TheDeviceFilterShowsTheMatchingRows)
     EXPECT_EQ(shown(), "Sounder, Heat");
     e.core->SetDeviceFilter("", true);
     EXPECT_EQ(shown(), "");
+}
+
+// Each accepted change is a step named in the user's words; the slider's
+// moves and the name's keys merge. OK makes them one step of the document's
+// history; Cancel leaves the document as clean as it was.
+TEST(LoopEditorCore, EachAcceptedChangeIsANamedStepAndOKMakesThemOne)
+{
+    LoopEditorSite e;
+    LoopParameters p(*e.core, 0);
+    EXPECT_FALSE(e.core->HasChanges());
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { e.core->CommitDeviceQuantity(0, 12); }, "Quantity of Detector 0 \u2192 12"},
+        {[&] { e.core->CommitDeviceQuantity(0, 14); }, "Quantity of Detector 12 \u2192 14"},
+        {[&] { e.core->CommitOtherQuantity(e.OtherRow(e.beacon), 2); }, "Quantity of Beacon 0 \u2192 2"},
+        {[&] { p.ChooseCable(0); }, "Cable 1.0 mm"},
+        {[&] { p.CommitImpedance("12.5"); }, "Cable Impedance 12.50 ohms/km/core"},
+        {[&] { p.CommitTotalLength("420"); }, "Total Cable Run 420 m"},
+        {[&] { p.CommitFirstLength("12"); }, "Cable Run to First Device 12 m"},
+        {[&] { p.CommitMaxOutputs("5"); }, "Activated Outputs 5"},
+        {[&] { p.SetInterfaceLedsDisabled(true); }, "Interface LEDs Disabled"},
+        {[&] { p.MoveSlider(20), p.MoveSlider(30); }, "Device Distribution"},
+        {[&] { p.SetCalcType(CalculationType::MaxCableRun); }, "Calculate maximum cable run"},
+        {[&] { e.core->SetLoopName("Y"), e.core->SetLoopName("Yard"); }, "Loop Name"},
+    };
+    for (const auto& [edit, name] : steps) {
+        const size_t done = e.core->History().Done();
+        edit();
+        EXPECT_EQ(e.core->History().Done(), done + 1) << name;
+        EXPECT_EQ(e.core->History().UndoName(), name);
+    }
+    EXPECT_TRUE(e.core->HasChanges());
+    EXPECT_EQ(e.core->DiscardQuestion(), "Discard the changes to loop 1?");
+    while (e.core->Undo()) {
+    }
+    EXPECT_EQ(e.Loop().QtyDevices(), 0);
+    EXPECT_EQ(e.core->DeviceRows()[0].Quantity, 0);  // the rows follow
+    EXPECT_FALSE(e.core->HasChanges() || e.document.Dirty);
+    EXPECT_TRUE(e.core->Redo() && e.core->Redo());
+    EXPECT_EQ(e.core->DeviceRows()[0].Quantity, 14);
+
+    e.core->Accept();
+    EXPECT_EQ(e.document.History.UndoName(), "Changes to Loop 1");
+    EXPECT_TRUE(UndoEdit(e.document, e.catalogue, e.options));
+    EXPECT_EQ(e.Loop().QtyDevices(), 0);
+    EXPECT_FALSE(e.document.Dirty);
 }
