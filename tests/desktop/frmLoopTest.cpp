@@ -1,7 +1,11 @@
 #include "desktop/frmLoop.h"
 
+#include "desktop/frmMain.h"
+#include "document/DocumentWriter.h"
+#include "support/DesktopSite.h"
 #include "support/LoopEditorSite.h"
 #include "support/QtClicks.h"
+#include "support/QtScreens.h"
 #include "support/QtTestMain.h"
 
 #include <QComboBox>
@@ -140,6 +144,44 @@ private slots:
         site.host.Answer(MsgResult::Yes);  // discard the changes
         QTest::keyClick(filter, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
+    }
+
+    // Undo and redo in the editor, a question on Esc, then OK: the main
+    // window's undo gives the site back as it was opened.
+    void undoesInTheEditorAndThenInTheMainWindow()
+    {
+        DesktopSite site;
+        QVERIFY(site.ShowMainWindow(site.CopyExample("Northgate-Offices.QLX", "Northgate-Offices.QLX")));
+        frmMain& window = site.app->MainWindow();
+        const std::string opened = DocumentText(site.app->document(), "en-GB");
+        const QtClicks::WhenModal editing([&](QWidget* modal) {
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            const QString before = Cell(*modal, "grdDevices", 0, 1);
+            for (const char* quantity : {"1", "2"}) {
+                QLineEdit* box = nullptr;
+                QTRY_VERIFY((ClickRow(*modal, "grdDevices", 0), box = OpenBox(*modal, "txtDevicesQty")) != nullptr);
+                Type(box, quantity, Qt::Key_Return);
+            }
+            auto* grid = Control(*modal, "grdDevices");
+            QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(Cell(*modal, "grdDevices", 0, 1), before);
+            QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(Cell(*modal, "grdDevices", 0, 1), "1");
+            SaveScreen(*modal, "frmLoop-Undo");
+
+            site.host.Answer(MsgResult::No);  // Keep Editing
+            QTest::keyClick(grid, Qt::Key_Escape);
+            QVERIFY(modal->isVisible());
+            QCOMPARE(Cell(*modal, "grdDevices", 0, 1), "1");
+            QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(Control(window, "btnChange_1"), Qt::LeftButton);
+        QCOMPARE(site.host.boxes.size(), size_t(1));
+        QVERIFY(DocumentText(site.app->document(), "en-GB") != opened);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(DocumentText(site.app->document(), "en-GB"), opened);
+        QVERIFY(!site.app->document().Dirty);
     }
 };
 
