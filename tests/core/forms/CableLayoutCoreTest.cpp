@@ -139,3 +139,77 @@ TEST(CableLayoutCore, PasteTakesTheUsableRowsAndListsTheOthers)
     layout.Paste("Address\tDistance\n");
     EXPECT_EQ(site.host.Texts(), std::vector<std::string>{CableLayoutCore::NothingToPasteMessage});
 }
+
+TEST(CableLayoutCore, UndoAndRedoPutBackEachEditExactly)
+{
+    LayoutSite site;
+    CableLayoutCore layout = site.Open();
+    EXPECT_FALSE(layout.HasChanges());
+    EXPECT_EQ(layout.DiscardQuestion(), "Discard the changes to the cable layout of loop 1?");
+
+    const struct {
+        std::function<bool()> edit;
+        std::string name;  // empty when refused: no step
+    } edits[] = {
+        {[&] { return layout.CommitDistance(2, "12.5"); }, "Distance of point 3 12.5 m"},
+        {[&] { return layout.CommitDistance(1, "20"); }, ""},
+        {[&] { return layout.CommitLength(4, "30"); }, "Length to point 5 30.0 m"},
+        {[&] { return layout.CommitDistance(2, ""); }, "Clear distance of point 3"},
+        {[&] { return layout.Move(4, -1).has_value(); }, "Move address 4 nearer the panel"},
+        {[&] { return layout.Move(0, 1).has_value(); }, "Move address 1 farther from the panel"},
+        {[&] { return site.host.Answer(MsgResult::Cancel), layout.SpaceEvenly(); }, ""},
+        {[&] { return site.host.Answer(MsgResult::OK), layout.SpaceEvenly(); }, "Space Evenly"},
+        {[&] { return layout.Paste("3,10\n"), true; }, "Paste"},
+    };
+    struct Shown {
+        std::vector<CableLayoutCore::Row> rows;
+        std::vector<std::string> distances, lengths, others;
+    };
+    const auto show = [&] {
+        return Shown{layout.Rows(), Column(layout, &CableLayoutCore::RowTexts::Distance),
+                     Column(layout, &CableLayoutCore::RowTexts::Length),
+                     Column(layout, &CableLayoutCore::RowTexts::Others)};
+    };
+    const auto expectShown = [&](const Shown& expected, size_t step) {
+        EXPECT_EQ(layout.Rows(), expected.rows) << "step " << step;
+        EXPECT_EQ(show().distances, expected.distances) << "step " << step;
+        EXPECT_EQ(show().lengths, expected.lengths) << "step " << step;
+        EXPECT_EQ(show().others, expected.others) << "step " << step;
+    };
+    std::vector<Shown> states{show()};
+    std::vector<std::string> names;
+    for (const auto& edit : edits) {
+        EXPECT_EQ(edit.edit(), !edit.name.empty()) << edit.name;
+        EXPECT_EQ(layout.History().Size(), names.size() + (edit.name.empty() ? 0 : 1)) << edit.name;
+        if (edit.name.empty())
+            continue;
+        EXPECT_EQ(layout.History().UndoName(), edit.name);
+        names.push_back(edit.name);
+        states.push_back(show());
+    }
+    ASSERT_EQ(states.size(), 8u);
+    EXPECT_NE(states[4].rows, states[3].rows);  // the moves change the order
+    EXPECT_TRUE(layout.HasChanges());
+
+    for (size_t step = names.size(); step-- > 0;) {
+        ASSERT_TRUE(layout.Undo());
+        EXPECT_EQ(layout.History().RedoName(), names[step]);
+        expectShown(states[step], step);
+    }
+    EXPECT_FALSE(layout.Undo());
+    EXPECT_FALSE(layout.HasChanges());
+    for (size_t step = 1; step < states.size(); ++step) {
+        ASSERT_TRUE(layout.Redo());
+        expectShown(states[step], step);
+    }
+    EXPECT_FALSE(layout.Redo());
+
+    // Undone to where it opened, OK writes the loop as it was.
+    const clsCalculator before = site.Loop().Copy();
+    while (layout.Undo()) {
+    }
+    layout.Apply();
+    for (int p = 0; p < clsCalculator::AddressCount; ++p)
+        EXPECT_EQ(site.Loop().AddressAtPosition(p), before.AddressAtPosition(p));
+    EXPECT_EQ(site.Loop().CablePosition(3), clsCalculator::NoPosition);
+}
