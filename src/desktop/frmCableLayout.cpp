@@ -2,9 +2,11 @@
 
 #include "catalogues/Options.h"
 #include "desktop/QtWindowSize.h"
+#include "forms/DiscardQuestion.h"
 #include "forms/HelpTopics.h"
 #include "text/Scaling.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -85,11 +87,31 @@ template <typename Widget> Widget* Named(Widget* widget, const QString& name)
     return widget;
 }
 
+// The keys of the platform's binding and the others, each once.
+QList<QKeySequence> Keys(QKeySequence::StandardKey standard, const QList<QKeySequence>& others)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : others)
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
+}
+
+// A window's action, its keys for the window and the boxes in it only.
+QAction* WindowAction(QWidget& window, const QString& name, const QList<QKeySequence>& keys)
+{
+    auto* action = Named(new QAction(&window), name);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    window.addAction(action);
+    return action;
+}
+
 }  // namespace
 
 frmCableLayout::frmCableLayout(Document& document, Options& options, int units, MessageHost& host, int loop,
                                QWidget* parent)
-    : QDialog(parent), core_(document, units, host, loop)
+    : QDialog(parent), core_(document, units, host, loop), host_(host)
 {
     setObjectName("frmCableLayout");
     setWindowTitle(QString::fromStdString(core_.Caption()));
@@ -137,17 +159,24 @@ void frmCableLayout::BuildControls(Options& options)
     grdCableLayout_->setItemDelegateForColumn(Distance, lengths);
     grdCableLayout_->setItemDelegateForColumn(Length, lengths);
 
-    btnMoveUp_ = Named(new QPushButton(tr("Move &Up")), "btnMoveUp");
+    btnMoveUp_ = Named(new QPushButton(tr("&Move Up")), "btnMoveUp");
     btnMoveDown_ = Named(new QPushButton(tr("Move &Down")), "btnMoveDown");
     btnSpaceEvenly_ = Named(new QPushButton(tr("&Space Evenly")), "btnSpaceEvenly");
     btnPaste_ = Named(new QPushButton(tr("&Paste")), "btnPaste");
     btnOK_ = Named(new QPushButton(tr("OK")), "btnOK");
     btnCancel_ = Named(new QPushButton(tr("Cancel")), "btnCancel");
+    btnUndo_ = Named(new QPushButton, "btnUndo");
+    btnRedo_ = Named(new QPushButton, "btnRedo");
+    actUndo_ = WindowAction(*this, "actUndo", Keys(QKeySequence::Undo, {}));
+    actRedo_ = WindowAction(*this, "actRedo",
+                            Keys(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
     btnSpaceEvenly_->setToolTip(tr("Every point where the loop's volt drop takes it: the first run, then even steps "
                                    "to the end of the cable"));
     btnPaste_->setToolTip(tr("Two columns from a spreadsheet: address, and distance from the panel"));
     // Enter belongs to the table's boxes: no button takes it.
-    for (QPushButton* button : {btnMoveUp_, btnMoveDown_, btnSpaceEvenly_, btnPaste_, btnOK_, btnCancel_}) {
+    for (QPushButton* button :
+         {btnMoveUp_, btnMoveDown_, btnSpaceEvenly_, btnPaste_, btnOK_, btnCancel_, btnUndo_, btnRedo_}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Space Evenly")) + 32);
     }
@@ -168,9 +197,20 @@ void frmCableLayout::BuildControls(Options& options)
     side->addWidget(btnOK_);
     side->addWidget(btnCancel_);
 
+    // Under the table, since the steps' names make them wide.
+    auto* history = new QHBoxLayout;
+    history->setSpacing(6);
+    history->addWidget(btnUndo_);
+    history->addWidget(btnRedo_);
+    history->addStretch(1);
+    auto* withHistory = new QVBoxLayout;
+    withHistory->setSpacing(6);
+    withHistory->addWidget(grdCableLayout_, 1);
+    withHistory->addLayout(history);
+
     auto* body = new QHBoxLayout;
     body->setSpacing(12);
-    body->addWidget(grdCableLayout_, 1);
+    body->addLayout(withHistory, 1);
     body->addLayout(side);
 
     auto* root = new QVBoxLayout(this);
@@ -185,6 +225,10 @@ void frmCableLayout::BuildControls(Options& options)
     connect(btnPaste_, &QPushButton::clicked, this, &frmCableLayout::Paste);
     connect(btnOK_, &QPushButton::clicked, this, &frmCableLayout::ConfirmOK);
     connect(btnCancel_, &QPushButton::clicked, this, &frmCableLayout::reject);
+    connect(actUndo_, &QAction::triggered, this, [this] { StepHistory(true); });
+    connect(actRedo_, &QAction::triggered, this, [this] { StepHistory(false); });
+    connect(btnUndo_, &QPushButton::clicked, actUndo_, &QAction::trigger);
+    connect(btnRedo_, &QPushButton::clicked, actRedo_, &QAction::trigger);
     connect(grdCableLayout_, &QTableWidget::currentCellChanged, this, &frmCableLayout::ShowButtons);
 
     // Never so narrow that the names lose their words.
@@ -223,6 +267,15 @@ void frmCableLayout::ShowButtons()
     btnMoveUp_->setEnabled(row >= 0 && core_.CanMove(static_cast<size_t>(row), -1));
     btnMoveDown_->setEnabled(row >= 0 && core_.CanMove(static_cast<size_t>(row), 1));
     btnSpaceEvenly_->setEnabled(!core_.Rows().empty());
+    const auto& history = core_.History();
+    actUndo_->setText(tr("&Undo") + " " + QString::fromStdString(history.UndoName()));
+    actRedo_->setText(tr("&Redo") + " " + QString::fromStdString(history.RedoName()));
+    actUndo_->setEnabled(history.CanUndo());
+    actRedo_->setEnabled(history.CanRedo());
+    for (const auto& [button, action] : {std::pair{btnUndo_, actUndo_}, std::pair{btnRedo_, actRedo_}}) {
+        button->setText(action->text().trimmed());
+        button->setEnabled(action->isEnabled());
+    }
 }
 
 void frmCableLayout::SelectRow(int row)
@@ -301,6 +354,21 @@ void frmCableLayout::Paste()
     const int row = grdCableLayout_->currentRow();
     ShowRows();
     SelectRow(row);
+}
+
+// A box open on a cell keeps its text: the steps wait until it is closed.
+void frmCableLayout::StepHistory(bool undo)
+{
+    if (grdCableLayout_->indexWidget(grdCableLayout_->currentIndex()))
+        return;
+    if (undo ? core_.Undo() : core_.Redo())
+        ShowRows();
+}
+
+void frmCableLayout::reject()
+{
+    if (DiscardQuestion::MayClose(host_, core_.HasChanges(), core_.DiscardQuestion(), core_.Caption()))
+        QDialog::reject();
 }
 
 void frmCableLayout::ConfirmOK()

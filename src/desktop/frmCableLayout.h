@@ -3,7 +3,10 @@
 // order with their distances from the panel and the lengths between them,
 // which can be typed; Move Up and Move Down change the cable order; Space
 // Evenly and Paste fill the distances. It shows what the cable layout core
-// computes; OK writes into the loop, Cancel (and Escape) leaves it alone.
+// computes; OK writes into the loop, Cancel (and Escape, and the close
+// button) leaves it alone, asking first when there are changes to lose.
+// Undo and Redo (Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z) step through the edits;
+// a box open on a cell takes them for its own text first.
 
 #include <QDialog>
 
@@ -18,6 +21,7 @@
 class Document;
 class MessageHost;
 class Options;
+class QAction;
 class QPushButton;
 class QTableWidget;
 
@@ -39,6 +43,9 @@ public:
     QString TakeRefusedText();
     bool Cancelling() const;
     int HelpTopic() const override;
+    // Cancel, Escape and the close button: the window stays open when the
+    // user keeps editing.
+    void reject() override;
 
 private:
     void BuildControls(Options& options);
@@ -49,8 +56,14 @@ private:
     void SpaceEvenly();
     void Paste();
     void ConfirmOK();
+    void StepHistory(bool undo);
 
     CableLayoutCore core_;
+    MessageHost& host_;
+    QAction* actUndo_ = nullptr;
+    QAction* actRedo_ = nullptr;
+    QPushButton* btnUndo_ = nullptr;
+    QPushButton* btnRedo_ = nullptr;
     QTableWidget* grdCableLayout_ = nullptr;
     QPushButton* btnMoveUp_ = nullptr;
     QPushButton* btnMoveDown_ = nullptr;

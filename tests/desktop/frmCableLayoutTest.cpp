@@ -75,6 +75,23 @@ private slots:
             InCableLayout(*editor, [&](QWidget& layout) {
                 QCOMPARE(layout.windowTitle(), "Cable Layout - Loop 1 - Offices");
                 TypeInto(layout, 0, Distance, "12.5");
+                // The box Enter opened on the next row takes Ctrl+Z for its
+                // own text; closed, the window's undo has it. The buttons
+                // name the step.
+                auto* undo = Control<QPushButton>(layout, "btnUndo");
+                QCOMPARE(undo->text(), "&Undo Distance of point 1 12.5 m");
+                QVERIFY(!Control<QPushButton>(layout, "btnRedo")->isEnabled());
+                QTRY_VERIFY(OpenBox(layout, "txtCableLength") && OpenBox(layout, "txtCableLength")->hasFocus());
+                QTest::keyClick(OpenBox(layout, "txtCableLength"), Qt::Key_Z, Qt::ControlModifier);
+                QCOMPARE(Text(layout, 0, Distance), "12.5");
+                QTest::keyClick(OpenBox(layout, "txtCableLength"), Qt::Key_Escape);
+                QTRY_VERIFY(Grid(layout).hasFocus());
+                QTest::keyClick(&Grid(layout), Qt::Key_Z, Qt::ControlModifier);
+                QCOMPARE(Text(layout, 0, Distance), "");
+                QVERIFY(!undo->isEnabled());
+                QCOMPARE(Control<QPushButton>(layout, "btnRedo")->text(), "&Redo Distance of point 1 12.5 m");
+                QTest::keyClick(&Grid(layout), Qt::Key_Y, Qt::ControlModifier);
+                QCOMPARE(Text(layout, 0, Distance), "12.5");
                 TypeInto(layout, 1, Length, "7.5");
                 QCOMPARE(Text(layout, 1, Distance), "20.0");
 
@@ -113,7 +130,20 @@ private slots:
                 QCOMPARE(site.host.boxes.size(), size_t(4));
                 QCOMPARE(Text(layout, 0, Distance), "10.0");
                 QCOMPARE(Text(layout, 1, Length), "25.7");
-                Click(layout, "btnCancel");
+
+                // Esc and the close button ask before the changes go;
+                // Keep Editing keeps them, Discard closes.
+                const size_t boxes = site.host.boxes.size();
+                site.host.Answer(MsgResult::No);
+                QTest::keyClick(&Grid(layout), Qt::Key_Escape);
+                QCOMPARE(site.host.Texts().back(), "Discard the changes to the cable layout of loop 1?");
+                QVERIFY(layout.isVisible());
+                layout.close();
+                QCOMPARE(site.host.boxes.size(), boxes + 2);
+                QVERIFY(layout.isVisible());
+                QCOMPARE(Text(layout, 0, Distance), "10.0");
+                site.host.Answer(MsgResult::Yes);
+                QTest::keyClick(&Grid(layout), Qt::Key_Escape);
             });
             QVERIFY(!site.host.boxes.empty());
             const testing::AssertionResult unchanged = SameLoop(document.Loop(1), before, catalogue);

@@ -57,12 +57,37 @@ std::vector<std::string> PastedFields(std::string_view line)
     }
 }
 
+// The addresses from the panel's OUT terminal on.
+std::vector<int> CableOrder(const clsCalculator& loop)
+{
+    std::vector<int> order(clsCalculator::AddressCount);
+    for (int p = 0; p < clsCalculator::AddressCount; ++p)
+        order[static_cast<size_t>(p)] = loop.AddressAtPosition(p);
+    return order;
+}
+
+// Each address moved to its place in turn: those before it are placed already.
+void SetCableOrder(clsCalculator& loop, const std::vector<int>& order)
+{
+    for (int p = 0; p < clsCalculator::AddressCount; ++p)
+        loop.SetAddressOrder(order[static_cast<size_t>(p)], p);
+}
+
+void StorePosition(clsCalculator& loop, const CableLayoutCore::Row& row)
+{
+    if (row.Slot == 0)
+        loop.SetCablePosition(row.Address, row.Position);
+    else
+        loop.SetStandaloneCablePosition(row.Address, row.Slot, row.Position);
+}
+
 }  // namespace
 
 CableLayoutCore::CableLayoutCore(Document& document, int units, MessageHost& host, int loop)
     : document_(document), units_(units), host_(host), loop_(loop), working_(document.Loop(loop).Copy())
 {
     LoadRows();
+    opened_ = Snapshot();
 }
 
 std::string CableLayoutCore::Caption() const
@@ -81,12 +106,36 @@ void CableLayoutCore::LoadRows()
                                          : working_.StandaloneCablePosition(point.Address, point.Slot)});
 }
 
-void CableLayoutCore::Store(const Row& row)
+void CableLayoutCore::Store(const Row& row) { StorePosition(working_, row); }
+
+CableLayoutCore::State CableLayoutCore::Snapshot() const { return {CableOrder(working_), rows_}; }
+
+void CableLayoutCore::RecordStep(State before, std::string name)
 {
-    if (row.Slot == 0)
-        working_.SetCablePosition(row.Address, row.Position);
-    else
-        working_.SetStandaloneCablePosition(row.Address, row.Slot, row.Position);
+    State after = Snapshot();
+    if (!(after == before))
+        history_.Record({std::move(name), std::move(before), std::move(after), {}});
+}
+
+bool CableLayoutCore::Undo() { return PutBack(history_.Undo()); }
+bool CableLayoutCore::Redo() { return PutBack(history_.Redo()); }
+
+bool CableLayoutCore::PutBack(const State* state)
+{
+    if (!state)
+        return false;
+    SetCableOrder(working_, state->Order);
+    rows_ = state->Rows;
+    for (const Row& row : rows_)
+        Store(row);
+    return true;
+}
+
+bool CableLayoutCore::HasChanges() const { return !(Snapshot() == opened_); }
+
+std::string CableLayoutCore::DiscardQuestion() const
+{
+    return "Discard the changes to the cable layout of loop " + std::to_string(loop_) + "?";
 }
 
 std::string CableLayoutCore::Length(int32_t decimetres) const
@@ -159,12 +208,14 @@ std::optional<std::string> CableLayoutCore::Refusal(size_t row, int32_t position
     return std::nullopt;
 }
 
-bool CableLayoutCore::Commit(size_t row, std::string_view text, const char* what, int32_t from)
+bool CableLayoutCore::Commit(size_t row, std::string_view text, const char* what, const char* step, int32_t from)
 {
+    State before = Snapshot();
     Row& point = rows_.at(row);
     if (Blanks::Trim(text).empty()) {
         point.Position = NoPosition;
         Store(point);
+        RecordStep(std::move(before), "Clear distance of " + PointName(row));
         return true;
     }
     const std::optional<int32_t> typed = Scaling::ParseLengthTenths(text, units_);
@@ -175,18 +226,19 @@ bool CableLayoutCore::Commit(size_t row, std::string_view text, const char* what
         return Reject(*refusal);
     point.Position = position;
     Store(point);
+    RecordStep(std::move(before), std::string(step) + " " + PointName(row) + " " + LengthWithUnit(*typed, units_));
     return true;
 }
 
 bool CableLayoutCore::CommitDistance(size_t row, std::string_view text)
 {
-    return Commit(row, text, DistanceWhat, 0);
+    return Commit(row, text, DistanceWhat, "Distance of", 0);
 }
 
 bool CableLayoutCore::CommitLength(size_t row, std::string_view text)
 {
     const std::optional<size_t> before = PositionedBefore(row);
-    return Commit(row, text, LengthWhat, before ? rows_[*before].Position : 0);
+    return Commit(row, text, LengthWhat, "Length to", before ? rows_[*before].Position : 0);
 }
 
 namespace {
@@ -233,8 +285,11 @@ std::optional<size_t> CableLayoutCore::Move(size_t row, int step)
                                      step < 0 ? fartherLeast : nearerMost));
         return std::nullopt;
     }
+    State before = Snapshot();
     working_.SetAddressOrder(moved.Address, working_.AddressOrder(other));
     LoadRows();
+    RecordStep(std::move(before), "Move address " + std::to_string(moved.Address) +
+                                      (step < 0 ? " nearer the panel" : " farther from the panel"));
     for (size_t r = 0; r < rows_.size(); ++r)
         if (rows_[r].Address == moved.Address && rows_[r].Slot == moved.Slot)
             return r;
@@ -262,10 +317,12 @@ bool CableLayoutCore::SpaceEvenly()
                                MsgStyle::OKCancel + MsgStyle::Question + MsgStyle::DefaultButton2,
                                Caption()) != MsgResult::OK)
         return false;
+    State before = Snapshot();
     for (size_t j = 0; j < rows_.size(); ++j) {
         rows_[j].Position = even[j];
         Store(rows_[j]);
     }
+    RecordStep(std::move(before), "Space Evenly");
     return true;
 }
 
@@ -283,6 +340,7 @@ void CableLayoutCore::Paste(std::string_view text)
         std::string Line;  // as the box names it
         int32_t Position;
     };
+    State opening = Snapshot();
     std::map<size_t, Pasted> pasted;  // by row, the last one pasted for it
     std::vector<std::string> refused;
     bool headerSeen = false;
@@ -354,6 +412,7 @@ void CableLayoutCore::Paste(std::string_view text)
         }
         Store(point);
     }
+    RecordStep(std::move(opening), "Paste");
     if (!refused.empty() || cleared > 0)
         Reject(PasteMessage(refused, cleared));
 }
@@ -361,20 +420,14 @@ void CableLayoutCore::Paste(std::string_view text)
 void CableLayoutCore::Apply()
 {
     clsCalculator& loop = document_.Loop(loop_);
-    bool changed = false;
-    for (int p = 0; p < clsCalculator::AddressCount; ++p) {
-        const int a = working_.AddressAtPosition(p);
-        changed = changed || loop.AddressAtPosition(p) != a;
-        loop.SetAddressOrder(a, p);
-    }
+    const std::vector<int> order = CableOrder(working_);
+    bool changed = CableOrder(loop) != order;
+    SetCableOrder(loop, order);
     for (const Row& row : rows_) {
         const int32_t stored =
             row.Slot == 0 ? loop.CablePosition(row.Address) : loop.StandaloneCablePosition(row.Address, row.Slot);
         changed = changed || stored != row.Position;
-        if (row.Slot == 0)
-            loop.SetCablePosition(row.Address, row.Position);
-        else
-            loop.SetStandaloneCablePosition(row.Address, row.Slot, row.Position);
+        StorePosition(loop, row);
     }
     if (changed)
         document_.MarkChanged();

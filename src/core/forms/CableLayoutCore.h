@@ -7,7 +7,11 @@
 //
 // The distances kept are always in cable order (never one nearer the panel
 // than a point before it) and within the cable; a point may have none.
+//
+// The window keeps a history of its own: each accepted edit is a step that
+// can be undone and redone until the window closes.
 
+#include "document/EditHistory.h"
 #include "loop/clsCalculator.h"
 
 #include <cstddef>
@@ -27,6 +31,13 @@ public:
         int Address = 0;
         int Slot = 0;
         int32_t Position = clsCalculator::NoPosition;
+        bool operator==(const Row&) const = default;
+    };
+    // What an edit changes, and a step of the history puts back.
+    struct State {
+        std::vector<int> Order;  // the addresses in cable order
+        std::vector<Row> Rows;
+        bool operator==(const State&) const = default;
     };
     struct RowTexts {
         std::string Number;  // 1 for the point nearest the panel's OUT terminal
@@ -68,6 +79,17 @@ public:
     // The usable rows take effect; one box tells the rows that did not.
     void Paste(std::string_view text);
 
+    // Undo or redo a step: the order and the rows as they were before or
+    // after it; false when there is none. "&Undo " + History().UndoName()
+    // is what the window offers.
+    bool Undo();
+    bool Redo();
+    const EditHistory<State>& History() const { return history_; }
+    // Whether the rows or the order differ from when the window opened.
+    bool HasChanges() const;
+    // "Discard the changes to the cable layout of loop 2?"
+    std::string DiscardQuestion() const;
+
     // OK: the distances and the order into the loop, which is marked changed
     // and recalculated. Cancel needs nothing: the loop has not been touched.
     void Apply();
@@ -89,7 +111,8 @@ public:
 private:
     // Why a distance cannot go on a row, or nothing when it can.
     std::optional<std::string> Refusal(size_t row, int32_t position) const;
-    bool Commit(size_t row, std::string_view text, const char* what, int32_t from);
+    // `step` names the edit: "Distance of", "Length to".
+    bool Commit(size_t row, std::string_view text, const char* what, const char* step, int32_t from);
     // The nearest row before / after with a distance.
     std::optional<size_t> PositionedBefore(size_t row) const;
     std::optional<size_t> PositionedAfter(size_t row) const;
@@ -101,6 +124,10 @@ private:
     void LoadRows();
     std::optional<size_t> FirstRowOf(int address) const;
     std::string Length(int32_t decimetres) const;
+    State Snapshot() const;
+    // A step when the edit since `before` changed anything.
+    void RecordStep(State before, std::string name);
+    bool PutBack(const State* state);
 
     Document& document_;
     int units_;
@@ -108,4 +135,6 @@ private:
     int loop_;
     clsCalculator working_;
     std::vector<Row> rows_;
+    State opened_;
+    EditHistory<State> history_;
 };

@@ -139,3 +139,70 @@ TEST(CableLayoutCore, PasteTakesTheUsableRowsAndListsTheOthers)
     layout.Paste("Address\tDistance\n");
     EXPECT_EQ(site.host.Texts(), std::vector<std::string>{CableLayoutCore::NothingToPasteMessage});
 }
+
+TEST(CableLayoutCore, UndoAndRedoPutBackEachEditExactly)
+{
+    LayoutSite site;
+    CableLayoutCore layout = site.Open();
+    EXPECT_FALSE(layout.HasChanges());
+    EXPECT_EQ(layout.DiscardQuestion(), "Discard the changes to the cable layout of loop 1?");
+
+    const struct {
+        std::function<bool()> edit;
+        std::string name;  // empty when refused: no step
+    } edits[] = {
+        {[&] { return layout.CommitDistance(2, "12.5"); }, "Distance of point 3 12.5 m"},
+        {[&] { return layout.CommitDistance(1, "20"); }, ""},
+        {[&] { return layout.CommitLength(4, "30"); }, "Length to point 5 30.0 m"},
+        {[&] { return layout.CommitDistance(2, ""); }, "Clear distance of point 3"},
+        {[&] { return layout.Move(4, -1).has_value(); }, "Move address 4 nearer the panel"},
+        {[&] { return layout.Move(0, 1).has_value(); }, "Move address 1 farther from the panel"},
+        {[&] { return site.host.Answer(MsgResult::Cancel), layout.SpaceEvenly(); }, ""},
+        {[&] { return site.host.Answer(MsgResult::OK), layout.SpaceEvenly(); }, "Space Evenly"},
+        {[&] { return layout.Paste("3,10\n"), true; }, "Paste"},
+    };
+    // The rows and everything the table shows of them.
+    using Shown = std::pair<std::vector<CableLayoutCore::Row>, std::vector<std::string>>;
+    const auto shown = [&] {
+        Shown now{layout.Rows(), {}};
+        for (size_t row = 0; row < layout.Rows().size(); ++row) {
+            const CableLayoutCore::RowTexts texts = layout.Texts(row);
+            now.second.push_back(texts.Address + "|" + texts.Others + "|" + texts.Distance + "|" + texts.Length);
+        }
+        return now;
+    };
+    std::vector<Shown> states{shown()};
+    std::vector<std::string> names;
+    for (const auto& edit : edits) {
+        EXPECT_EQ(edit.edit(), !edit.name.empty()) << edit.name;
+        if (!edit.name.empty()) {
+            names.push_back(edit.name);
+            states.push_back(shown());
+        }
+        EXPECT_EQ(layout.History().Size(), names.size()) << edit.name;
+        EXPECT_EQ(layout.History().UndoName(), names.back());
+    }
+    EXPECT_NE(states[4].first, states[3].first);  // the moves change the order
+    EXPECT_TRUE(layout.HasChanges());
+
+    for (size_t step = names.size(); step-- > 0;) {
+        ASSERT_TRUE(layout.Undo());
+        EXPECT_EQ(layout.History().RedoName(), names[step]);
+        EXPECT_EQ(shown(), states[step]) << "undone to " << step;
+    }
+    EXPECT_FALSE(layout.Undo());
+    EXPECT_FALSE(layout.HasChanges());
+    for (size_t step = 1; step < states.size(); ++step) {
+        ASSERT_TRUE(layout.Redo());
+        EXPECT_EQ(shown(), states[step]) << "redone to " << step;
+    }
+    EXPECT_FALSE(layout.Redo());
+
+    // Undone to where it opened, OK writes the cable order as it was.
+    const clsCalculator before = site.Loop().Copy();
+    while (layout.Undo())
+        continue;
+    layout.Apply();
+    for (int p = 0; p < clsCalculator::AddressCount; ++p)
+        EXPECT_EQ(site.Loop().AddressAtPosition(p), before.AddressAtPosition(p));
+}
