@@ -1,12 +1,12 @@
 #include "desktop/frmCableLayout.h"
 
 #include "catalogues/Options.h"
+#include "desktop/QtUndoActions.h"
 #include "desktop/QtWindowSize.h"
 #include "forms/DiscardQuestion.h"
 #include "forms/HelpTopics.h"
 #include "text/Scaling.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -19,6 +19,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -87,26 +88,6 @@ template <typename Widget> Widget* Named(Widget* widget, const QString& name)
     return widget;
 }
 
-// The keys of the platform's binding and the others, each once.
-QList<QKeySequence> Keys(QKeySequence::StandardKey standard, const QList<QKeySequence>& others)
-{
-    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
-    for (const QKeySequence& key : others)
-        if (!keys.contains(key))
-            keys << key;
-    return keys;
-}
-
-// A window's action, its keys for the window and the boxes in it only.
-QAction* WindowAction(QWidget& window, const QString& name, const QList<QKeySequence>& keys)
-{
-    auto* action = Named(new QAction(&window), name);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    window.addAction(action);
-    return action;
-}
-
 }  // namespace
 
 frmCableLayout::frmCableLayout(Document& document, Options& options, int units, MessageHost& host, int loop,
@@ -165,18 +146,20 @@ void frmCableLayout::BuildControls(Options& options)
     btnPaste_ = Named(new QPushButton(tr("&Paste")), "btnPaste");
     btnOK_ = Named(new QPushButton(tr("OK")), "btnOK");
     btnCancel_ = Named(new QPushButton(tr("Cancel")), "btnCancel");
-    btnUndo_ = Named(new QPushButton, "btnUndo");
-    btnRedo_ = Named(new QPushButton, "btnRedo");
-    actUndo_ = WindowAction(*this, "actUndo", Keys(QKeySequence::Undo, {}));
-    actRedo_ = WindowAction(*this, "actRedo",
-                            Keys(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    undo_ = new QtUndoActions(*this, [this] { StepHistory(true); }, [this] { StepHistory(false); });
+    btnUndo_ = Named(new QToolButton, "btnUndo");
+    btnRedo_ = Named(new QToolButton, "btnRedo");
+    for (auto [button, action, icon] : {std::tuple{btnUndo_, undo_->Undo(), QStyle::SP_ArrowBack},
+                                        std::tuple{btnRedo_, undo_->Redo(), QStyle::SP_ArrowForward}}) {
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        action->setIcon(style()->standardIcon(icon));
+    }
     btnSpaceEvenly_->setToolTip(tr("Every point where the loop's volt drop takes it: the first run, then even steps "
                                    "to the end of the cable"));
     btnPaste_->setToolTip(tr("Two columns from a spreadsheet: address, and distance from the panel"));
     // Enter belongs to the table's boxes: no button takes it.
-    for (QPushButton* button :
-         {btnMoveUp_, btnMoveDown_, btnSpaceEvenly_, btnPaste_, btnOK_, btnCancel_, btnUndo_, btnRedo_}) {
+    for (QPushButton* button : {btnMoveUp_, btnMoveDown_, btnSpaceEvenly_, btnPaste_, btnOK_, btnCancel_}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Space Evenly")) + 32);
     }
@@ -197,7 +180,7 @@ void frmCableLayout::BuildControls(Options& options)
     side->addWidget(btnOK_);
     side->addWidget(btnCancel_);
 
-    // Under the table, since the steps' names make them wide.
+    // Under the table, as in the loop editor.
     auto* history = new QHBoxLayout;
     history->setSpacing(6);
     history->addWidget(btnUndo_);
@@ -225,10 +208,6 @@ void frmCableLayout::BuildControls(Options& options)
     connect(btnPaste_, &QPushButton::clicked, this, &frmCableLayout::Paste);
     connect(btnOK_, &QPushButton::clicked, this, &frmCableLayout::ConfirmOK);
     connect(btnCancel_, &QPushButton::clicked, this, &frmCableLayout::reject);
-    connect(actUndo_, &QAction::triggered, this, [this] { StepHistory(true); });
-    connect(actRedo_, &QAction::triggered, this, [this] { StepHistory(false); });
-    connect(btnUndo_, &QPushButton::clicked, actUndo_, &QAction::trigger);
-    connect(btnRedo_, &QPushButton::clicked, actRedo_, &QAction::trigger);
     connect(grdCableLayout_, &QTableWidget::currentCellChanged, this, &frmCableLayout::ShowButtons);
 
     // Never so narrow that the names lose their words.
@@ -267,15 +246,7 @@ void frmCableLayout::ShowButtons()
     btnMoveUp_->setEnabled(row >= 0 && core_.CanMove(static_cast<size_t>(row), -1));
     btnMoveDown_->setEnabled(row >= 0 && core_.CanMove(static_cast<size_t>(row), 1));
     btnSpaceEvenly_->setEnabled(!core_.Rows().empty());
-    const auto& history = core_.History();
-    actUndo_->setText(tr("&Undo") + " " + QString::fromStdString(history.UndoName()));
-    actRedo_->setText(tr("&Redo") + " " + QString::fromStdString(history.RedoName()));
-    actUndo_->setEnabled(history.CanUndo());
-    actRedo_->setEnabled(history.CanRedo());
-    for (const auto& [button, action] : {std::pair{btnUndo_, actUndo_}, std::pair{btnRedo_, actRedo_}}) {
-        button->setText(action->text().trimmed());
-        button->setEnabled(action->isEnabled());
-    }
+    undo_->Show(core_.History().UndoName(), core_.History().RedoName());
 }
 
 void frmCableLayout::SelectRow(int row)

@@ -21,8 +21,9 @@
 class Document;
 class MessageHost;
 class Options;
-class QAction;
 class QPushButton;
+class QToolButton;
+class QtUndoActions;
 class QTableWidget;
 
 class frmCableLayout : public QDialog, public HelpTopicWindow {
@@ -60,10 +61,9 @@ private:
 
     CableLayoutCore core_;
     MessageHost& host_;
-    QAction* actUndo_ = nullptr;
-    QAction* actRedo_ = nullptr;
-    QPushButton* btnUndo_ = nullptr;
-    QPushButton* btnRedo_ = nullptr;
+    QtUndoActions* undo_ = nullptr;
+    QToolButton* btnUndo_ = nullptr;
+    QToolButton* btnRedo_ = nullptr;
     QTableWidget* grdCableLayout_ = nullptr;
     QPushButton* btnMoveUp_ = nullptr;
     QPushButton* btnMoveDown_ = nullptr;
