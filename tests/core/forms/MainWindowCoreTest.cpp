@@ -145,6 +145,10 @@ TEST(MainWindowCore, CopyLoopCopiesEveryPartOfTheLoopAsOneStep)
         EXPECT_EQ(MainWindowCore::CopyLoop(document, site.host, from, to), copied) << from << " to " << to;
         EXPECT_EQ(site.host.Texts(), std::string(box).empty() ? std::vector<std::string>{}
                                                               : std::vector<std::string>{box});
+        // A refusal is told; a question is Yes/No with No the default.
+        for (const ScriptedMessageHost::Box& shown : site.host.boxes)
+            EXPECT_EQ(shown.Style, answer == none ? MsgStyle::Exclamation
+                                                  : MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2);
         EXPECT_EQ(document.Dirty, copied);
         if (!copied) {
             EXPECT_EQ(DocumentText(document, "en-GB"), site.saved);
@@ -178,6 +182,8 @@ TEST(MainWindowCore, ClearLoopEmptiesTheLoopAsOneStepWhenAgreed)
         EXPECT_EQ(site.host.Texts(),
                   loop == 2 ? std::vector<std::string>{"Clear loop 2? Its 62 devices and its cable and name are removed."}
                             : std::vector<std::string>{});
+        for (const ScriptedMessageHost::Box& shown : site.host.boxes)
+            EXPECT_EQ(shown.Style, MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2);
         EXPECT_EQ(document.Dirty, cleared);
         if (!cleared) {
             EXPECT_EQ(DocumentText(document, "en-GB"), site.saved);
