@@ -48,6 +48,12 @@ std::string ShortenPath(const QFontMetrics& fixed, const std::string& path, int 
     return QString(shortened).replace(QChar(0x2026), "...").toStdString();
 }
 
+// A step's name as menu text: its "&" are not mnemonics.
+QString MenuText(const char* command, const std::string& step)
+{
+    return step.empty() ? QString(command) : QString("%1 %2").arg(command, Text(step).replace('&', "&&"));
+}
+
 // Tints a verdict by whether the design passes.
 void ShowVerdict(QLabel* label, const std::string& text, bool satisfactory)
 {
@@ -56,6 +62,11 @@ void ShowVerdict(QLabel* label, const std::string& text, bool satisfactory)
 }
 
 }  // namespace
+
+std::array<QWidget*, 8> frmMain::LoopRow::Controls() const
+{
+    return {lblLoop, lblLoopName, lblDevice, lblQuiescent, lblAlarm, lblPassFail, lblAlongCable, btnChange};
+}
 
 frmMain::frmMain(MainWindowContext context, QWidget* parent)
     : QMainWindow(parent), context_(std::move(context)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
@@ -102,6 +113,7 @@ void frmMain::ChangePanel(int position)
         FillPanelChooser();
     else
         cmbPanel_->ShowPanel(context_.catalogue.CurrentPanel);
+    UpdateEditMenu();
 }
 
 void frmMain::ShowPanelRows()
@@ -109,9 +121,7 @@ void frmMain::ShowPanelRows()
     for (int loop = 1; loop <= Document::LoopCount; ++loop) {
         const LoopRow& row = rows_[static_cast<size_t>(loop)];
         const bool shown = MainWindowCore::LoopRowShown(context_.catalogue, loop);
-        for (QWidget* control : std::initializer_list<QWidget*>{row.lblLoop, row.lblLoopName, row.lblDevice,
-                                                                row.lblQuiescent, row.lblAlarm, row.lblPassFail,
-                                                                row.lblAlongCable, row.btnChange})
+        for (QWidget* control : row.Controls())
             control->setVisible(shown);
     }
     lblAlarmNotes_->setText(Text(MainWindowCore::AlarmNotesCaption(context_.catalogue)));
@@ -193,6 +203,28 @@ void frmMain::ShowPowerLine()
     ShowVerdict(lblPower_, PowerSummaryLine(inputs, result), PowerPasses(result));
 }
 
+void frmMain::ShowWholeDocument()
+{
+    const QString siteName = Text(context_.document.SiteName);
+    if (txtName_->text() != siteName)
+        txtName_->setText(siteName);
+    FillPanelChooser();
+    for (int loop = 1; loop <= Document::LoopCount; ++loop)
+        ShowLoopResults(loop);
+    UpdateMainTotals();
+    UpdateTitle();
+    UpdateEditMenu();
+}
+
+void frmMain::UpdateEditMenu()
+{
+    const auto& history = context_.document.History;
+    mnuUndo_->setText(MenuText("&Undo", history.UndoName()));
+    mnuUndo_->setEnabled(history.CanUndo());
+    mnuRedo_->setText(MenuText("&Redo", history.RedoName()));
+    mnuRedo_->setEnabled(history.CanRedo());
+}
+
 void frmMain::UpdateTitle() { setWindowTitle(Text(Shell::WindowTitle(context_.document.Path))); }
 
 void frmMain::RefreshRecentMenu()
@@ -218,6 +250,7 @@ void frmMain::RefreshRecentMenu()
 void frmMain::SiteNameEdited(const QString& text)
 {
     MainWindowCore::SetSiteName(context_.document, text.toStdString());
+    UpdateEditMenu();
 }
 
 void frmMain::Unload()

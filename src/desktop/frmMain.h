@@ -1,9 +1,10 @@
 #pragma once
 // The main window: the site name, the control-panel chooser, one row per loop
 // of the panel with its devices, currents and verdict and a Details... button
-// for the loop editor, the totals, and the File and Help menus. It owns the
-// save operations and the change of control panel; the document tells it
-// when loops have been recalculated.
+// for the loop editor, the totals, and the File, Edit and Help menus. It owns
+// the save operations, the change of control panel, undo and redo, and
+// copying and clearing loops; the document tells it when loops have been
+// recalculated.
 
 #include <QMainWindow>
 
@@ -110,6 +111,7 @@ private:
         QLabel* lblPassFail = nullptr;
         QLabel* lblAlongCable = nullptr;  // none in the totals row
         QPushButton* btnChange = nullptr;
+        std::array<QWidget*, 8> Controls() const;
     };
 
     void LoopRecalculated(int loop) override;
@@ -118,14 +120,20 @@ private:
     void ShowAlongCable(int loop);
     void UpdateMainTotals();
     void ShowPowerLine();
+    // Every part of the document on show again, as after an undo.
+    void ShowWholeDocument();
+    // Undo and Redo say the steps they would take, greyed when there is none.
+    void UpdateEditMenu();
 
     // Building the window (frmMainLayout.cpp).
     void BuildMenus();
     QWidget* BuildSiteAndPanel();
     QWidget* BuildLoopTable();
     QWidget* BuildButtons();
+    void BuildEditMenu();
     QAction* AddAction(QMenu* menu, const char* text, const char* name);
     void InstallSiteNameEnter();
+    void InstallLoopRowMenus(QWidget* table);
 
     // Commands (frmMainCommands.cpp).
     void MenuNew();
@@ -133,6 +141,14 @@ private:
     void OpenRecent(int item);
     void SiteNameEdited(const QString& text);
     void ShowLoopEditor(int loop);
+    void UndoStep();
+    void RedoStep();
+    // The loop commands act on the row last used (its Details... button or
+    // its context menu) unless another row's button has the focus.
+    int CurrentLoop() const;
+    void CopyLoopTo(int from);
+    void ClearLoop(int loop);
+    void ShowLoopRowMenu(int loop, const QPoint& where);
     void ShowOptions();
     void ShowPowerSupply();
     // Writes a schedule as CSV where the user chooses; where it went, or
@@ -169,6 +185,10 @@ private:
     QPushButton* btnPrint_ = nullptr;
     QPushButton* btnClose_ = nullptr;
 
+    int lastLoop_ = 1;
+
+    QAction* mnuUndo_ = nullptr;
+    QAction* mnuRedo_ = nullptr;
     QAction* mnuPanelEdit_ = nullptr;
     QAction* mnuPanelDelete_ = nullptr;
     std::array<QAction*, 5> mFileRecent_{};

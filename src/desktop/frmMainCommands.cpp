@@ -1,10 +1,11 @@
 // The main window's commands: new, open, save, print, export, the loop
-// editor, the options and the help.
+// editor, undo and redo, copying and clearing loops, the options and the help.
 
 #include "desktop/frmMain.h"
 
 #include "document/CalculationSupport.h"
 #include "catalogues/Options.h"
+#include "document/DocumentEdits.h"
 #include "document/DocumentWriter.h"
 #include "document/NewDocument.h"
 #include "document/OpenFlow.h"
@@ -23,6 +24,7 @@
 #include "forms/MainWindowCore.h"
 #include "desktop/QtBusyPointer.h"
 #include "desktop/dlgAbout.h"
+#include "desktop/dlgCopyLoop.h"
 #include "desktop/frmDeletePanels.h"
 #include "desktop/frmDeviceType.h"
 #include "desktop/frmOptions.h"
@@ -48,6 +50,7 @@ void frmMain::NewDocument()
     ::NewDocument(context_.document, CurrentLoopDefaults(context_.options, context_.catalogue));
     txtName_->clear();
     UpdateTitle();
+    UpdateEditMenu();
 }
 
 void frmMain::MenuNew()
@@ -131,6 +134,7 @@ void frmMain::ShowPowerSupply()
         power.exec();
     }
     ShowPowerLine();
+    UpdateEditMenu();
 }
 
 void frmMain::AddUserPanel()
@@ -157,6 +161,7 @@ void frmMain::UserPanelsChanged(bool changed)
         return;
     FillPanelChooser();
     CheckCustomPanelMenu();
+    UpdateEditMenu();
 }
 
 void frmMain::ShowAbout()
@@ -248,6 +253,7 @@ bool frmMain::PrintReport(QPrinter& printer, const std::vector<int>& loops, cons
 
 void frmMain::ShowLoopEditor(int loop)
 {
+    lastLoop_ = loop;
     {
         frmLoop editor(context_.document, context_.options, context_.host, loop,
                        [this](QWidget* over) {
@@ -257,6 +263,7 @@ void frmMain::ShowLoopEditor(int loop)
         editor.exec();
     }
     ShowLoopName(loop);
+    UpdateEditMenu();
     // On to the next loop's button, when that loop is shown.
     if (loop < Document::LoopCount && rows_[static_cast<size_t>(loop + 1)].btnChange->isVisible())
         rows_[static_cast<size_t>(loop + 1)].btnChange->setFocus(Qt::OtherFocusReason);
@@ -274,5 +281,41 @@ bool frmMain::OpenDocument(const std::string& path, bool readOnly)
     OpenFlow flow(context_.document, context_.catalogue, context_.options, context_.host, progress, std::move(shell));
     const bool result = flow.DoMenuOpen(path, readOnly);
     txtName_->setText(QString::fromStdString(context_.document.SiteName));
+    UpdateEditMenu();
     return result;
+}
+
+void frmMain::UndoStep()
+{
+    if (UndoEdit(context_.document, context_.catalogue, context_.options))
+        ShowWholeDocument();
+}
+
+void frmMain::RedoStep()
+{
+    if (RedoEdit(context_.document, context_.catalogue, context_.options))
+        ShowWholeDocument();
+}
+
+int frmMain::CurrentLoop() const
+{
+    for (int loop = 1; loop <= Document::LoopCount; ++loop)
+        if (rows_[static_cast<size_t>(loop)].btnChange->hasFocus())
+            return loop;
+    return MainWindowCore::LoopRowShown(context_.catalogue, lastLoop_) ? lastLoop_ : 1;
+}
+
+void frmMain::CopyLoopTo(int from)
+{
+    // The copied loop's row follows its recalculation (LoopRecalculated).
+    if (const auto loops = dlgCopyLoop::ChooseCopy(context_.document, from, this))
+        MainWindowCore::CopyLoop(context_.document, context_.host, loops->first, loops->second);
+    UpdateEditMenu();
+}
+
+void frmMain::ClearLoop(int loop)
+{
+    MainWindowCore::ClearLoop(context_.document, context_.host, loop,
+                              CurrentLoopDefaults(context_.options, context_.catalogue));
+    UpdateEditMenu();
 }

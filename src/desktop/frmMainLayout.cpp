@@ -7,6 +7,7 @@
 #include "loop/clsCalculator.h"
 #include "desktop/QtHelp.h"
 #include "desktop/QtPanelChooser.h"
+#include "desktop/dlgCopyLoop.h"
 
 #include <QAction>
 #include <QFrame>
@@ -20,6 +21,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -150,6 +153,8 @@ void frmMain::BuildMenus()
     QAction* mnuExit = AddAction(file, "E&xit", "mnuExit");
     connect(mnuExit, &QAction::triggered, this, &frmMain::close);
 
+    BuildEditMenu();
+
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
     QAction* contents = AddAction(help, "Help &Topics...", "mnuHelpContents");
@@ -163,6 +168,27 @@ void frmMain::BuildMenus()
     connect(AddAction(help, "Contacting &Harvex...", "mnuHelpContact"), &QAction::triggered, this,
             [this] { context_.help.ShowTopic(HelpTopic::Contact); });
     connect(AddAction(help, "&About Ferrolux...", "mnuAbout"), &QAction::triggered, this, &frmMain::ShowAbout);
+}
+
+void frmMain::BuildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    mnuUndo_ = AddAction(edit, "&Undo", "mnuUndo");
+    mnuUndo_->setShortcut(QKeySequence::Undo);
+    connect(mnuUndo_, &QAction::triggered, this, &frmMain::UndoStep);
+    mnuRedo_ = AddAction(edit, "&Redo", "mnuRedo");
+    mnuRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(mnuRedo_, &QAction::triggered, this, &frmMain::RedoStep);
+    edit->addSeparator()->setObjectName("mnuEditSep1");
+    connect(AddAction(edit, "&Copy Loop To...", "mnuCopyLoop"), &QAction::triggered, this,
+            [this] { CopyLoopTo(CurrentLoop()); });
+    connect(AddAction(edit, "C&lear Loop...", "mnuClearLoop"), &QAction::triggered, this, [this] {
+        if (const std::optional<int> loop = dlgCopyLoop::ChooseLoopToClear(context_.document, CurrentLoop(), this))
+            ClearLoop(*loop);
+    });
+    connect(edit, &QMenu::aboutToShow, this, &frmMain::UpdateEditMenu);
+    UpdateEditMenu();
 }
 
 QWidget* frmMain::BuildSiteAndPanel()
@@ -290,6 +316,7 @@ QWidget* frmMain::BuildLoopTable()
     // As tall as the rows on show: a panel with fewer loops leaves the
     // room below the table.
     group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    InstallLoopRowMenus(group);
     return group;
 }
 
@@ -317,6 +344,33 @@ QWidget* frmMain::BuildButtons()
     row->addWidget(btnPrint_);
     row->addWidget(btnClose_);
     return box;
+}
+
+// A right-click on any part of a loop's row opens that loop's menu; the
+// row's labels and button pass the click on to the table.
+void frmMain::InstallLoopRowMenus(QWidget* table)
+{
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, [this, table](const QPoint& where) {
+        QWidget* clicked = table->childAt(where);
+        for (int loop = 1; clicked && loop <= Document::LoopCount; ++loop) {
+            const auto controls = rows_[static_cast<size_t>(loop)].Controls();
+            if (std::find(controls.begin(), controls.end(), clicked) != controls.end())
+                ShowLoopRowMenu(loop, table->mapToGlobal(where));
+        }
+    });
+}
+
+void frmMain::ShowLoopRowMenu(int loop, const QPoint& where)
+{
+    lastLoop_ = loop;
+    QMenu menu(this);
+    menu.setObjectName("mnuLoopRow");
+    connect(AddAction(&menu, "&Copy Loop To...", "mnuRowCopyLoop"), &QAction::triggered, this,
+            [this, loop] { CopyLoopTo(loop); });
+    connect(AddAction(&menu, "C&lear Loop...", "mnuRowClearLoop"), &QAction::triggered, this,
+            [this, loop] { ClearLoop(loop); });
+    menu.exec(where);
 }
 
 void frmMain::InstallSiteNameEnter()

@@ -14,8 +14,11 @@
 #include "support/QtTestMain.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
@@ -33,6 +36,17 @@ QPair<bool, bool> ShowsLoops2And3(QWidget& window)
 {
     return {Control(window, "lblPassFail_2")->isVisibleTo(&window),
             Control(window, "lblPassFail_3")->isVisibleTo(&window)};
+}
+
+// The window with its open menu drawn over it, as a person sees them.
+void SaveWithMenu(QWidget& window, QMenu& menu, const QString& name)
+{
+    QPixmap picture = window.grab();
+    QPainter(&picture).drawPixmap(window.mapFromGlobal(menu.pos()), menu.grab());
+    QLabel shown;
+    shown.setPixmap(picture);
+    shown.resize(picture.size());
+    SaveScreen(shown, name);
 }
 
 }  // namespace
@@ -116,6 +130,67 @@ private slots:
         QCOMPARE(site.host.boxes.size(), size_t(3));
         QVERIFY(site.folder.Read("Documents/harbour.stores.QLX").find("Harbour Stores West") != std::string::npos);
         QVERIFY(site.folder.Read("Documents/harbour.stores.BAK").find("Harbour Stores\"") != std::string::npos);
+    }
+
+    // The Edit menu names the steps it would take; Ctrl+Z and Ctrl+Y away
+    // from the site name undo and redo its typing, and a loop copied through
+    // Copy Loop To is shown in its row until it is undone.
+    void undoesRedoesAndCopiesALoopFromTheEditMenu()
+    {
+        DesktopSite site;
+        QVERIFY(site.ShowMainWindow(ExamplePath("Riverside-Warehouse.QLX")));
+        frmMain& window = site.app->MainWindow();
+        auto* name = Control<QLineEdit>(window, "txtName");
+        QTest::keyClicks(name, " East");
+
+        auto* edit = Control<QMenu>(window, "mnuEdit");
+        auto* undo = Control<QAction>(window, "mnuUndo");
+        auto* redo = Control<QAction>(window, "mnuRedo");
+        window.menuBar()->setActiveAction(edit->menuAction());
+        QTRY_VERIFY(edit->isVisible());
+        QTest::qWait(50);  // the layout takes the loaded texts' widths
+        QCOMPARE(undo->text(), "&Undo Site Name");
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(redo->text(), "&Redo");
+        QVERIFY(!redo->isEnabled());
+        SaveWithMenu(window, *edit, "frmMain-EditMenu");
+        edit->close();
+        // The offscreen platform leaves the closed menu the active window.
+        window.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
+
+        auto* loop1 = Control(window, "btnChange_1");
+        loop1->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(loop1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(name->text(), "Riverside Warehouse");
+        QVERIFY(!site.app->document().Dirty);
+        QCOMPARE(redo->text(), "&Redo Site Name");
+        QTest::keyClick(loop1, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(name->text(), "Riverside Warehouse East");
+
+        // The dialog offers the panel's four loops, loop 1's row current.
+        int offered = 0;
+        const QtClicks::WhenModal copying([&](QWidget* modal) {
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            QCOMPARE(Control<QComboBox>(*modal, "cboFrom")->currentData().toInt(), 1);
+            auto* to = Control<QComboBox>(*modal, "cboTo");
+            offered = to->count();
+            to->setCurrentIndex(to->findData(4));
+            SaveScreen(*modal, "dlgCopyLoop");
+            QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
+        });
+        const QString devices4 = LabelText(window, "lblDevice_4");
+        site.host.Answer(MsgResult::Yes);  // loop 4's devices are replaced
+        Trigger(window, "mnuCopyLoop");
+        QCOMPARE(offered, 4);
+        QCOMPARE(site.host.boxes.size(), size_t(1));
+        QCOMPARE(LabelText(window, "lblLoopName_4"), "Offices (copy)");
+        QCOMPARE(LabelText(window, "lblDevice_4"), LabelText(window, "lblDevice_1"));
+        QCOMPARE(undo->text(), "&Undo Copy Loop 1 to Loop 4");
+        Trigger(window, "mnuUndo");
+        QCOMPARE(LabelText(window, "lblDevice_4"), devices4);
+        QCOMPARE(LabelText(window, "lblLoopName_4"), "Yard and loading bays");
+        QCOMPARE(undo->text(), "&Undo Site Name");
     }
 
     // A name typed without ".QLX" is saved with it, so that the open dialog

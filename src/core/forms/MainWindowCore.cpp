@@ -17,6 +17,34 @@
 
 namespace MainWindowCore {
 
+namespace {
+
+constexpr const char* CopyLoopCaption = "Copy Loop";
+constexpr const char* ClearLoopCaption = "Clear Loop";
+
+std::string LoopWord(int loop) { return "Loop " + std::to_string(loop); }
+
+std::string DevicesWord(int32_t count) { return std::to_string(count) + (count == 1 ? " device" : " devices"); }
+
+// Why the current panel cannot take the copy; empty when it can.
+std::string CopyRefusal(const Document& document, int from, int to)
+{
+    const PanelRecord* panel = document.Catalog().CurrentPanelRecord();
+    if (!panel)
+        return "No control panel is chosen. Nothing was copied.";
+    for (const int loop : {from, to})
+        if (!LoopRowShown(document.Catalog(), loop))
+            return "The " + panel->Name + " panel has no loop " + std::to_string(loop) + ". Nothing was copied.";
+    const int32_t devices = document.Loop(from).QtyDevices();
+    if (devices > panel->MaxDevicesPerLoop)
+        return LoopWord(from) + " holds " + DevicesWord(devices) + ", more than the " +
+               std::to_string(panel->MaxDevicesPerLoop) + " the " + panel->Name +
+               " panel allows on a loop. Nothing was copied.";
+    return {};
+}
+
+}  // namespace
+
 PanelChange ChangePanel(Document& document, Catalogue& catalogue, Options& options, MessageHost& host, int panel,
                         bool startingUp)
 {
@@ -59,6 +87,53 @@ void SetSiteName(Document& document, std::string_view text)
     document.MarkChanged();
     // The keys of one name typed in a row are one step.
     edit.Commit("Site Name", "site name");
+}
+
+bool CopyLoop(Document& document, MessageHost& host, int from, int to)
+{
+    if (from == to)
+        return false;
+    if (const std::string refusal = CopyRefusal(document, from, to); !refusal.empty()) {
+        MsgBox(host, refusal, MsgStyle::Exclamation, CopyLoopCaption);
+        return false;
+    }
+    const int32_t held = document.Loop(to).QtyDevices();
+    if (held > 0 && MsgBox(host,
+                           LoopWord(to) + " holds " + DevicesWord(held) + ". Replace them with a copy of loop " +
+                               std::to_string(from) + "?",
+                           MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
+                           CopyLoopCaption) != MsgResult::Yes)
+        return false;
+
+    DocumentEdit edit(document, {to});
+    LoopState copy = CaptureLoop(document, from);
+    copy.Loop = to;
+    copy.Name = (copy.Name.empty() ? LoopWord(from) : copy.Name) + " (copy)";
+    RestoreLoop(document, copy);
+    CalculationSupport::RecalculateLoop(document, to);
+    document.MarkChanged();
+    edit.Commit("Copy " + LoopWord(from) + " to " + LoopWord(to));
+    return true;
+}
+
+bool ClearLoop(Document& document, MessageHost& host, int loop, const CalculationSupport::LoopDefaults& defaults)
+{
+    const int32_t held = document.Loop(loop).QtyDevices();
+    if (held > 0 && MsgBox(host,
+                           "Clear loop " + std::to_string(loop) + "? Its " + DevicesWord(held) +
+                               " and its cable and name are removed.",
+                           MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
+                           ClearLoopCaption) != MsgResult::Yes)
+        return false;
+    DocumentEdit edit(document, {loop});
+    CalculationSupport::ClearLoop(document, loop, defaults);
+    CalculationSupport::RecalculateLoop(document, loop);
+    // A loop that was empty already leaves the document as it was.
+    if (CaptureLoop(document, loop) == edit.Before().Loops.front())
+        return false;
+    document.MarkChanged();
+    edit.Commit("Clear " + LoopWord(loop));
+    return true;
 }
 
 bool LoopRowShown(const Catalogue& catalogue, int loop)

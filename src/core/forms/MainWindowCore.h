@@ -1,7 +1,10 @@
 #pragma once
 // The rules of the main window that do not need a window: applying a newly
-// chosen control panel, the site name, which loop rows are shown, and the
-// texts of its refusals and notes. The window shows what these compute.
+// chosen control panel, the site name, copying and clearing a loop, which
+// loop rows are shown, and the texts of its refusals and notes. The window
+// shows what these compute.
+
+#include "document/CalculationSupport.h"
 
 #include <optional>
 #include <string>
@@ -34,6 +37,19 @@ PanelChange ChangePanel(Document& document, Catalogue& catalogue, Options& optio
 // Stores the site name without leading and trailing blanks and marks the
 // document changed.
 void SetSiteName(Document& document, std::string_view text);
+
+// Makes loop `to` a copy of loop `from`: every device, Other Device,
+// position, cable and calculation parameter and per-address table, named
+// after the source with " (copy)"; then recalculates it and marks the
+// document changed, one step of its history. A loop the current panel does
+// not have, or a source with more devices than the panel allows on a loop,
+// is refused with a box; a target that holds devices is replaced only when
+// the user agrees. True when the copy was made.
+bool CopyLoop(Document& document, MessageHost& host, int from, int to);
+
+// Empties the loop to the defaults (CalculationSupport::ClearLoop) as one
+// step, asking first when it holds devices; true when it was cleared.
+bool ClearLoop(Document& document, MessageHost& host, int loop, const CalculationSupport::LoopDefaults& defaults);
 
 // A loop row (1 to 8) is shown exactly when the current panel has that loop.
 bool LoopRowShown(const Catalogue& catalogue, int loop);

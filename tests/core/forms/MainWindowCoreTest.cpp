@@ -2,14 +2,52 @@
 
 #include "catalogues/Options.h"
 #include "document/CalculationSupport.h"
+#include "catalogues/PanelCatalogue.h"
 #include "document/Document.h"
+#include "document/DocumentEdits.h"
+#include "document/DocumentWriter.h"
+#include "document/NewDocument.h"
 #include "platform/MessageHost.h"
+#include "support/BundledCatalogue.h"
 #include "support/ScratchFolder.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
 using MainWindowCore::PanelChange;
+
+namespace {
+
+// A loop's section of the document's file, without its name line.
+std::string LoopSection(const Document& document, int loop)
+{
+    const std::string text = DocumentText(document, "en-GB");
+    const size_t start = text.find("[Loop" + std::to_string(loop) + "]");
+    std::string section = text.substr(start, text.find("\r\n[", start) - start);
+    if (const size_t name = section.find("\r\nName="); name != std::string::npos)
+        section.erase(name, section.find("\r\n", name + 2) - name);
+    return section;
+}
+
+// The four-loop example site as opened, loop 1 without its name, loop 2
+// with a per-address tag too, loop 4 emptied.
+struct WarehouseSite {
+    WarehouseSite()
+    {
+        EXPECT_EQ(bundled.Open(document, FERROLUX_EXAMPLES_DIR "/Riverside-Warehouse.QLX"), OpenOutcome::Opened);
+        document.LoopName(1).clear();
+        document.SetAddressTag(2, 5, 17);
+        CalculationSupport::ClearLoop(document, 4, CurrentLoopDefaults(bundled.options, bundled.catalogue));
+        CalculationSupport::RecalculateLoop(document, 4);
+        saved = DocumentText(document, "en-GB");
+    }
+    BundledCatalogue bundled;
+    Document document{bundled.catalogue};
+    ScriptedMessageHost host;
+    std::string saved;
+};
+
+}  // namespace
 
 TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
 {
@@ -77,4 +115,85 @@ TEST(MainWindowCore, SaveAsAsksBeforeTheAddedExtensionReplacesAFile)
     // A name chosen with its extension was the dialog's to ask about.
     EXPECT_EQ(MainWindowCore::SaveAsPath(chosen + ".QLX", host), chosen + ".QLX");
     EXPECT_EQ(host.boxes.size(), size_t(2));
+}
+
+// A copy is the source whole, results and file section alike, under the
+// source's name with " (copy)"; the panel's limits refuse it, a target that
+// holds devices is replaced only on Yes, and one undo takes it all back.
+TEST(MainWindowCore, CopyLoopCopiesEveryPartOfTheLoopAsOneStep)
+{
+    const int none = 0;
+    // From, to, the panel's devices per loop, the answer; the box shown (none: no box) and the copy's name.
+    for (const auto& [from, to, maxDevices, answer, box, name] :
+         {std::tuple{2, 4, 126, none, "", "Racking north (copy)"},
+          {1, 3, 126, MsgResult::Yes, "Loop 3 holds 32 devices. Replace them with a copy of loop 1?", "Loop 1 (copy)"},
+          {2, 3, 126, MsgResult::No, "Loop 3 holds 32 devices. Replace them with a copy of loop 2?", ""},
+          {2, 5, 126, none, "The Quellar QX-4 Four Loop panel has no loop 5. Nothing was copied.", ""},
+          {2, 4, 60, none,
+           "Loop 2 holds 62 devices, more than the 60 the Quellar QX-4 Four Loop panel allows on a loop. Nothing "
+           "was copied.",
+           ""}}) {
+        WarehouseSite site;
+        Document& document = site.document;
+        site.bundled.catalogue.Panels[static_cast<size_t>(site.bundled.catalogue.CurrentPanel)].MaxDevicesPerLoop =
+            static_cast<int16_t>(maxDevices);
+        if (answer != none)
+            site.host.Answer(answer);
+        const std::string source = LoopSection(document, from);
+        const bool copied = !std::string(name).empty();
+
+        EXPECT_EQ(MainWindowCore::CopyLoop(document, site.host, from, to), copied) << from << " to " << to;
+        EXPECT_EQ(site.host.Texts(), std::string(box).empty() ? std::vector<std::string>{}
+                                                              : std::vector<std::string>{box});
+        // A refusal is told; a question is Yes/No with No the default.
+        for (const ScriptedMessageHost::Box& shown : site.host.boxes)
+            EXPECT_EQ(shown.Style, answer == none ? MsgStyle::Exclamation
+                                                  : MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2);
+        EXPECT_EQ(document.Dirty, copied);
+        if (!copied) {
+            EXPECT_EQ(DocumentText(document, "en-GB"), site.saved);
+            EXPECT_FALSE(document.History.CanUndo());
+            continue;
+        }
+        EXPECT_TRUE(document.Loop(to) == document.Loop(from));
+        EXPECT_EQ(document.LoopName(to), name);
+        std::string copy = LoopSection(document, to);
+        EXPECT_EQ(copy.replace(0, 7, "[Loop" + std::to_string(from) + "]"), source);
+        EXPECT_EQ(document.History.UndoName(), "Copy Loop " + std::to_string(from) + " to Loop " + std::to_string(to));
+        ASSERT_TRUE(UndoEdit(document, site.bundled.catalogue, site.bundled.options));
+        EXPECT_EQ(DocumentText(document, "en-GB"), site.saved);
+        EXPECT_FALSE(document.Dirty);
+    }
+}
+
+// Clearing asks when the loop holds devices; an empty loop is left as it was.
+TEST(MainWindowCore, ClearLoopEmptiesTheLoopAsOneStepWhenAgreed)
+{
+    for (const auto& [loop, answer, cleared] :
+         {std::tuple{2, MsgResult::Yes, true}, {2, MsgResult::No, false}, {4, MsgResult::Yes, false}}) {
+        WarehouseSite site;
+        Document& document = site.document;
+        site.host.Answer(answer);
+        const std::string unused = LoopSection(document, 5);
+
+        EXPECT_EQ(MainWindowCore::ClearLoop(document, site.host, loop,
+                                            CurrentLoopDefaults(site.bundled.options, site.bundled.catalogue)),
+                  cleared);
+        EXPECT_EQ(site.host.Texts(),
+                  loop == 2 ? std::vector<std::string>{"Clear loop 2? Its 62 devices and its cable and name are removed."}
+                            : std::vector<std::string>{});
+        for (const ScriptedMessageHost::Box& shown : site.host.boxes)
+            EXPECT_EQ(shown.Style, MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2);
+        EXPECT_EQ(document.Dirty, cleared);
+        if (!cleared) {
+            EXPECT_EQ(DocumentText(document, "en-GB"), site.saved);
+            continue;
+        }
+        std::string emptied = LoopSection(document, 2);
+        EXPECT_EQ(emptied.replace(0, 7, "[Loop5]"), unused);
+        EXPECT_TRUE(document.LoopName(2).empty());
+        EXPECT_EQ(document.History.UndoName(), "Clear Loop 2");
+        ASSERT_TRUE(UndoEdit(document, site.bundled.catalogue, site.bundled.options));
+        EXPECT_EQ(DocumentText(document, "en-GB"), site.saved);
+    }
 }
