@@ -44,8 +44,9 @@ void ShowStep(QAction& action, const std::string& text, const char* shortText, c
 {
     action.setText(QString::fromStdString(text));
     action.setIconText(QString::fromUtf8(shortText));
-    action.setToolTip(QString::fromStdString(text).remove('&') + " (" +
-                      action.shortcut().toString(QKeySequence::NativeText) + ")");
+    // The tip shows the name as it is: no mnemonics, "&&" a plain "&".
+    QString tip = QString::fromStdString(text).replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
+    action.setToolTip(tip + " (" + action.shortcut().toString(QKeySequence::NativeText) + ")");
     action.setEnabled(!step.empty());
 }
 

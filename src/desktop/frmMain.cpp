@@ -10,6 +10,7 @@
 #include "document/Shell.h"
 #include "platform/MessageHost.h"
 #include "forms/MainWindowCore.h"
+#include "forms/UndoTexts.h"
 #include "desktop/QtPanelChooser.h"
 #include "desktop/QtWindowGeometry.h"
 
@@ -46,12 +47,6 @@ std::string ShortenPath(const QFontMetrics& fixed, const std::string& path, int 
                                   ? fixed.elidedText(text.left(slash), Qt::ElideMiddle, blank * folderRoom) + name
                                   : fixed.elidedText(text, Qt::ElideMiddle, blank * (characters - 2));
     return QString(shortened).replace(QChar(0x2026), "...").toStdString();
-}
-
-// A step's name as menu text: its "&" are not mnemonics.
-QString MenuText(const char* command, const std::string& step)
-{
-    return step.empty() ? QString(command) : QString("%1 %2").arg(command, Text(step).replace('&', "&&"));
 }
 
 // Tints a verdict by whether the design passes.
@@ -219,9 +214,9 @@ void frmMain::ShowWholeDocument()
 void frmMain::UpdateEditMenu()
 {
     const auto& history = context_.document.History;
-    mnuUndo_->setText(MenuText("&Undo", history.UndoName()));
+    mnuUndo_->setText(Text(UndoTexts::UndoItem(history.UndoName())));
     mnuUndo_->setEnabled(history.CanUndo());
-    mnuRedo_->setText(MenuText("&Redo", history.RedoName()));
+    mnuRedo_->setText(Text(UndoTexts::RedoItem(history.RedoName())));
     mnuRedo_->setEnabled(history.CanRedo());
 }
 

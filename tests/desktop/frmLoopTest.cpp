@@ -179,6 +179,8 @@ private slots:
         QTest::mouseClick(Control(window, "btnChange_1"), Qt::LeftButton);
         QCOMPARE(site.host.boxes.size(), size_t(1));
         QVERIFY(DocumentText(site.app->document(), "en-GB") != opened);
+        window.activateWindow();  // the offscreen platform does not, once a modal window closes
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(window.focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(DocumentText(site.app->document(), "en-GB"), opened);
         QVERIFY(!site.app->document().Dirty);

@@ -1,4 +1,5 @@
 #include "document/EditHistory.h"
+#include "forms/UndoTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -35,4 +36,10 @@ TEST(EditHistory, KeepsTheNewestStepsMergesTypingAndKnowsTheSavedStep)
     EXPECT_FALSE(history.AtSaved());
     history.Clear();
     EXPECT_TRUE(history.AtSaved() && !history.CanUndo() && !history.Undo());
+}
+
+TEST(UndoTexts, NameTheStepAndShowItsAmpersands)
+{
+    EXPECT_EQ(UndoTexts::UndoItem(""), "&Undo");
+    EXPECT_EQ(UndoTexts::RedoItem("Loop Name Plant & Boilers"), "&Redo Loop Name Plant && Boilers");
 }
