@@ -295,6 +295,9 @@ PanelEditorCore::Outcome PanelEditorCore::SaveCurrentPanel()
         // Loops may have been emptied even when the panel could not be written.
         s_.document.MarkChanged();
         CalculationSupport::RecalculateAll(s_.document);
+        // The steps so far were worked out against the panel as it was, and
+        // the panel file is no part of the document: undo stops here.
+        s_.document.History.Clear(false);
     }
     return Stored(written, true);
 }

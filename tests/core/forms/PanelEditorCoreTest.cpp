@@ -1,5 +1,6 @@
 #include "forms/PanelEditorCore.h"
 
+#include "forms/MainWindowCore.h"
 #include "support/PanelSite.h"
 
 #include <gtest/gtest.h>
@@ -109,4 +110,17 @@ TEST(PanelEditorCore, AFailedWriteIsToldAndTheDialogStays)
     EXPECT_EQ(editor.host.boxes[0].Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
     EXPECT_EQ(editor.catalogue.UserDefinedPanelCount, 2);
     EXPECT_EQ(editor.pointer.depth, 0);
+}
+
+// The steps so far were worked out against the current panel as it was.
+TEST(PanelEditorCore, AnEditOfTheCurrentPanelEndsTheDocumentsHistory)
+{
+    Editor site(PanelSite::SitePanel);
+    site.SelectCurrent("Site Panel");
+    MainWindowCore::SetSiteName(site.document, "Depot");
+    ASSERT_TRUE(site.document.History.CanUndo());
+    site.Set(Field::Name, "Site Panel 2");
+    EXPECT_EQ(site.OK(), Closed);
+    EXPECT_FALSE(site.document.History.CanUndo());
+    EXPECT_TRUE(site.document.Dirty);
 }
