@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -21,7 +23,20 @@ QAction* AddAction(QWidget& window, const char* name, QList<QKeySequence> keys, 
     return action;
 }
 
+QToolButton* ActionButton(QAction* action, const char* name, QStyle::StandardPixmap icon)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    action->setIcon(button->style()->standardIcon(icon));
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
 }  // namespace
+
+QToolButton* QtUndoActions::UndoButton() const { return ActionButton(undo_, "btnUndo", QStyle::SP_ArrowBack); }
+QToolButton* QtUndoActions::RedoButton() const { return ActionButton(redo_, "btnRedo", QStyle::SP_ArrowForward); }
 
 QtUndoActions::QtUndoActions(QWidget& window, std::function<void()> undo, std::function<void()> redo)
     : QObject(&window), window_(window),

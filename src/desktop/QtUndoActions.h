@@ -10,6 +10,7 @@
 #include <string>
 
 class QAction;
+class QToolButton;
 class QWidget;
 
 class QtUndoActions : public QObject {
@@ -19,6 +20,10 @@ public:
 
     QAction* Undo() const { return undo_; }
     QAction* Redo() const { return redo_; }
+    // Buttons for a window's button row ("btnUndo", "btnRedo"): an arrow and
+    // the short word, the step's name in the tip.
+    QToolButton* UndoButton() const;
+    QToolButton* RedoButton() const;
     // The names of the steps Undo and Redo would take; empty greys the action.
     void Show(const std::string& undoStep, const std::string& redoStep);
 

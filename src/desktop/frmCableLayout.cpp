@@ -147,14 +147,8 @@ void frmCableLayout::BuildControls(Options& options)
     btnOK_ = Named(new QPushButton(tr("OK")), "btnOK");
     btnCancel_ = Named(new QPushButton(tr("Cancel")), "btnCancel");
     undo_ = new QtUndoActions(*this, [this] { StepHistory(true); }, [this] { StepHistory(false); });
-    btnUndo_ = Named(new QToolButton, "btnUndo");
-    btnRedo_ = Named(new QToolButton, "btnRedo");
-    for (auto [button, action, icon] : {std::tuple{btnUndo_, undo_->Undo(), QStyle::SP_ArrowBack},
-                                        std::tuple{btnRedo_, undo_->Redo(), QStyle::SP_ArrowForward}}) {
-        button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        action->setIcon(style()->standardIcon(icon));
-    }
+    btnUndo_ = undo_->UndoButton();
+    btnRedo_ = undo_->RedoButton();
     btnSpaceEvenly_->setToolTip(tr("Every point where the loop's volt drop takes it: the first run, then even steps "
                                    "to the end of the cable"));
     btnPaste_->setToolTip(tr("Two columns from a spreadsheet: address, and distance from the panel"));

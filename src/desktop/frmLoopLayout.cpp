@@ -132,14 +132,8 @@ void frmLoop::BuildControls()
     body->addWidget(BuildParametersAndVerdict());
 
     undo_ = new QtUndoActions(*this, [this] { UndoStep(); }, [this] { RedoStep(); });
-    btnUndo_ = Named(new QToolButton, "btnUndo");
-    btnRedo_ = Named(new QToolButton, "btnRedo");
-    for (auto [button, action, icon] : {std::tuple{btnUndo_, undo_->Undo(), QStyle::SP_ArrowBack},
-                                        std::tuple{btnRedo_, undo_->Redo(), QStyle::SP_ArrowForward}}) {
-        button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        action->setIcon(style()->standardIcon(icon));
-    }
+    btnUndo_ = undo_->UndoButton();
+    btnRedo_ = undo_->RedoButton();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnUndo_);
     buttons->addWidget(btnRedo_);
