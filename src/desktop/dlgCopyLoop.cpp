@@ -20,18 +20,6 @@ QLabel* Words(const char* text, QWidget* buddy = nullptr)
     return label;
 }
 
-// The first loop of the panel after `loop`, round to the first; `loop` itself
-// when the panel has no other.
-int NextShownLoop(const Document& document, int loop)
-{
-    for (int step = 1; step < Document::LoopCount; ++step) {
-        const int next = (loop - 1 + step) % Document::LoopCount + 1;
-        if (MainWindowCore::LoopRowShown(document.Catalog(), next))
-            return next;
-    }
-    return loop;
-}
-
 }  // namespace
 
 dlgCopyLoop::dlgCopyLoop(const Document& document, Command command, int loop, QWidget* parent) : QDialog(parent)
@@ -45,7 +33,7 @@ dlgCopyLoop::dlgCopyLoop(const Document& document, Command command, int loop, QW
     line->addWidget(Words(copying ? "&Copy loop" : "&Clear loop", cboFrom_));
     line->addWidget(cboFrom_);
     if (copying) {
-        cboTo_ = LoopChooser(document, "cboTo", NextShownLoop(document, loop));
+        cboTo_ = LoopChooser(document, "cboTo", MainWindowCore::NextShownLoop(document.Catalog(), loop));
         line->addWidget(Words("&to loop", cboTo_));
         line->addWidget(cboTo_);
         connect(cboFrom_, &QComboBox::currentIndexChanged, this, &dlgCopyLoop::EnableOK);

@@ -80,8 +80,8 @@ public:
     void Paste(std::string_view text);
 
     // Undo or redo a step: the order and the rows as they were before or
-    // after it; false when there is none. "&Undo " + History().UndoName()
-    // is what the window offers.
+    // after it; false when there is none. The window names the steps with
+    // UndoTexts.
     bool Undo();
     bool Redo();
     const EditHistory<State>& History() const { return history_; }

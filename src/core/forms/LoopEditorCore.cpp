@@ -78,14 +78,17 @@ void LoopEditorCore::Activate()
 
 void LoopEditorCore::RecountRows()
 {
+    for (const int type : document_.Catalog().DeviceTypeOrder)
+        if (type != 0 && LoopPlacement::CountOfType(document_, loop_, type) > 0)
+            AddDeviceRow(type);
     for (DeviceRow& row : deviceRows_)
         row.Quantity = LoopPlacement::CountOfType(document_, loop_, row.Type);
-    for (const int type : document_.Catalog().DeviceTypeOrder) {
-        if (type == 0 || LoopPlacement::CountOfType(document_, loop_, type) == 0)
-            continue;
-        const size_t row = AddDeviceRow(type);
-        deviceRows_[row].Quantity = LoopPlacement::CountOfType(document_, loop_, type);
-    }
+}
+
+void LoopEditorCore::RememberLoopChoices()
+{
+    options_.SetLastCableImpedance(Model().CableImpedance());
+    options_.SetLastCalcType(Model().CalcType());
 }
 
 LoopEditorCore::EditorState LoopEditorCore::Snapshot() const { return {CaptureLoop(document_, loop_), typedRuns_}; }
@@ -115,8 +118,7 @@ bool LoopEditorCore::PutBack(const EditorState* state)
     } else {
         document_.MarkChanged();
     }
-    options_.SetLastCableImpedance(Model().CableImpedance());
-    options_.SetLastCalcType(Model().CalcType());
+    RememberLoopChoices();
     return true;
 }
 
@@ -305,8 +307,7 @@ void LoopEditorCore::Cancel()
     RestoreLoop(document_, opened_->Before().Loops.front());
     document_.Dirty = openedDirty_;
     document_.ModifiedDate = opened_->Before().Modified;
-    options_.SetLastCableImpedance(Model().CableImpedance());
-    options_.SetLastCalcType(Model().CalcType());
+    RememberLoopChoices();
 }
 
 bool LoopEditorCore::HasChanges() const

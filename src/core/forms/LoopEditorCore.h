@@ -145,6 +145,9 @@ private:
     // The quantities of the rows counted again from the loop, with a row for
     // every type on it.
     void RecountRows();
+    // The loop's cable and calculation become the options' last ones, as
+    // after a change in the editor.
+    void RememberLoopChoices();
     bool PutBack(const EditorState* state);
 
     Document& document_;

@@ -142,6 +142,16 @@ bool LoopRowShown(const Catalogue& catalogue, int loop)
     return panel && loop >= 1 && loop <= panel->Loops;
 }
 
+int NextShownLoop(const Catalogue& catalogue, int loop)
+{
+    for (int step = 1; step < Document::LoopCount; ++step) {
+        const int next = (loop - 1 + step) % Document::LoopCount + 1;
+        if (LoopRowShown(catalogue, next))
+            return next;
+    }
+    return loop;
+}
+
 std::string AlarmNotesCaption(const Catalogue& catalogue)
 {
     const PanelRecord* panel = catalogue.CurrentPanelRecord();

@@ -53,6 +53,10 @@ bool ClearLoop(Document& document, MessageHost& host, int loop, const Calculatio
 
 // A loop row (1 to 8) is shown exactly when the current panel has that loop.
 bool LoopRowShown(const Catalogue& catalogue, int loop);
+// The first loop of the panel after `loop`, round to the first (where a copy
+// of it goes unless the user says otherwise); `loop` itself when the panel
+// has no other.
+int NextShownLoop(const Catalogue& catalogue, int loop);
 
 // "(max. permissible = " + the panel's total current + " mA)".
 std::string AlarmNotesCaption(const Catalogue& catalogue);
