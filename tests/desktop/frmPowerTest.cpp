@@ -35,7 +35,6 @@ private slots:
         frmMain& window = site.app->MainWindow();
         auto* line = Control<QLabel>(window, "lblPower");
         QVERIFY(line->text().startsWith("Standby battery: "));
-        QVERIFY(line->text().contains("(BS 5839-1)"));
 
         QString chosen;
         const WhenModal editing([&](QWidget* modal) {
@@ -70,7 +69,6 @@ private slots:
             auto* alarm = Control<QLineEdit>(*modal, "txtAlarm");
             alarm->selectAll();
             QTest::keyClicks(alarm, "1O");
-            QCOMPARE(Summary(*modal), "An alarm period between 1 and 1440 whole minutes must be chosen!");
             QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
             QCOMPARE(site.host.Texts().back(), "An alarm period between 1 and 1440 whole minutes must be chosen!");
             QVERIFY(modal->isVisible());
