@@ -191,23 +191,6 @@ private slots:
         QCOMPARE(undo->text(), "&Undo Site Name");
     }
 
-    // A name typed without ".QLX" is saved with it, so that the open dialog
-    // lists the file and its backup keeps the whole name.
-    void saveAsAddsTheExtensionTheNameLacks()
-    {
-        DesktopSite site;
-        QVERIFY(site.ShowMainWindow());
-        frmMain& window = site.app->MainWindow();
-        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), "Millbrook");
-        site.chooser.Answer(site.folder.Path("Documents/Millbrook.rev3"));
-        Trigger(window, "mnuSaveAs");
-        QCOMPARE(site.app->document().Path, site.folder.Path("Documents/Millbrook.rev3.QLX"));
-        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), " Mill");
-        Trigger(window, "mnuSave");
-        QCOMPARE(site.folder.Listing("Documents"), std::string("Millbrook.rev3.BAK;Millbrook.rev3.QLX;"));
-        QVERIFY(site.host.boxes.empty());
-    }
-
     // A site whose devices have their distances: each loop's row says how it
     // fares along the cable, in the verdict's colours. The window is kept as
     // a picture under the build folder to be looked at.

@@ -25,8 +25,8 @@ class frmPowerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A designer adds a load, changes the rule, mistypes a period, and keeps
-    // the result through a save and a reopen.
+    // A designer adds a load, changes the rule, mistypes a period and keeps
+    // the result (its round trip through the file is the power section's).
     void walksTheBatteryFromSiteToSavedFile()
     {
         DesktopSite site;
@@ -85,11 +85,7 @@ private slots:
         QTest::qWait(50);
         SaveScreen(window, "frmMain-Power");
 
-        // Saved and opened again, the site gives the same battery.
         QVERIFY(window.DoMenuSave());
-        QVERIFY(window.OpenDocument(path, false));
-        QCOMPARE(site.app->document().Power.Loads.back().Description, "Sounder circuits");
-        QCOMPARE(line->text(), chosen);
 
         // Escape asks before the change is thrown away: Keep Editing keeps
         // the window open, Discard leaves the site as it was.
