@@ -231,6 +231,7 @@ private slots:
         QCOMPARE(LabelText(window, "lblPassFail_1"), "Loop Satisfactory");
         QCOMPARE(LabelText(window, "lblAlongCable_1"), failing);
         QCOMPARE(Control(window, "lblAlongCable_1")->styleSheet(), "color: #a50e0e;");
+        QVERIFY(Control(window, "lblAlongCable_1")->toolTip().contains("section 3: 34 points, limit 32"));
         QTest::qWait(50);  // the layout takes the texts' widths
         SaveScreen(window, "frmMain-SectionOverItsLimit");
 
