@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(LabelText(window, "lblDevice_1"), "3");
         QCOMPARE(ShowsLoops2And3(window), qMakePair(true, false));
 
-        // Closing with an unsaved change: Cancel stays, Yes saves and keeps the old file as the backup.
+        // Closing with an unsaved change: Cancel stays, Yes saves (the backup is the document writer's).
         QTest::keyClicks(name, " West");
         site.host.Answer(MsgResult::Cancel);
         window.close();
@@ -129,7 +129,6 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(site.host.boxes.size(), size_t(3));
         QVERIFY(site.folder.Read("Documents/harbour.stores.QLX").find("Harbour Stores West") != std::string::npos);
-        QVERIFY(site.folder.Read("Documents/harbour.stores.BAK").find("Harbour Stores\"") != std::string::npos);
     }
 
     // The Edit menu names the steps it would take; Ctrl+Z and Ctrl+Y away
@@ -177,16 +176,13 @@ private slots:
             SaveScreen(*modal, "dlgCopyLoop");
             QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
         });
-        const QString devices4 = LabelText(window, "lblDevice_4");
-        site.host.Answer(MsgResult::Yes);  // loop 4's devices are replaced
+        // The copy's name and the question before loop 4's devices go are the main window core's.
+        site.host.Answer(MsgResult::Yes);
         Trigger(window, "mnuCopyLoop");
         QCOMPARE(offered, 4);
-        QCOMPARE(site.host.boxes.size(), size_t(1));
         QCOMPARE(LabelText(window, "lblLoopName_4"), "Offices (copy)");
-        QCOMPARE(LabelText(window, "lblDevice_4"), LabelText(window, "lblDevice_1"));
         QCOMPARE(undo->text(), "&Undo Copy Loop 1 to Loop 4");
         Trigger(window, "mnuUndo");
-        QCOMPARE(LabelText(window, "lblDevice_4"), devices4);
         QCOMPARE(LabelText(window, "lblLoopName_4"), "Yard and loading bays");
         QCOMPARE(undo->text(), "&Undo Site Name");
     }
