@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
@@ -98,25 +97,21 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
     EXPECT_EQ(std::filesystem::file_size(site), std::filesystem::file_size(ExamplePath("Northgate-Offices.QLX")));
 }
 
-// A PDF that cannot be written whole is told with the reason and ends with
-// status 4, and an earlier PDF of that name stays as it was.
+// A PDF that cannot be written whole (the disk full) is told with the
+// reason and ends with status 4, and an earlier PDF of that name stays as it
+// was; the reasons are the output file's, checked there.
 TEST(FerroluxCalc, APdfThatCannotBeWrittenEndsWithStatus4AndKeepsTheEarlierOne)
 {
     CalcRunner calc;
     const std::string earlier = calc.folder.Write("pdfs/report.pdf", "an earlier report");
-    const std::string folder = calc.folder.Path("pdfs/folder.pdf");
-    std::filesystem::create_directories(folder);
-    for (const auto& [target, fileSizeLimit, reason] :
-         {std::tuple{earlier, 16, "the file came out incomplete (is the disk full?)"},  // a full disk
-          std::tuple{folder, 0, "Is a directory"}}) {
-        calc.FileSizeLimit = fileSizeLimit;
-        const CalcRun run =
-            calc.Run({"--pdf", target, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
-        EXPECT_EQ(run.Status, 4) << target;
-        EXPECT_EQ(run.Err, "ferrolux-calc: unable to write the PDF '" + target + "': " + reason + "\n");
-        EXPECT_EQ(calc.folder.Read("pdfs/report.pdf"), "an earlier report") << target;
-        EXPECT_EQ(calc.folder.Listing("pdfs"), "folder.pdf;report.pdf;");
-    }
+    calc.FileSizeLimit = 16;
+    const CalcRun run =
+        calc.Run({"--pdf", earlier, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
+    EXPECT_EQ(run.Status, 4);
+    EXPECT_EQ(run.Err, "ferrolux-calc: unable to write the PDF '" + earlier +
+                           "': the file came out incomplete (is the disk full?)\n");
+    EXPECT_EQ(calc.folder.Read("pdfs/report.pdf"), "an earlier report");
+    EXPECT_EQ(calc.folder.Listing("pdfs"), "report.pdf;");
 }
 
 // The plot of each loop with devices as SVG, and PNG when asked, in a folder
@@ -200,7 +195,6 @@ TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
     EXPECT_EQ(run.Err, "");
     const std::string schedule = calc.folder.Read("csv/Riverside - Devices.csv");
     EXPECT_TRUE(schedule.starts_with("\xEF\xBB\xBFLoop,Loop Name,Kind,Name,Quantity,")) << schedule;
-    EXPECT_NE(schedule.find("\r\n4,Yard and loading bays,Loop Total,,40,,,13"), std::string::npos) << schedule;
     EXPECT_TRUE(calc.folder.Read("csv/addresses.csv").starts_with("\xEF\xBB\xBFLoop,Position (m),Address,"));
 
     const std::string blocked = calc.folder.Write("blocked", "a file, not a folder") + "/a.csv";
