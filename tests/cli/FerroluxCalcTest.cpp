@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
@@ -98,25 +97,21 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
     EXPECT_EQ(std::filesystem::file_size(site), std::filesystem::file_size(ExamplePath("Northgate-Offices.QLX")));
 }
 
-// A PDF that cannot be written whole is told with the reason and ends with
-// status 4, and an earlier PDF of that name stays as it was.
+// A PDF that cannot be written whole (the disk full) is told with the
+// reason and ends with status 4, and an earlier PDF of that name stays as it
+// was; the reasons are the output file's, checked there.
 TEST(FerroluxCalc, APdfThatCannotBeWrittenEndsWithStatus4AndKeepsTheEarlierOne)
 {
     CalcRunner calc;
     const std::string earlier = calc.folder.Write("pdfs/report.pdf", "an earlier report");
-    const std::string folder = calc.folder.Path("pdfs/folder.pdf");
-    std::filesystem::create_directories(folder);
-    for (const auto& [target, fileSizeLimit, reason] :
-         {std::tuple{earlier, 16, "the file came out incomplete (is the disk full?)"},  // a full disk
-          std::tuple{folder, 0, "Is a directory"}}) {
-        calc.FileSizeLimit = fileSizeLimit;
-        const CalcRun run =
-            calc.Run({"--pdf", target, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
-        EXPECT_EQ(run.Status, 4) << target;
-        EXPECT_EQ(run.Err, "ferrolux-calc: unable to write the PDF '" + target + "': " + reason + "\n");
-        EXPECT_EQ(calc.folder.Read("pdfs/report.pdf"), "an earlier report") << target;
-        EXPECT_EQ(calc.folder.Listing("pdfs"), "folder.pdf;report.pdf;");
-    }
+    calc.FileSizeLimit = 16;
+    const CalcRun run =
+        calc.Run({"--pdf", earlier, "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
+    EXPECT_EQ(run.Status, 4);
+    EXPECT_EQ(run.Err, "ferrolux-calc: unable to write the PDF '" + earlier +
+                           "': the file came out incomplete (is the disk full?)\n");
+    EXPECT_EQ(calc.folder.Read("pdfs/report.pdf"), "an earlier report");
+    EXPECT_EQ(calc.folder.Listing("pdfs"), "report.pdf;");
 }
 
 // The plot of each loop with devices as SVG, and PNG when asked, in a folder
@@ -164,44 +159,28 @@ TEST(FerroluxCalc, TheBatteryOfTheHotelInItsJson)
         "max_standby_mA": 366.5225})"));
 }
 
-// A data root made before the battery sizes existed: every loop's results
-// are those of a run with them; only the standard size is missing, and why,
-// and the charger is checked on the bare requirement instead.
-TEST(FerroluxCalc, ADataRootWithoutBatterySizesGivesTheSameLoops)
+// A data root made before the battery sizes existed: the run goes on without
+// a word and its JSON says why no standard size is named (how the battery is
+// then worked out is the power supply's, checked there). A gap in the sizes
+// is told, and --strict counts it.
+TEST(FerroluxCalc, ADataRootWithoutBatterySizes)
 {
-    using Json = nlohmann::ordered_json;
     CalcRunner calc;
-    const std::string root = calc.folder.Path("root");
+    const std::string root = calc.folder.Path("root"), sizes = root + "/Harvex/Batteries/QuellarBatteries.dat";
     std::filesystem::copy(FERROLUX_TEST_DATA_DIR, root, std::filesystem::copy_options::recursive);
     std::filesystem::remove_all(root + "/Harvex/Batteries");
-    const std::vector<std::string> site = {"--json", "--along-cable", ExamplePath("Riverside-Warehouse.QLX")};
-    const auto run = [&](const std::string& dataRoot) {
-        std::vector<std::string> arguments = {"--data-root", dataRoot};
-        arguments.insert(arguments.end(), site.begin(), site.end());
-        return calc.Run(arguments);
-    };
-    const CalcRun with = run(FERROLUX_TEST_DATA_DIR);
-    const CalcRun without = run(root);
-    ASSERT_EQ(without.Status, with.Status) << without.Err;
+    const CalcRun without = calc.Run({"--json", "--data-root", root, ExamplePath("Riverside-Warehouse.QLX")});
+    EXPECT_EQ(without.Status, 1) << without.Err;  // loop 4's volt drop, as with the sizes
     EXPECT_EQ(without.Err, "");
-    Json expected = Json::parse(with.Out);
-    ASSERT_FALSE(expected["power"]["battery_Ah"].is_null());
-    expected["power"]["battery_Ah"] = nullptr;
-    expected["power"]["battery_sizes_missing"] =
-        "no battery sizes are installed (looked for '" + root + "/Harvex/Batteries/QuellarBatteries.dat')";
-    Json got = Json::parse(without.Out);
-    EXPECT_LT(got["power"]["charger_needed_mA"].get<double>(), expected["power"]["charger_needed_mA"].get<double>());
-    expected["power"].erase("charger_needed_mA");
-    got["power"].erase("charger_needed_mA");
-    EXPECT_EQ(Json::diff(expected, got).dump(), "[]");
+    const nlohmann::json power = nlohmann::json::parse(without.Out, nullptr, false)["power"];
+    EXPECT_TRUE(power["battery_Ah"].is_null());
+    EXPECT_EQ(power["battery_sizes_missing"], "no battery sizes are installed (looked for '" + sizes + "')");
 
-    // A gap in the sizes is told; --strict counts it.
     calc.folder.Write("root/Harvex/Batteries/QuellarBatteries.dat", "[Batteries]\nBattery0=7\nBattery2=12\n");
     const CalcRun strict = calc.Run({"--strict", "--data-root", root, ExamplePath("Northgate-Offices.QLX")});
     EXPECT_EQ(strict.Status, 2);
-    EXPECT_EQ(strict.Err, "Harvex Ferrolux: Missing settings for battery 1 in configuration settings in '" + root +
-                              "/Harvex/Batteries/QuellarBatteries.dat'.\nferrolux-calc: --strict: loading the catalogues "
-                              "gave the messages above\n");
+    EXPECT_EQ(strict.Err, "Harvex Ferrolux: Missing settings for battery 1 in configuration settings in '" + sizes +
+                              "'.\nferrolux-calc: --strict: loading the catalogues gave the messages above\n");
 }
 
 // Both schedules from one run, the same as the desktop's; a schedule that
@@ -216,7 +195,6 @@ TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
     EXPECT_EQ(run.Err, "");
     const std::string schedule = calc.folder.Read("csv/Riverside - Devices.csv");
     EXPECT_TRUE(schedule.starts_with("\xEF\xBB\xBFLoop,Loop Name,Kind,Name,Quantity,")) << schedule;
-    EXPECT_NE(schedule.find("\r\n4,Yard and loading bays,Loop Total,,40,,,13"), std::string::npos) << schedule;
     EXPECT_TRUE(calc.folder.Read("csv/addresses.csv").starts_with("\xEF\xBB\xBFLoop,Position (m),Address,"));
 
     const std::string blocked = calc.folder.Write("blocked", "a file, not a folder") + "/a.csv";

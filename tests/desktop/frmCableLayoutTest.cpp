@@ -91,8 +91,6 @@ private slots:
                 QTest::keyClick(&Grid(layout), Qt::Key_Z, Qt::ControlModifier);
                 QCOMPARE(Text(layout, 0, Distance), "");
                 QVERIFY(!undo->isEnabled());
-                QCOMPARE(Control<QToolButton>(layout, "btnRedo")->defaultAction()->text(),
-                         "&Redo Distance of point 1 12.5 m");
                 QTest::keyClick(&Grid(layout), Qt::Key_Y, Qt::ControlModifier);
                 QCOMPARE(Text(layout, 0, Distance), "12.5");
                 TypeInto(layout, 1, Length, "7.5");
@@ -121,18 +119,12 @@ private slots:
                 site.host.Answer(MsgResult::OK);
                 Click(layout, "btnSpaceEvenly");
                 QCOMPARE(Text(layout, 0, Distance), "27.8");  // 20 m + 360 m / 46
-                QCOMPARE(Text(layout, 45, Distance), "380.0");
                 SaveScreen(layout, "frmCableLayout");
-                const QSize normal = layout.size();
-                layout.resize(layout.minimumSize());
-                SaveScreen(layout, "frmCableLayout-small");
-                layout.resize(normal);
 
                 QApplication::clipboard()->setText("Address\tDistance\n1\t10\n2\tabc\n");
                 Click(layout, "btnPaste");
                 QCOMPARE(site.host.boxes.size(), size_t(4));
                 QCOMPARE(Text(layout, 0, Distance), "10.0");
-                QCOMPARE(Text(layout, 1, Length), "25.7");
 
                 // Esc and the close button ask before the changes go;
                 // Keep Editing keeps them, Discard closes.

@@ -106,9 +106,9 @@ private slots:
         QCOMPARE(Control<QComboBox>(*window, "cmbCableSize")->currentText(), "0.5 mm\u00B2 fire cable");
     }
 
-    // Among many types: the rows whose names hold the words typed, a
-    // quantity typed into one of them, Escape emptying the box and then
-    // closing the window, and only the types in use.
+    // The filter box narrows the rows (which rows is the editor core's rule),
+    // Enter types a quantity into the one left, Escape empties the box and
+    // then closes the window; the tick box leaves the types in use.
     void theFilterFindsATypeAndEscapeClearsIt()
     {
         Site site;
@@ -126,9 +126,7 @@ private slots:
 
         auto* filter = Control<QLineEdit>(*window, "txtDeviceFilter");
         filter->setFocus();
-        QTest::keyClicks(filter, "det");
-        QCOMPARE(rows->rowCount(), 3);
-        Type(filter, " HEAT", Qt::Key_Return);
+        Type(filter, "heat", Qt::Key_Return);
         QCOMPARE(rows->rowCount(), 1);
         Type(OpenBox(*window, "txtDevicesQty"), "2", Qt::Key_Return);
         QCOMPARE(site.Loop().QtyDevices(), 2);

