@@ -60,7 +60,6 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
           {Small, false, MsgResult::Yes, PanelChange::Applied, Small, true},
           {Eight, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
           {Eight, true, MsgResult::Yes, PanelChange::Applied, Eight, false},
-          {3, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
           {None, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false}}) {
         ScratchFolder folder;
         SettingsStore store{folder.Path("settings.conf")};
