@@ -119,7 +119,6 @@ TEST(PowerSupply, TheDocumentsInputsFollowTheLocaleThePanelAndTheLoops)
         return PowerRuleName(in.Rule) + " " + std::to_string(in.StandbyMinutes) + "/" + std::to_string(in.AlarmMinutes) +
                " F=" + std::to_string(in.FactorThousandths);
     };
-    EXPECT_EQ(rule("0809"), "BS 5839-1 1440/30 F=1250");
     EXPECT_EQ(rule("1009"), "NFPA 72 2022 1440/5 F=1250");
     document.Power.VoiceEvacuation = true;
     EXPECT_EQ(rule("0409"), "NFPA 72 2022 1440/15 F=1250");

@@ -240,7 +240,6 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
     // The first and total runs of loops 1 and 7, and the assumption they make.
     for (const auto& [first1, first7, text] : {std::tuple{0, 0, "Even distribution of devices along cable."},
                                                {5000, 0, "All devices at end of cable."},
-                                               {5000, 3000, "All devices at end of cable."},
                                                {5000, 1000, "Even distribution of devices along cable beyond 1st device."}}) {
         printer = RecordingPrinter();
         document.Loop(1).SetCableFirst(first1);
