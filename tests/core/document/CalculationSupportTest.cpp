@@ -53,7 +53,6 @@ TEST(CalculationSupport, TheMainWindowsRowsAndTotalsAgainstThePanelsTotalCurrent
         EXPECT_EQ(totals.PassFail, text) << limit;
         EXPECT_EQ(totals.AlarmNoteVisible, note) << limit;
     }
-    EXPECT_EQ(LoopTitle(3, "Yard"), "Loop 3 - Yard");
 }
 
 // A smaller panel asks only when a used loop or address would be lost; OK

@@ -38,7 +38,6 @@ TEST(CableLayoutCore, EditsKeepTheDistancesInCableOrderAndSayWhyNot)
 {
     LayoutSite site;
     CableLayoutCore layout = site.Open();
-    EXPECT_EQ(layout.Caption(), "Cable Layout - Loop 1");
     EXPECT_EQ(Column(layout, &CableLayoutCore::RowTexts::Address), (std::vector<std::string>{"1", "2", "3", "3", "4"}));
 
     using Texts = CableLayoutCore::RowTexts;
