@@ -83,23 +83,6 @@ DocumentCatalogue::DocumentCatalogue()
     AddCable("1.0 mm2 screened", 1810, false);
 }
 
-UnknownDeviceAnswer RecordingReadHost::UnknownDeviceType(int loop, int address, int deviceType)
-{
-    unknownAsked.push_back(std::to_string(loop) + "/" + std::to_string(address) + "/" + std::to_string(deviceType));
-    return UnknownDeviceAnswer::LeaveEmpty;
-}
-
-bool RecordingReadHost::DropIncompatibleOther(int loop, int other, int deviceType)
-{
-    dropAsked.push_back(std::to_string(loop) + "/" + std::to_string(other) + "/" + std::to_string(deviceType));
-    return true;
-}
-
-void RecordingReadHost::OthersNotPlaced(int loop, int other, int32_t count)
-{
-    notPlaced.push_back(std::to_string(loop) + "/" + std::to_string(other) + "/" + std::to_string(count));
-}
-
 DocumentFixture::DocumentFixture()
 {
     options.SetLastCableImpedance(1000);

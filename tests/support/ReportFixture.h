@@ -19,7 +19,7 @@ class ScriptedProgress : public ReportProgress {
 public:
     void Show(const std::string& destination) override;
     void SetPageText(const std::string& text) override { pageTexts.push_back(text); }
-    void ProcessPendingEvents() override { ++eventRounds; }
+    void ProcessPendingEvents() override {}
     bool CancelRequested() const override;
     void Close() override { closed = true; }
 
@@ -28,7 +28,6 @@ public:
     bool closed = false;
     std::string destination;
     std::vector<std::string> pageTexts;
-    int eventRounds = 0;
 };
 
 class ReportScenario {
@@ -42,7 +41,6 @@ public:
     ReportScenario(const ReportScenario&) = delete;
     ReportScenario& operator=(const ReportScenario&) = delete;
 
-    void UsePanel(int panel) { catalogue.CurrentPanel = panel; }
     // Devices at the loop's lowest free addresses.
     void AddDevices(int loop, int type, int count);
     // Other Devices at the lowest addresses that carry none yet.

@@ -52,12 +52,14 @@ TEST(AlongCableVerdict, TheFirstFailingCheckAndTheCount)
          "Placed evenly, no isolator: 46 points, limit 32 (1 of 4 checks fails)", 1},
         {"placed evenly and passing", Along(false, {Passing, Passing, Passing}, {{0, 0, 3, 32, true}}),
          "Placed evenly, 6.64 V margin (all 4 checks pass)", 0},
+        {"no points, no checks", AlongCableResult{}, "", 0},
     };
     for (const VerdictRow& row : rows) {
         const AlongCableVerdict verdict = JudgeAlongCable(row.result);
         EXPECT_EQ(verdict.Text, row.text) << row.what;
         EXPECT_EQ(verdict.Failed, row.failed) << row.what;
         EXPECT_EQ(verdict.Pass(), row.failed == 0) << row.what;
+        EXPECT_EQ(verdict.Empty, row.result.Points.empty()) << row.what;
     }
 }
 
@@ -78,12 +80,6 @@ TEST(AlongCableVerdict, EachCheckSaysHowItFares)
                                                "section 1: 1 point, limit 32", "section 2: 33 points, limit 32 [fails]"}));
     EXPECT_EQ(AlongCableLine(verdict), "Along the cable: open at OUT end: no voltage left at address 2 (2 of 5 checks fail)");
     EXPECT_EQ(verdict.Placement, "at their own distances");
-}
-
-TEST(AlongCableVerdict, ALoopWithoutPointsHasNoChecks)
-{
-    const AlongCableVerdict verdict = JudgeAlongCable(AlongCableResult{});
-    EXPECT_TRUE(verdict.Empty && verdict.Pass() && verdict.Checks.empty() && verdict.Text.empty());
 }
 
 TEST(AlongCableVerdict, TheLoopsThatFail)

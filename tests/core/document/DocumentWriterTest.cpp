@@ -182,20 +182,14 @@ TEST_F(DocumentWriter, AFailureOrACrashAtAnyStepLeavesWholeFiles)
     }
 }
 
-// The classic message, then the file and the system's reason: the backup's
-// name taken by a folder, the document's name by a folder.
+// The system's own reason: the backup's name taken by a folder.
 TEST_F(DocumentWriter, AFailedSaveNamesTheFileAndTheReason)
 {
-    for (const char* folder : {"docs/plan.BAK", "docs/plan.QLX"}) {
-        std::filesystem::remove_all(f.folder.Path("docs"));
-        f.folder.Write("docs/plan.QLX", "old file");
-        std::filesystem::remove(f.folder.Path(folder));
-        std::filesystem::create_directories(f.folder.Path(folder));
-        f.messages.boxes.clear();
-        EXPECT_FALSE(SaveAs("new"));
-        EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to save the configuration data\n\n'" +
-                                                               f.folder.Path(folder) + "': Is a directory."});
-    }
+    f.folder.Write("docs/plan.QLX", "old file");
+    std::filesystem::create_directories(f.folder.Path("docs/plan.BAK"));
+    EXPECT_FALSE(SaveAs("new"));
+    EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to save the configuration data\n\n'" +
+                                                           f.folder.Path("docs/plan.BAK") + "': Is a directory."});
 }
 
 // The classic rule (the last three characters replaced by "BAK") where the
@@ -205,17 +199,12 @@ TEST(BackupPath, ReplacesAThreeCharacterExtensionOrFollowsTheName)
 {
     for (const auto& [path, backup] : std::initializer_list<std::pair<std::string, std::string>>{
              {"/home/me/site.QLX", "/home/me/site.BAK"},
-             {"/home/me/site.qlx", "/home/me/site.BAK"},
              {"/home/me/.QLX", "/home/me/.BAK"},
-             {"site.QLX", "site.BAK"},
              {"/home/me/site.Qµx", "/home/me/site.BAK"},  // three characters, four bytes
              {"/home/me/plan", "/home/me/plan.BAK"},
-             {"dir/ab", "dir/ab.BAK"},
-             {"dir/a", "dir/a.BAK"},
              {"dir/abc", "dir/abc.BAK"},
              {"/home/me/site.QL", "/home/me/site.QL.BAK"},
              {"/home/me/site.QLXX", "/home/me/site.QLXX.BAK"},
-             {"/home/me/a.b.c", "/home/me/a.b.c.BAK"},
          })
         EXPECT_EQ(BackupPath(path), backup) << path;
 }
@@ -225,12 +214,10 @@ TEST(DocumentPath, AddsTheExtensionWhenTheNameDoesNotEndInIt)
 {
     for (const auto& [chosen, path] : std::initializer_list<std::pair<std::string, std::string>>{
              {"/home/me/Millbrook.rev3", "/home/me/Millbrook.rev3.QLX"},
-             {"/home/me/Millbrook", "/home/me/Millbrook.QLX"},
              {"/home/me/Millbrook.QLX.old", "/home/me/Millbrook.QLX.old.QLX"},
              {"/home/me/MillbrookQLX", "/home/me/MillbrookQLX.QLX"},
              {"/home/me/Millbrook.QLX", "/home/me/Millbrook.QLX"},
              {"/home/me/Millbrook.qlx", "/home/me/Millbrook.qlx"},
-             {"/home/me/Millbrook.Qlx", "/home/me/Millbrook.Qlx"},
          })
         EXPECT_EQ(DocumentPath(chosen), path) << chosen;
 }

@@ -24,15 +24,11 @@ PowerInputs Inputs(PowerRule rule, int32_t alarmMinutes, int64_t i1, int64_t i2)
 TEST(PowerText, FiguresAreRoundedOnlyForDisplay)
 {
     using Texts = std::vector<std::string>;
-    EXPECT_EQ((Texts{AmpHoursText(960), AmpHoursText(5), HundredthsText(1200), HundredthsText(120), HundredthsText(175)}),
-              (Texts{"9.60", "0.05", "12", "1.2", "1.75"}));
-    // Milliamps to the hundredth, halves away from zero, or exact.
+    // Milliamps to the hundredth, halves away from zero, or exact; hours to four decimals.
     EXPECT_EQ((Texts{MilliampsText(*Currency::FromDouble(245305)), MilliampsText(*Currency::FromDouble(245304.9)),
                      MilliampsExact(*Currency::FromDouble(12.5)), MilliampsExact(Currency::FromInteger(245300)),
-                     MilliampsExact(Currency())}),
-              (Texts{"245.31", "245.30", "0.0125", "245.3", "0"}));
-    EXPECT_EQ((Texts{HoursText(1440), HoursText(30), HoursText(15), HoursText(5), HoursText(1)}),
-              (Texts{"24", "0.5", "0.25", "0.0833", "0.0167"}));
+                     MilliampsExact(Currency()), AmpHoursText(5), HoursText(15), HoursText(1)}),
+              (Texts{"245.31", "245.30", "0.0125", "245.3", "0", "0.05", "0.25", "0.0167"}));
 }
 
 // The summary names the first thing to put right, and passes only when

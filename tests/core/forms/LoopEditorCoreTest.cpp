@@ -129,7 +129,6 @@ TEST(LoopEditorCore, TheDeviceFilterShowsTheMatchingRows)
     EXPECT_EQ(shown(), "Detector, Sounder, Master Base, Slave Base");
     for (const auto& [text, inUse, names] : {std::tuple{"BASE", false, "Master Base, Slave Base"},
                                              {" base  MAS ", false, "Master Base"},
-                                             {"detecter", false, ""},
                                              {"", true, "Sounder"},
                                              {"base", true, ""},
                                              {"", false, "Detector, Sounder, Master Base, Slave Base"}}) {

@@ -56,11 +56,9 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
     // loops or devices lost; the outcome, the current panel and Dirty.
     for (const auto& [chosen, startingUp, answer, outcome, current, dirty] :
          {std::tuple{Two, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
-          {Small, false, MsgResult::Cancel, PanelChange::Abandoned, Eight, false},
           {Small, false, MsgResult::Yes, PanelChange::Applied, Small, true},
           {Eight, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
           {Eight, true, MsgResult::Yes, PanelChange::Applied, Eight, false},
-          {3, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false},
           {None, false, MsgResult::Yes, PanelChange::Unchanged, Eight, false}}) {
         ScratchFolder folder;
         SettingsStore store{folder.Path("settings.conf")};

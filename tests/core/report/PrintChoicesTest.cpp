@@ -17,7 +17,6 @@ TEST(PrintChoices, LoopsWithADeviceArePrintedAndThePdfOfAFileReplacesItsExtensio
         {"/home/me/harbour.stores.qlx", "/home/me/harbour.stores.pdf"},
         {"/home/me.d/harbour", "/home/me.d/harbour.pdf"},
         {"/home/me/.hidden", "/home/me/.hidden.pdf"},
-        {"harbour.QLX", "harbour.pdf"},
     };
     for (const auto& [file, pdf] : cases)
         EXPECT_EQ(PdfPathFor(file), pdf) << file;

@@ -63,7 +63,6 @@ TEST_F(VoltagePlotScene, AxesSectionsLabelsAndLegendStayApart)
     EXPECT_EQ(layout.Y(layout.YAxis.Low), area.Bottom());
     EXPECT_LE(layout.YAxis.Low, 17);  // the minimum voltages are in view
     EXPECT_EQ(layout.XTitle.Text, "Distance from OUT (m)");
-    EXPECT_EQ(layout.YTitle.Text, "Voltage (V)");
 
     ASSERT_EQ(layout.Isolators.size(), 1u);
     EXPECT_DOUBLE_EQ(layout.Isolators[0], layout.X(200));
@@ -78,7 +77,6 @@ TEST_F(VoltagePlotScene, AxesSectionsLabelsAndLegendStayApart)
 
     // The legend under the axis title, inside the bounds, its entries apart.
     ASSERT_EQ(layout.Legend.size(), static_cast<size_t>(PlotKeyCount));
-    EXPECT_EQ(layout.Legend[1].Label.Text, "Open at IN end");
     for (const PlotLegendEntry& entry : layout.Legend) {
         EXPECT_TRUE(Inside(entry.Label.Box, bounds) && entry.Sample.Y > layout.XTitle.Box.Bottom()) << entry.Label.Text;
         for (const PlotLegendEntry& other : layout.Legend)
