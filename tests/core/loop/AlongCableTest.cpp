@@ -121,24 +121,6 @@ TEST_F(AlongCableLoop, ThreePointsWorkedByHand)
     }
 }
 
-// 101 equal devices in the middle of equal lengths of cable: fed from both
-// ends the lowest is mid-loop, I·R_L/8 down; open at either end, the far end
-// is I·R_L/2 down and the two feeds mirror each other.
-TEST_F(AlongCableLoop, UniformLoadFromBothEndsAndEither)
-{
-    const int16_t type = catalogue.AddDeviceType({.Name = "D", .Alarm = 1000});
-    constexpr int n = 101;
-    for (int a = 0; a < n; ++a)  // address 0 is wired first
-        Place(type, {{a, a * 100 + 50}});
-    const AlongCableResult result = Analyse(n * 100);
-    const double whole = n * 1000.0 * n * 100 / 1e8;  // I·R_L in volts
-    EXPECT_EQ(result.Of(Feed::Whole).LowestAddress, 50);
-    EXPECT_NEAR(24 - result.Of(Feed::Whole).LowestVolts, whole / 8, whole * 1e-4);
-    EXPECT_NEAR(24 - Volts(result, n - 1, Feed::OpenIn), whole / 2, 1e-12);
-    for (size_t k = 0; k < n; ++k)
-        EXPECT_NEAR(Volts(result, k, Feed::OpenIn), Volts(result, n - 1 - k, Feed::OpenOut), 1e-12) << k;
-}
-
 // A loop that collapses shows 0 V there and fails; a standalone device has
 // no minimum of its own and sits at its address unless given a distance.
 TEST_F(AlongCableLoop, CollapseStandalonePointsAndTies)
