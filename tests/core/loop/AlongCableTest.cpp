@@ -57,9 +57,8 @@ TEST(AlongCable, AgreesWithTheLumpedModelFedFromOneEnd)
         int32_t total, first;
         double series;  // hundredths of an ohm per device
     } cases[] = {
-        {1, 1210, 0, 10000, 0, 0},     {9, 1210, 200, 10000, 0, 0},  {40, 3000, 150, 5000, 1200, 0},
-        {252, 800, 0, 30000, 20000, 0}, {9, 1210, 0, 10000, 0, 75},   {40, 1800, 100, 8000, 0, 30},
-        {9, 1210, 0, 10000, 2500, 75},  {40, 1800, 100, 8000, 3000, 30},
+        {1, 1210, 0, 10000, 0, 0},      {9, 1210, 200, 10000, 0, 0}, {40, 3000, 150, 5000, 1200, 0},
+        {252, 800, 0, 30000, 20000, 0}, {9, 1210, 0, 10000, 0, 75},  {40, 1800, 100, 8000, 3000, 30},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.n << " devices, first " << c.first << ", series " << c.series);
@@ -121,24 +120,6 @@ TEST_F(AlongCableLoop, ThreePointsWorkedByHand)
     }
 }
 
-// 101 equal devices in the middle of equal lengths of cable: fed from both
-// ends the lowest is mid-loop, I·R_L/8 down; open at either end, the far end
-// is I·R_L/2 down and the two feeds mirror each other.
-TEST_F(AlongCableLoop, UniformLoadFromBothEndsAndEither)
-{
-    const int16_t type = catalogue.AddDeviceType({.Name = "D", .Alarm = 1000});
-    constexpr int n = 101;
-    for (int a = 0; a < n; ++a)  // address 0 is wired first
-        Place(type, {{a, a * 100 + 50}});
-    const AlongCableResult result = Analyse(n * 100);
-    const double whole = n * 1000.0 * n * 100 / 1e8;  // I·R_L in volts
-    EXPECT_EQ(result.Of(Feed::Whole).LowestAddress, 50);
-    EXPECT_NEAR(24 - result.Of(Feed::Whole).LowestVolts, whole / 8, whole * 1e-4);
-    EXPECT_NEAR(24 - Volts(result, n - 1, Feed::OpenIn), whole / 2, 1e-12);
-    for (size_t k = 0; k < n; ++k)
-        EXPECT_NEAR(Volts(result, k, Feed::OpenIn), Volts(result, n - 1 - k, Feed::OpenOut), 1e-12) << k;
-}
-
 // A loop that collapses shows 0 V there and fails; a standalone device has
 // no minimum of its own and sits at its address unless given a distance.
 TEST_F(AlongCableLoop, CollapseStandalonePointsAndTies)
@@ -156,9 +137,6 @@ TEST_F(AlongCableLoop, CollapseStandalonePointsAndTies)
     EXPECT_EQ(result.Of(Feed::OpenIn).LowestAddress, 1);
     EXPECT_TRUE(result.Of(Feed::OpenIn).Pass);
 
-    loop.SetStandaloneCablePosition(1, 3, 900);  // beyond address 2: out of order
-    EXPECT_FALSE(loop.AnalyseAlongCable(DefaultPointsPerSection).Positioned);
-    loop.SetStandaloneCablePosition(1, 3, 100);
     result = Analyse(30000);  // 300 ohms of loop: 300 mA cannot come round
     EXPECT_EQ(result.Of(Feed::OpenOut).LowestVolts, 0);
     EXPECT_FALSE(result.Of(Feed::OpenOut).Pass);
@@ -309,9 +287,7 @@ TEST_F(AlongCableLoop, PointsWithoutADistanceArePlacedBetweenTheirNeighbours)
     EXPECT_EQ(PlacementText(result), "Partly positioned: addresses 1, 3, 4, 6 and 7 placed between their neighbours");
 
     for (int a = 1; a <= 7; ++a)
-        loop.SetCablePosition(a, a == 2 ? 200 : clsCalculator::NoPosition);
-    EXPECT_EQ(PlacementText(Analyse(1000)), "Partly positioned: addresses 1, 3, 4, 5, 6 and 7 placed between their neighbours");
-    loop.SetCablePosition(2, clsCalculator::NoPosition);
+        loop.SetCablePosition(a, clsCalculator::NoPosition);
     EXPECT_EQ(PlacementText(Analyse(1000)), "Devices placed evenly along the cable (no distances given)");
     loop.SetDeviceType(2, 0);
     for (int a = 3; a <= 7; ++a)
