@@ -140,3 +140,18 @@ int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostr
         return RunBatch(arguments, catalogue, options, out, err, errIsTerminal);
     return RunOneFile(arguments, catalogue, options, out, messages, err, writePdf, writePlots);
 }
+
+int RunCalcCommandLine(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+                       const PdfWriter& writePdf, const PlotWriter& writePlots, bool errIsTerminal)
+{
+    const ParsedCalcArguments parsed = ParseCalcArguments(words);
+    if (parsed.HelpAsked) {
+        out << CalcUsage();
+        return 0;
+    }
+    if (!parsed.Ok) {
+        err << "ferrolux-calc: " << parsed.Error << "\n\n" << CalcUsage();
+        return CalcExit::BadCommandLine;
+    }
+    return RunFerroluxCalc(parsed.Arguments, out, err, writePdf, writePlots, errIsTerminal);
+}

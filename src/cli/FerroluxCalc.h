@@ -10,6 +10,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 struct CalcArguments;
 class Document;
@@ -37,3 +38,8 @@ using PlotWriter =
 // `errIsTerminal`: a run over many files shows its progress on `err`.
 int RunFerroluxCalc(const CalcArguments& arguments, std::ostream& out, std::ostream& err, const PdfWriter& writePdf,
                     const PlotWriter& writePlots = {}, bool errIsTerminal = false);
+
+// The whole command line (the words after the program's name): the usage
+// for --help, a refused command line with the usage, else RunFerroluxCalc.
+int RunCalcCommandLine(const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+                       const PdfWriter& writePdf, const PlotWriter& writePlots = {}, bool errIsTerminal = false);

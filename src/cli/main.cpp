@@ -1,6 +1,5 @@
 // ferrolux-calc: the headless calculator (see FerroluxCalc.h).
 
-#include "cli/CalcArguments.h"
 #include "cli/FerroluxCalc.h"
 #include "platform/LastResort.h"
 #include "platform/MessageHost.h"
@@ -14,15 +13,6 @@ namespace {
 
 int Calculate(int argc, char** argv)
 {
-    const ParsedCalcArguments parsed = ParseCalcArguments(std::vector<std::string>(argv + 1, argv + argc));
-    if (parsed.HelpAsked) {
-        std::cout << CalcUsage();
-        return 0;
-    }
-    if (!parsed.Ok) {
-        std::cerr << "ferrolux-calc: " << parsed.Error << "\n\n" << CalcUsage();
-        return CalcExit::BadCommandLine;
-    }
 #ifdef FERROLUX_CALC_WITHOUT_PDF
     const PdfWriter writePdf;
     const PlotWriter writePlots;
@@ -30,7 +20,8 @@ int Calculate(int argc, char** argv)
     const PdfWriter writePdf = WritePdfReport;
     const PlotWriter writePlots = WriteVoltagePlots;
 #endif
-    return RunFerroluxCalc(parsed.Arguments, std::cout, std::cerr, writePdf, writePlots, isatty(STDERR_FILENO) == 1);
+    return RunCalcCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, writePdf,
+                              writePlots, isatty(STDERR_FILENO) == 1);
 }
 
 }  // namespace

@@ -43,6 +43,18 @@ std::string FolderOf(const fs::path& path)
 
 // Every step of a write both checks the system's answer and offers the test
 // hook the chance to fail it.
+ChangeListener& ChangeListenerSlot()
+{
+    static ChangeListener listener;
+    return listener;
+}
+
+void FileChanged(const std::string& path)
+{
+    if (const ChangeListener& listener = ChangeListenerSlot())
+        listener(path);
+}
+
 bool StepFails(const WriteFault& fault, WriteStep step)
 {
     return fault && fault(step);
@@ -155,18 +167,23 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
 bool RenameFile(const std::string& from, const std::string& to)
 {
     std::error_code error;
-    if (fs::exists(fs::symlink_status(to, error)))
+    if (fs::exists(fs::symlink_status(to, error)) || ::rename(from.c_str(), to.c_str()) != 0)
         return false;
-    return ::rename(from.c_str(), to.c_str()) == 0;
+    FileChanged(from);
+    FileChanged(to);
+    return true;
 }
 
 bool DeleteFile(const std::string& path)
 {
     const auto info = StatOf(path);
-    if (!info || S_ISDIR(info->st_mode))
+    if (!info || S_ISDIR(info->st_mode) || ::unlink(path.c_str()) != 0)
         return false;
-    return ::unlink(path.c_str()) == 0;
+    FileChanged(path);
+    return true;
 }
+
+void SetChangeListener(ChangeListener listener) { ChangeListenerSlot() = std::move(listener); }
 
 namespace {
 
@@ -274,7 +291,10 @@ void RemoveLeftovers(const std::string& target)
 
 bool LinkOrCopy(const std::string& from, const std::string& to)
 {
-    return ::link(from.c_str(), to.c_str()) == 0 || (errno != EEXIST && CopyFile(from, to));
+    if (::link(from.c_str(), to.c_str()) != 0 && (errno == EEXIST || !CopyFile(from, to)))
+        return false;
+    FileChanged(to);
+    return true;
 }
 
 Replacement::Replacement(const std::string& path, Owner owner) : target_(WriteTarget(path)), owner_(owner)
@@ -333,6 +353,7 @@ bool Replacement::Rename()
     if (::close(fd) != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0)
         return Failed();
     renamed_ = true;
+    FileChanged(target_);
     return true;
 }
 

@@ -48,6 +48,13 @@ struct OpenError {
 };
 std::optional<OpenError> CheckReadable(const std::string& path);
 
+// Told of every file this process has replaced, renamed or deleted, once it
+// is done: where files live in memory (the browser), so that the platform
+// copies them to lasting storage. One listener for the process; none by
+// default.
+using ChangeListener = std::function<void(const std::string& path)>;
+void SetChangeListener(ChangeListener listener);
+
 // Moves a file; fails when the target already exists, as a rename does on
 // the desktop.
 bool RenameFile(const std::string& from, const std::string& to);

@@ -1,5 +1,6 @@
 #include "text/LeadingNumber.h"
 
+#include "platform/DecimalNumber.h"
 #include "text/Blanks.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ double LeadingNumber(std::string_view text)
     if (number.front() == '+')
         number.remove_prefix(1);
     double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto result = DecimalNumber::Parse(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (!IsBeyondLargest(number))
             return 0;

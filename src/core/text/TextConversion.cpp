@@ -1,5 +1,6 @@
 #include "text/TextConversion.h"
 
+#include "platform/DecimalNumber.h"
 #include "text/Blanks.h"
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
@@ -70,7 +71,7 @@ int16_t HundredthsFloored(std::string_view text)
     }
     number += "e" + std::to_string(exponent);
     double value = 0;
-    if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc())
+    if (DecimalNumber::Parse(number.data(), number.data() + number.size(), value).ec != std::errc())
         ThrowOverflow();
     const double floored = std::floor(value);
     if (!(floored >= INT16_MIN && floored <= INT16_MAX))

@@ -1,0 +1,16 @@
+#pragma once
+// The functions the module imports from its JavaScript side
+// (library_ferrolux.js). Those marked "may suspend" wait for the page's
+// answer through Asyncify.
+
+extern "C" {
+void ferrolux_beep(int iconBits);
+int ferrolux_show(const char* text, int style, const char* caption, int fallback);  // may suspend
+int ferrolux_choose(const char* text, const char* first, const char* second, const char* caption);  // may suspend
+void ferrolux_progress(const char* step, const char* text, int number);
+void ferrolux_yield();                                              // may suspend
+int ferrolux_cancel_requested();
+int ferrolux_unknown_response(int loop, int address, int deviceType);  // may suspend
+void ferrolux_busy(int shown);
+void ferrolux_file_changed(const char* path);
+}

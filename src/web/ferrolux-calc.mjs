@@ -1,0 +1,93 @@
+#!/usr/bin/env node
+// ferrolux-calc on the WebAssembly module, for Node.js: the same command
+// line, output and exit status as the native calculator.
+//
+//   node build/wasm/ferrolux-calc.mjs [--json] [--along-cable] [--device-checks]
+//        [--strict] [--data-root DIR] FILE...
+//
+// The module has a file system of its own: the files and folders named, the
+// data root and the user's settings and panels are copied into it at the
+// same paths, so that every message names them as the native program does.
+// Nothing is written back.
+import fs from 'node:fs';
+import path from 'node:path';
+import process from 'node:process';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const { default: createFerrolux } = await import(path.join(here, 'ferrolux.mjs'));
+
+// Options that take the next word as their value.
+const valued = new Set(['--data-root', '--pdf', '--plot', '--schedule-csv', '--addresses-csv']);
+const outputs = new Set(['--pdf', '--plot', '--schedule-csv', '--addresses-csv']);
+
+function inputsOf(words) {
+  const inputs = [];
+  let optionsEnded = false;
+  for (let i = 0; i < words.length; ++i) {
+    const word = words[i];
+    if (!optionsEnded && word === '--') optionsEnded = true;
+    else if (!optionsEnded && valued.has(word)) {
+      if (!outputs.has(word) && i + 1 < words.length) inputs.push(words[i + 1]);
+      ++i;
+    } else if (!optionsEnded && word.startsWith('--data-root=')) inputs.push(word.slice('--data-root='.length));
+    else if (optionsEnded || !word.startsWith('-')) inputs.push(word);
+  }
+  return inputs;
+}
+
+function environmentOf(env) {
+  const home = env.HOME || '/root';
+  const chosen = {
+    HOME: home,
+    XDG_CONFIG_HOME: env.XDG_CONFIG_HOME || path.join(home, '.config'),
+    XDG_DATA_HOME: env.XDG_DATA_HOME || path.join(home, '.local', 'share'),
+  };
+  for (const name of ['LANG', 'LC_ALL', 'LC_MEASUREMENT', 'HARVEX_DATA_ROOT']) {
+    if (env[name] !== undefined) chosen[name] = env[name];
+  }
+  return chosen;
+}
+
+// Copies a file or a folder's tree from the host into the module at the same
+// absolute path; what cannot be read is left out, for the program to report.
+function mirror(FS, hostPath) {
+  let info;
+  try {
+    info = fs.lstatSync(hostPath);
+  } catch {
+    return;
+  }
+  FS.mkdirTree(path.dirname(hostPath));
+  if (info.isSymbolicLink()) {
+    try {
+      FS.symlink(fs.readlinkSync(hostPath), hostPath);
+    } catch {}
+    mirror(FS, path.resolve(path.dirname(hostPath), fs.readlinkSync(hostPath)));
+  } else if (info.isDirectory()) {
+    FS.mkdirTree(hostPath);
+    for (const entry of fs.readdirSync(hostPath)) mirror(FS, path.join(hostPath, entry));
+  } else if (info.isFile()) {
+    try {
+      FS.writeFile(hostPath, fs.readFileSync(hostPath));
+    } catch {}
+  }
+}
+
+const words = process.argv.slice(2);
+const environment = environmentOf(process.env);
+const module = await createFerrolux({ storage: 'memory', environment, print() {}, printErr() {} });
+const { FS } = module;
+FS.mkdirTree(process.cwd());
+FS.chdir(process.cwd());
+for (const input of inputsOf(words)) mirror(module.FS, path.resolve(input));
+for (const folder of [environment.XDG_CONFIG_HOME, environment.XDG_DATA_HOME]) mirror(FS, path.join(folder, 'Harvex'));
+if (environment.HARVEX_DATA_ROOT) mirror(FS, path.resolve(environment.HARVEX_DATA_ROOT));
+
+const list = new module.StringList();
+for (const word of words) list.push_back(word);
+const run = module.runCalc(list);
+list.delete();
+process.stdout.write(run.out);
+process.stderr.write(run.err);
+process.exitCode = run.status;
