@@ -12,6 +12,7 @@ packages=(
   nlohmann-json3-dev
   fonts-liberation2
   dpkg-dev lintian man-db bash-completion
+  emscripten nodejs
 )
 
 missing=()

@@ -21,6 +21,16 @@ run_pass() {
 
 run_pass plain build/plain || status=1
 
+# The WebAssembly module, checked in Node.js against the native programs of
+# the plain pass.
+run_wasm() {
+  echo "=== wasm build ==="
+  bash scripts/build-wasm.sh || return 1
+  echo "=== wasm tests ==="
+  FERROLUX_NATIVE_CALC=$top/build/plain/src/ferrolux-calc node --test tests/wasm/
+}
+run_wasm || status=1
+
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_pass sanitized build/sanitize -DFERROLUX_SANITIZE=ON || status=1

@@ -1,0 +1,2 @@
+// Filled in as the area is bound.
+export interface PanelTypes {}

@@ -1,0 +1,25 @@
+// The session as a page drives it: a document in and out as bytes, and a
+// question answered later by the page's own dialog.
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { test } from 'node:test';
+import { examplesDir, startedSession } from './support.mjs';
+
+const exampleName = 'Northgate-Offices.QLX';
+const example = fs.readFileSync(path.join(examplesDir, exampleName));
+
+test('an example opened and saved gives its own bytes back', async () => {
+  const { session, host } = await startedSession();
+  assert.equal(await session.open(exampleName, example, false), 'opened');
+  assert.equal(session.path(), '/documents/' + exampleName);
+  assert.deepEqual(Buffer.from(await session.save()), example);
+  assert.deepEqual(host.texts(), []);
+});
+
+test('a read-only document is not saved and says why', async () => {
+  const { session, host } = await startedSession();
+  await session.open(exampleName, example, true);
+  assert.equal(await session.save(), null);
+  assert.equal(host.boxes.length, 1);
+});
