@@ -197,13 +197,15 @@ void frmLoop::MarkStale()
     if (loading_)
         return;
     stale_ = true;
-    if (CheckedCalcType() == CalculationType::MaxCableRun)
-        txtTotalLength_->clear();
-    txtVoltDrop_->clear();
-    lblMaxVoltDrop_->clear();
-    lblExplanation_->clear();
+    const LoopEditorResults stale = StaleLoopEditorResults(
+        LoopEditorResultsFor(core_.Model(), document_.Catalog(), parameters_.Units()), CheckedCalcType());
+    if (stale.ShowsTotalLength)
+        txtTotalLength_->setText(QString::fromStdString(stale.TotalLength));
+    txtVoltDrop_->setText(QString::fromStdString(stale.VoltDrop));
+    lblMaxVoltDrop_->setText(QString::fromStdString(stale.MaxVoltDrop));
+    lblExplanation_->setText(QString::fromStdString(stale.Explanation));
     lblAlongCable_->clear();
-    ShowPassFail(QString::fromUtf8(StaleResultsText), true, false);
+    ShowPassFail(QString::fromStdString(stale.PassFail), true, false);
 }
 
 // The caption follows the name as it is typed.
