@@ -1,6 +1,6 @@
 // The results of the session's document to JavaScript: the calculator's
 // JSON summary, a loop's voltage plot, the printed report as the drawing
-// calls of its printer, and the schedules as CSV text.
+// calls of its printer, and the schedules as CSV files.
 
 #include "cli/CalcSummary.h"
 #include "cli/JsonSummary.h"
@@ -14,6 +14,7 @@
 #include "report/ReportProgress.h"
 #include "report/Schedules.h"
 #include "web/PlotValues.h"
+#include "web/WebBytes.h"
 #include "web/WebReportPrinter.h"
 #include "web/WebSession.h"
 #include "web/WebTextMetrics.h"
@@ -130,9 +131,11 @@ val PrintReport(WebSession& session, const val& loops)
     return report;
 }
 
-std::string DeviceScheduleCsv(WebSession& session) { return Schedules::DeviceScheduleCsv(session.document()); }
+// As bytes: the page's text decoder would drop the byte-order mark that
+// tells spreadsheets the file is UTF-8.
+val DeviceScheduleCsv(WebSession& session) { return BytesToJs(Schedules::DeviceScheduleCsv(session.document())); }
 
-std::string AddressScheduleCsv(WebSession& session) { return Schedules::AddressScheduleCsv(session.document()); }
+val AddressScheduleCsv(WebSession& session) { return BytesToJs(Schedules::AddressScheduleCsv(session.document())); }
 
 }  // namespace
 
