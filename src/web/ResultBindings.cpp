@@ -28,13 +28,7 @@ namespace {
 
 using emscripten::val;
 
-// What ferrolux-calc's --along-cable and --device-checks ask for, from
-// { alongCable, deviceChecks }, either left out for false.
-struct SummaryChoices {
-    bool AlongCable = false;
-    bool DeviceChecks = false;
-};
-
+// A flag of the page's options; left out, false.
 bool Flag(const val& object, const char* name)
 {
     return !object.isUndefined() && !object.isNull() && object[name].as<bool>();
@@ -42,22 +36,22 @@ bool Flag(const val& object, const char* name)
 
 bool IsLoop(int loop) { return loop >= 1 && loop <= Document::LoopCount; }
 
-// The --json output for the open document, its path as the file's name.
+// The --json output for the open document, its path as the file's name,
+// with { alongCable, deviceChecks } for --along-cable and --device-checks.
 // The device checks are run as the calculator runs them after its open;
 // the loops are put back as they were afterwards, so that the session's
 // document keeps its own results.
 std::string SummaryJsonOf(WebSession& session, const val& options)
 {
-    const SummaryChoices choices{Flag(options, "alongCable"), Flag(options, "deviceChecks")};
     Document& document = session.document();
     std::vector<LoopState> kept;
-    if (choices.DeviceChecks) {
+    if (Flag(options, "deviceChecks")) {
         for (int loop = 1; loop <= Document::LoopCount; ++loop)
             kept.push_back(CaptureLoop(document, loop));
         CalculationSupport::RecalculateAll(document, false);
     }
     const std::string json =
-        SummaryJson(SummarizeDocument(document, document.Path, session.localeId()), choices.AlongCable);
+        SummaryJson(SummarizeDocument(document, document.Path, session.localeId()), Flag(options, "alongCable"));
     for (const LoopState& state : kept)
         RestoreLoop(document, state);
     return json;
