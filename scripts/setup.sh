@@ -25,7 +25,19 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# The browser side's tools from npm (the TypeScript compiler...), as
+# web/package-lock.json pins them; only when they are missing or older than
+# the lock file.
+install_web_tools() {
+  local web
+  web=$(cd "$(dirname "$0")/.." && pwd)/web
+  if [ ! -d "$web/node_modules" ] || [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+    (cd "$web" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_web_tools
   exit 0
 fi
 
@@ -41,3 +53,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${apt_get[@]}" update -qq || true
 "${apt_get[@]}" install -y -qq "${missing[@]}"
+install_web_tools

@@ -26,6 +26,8 @@ run_pass plain build/plain || status=1
 run_wasm() {
   echo "=== wasm build ==="
   bash scripts/build-wasm.sh || return 1
+  echo "=== wasm declarations ==="
+  web/node_modules/.bin/tsc -p tests/wasm/typecheck --noEmit || return 1
   echo "=== wasm tests ==="
   FERROLUX_NATIVE_CALC=$top/build/plain/src/ferrolux-calc node --test tests/wasm/
 }

@@ -10,13 +10,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <array>
 #include <utility>
 
 namespace {
 
 constexpr double TwipsPerInch = 1440;
-constexpr double PlotFontScale = 0.85;
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -101,18 +99,8 @@ double QtPrinter::TextHeight(std::string_view) const
 
 double QtPrinter::AverageCharacterWidth() const
 {
-    // The average the classic font tables give: the lowercase letters and the
-    // blank weighted by their frequency in English text, per thousand. The
-    // report's tab columns were laid out with it; newer fonts record an
-    // average over all their glyphs instead, which is far wider.
-    static constexpr std::array<int, 26> LetterWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
-                                                          56, 56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2};
-    constexpr int BlankWeight = 166;
     const QFontMetricsF metrics(CurrentQFont(), &printer_);
-    double total = BlankWeight * metrics.horizontalAdvance(QChar(' '));
-    for (size_t letter = 0; letter < LetterWeights.size(); ++letter)
-        total += LetterWeights[letter] * metrics.horizontalAdvance(QChar(static_cast<char16_t>(u'a' + letter)));
-    return ToTwips(total / 1000);
+    return ToTwips(ClassicAverageCharacterWidth([&metrics](char c) { return metrics.horizontalAdvance(QChar(c)); }));
 }
 
 bool QtPrinter::EnsureStarted()
@@ -138,8 +126,6 @@ void QtPrinter::DrawVoltagePlot(double x, double y, double width, double height,
 {
     if (!EnsureStarted())
         return;
-    // The plot's texts a little smaller than the body's, so that they stay
-    // clear of one another.
     QFont font = CurrentQFont();
     font.setPointSizeF(font.pointSizeF() * PlotFontScale);
     font.setBold(false);

@@ -156,7 +156,7 @@ private:
         p_.setPen(Pen(style.Colour));
         for (size_t i = 0; i < result_.Points.size(); ++i) {
             const AlongCablePoint& point = result_.Points[i];
-            p_.setBrush(point.Volts[f] < point.MinimumVoltage ? Failing : QColor(Qt::white));
+            p_.setBrush(MarkerFails(point, feed) ? Failing : QColor(Qt::white));
             DrawMarker(p_, feed, line[static_cast<qsizetype>(i)], layout_.MarkerSize);
         }
     }

@@ -13,4 +13,8 @@ int ferrolux_cancel_requested();
 int ferrolux_unknown_response(int loop, int address, int deviceType);  // may suspend
 void ferrolux_busy(int shown);
 void ferrolux_file_changed(const char* path);
+// The page's width (or line height) of text in a font, in the units of its
+// size; below 0 when the page measures nothing.
+double ferrolux_measure_text(const char* text, const char* font, double size, bool bold, bool italic, bool underline,
+                             bool height);
 }

@@ -93,4 +93,16 @@ mergeInto(LibraryManager.library, {
   ferrolux_file_changed: function(path) {
     if (Module.ferroluxPersist) Module.ferroluxPersist(UTF8ToString(path));
   },
+
+  // The report's and the plot's text metrics: `Module.measureText(text,
+  // font)` answers { width, height } in the units of font.size, at once
+  // (a canvas's measureText does). -1 without it: the module's fixed pitch.
+  ferrolux_measure_text: function(text, name, size, bold, italic, underline, height) {
+    var measure = Module['measureText'];
+    if (!measure) return -1;
+    var font = { name: UTF8ToString(name), size: size, bold: !!bold, italic: !!italic, underline: !!underline };
+    var metrics = measure(UTF8ToString(text), font);
+    var value = metrics ? (height ? metrics.height : metrics.width) : undefined;
+    return typeof value === 'number' && isFinite(value) && value >= 0 ? value : -1;
+  },
 });

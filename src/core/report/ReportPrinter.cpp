@@ -1,9 +1,23 @@
 #include "report/ReportPrinter.h"
 
+#include <array>
+
 namespace {
 // The height that one printed line takes, whatever the text.
 constexpr std::string_view LineSample = "Hg";
 }  // namespace
+
+double ReportPrinter::ClassicAverageCharacterWidth(const std::function<double(char)>& advance)
+{
+    // Per thousand characters.
+    static constexpr std::array<int, 26> LetterWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
+                                                          56, 56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2};
+    constexpr int BlankWeight = 166;
+    double total = BlankWeight * advance(' ');
+    for (size_t letter = 0; letter < LetterWeights.size(); ++letter)
+        total += LetterWeights[letter] * advance(static_cast<char>('a' + letter));
+    return total / 1000;
+}
 
 void ReportPrinter::PrintTab(int column)
 {

@@ -8,6 +8,7 @@
 // top) says which coordinate the top-left corner of the printable area has;
 // moving it to (-720, -720) puts x = 0, y = 0 half an inch inside.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +29,17 @@ public:
     };
 
     virtual ~ReportPrinter() = default;
+
+    // The voltage plot's texts are the body font's, this much smaller and
+    // plain, so that they stay clear of one another.
+    static constexpr double PlotFontScale = 0.85;
+
+    // The average character width the classic font tables give, from the
+    // advance of each lowercase letter and of the blank: those weighted by
+    // their frequency in English text. The report's tab columns were laid
+    // out with it; newer fonts record an average over all their glyphs
+    // instead, which is far wider.
+    static double ClassicAverageCharacterWidth(const std::function<double(char)>& advance);
 
     // The font of the text printed next.
     const Font& CurrentFont() const { return font_; }

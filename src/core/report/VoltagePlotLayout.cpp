@@ -224,6 +224,11 @@ double PointY(const VoltagePlotLayout& layout, const AlongCablePoint& point, Fee
     return layout.Y(point.Volts[static_cast<size_t>(feed)]);
 }
 
+bool MarkerFails(const AlongCablePoint& point, Feed feed)
+{
+    return point.Volts[static_cast<size_t>(feed)] < point.MinimumVoltage;
+}
+
 int PointNear(const VoltagePlotLayout& layout, const AlongCableResult& result, double x, double y, double reach)
 {
     int nearest = -1;

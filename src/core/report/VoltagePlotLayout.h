@@ -112,6 +112,8 @@ VoltagePlotLayout LayOutVoltagePlot(const AlongCableResult& result, int units, c
 // The drawn position of a point's marker for a feed.
 double PointX(const VoltagePlotLayout& layout, const AlongCablePoint& point);
 double PointY(const VoltagePlotLayout& layout, const AlongCablePoint& point, Feed feed);
+// A point's marker for a feed is drawn as failing: below the device's minimum.
+bool MarkerFails(const AlongCablePoint& point, Feed feed);
 
 // The point whose marker (of any feed) is nearest to (x, y) within `reach`
 // drawing units; -1 when none is.

@@ -32,4 +32,16 @@ TEST(Printing, LinesLeftOnPageCountsWholeLinesBelowTheCurrentPosition)
     }
 }
 
+TEST(ReportPrinter, ClassicAverageWeighsTheLettersAndTheBlankByTheirFrequency)
+{
+    // Per thousand characters: 166 blanks, 100 e's, 2 z's; the weights add up to the thousand.
+    for (const auto& [wide, average] : {std::pair{' ', 0.166}, {'e', 0.1}, {'z', 0.002}, {'.', 0.0}}) {
+        const char only = wide;
+        EXPECT_DOUBLE_EQ(ReportPrinter::ClassicAverageCharacterWidth([only](char c) { return c == only ? 1.0 : 0.0; }),
+                         average)
+            << wide;
+    }
+    EXPECT_DOUBLE_EQ(ReportPrinter::ClassicAverageCharacterWidth([](char) { return 110.0; }), 110);
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <array>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -96,6 +97,13 @@ TEST_F(VoltagePlotScene, FeetMarkersUnderTheMouseAndAnEmptyLoop)
     EXPECT_EQ(PointNear(layout, result, PointX(layout, second) + 5, PointY(layout, second, Feed::OpenIn), 3), -1);
     EXPECT_EQ(IsolatorPosition(result, 3), 3000);
     EXPECT_EQ(IsolatorPosition(result, 0), 0);
+    // A marker fails below the device's minimum only.
+    AlongCablePoint low = second;
+    low.Volts = {17, 16.99, 18};
+    low.MinimumVoltage = 17;
+    EXPECT_EQ(std::vector<bool>({MarkerFails(low, Feed::Whole), MarkerFails(low, Feed::OpenIn),
+                                 MarkerFails(low, Feed::OpenOut)}),
+              std::vector<bool>({false, true, false}));
 
     result.Points.clear();
     result.Sections.clear();
