@@ -70,8 +70,8 @@ int frmLoop::HelpTopic() const { return HelpTopic::LoopEditor; }
 void frmLoop::FillControls()
 {
     loading_ = true;
-    parameters_.SetLoading(true);
     core_.Activate();
+    parameters_.Load();
     deviceModel_->Reset();
     ShowDeviceTable();
 
@@ -80,21 +80,10 @@ void frmLoop::FillControls()
     chkDisableDIN_->setChecked(model.DINLEDsDisabled());
     chkDisableDIN_->setVisible(core_.InterfaceLedsAvailable());
     ShowParameterTexts();
-
-    const size_t entry = parameters_.SelectedCableEntry();
-    cmbCableSize_->setCurrentIndex(static_cast<int>(entry));
-    const int cable = cmbCableSize_->currentData().toInt();
-    if (cable >= 0)
-        parameters_.ChooseCable(cable);
-    const CalculationType calcType =
-        model.CalcType() == CalculationType::MaxCableRun || model.CalcType() == CalculationType::SmallestCable
-            ? model.CalcType()
-            : CalculationType::MaxVoltDrop;
-    calcTypes_->button(StoredNumber(calcType))->setChecked(true);
-    parameters_.SetCalcType(calcType);
+    cmbCableSize_->setCurrentIndex(static_cast<int>(parameters_.SelectedCableEntry()));
+    calcTypes_->button(StoredNumber(model.CalcType()))->setChecked(true);
     ShowEditable();
 
-    parameters_.SetLoading(false);
     loading_ = false;
     core_.AcceptChange(false);
 }
@@ -208,13 +197,15 @@ void frmLoop::MarkStale()
     if (loading_)
         return;
     stale_ = true;
-    if (CheckedCalcType() == CalculationType::MaxCableRun)
-        txtTotalLength_->clear();
-    txtVoltDrop_->clear();
-    lblMaxVoltDrop_->clear();
-    lblExplanation_->clear();
+    const LoopEditorResults stale = StaleLoopEditorResults(
+        LoopEditorResultsFor(core_.Model(), document_.Catalog(), parameters_.Units()), CheckedCalcType());
+    if (stale.ShowsTotalLength)
+        txtTotalLength_->setText(QString::fromStdString(stale.TotalLength));
+    txtVoltDrop_->setText(QString::fromStdString(stale.VoltDrop));
+    lblMaxVoltDrop_->setText(QString::fromStdString(stale.MaxVoltDrop));
+    lblExplanation_->setText(QString::fromStdString(stale.Explanation));
     lblAlongCable_->clear();
-    ShowPassFail(QString::fromUtf8(StaleResultsText), true, false);
+    ShowPassFail(QString::fromStdString(stale.PassFail), true, false);
 }
 
 // The caption follows the name as it is typed.

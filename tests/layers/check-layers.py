@@ -5,8 +5,10 @@
 
 The layers, from the bottom up, are the folders of src/core (platform, text,
 catalogues, loop, document, report, forms), then src/desktop and src/cli,
-which stand side by side on top of the core. A file may include headers of
-its own folder and of folders below it, and the core includes no Qt header.
+which stand side by side on top of the core, and src/web, the browser's
+bindings, on top of the calculator (whose summaries it hands out). A file may
+include headers of its own folder and of folders below it; the core includes
+no Qt or Emscripten header.
 Exits 1, with one line per fault, when any include breaks that.
 """
 
@@ -15,7 +17,9 @@ import re
 import sys
 
 CORE = ["platform", "text", "catalogues", "loop", "document", "report", "forms"]
-TOPS = ["desktop", "cli"]
+TOPS = ["desktop", "cli", "web"]
+# The front-ends a front-end stands on.
+BELOW = {"web": ["cli"]}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 
@@ -49,7 +53,8 @@ def allowed(own: str, target: str) -> bool:
     if own == target:
         return True
     if target in TOPS:
-        return False  # nothing includes the programs' folders but themselves
+        # nothing includes the programs' folders but themselves and those above
+        return target in BELOW.get(own, [])
     return rank(target) < rank(own)
 
 
@@ -73,6 +78,8 @@ def faults(src: str) -> list[str]:
                     if quote == "<":
                         if own.startswith("core/") and re.match(r"Q[A-Za-z]", included):
                             found.append(f"{rel}:{number}: the core includes Qt's <{included}>")
+                        if own.startswith("core/") and included.startswith("emscripten"):
+                            found.append(f"{rel}:{number}: the core includes Emscripten's <{included}>")
                         continue
                     target = target_layer(own, os.path.dirname(rel), included, src)
                     if target is not None and not allowed(own, target):

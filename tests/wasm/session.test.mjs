@@ -23,3 +23,13 @@ test('a read-only document is not saved and says why', async () => {
   assert.equal(await session.save(), null);
   assert.equal(host.boxes.length, 1);
 });
+
+test('a box in the middle of an open waits for the page, and the open goes on after it', async () => {
+  const unknown = Buffer.from(example.toString('latin1').replace('Device1=1,', 'Device1=999,'), 'latin1');
+  const steps = [];
+  const openProgress = { show: () => steps.push('show'), file: (text) => steps.push(text), close: () => steps.push('close') };
+  const { session, host } = await startedSession({ openProgress });
+  assert.equal(await session.open(exampleName, unknown, false), 'opened');
+  assert.deepEqual(steps, ['show', `Opening '/documents/${exampleName}'...`, 'close']);
+  assert.match(host.texts()[0], /^This file has devices that are not in the catalogues/);
+});

@@ -118,6 +118,18 @@ void LoopParameters::SetCalcType(CalculationType calcType)
     Record(std::move(before), PrintCalcData::CalculationTypeText(calcType));
 }
 
+void LoopParameters::Load()
+{
+    loading_ = true;
+    const int cable = CableList()[SelectedCableEntry()].Cable;
+    if (cable >= 0)
+        ChooseCable(cable);
+    const CalculationType calcType = editor_.Model().CalcType();
+    const bool offered = calcType == CalculationType::MaxCableRun || calcType == CalculationType::SmallestCable;
+    SetCalcType(offered ? calcType : CalculationType::MaxVoltDrop);
+    loading_ = false;
+}
+
 void LoopParameters::ChooseCable(int cable)
 {
     const std::vector<CableRecord>& cables = editor_.Doc().Catalog().Cables;

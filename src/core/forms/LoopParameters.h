@@ -47,6 +47,13 @@ public:
     // While the window fills its controls, changes neither mark the document
     // nor recalculate.
     void SetLoading(bool loading) { loading_ = loading; }
+    // The parameters as the window shows them on opening and after an undo
+    // or redo step: the listed cable the loop's impedance matches and the
+    // loop's calculation type (Max Volt Drop for one the window does not
+    // offer) taken as chosen, marking nothing and recording no step. The
+    // window recalculates once its controls are filled
+    // (LoopEditorCore::AcceptChange(false)).
+    void Load();
 
     // "Max Cable Run" writes its result over the runs and "Min Cable Size"
     // over the cable. Every switch of type first keeps what the type being

@@ -76,3 +76,20 @@ TEST(LoopParameters, CalculatedRunsAndCablesGiveBackWhatTheUserTyped)
     EXPECT_EQ(e.Loop().CableFirst(), 300);
     EXPECT_EQ(e.Loop().CableImpedance(), 1210);
 }
+
+// Opening (and each undo step) shows the loop's own cable and calculation as
+// chosen, and the options remember them, without a change or a step.
+TEST(LoopParameters, LoadingTakesTheLoopsCableAndCalculationAsChosen)
+{
+    LoopEditorSite e;
+    e.Loop().SetCableImpedance(1210);  // 1.5 mm
+    e.Loop().SetCalcType(CalculationType::SmallestCable);
+    e.document.Dirty = false;
+    LoopParameters p(*e.core, 0);
+    p.Load();
+    EXPECT_EQ(e.options.CurrentCableImpedance(), 1210);
+    EXPECT_EQ(e.options.CurrentCalcType(), CalculationType::SmallestCable);
+    EXPECT_EQ(e.Loop().CalcType(), CalculationType::SmallestCable);
+    EXPECT_FALSE(e.document.Dirty);
+    EXPECT_EQ(e.core->History().UndoName(), "");
+}

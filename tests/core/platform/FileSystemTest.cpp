@@ -60,3 +60,22 @@ TEST(FileSystem, TheNextWriteClearsWhatACrashedWriterLeft)
     ASSERT_TRUE(FileSystem::WriteFileAtomically(path, "newer"));
     EXPECT_EQ(folder.Read("site.QLX") + "|" + folder.Listing(), "newer|site.QLX;");
 }
+
+// The listener hears of each file once it has changed, and of nothing that
+// failed.
+TEST(FileSystem, TheChangeListenerHearsOfEveryCompletedChange)
+{
+    ScratchFolder folder;
+    std::string heard;
+    FileSystem::SetChangeListener([&](const std::string& path) { heard += fs::path(path).filename().string() + ";"; });
+    const std::string path = folder.Path("a.DAT");
+    FileSystem::WriteFileAtomically(path, "x");
+    FileSystem::WriteFileAtomically(folder.Path("a.DAT/inside.DAT"), "x");
+    FileSystem::LinkOrCopy(path, folder.Path("b.DAT"));
+    FileSystem::RenameFile(folder.Path("b.DAT"), folder.Path("c.DAT"));
+    FileSystem::RenameFile(path, folder.Path("c.DAT"));
+    FileSystem::DeleteFile(folder.Path("c.DAT"));
+    FileSystem::DeleteFile(folder.Path("c.DAT"));
+    FileSystem::SetChangeListener({});
+    EXPECT_EQ(heard, "a.DAT;b.DAT;b.DAT;c.DAT;c.DAT;");
+}
