@@ -12,7 +12,7 @@
 #include "document/PowerText.h"
 #include "document/Shell.h"
 #include "forms/MainWindowCore.h"
-#include "forms/UndoTexts.h"
+#include "web/WebHistory.h"
 #include "web/WebSession.h"
 #include "web/WebValues.h"
 
@@ -116,7 +116,6 @@ public:
     }
 
     int CurrentPanel() const { return session_.catalogue().CurrentPanel; }
-    bool HasUserPanels() const { return !FillUserDefinedPanelList(session_.catalogue()).Items.empty(); }
 
     std::string ChangePanel(int position)
     {
@@ -148,12 +147,7 @@ public:
 
     bool Undo() { return UndoEdit(session_.document(), session_.catalogue(), session_.options()); }
     bool Redo() { return RedoEdit(session_.document(), session_.catalogue(), session_.options()); }
-    bool CanUndo() const { return session_.document().History.CanUndo(); }
-    bool CanRedo() const { return session_.document().History.CanRedo(); }
-    std::string UndoName() const { return session_.document().History.UndoName(); }
-    std::string RedoName() const { return session_.document().History.RedoName(); }
-    std::string UndoItem() const { return UndoTexts::UndoItem(UndoName()); }
-    std::string RedoItem() const { return UndoTexts::RedoItem(RedoName()); }
+    HistoryTexts History() const { return HistoryTextsOf(session_.document().History); }
 
     // The File menu's recent entries: a caption and a path each, unused ones empty.
     val RecentFiles() const
@@ -187,7 +181,6 @@ EMSCRIPTEN_BINDINGS(ferrolux_main_window)
         .function("powerLine", &MainWindow::PowerLine)
         .function("panelOutline", &MainWindow::PanelOutline)
         .function("currentPanel", &MainWindow::CurrentPanel)
-        .function("hasUserPanels", &MainWindow::HasUserPanels)
         .function("changePanel", &MainWindow::ChangePanel)
         .function("siteName", &MainWindow::SiteName)
         .function("setSiteName", &MainWindow::SetSiteName)
@@ -198,12 +191,7 @@ EMSCRIPTEN_BINDINGS(ferrolux_main_window)
         .function("clearLoop", &MainWindow::ClearLoop)
         .function("undo", &MainWindow::Undo)
         .function("redo", &MainWindow::Redo)
-        .function("canUndo", &MainWindow::CanUndo)
-        .function("canRedo", &MainWindow::CanRedo)
-        .function("undoName", &MainWindow::UndoName)
-        .function("redoName", &MainWindow::RedoName)
-        .function("undoItem", &MainWindow::UndoItem)
-        .function("redoItem", &MainWindow::RedoItem)
+        .function("history", &MainWindow::History)
         .function("recentFiles", &MainWindow::RecentFiles)
         .function("windowTitle", &MainWindow::WindowTitle);
 }

@@ -3,6 +3,8 @@
 // objects, for results that hold lists (embind's value_object cannot) and
 // for boxes the page hands in as one object.
 
+#include "web/WebLists.h"
+
 #include <emscripten/val.h>
 
 #include <optional>
@@ -12,10 +14,7 @@
 // Each item as `toJs` makes it, in an array.
 template <typename Item, typename ToJs> emscripten::val ArrayOf(const std::vector<Item>& items, ToJs toJs)
 {
-    emscripten::val array = emscripten::val::array();
-    for (const Item& item : items)
-        array.call<void>("push", toJs(item));
-    return array;
+    return JsArray(items.size(), [&](size_t i) { return toJs(items[i]); });
 }
 
 inline emscripten::val StringsToJs(const std::vector<std::string>& strings)

@@ -42,19 +42,19 @@ test('the main window shows the calculator\'s results, changes panel and undoes 
   assert.equal(window.currentPanel(), twoLoop.position);
   assert.equal(window.panelOutline().manufacturer, 'Brannoch Fire Controls');
   assert.equal(window.loopRow(3).shown, false);
-  assert.equal(window.undoItem(), '&Undo Control Panel Brannoch B200 Two Loop');
+  assert.equal(window.history().undoItem, '&Undo Control Panel Brannoch B200 Two Loop');
 
   host.answer(6);
   assert.equal(await window.copyLoop(1, 2), true);
   assert.equal(window.loopRow(2).name, 'Offices (copy)');
-  assert.equal(window.undoItem(), '&Undo Copy Loop 1 to Loop 2');
+  assert.equal(window.history().undoItem, '&Undo Copy Loop 1 to Loop 2');
 
   assert.equal(window.undo(), true);
   assert.equal(window.undo(), true);
   assert.equal(window.loopRow(3).shown, true);
   assert.equal(window.loopRow(2).name, 'Racking north');
-  assert.deepEqual([window.undoItem(), window.canUndo()], ['&Undo', false]);
-  assert.equal(window.redoItem(), '&Redo Control Panel Brannoch B200 Two Loop');
+  assert.equal(window.history().undoItem, '&Undo');
+  assert.equal(window.history().redoItem, '&Redo Control Panel Brannoch B200 Two Loop');
   assert.equal(window.redo(), true);
   assert.equal(window.loopRow(3).shown, false);
   window.delete();
@@ -85,7 +85,7 @@ test('the power window works the battery out as typed and applies it as one step
   assert.equal(await power.mayDiscard(boxes), false);
   assert.equal(await power.ok(boxes), null);
   assert.deepEqual(window.powerLine(), { text: shown.summary, pass: false });
-  assert.equal(window.undoItem(), '&Undo Power Supply and Battery');
+  assert.equal(window.history().undoItem, '&Undo Power Supply and Battery');
   power.delete();
   window.delete();
 });

@@ -4,6 +4,7 @@
 // verdict is the core's: show them as they are.
 
 import type { Deletable, MaybePromise, Session } from './session.js';
+import type { HistoryTexts } from './loop-editor.js';
 
 // A loop's row (1 to 8) of the main window.
 export interface MainLoopRow {
@@ -91,8 +92,6 @@ export interface MainWindow extends Deletable {
   powerLine(): PowerLine;
   panelOutline(): PanelOutline;
   currentPanel(): number;
-  // The Panels menu's Edit and Delete are enabled.
-  hasUserPanels(): boolean;
   // May ask before loops or devices the panel cannot hold are dropped.
   changePanel(position: number): MaybePromise<PanelChange>;
   siteName(): string;
@@ -105,17 +104,10 @@ export interface MainWindow extends Deletable {
   // True when the copy or the clear was made (a refusal or a question may come first).
   copyLoop(from: number, to: number): MaybePromise<boolean>;
   clearLoop(loop: number): MaybePromise<boolean>;
+  // The Edit menu's Undo and Redo; after either, read every part again.
+  history(): HistoryTexts;
   undo(): boolean;
   redo(): boolean;
-  canUndo(): boolean;
-  canRedo(): boolean;
-  // The step's own name ('' for none), for a tooltip.
-  undoName(): string;
-  redoName(): string;
-  // The Edit menu's items: "&Undo Copy Loop 1 to Loop 4", "&Undo" when none;
-  // "&" marks the mnemonic, "&&" is a plain "&".
-  undoItem(): string;
-  redoItem(): string;
   recentFiles(): RecentFile[];
   windowTitle(): string;
 }
