@@ -59,12 +59,8 @@ QComboBox* dlgCopyLoop::LoopChooser(const Document& document, const char* name, 
 {
     auto* combo = new QComboBox;
     combo->setObjectName(name);
-    for (int loop = 1; loop <= Document::LoopCount; ++loop) {
-        if (!MainWindowCore::LoopRowShown(document.Catalog(), loop))
-            continue;
-        const QString loopName = QString::fromStdString(document.LoopName(loop));
-        combo->addItem(loopName.isEmpty() ? QString::number(loop) : QString("%1  %2").arg(loop).arg(loopName), loop);
-    }
+    for (const MainWindowCore::LoopChoice& choice : MainWindowCore::LoopChoices(document))
+        combo->addItem(QString::fromStdString(choice.Text), choice.Loop);
     combo->setCurrentIndex(std::max(0, combo->findData(preset)));
     return combo;
 }

@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,25 +28,6 @@
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-// Fits a path into `characters` character widths of a fixed-pitch font:
-// the middle of its folders gives way to "..." first, so that the file name
-// stays whole while it fits.
-std::string ShortenPath(const QFontMetrics& fixed, const std::string& path, int characters)
-{
-    const QString text = Text(path);
-    const int blank = fixed.horizontalAdvance(' ');
-    if (fixed.horizontalAdvance(text) <= blank * characters)
-        return path;
-    const qsizetype slash = text.lastIndexOf('/');
-    const QString name = slash < 0 ? text : text.mid(slash);
-    // The elision mark is one character; "..." takes two more.
-    const int folderRoom = characters - static_cast<int>(name.size()) - 2;
-    const QString shortened = slash > 0 && folderRoom >= 4
-                                  ? fixed.elidedText(text.left(slash), Qt::ElideMiddle, blank * folderRoom) + name
-                                  : fixed.elidedText(text, Qt::ElideMiddle, blank * (characters - 2));
-    return QString(shortened).replace(QChar(0x2026), "...").toStdString();
-}
 
 // Tints a verdict by whether the design passes.
 void ShowVerdict(QLabel* label, const std::string& text, bool satisfactory)
@@ -160,7 +140,7 @@ void frmMain::ShowAlongCable(int loop)
     for (const std::string& line : AlongCableDetails(along))
         details << Text(line);
     label->setToolTip(details.join('\n'));
-    if (along.Positioned || !along.Pass()) {
+    if (!along.Hint()) {
         label->setForegroundRole(QPalette::WindowText);
         ShowVerdict(label, along.Text, along.Pass());
     } else {
@@ -193,9 +173,8 @@ void frmMain::UpdateMainTotals()
 
 void frmMain::ShowPowerLine()
 {
-    const PowerInputs inputs = PowerInputsFor(context_.document, context_.localeId);
-    const PowerResult result = CalculatePower(inputs);
-    ShowVerdict(lblPower_, PowerSummaryLine(inputs, result), PowerPasses(result));
+    const PowerLine line = PowerLineFor(context_.document, context_.localeId);
+    ShowVerdict(lblPower_, line.Text, line.Pass);
 }
 
 void frmMain::ShowWholeDocument()
@@ -224,16 +203,10 @@ void frmMain::UpdateTitle() { setWindowTitle(Text(Shell::WindowTitle(context_.do
 
 void frmMain::RefreshRecentMenu()
 {
-    // Paths are shortened in a fixed-pitch font, so that 40 characters mean
-    // the width of 40 blanks.
-    const QFontMetrics fixed(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const RecentFiles::Shortener shorten = [&fixed](const std::string& path, int characters) {
-        return ShortenPath(fixed, path, characters);
-    };
     bool any = false;
     for (size_t i = 0; i < RecentFiles::Count; ++i) {
         QAction* item = mFileRecent_[i + 1];
-        const std::string caption = context_.recent.Caption(i, shorten);
+        const std::string caption = context_.recent.Caption(i, ShortenPathMiddle);
         item->setText(Text(caption));
         item->setData(Text(context_.recent.Paths()[i]));
         item->setVisible(!caption.empty());

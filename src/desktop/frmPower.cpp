@@ -2,10 +2,7 @@
 
 #include "catalogues/Options.h"
 #include "desktop/QtWindowSize.h"
-#include "document/PowerText.h"
-#include "forms/DiscardQuestion.h"
 #include "forms/HelpTopics.h"
-#include "platform/MessageHost.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,7 +54,7 @@ QLabel* Hint(const std::string& text)
 }  // namespace
 
 frmPower::frmPower(Document& document, Options& options, std::string localeId, MessageHost& host, QWidget* parent)
-    : QDialog(parent), document_(document), host_(host), core_(document, std::move(localeId))
+    : QDialog(parent), host_(host), core_(document, std::move(localeId))
 {
     setObjectName("frmPower");
     setWindowTitle(PowerCore::Caption);
@@ -212,11 +209,11 @@ void frmPower::ShowEntries(const PowerCore::Entries& entries)
     const auto rule = std::find(std::begin(PowerCore::Rules), std::end(PowerCore::Rules), entries.Rule);
     cmbRule_->setCurrentIndex(static_cast<int>(rule - std::begin(PowerCore::Rules)));
     chkVoice_->setChecked(entries.VoiceEvacuation);
-    chkVoice_->setEnabled(entries.Rule == PowerRule::NFPA2022 || entries.Rule == PowerRule::NFPA2019);
+    chkVoice_->setEnabled(PowerCore::VoiceEvacuationOffered(entries.Rule));
     txtStandby_->setText(Text(entries.StandbyHours));
     txtAlarm_->setText(Text(entries.AlarmMinutes));
     txtFactor_->setText(Text(entries.Factor));
-    txtFactor_->setEnabled(entries.Rule == PowerRule::Custom);
+    txtFactor_->setEnabled(PowerCore::FactorEditable(entries.Rule));
     txtPanelStandby_->setText(Text(entries.PanelStandby));
     txtPanelAlarm_->setText(Text(entries.PanelAlarm));
     grdLoads_->setRowCount(0);
@@ -269,7 +266,7 @@ void frmPower::AddLoad()
 {
     const int row = grdLoads_->rowCount();
     PowerCore::Entries entries = TypedEntries();
-    entries.Loads.push_back({"", "1", "0", "0"});
+    entries.Loads.push_back(PowerCore::NewLoad());
     ShowEntries(entries);
     ShowResult();
     grdLoads_->setCurrentCell(row, Description);
@@ -290,19 +287,11 @@ void frmPower::ShowResult()
 {
     if (showing_)
         return;
-    PowerSettings settings;
-    if (const auto refusal = core_.Read(TypedEntries(), settings)) {
-        lblSummary_->setText(Text(refusal->Message));
-        lblSummary_->setStyleSheet("color: #a50e0e;");
-        txtWorking_->clear();
-        return;
-    }
-    const PowerInputs inputs = core_.InputsFor(settings);
-    const PowerResult result = CalculatePower(inputs);
-    lblSummary_->setText(Text(PowerSummaryLine(inputs, result)));
-    lblSummary_->setStyleSheet(PowerPasses(result) ? "color: #17692e;" : "color: #a50e0e;");
+    const PowerCore::Result shown = core_.ResultFor(TypedEntries());
+    lblSummary_->setText(Text(shown.Summary));
+    lblSummary_->setStyleSheet(shown.Pass ? "color: #17692e;" : "color: #a50e0e;");
     QStringList lines;
-    for (const std::string& line : PowerWorking(inputs, result))
+    for (const std::string& line : shown.Working)
         lines << Text(line);
     txtWorking_->setPlainText(lines.join('\n'));
 }
@@ -334,19 +323,15 @@ void frmPower::FocusBox(const PowerCore::Refusal& refusal)
 
 void frmPower::ConfirmOK()
 {
-    PowerSettings settings;
-    if (const auto refusal = core_.Read(TypedEntries(), settings)) {
-        MsgBox(host_, refusal->Message, MsgStyle::Exclamation);
+    if (const auto refusal = core_.OK(host_, TypedEntries())) {
         FocusBox(*refusal);
         return;
     }
-    ApplyPowerSettings(document_, settings);
     accept();
 }
 
 void frmPower::reject()
 {
-    if (DiscardQuestion::MayClose(host_, core_.HasChanges(TypedEntries()), PowerCore::DiscardQuestion,
-                                  PowerCore::Caption))
+    if (core_.MayDiscard(host_, TypedEntries()))
         QDialog::reject();
 }

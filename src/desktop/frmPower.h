@@ -51,7 +51,6 @@ private:
     void FocusBox(const PowerCore::Refusal& refusal);
     void ConfirmOK();
 
-    Document& document_;
     MessageHost& host_;
     PowerCore core_;
     bool showing_ = false;  // boxes filled by the window, not typed

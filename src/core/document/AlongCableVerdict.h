@@ -39,6 +39,9 @@ struct AlongCableVerdict {
     std::string Placement;
 
     bool Pass() const { return Failed == 0; }
+    // Shown greyed, as a hint: every check passes on points only placed
+    // evenly, where the loop's own verdict is the measure.
+    bool Hint() const { return !Positioned && Pass(); }
 };
 
 AlongCableVerdict JudgeAlongCable(const AlongCableResult& result);

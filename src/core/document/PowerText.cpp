@@ -135,6 +135,13 @@ std::string PowerSummaryLine(const PowerInputs& in, const PowerResult& r)
     return line;
 }
 
+PowerLine PowerLineFor(const Document& document, std::string_view localeId)
+{
+    const PowerInputs inputs = PowerInputsFor(document, localeId);
+    const PowerResult result = CalculatePower(inputs);
+    return {PowerSummaryLine(inputs, result), PowerPasses(result)};
+}
+
 std::vector<std::string> PowerWorking(const PowerInputs& in, const PowerResult& r)
 {
     const bool bs = in.Rule == PowerRule::BS5839;

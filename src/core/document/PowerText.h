@@ -33,6 +33,14 @@ bool PowerPasses(const PowerResult& result);
 // what fails: "…, 7 Ah fitted is too small".
 std::string PowerSummaryLine(const PowerInputs& inputs, const PowerResult& result);
 
+// The main window's battery line: the summary for the site's settings, and
+// whether it passes.
+struct PowerLine {
+    std::string Text;
+    bool Pass = false;
+};
+PowerLine PowerLineFor(const Document& document, std::string_view localeId);
+
 // The calculation written out line by line: the currents, the formula in
 // letters and in numbers, BS 5839-1's derating, the battery and the checks.
 std::vector<std::string> PowerWorking(const PowerInputs& inputs, const PowerResult& result);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -17,7 +18,53 @@ std::string AbsolutePath(const std::string& path)
     return failed ? path : absolute.lexically_normal().string();
 }
 
+// The text's characters, each a whole UTF-8 sequence, so that no cut splits one.
+std::vector<std::string_view> CharactersOf(std::string_view text)
+{
+    std::vector<std::string_view> characters;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = start + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+        characters.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return characters;
+}
+
+std::string Joined(std::vector<std::string_view>::const_iterator first, std::vector<std::string_view>::const_iterator last)
+{
+    std::string text;
+    for (; first != last; ++first)
+        text += *first;
+    return text;
+}
+
+// The characters [begin, end) in `width` characters: their middle gives way to "...".
+std::string ElideMiddle(const std::vector<std::string_view>& characters, size_t begin, size_t end, int width)
+{
+    const size_t kept = static_cast<size_t>(std::max(width - 3, 0));
+    const auto first = characters.begin() + static_cast<std::ptrdiff_t>(begin);
+    const auto last = characters.begin() + static_cast<std::ptrdiff_t>(end);
+    const auto left = static_cast<std::ptrdiff_t>((kept + 1) / 2);
+    const auto right = static_cast<std::ptrdiff_t>(kept / 2);
+    return Joined(first, first + left) + "..." + Joined(last - right, last);
+}
+
 }  // namespace
+
+std::string ShortenPathMiddle(const std::string& path, int characters)
+{
+    const std::vector<std::string_view> shown = CharactersOf(path);
+    if (static_cast<int>(shown.size()) <= characters)
+        return path;
+    const auto slash = std::find(shown.rbegin(), shown.rend(), "/");
+    const size_t nameStart = slash == shown.rend() ? 0 : static_cast<size_t>(shown.rend() - slash - 1);
+    const int folderRoom = characters - static_cast<int>(shown.size() - nameStart);
+    if (nameStart > 0 && folderRoom >= 6)
+        return ElideMiddle(shown, 0, nameStart, folderRoom) + Joined(shown.begin() + static_cast<std::ptrdiff_t>(nameStart), shown.end());
+    return ElideMiddle(shown, 0, shown.size(), characters);
+}
 
 std::string PathShownFrom(const std::string& path, const std::string& currentFolder)
 {

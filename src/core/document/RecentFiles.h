@@ -12,11 +12,16 @@ class Options;
 // when the path lies in it, else the whole path.
 std::string PathShownFrom(const std::string& path, const std::string& currentFolder);
 
+// A path fitted into `characters` characters, as a menu in a fixed-pitch
+// font shows it: the middle of its folders gives way to "..." first, so that
+// the file name (from its "/") stays whole while it fits, else the middle of
+// the whole path. The Shortener every front-end gives Caption.
+std::string ShortenPathMiddle(const std::string& path, int characters);
+
 class RecentFiles {
 public:
     static constexpr size_t Count = 4;
-    // Shortens a shown path to fit n characters (the window supplies the
-    // platform's middle-ellipsis rule).
+    // Shortens a shown path to fit n characters (ShortenPathMiddle).
     using Shortener = std::function<std::string(const std::string& path, int characters)>;
     // Tells the desktop's recently-used list; failures are silent.
     using ShellNotifier = std::function<void(const std::string& path)>;

@@ -152,6 +152,18 @@ int NextShownLoop(const Catalogue& catalogue, int loop)
     return loop;
 }
 
+std::vector<LoopChoice> LoopChoices(const Document& document)
+{
+    std::vector<LoopChoice> choices;
+    for (int loop = 1; loop <= Document::LoopCount; ++loop) {
+        if (!LoopRowShown(document.Catalog(), loop))
+            continue;
+        const std::string& name = document.LoopName(loop);
+        choices.push_back({loop, std::to_string(loop) + (name.empty() ? "" : "  " + name)});
+    }
+    return choices;
+}
+
 std::string AlarmNotesCaption(const Catalogue& catalogue)
 {
     const PanelRecord* panel = catalogue.CurrentPanelRecord();

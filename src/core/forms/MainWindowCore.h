@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Catalogue;
 class Document;
@@ -57,6 +58,15 @@ bool LoopRowShown(const Catalogue& catalogue, int loop);
 // of it goes unless the user says otherwise); `loop` itself when the panel
 // has no other.
 int NextShownLoop(const Catalogue& catalogue, int loop);
+
+// The loops a copy or a clear is chosen among: each loop of the panel, by
+// its number and, when it has one, its name ("3  Yard").
+struct LoopChoice {
+    int Loop = 0;
+    std::string Text;
+    bool operator==(const LoopChoice&) const = default;
+};
+std::vector<LoopChoice> LoopChoices(const Document& document);
 
 // "(max. permissible = " + the panel's total current + " mA)".
 std::string AlarmNotesCaption(const Catalogue& catalogue);

@@ -5,6 +5,8 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "document/PowerText.h"
+#include "forms/DiscardQuestion.h"
+#include "platform/MessageHost.h"
 #include "text/Blanks.h"
 #include "text/DecimalText.h"
 
@@ -34,7 +36,7 @@ bool IsNfpa(PowerRule rule) { return rule == PowerRule::NFPA2022 || rule == Powe
 
 }  // namespace
 
-PowerCore::PowerCore(const Document& document, std::string localeId)
+PowerCore::PowerCore(Document& document, std::string localeId)
     : document_(document), localeId_(std::move(localeId))
 {
 }
@@ -69,6 +71,10 @@ PowerCore::Entries PowerCore::WithRule(Entries entries, PowerRule rule, bool voi
     entries.Factor = ThousandthsText(DefaultFactor(rule));
     return entries;
 }
+
+bool PowerCore::VoiceEvacuationOffered(PowerRule rule) { return IsNfpa(rule); }
+
+bool PowerCore::FactorEditable(PowerRule rule) { return rule == PowerRule::Custom; }
 
 std::string PowerCore::PanelStandbyHint() const
 {
@@ -107,7 +113,7 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
         read.StandbyMinutes = static_cast<int32_t>(*standby);
     if (*alarm != DefaultAlarmMinutes(e.Rule, read.VoiceEvacuation))
         read.AlarmMinutes = static_cast<int32_t>(*alarm);
-    if (e.Rule == PowerRule::Custom) {
+    if (FactorEditable(e.Rule)) {
         const auto factor = InRange(DecimalText::Parse(e.Factor, PowerLimits::FactorDecimals), PowerLimits::SmallestFactor,
                                     PowerLimits::LargestFactor);
         if (!factor)
@@ -163,6 +169,38 @@ std::optional<PowerCore::Refusal> PowerCore::Read(const Entries& e, PowerSetting
 PowerInputs PowerCore::InputsFor(const PowerSettings& settings) const
 {
     return PowerInputsFor(document_, settings, localeId_);
+}
+
+PowerCore::Result PowerCore::ResultFor(const Entries& entries) const
+{
+    Result shown;
+    PowerSettings settings;
+    if ((shown.Refused = Read(entries, settings))) {
+        shown.Summary = shown.Refused->Message;
+        return shown;
+    }
+    const PowerInputs inputs = InputsFor(settings);
+    const PowerResult result = CalculatePower(inputs);
+    shown.Summary = PowerSummaryLine(inputs, result);
+    shown.Pass = PowerPasses(result);
+    shown.Working = PowerWorking(inputs, result);
+    return shown;
+}
+
+std::optional<PowerCore::Refusal> PowerCore::OK(MessageHost& host, const Entries& entries)
+{
+    PowerSettings settings;
+    if (const auto refusal = Read(entries, settings)) {
+        MsgBox(host, refusal->Message, MsgStyle::Exclamation);
+        return refusal;
+    }
+    ApplyPowerSettings(document_, settings);
+    return std::nullopt;
+}
+
+bool PowerCore::MayDiscard(MessageHost& host, const Entries& entries) const
+{
+    return DiscardQuestion::MayClose(host, HasChanges(entries), DiscardQuestion, Caption);
 }
 
 void ApplyPowerSettings(Document& document, const PowerSettings& settings)

@@ -13,6 +13,7 @@
 #include <vector>
 
 class Document;
+class MessageHost;
 
 class PowerCore {
 public:
@@ -45,13 +46,29 @@ public:
         bool operator==(const Refusal&) const = default;
     };
 
-    PowerCore(const Document& document, std::string localeId);
+    // What the window shows for the boxes as they are: the settings read,
+    // summed up (green when they pass) and worked out line by line; or, while
+    // a box needs correcting, its message alone.
+    struct Result {
+        std::optional<Refusal> Refused;
+        std::string Summary;
+        bool Pass = false;
+        std::vector<std::string> Working;
+    };
+
+    PowerCore(Document& document, std::string localeId);
 
     // The boxes for the site's settings, the rule's defaults filled in.
     Entries Boxes() const;
     // A new rule, or voice evacuation ticked or cleared: the periods and the
     // factor become the rule's own.
     static Entries WithRule(Entries entries, PowerRule rule, bool voiceEvacuation);
+    // Voice evacuation is a choice under NFPA 72 only; the factor is typed
+    // only for a rule of the user's own.
+    static bool VoiceEvacuationOffered(PowerRule rule);
+    static bool FactorEditable(PowerRule rule);
+    // The boxes of a load just added: one unit drawing nothing yet.
+    static LoadEntries NewLoad() { return {"", "1", "0", "0"}; }
     // The panel's own currents, shown where the boxes are empty: "120 mA"
     // or, when the panel gives none, a request to type one.
     std::string PanelStandbyHint() const;
@@ -65,9 +82,17 @@ public:
     // The boxes as settings, or the first box that needs correcting.
     std::optional<Refusal> Read(const Entries& entries, PowerSettings& settings) const;
     PowerInputs InputsFor(const PowerSettings& settings) const;
+    Result ResultFor(const Entries& entries) const;
+
+    // OK: the boxes stored as one step of the history, or the box to correct
+    // after its message has been shown (exclamation).
+    std::optional<Refusal> OK(MessageHost& host, const Entries& entries);
+    // Cancel: true when the window may close (nothing changed, or the user
+    // chose to discard the changes).
+    bool MayDiscard(MessageHost& host, const Entries& entries) const;
 
 private:
-    const Document& document_;
+    Document& document_;
     std::string localeId_;
 };
 

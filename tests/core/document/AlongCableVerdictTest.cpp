@@ -27,6 +27,7 @@ struct VerdictRow {
     AlongCableResult result;
     std::string text;
     int32_t failed;
+    bool hint = false;  // shown greyed beside the loop's own verdict
 };
 
 }  // namespace
@@ -51,8 +52,8 @@ TEST(AlongCableVerdict, TheFirstFailingCheckAndTheCount)
         {"no isolator, placed evenly", Along(false, {Passing, Passing, Passing}, {{0, 0, 46, 32, false}}),
          "Placed evenly, no isolator: 46 points, limit 32 (1 of 4 checks fails)", 1},
         {"placed evenly and passing", Along(false, {Passing, Passing, Passing}, {{0, 0, 3, 32, true}}),
-         "Placed evenly, 6.64 V margin (all 4 checks pass)", 0},
-        {"no points, no checks", AlongCableResult{}, "", 0},
+         "Placed evenly, 6.64 V margin (all 4 checks pass)", 0, true},
+        {"no points, no checks", AlongCableResult{}, "", 0, true},
     };
     for (const VerdictRow& row : rows) {
         const AlongCableVerdict verdict = JudgeAlongCable(row.result);
@@ -60,6 +61,7 @@ TEST(AlongCableVerdict, TheFirstFailingCheckAndTheCount)
         EXPECT_EQ(verdict.Failed, row.failed) << row.what;
         EXPECT_EQ(verdict.Pass(), row.failed == 0) << row.what;
         EXPECT_EQ(verdict.Empty, row.result.Points.empty()) << row.what;
+        EXPECT_EQ(verdict.Hint(), row.hint) << row.what;
     }
 }
 

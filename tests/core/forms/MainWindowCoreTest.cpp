@@ -164,6 +164,15 @@ TEST(MainWindowCore, CopyLoopCopiesEveryPartOfTheLoopAsOneStep)
     }
 }
 
+// The copy and clear choices: the panel's four loops, named where they have a name.
+TEST(MainWindowCore, LoopChoicesAreThePanelsLoopsWithTheirNames)
+{
+    WarehouseSite site;
+    const std::vector<MainWindowCore::LoopChoice> choices = MainWindowCore::LoopChoices(site.document);
+    EXPECT_EQ(choices, (std::vector<MainWindowCore::LoopChoice>{
+                           {1, "1"}, {2, "2  Racking north"}, {3, "3  Racking south"}, {4, "4"}}));
+}
+
 // Clearing asks when the loop holds devices; an empty loop is left as it was.
 TEST(MainWindowCore, ClearLoopEmptiesTheLoopAsOneStepWhenAgreed)
 {

@@ -1,6 +1,8 @@
 #include "forms/PowerCore.h"
 
 #include "document/Document.h"
+#include "document/PowerText.h"
+#include "platform/MessageHost.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -114,4 +116,40 @@ TEST(PowerCore, ReadingKeepsOnlyWhatDiffersFromTheRule)
     EXPECT_EQ(settings.FactorThousandths, 1375);
     ApplyPowerSettings(site.document, settings);
     EXPECT_EQ(core.Boxes().Factor, "1.375");
+}
+
+// OK stores the boxes as one step, or tells the box to correct; Cancel asks
+// only once something changed. The result shown follows the boxes.
+TEST(PowerCore, OKStoresOneStepAndCancelAsksAfterAChange)
+{
+    PowerSite site;
+    ScriptedMessageHost host;
+    PowerCore core(site.document, "0809");
+    EXPECT_TRUE(core.MayDiscard(host, core.Boxes()));
+    EXPECT_FALSE(PowerCore::VoiceEvacuationOffered(PowerRule::BS5839));
+    EXPECT_TRUE(PowerCore::VoiceEvacuationOffered(PowerRule::NFPA2019));
+    EXPECT_TRUE(PowerCore::FactorEditable(PowerRule::Custom));
+    EXPECT_FALSE(PowerCore::FactorEditable(PowerRule::NFPA2022));
+
+    PowerCore::Entries entries = core.Boxes();
+    entries.Loads.push_back(PowerCore::NewLoad());
+    entries.Loads[0].Quantity = "0";
+    const PowerCore::Result refused = core.ResultFor(entries);
+    ASSERT_TRUE(refused.Refused.has_value());
+    EXPECT_EQ(refused.Summary, refused.Refused->Message);
+    EXPECT_TRUE(refused.Working.empty());
+    EXPECT_EQ(core.OK(host, entries), refused.Refused);
+    EXPECT_EQ(host.Texts(), std::vector<std::string>{refused.Summary});
+    EXPECT_EQ(host.boxes.front().Style, MsgStyle::Exclamation);
+    EXPECT_FALSE(core.MayDiscard(host, entries)) << "Keep Editing is the default";
+
+    entries.Loads[0].Quantity = "2";
+    entries.Loads[0].Alarm = "100";
+    const PowerCore::Result shown = core.ResultFor(entries);
+    EXPECT_FALSE(shown.Refused);
+    EXPECT_FALSE(shown.Working.empty());
+    EXPECT_EQ(core.OK(host, entries), std::nullopt);
+    EXPECT_EQ(PowerLineFor(site.document, "0809").Text, shown.Summary);
+    EXPECT_EQ(site.document.History.UndoName(), "Power Supply and Battery");
+    EXPECT_EQ(site.document.History.Size(), 1U);
 }
