@@ -11,20 +11,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-// Nobody watches a file being written, and nobody can cancel it.
-class SilentProgress : public ReportProgress {
-public:
-    void Show(const std::string&) override {}
-    void SetPageText(const std::string&) override {}
-    void ProcessPendingEvents() override {}
-    bool CancelRequested() const override { return false; }
-    void Close() override {}
-};
-
-}  // namespace
-
 bool WritePdfReport(const Document& document, int units, const std::string& path, std::string& error)
 {
     const QtHeadless headless;
@@ -38,7 +24,7 @@ bool WritePdfReport(const Document& document, int units, const std::string& path
     int result = 0;
     if (output.Ready()) {
         QtPrinter printer(output.Printer(), QString::fromStdString(path));
-        SilentProgress progress;
+        SilentReportProgress progress;
         result = PrintCalcData::PrintCalculation(document, units, every, printer, progress);
     }
     if (result != 0 || !output.Finish()) {

@@ -89,17 +89,6 @@ val PrintChoicesOf(WebSession& session)
     return choices;
 }
 
-// The page draws the report when it has it: there is nothing to watch and
-// nothing to cancel meanwhile.
-class SilentProgress : public ReportProgress {
-public:
-    void Show(const std::string&) override {}
-    void SetPageText(const std::string&) override {}
-    void ProcessPendingEvents() override {}
-    bool CancelRequested() const override { return false; }
-    void Close() override {}
-};
-
 // The report with the loops the page's print dialog chose, as the desktop
 // prints it; null when the document may not be printed (after saying why).
 val PrintReport(WebSession& session, const val& loops)
@@ -114,7 +103,7 @@ val PrintReport(WebSession& session, const val& loops)
         if (IsLoop(loop))
             chosen.push_back(loop);
     WebReportPrinter printer;
-    SilentProgress progress;
+    SilentReportProgress progress;
     const int error = PrintCalcData::PrintCalculation(document, session.options().Units(), chosen, printer, progress);
     val report = val::object();
     report.set("error", error);

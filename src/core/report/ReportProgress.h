@@ -18,3 +18,14 @@ public:
     virtual bool CancelRequested() const = 0;
     virtual void Close() = 0;
 };
+
+// Progress nobody watches and nobody can cancel: a report written to a file
+// or handed to a page to draw.
+class SilentReportProgress : public ReportProgress {
+public:
+    void Show(const std::string&) override {}
+    void SetPageText(const std::string&) override {}
+    void ProcessPendingEvents() override {}
+    bool CancelRequested() const override { return false; }
+    void Close() override {}
+};
