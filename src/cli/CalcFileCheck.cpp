@@ -5,11 +5,10 @@
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
 #include "document/OpenFlow.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageHost.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -44,9 +43,7 @@ FileCheck OpenForCheck(const std::string& file, const CalcArguments& arguments, 
     // The desktop opens full paths; so the messages and the report name the
     // file alike. A name that has none (empty, or relative in a folder that
     // is gone) is opened as it is given, for the open to tell.
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(file, error);
-    flow.DoMenuOpen(error ? file : full.lexically_normal().string(), false);
+    flow.DoMenuOpen(FileSystem::AbsolutePath(file), false);
     if (flow.Outcome() != OpenOutcome::Opened || flow.OpenedCutShort())
         return {false, false, reading.last.empty() ? "the file could not be opened" : reading.last};
     if (arguments.Strict && reading.shown > 0)

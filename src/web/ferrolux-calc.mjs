@@ -51,7 +51,11 @@ function environmentOf(env) {
 
 // Copies a file or a folder's tree from the host into the module at the same
 // absolute path; what cannot be read is left out, for the program to report.
+// Each path once, so that a link back up a tree ends the walk.
+const mirrored = new Set();
 function mirror(FS, hostPath) {
+  if (mirrored.has(hostPath)) return;
+  mirrored.add(hostPath);
   let info;
   try {
     info = fs.lstatSync(hostPath);
@@ -71,6 +75,12 @@ function mirror(FS, hostPath) {
     try {
       FS.writeFile(hostPath, fs.readFileSync(hostPath));
     } catch {}
+  } else {
+    // A FIFO, a socket or a device: a device node, which the program looks
+    // at and refuses as a file that is no document, as it refuses the original.
+    try {
+      FS.mkdev(hostPath, 0o644, FS.makedev(64, 0));
+    } catch {}
   }
 }
 
@@ -80,13 +90,15 @@ const module = await createFerrolux({ storage: 'memory', environment, print() {}
 const { FS } = module;
 FS.mkdirTree(process.cwd());
 FS.chdir(process.cwd());
-for (const input of inputsOf(words)) mirror(module.FS, path.resolve(input));
+// An empty name names no file (not the working folder).
+for (const input of inputsOf(words)) if (input) mirror(FS, path.resolve(input));
 for (const folder of [environment.XDG_CONFIG_HOME, environment.XDG_DATA_HOME]) mirror(FS, path.join(folder, 'Harvex'));
 if (environment.HARVEX_DATA_ROOT) mirror(FS, path.resolve(environment.HARVEX_DATA_ROOT));
 
 const list = new module.StringList();
 for (const word of words) list.push_back(word);
-const run = module.runCalc(list);
+// A call that went through a suspending import comes back as a promise.
+const run = await module.runCalc(list);
 list.delete();
 process.stdout.write(run.out);
 process.stderr.write(run.err);

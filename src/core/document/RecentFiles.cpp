@@ -1,22 +1,14 @@
 #include "document/RecentFiles.h"
 
 #include "catalogues/Options.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 namespace {
 
 std::string SettingFor(size_t i) { return SettingName::RecentFile + std::to_string(i + 1); }
-
-std::string AbsolutePath(const std::string& path)
-{
-    std::error_code failed;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
-    return failed ? path : absolute.lexically_normal().string();
-}
 
 // The text's characters, each a whole UTF-8 sequence, so that no cut splits one.
 std::vector<std::string_view> CharactersOf(std::string_view text)
@@ -88,7 +80,7 @@ void RecentFiles::Load()
 
 void RecentFiles::Add(const std::string& given)
 {
-    const std::string path = AbsolutePath(given);
+    const std::string path = FileSystem::AbsolutePath(given);
     if (paths_[0] != path) {
         // The path moves to the top; a copy further down drops out, and when
         // the list is full the oldest entry falls off.

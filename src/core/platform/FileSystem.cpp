@@ -149,6 +149,17 @@ std::optional<FileStamp> Stamp(const std::string& path)
                      static_cast<uint64_t>(info->st_dev)};
 }
 
+std::string AbsolutePath(const std::string& path)
+{
+    // Not left to std::filesystem: libstdc++ refuses an empty path, libc++
+    // (the WebAssembly module's) makes it the working folder.
+    if (path.empty())
+        return path;
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path)
 {
     const auto info = StatOf(path);

@@ -33,6 +33,12 @@ bool FileExists(const std::string& path);
 std::optional<FileTime> ModificationTime(const std::string& path);
 std::optional<FileStamp> Stamp(const std::string& path);
 
+// The path made absolute against the working folder, without "." and ".."
+// parts: how the program names a file it opens or lists. An empty path, or
+// one whose working folder is gone, stays as it is given, for the open to
+// tell ("File not found").
+std::string AbsolutePath(const std::string& path);
+
 // The whole file; nullopt when it is missing or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 

@@ -31,6 +31,15 @@ TEST(FileSystem, AnAtomicWriteReplacesTheFileKeepingItsPermissions)
     EXPECT_TRUE(FileSystem::IsReadOnly(path));
 }
 
+// The names the program opens and lists by; an empty name names no file.
+TEST(FileSystem, AnAbsolutePathIsTheFullNameWithoutDots)
+{
+    const std::string here = fs::current_path().string();
+    EXPECT_EQ(FileSystem::AbsolutePath("sites/./old/../site.QLX"), here + "/sites/site.QLX");
+    EXPECT_EQ(FileSystem::AbsolutePath("/a/../b.QLX"), "/b.QLX");
+    EXPECT_EQ(FileSystem::AbsolutePath(""), "");
+}
+
 // A step that fails before the rename leaves the old file and no temporary
 // one; a failed flush of the folder after it still reports the failure.
 TEST(FileSystem, AFailedStepOfAnAtomicWriteLeavesTheOldFile)
