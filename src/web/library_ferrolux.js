@@ -2,28 +2,49 @@
 // progress and file writes reach the page. `Module.messageHost` and
 // `Module.openProgress` are the page's (see ferrolux.d.ts); without them a box
 // answers its default button and an unknown device type is left out ("Y").
-// A host may answer with a promise: the call into the module then suspends
-// (Asyncify) until the page's dialog is answered.
+//
+// A question the page answers at once is answered at once. One it answers
+// with a promise (its own dialog) cannot hold the running call, since
+// WebAssembly cannot wait: the call is undone and made again once the answer
+// is in (see ferroluxAsking in pre.js), with every box it showed before
+// answered as before, unseen.
 
 mergeInto(LibraryManager.library, {
-  $ferroluxAnswer: function(ask, fallback) {
-    return Asyncify.handleSleep(function(wakeUp) {
-      var answer;
-      try {
-        answer = ask();
-      } catch (e) {
-        err('ferrolux: the page failed to answer: ' + e);
-        answer = fallback;
-      }
-      if (answer && typeof answer.then === 'function') {
-        answer.then(wakeUp, function(e) {
+  // The answer to box `ask` of the running call: the one given on an earlier
+  // try, the page's own when it answers at once, else -1 (the call stops
+  // and is tried again with the page's answer). `silent`: a box of only an
+  // OK button, which the page shows while the call goes on.
+  $ferroluxAnswer: function(ask, silent, fallback, convert) {
+    var operation = Module.ferroluxOperation;
+    if (operation && operation.index < operation.answers.length) return operation.answers[operation.index++];
+    var answer;
+    try {
+      answer = ask();
+    } catch (e) {
+      err('ferrolux: the page failed to answer: ' + e);
+      answer = fallback;
+    }
+    var later = answer && typeof answer.then === 'function';
+    if (silent || answer === undefined) answer = fallback;
+    else if (later && !operation) {
+      err('ferrolux: a question outside a call that may ask was answered with its default');
+      answer = fallback;
+    } else if (later) {
+      operation.pending = function() {
+        return answer.then(convert, function(e) {
           err('ferrolux: the page failed to answer: ' + e);
-          wakeUp(fallback);
+          return fallback;
         });
-      } else {
-        wakeUp(answer === undefined ? fallback : answer);
-      }
-    });
+      };
+      return -1;
+    } else {
+      answer = convert(answer);
+    }
+    if (operation) {
+      operation.answers.push(answer);
+      operation.index++;
+    }
+    return answer;
   },
 
   ferrolux_beep: function(iconBits) {
@@ -36,36 +57,22 @@ mergeInto(LibraryManager.library, {
     var host = Module['messageHost'];
     return ferroluxAnswer(function() {
       return host && host.show ? host.show(UTF8ToString(text), style, UTF8ToString(caption), fallback) : fallback;
-    }, fallback);
+    }, (style & 0x0F) === 0, fallback, Number);
   },
 
   ferrolux_choose__deps: ['$ferroluxAnswer'],
   ferrolux_choose: function(text, first, second, caption) {
     var host = Module['messageHost'];
     return ferroluxAnswer(function() {
-      if (!host || !host.choose) return 0;
-      var answer = host.choose(UTF8ToString(text), UTF8ToString(first), UTF8ToString(second), UTF8ToString(caption));
-      return answer && typeof answer.then === 'function' ? answer.then(function(yes) { return yes ? 1 : 0; })
-                                                          : (answer ? 1 : 0);
-    }, 0);
+      return host && host.choose ? host.choose(UTF8ToString(text), UTF8ToString(first), UTF8ToString(second),
+                                               UTF8ToString(caption)) : false;
+    }, false, 0, function(yes) { return yes ? 1 : 0; });
   },
 
   ferrolux_progress: function(step, text, number) {
     var progress = Module['openProgress'];
     var name = UTF8ToString(step);
     if (progress && progress[name]) progress[name](name === 'percent' ? number : UTF8ToString(text));
-  },
-
-  // Gives the page's event loop a turn at most every 50 ms: a repaint, and a
-  // click on Cancel, without slowing a long open down.
-  ferrolux_yield__deps: ['$ferroluxAnswer'],
-  ferrolux_yield: function() {
-    var now = Date.now();
-    if (Asyncify.state === Asyncify.State.Normal && now - (Module.ferroluxLastYield || 0) < 50) return;
-    ferroluxAnswer(function() {
-      Module.ferroluxLastYield = now;
-      return new Promise(function(resolve) { setTimeout(resolve, 0); }).then(function() { return 0; });
-    }, 0);
   },
 
   ferrolux_cancel_requested: function() {
@@ -78,11 +85,8 @@ mergeInto(LibraryManager.library, {
     var progress = Module['openProgress'];
     var yes = 'Y'.charCodeAt(0);
     return ferroluxAnswer(function() {
-      if (!progress || !progress.unknownResponse) return yes;
-      var toCode = function(answer) { return String(answer || 'Y').charCodeAt(0); };
-      var answer = progress.unknownResponse(loop, address, deviceType);
-      return answer && typeof answer.then === 'function' ? answer.then(toCode) : toCode(answer);
-    }, yes);
+      return progress && progress.unknownResponse ? progress.unknownResponse(loop, address, deviceType) : 'Y';
+    }, false, yes, function(answer) { return String(answer || 'Y').charCodeAt(0); });
   },
 
   ferrolux_busy: function(shown) {
