@@ -97,8 +97,7 @@ if (environment.HARVEX_DATA_ROOT) mirror(FS, path.resolve(environment.HARVEX_DAT
 
 const list = new module.StringList();
 for (const word of words) list.push_back(word);
-// A call that went through a suspending import comes back as a promise.
-const run = await module.runCalc(list);
+const run = module.runCalc(list);
 list.delete();
 process.stdout.write(run.out);
 process.stderr.write(run.err);

@@ -2,9 +2,12 @@
 // ferrolux.mjs, then the bound classes and functions on the module. Each
 // area's declarations are in types/.
 //
-// Calls that can show a message box or ask a question return a promise when
-// the page's host answers with one (the call is suspended meanwhile): await
-// every such call before the next call into the module.
+// Calls declared MaybePromise may ask the user a question. When the page's
+// host answers at once, they return at once; when it answers with a promise
+// (its own dialog), the call is undone, made again once the answer is in,
+// and returns a promise of its result. Every call is whole, so the page may
+// call in meanwhile (to repaint, say); it should await the result before
+// the next change.
 
 import type { CalcTypes, SessionTypes, MessageHost, OpenProgress } from './types/session.js';
 import type { MainWindowTypes } from './types/main-window.js';

@@ -4,6 +4,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
+import { fileURLToPath } from 'node:url';
 import { examplesDir, startedSession } from './support.mjs';
 
 const exampleName = 'Northgate-Offices.QLX';
@@ -32,4 +33,24 @@ test('a box in the middle of an open waits for the page, and the open goes on af
   assert.equal(await session.open(exampleName, unknown, false), 'opened');
   assert.deepEqual(steps, ['show', `Opening '/documents/${exampleName}'...`, 'close']);
   assert.match(host.texts()[0], /^This file has devices that are not in the catalogues/);
+});
+
+test('every call declared to answer maybe later is one the module can undo and repeat', async () => {
+  const { module } = await startedSession();
+  const typesDir = path.join(path.dirname(fileURLToPath(import.meta.url)), '../../src/web/types');
+  const declared = [];
+  for (const file of fs.readdirSync(typesDir)) {
+    let owner = null;
+    for (const line of fs.readFileSync(path.join(typesDir, file), 'utf8').split('\n')) {
+      owner = /^export interface (\w+)/.exec(line)?.[1] ?? owner;
+      const call = /^\s+(\w+)\(.*\): MaybePromise</.exec(line)?.[1];
+      if (call && !['MessageHost', 'OpenProgress'].includes(owner)) declared.push(`${owner.endsWith('Types') ? '' : owner}.${call}`);
+    }
+  }
+  const wrapped = (owner, name) => (owner ? module[owner].prototype : module)[name]?.mayAsk === true;
+  assert.deepEqual(declared.filter((call) => !wrapped(...call.split('.'))), []);
+  const classes = [...new Set(declared.map((call) => call.split('.')[0]))];
+  const undeclared = classes.flatMap((owner) => Object.getOwnPropertyNames(owner ? module[owner].prototype : module)
+    .filter((name) => wrapped(owner, name) && !declared.includes(`${owner}.${name}`)));
+  assert.deepEqual(undeclared, []);
 });

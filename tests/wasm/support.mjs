@@ -12,7 +12,7 @@ const { default: createFerrolux } = await import(pathToFileURL(path.join(wasmDir
 
 // Records every box and answers from a queue, the box's default button when
 // it is empty; each answer comes as a promise, as a page's dialog answers,
-// so that every question suspends the call that asks it.
+// so that every question is answered by undoing and repeating its call.
 export class ScriptedHost {
   constructor() {
     this.boxes = [];
