@@ -9,8 +9,10 @@ export interface Deletable {
 
 export interface StringList extends Deletable {
   push_back(word: string): void;
+  resize(size: number, word: string): void;
   size(): number;
   get(index: number): string | undefined;
+  set(index: number, word: string): boolean;
 }
 
 export interface CalcRun {
