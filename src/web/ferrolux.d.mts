@@ -13,7 +13,7 @@ import type { CalcTypes, SessionTypes, MessageHost, OpenProgress } from './types
 import type { MainWindowTypes } from './types/main-window.js';
 import type { LoopEditorTypes } from './types/loop-editor.js';
 import type { PanelTypes } from './types/panels.js';
-import type { ResultTypes } from './types/results.js';
+import type { ResultTypes, TextMeasure } from './types/results.js';
 
 export * from './types/session.js';
 export * from './types/main-window.js';
@@ -30,6 +30,8 @@ export interface FerroluxOptions {
   environment?: Record<string, string>;
   messageHost?: MessageHost;
   openProgress?: OpenProgress;
+  // The page's text metrics for the printed report (or set module.measureText later).
+  measureText?: TextMeasure;
   print?: (text: string) => void;
   printErr?: (text: string) => void;
 }
