@@ -29,7 +29,8 @@ run_wasm() {
   echo "=== wasm declarations ==="
   web/node_modules/.bin/tsc -p tests/wasm/typecheck --noEmit || return 1
   echo "=== wasm tests ==="
-  FERROLUX_NATIVE_CALC=$top/build/plain/src/ferrolux-calc node --test tests/wasm/
+  FERROLUX_NATIVE_CALC=$top/build/plain/src/ferrolux-calc FERROLUX_NATIVE_WALK=$top/build/plain/tests/ferrolux_native_walk \
+    node --test tests/wasm/
 }
 run_wasm || status=1
 
