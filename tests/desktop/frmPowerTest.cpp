@@ -129,20 +129,6 @@ private slots:
         QTest::mouseClick(Control(power, "btnOK"), Qt::LeftButton);
         QCOMPARE(site.app->document().Power.FittedBattery, std::optional<int32_t>(1000));
     }
-
-    // A catalogue set without battery sizes starts without a word; the
-    // battery line says why it names no size.
-    void startsWithoutBatterySizes()
-    {
-        DesktopSite site;
-        site.environment.Files.BatteriesFile = site.folder.Path("no sizes/QuellarBatteries.dat");
-        QVERIFY(site.ShowMainWindow(site.CopyExample("Northgate-Offices.QLX", "Northgate-Offices.QLX")));
-        QCOMPARE(site.host.Texts(), std::vector<std::string>{});
-        QVERIFY(Control<QLabel>(site.app->MainWindow(), "lblPower")
-                    ->text()
-                    .endsWith(QString::fromStdString("no battery sizes are installed (looked for '" +
-                                                     site.environment.Files.BatteriesFile + "')")));
-    }
 };
 
 FERROLUX_QT_TEST(frmPowerTest);
