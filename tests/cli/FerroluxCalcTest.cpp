@@ -60,7 +60,6 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
          leftOut + "ferrolux-calc: --strict: reading the file gave the messages above\n", ""},
         {{"--data-root", empty, ExamplePath("Northgate-Offices.QLX")}, data, 3, noDevices, ""},  // the option wins
         {{ExamplePath("Northgate-Offices.QLX")}, empty, 3, noDevices, ""},
-        {{"--data-root", data, linkbay}, "", 0, "", "Overall: Design Satisfactory"},
         {{"--json", "--along-cable", "--data-root", data, linkbay}, "", 0, "", "\"V_open_out\": "},
         {{"--json", "--device-checks", "--data-root", data, linkbay}, "", 1, "",
          "\"explanation\": \"Device at address 1 does not have a corresponding Linkbay Loop Interface.\","},
