@@ -206,7 +206,7 @@ void frmMain::RefreshRecentMenu()
     bool any = false;
     for (size_t i = 0; i < RecentFiles::Count; ++i) {
         QAction* item = mFileRecent_[i + 1];
-        const std::string caption = context_.recent.Caption(i, ShortenPathMiddle);
+        const std::string caption = context_.recent.Caption(i);
         item->setText(Text(caption));
         item->setData(Text(context_.recent.Paths()[i]));
         item->setVisible(!caption.empty());

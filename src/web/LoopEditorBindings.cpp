@@ -7,7 +7,7 @@
 #include "forms/EntryKeys.h"
 #include "text/Scaling.h"
 #include "web/WebCableLayout.h"
-#include "web/WebLists.h"
+#include "web/WebValues.h"
 #include "web/WebLoopEditor.h"
 #include "web/WebSession.h"
 

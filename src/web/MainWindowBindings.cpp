@@ -153,14 +153,12 @@ public:
     val RecentFiles() const
     {
         const ::RecentFiles& recent = session_.recentFiles();
-        val items = val::array();
-        for (size_t i = 0; i < ::RecentFiles::Count; ++i) {
+        return JsArray(::RecentFiles::Count, [&](size_t i) {
             val item = val::object();
-            item.set("caption", recent.Caption(i, ShortenPathMiddle));
+            item.set("caption", recent.Caption(i));
             item.set("path", recent.Paths()[i]);
-            items.call<void>("push", item);
-        }
-        return items;
+            return item;
+        });
     }
 
     std::string WindowTitle() const { return Shell::WindowTitle(session_.document().Path); }

@@ -6,7 +6,7 @@
 
 #include "forms/PanelEditorCore.h"
 #include "forms/PanelListCore.h"
-#include "web/WebLists.h"
+#include "web/WebValues.h"
 #include "web/WebSession.h"
 
 #include <emscripten/bind.h>

@@ -1,19 +1,12 @@
 #include "web/PlotValues.h"
 
+#include "web/WebValues.h"
+
 #include <array>
 
 namespace {
 
 using emscripten::val;
-
-template <typename T, typename Convert>
-val ArrayOf(const std::vector<T>& items, Convert convert)
-{
-    val array = val::array();
-    for (const T& item : items)
-        array.call<void>("push", convert(item));
-    return array;
-}
 
 val Numbers(const std::vector<double>& numbers)
 {
@@ -43,10 +36,7 @@ val Texts(const std::vector<PlotText>& texts) { return ArrayOf(texts, Text); }
 // The drawn positions of an axis's ticks along it, through its scale.
 val Grid(const PlotAxis& axis, const PlotScale& scale)
 {
-    val drawn = val::array();
-    for (const double tick : axis.Ticks())
-        drawn.call<void>("push", scale(tick));
-    return drawn;
+    return ArrayOf(axis.Ticks(), [&](double tick) { return val(scale(tick)); });
 }
 
 val Section(const PlotSection& section)

@@ -18,6 +18,7 @@
 #include "web/WebReportPrinter.h"
 #include "web/WebSession.h"
 #include "web/WebTextMetrics.h"
+#include "web/WebValues.h"
 
 #include <emscripten/bind.h>
 
@@ -74,16 +75,14 @@ val VoltagePlot(WebSession& session, int loop, const PlotBox& bounds, const Repo
 // What the print dialog offers.
 val PrintChoicesOf(WebSession& session)
 {
-    val loops = val::array();
-    for (const PrintLoopEntry& entry : PrintLoopEntries(session.document())) {
-        val item = val::object();
-        item.set("loop", entry.Loop);
-        item.set("text", entry.Text);
-        item.set("selected", entry.Selected);
-        loops.call<void>("push", item);
-    }
     val choices = val::object();
-    choices.set("loops", loops);
+    choices.set("loops", ArrayOf(PrintLoopEntries(session.document()), [](const PrintLoopEntry& entry) {
+                    val item = val::object();
+                    item.set("loop", entry.Loop);
+                    item.set("text", entry.Text);
+                    item.set("selected", entry.Selected);
+                    return item;
+                }));
     choices.set("listShown", PrintLoopListShown(session.document()));
     choices.set("defaultLoops", emscripten::val::array(DefaultPrintLoops(session.document())));
     return choices;

@@ -13,17 +13,6 @@ constexpr double TwipsPerPoint = 20;
 
 }  // namespace
 
-val FontValue(const ReportPrinter::Font& font)
-{
-    val object = val::object();
-    object.set("name", font.Name);
-    object.set("size", font.Size);
-    object.set("bold", font.Bold);
-    object.set("italic", font.Italic);
-    object.set("underline", font.Underline);
-    return object;
-}
-
 WebReportPrinter::WebReportPrinter() : calls_(val::array()) {}
 
 double WebReportPrinter::ScaleWidth() const { return RecordingPrinter::A4Width; }
@@ -66,7 +55,7 @@ void WebReportPrinter::DrawText(double x, double y, std::string_view text)
     call.set("x", x);
     call.set("y", y);
     call.set("text", std::string(text));
-    call.set("font", FontValue(CurrentFont()));
+    call.set("font", val(CurrentFont()));  // a ReportFont (ResultBindings.cpp)
     Record("text", call);
 }
 
@@ -82,7 +71,7 @@ void WebReportPrinter::DrawVoltagePlot(double x, double y, double width, double 
     call.set("y", y);
     call.set("width", width);
     call.set("height", height);
-    call.set("font", FontValue(font));
+    call.set("font", val(font));
     call.set("plot", PlotValues(result, units, {x, y, width, height}, WebTextMetrics::PlotMeasureFor(font, TwipsPerPoint)));
     Record("plot", call);
 }

@@ -45,6 +45,3 @@ private:
     using FontKey = std::tuple<std::string, double, bool, bool, bool>;
     mutable std::map<FontKey, double> averages_;
 };
-
-// The font as the page gets it: { name, size, bold, italic, underline }.
-emscripten::val FontValue(const ReportPrinter::Font& font);

@@ -76,8 +76,9 @@ std::optional<std::string> WebSession::Save()
         return std::nullopt;
     }
     if (document_.Path.empty()) {
-        const std::string name = MainWindowCore::FileNameForSite(document_.SiteName);
-        return SaveAs(name.empty() ? "Untitled.QLX" : name);
+        // A new site: saved under the name the desktop's save dialog offers first.
+        const std::string preset = MainWindowCore::SavePreset(document_, DocumentsFolder);
+        return SaveAs(preset.empty() ? "Untitled.QLX" : preset);
     }
     return SaveTo(document_.Path);
 }

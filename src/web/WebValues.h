@@ -1,15 +1,24 @@
 #pragma once
 // Lists and records between C++ and the page as plain JavaScript arrays and
 // objects, for results that hold lists (embind's value_object cannot) and
-// for boxes the page hands in as one object.
-
-#include "web/WebLists.h"
+// for boxes the page hands in as one object. The page reads them as it
+// reads any array, and has nothing to delete.
 
 #include <emscripten/val.h>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
+
+// An array of `make(i)` for i from 0 to count - 1.
+template <typename Make> emscripten::val JsArray(size_t count, Make make)
+{
+    emscripten::val array = emscripten::val::array();
+    for (size_t i = 0; i < count; ++i)
+        array.call<void>("push", emscripten::val(make(i)));
+    return array;
+}
 
 // Each item as `toJs` makes it, in an array.
 template <typename Item, typename ToJs> emscripten::val ArrayOf(const std::vector<Item>& items, ToJs toJs)

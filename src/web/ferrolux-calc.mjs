@@ -17,23 +17,11 @@ import { fileURLToPath } from 'node:url';
 const here = path.dirname(fileURLToPath(import.meta.url));
 const { default: createFerrolux } = await import(path.join(here, 'ferrolux.mjs'));
 
-// Options that take the next word as their value.
-const valued = new Set(['--data-root', '--pdf', '--plot', '--schedule-csv', '--addresses-csv']);
-const outputs = new Set(['--pdf', '--plot', '--schedule-csv', '--addresses-csv']);
-
-function inputsOf(words) {
-  const inputs = [];
-  let optionsEnded = false;
-  for (let i = 0; i < words.length; ++i) {
-    const word = words[i];
-    if (!optionsEnded && word === '--') optionsEnded = true;
-    else if (!optionsEnded && valued.has(word)) {
-      if (!outputs.has(word) && i + 1 < words.length) inputs.push(words[i + 1]);
-      ++i;
-    } else if (!optionsEnded && word.startsWith('--data-root=')) inputs.push(word.slice('--data-root='.length));
-    else if (optionsEnded || !word.startsWith('-')) inputs.push(word);
-  }
-  return inputs;
+// The words that may name files or folders: each word, and the value of an
+// "--option=VALUE". Whatever names nothing on the host is left out by
+// mirror(), so no list of the calculator's options is kept here.
+function namesIn(words) {
+  return words.map((word) => (word.startsWith('--') && word.includes('=') ? word.slice(word.indexOf('=') + 1) : word));
 }
 
 function environmentOf(env) {
@@ -91,7 +79,7 @@ const { FS } = module;
 FS.mkdirTree(process.cwd());
 FS.chdir(process.cwd());
 // An empty name names no file (not the working folder).
-for (const input of inputsOf(words)) if (input) mirror(FS, path.resolve(input));
+for (const name of namesIn(words)) if (name) mirror(FS, path.resolve(name));
 for (const folder of [environment.XDG_CONFIG_HOME, environment.XDG_DATA_HOME]) mirror(FS, path.join(folder, 'Harvex'));
 if (environment.HARVEX_DATA_ROOT) mirror(FS, path.resolve(environment.HARVEX_DATA_ROOT));
 

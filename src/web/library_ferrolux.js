@@ -70,9 +70,11 @@ mergeInto(LibraryManager.library, {
   },
 
   ferrolux_progress: function(step, text, number) {
+    // Told at every address of an open: nothing is decoded without a window.
     var progress = Module['openProgress'];
+    if (!progress) return;
     var name = UTF8ToString(step);
-    if (progress && progress[name]) progress[name](name === 'percent' ? number : UTF8ToString(text));
+    if (progress[name]) progress[name](name === 'percent' ? number : UTF8ToString(text));
   },
 
   ferrolux_cancel_requested: function() {

@@ -102,12 +102,9 @@ void RecentFiles::Store()
         options_.SetSettingString(SettingFor(i), paths_[i]);
 }
 
-std::string RecentFiles::Caption(size_t i, const Shortener& shorten) const
+std::string RecentFiles::Caption(size_t i) const
 {
     if (i >= Count || paths_[i].empty())
         return "";
-    std::string shown = paths_[i];
-    if (shorten)
-        shown = shorten(shown, 40);
-    return "&" + std::to_string(i + 1) + " " + shown;
+    return "&" + std::to_string(i + 1) + " " + ShortenPathMiddle(paths_[i], 40);
 }

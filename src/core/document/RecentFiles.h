@@ -15,14 +15,12 @@ std::string PathShownFrom(const std::string& path, const std::string& currentFol
 // A path fitted into `characters` characters, as a menu in a fixed-pitch
 // font shows it: the middle of its folders gives way to "..." first, so that
 // the file name (from its "/") stays whole while it fits, else the middle of
-// the whole path. The Shortener every front-end gives Caption.
+// the whole path.
 std::string ShortenPathMiddle(const std::string& path, int characters);
 
 class RecentFiles {
 public:
     static constexpr size_t Count = 4;
-    // Shortens a shown path to fit n characters (ShortenPathMiddle).
-    using Shortener = std::function<std::string(const std::string& path, int characters)>;
     // Tells the desktop's recently-used list; failures are silent.
     using ShellNotifier = std::function<void(const std::string& path)>;
 
@@ -37,8 +35,8 @@ public:
 
     const std::array<std::string, Count>& Paths() const { return paths_; }
     // The menu caption of entry i (0-based): "&1 " and the whole path,
-    // shortened to 40 characters; empty for an unused entry.
-    std::string Caption(size_t i, const Shortener& shorten) const;
+    // shortened to 40 characters (ShortenPathMiddle); empty for an unused entry.
+    std::string Caption(size_t i) const;
     bool AnyShown() const { return !paths_[0].empty(); }
 
 private:

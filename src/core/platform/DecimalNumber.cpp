@@ -18,13 +18,13 @@ std::from_chars_result Parse(const char* first, const char* last, double& value)
     char* end = nullptr;
     errno = 0;
     const double read = std::strtod(text.c_str(), &end);
-    const std::from_chars_result result{first + (end - text.c_str()), std::errc()};
     if (end == text.c_str())
         return {first, std::errc::invalid_argument};
+    const char* const stop = first + (end - text.c_str());
     if (std::isinf(read) || (read == 0 && errno == ERANGE))
-        return {result.ptr, std::errc::result_out_of_range};
+        return {stop, std::errc::result_out_of_range};
     value = read;
-    return result;
+    return {stop, std::errc()};
 #endif
 }
 

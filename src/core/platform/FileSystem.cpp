@@ -41,8 +41,6 @@ std::string FolderOf(const fs::path& path)
     return folder.empty() ? std::string(".") : folder.string();
 }
 
-// Every step of a write both checks the system's answer and offers the test
-// hook the chance to fail it.
 ChangeListener& ChangeListenerSlot()
 {
     static ChangeListener listener;
@@ -55,6 +53,8 @@ void FileChanged(const std::string& path)
         listener(path);
 }
 
+// Every step of a write both checks the system's answer and offers the test
+// hook the chance to fail it.
 bool StepFails(const WriteFault& fault, WriteStep step)
 {
     return fault && fault(step);
