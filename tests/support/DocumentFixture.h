@@ -15,7 +15,6 @@
 #include "support/TestCatalogue.h"
 
 #include <string>
-#include <vector>
 
 // Other Device Numbers differ from their positions, as they do once the
 // catalogue is sorted by name, so that a mix-up of the two shows.

@@ -53,7 +53,10 @@ struct FamilySite {
         LoopTerminator = catalogue.AddDeviceType({.Name = "Loop Terminator", .Family = 0, .IconNumber = 0});
         catalogue.DeviceTypes[static_cast<size_t>(StandaloneSounder)].StandaloneOther = 1;
         catalogue.DeviceTypes[static_cast<size_t>(StandaloneBeacon)].StandaloneOther = 2;
-        SortDisplayOrder();
+        // Display order: by name, as the device loader leaves it.
+        std::sort(catalogue.DeviceTypeOrder.begin(), catalogue.DeviceTypeOrder.end(), [this](int a, int b) {
+            return catalogue.DeviceType(a).Name < catalogue.DeviceType(b).Name;
+        });
 
         catalogue.CableGroups = {{"Metric sizes", "NONUS", true}, {"AWG sizes", "US", false}};
         catalogue.Cables = {{"1.0 mm2", 1810, true, 0}, {"16 AWG", 1320, false, 1}, {"1.5 mm2", 1210, true, 0}};
@@ -67,14 +70,6 @@ struct FamilySite {
     void AddFamily(const std::string& name, const std::string& sortKey, bool shown)
     {
         catalogue.DeviceFamilies.push_back({name, sortKey, "ALL", shown, shown});
-    }
-
-    // Display order: by name, as the device loader leaves it.
-    void SortDisplayOrder()
-    {
-        std::sort(catalogue.DeviceTypeOrder.begin(), catalogue.DeviceTypeOrder.end(), [this](int a, int b) {
-            return catalogue.DeviceType(a).Name < catalogue.DeviceType(b).Name;
-        });
     }
 
     void ShowOnly(std::initializer_list<int> families)

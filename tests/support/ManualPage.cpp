@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 std::string ManualPagePath(const std::string& program)
 {

@@ -79,12 +79,6 @@ struct PanelSite {
 
     void SelectCurrent(const std::string& name) { SelectPanelByName(catalogue, options, name); }
 
-    void Fill(int loop, int count)
-    {
-        for (int a = 1; a <= count; ++a)
-            document.Loop(loop).SetDeviceType(a, detector);
-    }
-
     int Position(const std::string& name) const
     {
         for (size_t p = 0; p < catalogue.Panels.size(); ++p)

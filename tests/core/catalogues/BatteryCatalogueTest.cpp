@@ -1,20 +1,12 @@
 #include "catalogues/BatteryCatalogue.h"
 
-#include "catalogues/Catalogue.h"
-#include "catalogues/DataFiles.h"
-#include "platform/MessageHost.h"
-#include "support/ScratchFolder.h"
+#include "support/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct BatteryLoad {
-    ScratchFolder folder;
-    ScriptedMessageHost host;
-    Catalogue catalogue;
-    DataFiles files = DataFiles::FromRoot(folder.Root());
-
+struct BatteryLoad : CatalogueFiles<> {
     bool Load(const std::string& text)
     {
         folder.Write("Harvex/Batteries/QuellarBatteries.dat", text);
@@ -55,10 +47,13 @@ TEST(BatteryCatalogue, BadFilesStopAtTheFirstBadEntryWithItsMessage)
         EXPECT_EQ(load.host.Texts(), std::vector<std::string>{message + PlaceText(load.files.BatteriesFile)});
         EXPECT_EQ(load.host.boxes.at(0).Style, MsgStyle::Exclamation);
         EXPECT_TRUE(load.catalogue.BatterySizes.empty());
+        EXPECT_EQ(load.catalogue.NoBatterySizes,
+                  "no battery sizes are installed ('" + load.files.BatteriesFile + "' could not be read)");
     }
     BatteryLoad missing;
     missing.catalogue.BatterySizes = {700};
     EXPECT_FALSE(LoadBatteries(missing.catalogue, missing.host, missing.files));
     EXPECT_TRUE(missing.host.boxes.empty());
     EXPECT_TRUE(missing.catalogue.BatterySizes.empty());
+    EXPECT_EQ(missing.catalogue.NoBatterySizes, "no battery sizes are installed (looked for '" + missing.files.BatteriesFile + "')");
 }

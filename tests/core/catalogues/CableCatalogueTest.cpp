@@ -1,23 +1,12 @@
 #include "catalogues/CableCatalogue.h"
 
-#include "catalogues/Catalogue.h"
-#include "catalogues/DataFiles.h"
-#include "catalogues/Options.h"
-#include "platform/MessageHost.h"
-#include "support/ScratchFolder.h"
+#include "support/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CableLoad {
-    ScratchFolder folder;
-    SettingsStore store{folder.Path("settings.conf")};
-    Options options{store};
-    ScriptedMessageHost host;
-    Catalogue catalogue;
-    DataFiles files = DataFiles::FromRoot(folder.Root());
-
+struct CableLoad : CatalogueFiles<> {
     bool Load(const std::string& text, std::string_view locale = "0809")
     {
         folder.Write("Harvex/Cables/QuellarCables.dat", text);

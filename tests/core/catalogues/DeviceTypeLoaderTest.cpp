@@ -1,10 +1,6 @@
 #include "catalogues/DeviceTypeLoader.h"
 
-#include "catalogues/Catalogue.h"
-#include "catalogues/DataFiles.h"
-#include "catalogues/Options.h"
-#include "platform/MessageHost.h"
-#include "support/ScratchFolder.h"
+#include "support/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -46,13 +42,7 @@ struct DeviceFileText {
                              "FieldType2=Tone,A,F,12,F,t,F,0,h,F,Tone,0;31;1;0;;F,F,F,F,T\n";
 };
 
-struct DeviceLoad {
-    ScratchFolder folder;
-    DataFiles files = DataFiles::FromRoot(folder.Root());
-    SettingsStore store{folder.Path("settings.conf")};
-    Options options{store};
-    Catalogue catalogue;
-    ScriptedMessageHost host;
+struct DeviceLoad : CatalogueFiles<> {
     DeviceFileText t;
 
     bool Load()

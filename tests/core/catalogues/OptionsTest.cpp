@@ -1,18 +1,12 @@
 #include "catalogues/Options.h"
 
-#include "catalogues/Catalogue.h"
-#include "platform/MessageHost.h"
-#include "support/ScratchFolder.h"
+#include "support/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Settings {
-    ScratchFolder folder;
-    SettingsStore store{folder.Path("Harvex Ferrolux.conf")};
-    Options options{store};
-};
+using Settings = CatalogueFiles<>;
 
 class FakeWindow : public WindowGeometry {
 public:
@@ -149,7 +143,7 @@ TEST(Options, AnotherWindowKeepsItsSizeAndShare)
 TEST(Options, UnitsComeFromTheMeasurementSettingAndUnknownOnesWarn)
 {
     Settings s;
-    ScriptedMessageHost host;
+    ScriptedMessageHost& host = s.host;
     s.options.DetectUnits("1", "0409");  // imperial, as the measurement setting says
     EXPECT_EQ(s.options.Units() + s.options.GetSettingLong("Units"), 2);
     s.options.SetSettingLong("Units", 7);

@@ -1,8 +1,6 @@
 #include "catalogues/OtherDeviceLoader.h"
 
-#include "catalogues/DataFiles.h"
-#include "platform/MessageHost.h"
-#include "support/ScratchFolder.h"
+#include "support/CatalogueFiles.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +14,7 @@ const std::string RequiredKeys =
 
 // Device files in a scratch data root, and a catalogue with two families and
 // three device types, as the device-type load leaves it.
-struct OtherLoad {
-    ScratchFolder folder;
-    DataFiles files = DataFiles::FromRoot(folder.Root());
-    TestCatalogue catalogue;
-    ScriptedMessageHost host;
-
+struct OtherLoad : CatalogueFiles<TestCatalogue> {
     OtherLoad()
     {
         catalogue.DeviceFamilies.resize(2);

@@ -1,6 +1,6 @@
 #include "catalogues/PanelCatalogue.h"
 
-#include "support/ScratchFolder.h"
+#include "support/CatalogueFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +44,7 @@ std::string AcmeFile(const std::vector<std::pair<std::string, KeyChanges>>& pane
 
 // The panels folder of a data root and the user's panel file, both in a
 // scratch folder.
-struct PanelFiles {
-    ScratchFolder folder;
-    DataFiles files = DataFiles::FromRoot(folder.Root());
-    ScriptedMessageHost host;
-    Catalogue catalogue;
-
+struct PanelFiles : CatalogueFiles<> {
     explicit PanelFiles(const std::string& standard, const std::optional<std::string>& user = std::nullopt)
     {
         files.CustomPanelsFile = folder.Path("user/Panels/CUSTPAN.DAT");

@@ -8,13 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <future>
 
 #include <sys/stat.h>
 
@@ -170,11 +166,7 @@ TEST_F(OpenFlowTest, FilesThatCannotBeOpenedOrAreRefused)
         SCOPED_TRACE(c.path);
         OpenSomethingFirst();
         const bool failed = c.outcome == OpenOutcome::Failed;
-        // An open that waits for ever cannot be stopped: it ends the test run.
-        auto done = std::async(std::launch::async, [&] { return flow.DoMenuOpen(c.path, false); });
-        if (done.wait_for(std::chrono::seconds(1)) != std::future_status::ready)
-            std::_Exit((std::fprintf(stderr, "opening %s hangs\n", c.path.c_str()), EXIT_FAILURE));
-        EXPECT_EQ(done.get(), !failed);
+        EXPECT_EQ(flow.DoMenuOpen(c.path, false), !failed);  // a FIFO that hangs it is stopped by the run's timeout
         EXPECT_EQ(flow.Outcome(), c.outcome);
         ASSERT_EQ(f.messages.boxes.size(), 1u);
         if (!c.message.empty()) {
