@@ -7,12 +7,14 @@
 #include "desktop/VoltagePlotView.h"
 #include "desktop/frmLoop.h"
 
+#include "document/AlongCableVerdict.h"
 #include "support/AlongCableSample.h"
 #include "support/LoopEditorSite.h"
 #include "support/QtClicks.h"
 #include "support/QtScreens.h"
 #include "support/QtTestMain.h"
 
+#include <QLabel>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTest>
@@ -59,24 +61,12 @@ private:
     const QColor Failing{0xd0, 0x1c, 0x1c};
 };
 
-class RecordingDevice : public QPaintDevice {
+// An 800 x 450 image whose painter records instead of drawing.
+class RecordingDevice : public QImage {
 public:
+    RecordingDevice() : QImage(800, 450, QImage::Format_RGB32) {}
     QPaintEngine* paintEngine() const override { return &engine; }
     mutable RecordingEngine engine;
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth: return 800;
-        case PdmHeight: return 450;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
-        case PdmDepth: return 32;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
-        default: return 0;
-        }
-    }
 };
 
 RecordingEngine& Paint(RecordingDevice& device, const AlongCableResult& result)
@@ -144,6 +134,9 @@ private slots:
         total->selectAll();
         Type(total, "300", Qt::Key_Return);
         QCOMPARE(plot->Result().CableLength, 3000.0);
+        auto* along = Control<QLabel>(window, "lblAlongCable");
+        QCOMPARE(along->text(), QString::fromStdString(AlongCableLine(JudgeAlongCable(plot->Result()))));
+        QVERIFY(along->styleSheet().isEmpty());  // every check passes
 
         // At the smallest size the plot keeps its room beside everything else.
         window.resize(window.minimumSize());

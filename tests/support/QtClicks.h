@@ -73,15 +73,15 @@ inline void Type(QWidget* box, const QString& text, Qt::Key end)
 }
 
 // While it lives, the first modal window that appears is handed to the
-// handler (inside the window's own event loop), which clicks its controls
-// or closes it.
+// handler (inside the window's own event loop) once it is the active
+// window, so that keys reach it; the handler clicks its controls or closes it.
 class WhenModal {
 public:
     explicit WhenModal(std::function<void(QWidget*)> handler)
     {
         QObject::connect(&poll_, &QTimer::timeout, [this, handler = std::move(handler)] {
             QPointer<QWidget> modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
+            if (!modal || !modal->isVisible() || !modal->isActiveWindow())
                 return;
             poll_.stop();
             handler(modal);
