@@ -75,16 +75,21 @@ inline void Type(QWidget* box, const QString& text, Qt::Key end)
 // While it lives, the first modal window that appears is handed to the
 // handler (inside the window's own event loop) once it is the active
 // window, so that keys reach it; the handler clicks its controls or closes it.
+// A window that does not become active within the wait fails the test.
 class WhenModal {
 public:
     explicit WhenModal(std::function<void(QWidget*)> handler)
     {
         QObject::connect(&poll_, &QTimer::timeout, [this, handler = std::move(handler)] {
             QPointer<QWidget> modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible() || !modal->isActiveWindow())
+            if (!modal || !modal->isVisible())
                 return;
             poll_.stop();
-            handler(modal);
+            // One that never becomes active fails the test, not hangs it.
+            if (QTest::qWaitForWindowActive(modal))
+                handler(modal);
+            else
+                QTest::qFail("the modal window never became active", __FILE__, __LINE__);
             // A handler stopped part way by a failed check must not leave the
             // test waiting on a window nobody will close.
             if (modal && modal->isVisible())
