@@ -181,7 +181,8 @@ TEST(FerroluxCalc, ADataRootWithoutBatterySizes)
 }
 
 // Both schedules from one run, the same as the desktop's; a schedule that
-// cannot be written is told with the file and the reason, status 4.
+// cannot be written is told with the file and the reason, status 4; one on
+// standard output follows the summary.
 TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
 {
     CalcRunner calc;
@@ -201,18 +202,15 @@ TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
     // The schedules' own message, told by the calculator.
     EXPECT_TRUE(refused.Err.starts_with("ferrolux-calc: The address schedule") && refused.Err.find(blocked) != std::string::npos)
         << refused.Err;
-}
 
-// A schedule written to /dev/stdout, with the output going to a file (as
-// `> report.txt` does), follows the summary in that file.
-TEST(FerroluxCalc, AScheduleOnStandardOutputFollowsTheSummary)
-{
-    const CalcRun run = CalcRunner().Run(
+    // Written to /dev/stdout, with the output going to a file (as `> report.txt`
+    // does), the schedule follows the summary in that file.
+    const CalcRun out = calc.Run(
         {"--schedule-csv", "/dev/stdout", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
-    EXPECT_EQ(run.Status, 0) << run.Err;
-    EXPECT_TRUE(run.Out.starts_with("Site Name:      Northgate Offices\n")) << run.Out;
-    const size_t schedule = run.Out.find("\xEF\xBB\xBFLoop,Loop Name,Kind,");
-    EXPECT_NE(schedule, std::string::npos) << run.Out;
-    EXPECT_LT(run.Out.find("Standby battery:"), schedule);
-    EXPECT_TRUE(run.Out.ends_with("Design Satisfactory\r\n")) << run.Out;
+    EXPECT_EQ(out.Status, 0) << out.Err;
+    EXPECT_TRUE(out.Out.starts_with("Site Name:      Northgate Offices\n")) << out.Out;
+    const size_t csv = out.Out.find("\xEF\xBB\xBFLoop,Loop Name,Kind,");
+    EXPECT_NE(csv, std::string::npos) << out.Out;
+    EXPECT_LT(out.Out.find("Standby battery:"), csv);
+    EXPECT_TRUE(out.Out.ends_with("Design Satisfactory\r\n")) << out.Out;
 }
