@@ -38,6 +38,7 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
     const std::string site = calc.folder.Path("site.QLX"), link = calc.folder.Path("report.pdf");
     std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), site);
     std::filesystem::create_symlink("site.QLX", link);
+    const std::string blocked = calc.folder.Write("blocked", "a file, not a folder");
     const std::string leftOut = "Harvex Ferrolux: This file has devices that are not in the catalogues on this "
                                 "computer; they have been left out:  Device type 150 at address 1 on loop 1  Saving "
                                 "the file will remove them from it.\n";
@@ -81,6 +82,9 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
         // An output that is the input file, through a symbolic link: refused before anything is written.
         {{"--pdf", link, "--data-root", data, site}, "", 64,
          "ferrolux-calc: --pdf '" + link + "' is the same file as the input file '" + site + "': nothing was written\n", ""},
+        // The summary is printed before the plots that cannot be written.
+        {{"--plot", blocked, "--data-root", data, ExamplePath("Harbour-Hotel.QLX")}, "", 4,
+         "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg': Not a directory\n", "Overall: Design Satisfactory"},
         {{"--colour", "site.QLX"}, "", 64,
          "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] "
          "[--device-checks] [--strict]\n", ""},
@@ -114,7 +118,7 @@ TEST(FerroluxCalc, APdfThatCannotBeWrittenEndsWithStatus4AndKeepsTheEarlierOne)
 }
 
 // The plot of each loop with devices as SVG, and PNG when asked, in a folder
-// made for them; a folder that cannot be made ends with status 4.
+// made for them (a folder that cannot be made is in the table above).
 TEST(FerroluxCalc, PlotsOfEveryLoopWithDevicesAsSvgAndPng)
 {
     CalcRunner calc;
@@ -127,12 +131,6 @@ TEST(FerroluxCalc, PlotsOfEveryLoopWithDevicesAsSvgAndPng)
     const std::string svg = calc.folder.Read("site/plots/Loop1.svg");
     EXPECT_TRUE(svg.starts_with("<?xml") && svg.find("Distance from OUT (m)") != std::string::npos);
     EXPECT_TRUE(calc.folder.Read("site/plots/Loop2.png").starts_with("\x89PNG"));
-
-    const std::string blocked = calc.folder.Write("blocked", "a file, not a folder");
-    const CalcRun refused = calc.Run({"--plot", blocked, "--data-root", FERROLUX_TEST_DATA_DIR,
-                                      ExamplePath("Harbour-Hotel.QLX")});
-    EXPECT_EQ(refused.Status, 4);
-    EXPECT_EQ(refused.Err, "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg': Not a directory\n");
 }
 
 // The hotel's battery, worked by hand from its totals (19.91 mA quiescent,
@@ -183,7 +181,8 @@ TEST(FerroluxCalc, ADataRootWithoutBatterySizes)
 }
 
 // Both schedules from one run, the same as the desktop's; a schedule that
-// cannot be written is told with the file and the reason, status 4.
+// cannot be written is told with the file and the reason, status 4; one on
+// standard output follows the summary.
 TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
 {
     CalcRunner calc;
@@ -203,18 +202,15 @@ TEST(FerroluxCalc, WritesTheDeviceAndAddressSchedulesAsCsv)
     // The schedules' own message, told by the calculator.
     EXPECT_TRUE(refused.Err.starts_with("ferrolux-calc: The address schedule") && refused.Err.find(blocked) != std::string::npos)
         << refused.Err;
-}
 
-// A schedule written to /dev/stdout, with the output going to a file (as
-// `> report.txt` does), follows the summary in that file.
-TEST(FerroluxCalc, AScheduleOnStandardOutputFollowsTheSummary)
-{
-    const CalcRun run = CalcRunner().Run(
+    // Written to /dev/stdout, with the output going to a file (as `> report.txt`
+    // does), the schedule follows the summary in that file.
+    const CalcRun out = calc.Run(
         {"--schedule-csv", "/dev/stdout", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Northgate-Offices.QLX")});
-    EXPECT_EQ(run.Status, 0) << run.Err;
-    EXPECT_TRUE(run.Out.starts_with("Site Name:      Northgate Offices\n")) << run.Out;
-    const size_t schedule = run.Out.find("\xEF\xBB\xBFLoop,Loop Name,Kind,");
-    EXPECT_NE(schedule, std::string::npos) << run.Out;
-    EXPECT_LT(run.Out.find("Standby battery:"), schedule);
-    EXPECT_TRUE(run.Out.ends_with("Design Satisfactory\r\n")) << run.Out;
+    EXPECT_EQ(out.Status, 0) << out.Err;
+    EXPECT_TRUE(out.Out.starts_with("Site Name:      Northgate Offices\n")) << out.Out;
+    const size_t csv = out.Out.find("\xEF\xBB\xBFLoop,Loop Name,Kind,");
+    EXPECT_NE(csv, std::string::npos) << out.Out;
+    EXPECT_LT(out.Out.find("Standby battery:"), csv);
+    EXPECT_TRUE(out.Out.ends_with("Design Satisfactory\r\n")) << out.Out;
 }

@@ -2,7 +2,6 @@
 
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
-#include "document/LoopResults.h"
 #include "document/CalculationSupport.h"
 #include "support/ReportFixture.h"
 

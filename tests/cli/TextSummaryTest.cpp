@@ -39,11 +39,11 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
               // BS 5839-1 in a British locale, no panel currents: 1.25 x (24 h x 21.5 mA + 1.75 x 836 mA x 0.5 h)
               "Standby battery: 1.56 Ah required (BS 5839-1), smallest standard battery 2.1 Ah, without the panel's own currents\n"
               "\n");
-    // Only a failing loop gives a reason; every loop of the panel has its block.
+    // Only a failing loop gives a reason (the loop's explanation); every loop
+    // of the panel has its block.
     EXPECT_NE(text.find("\n  Permissible volt drop   3.0 V\n  Cable                   1.5mm FR (12.10 ohms/km/core), "
                         "total run 500 m, to first device 12 m\n  Design                  Alarm Current Too High\n"
-                        "  Reason                  The total alarm current drawn by the devices on the loop is "
-                        "greater than that permitted by the control panel (400 mA).\n"
+                        "  Reason                  " + site.document.Loop(3).DesignExplanation() + "\n"
                         "  Along the cable         devices placed evenly (no positions); lowest 19.03 V loop whole "
                         "(address 12), 15.98 V open at IN end (address 25, fails at address 25), 16.46 V open at OUT "
                         "end (address 1, fails at address 1); no isolator, 25 points (limit 32)\n"

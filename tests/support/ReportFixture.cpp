@@ -10,30 +10,9 @@
 
 namespace {
 
-PanelRecord Panel(const char* name, uint8_t loops)
-{
-    PanelRecord panel;
-    panel.IsStandard = true;
-    panel.Name = name;
-    panel.Loops = loops;
-    panel.AlarmLEDs = 255;
-    panel.RemoteLEDs = 255;
-    panel.Outputs = 255;
-    panel.MaxLoopCurrent = 400;
-    panel.MaxTotalCurrent = 1000;
-    panel.MinLoopVoltage = 2000;
-    return panel;
-}
-
 DateTime FixedNow() { return {2026, 12, 6, 9, 30, 0}; }
 
 }  // namespace
-
-void ScriptedProgress::Show(const std::string& text)
-{
-    shown = true;
-    destination = text;
-}
 
 bool ScriptedProgress::CancelRequested() const
 {
@@ -54,9 +33,9 @@ ReportScenario::ReportScenario() : document(catalogue, FixedNow)
         catalogue.OtherDevices[i].Name = catalogue.OtherDevices[i].SingleName + "s";  // plural names
 
     catalogue.PanelManufacturers.push_back({"Harvex Controls", "Harvex"});
-    catalogue.Panels.push_back(Panel("HX-100", 1));
-    catalogue.Panels.push_back(Panel("HX-400", 4));
-    catalogue.CurrentPanel = FourLoopPanel;
+    catalogue.AddCurrentPanel({.IsStandard = true, .Name = "HX-400", .Section = {}, .Loops = 4, .AlarmLEDs = 255,
+                               .RemoteLEDs = 255, .Outputs = 255, .MaxLoopCurrent = 400, .MaxTotalCurrent = 1000,
+                               .MinLoopVoltage = 2000});
 
     catalogue.CableGroups.push_back({"Fire cable", "ALL", true});
     catalogue.Cables.push_back({"1.5mm FR", CatalogueCableImpedance, true, 0});

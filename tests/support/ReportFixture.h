@@ -17,14 +17,13 @@
 // given number of page texts has been shown.
 class ScriptedProgress : public ReportProgress {
 public:
-    void Show(const std::string& destination) override;
+    void Show(const std::string& text) override { destination = text; }
     void SetPageText(const std::string& text) override { pageTexts.push_back(text); }
     void ProcessPendingEvents() override {}
     bool CancelRequested() const override;
     void Close() override { closed = true; }
 
     int cancelAfterPageTexts = -1;  // never
-    bool shown = false;
     bool closed = false;
     std::string destination;
     std::vector<std::string> pageTexts;
@@ -34,7 +33,7 @@ class ReportScenario {
 public:
     enum DeviceTypePosition { OpticalDetector = 1, HeatDetector, InputUnit };
     enum OtherDevicePosition { RemoteIndicator = 1, ConventionalSounder };
-    enum PanelPosition { OneLoopPanel = 0, FourLoopPanel };
+    enum PanelPosition { FourLoopPanel };
     static constexpr int16_t CatalogueCableImpedance = 1210;
 
     ReportScenario();

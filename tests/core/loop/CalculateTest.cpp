@@ -131,41 +131,27 @@ TEST(Calculate, ReferenceValues)
 }
 
 // Alarm LEDs and outputs beyond the panel's limits: the largest stay on.
-struct LimitedLoop : ::testing::Test {
-    TestCatalogue catalogue;
-    int16_t led = catalogue.AddOutputBit(1);
-    int16_t output = catalogue.AddOutputBit(2);
-    int16_t remote = catalogue.AddOutputBit(3);  // outputs beside it are not LEDs
-    clsCalculator loop{catalogue};
-
-    void SetUp() override
-    {
-        loop.ClearData();
-        int address = 1;
-        // 30 LED devices of 5 mA alarm current with LEDs of 1, 2 and 3 mA.
-        for (const int32_t ledCurrent : {1000, 2000, 3000}) {
-            const int16_t type = catalogue.AddDeviceType({.Name = "LED", .Alarm = 5000, .Outputs = {{led, ledCurrent}}});
-            for (int i = 0; i < 10; ++i)
-                loop.SetDeviceType(address++, type);
-        }
-        // Four output devices of 4 mA, two with 2.5 mA outputs and two with 1.5 mA.
-        for (const int32_t outputCurrent : {2500, 1500}) {
-            const int16_t type = catalogue.AddDeviceType(
-                {.Name = "Output", .Alarm = 4000, .Outputs = {{remote, 0}, {output, outputCurrent}}});
-            loop.SetDeviceType(address++, type);
-            loop.SetDeviceType(address++, type);
-        }
-        loop.SetMaxOutput(10);
-    }
-    void Calculate(int32_t panelLeds, int32_t panelRemoteLeds, int32_t panelOutputs)
-    {
-        loop.SetPanelData(panelLeds, panelRemoteLeds, panelOutputs, 2400, 500, 0);
-        loop.Calculate(false, 0, false);
-    }
-};
-
-TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
+TEST(Calculate, PanelLimitsDropTheSmallestLedsAndOutputs)
 {
+    TestCatalogue catalogue;
+    const int16_t led = catalogue.AddOutputBit(1), output = catalogue.AddOutputBit(2);
+    const int16_t remote = catalogue.AddOutputBit(3);  // outputs beside it are not LEDs
+    clsCalculator loop(catalogue);
+    loop.ClearData();
+    int address = 1;
+    // 30 LED devices of 5 mA alarm current with LEDs of 1, 2 and 3 mA.
+    for (const int32_t ledCurrent : {1000, 2000, 3000}) {
+        const int16_t type = catalogue.AddDeviceType({.Name = "LED", .Alarm = 5000, .Outputs = {{led, ledCurrent}}});
+        for (int i = 0; i < 10; ++i)
+            loop.SetDeviceType(address++, type);
+    }
+    // Four output devices of 4 mA, two with 2.5 mA outputs and two with 1.5 mA.
+    for (const int32_t outputCurrent : {2500, 1500}) {
+        const int16_t type = catalogue.AddDeviceType(
+            {.Name = "Output", .Alarm = 4000, .Outputs = {{remote, 0}, {output, outputCurrent}}});
+        loop.SetDeviceType(address++, type);
+        loop.SetDeviceType(address++, type);
+    }
     // Ten 6 mA detectors drawing 5 mA with their 1 mA LED disabled.
     const int16_t dimmable = catalogue.AddDeviceType(
         {.Name = "Dimmable", .Alarm = 6000, .AlarmLedDisabled = 5000, .Outputs = {{led, 1000}}});
@@ -190,12 +176,12 @@ TEST_F(LimitedLoop, PanelLimitsDropTheSmallestLedsAndOutputs)
             loop.SetDeviceType(a, c.dimmables ? dimmable : 0);
         loop.SetDINLEDsDisabled(c.dimmables);
         loop.SetMaxOutput(c.maxOutput);
-        Calculate(c.panelLeds, 256, c.panelOutputs);
+        loop.SetPanelData(c.panelLeds, 256, c.panelOutputs, 2400, 500, 0);
+        loop.Calculate(false, 0, false);
         EXPECT_EQ(loop.AlarmCurrentDevices(), Microamps(c.alarmDevices));
         EXPECT_EQ(loop.AlarmCurrentTotal(), Microamps(c.alarmDevices));
         EXPECT_EQ(loop.PanelLimitText(), c.text);
     }
-
 }
 
 }  // namespace

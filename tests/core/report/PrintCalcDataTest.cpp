@@ -85,14 +85,28 @@ TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
     EXPECT_EQ(progress.pageTexts, Lines{"Printing page 1..."});
 }
 
-TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
+// Loop 2 with its devices, Other Devices and disabled LEDs; after the loops
+// the power supply: the loads beside them, the calculation written out and
+// its verdict in bold, the long description wrapped before the quantity.
+TEST_F(PrintCalcData, ALoopSectionAndThePowerSupplyAfterTheLoops)
 {
     BuildFourLoopSite();
     document.LoopName(2) = "Goods in";
     // The remote indicators are driven from the input units; the panel lights one.
     OtherDeviceRecord& indicator = catalogue.OtherDevices[RemoteIndicator];
     indicator.FromRemote = indicator.FromRemote2 = true;
-    catalogue.Panels[FourLoopPanel].RemoteLEDs = 1;
+    PanelRecord& panel = catalogue.Panels[FourLoopPanel];
+    panel.RemoteLEDs = 1;
+    panel.StandbyCurrent = 60;
+    panel.AlarmCurrent = 150;
+    panel.MaxBattery = 700;
+    catalogue.BatterySizes = {700, 1200};
+    document.Power.Rule = PowerRule::NFPA2019;
+    document.Power.Loads = {
+        {"Remote display panel in the gatehouse by the yard entrance", 2, Currency::FromInteger(30),
+         Currency::FromInteger(55)},
+        {"Relay", 1, Currency(), Currency::FromScaled(125000)}};  // 12.5 mA
+    document.Power.FittedBattery = 1200;
     ASSERT_EQ(Print({2}), 0);
 
     const Lines loop2 = {
@@ -129,6 +143,25 @@ TEST_F(PrintCalcData, LoopSectionWithDevicesOtherDevicesAndDisabledLeds)
 
     EXPECT_TRUE(FontOf("Other Devices").Bold && !FontOf("Sub-total").Bold);
     EXPECT_TRUE(FontOf("Alarm current with panel-limited LEDs").Italic && !FontOf("1.5mm FR").Italic);
+
+    const Lines power = {
+        "Power Supply and Battery",
+        "",
+        "        Ancillary Loads                                   Quantity    Standby           Alarm",
+        "",
+        "        Remote display panel in the gatehouse by the             2   60.00 mA       110.00 mA",
+        "        yard entrance",
+        "        Relay                                                    1    0.00 mA        12.50 mA",
+        "",
+        "        Total                                                        60.00 mA       122.50 mA",
+        "",
+        "        Rule: NFPA 72 2019, standby T1 = 24 h, alarm T2 = 0.0833 h",
+    };
+    EXPECT_EQ(LinesBetween(LastPage(), "Power Supply and Battery", "I1 = "), power);
+    // The worked lines follow, then the verdict (the power text's), wrapped
+    // before "holds (7 Ah)".
+    EXPECT_TRUE(FontOf("Power Supply and Battery").Bold && FontOf("Ancillary Loads").Bold && !FontOf("Relay").Bold &&
+                FontOf("holds (7 Ah)").Bold);
 }
 
 TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
@@ -193,46 +226,6 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
               std::tuple(lastSection->Page, lastSection->X, lastSection->Y + 2 * line,
                          RecordingPrinter::A4Width - 2 * Printing::Margin - printer.TabX(8), 18 * line, size_t{7}));
     EXPECT_EQ(printer.Plots()[1].Page, Find("Open at OUT end")->Page + 1);
-}
-
-// After the loops: the loads beside them, the calculation written out and
-// its verdict in bold, the long description wrapped before the quantity.
-TEST_F(PrintCalcData, ThePowerSupplyAndBatteryAfterTheLoops)
-{
-    BuildFourLoopSite();
-    PanelRecord& panel = catalogue.Panels[FourLoopPanel];
-    panel.StandbyCurrent = 60;
-    panel.AlarmCurrent = 150;
-    panel.MaxBattery = 700;
-    catalogue.BatterySizes = {700, 1200};
-    document.Power.Rule = PowerRule::NFPA2019;
-    document.Power.Loads = {
-        {"Remote display panel in the gatehouse by the yard entrance", 2, Currency::FromInteger(30),
-         Currency::FromInteger(55)},
-        {"Relay", 1, Currency(), Currency::FromScaled(125000)}};  // 12.5 mA
-    document.Power.FittedBattery = 1200;
-    ASSERT_EQ(Print({1}), 0);
-
-    const Lines expected = {
-        "Power Supply and Battery",
-        "",
-        "        Ancillary Loads                                   Quantity    Standby           Alarm",
-        "",
-        "        Remote display panel in the gatehouse by the             2   60.00 mA       110.00 mA",
-        "        yard entrance",
-        "        Relay                                                    1    0.00 mA        12.50 mA",
-        "",
-        "        Total                                                        60.00 mA       122.50 mA",
-        "",
-        "        Rule: NFPA 72 2019, standby T1 = 24 h, alarm T2 = 0.0833 h",
-    };
-    EXPECT_EQ(LinesBetween(LastPage(), "Power Supply and Battery", "I1 = "), expected);
-    // The worked lines follow, then the verdict, wrapped.
-    const Lines verdict = {"        Standby battery: 3.59 Ah required (NFPA 72 2019), 12 Ah fitted, more than the panel",
-                           "        holds (7 Ah)"};
-    EXPECT_EQ(LinesBetween(LastPage(), "Standby battery:", "no such line"), verdict);
-    EXPECT_TRUE(FontOf("Power Supply and Battery").Bold && FontOf("Ancillary Loads").Bold && !FontOf("Relay").Bold &&
-                FontOf("holds (7 Ah)").Bold);
 }
 
 TEST_F(PrintCalcData, CableDistributionAssumption)

@@ -37,25 +37,19 @@ TEST(VoltagePlotLayout, NiceAxesHaveRoundTicksCoveringTheRange)
     EXPECT_EQ((PlotAxis{0, 30, 5}.TickText(20)), "20");
 }
 
-class VoltagePlotScene : public ::testing::Test {
-protected:
-    VoltagePlotLayout LayOut(int units = Scaling::Metric) const
-    {
-        return LayOutVoltagePlot(result, units, bounds, {10, [](std::string_view text) { return 6.0 * text.size(); }});
-    }
-
-    AlongCableResult result = ThreeDetectorsAlongTheCable();
-    PlotBox bounds{20, 10, 600, 400};
-};
-
 bool Inside(const PlotBox& box, const PlotBox& outer)
 {
     return box.X >= outer.X && box.Y >= outer.Y && box.Right() <= outer.Right() && box.Bottom() <= outer.Bottom();
 }
 
-TEST_F(VoltagePlotScene, AxesSectionsLabelsAndLegendStayApart)
+TEST(VoltagePlotLayout, AxesSectionsLabelsLegendMarkersAndAnEmptyLoop)
 {
-    const VoltagePlotLayout layout = LayOut();
+    AlongCableResult result = ThreeDetectorsAlongTheCable();
+    const PlotBox bounds{20, 10, 600, 400};
+    const auto LayOut = [&](int units) {
+        return LayOutVoltagePlot(result, units, bounds, {10, [](std::string_view text) { return 6.0 * text.size(); }});
+    };
+    const VoltagePlotLayout layout = LayOut(Scaling::Metric);
     const PlotBox& area = layout.Area;
     EXPECT_TRUE(Inside(area, bounds));
     EXPECT_EQ(std::tuple(layout.XAxis.Low, layout.X(0), layout.X(layout.XAxis.High)),
@@ -83,15 +77,12 @@ TEST_F(VoltagePlotScene, AxesSectionsLabelsAndLegendStayApart)
         for (const PlotLegendEntry& other : layout.Legend)
             EXPECT_TRUE(&entry == &other || !entry.Label.Box.Overlaps(other.Label.Box));
     }
-}
 
-TEST_F(VoltagePlotScene, FeetMarkersUnderTheMouseAndAnEmptyLoop)
-{
     const VoltagePlotLayout feet = LayOut(Scaling::Imperial);
     EXPECT_EQ(feet.XTitle.Text, "Distance from OUT (ft)");
     EXPECT_GE(feet.XAxis.High, 4000 / 3.048);
 
-    const VoltagePlotLayout layout = LayOut();
+    // The marker under the mouse, and where an isolator is.
     const AlongCablePoint& second = result.Points[1];
     EXPECT_EQ(PointNear(layout, result, PointX(layout, second) + 1, PointY(layout, second, Feed::OpenIn), 3), 1);
     EXPECT_EQ(PointNear(layout, result, PointX(layout, second) + 5, PointY(layout, second, Feed::OpenIn), 3), -1);
@@ -107,7 +98,7 @@ TEST_F(VoltagePlotScene, FeetMarkersUnderTheMouseAndAnEmptyLoop)
 
     result.Points.clear();
     result.Sections.clear();
-    const VoltagePlotLayout empty = LayOut();
+    const VoltagePlotLayout empty = LayOut(Scaling::Metric);
     EXPECT_TRUE(empty.Legend.empty() && empty.Lowest.empty() && empty.Sections.empty());
     EXPECT_GE(empty.XAxis.High, 400);
     EXPECT_FALSE(empty.YTicks.empty());

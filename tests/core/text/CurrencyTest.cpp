@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
+TEST(Rounding, HalvesGoToTheEvenNeighbourIntegersMustFitAndTextsRoundAway)
 {
     for (const auto& [in, out] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-1.5, -2.0}, {-2.5, -2.0}, {2.4999, 2.0},
                                   {2.5001, 3.0}})
@@ -17,10 +17,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntegersMustFit)
     EXPECT_EQ(Rounding::ToInt16(-32768.5), -32768);         // even neighbour fits
     EXPECT_EQ(Rounding::ToInt32(2147483647.0), 2147483647);
     EXPECT_FALSE(Rounding::ToInt32(2147483648.0).has_value());
-}
-
-TEST(Rounding, FixedFormatsRoundHalvesAwayFromZero)
-{
+    // Fixed formats round halves away from zero.
     for (const auto& [value, decimals, text] : {std::tuple{2.25, 1, "2.3"}, {-2.25, 1, "-2.3"}, {1.005, 2, "1.01"},
                                                 {-0.04, 1, "0.0"}, {999.95, 1, "1000.0"}, {0.5, 0, "1"}})
         EXPECT_EQ(Rounding::FormatFixed(value, decimals), text) << value << " with " << decimals;

@@ -69,7 +69,7 @@ TEST(WinINI, WritesReplaceOrAppendAndDeletesRemove)
 
 // During a pass a file is checked against the disk once; outside it, a
 // change made outside is seen, and a write builds on the file as it is now.
-TEST(WinINI, TheCacheChecksTheDiskOncePerPass)
+TEST(WinINI, TheCacheChecksTheDiskOncePerPassAndSurvivesAFailedWrite)
 {
     ScratchFolder folder;
     const std::string file = folder.Write("site.QLX", "[Dralon]\nSiteName=Harbour\n");
@@ -87,19 +87,16 @@ TEST(WinINI, TheCacheChecksTheDiskOncePerPass)
     folder.Write("site.QLX", "[Dralon]\nSiteName=Charlie\n");
     ASSERT_TRUE(cache.WriteKey(file, "Dralon", "Units", "3"));
     EXPECT_EQ(folder.Read("site.QLX"), "[Dralon]\r\nSiteName=Charlie\r\nUnits=3\r\n");
-}
 
-TEST(WinINI, AFailedWriteLeavesTheFileAndTheCacheAsTheyWere)
-{
-    ScratchFolder folder;
+    // A failed write leaves the file and the cache as they were.
     const std::string original = "[Panel1]\r\nName=\"Old panel\"\r\nLoops=2\r\n";
-    const std::string file = folder.Write("CUSTPAN.DAT", original);
+    const std::string panels = folder.Write("CUSTPAN.DAT", original);
     WinINI::ProfileCache failing([](FileSystem::WriteStep step) { return step == FileSystem::WriteStep::WriteBytes; });
-    EXPECT_EQ(failing.ReadKey(file, "Panel1", "Loops"), "2");
-    EXPECT_FALSE(failing.WriteKey(file, "Panel1", "Loops", "4"));
-    EXPECT_FALSE(failing.WriteKey(file, "Panel2", "Name", "\"New\""));
-    EXPECT_FALSE(failing.DeleteSection(file, "Panel1"));
+    EXPECT_EQ(failing.ReadKey(panels, "Panel1", "Loops"), "2");
+    EXPECT_FALSE(failing.WriteKey(panels, "Panel1", "Loops", "4"));
+    EXPECT_FALSE(failing.WriteKey(panels, "Panel2", "Name", "\"New\""));
+    EXPECT_FALSE(failing.DeleteSection(panels, "Panel1"));
     EXPECT_EQ(folder.Read("CUSTPAN.DAT"), original);
-    EXPECT_EQ(failing.ReadKey(file, "Panel1", "Loops"), "2");
-    EXPECT_EQ(failing.ReadKey(file, "Panel2", "Name"), "");
+    EXPECT_EQ(failing.ReadKey(panels, "Panel1", "Loops"), "2");
+    EXPECT_EQ(failing.ReadKey(panels, "Panel2", "Name"), "");
 }
