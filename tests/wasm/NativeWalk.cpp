@@ -1,9 +1,13 @@
-// One walk through the native window cores, as the desktop windows take it,
-// for the module's walk (walk.test.mjs) to save the same bytes as: a new
-// site named, a two-loop panel chosen, loop 1 designed with its cable laid
-// out, loop 2 given devices, the power supply set, then saved.
+// Walks through the native window cores, as the desktop windows take them,
+// for the module's walk (walk.test.mjs) and the browser app's (web/tests)
+// to save the same bytes as:
 //
-//   ferrolux_native_walk SAVED.QLX
+//   ferrolux_native_walk SAVED.QLX            a new site named, a two-loop
+//     panel chosen, loop 1 designed with its cable laid out, loop 2 given
+//     devices, the power supply set, then saved
+//   ferrolux_native_walk --from-nothing SAVED.QLX    a new site named, a
+//     two-loop panel, loop 1 named, given four types and an isolator, its
+//     cable and calculation type chosen, then saved
 //
 // Starts as ferrolux-calc and the module start, from the settings of the
 // environment. Every box is answered with its default button but the one
@@ -82,6 +86,13 @@ struct Editor {
     {
         return core.CommitDeviceQuantity(core.ShownDeviceRows().at(shownRow), LoopEditorCore::QuantityFromText(text));
     }
+    bool Quantity(const std::string& type, const std::string& text)
+    {
+        const auto& shown = core.ShownDeviceRows();
+        const auto found = std::ranges::find(shown, type, [&](size_t row) { return core.DeviceRowTexts(row).Name; });
+        return found != shown.end() &&
+               core.CommitDeviceQuantity(*found, LoopEditorCore::QuantityFromText(text));
+    }
     bool OtherQuantity(size_t row, const std::string& text)
     {
         return core.CommitOtherQuantity(row, LoopEditorCore::QuantityFromText(text));
@@ -113,16 +124,35 @@ struct Editor {
     }
 };
 
-bool Walk(Site& site)
+// A new site named, a character at a time, on the two-loop panel.
+bool NewTwoLoopSite(Site& site, const std::string& name)
 {
     site.NewSite();
-    const std::string name = "Quai Saint-Rémy Depot";
     for (size_t typed = 1; typed <= name.size(); ++typed)
         if (typed == name.size() || (name[typed] & 0xC0) != 0x80)  // a whole character typed
             MainWindowCore::SetSiteName(site.document, name.substr(0, typed));
-    if (MainWindowCore::ChangePanel(site.document, site.catalogue, site.options, site.host,
-                                    site.PanelNamed("Brannoch B200 Two Loop"), false) !=
-        MainWindowCore::PanelChange::Applied)
+    return MainWindowCore::ChangePanel(site.document, site.catalogue, site.options, site.host,
+                                       site.PanelNamed("Brannoch B200 Two Loop"), false) ==
+           MainWindowCore::PanelChange::Applied;
+}
+
+bool FromNothing(Site& site)
+{
+    if (!NewTwoLoopSite(site, "Canal Street Depot"))
+        return false;
+    Editor loop(site, 1);
+    loop.core.SetLoopName("Ground floor");
+    if (!loop.Quantity("Optical Smoke Detector", "20") || !loop.Quantity("Manual Call Point", "6") ||
+        !loop.Quantity("Wall Sounder", "8") || !loop.Quantity("Heat Detector Fixed 78C", "4") ||
+        !loop.Quantity("Loop Isolator Module", "2") || !loop.ChooseCable("2.5 mm²"))
+        return false;
+    loop.parameters.SetCalcType(CalculationType::MaxCableRun);
+    return loop.Ok();
+}
+
+bool Walk(Site& site)
+{
+    if (!NewTwoLoopSite(site, "Quai Saint-Rémy Depot"))
         return false;
 
     {
@@ -154,12 +184,14 @@ bool Walk(Site& site)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: ferrolux_native_walk SAVED.QLX\n";
+    const bool fromNothing = argc == 3 && std::string(argv[1]) == "--from-nothing";
+    if (argc != 2 && !fromNothing) {
+        std::cerr << "usage: ferrolux_native_walk [--from-nothing] SAVED.QLX\n";
         return 2;
     }
     Site site;
-    const bool walked = site.Start() && Walk(site) && WriteDocument(site.document, argv[1], site.localeId, site.host);
+    const bool walked = site.Start() && (fromNothing ? FromNothing(site) : Walk(site)) &&
+                        WriteDocument(site.document, argv[argc - 1], site.localeId, site.host);
     for (const ScriptedMessageHost::Box& box : site.host.boxes)
         std::cerr << OneLineMessage(box.Caption, box.Text) << '\n';
     if (!walked)

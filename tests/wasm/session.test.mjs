@@ -10,10 +10,15 @@ import { examplesDir, startedSession } from './support.mjs';
 const exampleName = 'Northgate-Offices.QLX';
 const example = fs.readFileSync(path.join(examplesDir, exampleName));
 
-test('every example opened and saved gives its own bytes back, as the desktop wrote them', async () => {
-  const { session, host } = await startedSession();
-  for (const name of fs.readdirSync(examplesDir).filter((file) => file.endsWith('.QLX'))) {
+test('every example, built in by its site name, opened and saved gives its own bytes back', async () => {
+  const { module, session, host } = await startedSession();
+  const names = fs.readdirSync(examplesDir).filter((file) => file.endsWith('.QLX')).sort();
+  const sites = module.sampleSites();
+  assert.deepEqual(sites.map((site) => site.name), names);
+  for (const { site, name, path: inModule } of sites) {
     const bytes = fs.readFileSync(path.join(examplesDir, name));
+    assert.deepEqual(Buffer.from(module.FS.readFile(inModule)), bytes);
+    assert.equal(`SiteName="${site}"`, bytes.toString('latin1').match(/^SiteName=.*(?=\r?$)/m)[0]);
     assert.equal(await session.open(name, bytes, false), 'opened');
     assert.equal(session.path(), '/documents/' + name);
     assert.deepEqual(Buffer.from(await session.save()), bytes, name);

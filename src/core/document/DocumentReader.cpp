@@ -633,3 +633,5 @@ DocumentReadResult ReadDocument(Document& document, const std::string& path, boo
 {
     return ReadingPass(document, path, services, profile).Run(readOnlyRequest);
 }
+
+std::string ReadSiteName(const std::string& path) { return WinINI::ReadProfileKey(path, HeaderSection, "SiteName"); }

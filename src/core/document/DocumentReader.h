@@ -90,3 +90,7 @@ DocumentReadResult ReadDocument(Document& document, const std::string& path, boo
 // above parses the file once, at its first read, and reads every key from that.
 DocumentReadResult ReadDocument(Document& document, const std::string& path, bool readOnlyRequest,
                                 const DocumentReadServices& services, WinINI::ProfileReader& profile);
+
+// The site name a document file holds, read as an open reads it, without
+// opening the file: what a list of sites shows ("" when it has none).
+std::string ReadSiteName(const std::string& path);

@@ -68,6 +68,17 @@ export interface Session extends Deletable {
   dirty(): boolean;
 }
 
+// A sample site built into the module: `site` its site name, `name` its
+// file's name, `path` where the module's file system holds it.
+export interface SampleSite {
+  site: string;
+  name: string;
+  path: string;
+}
+
 export interface SessionTypes {
   Session: new () => Session;
+  sampleSites(): SampleSite[];
+  // What the unknown-device question of an open says (OpenProgress.unknownResponse).
+  unknownDeviceText(loop: number, address: number, deviceType: number): string;
 }

@@ -99,6 +99,7 @@ TEST_F(DocumentReader, InvalidDatesAndThePanel)
               ReadOutcome::NoPanel);
     EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{"Unable to find default control panel data 'Unknown Panel'"});
     EXPECT_EQ(document.SiteName, "Gone");
+    EXPECT_EQ(ReadSiteName(f.folder.Path("h.QLX")), "Gone");  // as a list of sites reads it
     EXPECT_EQ(Loop(1).DeviceType(1), 0);
 }
 

@@ -1,0 +1,38 @@
+// Builds the browser app into build/web: index.html, app.css and app.js, one
+// classic script with the WebAssembly module inside, so that the folder runs
+// from any static web server and from disk (file://), where a browser
+// refuses module scripts. Expects build/wasm/ferrolux.mjs (scripts/build-wasm.sh).
+import * as esbuild from 'esbuild';
+import fs from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const web = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
+const top = path.resolve(web, '..');
+const out = path.join(top, 'build/web');
+const module = path.join(top, 'build/wasm/ferrolux.mjs');
+
+if (!fs.existsSync(module)) {
+  console.error(`build/web: ${module} is missing; run scripts/build-wasm.sh first.`);
+  process.exit(1);
+}
+fs.rmSync(out, { recursive: true, force: true });
+fs.mkdirSync(out, { recursive: true });
+
+await esbuild.build({
+  entryPoints: [path.join(web, 'src/main.ts')],
+  outfile: path.join(out, 'app.js'),
+  bundle: true,
+  format: 'iife',
+  platform: 'browser',
+  target: 'es2022',
+  minify: true,
+  legalComments: 'none',
+  alias: { ferrolux: module },
+  // The module's Node.js branch names Node's modules; a browser never takes it.
+  external: ['fs', 'path', 'crypto', 'url', 'module', 'worker_threads'],
+  // The module is one file (SINGLE_FILE): it never needs its own address.
+  define: { 'import.meta.url': 'undefined' },
+  logLevel: 'warning',
+});
+for (const file of ['index.html', 'app.css']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));
