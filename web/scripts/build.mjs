@@ -1,5 +1,6 @@
-// Builds the browser app into build/web: index.html, app.css and app.js, one
-// classic script with the WebAssembly module inside, so that the folder runs
+// Builds the browser app into build/web: index.html, app.js, one classic
+// script with the WebAssembly module inside, and app.css, the styles each
+// part of the app imports, so that the folder runs
 // from any static web server and from disk (file://), where a browser
 // refuses module scripts. Expects build/wasm/ferrolux.mjs (scripts/build-wasm.sh).
 import * as esbuild from 'esbuild';
@@ -35,4 +36,4 @@ await esbuild.build({
   define: { 'import.meta.url': 'undefined' },
   logLevel: 'warning',
 });
-for (const file of ['index.html', 'app.css']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));
+for (const file of ['index.html']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));

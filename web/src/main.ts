@@ -1,5 +1,6 @@
 // The browser app's start: the module with the page's dialogs as its hosts,
 // the session started, then the main window.
+import './app.css';
 import createFerrolux from 'ferrolux';
 import { App } from './app/App.js';
 import { MessageBoxes } from './dialogs/MessageBoxes.js';

@@ -1,0 +1,2 @@
+// Style sheets are imported for the bundle's app.css.
+declare module '*.css';
