@@ -6,11 +6,18 @@
 # given, go to ferrolux-calc:
 #   scripts/run.sh                      the desktop program, or the first example as text
 #   scripts/run.sh --json examples/Harbour-Hotel.QLX
+#   scripts/run.sh --web [PORT]         the browser app, served on http://127.0.0.1:PORT/
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 bash scripts/setup.sh
+
+if [ "${1:-}" = "--web" ]; then
+  bash scripts/build-wasm.sh >/dev/null
+  node web/scripts/build.mjs
+  exec node web/scripts/serve.mjs --port "${2:-8080}"
+fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -12,7 +12,7 @@ packages=(
   nlohmann-json3-dev
   fonts-liberation2
   dpkg-dev lintian man-db bash-completion
-  emscripten nodejs
+  emscripten nodejs chromium
 )
 
 missing=()
@@ -25,7 +25,8 @@ for p in "${packages[@]}"; do
   fi
 done
 
-# The browser side's tools from npm (the TypeScript compiler...), as
+# The browser side's tools from npm (the TypeScript compiler, the bundler,
+# Playwright...), as
 # web/package-lock.json pins them; only when they are missing or older than
 # the lock file.
 install_web_tools() {

@@ -32,7 +32,17 @@ run_wasm() {
   FERROLUX_NATIVE_CALC=$top/build/plain/src/ferrolux-calc FERROLUX_NATIVE_WALK=$top/build/plain/tests/ferrolux_native_walk \
     node --test tests/wasm/
 }
-run_wasm || status=1
+
+# The browser app, built on that module, in Debian's Chromium.
+run_web() {
+  echo "=== web build ==="
+  node web/scripts/build.mjs || return 1
+  web/node_modules/.bin/tsc -p web || return 1
+  echo "=== web tests ==="
+  (cd web && FERROLUX_NATIVE_CALC=$top/build/plain/src/ferrolux-calc FERROLUX_NATIVE_WALK=$top/build/plain/tests/ferrolux_native_walk \
+    node_modules/.bin/playwright test)
+}
+{ run_wasm && run_web; } || status=1
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

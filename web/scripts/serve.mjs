@@ -38,9 +38,12 @@ if (process.argv[1] === fileURLToPath(import.meta.url)) {
   const portAt = args.indexOf('--port');
   const port = portAt >= 0 ? Number(args.splice(portAt, 2)[1]) : 8080;
   const folder = args[0] || path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../build/web');
-  const { url } = await serve(folder, port).catch((error) => {
-    console.error(`Cannot serve on port ${port}: ${error.message}`);
-    process.exit(1);
-  });
+  // A port already taken gives way to a free one.
+  const { url } = await serve(folder, port)
+    .catch((error) => (error.code === 'EADDRINUSE' ? serve(folder, 0) : Promise.reject(error)))
+    .catch((error) => {
+      console.error(`Cannot serve the app on port ${port}: ${error.message}`);
+      process.exit(1);
+    });
   console.log(`Harvex Ferrolux in the browser: ${url}  (Ctrl+C stops it)`);
 }
