@@ -92,7 +92,13 @@ std::optional<std::string> WebSession::SaveAs(const std::string& name)
     const std::optional<std::string> path = MainWindowCore::SaveAsPath(DocumentFile(name), host_);
     if (!path)
         return std::nullopt;
-    return SaveTo(*path);
+    std::optional<std::string> bytes = SaveTo(*path);
+    if (bytes) {
+        // The file saved becomes the document's, as the desktop's Save As makes it.
+        document_.Path = *path;
+        recent_.Add(*path);
+    }
+    return bytes;
 }
 
 void WebSession::New() { NewDocument(document_, CurrentLoopDefaults(options_, catalogue_)); }

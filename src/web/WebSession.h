@@ -36,7 +36,8 @@ public:
     // (and said why) or was refused.
     std::optional<std::string> Save();
     // Saves as the file `name`, asking first when a file of the longer name
-    // (".QLX" added) was saved before.
+    // (".QLX" added) was saved before; the file saved becomes the document's
+    // and the first of the recent files.
     std::optional<std::string> SaveAs(const std::string& name);
     // A new, empty document for the current panel.
     void New();

@@ -26,6 +26,17 @@ test('every example, built in by its site name, opened and saved gives its own b
   assert.deepEqual(host.texts(), []);
 });
 
+test('a new site saved takes its file as its own: the path, the window title and the first recent file', async () => {
+  const { module, session } = await startedSession();
+  const main = new module.MainWindow(session);
+  main.setSiteName('Elm Court');
+  assert.notEqual(await session.save(), null);
+  assert.equal(session.path(), '/documents/Elm Court.QLX');
+  assert.notEqual(await session.saveAs('Elm Copy'), null);
+  assert.deepEqual([session.path(), main.windowTitle(), main.recentFiles().map((file) => file.path).slice(0, 2)],
+    ['/documents/Elm Copy.QLX', 'Elm Copy - Harvex Ferrolux', ['/documents/Elm Copy.QLX', '/documents/Elm Court.QLX']]);
+});
+
 test('a read-only document is not saved and says why', async () => {
   const { session, host } = await startedSession();
   await session.open(exampleName, example, true);
