@@ -1,6 +1,6 @@
 // What the browser tests share: the app opened in a page, its controls found
 // by role and name, and the native calculator to hold its numbers against.
-import { test as base, expect, type Page } from '@playwright/test';
+import { test as base, expect, type Locator, type Page } from '@playwright/test';
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -79,3 +79,58 @@ export async function screenshot(page: Page, name: string): Promise<void> {
   fs.mkdirSync(screensDir, { recursive: true });
   await page.screenshot({ path: path.join(screensDir, `${name}.png`) });
 }
+
+// A page without the File System Access API, as in Firefox: files are chosen
+// through <input type=file> (which Playwright's file chooser drives) and
+// saved as downloads.
+export async function withoutFileSystemAccess(page: Page): Promise<void> {
+  await page.addInitScript(() => {
+    delete (window as any).showOpenFilePicker;
+    delete (window as any).showSaveFilePicker;
+  });
+}
+
+export interface ShownCell {
+  text: string;
+  title: string;
+}
+
+// The rows of a table's body (or foot) as a user reads them: each cell by its column's heading.
+export function tableRows(table: Locator, part: 'tbody' | 'tfoot' = 'tbody'): Promise<Record<string, ShownCell>[]> {
+  return table.evaluate((element: HTMLTableElement, part) => {
+    const headings = [...element.tHead!.rows[0].cells].map((cell) => cell.textContent!.trim());
+    return [...element.querySelectorAll(`${part} tr`)].map((row) => Object.fromEntries(
+      [...(row as HTMLTableRowElement).cells].map((cell, at) => [headings[at], { text: cell.innerText.trim(), title: cell.title }])));
+  }, part);
+}
+
+// The main window shows what `ferrolux-calc` says of the file: the site, its
+// panel, a row per loop of the panel, the totals and the battery line.
+export async function expectNativeResults(page: Page, file: string): Promise<void> {
+  const native = nativeJson(file);
+  await expect(page.getByRole('textbox', { name: 'Site Name:' })).toHaveValue(native.site_name);
+  await expect(page.getByRole('combobox', { name: 'Control Panel:' }).locator('option:checked')).toHaveText(native.panel);
+  const table = page.getByRole('table', { name: 'Loops' });
+  // "14 mA", or a small current "5370 µA".
+  const near = (shown: string, microamps: number) =>
+    Math.abs(Number.parseFloat(shown) / (shown.endsWith('µA') ? 1000 : 1) - microamps / 1000) <= 0.5;
+  const rows = await tableRows(table);
+  expect(rows.map((row) => row.Loop.text)).toEqual(native.loops.slice(0, native.panel_loops).map((loop: any) => `${loop.loop}`));
+  native.loops.slice(0, native.panel_loops).forEach((loop: any, at: number) => {
+    const row = rows[at];
+    const checks = loop.along_cable?.checks;
+    expect({ name: row.Name.text, devices: row.Devices.text, verdict: row.Verdict.text, along: row['Along the Cable'].text,
+             currents: near(row.Quiescent.text, loop.quiescent_uA) && near(row.Alarm.text, loop.alarm_uA) },
+           `${file}, loop ${loop.loop}`)
+      .toEqual({ name: loop.name, devices: `${loop.devices}`, verdict: loop.design_short, along: checks?.text ?? '', currents: true });
+    if (checks?.first_failure) expect(row['Along the Cable'].title).toContain(checks.first_failure);
+  });
+  const [totals] = await tableRows(table, 'tfoot');
+  expect({ devices: totals.Devices.text, verdict: totals.Verdict.text,
+           currents: near(totals.Quiescent.text, native.total_quiescent_uA) && near(totals.Alarm.text, native.total_alarm_uA) }, file)
+    .toEqual({ devices: `${native.total_devices}`, verdict: native.overall, currents: true });
+  await expect(page.getByText(/^Standby battery:/)).toContainText(`${native.power.required_Ah.toFixed(2)} Ah`);
+}
+
+export const exampleFiles = (): string[] =>
+  fs.readdirSync(examplesDir).filter((name) => name.endsWith('.QLX')).sort().map((name) => path.join(examplesDir, name));

@@ -1,0 +1,92 @@
+// The main window as a designer drives it: the sample sites shown as the
+// native calculator works them out, the site name undone through the core,
+// the questions before a change is lost, the units, its speed and its looks.
+import {
+  appUrl, exampleFiles, expect, expectNativeResults, fileUrl, mainWindowReady, menu, messageBox, nativeJson, screenshot,
+  test,
+} from './support.js';
+import type { Page } from '@playwright/test';
+
+test('every sample site opened from the File menu shows the native calculator\'s loops and totals', async ({ app }) => {
+  for (const file of exampleFiles()) {
+    await menu(app, 'File', nativeJson(file).site_name);
+    await expectNativeResults(app, file);
+  }
+});
+
+test('a typed site name is one undo step, undone by Ctrl+Z in the box; a changed site asks before it is lost', async ({ app }) => {
+  await menu(app, 'File', 'Northgate Offices');
+  const name = app.getByRole('textbox', { name: 'Site Name:' });
+  await name.fill('');
+  await name.pressSequentially('Elm Court ');
+  await app.getByRole('button', { name: 'Edit', exact: true }).click();
+  await expect(app.getByRole('menuitem', { name: 'Undo Site Name' })).toBeEnabled();
+  await app.keyboard.press('Escape');
+  await name.press('Control+z');
+  await expect(name).toHaveValue('Northgate Offices');
+  await name.press('Control+y');
+  await expect(name).toHaveValue('Elm Court');
+
+  await menu(app, 'File', 'New');
+  await expect(messageBox(app)).toContainText('Configuration data has not been saved.');
+  await messageBox(app).getByRole('button', { name: 'Cancel' }).click();
+  await expect(name).toHaveValue('Elm Court');
+
+  const asked = new Promise<string>((resolve) => app.once('dialog', (dialog) => {
+    void dialog.accept().then(() => resolve(dialog.type()));
+  }));
+  const closed = app.waitForEvent('close');
+  await app.close({ runBeforeUnload: true });
+  expect(await asked).toBe('beforeunload');
+  await closed;
+});
+
+test('the units are chosen from the keyboard and kept on OK, not on Esc', async ({ app }) => {
+  // File's "O" goes first to Open..., then to Options...
+  await app.keyboard.press('Alt+f');
+  await app.keyboard.press('o');
+  await app.keyboard.press('o');
+  await expect(app.getByRole('menuitem', { name: 'Options...' })).toBeFocused();
+  await app.keyboard.press('Enter');
+  const options = app.getByRole('dialog', { name: 'Options' });
+  await expect(options.getByRole('radio', { name: 'Metric' })).toBeChecked();
+  await expect(options.getByRole('radio', { name: 'Imperial' })).toHaveAccessibleDescription(/feet \(ft\)/);
+  await app.keyboard.press('Alt+i');
+  await app.keyboard.press('Enter');
+  await expect(options).toBeHidden();
+
+  await menu(app, 'File', 'Options...');
+  await expect(options.getByRole('radio', { name: 'Imperial' })).toBeChecked();
+  await app.keyboard.press('m');
+  await app.keyboard.press('Escape');
+  await menu(app, 'File', 'Options...');
+  await expect(options.getByRole('radio', { name: 'Imperial' })).toBeChecked();
+});
+
+// From navigation to the drawn window, and from a sample chosen to it drawn.
+async function timings(page: Page, url: string): Promise<{ ready: number; opened: number }> {
+  await page.goto(url);
+  await mainWindowReady(page);
+  await page.evaluate(() => document.addEventListener('click', (event) => {
+    if ((event.target as Element).closest('[role=menuitem]')) performance.mark('sample-chosen');
+  }, { capture: true }));
+  await menu(page, 'File', 'Riverside Warehouse');
+  await page.waitForFunction(() => performance.getEntriesByName('ferrolux-opened').length > 0);
+  return page.evaluate(() => {
+    const at = (name: string) => performance.getEntriesByName(name)[0].startTime;
+    return { ready: Math.round(at('ferrolux-ready')), opened: Math.round(at('ferrolux-opened') - at('sample-chosen')) };
+  });
+}
+
+test('the window is ready and opens a site quickly from a server and from disk, and fits 1366 and 1024 wide', async ({ page }) => {
+  for (const [from, url, width] of [['server', appUrl(), 1366], ['file://', fileUrl(), 1024]] as const) {
+    await page.setViewportSize({ width, height: 768 });
+    const time = await timings(page, url);
+    console.log(`speed from ${from}: ready ${time.ready} ms after navigation, a sample opened in ${time.opened} ms`);
+    expect(time.ready + time.opened, from).toBeLessThan(5000);
+    // Nothing wider than the window: the long texts wrap.
+    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(width);
+    await expect(page.getByRole('button', { name: 'Details of loop 4' })).toBeInViewport();
+    await screenshot(page, `main-${width}`);
+  }
+});
