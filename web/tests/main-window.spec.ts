@@ -41,6 +41,20 @@ test('a typed site name is one undo step, undone by Ctrl+Z in the box; a changed
   await closed;
 });
 
+test('a panel chosen shows its loops and its manufacturer, the arrows alone choose none, Undo takes it back', async ({ app }) => {
+  await menu(app, 'File', 'Northgate Offices');
+  const panel = app.getByRole('combobox', { name: 'Control Panel:' });
+  const loops = app.getByRole('table', { name: 'Loops' }).getByRole('rowheader');
+  await panel.press('ArrowDown');
+  await expect(loops).toHaveText(['1', 'Total']);
+  await panel.selectOption({ label: 'Brannoch B200 Two Loop' });
+  await expect(loops).toHaveText(['1', '2', 'Total']);
+  await expect(app.getByText('Brannoch Fire Controls', { exact: true })).toBeVisible();
+  await app.keyboard.press('Control+z');
+  await expect(loops).toHaveText(['1', 'Total']);
+  await expect(app.getByText('Quellar', { exact: true })).toBeVisible();
+});
+
 test('the units are chosen from the keyboard and kept on OK, not on Esc', async ({ app }) => {
   // File's "O" goes first to Open..., then to Options...
   await app.keyboard.press('Alt+f');

@@ -35,7 +35,7 @@ export class MainView {
   render(): TemplateResult {
     const main = this.app.main;
     return html`
-      ${this.menus.render()}
+      ${this.menus.render(main.windowTitle())}
       <main>
         <div class="fields site">
           <label for="txtName">${captionLabel('Site &Name:')}</label>

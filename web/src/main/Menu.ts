@@ -72,7 +72,7 @@ export class MenuBar {
   open(at: number): void {
     this.opened = at;
     this.redraw();
-    requestAnimationFrame(() => this.items()[0]?.focus());
+    this.items()[0]?.focus();
   }
 
   close(refocus = true): void {
@@ -83,9 +83,11 @@ export class MenuBar {
     if (refocus) button?.focus();
   }
 
-  render(): TemplateResult {
+  // `title`: the window's title, shown at the bar's end.
+  render(title: string): TemplateResult {
     return html`<nav class="menubar" aria-label="Menu bar" @focusout=${(event: FocusEvent) => this.leave(event)}>
       ${this.menus.map((menu, at) => this.renderMenu(menu, at))}
+      <span class="window-title" aria-hidden="true">${title}</span>
     </nav>`;
   }
 

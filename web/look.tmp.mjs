@@ -1,0 +1,18 @@
+import { chromium } from '@playwright/test';
+import { pathToFileURL } from 'node:url';
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
+const page = await browser.newPage({ viewport: { width: 1024, height: 768 }, locale: 'en-GB' });
+page.on('pageerror', (e) => console.log('pageerror:', e.message));
+await page.goto(pathToFileURL('/work/wt-webmain/build/web/index.html').href);
+await page.getByRole('textbox', { name: 'Site Name:' }).waitFor();
+await page.keyboard.press('Alt+f'); await page.keyboard.press('o'); await page.keyboard.press('o'); await page.keyboard.press('Enter');
+await page.getByRole('dialog', { name: 'Options' }).waitFor();
+await page.screenshot({ path: '/tmp/scratch/options.png' });
+await page.keyboard.press('Escape');
+await page.selectOption('#cmbPanel', { label: 'Brannoch B800 Eight Loop' });
+await page.getByRole('rowheader', { name: '8', exact: true }).waitFor();
+await page.screenshot({ path: '/tmp/scratch/eight.png' });
+await page.keyboard.press('Control+Shift+S');
+await page.getByRole('dialog').waitFor();
+await page.screenshot({ path: '/tmp/scratch/saveas.png' });
+await browser.close();
