@@ -103,13 +103,21 @@ export class MainView {
   // also in the site name box; the file commands' own.
   private shortcut(event: KeyboardEvent): void {
     if (event.defaultPrevented || document.querySelector('dialog[open]')) return;
+    if (this.boxKey(event) || this.menus.accessKey(event) || this.undoKey(event) || this.files.shortcut(event))
+      event.preventDefault();
+  }
+
+  private boxKey(event: KeyboardEvent): boolean {
+    const box = event.altKey && !event.ctrlKey && !event.metaKey &&
+      { n: 'txtName', p: 'cmbPanel' }[event.key.toLowerCase()];
+    if (box) document.getElementById(box)?.focus();
+    return Boolean(box);
+  }
+
+  private undoKey(event: KeyboardEvent): boolean {
     const key = event.key.toLowerCase();
-    const control = event.ctrlKey || event.metaKey;
-    const box = { n: 'txtName', p: 'cmbPanel' }[key];
-    if (event.altKey && !control && box) document.getElementById(box)?.focus();
-    else if (this.menus.accessKey(event)) { /* opened */ }
-    else if (control && !event.altKey && (key === 'z' || key === 'y')) this.undo(key === 'z' && !event.shiftKey);
-    else if (!this.files.shortcut(event)) return;
-    event.preventDefault();
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || (key !== 'z' && key !== 'y')) return false;
+    this.undo(key === 'z' && !event.shiftKey);
+    return true;
   }
 }
