@@ -34,7 +34,7 @@ class LoopEditorWindow {
     this.modal.element.classList.add('loop-editor');
     this.modal.element.addEventListener('keydown', (event) => this.keydown(event));
     this.input = new LoopInput(app.module.loopEntryAccepts, () => this.draw(), (key) => this.committed(key),
-      (to) => to === this.root.querySelector('#btnCancel'));
+      (to) => to instanceof Node && this.root.contains(to) && to !== this.root.querySelector('#btnCancel'));
     this.plot = new VoltagePlotView(app.module, app.session, loop, () => this.draw());
   }
 

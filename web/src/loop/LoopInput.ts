@@ -39,8 +39,10 @@ export class LoopInput {
   constructor(private readonly accepts: (key: string, decimalPoint: boolean) => boolean,
               private readonly redraw: () => void,
               private readonly committed: (key: string) => void,
-              // Leaving a box for this control (Cancel) commits nothing.
-              private readonly needsNoEntry: (to: EventTarget | null) => boolean) {}
+              // Whether leaving a box for this control commits it: not for
+              // Cancel, which needs no valid entry, nor for another window
+              // (a message box: a refusal's shows as the box keeps the focus).
+              private readonly commitsOnLeaving: (to: EventTarget | null) => boolean) {}
 
   // A typed value waits for its commit: the results shown are stale.
   get stale(): boolean {
@@ -143,7 +145,7 @@ export class LoopInput {
   }
 
   private left(event: FocusEvent, box: NumberBox): void {
-    if (this.closing || this.calling || this.typed?.key !== box.key || this.needsNoEntry(event.relatedTarget)) return;
+    if (this.closing || this.calling || this.typed?.key !== box.key || !this.commitsOnLeaving(event.relatedTarget)) return;
     void this.commit(box, event.target as HTMLInputElement);
   }
 }

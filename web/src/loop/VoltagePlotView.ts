@@ -105,7 +105,7 @@ export class VoltagePlotView {
     const { width, height } = this.size;
     return html`<div class="plot" id="picVoltagePlot" role="group" aria-label="Voltage along the cable"
         style=${`--line: ${this.thin}px`}>
-      ${plot ? html`<svg width=${width} height=${height} viewBox=${`0 0 ${width} ${height}`} font-size=${fontSize}
+      ${plot ? html`<svg role="none" width=${width} height=${height} viewBox=${`0 0 ${width} ${height}`} font-size=${fontSize}
           font-family=${this.font.name}>
         <g aria-hidden="true">${this.area(plot)}${this.axes(plot)}${plot.empty ? nothing : this.curves(plot)}</g>
         ${this.points(plot)}
@@ -152,18 +152,22 @@ export class VoltagePlotView {
       ${plot.legend.map((entry) => svg`${legendSample(entry.key, entry.sample, size, this.thin)}${text(entry.label, 'start')}`)}`;
   }
 
-  // Each point as a target for the pointer and, one at a time, the keyboard.
+  // Each point as a target for the pointer, a little wider than its markers
+  // from the highest to the lowest, and, one at a time, for the keyboard.
   private points(plot: VoltagePlot): SVGTemplateResult {
     const reach = 3 * plot.markerSize;
-    return svg`${plot.points.map((point, i) => svg`<g class="point" data-point=${i} role="img" aria-label=${point.tip}
-        tabindex=${i === this.current ? 0 : -1}
-        @pointerenter=${() => this.showTip(i)} @pointerleave=${() => this.showTip(-1)}
-        @focus=${() => this.showTip(i)} @blur=${() => this.showTip(-1)}
-        @keydown=${(event: KeyboardEvent) => this.keydown(event, plot)}>
-      ${i === this.tipped ? svg`<line class="marked" x1=${point.x} y1=${plot.area.y} x2=${point.x}
-        y2=${plot.area.y + plot.area.height}/>` : nothing}
-      ${point.y.map((y) => svg`<circle cx=${point.x} cy=${y} r=${reach} fill="transparent"/>`)}
-    </g>`)}`;
+    return svg`${plot.points.map((point, i) => {
+      const top = Math.min(...point.y) - reach;
+      return svg`<g class="point" data-point=${i} role="img" aria-label=${point.tip}
+          tabindex=${i === this.current ? 0 : -1}
+          @pointerenter=${() => this.showTip(i)} @pointerleave=${() => this.showTip(-1)}
+          @focus=${() => this.showTip(i)} @blur=${() => this.showTip(-1)}
+          @keydown=${(event: KeyboardEvent) => this.keydown(event, plot)}>
+        ${i === this.tipped ? svg`<line class="marked" x1=${point.x} y1=${plot.area.y} x2=${point.x}
+          y2=${plot.area.y + plot.area.height}/>` : nothing}
+        <rect x=${point.x - reach} y=${top} width=${2 * reach} height=${Math.max(...point.y) + reach - top} fill="transparent"/>
+      </g>`;
+    })}`;
   }
 
   private tip(plot: VoltagePlot): TemplateResult | typeof nothing {
