@@ -5,7 +5,7 @@
 // every change.
 import './loop.css';
 import { html, type TemplateResult } from 'lit';
-import type { LoopEditor } from 'ferrolux';
+import type { HistoryTexts, LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
 import { announceAccessKeys, keyed, plain, pressAccessKey } from './AccessKeys.js';
@@ -23,6 +23,7 @@ class LoopEditorWindow {
   readonly input: LoopInput;
   readonly noRowsText: string;
   readonly filter = { text: '', inUseOnly: false };
+  readonly tabRows = { device: -1, other: -1 };
   private readonly modal: Modal;
   private readonly plot: VoltagePlotView;
   private closed!: () => void;
@@ -33,9 +34,9 @@ class LoopEditorWindow {
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
     this.modal.element.classList.add('loop-editor');
     this.modal.element.addEventListener('keydown', (event) => this.keydown(event));
-    this.input = new LoopInput(app.module.loopEntryAccepts, () => this.draw(), (key) => this.committed(key),
+    this.input = new LoopInput(app.module.loopEntryAccepts, () => this.redraw(), (key) => this.committed(key),
       (to) => to instanceof Node && this.root.contains(to) && to !== this.root.querySelector('#btnCancel'));
-    this.plot = new VoltagePlotView(app.module, app.session, loop, () => this.draw());
+    this.plot = new VoltagePlotView(app.module, app.session, loop, () => this.redraw());
   }
 
   get root(): HTMLElement {
@@ -46,7 +47,7 @@ class LoopEditorWindow {
   run(): Promise<void> {
     return new Promise((resolve) => {
       this.closed = resolve;
-      this.draw();
+      this.redraw();
       this.modal.open('#txtLoopName');
       this.plot.observe(this.root.querySelector('#picVoltagePlot')!);
     });
@@ -56,17 +57,17 @@ class LoopEditorWindow {
   // a refused number holds the editor (the control shows the core's again).
   change(action: () => void, replot = true): void {
     if (this.input.held) {
-      this.draw();
+      this.redraw();
       return;
     }
     action();
     if (replot) this.replot();
-    else this.draw();
+    else this.redraw();
   }
 
   private replot(): void {
     this.plot.refresh();
-    this.draw();
+    this.redraw();
   }
 
   filterDevices(text: string, inUseOnly: boolean): void {
@@ -74,7 +75,7 @@ class LoopEditorWindow {
       Object.assign(this.filter, { text, inUseOnly });
       this.core.setDeviceFilter(text, inUseOnly);
     }
-    this.draw();
+    this.redraw();
   }
 
   async addRow(): Promise<void> {
@@ -87,9 +88,8 @@ class LoopEditorWindow {
   }
 
   private committed(key: string): void {
-    this.draw();
-    if (key.startsWith('device:') || key.startsWith('other:')) performance.mark(quantityCommitted);
     this.replot();
+    if (key.startsWith('device:') || key.startsWith('other:')) performance.mark(quantityCommitted);
   }
 
   private step(undo: boolean): void {
@@ -134,14 +134,17 @@ class LoopEditorWindow {
     this.step(undo);
   }
 
-  private undoButton(id: string, label: string, item: string, name: string, undo: boolean): TemplateResult {
-    const text = plain(item);
-    return html`<button type="button" id=${id} aria-label=${text} title=${`${text} (${undo ? 'Ctrl+Z' : 'Ctrl+Y'})`}
-      ?disabled=${name === ''} @click=${() => this.step(undo)}><span aria-hidden="true">${undo ? '↶' : '↷'}</span> ${label}</button>`;
+  // Undo or Redo, named after the step as the desktop's tip names it.
+  private undoButton(undo: boolean, history: HistoryTexts): TemplateResult {
+    const text = plain(undo ? history.undoItem : history.redoItem);
+    return html`<button type="button" id=${undo ? 'btnUndo' : 'btnRedo'} aria-label=${text}
+      title=${`${text} (${undo ? 'Ctrl+Z' : 'Ctrl+Y'})`} ?disabled=${(undo ? history.undoName : history.redoName) === ''}
+      @click=${() => this.step(undo)}><span aria-hidden="true">${undo ? '↶' : '↷'}</span> ${undo ? 'Undo' : 'Redo'}</button>`;
   }
 
-  // (The name's box keeps the name as typed: the core's is trimmed.)
-  private draw(): void {
+  // The name's box is not bound live: it keeps the name as typed, while the
+  // core's is trimmed.
+  redraw(): void {
     const core = this.core;
     const caption = core.caption();
     const parameters = core.parameters();
@@ -165,8 +168,7 @@ class LoopEditorWindow {
         ${parametersColumn(this, parameters, results)}
       </div>
       <div class="buttons">
-        ${this.undoButton('btnUndo', 'Undo', history.undoItem, history.undoName, true)}
-        ${this.undoButton('btnRedo', 'Redo', history.redoItem, history.redoName, false)}
+        ${this.undoButton(true, history)}${this.undoButton(false, history)}
         <span class="spacer"></span>
         <button type="button" class="primary" id="btnOK" @click=${() => void this.ok()}>OK</button>
         <button type="button" id="btnCancel" @click=${() => void this.cancel()}>Cancel</button>

@@ -22,8 +22,9 @@ export interface NumberBox {
   commit: (text: string) => MaybePromise<boolean>;
   // Where Enter (or an arrow key in a table) goes once the value is in.
   next: (key: string, box: HTMLInputElement) => HTMLElement | null | undefined;
-  // Up and Down move along the rows, as Enter does.
-  rows?: boolean;
+  // A box of a table's rows: Up and Down move along them, as Enter does,
+  // and the table is one stop of the Tab key, at the box last in use.
+  rows?: { tabStop: boolean; focused: () => void };
 }
 
 const settle = <T, R>(value: MaybePromise<T>, then: (value: T) => R): MaybePromise<R> =>
@@ -96,11 +97,15 @@ export class LoopInput {
     return html`<input type="text" class="number" id=${ifDefined(box.id)} aria-label=${ifDefined(box.label)}
       data-entry=${box.key}
       inputmode=${box.decimalPoint ? 'decimal' : 'numeric'} autocomplete="off" spellcheck="false"
+      tabindex=${ifDefined(box.rows ? (box.rows.tabStop ? 0 : -1) : undefined)}
       ?disabled=${box.disabled} .value=${live(text)}
       @keydown=${(event: KeyboardEvent) => this.keydown(event, box)}
       @input=${(event: InputEvent) => this.typedIn(event, box)}
       @focusout=${(event: FocusEvent) => this.left(event, box)}
-      @focus=${(event: FocusEvent) => (event.target as HTMLInputElement).select()}>`;
+      @focus=${(event: FocusEvent) => {
+        (event.target as HTMLInputElement).select();
+        box.rows?.focused();
+      }}>`;
   }
 
   // The box's value into the core: true when it is in (or nothing was typed).

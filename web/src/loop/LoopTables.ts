@@ -13,7 +13,10 @@ export interface TablesHost {
   readonly input: LoopInput;
   readonly noRowsText: string;
   readonly filter: { text: string; inUseOnly: boolean };
+  // The row of each table whose box the Tab key stops at.
+  readonly tabRows: { device: number; other: number };
   filterDevices(text: string, inUseOnly: boolean): void;
+  redraw(): void;
   addRow(): void;
 }
 
@@ -31,6 +34,12 @@ function rows(host: TablesHost, table: 'device' | 'other', shown: LoopRow[], cap
   const commit = table === 'device'
     ? (row: number) => (text: string) => host.core.commitDeviceQuantity(row, text)
     : (row: number) => (text: string) => host.core.commitOtherQuantity(row, text);
+  const stop = shown.some((row) => row.row === host.tabRows[table]) ? host.tabRows[table] : shown[0]?.row;
+  const focused = (row: number) => () => {
+    if (host.tabRows[table] === row) return;
+    host.tabRows[table] = row;
+    host.redraw();
+  };
   return html`<div class="rows-scroll"><table class="rows" id=${table === 'device' ? 'grdDevices' : 'grdOther'}
       aria-label=${caption}>
     ${columns}
@@ -38,11 +47,11 @@ function rows(host: TablesHost, table: 'device' | 'other', shown: LoopRow[], cap
       <th scope="col">${table === 'device' ? 'Device Type' : 'Other Device'}</th>
       <th scope="col" class="num">Qty</th><th scope="col" class="num">Quiescent</th><th scope="col" class="num">Alarm</th>
     </tr></thead>
-    <tbody>${repeat(shown, (row) => row.row, (row) => html`<tr class=${row.quantity === '0' ? '' : 'in-use'}>
+    <tbody>${repeat(shown, (row) => row.row, (row) => html`<tr>
       <th scope="row">${row.name}</th>
       <td class="qty">${host.input.box({
         key: `${table}:${row.row}`, label: `Quantity of ${row.name}`, committed: row.quantity, decimalPoint: true,
-        commit: commit(row.row), next: nextRow, rows: true })}</td>
+        commit: commit(row.row), next: nextRow, rows: { tabStop: row.row === stop, focused: focused(row.row) } })}</td>
       <td class="num">${row.quiescent}</td><td class="num">${row.alarm}</td>
     </tr>`)}</tbody>
   </table></div>`;
