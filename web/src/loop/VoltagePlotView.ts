@@ -92,7 +92,6 @@ export class VoltagePlotView {
   refresh(): void {
     const { width, height } = this.size;
     if (width <= 0 || height <= 0) return;
-    measureWithCanvas(this.module);
     const margin = this.lineHeight / 2;
     this.plot = this.module.voltagePlot(this.session, this.loop,
       { x: margin, y: margin, width: width - 2 * margin, height: height - 2 * margin }, this.font);
