@@ -68,13 +68,14 @@ class ChooserWindow {
     const at = shown.findIndex((item) => same(current, item));
     const family = current?.family ?? 0;
     const isFamily = current?.type === null;
+    const hasTypes = (this.core.outline()[family]?.types.length ?? 0) > 0;
     const moves: Record<string, () => void> = {
       ArrowDown: () => this.choose(shown[Math.min(at + 1, shown.length - 1)]),
       ArrowUp: () => this.choose(shown[Math.max(at - 1, 0)]),
       Home: () => this.choose(shown[0]),
       End: () => this.choose(shown[shown.length - 1]),
       ArrowRight: () => (isFamily && !this.expanded.has(family) ? this.toggle(family, true)
-        : isFamily ? this.choose({ family, type: 0 }) : undefined),
+        : isFamily && hasTypes ? this.choose({ family, type: 0 }) : undefined),
       ArrowLeft: () => (isFamily ? this.toggle(family, false) : this.choose({ family, type: null })),
       '+': () => this.toggle(family, true),
       '-': () => this.toggle(family, false),

@@ -59,7 +59,7 @@ export class LoopInput {
     return this.calling || this.refused;
   }
 
-  // A box of the focused element's that holds typed text.
+  // Whether the element is the box whose typed text waits for its commit.
   holdsTyping(element: Element | null): boolean {
     return this.typed !== null && element instanceof HTMLInputElement && element.dataset.entry === this.typed.key;
   }
