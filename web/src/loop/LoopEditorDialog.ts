@@ -1,6 +1,185 @@
-// The loop editor over the main window.
+// The loop editor over the main window, as the desktop's: the loop's name,
+// its devices and totals over the voltage plot on the left, the parameters
+// and the result on the right, Undo and Redo beside OK and Cancel. Every
+// text, number and verdict is the loop editor core's, read again after
+// every change.
+import './loop.css';
+import { html, type TemplateResult } from 'lit';
+import type { HistoryTexts, LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
+import { Modal } from '../dialogs/Modal.js';
+import { announceAccessKeys, keyed, plain, pressAccessKey } from './AccessKeys.js';
+import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
+import { LoopInput } from './LoopInput.js';
+import { deviceTables, totals } from './LoopTables.js';
+import { parametersColumn } from './ParametersColumn.js';
+import { VoltagePlotView } from './VoltagePlotView.js';
 
-export async function openLoopEditor(app: App, loop: number): Promise<void> {
-  throw new Error(`the loop editor (loop ${loop}) is not built yet: ${app.session.path()}`);
+// After a committed quantity's new results are drawn (the speed test reads it).
+const quantityCommitted = 'ferrolux-quantity-committed';
+
+class LoopEditorWindow {
+  readonly core: LoopEditor;
+  readonly input: LoopInput;
+  readonly noRowsText: string;
+  readonly filter = { text: '', inUseOnly: false };
+  readonly tabRows = { device: -1, other: -1 };
+  private readonly modal: Modal;
+  private readonly plot: VoltagePlotView;
+  private closed!: () => void;
+
+  constructor(private readonly app: App, loop: number) {
+    this.core = new app.module.LoopEditor(app.session, loop);
+    this.noRowsText = app.module.noDeviceRowsText;
+    this.modal = new Modal(this.core.caption(), () => void this.cancel());
+    this.modal.element.classList.add('loop-editor');
+    this.modal.element.addEventListener('keydown', (event) => this.keydown(event));
+    this.input = new LoopInput(app.module.loopEntryAccepts, () => this.redraw(), (key) => this.committed(key),
+      (to) => to instanceof Node && this.root.contains(to) && to !== this.root.querySelector('#btnCancel'));
+    this.plot = new VoltagePlotView(app.module, app.session, loop, () => this.redraw());
+  }
+
+  get root(): HTMLElement {
+    return this.modal.element;
+  }
+
+  // Resolves once the editor has closed.
+  run(): Promise<void> {
+    return new Promise((resolve) => {
+      this.closed = resolve;
+      this.redraw();
+      this.modal.open('#txtLoopName');
+      this.plot.observe(this.root.querySelector('#picVoltagePlot')!);
+    });
+  }
+
+  // A change of a control other than a number box, refused while a call or
+  // a refused number holds the editor (the control shows the core's again).
+  change(action: () => void, replot = true): void {
+    if (this.input.held) {
+      this.redraw();
+      return;
+    }
+    action();
+    if (replot) this.replot();
+    else this.redraw();
+  }
+
+  private replot(): void {
+    this.plot.refresh();
+    this.redraw();
+  }
+
+  filterDevices(text: string, inUseOnly: boolean): void {
+    if (!this.input.held) {
+      Object.assign(this.filter, { text, inUseOnly });
+      this.core.setDeviceFilter(text, inUseOnly);
+    }
+    this.redraw();
+  }
+
+  async addRow(): Promise<void> {
+    if (this.input.held) return;
+    const type = await this.input.call(() => chooseDeviceType(this.app.module, this.app.session));
+    if (type === undefined || type === null) return;
+    const row = this.core.addDeviceRow(type);
+    this.replot();
+    this.root.querySelector<HTMLElement>(`[data-entry="device:${row}"]`)?.focus();
+  }
+
+  private committed(key: string): void {
+    this.replot();
+    if (key.startsWith('device:') || key.startsWith('other:')) performance.mark(quantityCommitted);
+  }
+
+  private step(undo: boolean): void {
+    this.change(() => (undo ? this.core.undo() : this.core.redo()));
+  }
+
+  private async ok(): Promise<void> {
+    if (this.input.held) return;
+    const done = await this.input.call(() => this.core.ok());
+    if (done) this.close();
+    else if (done === false) this.root.querySelector<HTMLElement>('#txtTotalLength')?.focus();
+  }
+
+  // Cancel and Esc: a typed number goes with the changes, once the core agrees.
+  private async cancel(): Promise<void> {
+    if (this.input.pending) return;
+    this.input.abandon();
+    if (await this.input.call(() => this.core.cancel())) this.close();
+  }
+
+  private close(): void {
+    this.input.closing = true;
+    this.plot.dispose();
+    this.modal.close();
+    this.core.delete();
+    this.closed();
+  }
+
+  // Alt and a letter; Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo the
+  // editor's steps, but for a box's own typing.
+  private keydown(event: KeyboardEvent): void {
+    if (pressAccessKey(this.root, event)) {
+      event.preventDefault();
+      return;
+    }
+    if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
+    const key = event.key.toLowerCase();
+    const undo = key === 'z' && !event.shiftKey;
+    if (!undo && key !== 'y' && key !== 'z') return;
+    if (this.input.holdsTyping(document.activeElement)) return;
+    event.preventDefault();
+    this.step(undo);
+  }
+
+  // Undo or Redo, named after the step as the desktop's tip names it.
+  private undoButton(undo: boolean, history: HistoryTexts): TemplateResult {
+    const text = plain(undo ? history.undoItem : history.redoItem);
+    return html`<button type="button" id=${undo ? 'btnUndo' : 'btnRedo'} aria-label=${text}
+      title=${`${text} (${undo ? 'Ctrl+Z' : 'Ctrl+Y'})`} ?disabled=${(undo ? history.undoName : history.redoName) === ''}
+      @click=${() => this.step(undo)}><span aria-hidden="true">${undo ? '↶' : '↷'}</span> ${undo ? 'Undo' : 'Redo'}</button>`;
+  }
+
+  // The name's box is not bound live: it keeps the name as typed, while the
+  // core's is trimmed.
+  redraw(): void {
+    const core = this.core;
+    const caption = core.caption();
+    const parameters = core.parameters();
+    const results = this.input.stale ? core.staleResults() : core.results();
+    const history = core.history();
+    this.root.setAttribute('aria-label', caption);
+    this.modal.draw(html`<div class="body">
+      <h2>${caption}</h2>
+      <div class="editor">
+        <div class="loop-main">
+          <div class="loop-name">
+            <label for="txtLoopName">${keyed('Loop &Name')}</label>
+            <input type="text" id="txtLoopName" placeholder="Where the loop runs, for example: Yard and loading bays"
+              autocomplete="off" .value=${core.loopName()} @input=${(event: InputEvent) => this.change(() =>
+                core.setLoopName((event.target as HTMLInputElement).value), false)}>
+          </div>
+          <div class="tables">${deviceTables(this)}</div>
+          ${totals(results, parameters.maxAlarm)}
+          ${this.plot.render()}
+        </div>
+        ${parametersColumn(this, parameters, results)}
+      </div>
+      <div class="buttons">
+        ${this.undoButton(true, history)}${this.undoButton(false, history)}
+        <span class="spacer"></span>
+        <button type="button" class="primary" id="btnOK" @click=${() => void this.ok()}>OK</button>
+        <button type="button" id="btnCancel" @click=${() => void this.cancel()}>Cancel</button>
+      </div>
+    </div>`);
+    announceAccessKeys(this.root);
+  }
+}
+
+// Opens the editor on the loop; resolves once it has closed, the loop kept
+// with OK (a step of the document's history) or put back with Cancel.
+export function openLoopEditor(app: App, loop: number): Promise<void> {
+  return new LoopEditorWindow(app, loop).run();
 }
