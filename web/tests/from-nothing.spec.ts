@@ -2,14 +2,7 @@
 // in a browser without the file system pickers) and opened again: the bytes
 // are those the native cores save for the same steps.
 import fs from 'node:fs';
-import type { Page } from '@playwright/test';
-import { test, expect, appUrl, mainWindowReady, nativeWalkBytes, withoutTimes } from './support';
-
-// A File menu command, its shortcut beside it.
-async function file(page: Page, command: string): Promise<void> {
-  await page.getByRole('button', { name: 'File', exact: true }).click();
-  await page.getByRole('menuitem', { name: new RegExp(`^${command}`) }).click();
-}
+import { test, expect, appUrl, mainWindowReady, menu, nativeWalkBytes, withoutTimes } from './support';
 
 test('a two-loop site designed from nothing saves as the native cores save it and opens again', async ({ page: app }) => {
   await app.addInitScript(() => {
@@ -18,10 +11,9 @@ test('a two-loop site designed from nothing saves as the native cores save it an
   });
   await app.goto(appUrl());
   await mainWindowReady(app);
-  await file(app, 'New');
+  await menu(app, 'File', 'New');
   await app.getByRole('textbox', { name: 'Site Name:' }).pressSequentially('Canal Street Depot');
-  await app.getByRole('combobox', { name: 'Manufacturer' }).selectOption('Brannoch Fire Controls');
-  await app.getByRole('combobox', { name: 'Control Panel' }).selectOption('Brannoch B200 Two Loop');
+  await app.getByRole('combobox', { name: 'Control Panel:' }).selectOption('Brannoch B200 Two Loop');
 
   await app.getByRole('button', { name: 'Details of loop 1' }).click();
   const editor = app.getByRole('dialog', { name: /^Loop 1/ });
@@ -41,13 +33,13 @@ test('a two-loop site designed from nothing saves as the native cores save it an
   const rows = app.getByRole('table', { name: 'Loops' }).getByRole('row');
   const shown = await rows.allInnerTexts();
   const saved = app.waitForEvent('download');
-  await file(app, 'Save');
+  await menu(app, 'File', 'Save');
   const bytes = fs.readFileSync(await (await saved).path());
   expect(withoutTimes(bytes)).toBe(withoutTimes(nativeWalkBytes('--from-nothing')));
 
-  await file(app, 'New');
+  await menu(app, 'File', 'New');
   const chooser = app.waitForEvent('filechooser');
-  await file(app, 'Open');
+  await menu(app, 'File', 'Open...');
   await (await chooser).setFiles({ name: 'Canal Street Depot.QLX', mimeType: 'application/octet-stream', buffer: bytes });
   await expect(app.getByRole('textbox', { name: 'Site Name:' })).toHaveValue('Canal Street Depot');
   expect(await rows.allInnerTexts()).toEqual(shown);
