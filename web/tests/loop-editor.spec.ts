@@ -65,11 +65,13 @@ test('a designer refuses, undoes, adds a row and reads the plot in the loop edit
   await expect(box).toHaveValue('0');
   await expect(editor.getByRole('button', { name: /^Redo/ })).toHaveAccessibleName(containing(type));
 
-  // Esc with a change asks first; keeping on editing keeps the editor.
+  // Esc with a change asks first; Esc again keeps on editing, as the question's default.
   await app.keyboard.press('Control+y');
   await expect(box).toHaveValue('5');
   await app.keyboard.press('Escape');
-  await messageBox(app).getByRole('button', { name: 'Keep Editing' }).click();
+  await expect(messageBox(app).getByRole('button', { name: 'Keep Editing' })).toBeFocused();
+  await app.keyboard.press('Escape');
+  await expect(messageBox(app)).toBeHidden();
   await expect(editor).toBeVisible();
 
   // Add Row through the chooser, by keyboard: the type's row shows whatever the filter.

@@ -36,6 +36,7 @@ const icons: Record<number, { kind: string; glyph: string; meaning: string }> = 
 
 export class MessageBoxes implements MessageHost {
   private queue: Promise<unknown> = Promise.resolve();
+  private audio: AudioContext | undefined;
 
   show(text: string, style: number, caption: string): Promise<number> {
     const buttons = buttonSets[style & 7] ?? [ok];
@@ -44,10 +45,28 @@ export class MessageBoxes implements MessageHost {
     return this.ask(caption, text, icons[style & 0x70], buttons, chosen, escape?.result);
   }
 
+  // As on the desktop, the second choice (the one that keeps things as they
+  // are) is the default and Esc's.
   async choose(text: string, first: string, second: string, caption: string): Promise<boolean> {
     const answer = await this.ask(caption, text, icons[32], [
-      { name: first, label: html`${first}`, result: 1 }, { name: second, label: html`${second}`, result: 2 }], 0);
+      { name: first, label: html`${first}`, result: 1 }, { name: second, label: html`${second}`, result: 2 }], 1, 2);
     return answer === 1;
+  }
+
+  // The desktop's beep for a box or a refused key: a short, quiet tone.
+  beep(): void {
+    try {
+      this.audio ??= new AudioContext();
+      const tone = this.audio.createOscillator();
+      const volume = this.audio.createGain();
+      volume.gain.value = 0.04;
+      tone.frequency.value = 660;
+      tone.connect(volume).connect(this.audio.destination);
+      tone.start();
+      tone.stop(this.audio.currentTime + 0.08);
+    } catch {
+      // No sound where the browser gives none.
+    }
   }
 
   busy(shown: boolean): void {
@@ -70,6 +89,7 @@ export class MessageBoxes implements MessageHost {
         resolve(result);
       };
       modal.element.setAttribute('role', 'alertdialog');
+      modal.element.setAttribute('aria-describedby', 'message-text');
       modal.element.addEventListener('keydown', (event) => {
         if (!event.altKey || event.ctrlKey || event.metaKey) return;
         const pressed = buttons.find((b) => b.name[0].toLowerCase() === event.key.toLowerCase());
@@ -82,7 +102,7 @@ export class MessageBoxes implements MessageHost {
         <h2>${caption || 'Harvex Ferrolux'}</h2>
         <div class="content message">
           ${icon ? html`<span class="icon ${icon.kind}" role="img" aria-label=${icon.meaning}>${icon.glyph}</span>` : ''}
-          <p>${text}</p>
+          <p id="message-text">${text}</p>
         </div>
         <div class="buttons">
           ${buttons.map((b, i) => html`<button type="button" class=${i === chosen ? 'primary' : ''}

@@ -34,7 +34,10 @@ class LoopEditorWindow {
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
     this.modal.element.classList.add('loop-editor');
     this.modal.element.addEventListener('keydown', (event) => this.keydown(event));
-    this.input = new LoopInput(app.module.loopEntryAccepts, () => this.redraw(), (key) => this.committed(key),
+    // A key the box refuses beeps and is dropped, as on the desktop.
+    const accepts = (key: string, decimalPoint: boolean) =>
+      app.module.loopEntryAccepts(key, decimalPoint) || (app.boxes.beep(), false);
+    this.input = new LoopInput(accepts, () => this.redraw(), (key) => this.committed(key),
       (to) => to instanceof Node && this.root.contains(to) && to !== this.root.querySelector('#btnCancel'));
     this.plot = new VoltagePlotView(app.module, app.session, loop, () => this.redraw());
   }
