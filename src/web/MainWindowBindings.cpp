@@ -10,6 +10,7 @@
 #include "document/LoopResults.h"
 #include "document/NewDocument.h"
 #include "document/PowerText.h"
+#include "document/RecentFiles.h"
 #include "document/Shell.h"
 #include "forms/MainWindowCore.h"
 #include "web/WebHistory.h"
@@ -163,6 +164,8 @@ public:
 
     std::string WindowTitle() const { return Shell::WindowTitle(session_.document().Path); }
 
+    bool AskToChooseAgain(const std::string& path) { return ::AskToChooseAgain(session_.host(), path); }
+
 private:
     WebSession& session_;
 };
@@ -191,5 +194,6 @@ EMSCRIPTEN_BINDINGS(ferrolux_main_window)
         .function("redo", &MainWindow::Redo)
         .function("history", &MainWindow::History)
         .function("recentFiles", &MainWindow::RecentFiles)
-        .function("windowTitle", &MainWindow::WindowTitle);
+        .function("windowTitle", &MainWindow::WindowTitle)
+        .function("askToChooseAgain", &MainWindow::AskToChooseAgain);
 }

@@ -59,7 +59,7 @@ if (!Module['flushStorage']) Module['flushStorage'] = function() { return Promis
 // any time, also while its dialog is open.
 var ferroluxAsking = {
   'Session': ['start', 'open', 'save', 'saveAs', 'checkSaved'],
-  'MainWindow': ['changePanel', 'copyLoop', 'clearLoop'],
+  'MainWindow': ['changePanel', 'copyLoop', 'clearLoop', 'askToChooseAgain'],
   'PowerWindow': ['ok', 'mayDiscard'],
   'OptionsDialog': ['ok'],
   'DeviceTypeChooser': ['ok'],

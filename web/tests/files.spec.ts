@@ -5,7 +5,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import type { Page } from '@playwright/test';
 import {
-  examplesDir, exampleFiles, expect, expectNativeResults, menu, messageBox, test, withoutFileSystemAccess,
+  appUrl, examplesDir, exampleFiles, mainWindowReady, expect, expectNativeResults, menu, messageBox, test, withoutFileSystemAccess,
 } from './support.js';
 
 const example = (name: string) => fs.readFileSync(path.join(examplesDir, name));
@@ -94,7 +94,8 @@ test('a file opened through its handle is saved back into it', async ({ page }) 
     };
     (window as any).showOpenFilePicker = async () => [handle];
   }, bytes);
-  await page.goto(process.env.FERROLUX_APP_URL!);
+  await page.goto(appUrl());
+  await mainWindowReady(page);
   await page.keyboard.press('Control+o');
   await expect(page.getByRole('textbox', { name: 'Site Name:' })).toHaveValue('Northgate Offices');
   await page.keyboard.press('Control+s');

@@ -78,9 +78,13 @@ test('a designer refuses, undoes, adds a row and reads the plot in the loop edit
   await editor.getByRole('checkbox', { name: 'Only types in use' }).check();
   await editor.getByRole('button', { name: 'Add Row...' }).click();
   const chooser = app.getByRole('dialog', { name: 'Add Device Type' });
+  const current = chooser.getByRole('treeitem', { selected: true });
+  await expect(current).toBeFocused();
+  const family = await current.innerText();
   await app.keyboard.press('ArrowRight');
   await app.keyboard.press('ArrowDown');
-  const chosen = await chooser.getByRole('treeitem', { selected: true }).innerText();
+  await expect(current).not.toHaveText(family);
+  const chosen = await current.innerText();
   await app.keyboard.press('Enter');
   await expect(chooser).toBeHidden();
   await expect(devices.getByRole('textbox', { name: `Quantity of ${chosen}`, exact: true })).toBeFocused();

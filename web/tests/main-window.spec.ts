@@ -58,7 +58,9 @@ test('a panel chosen shows its loops and its manufacturer, the arrows alone choo
 test('the units are chosen from the keyboard and kept on OK, not on Esc', async ({ app }) => {
   // File's "O" goes first to Open..., then to Options...
   await app.keyboard.press('Alt+f');
+  await expect(app.getByRole('menuitem', { name: 'New' })).toBeFocused();
   await app.keyboard.press('o');
+  await expect(app.getByRole('menuitem', { name: 'Open...' })).toBeFocused();
   await app.keyboard.press('o');
   await expect(app.getByRole('menuitem', { name: 'Options...' })).toBeFocused();
   await app.keyboard.press('Enter');

@@ -2,6 +2,7 @@
 
 #include "catalogues/Options.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageHost.h"
 
 #include <algorithm>
 #include <vector>
@@ -107,4 +108,12 @@ std::string RecentFiles::Caption(size_t i) const
     if (i >= Count || paths_[i].empty())
         return "";
     return "&" + std::to_string(i + 1) + " " + ShortenPathMiddle(paths_[i], 40);
+}
+
+bool AskToChooseAgain(MessageHost& host, const std::string& path)
+{
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    const std::string text = "'" + name + "' cannot be opened again without choosing it: the browser keeps no access "
+                             "to it, or the file has moved.\n\nDo you want to choose the file?";
+    return MsgBox(host, text, MsgStyle::OKCancel + MsgStyle::Question) == MsgResult::OK;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class MessageHost;
 class Options;
 
 // The path as the current folder shows it: without that folder and its "/"
@@ -17,6 +18,11 @@ std::string PathShownFrom(const std::string& path, const std::string& currentFol
 // the file name (from its "/") stays whole while it fits, else the middle of
 // the whole path.
 std::string ShortenPathMiddle(const std::string& path, int characters);
+
+// A recent file the program can reach only when it is given the file again (a
+// browser keeps no access to a file it was handed, or the file has moved):
+// asks before the file chooser opens; true for OK.
+bool AskToChooseAgain(MessageHost& host, const std::string& path);
 
 class RecentFiles {
 public:

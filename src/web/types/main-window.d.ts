@@ -109,6 +109,9 @@ export interface MainWindow extends Deletable {
   undo(): boolean;
   redo(): boolean;
   recentFiles(): RecentFile[];
+  // A recent file the page can no longer reach (no handle kept, or it has
+  // moved): true when the user wants to choose it in the file picker.
+  askToChooseAgain(path: string): MaybePromise<boolean>;
   windowTitle(): string;
 }
 

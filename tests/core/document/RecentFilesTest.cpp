@@ -1,5 +1,7 @@
 #include "document/RecentFiles.h"
 
+#include "platform/MessageHost.h"
+
 #include <gtest/gtest.h>
 
 // Paths fitted into a menu's 40 characters: the folders give way first, the
@@ -17,4 +19,18 @@ TEST(RecentFiles, LongPathsGiveWayInTheMiddleOfTheirFolders)
     };
     for (const auto& row : rows)
         EXPECT_EQ(ShortenPathMiddle(row.path, 40), row.shown) << row.path;
+}
+
+TEST(RecentFiles, AFileToChooseAgainIsAskedAboutByItsName)
+{
+    ScriptedMessageHost host;
+    host.Answer(MsgResult::Cancel);
+    EXPECT_FALSE(AskToChooseAgain(host, "/documents/Harbour-Hotel.QLX"));
+    host.Answer(MsgResult::OK);
+    EXPECT_TRUE(AskToChooseAgain(host, "Harbour-Hotel.QLX"));
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].Text, "'Harbour-Hotel.QLX' cannot be opened again without choosing it: the browser keeps "
+                                  "no access to it, or the file has moved.\n\nDo you want to choose the file?");
+    EXPECT_EQ(host.boxes[0].Style, MsgStyle::OKCancel + MsgStyle::Question);
+    EXPECT_EQ(host.boxes[1].Text, host.boxes[0].Text);
 }

@@ -78,9 +78,7 @@ export class FileCommands {
     const file = source && (await mayUse(source.handle, 'read')) ? await source.handle.getFile().catch(() => null) : null;
     if (file) return this.open(file.name, new Uint8Array(await file.arrayBuffer()), source);
     // No way back to the file from here: the user chooses it again.
-    const answer = await this.app.boxes.show(`'${baseName(path)}' cannot be opened again without choosing it: the ` +
-      'browser keeps no access to it, or the file has moved.\n\nDo you want to choose the file?', 1 + 32, 'Harvex Ferrolux');
-    if (answer !== 1) return;
+    if (!(await this.app.main.askToChooseAgain(path))) return;
     const chosen = await chooseFileToOpen();
     if (chosen) await this.openChosen(chosen);
   }
