@@ -14,7 +14,13 @@ cd "$top"
 bash scripts/setup.sh
 
 if [ "${1:-}" = "--web" ]; then
-  bash scripts/build-wasm.sh >/dev/null
+  echo "Building the browser app (the first time takes a few minutes)..." >&2
+  mkdir -p build
+  if ! bash scripts/build-wasm.sh > build/wasm-build.log 2>&1; then
+    tail -n 30 build/wasm-build.log >&2
+    echo "Building the WebAssembly module failed; the whole log is in build/wasm-build.log." >&2
+    exit 1
+  fi
   node web/scripts/build.mjs
   exec node web/scripts/serve.mjs --port "${2:-8080}"
 fi
