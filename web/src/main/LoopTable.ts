@@ -62,7 +62,7 @@ export class LoopTable {
     return html`<tr data-loop=${row.loop} tabindex=${row.loop === this.current ? 0 : -1}
       @dblclick=${() => this.open(row.loop)}>
       <th scope="row">${row.loop}</th>
-      <td class="loop-name">${row.name}</td>
+      <td class="row-name">${row.name}</td>
       <td class="num">${row.devices}</td>
       <td class="num">${row.quiescent}</td>
       <td class="num">${row.alarm}</td>
