@@ -4,7 +4,7 @@ import { defineConfig } from '@playwright/test';
 
 export default defineConfig({
   testDir: 'tests',
-  testMatch: '*.spec.ts',
+  testMatch: '*.test.ts',
   outputDir: '../build/web-tests/results',
   globalSetup: './tests/app-server.ts',
   timeout: 60_000,
