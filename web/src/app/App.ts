@@ -44,10 +44,6 @@ export class App {
     return next;
   }
 
-  // Resolves once every action so far is done.
-  idle(): Promise<void> {
-    return this.pending;
-  }
 
   markWhenDrawn(name: string): void {
     this.marks.push(name);
