@@ -9,6 +9,7 @@ import { LoopTable } from './LoopTable.js';
 import { captionLabel, MenuBar, type MenuEntry } from './Menu.js';
 import { panelChooser } from './PanelChooser.js';
 import { UnitsDialog } from './UnitsDialog.js';
+import { openPowerSupply } from '../windows/PowerDialog.js';
 
 export class MainView {
   readonly files: FileCommands;
@@ -47,6 +48,8 @@ export class MainView {
                          (position) => void this.app.act(() => this.app.main.changePanel(position)))}
         </div>
         ${this.loops.render()}
+        <div class="main-buttons"><button type="button" id="btnPower" @click=${() => this.powerSupply()}
+          title="The standby battery the site needs, by the rule of your standard">${captionLabel('Po&wer Supply...')}</button></div>
       </main>`;
   }
 
@@ -81,9 +84,14 @@ export class MainView {
     return [
       ...this.files.documentEntries(),
       'separator',
+      { text: 'Po&wer Supply...', run: () => this.powerSupply() },
       { text: '&Options...', run: () => void this.app.act(() => new UnitsDialog(this.app).run()) },
       ...(recent.length ? ['separator' as const, ...recent] : []),
     ];
+  }
+
+  private powerSupply(): void {
+    void this.app.act(() => openPowerSupply(this.app));
   }
 
   private editEntries(): MenuEntry[] {
@@ -109,8 +117,9 @@ export class MainView {
 
   private boxKey(event: KeyboardEvent): boolean {
     const box = event.altKey && !event.ctrlKey && !event.metaKey &&
-      { n: 'txtName', p: 'cmbPanel' }[event.key.toLowerCase()];
+      { n: 'txtName', p: 'cmbPanel', w: 'btnPower' }[event.key.toLowerCase()];
     if (box) document.getElementById(box)?.focus();
+    if (box === 'btnPower') this.powerSupply();
     return Boolean(box);
   }
 
