@@ -16,11 +16,13 @@ import { historyButtons, historyKey } from './HistoryButtons.js';
 
 type Column = 'distance' | 'length';
 
+const columnBoxes = (column: Column) => `input[data-entry^="${column}:"]`;
+
 // The same column of the next row for Enter and Down, of the row before for Up; the last row keeps it.
 function sameColumn(key: string, box: HTMLInputElement): HTMLElement | null {
   const row = box.closest('tr');
   const next = key === 'ArrowUp' ? row?.previousElementSibling : row?.nextElementSibling;
-  return next?.querySelector<HTMLInputElement>(`input[data-column=${box.dataset.column}]`) ?? box;
+  return next?.querySelector<HTMLInputElement>(columnBoxes(box.dataset.entry!.split(':')[0] as Column)) ?? box;
 }
 
 class CableLayoutWindow {
@@ -50,7 +52,7 @@ class CableLayoutWindow {
     return new Promise((resolve) => {
       this.closed = resolve;
       this.redraw();
-      this.modal.open('#grdCableLayout input[data-column=distance]');
+      this.modal.open(`#grdCableLayout ${columnBoxes('distance')}`);
     });
   }
 
@@ -152,7 +154,6 @@ class CableLayoutWindow {
     const distance = `Distance (${units})`;
     const length = `From Previous (${units})`;
     const at = rows[this.current];
-    const columnOf = (input: EventTarget | null) => (input as HTMLElement | null)?.dataset?.column;
     this.modal.draw(html`<div class="body">
       <h2>${core.caption()}</h2>
       <p class="note" id="lblCableLayoutNote">Each point's distance along the cable from the panel's loop OUT terminal,
@@ -171,7 +172,7 @@ class CableLayoutWindow {
                 <th scope="col" class="num">${distance}</th><th scope="col" class="num">${length}</th>
               </tr></thead>
               <tbody>${repeat(rows, (_, i) => i, (row, i) => html`<tr class=${i === this.current ? 'current' : ''}
-                  @mousedown=${(event: MouseEvent) => columnOf(event.target) || this.focusRow(i)}>
+                  @mousedown=${() => this.focusRow(i)}>
                 <td class="num">${row.number}</td><td class="num">${row.address}</td>
                 <th scope="row">${row.type}</th><td>${row.others}</td>
                 <td class="length">${this.cell(row, i, 'distance', 'Distance')}</td>

@@ -31,7 +31,7 @@ class PowerDialogWindow {
   private busy = false;
   private closed!: () => void;
 
-  constructor(app: App) {
+  constructor(private readonly app: App) {
     this.core = new app.module.PowerWindow(app.session);
     this.boxes = this.core.boxes();
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
@@ -109,6 +109,8 @@ class PowerDialogWindow {
     const refusal = await this.ask(() => this.core.ok(boxes));
     if (refusal === null) this.close();
     else if (refusal) {
+      // The refusal's box may still be open: the focus goes back once it is answered.
+      await this.app.boxes.settled();
       const box = this.boxOf(refusal);
       box?.focus();
       box?.select();
@@ -206,7 +208,7 @@ class PowerDialogWindow {
         <span class="note">12 V batteries, in pairs for a 24 V panel</span>
       </div>
       <p id="lblSummary" class=${shown.pass ? 'pass' : 'fail'} role="status">${shown.summary}</p>
-      <pre id="txtWorking" tabindex="0" aria-label="Working">${shown.working.join('\n')}</pre>
+      <pre id="txtWorking" role="region" tabindex="0" aria-label="Working">${shown.working.join('\n')}</pre>
     </fieldset>`;
   }
 
