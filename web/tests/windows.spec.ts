@@ -4,7 +4,7 @@
 // the working followed as it is typed, kept, and the main window's battery
 // line then the window's own summary.
 import type { Page } from '@playwright/test';
-import { test, expect, containing, coreSays, messageBox, openLoop, screenshot, tableRows } from './support';
+import { test, expect, containing, coreSays, menu, messageBox, openLoop, screenshot, tableRows } from './support';
 
 async function bothSizes(page: Page, name: string): Promise<void> {
   await screenshot(page, `${name}-1366`);
@@ -23,7 +23,6 @@ test('a cable layout pasted, refused, moved, spaced evenly and undone changes th
   const table = layout.getByRole('table', { name: 'Cable layout' });
   const distance = (point: number) => table.getByRole('textbox', { name: `Distance of point ${point}`, exact: true });
   await expect(distance(1)).toBeFocused();
-  await bothSizes(app, 'cable-layout');
 
   // Two columns from a spreadsheet through Ctrl+V: the first three points' addresses and distances.
   const addresses = (await tableRows(table)).map((row) => row.Address.text);
@@ -32,6 +31,7 @@ test('a cable layout pasted, refused, moved, spaced evenly and undone changes th
   await app.keyboard.press('Control+v');
   await expect(distance(3)).toHaveValue(/^450\b/);
   await expect(layout.getByRole('button', { name: /^Undo/ })).toHaveAccessibleName(/Paste/);
+  await bothSizes(app, 'cable-layout');
 
   // A refused distance: the core's message, then the cell keeps the text and the focus until Esc.
   await distance(4).fill('abc');
@@ -70,6 +70,7 @@ test('a cable layout pasted, refused, moved, spaced evenly and undone changes th
 });
 
 test('a power supply by another rule with a load is kept, and the battery line becomes its summary', async ({ app }) => {
+  await menu(app, 'File', 'Riverside Warehouse');
   const battery = app.getByText(/^Standby battery:/);
   const before = await battery.innerText();
   await app.getByRole('button', { name: 'Power Supply...' }).click();
@@ -104,6 +105,12 @@ test('a power supply by another rule with a load is kept, and the battery line b
   await power.getByRole('textbox', { name: 'Alarm (mA each), load 1' }).fill('35');
   await expect(working).not.toHaveText(withoutCurrents);
   await bothSizes(app, 'power');
+
+  // Esc with a change asks first; Esc again keeps the window, as the question's default.
+  await app.keyboard.press('Escape');
+  await expect(messageBox(app)).toBeVisible();
+  await app.keyboard.press('Escape');
+  await expect(messageBox(app)).toBeHidden();
 
   const kept = await summary.innerText();
   await power.getByRole('button', { name: 'OK' }).click();

@@ -165,7 +165,7 @@ class CableLayoutWindow {
           <div class="rows-scroll">
             <table class="rows" id="grdCableLayout" aria-label="Cable layout" aria-describedby="lblCableLayoutNote"
               @paste=${(event: ClipboardEvent) => this.pasted(event)}>
-              <colgroup><col class="number"><col class="address"><col><col><col class="length"><col class="length"></colgroup>
+              <colgroup><col class="number"><col class="address"><col class="type"><col><col class="length"><col class="length"></colgroup>
               <thead><tr>
                 <th scope="col" class="num">No.</th><th scope="col" class="num">Address</th>
                 <th scope="col">Device Type</th><th scope="col">Other Devices</th>
@@ -174,7 +174,7 @@ class CableLayoutWindow {
               <tbody>${repeat(rows, (_, i) => i, (row, i) => html`<tr class=${i === this.current ? 'current' : ''}
                   @mousedown=${() => this.focusRow(i)}>
                 <td class="num">${row.number}</td><td class="num">${row.address}</td>
-                <th scope="row">${row.type}</th><td>${row.others}</td>
+                <th scope="row" title=${row.type}>${row.type}</th><td title=${row.others}>${row.others}</td>
                 <td class="length">${this.cell(row, i, 'distance', 'Distance')}</td>
                 <td class="length">${this.cell(row, i, 'length', 'From previous')}</td>
               </tr>`)}</tbody>

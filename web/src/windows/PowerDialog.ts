@@ -35,7 +35,7 @@ class PowerDialogWindow {
     this.core = new app.module.PowerWindow(app.session);
     this.boxes = this.core.boxes();
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
-    this.modal.element.classList.add('power');
+    this.modal.element.classList.add('power-supply');
     this.modal.element.addEventListener('keydown', (event) => {
       if (pressAccessKey(this.modal.element, event)) event.preventDefault();
     });
@@ -217,7 +217,7 @@ class PowerDialogWindow {
     const refused = shown.refused;
     this.modal.draw(html`<div class="body">
       <h2>${this.core.caption()}</h2>
-      <div class="content power-content">
+      <div class="content power-supply-content">
         <div class="top">${this.rule(refused?.box)}${this.panel(refused?.box)}</div>
         ${this.loads(refused)}
         ${this.battery(shown)}
