@@ -9,8 +9,8 @@ import type { LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
 import { openCableLayout } from '../windows/CableLayoutDialog.js';
-import { historyButtons, historyKey } from '../windows/HistoryButtons.js';
-import { announceAccessKeys, keyed, pressAccessKey } from './AccessKeys.js';
+import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
+import { announceAccessKeys, keyed } from './AccessKeys.js';
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
 import { LoopInput } from './LoopInput.js';
 import { deviceTables, totals } from './LoopTables.js';
@@ -132,14 +132,7 @@ class LoopEditorWindow {
   // Alt and a letter; Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo the
   // editor's steps, but for a box's own typing.
   private keydown(event: KeyboardEvent): void {
-    if (pressAccessKey(this.root, event)) {
-      event.preventDefault();
-      return;
-    }
-    const step = historyKey(event);
-    if (!step || this.input.holdsTyping(document.activeElement)) return;
-    event.preventDefault();
-    this.step(step === 'undo');
+    windowKey(event, this.root, this.input, (undo) => this.step(undo));
   }
 
   // The name's box is not bound live: it keeps the name as typed, while the

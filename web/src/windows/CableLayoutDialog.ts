@@ -10,9 +10,9 @@ import { repeat } from 'lit/directives/repeat.js';
 import type { CableLayout, CableLayoutRow, LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
-import { announceAccessKeys, keyed, pressAccessKey } from '../loop/AccessKeys.js';
+import { announceAccessKeys, keyed } from '../loop/AccessKeys.js';
 import { LoopInput } from '../loop/LoopInput.js';
-import { historyButtons, historyKey } from './HistoryButtons.js';
+import { historyButtons, windowKey } from './HistoryButtons.js';
 
 type Column = 'distance' | 'length';
 
@@ -120,14 +120,7 @@ class CableLayoutWindow {
   }
 
   private keydown(event: KeyboardEvent): void {
-    if (pressAccessKey(this.root, event)) {
-      event.preventDefault();
-      return;
-    }
-    const step = historyKey(event);
-    if (!step || this.input.holdsTyping(document.activeElement)) return;
-    event.preventDefault();
-    this.step(step === 'undo');
+    windowKey(event, this.root, this.input, (undo) => this.step(undo));
   }
 
   private cell(row: CableLayoutRow, at: number, column: Column, heading: string) {
