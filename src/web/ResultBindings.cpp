@@ -22,6 +22,7 @@
 
 #include <emscripten/bind.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,21 @@ val DeviceScheduleCsv(WebSession& session) { return BytesToJs(Schedules::DeviceS
 
 val AddressScheduleCsv(WebSession& session) { return BytesToJs(Schedules::AddressScheduleCsv(session.document())); }
 
+std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// The names the desktop suggests for the report and the schedules, without
+// their folder: the document's own name, or "Loop Calculation" before it has one.
+val OutputFileNames(WebSession& session)
+{
+    const Document& document = session.document();
+    val names = val::object();
+    names.set("report", document.Path.empty() ? std::string("Loop Calculation.pdf")
+                                              : FileNameOf(PdfPathFor(document.Path)));
+    names.set("deviceSchedule", FileNameOf(Schedules::SuggestedPath(document, "", Schedules::Schedule::Devices)));
+    names.set("addressSchedule", FileNameOf(Schedules::SuggestedPath(document, "", Schedules::Schedule::Addresses)));
+    return names;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(ferrolux_results)
@@ -141,4 +157,5 @@ EMSCRIPTEN_BINDINGS(ferrolux_results)
     function("printReport", &PrintReport);
     function("deviceScheduleCsv", &DeviceScheduleCsv);
     function("addressScheduleCsv", &AddressScheduleCsv);
+    function("outputFileNames", &OutputFileNames);
 }

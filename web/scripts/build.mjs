@@ -34,6 +34,10 @@ await esbuild.build({
   external: ['fs', 'path', 'crypto', 'url', 'module', 'worker_threads'],
   // The module is one file (SINGLE_FILE): it never needs its own address.
   define: { 'import.meta.url': 'undefined' },
+  // The printed report's fonts, inside the script as their bytes.
+  loader: { '.ttf': 'binary' },
   logLevel: 'warning',
 });
 for (const file of ['index.html']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));
+// The licence of the fonts the script carries.
+fs.copyFileSync(path.join(web, 'src/report/fonts/OFL.txt'), path.join(out, 'fonts-OFL.txt'));

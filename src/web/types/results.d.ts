@@ -141,4 +141,7 @@ export interface ResultTypes {
   // write them (UTF-8 with a byte-order mark).
   deviceScheduleCsv(session: Session): Uint8Array;
   addressScheduleCsv(session: Session): Uint8Array;
+  // The names the desktop suggests for the report's PDF and the schedules'
+  // files (without a folder): "Loop Calculation.pdf" for a document never saved.
+  outputFileNames(session: Session): { report: string; deviceSchedule: string; addressSchedule: string };
 }

@@ -5,6 +5,7 @@ import './main.css';
 import { html, type TemplateResult } from 'lit';
 import type { App } from '../app/App.js';
 import { FileCommands } from '../files/FileCommands.js';
+import { PrintCommands } from '../report/PrintCommands.js';
 import { LoopTable } from './LoopTable.js';
 import { captionLabel, MenuBar, type MenuEntry } from './Menu.js';
 import { panelChooser } from './PanelChooser.js';
@@ -12,6 +13,7 @@ import { UnitsDialog } from './UnitsDialog.js';
 
 export class MainView {
   readonly files: FileCommands;
+  private readonly printing: PrintCommands;
   private readonly menus: MenuBar;
   private readonly loops: LoopTable;
   // The site name box holds what was typed while the core keeps it trimmed:
@@ -20,6 +22,7 @@ export class MainView {
 
   constructor(private readonly app: App) {
     this.files = new FileCommands(app);
+    this.printing = new PrintCommands(app);
     this.loops = new LoopTable(app);
     this.menus = new MenuBar([
       { text: '&File', entries: () => this.fileEntries() },
@@ -47,6 +50,10 @@ export class MainView {
                          (position) => void this.app.act(() => this.app.main.changePanel(position)))}
         </div>
         ${this.loops.render()}
+        <div class="main-buttons">
+          <!-- Alt+P is the control panel's box's. -->
+          <button type="button" @click=${() => this.printing.print()}>Print...</button>
+        </div>
       </main>`;
   }
 
@@ -81,6 +88,9 @@ export class MainView {
     return [
       ...this.files.documentEntries(),
       'separator',
+      this.printing.printEntry(),
+      this.printing.exportEntries(),
+      'separator',
       { text: '&Options...', run: () => void this.app.act(() => new UnitsDialog(this.app).run()) },
       ...(recent.length ? ['separator' as const, ...recent] : []),
     ];
@@ -103,7 +113,8 @@ export class MainView {
   // also in the site name box; the file commands' own.
   private shortcut(event: KeyboardEvent): void {
     if (event.defaultPrevented || document.querySelector('dialog[open]')) return;
-    if (this.boxKey(event) || this.menus.accessKey(event) || this.undoKey(event) || this.files.shortcut(event))
+    if (this.boxKey(event) || this.menus.accessKey(event) || this.undoKey(event) || this.files.shortcut(event) ||
+        this.printing.shortcut(event))
       event.preventDefault();
   }
 
