@@ -89,15 +89,23 @@ val PrintChoicesOf(WebSession& session)
     return choices;
 }
 
+// Before the print dialog, as the desktop asks: true when the document may
+// not be printed (a box has said why).
+bool PrintRefusedOf(WebSession& session)
+{
+    if (!MainWindowCore::PrintRefused(session.document()))
+        return false;
+    MsgBox(session.host(), MainWindowCore::ReadOnlyPrintMessage(), MsgStyle::Exclamation);
+    return true;
+}
+
 // The report with the loops the page's print dialog chose, as the desktop
 // prints it; null when the document may not be printed (after saying why).
 val PrintReport(WebSession& session, const val& loops)
 {
-    const Document& document = session.document();
-    if (MainWindowCore::PrintRefused(document)) {
-        MsgBox(session.host(), MainWindowCore::ReadOnlyPrintMessage(), MsgStyle::Exclamation);
+    if (PrintRefusedOf(session))
         return val::null();
-    }
+    const Document& document = session.document();
     std::vector<int> chosen;
     for (const int loop : emscripten::vecFromJSArray<int>(loops))
         if (IsLoop(loop))
@@ -154,6 +162,7 @@ EMSCRIPTEN_BINDINGS(ferrolux_results)
     function("summaryJson", &SummaryJsonOf);
     function("voltagePlot", &VoltagePlot);
     function("printChoices", &PrintChoicesOf);
+    function("printRefused", &PrintRefusedOf);
     function("printReport", &PrintReport);
     function("deviceScheduleCsv", &DeviceScheduleCsv);
     function("addressScheduleCsv", &AddressScheduleCsv);

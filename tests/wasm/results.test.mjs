@@ -150,3 +150,18 @@ test('the page\'s text metrics lay the report out', async () => {
   assert.ok(Math.abs(site.x - (sheet.margin + 18 * character)) < 1e-6);
   assert.ok(measured.includes('Arial'));
 });
+
+test('a read-only document changed is refused before the print dialog; the outputs are named after the document', async () => {
+  const { module, session, host } = await startedSession({ environment: locale });
+  const name = 'Harbour-Hotel.QLX';
+  assert.equal(await session.open(name, fs.readFileSync(path.join(examplesDir, name)), true), 'opened');
+  assert.equal(await module.printRefused(session), false);
+  assert.deepEqual(module.outputFileNames(session),
+                   { report: 'Harbour-Hotel.pdf', deviceSchedule: 'Harbour-Hotel - Devices.csv',
+                     addressSchedule: 'Harbour-Hotel - Addresses.csv' });
+  new module.MainWindow(session).setSiteName('Harbour Hotel annexe');
+  assert.equal(await module.printRefused(session), true);
+  assert.equal(await module.printReport(session, [1]), null);
+  assert.equal(host.boxes.length, 2);
+  assert.match(host.boxes[0].text, /cannot be printed after it has been changed/);
+});

@@ -42,6 +42,7 @@ export class PrintCommands {
 
   print(): void {
     void this.app.act(async () => {
+      if (await this.app.module.printRefused(this.app.session)) return;
       const chosen = await this.choose(this.app.module.printChoices(this.app.session));
       if (chosen) await this.printLoops(chosen.loops, chosen.output, chosen.tab);
     });

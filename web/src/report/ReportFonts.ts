@@ -2,7 +2,7 @@
 // draws for the report's Arial, carried inside the app (fonts/OFL.txt is
 // their licence) so that the page measures the report's texts with the
 // same metrics the desktop's PDF has and embeds the very fonts it measured.
-import * as fontkit from '@pdf-lib/fontkit';
+import fontkit from '@pdf-lib/fontkit';
 import type { ReportFont, TextMeasure } from 'ferrolux';
 import regular from './fonts/LiberationSans-Regular.ttf';
 import bold from './fonts/LiberationSans-Bold.ttf';
@@ -18,10 +18,10 @@ export function faceOf(font: ReportFont): FontFace {
   return font.italic ? 'italic' : 'regular';
 }
 
-const parsed = new Map<FontFace, fontkit.Font>();
+const parsed = new Map<FontFace, ReturnType<typeof fontkit.create>>();
 
 // A face's outlines and metrics, read once.
-export function faceMetrics(face: FontFace): fontkit.Font {
+export function faceMetrics(face: FontFace): ReturnType<typeof fontkit.create> {
   let font = parsed.get(face);
   if (!font) parsed.set(face, (font = fontkit.create(faceBytes[face])));
   return font;

@@ -1,7 +1,7 @@
 // The printed report as a PDF: the core's drawing calls (texts placed by
 // their top-left corner in twips, the voltage plots as laid out) drawn on A4
 // pages with the report's fonts embedded, as the desktop's PDF is drawn.
-import * as fontkit from '@pdf-lib/fontkit';
+import fontkit from '@pdf-lib/fontkit';
 import { degrees, PDFDocument, rgb, type PDFFont, type PDFPage } from 'pdf-lib';
 import type { PrintedReport, ReportCall, ReportFont } from 'ferrolux';
 import { plotShapes, type Paint, type PlotShape } from '../loop/PlotShapes.js';
