@@ -92,8 +92,7 @@ export class VoltagePlotView {
   render(): TemplateResult {
     const plot = this.plot;
     const { width, height } = this.size;
-    return html`<div class="plot" id="picVoltagePlot" role="group" aria-label="Voltage along the cable"
-        style=${`--line: ${this.thin}px`}>
+    return html`<div class="plot" id="picVoltagePlot" role="group" aria-label="Voltage along the cable">
       ${plot ? html`<svg role="none" width=${width} height=${height} viewBox=${`0 0 ${width} ${height}`} font-size=${fontSize}
           font-family=${this.font.name}>
         <g aria-hidden="true">${plotShapes(plot, this.thin).map(shapeSvg)}</g>

@@ -27,18 +27,21 @@ export function faceMetrics(face: FontFace): ReturnType<typeof fontkit.create> {
   return font;
 }
 
-// The desktop's font engine hints its advances to whole pixels of a 96-dpi
-// screen, then scales them to the printer, kerning added unrounded.
+// The desktop's printer measures a text with each glyph's advance hinted to
+// whole pixels of a 96-dpi screen, then scaled to the printer, the kerning
+// added unrounded; a character alone (the report's average character width,
+// its tab stops, is made of them) with its advance as designed.
 const HintedPixelsPerPoint = 96 / 72;
 
 // In units of the font's size: a line's height is its ascent and descent, as
-// the desktop's printer measures it; a width is the shaped run's, each
-// glyph's advance hinted as the desktop's are.
+// the desktop's printer measures it.
 export const reportMeasure: TextMeasure = (text, font) => {
   const face = faceMetrics(faceOf(font));
-  const pixels = (font.size * HintedPixelsPerPoint) / face.unitsPerEm;
+  const height = ((face.ascent - face.descent) * font.size) / face.unitsPerEm;
   const run = face.layout(text);
+  if (run.glyphs.length === 1) return { width: (run.advanceWidth * font.size) / face.unitsPerEm, height };
+  const pixels = (font.size * HintedPixelsPerPoint) / face.unitsPerEm;
   const width = run.glyphs.reduce((sum, glyph, at) =>
     sum + Math.round(glyph.advanceWidth * pixels) + (run.positions[at].xAdvance - glyph.advanceWidth) * pixels, 0);
-  return { width: width / HintedPixelsPerPoint, height: ((face.ascent - face.descent) * font.size) / face.unitsPerEm };
+  return { width: width / HintedPixelsPerPoint, height };
 };
