@@ -27,21 +27,31 @@ export function faceMetrics(face: FontFace): ReturnType<typeof fontkit.create> {
   return font;
 }
 
-// The desktop's printer measures a text with each glyph's advance hinted to
-// whole pixels of a 96-dpi screen, then scaled to the printer, the kerning
-// added unrounded; a character alone (the report's average character width,
-// its tab stops, is made of them) with its advance as designed.
+// The desktop's printer draws a text with its glyphs' designed advances and
+// the font's kerning, but measures it with each advance hinted to whole
+// pixels of a 96-dpi screen, then scaled to the printer, the kerning added
+// unrounded; a character alone (the report's average character width, its
+// tab stops, is made of them) it measures as designed.
 const HintedPixelsPerPoint = 96 / 72;
+
+// Each glyph's advance in points: as designed, as drawn, as measured.
+export function glyphAdvances(text: string, font: ReportFont): { designed: number; drawn: number; measured: number }[] {
+  const face = faceMetrics(faceOf(font));
+  const points = font.size / face.unitsPerEm;
+  const pixels = points * HintedPixelsPerPoint;
+  const run = face.layout(text);
+  return run.glyphs.map((glyph, at) => {
+    const kerning = run.positions[at].xAdvance - glyph.advanceWidth;
+    const hinted = (Math.round(glyph.advanceWidth * pixels) + kerning * pixels) / HintedPixelsPerPoint;
+    const drawn = run.positions[at].xAdvance * points;
+    return { designed: glyph.advanceWidth * points, drawn, measured: run.glyphs.length === 1 ? drawn : hinted };
+  });
+}
 
 // In units of the font's size: a line's height is its ascent and descent, as
 // the desktop's printer measures it.
 export const reportMeasure: TextMeasure = (text, font) => {
   const face = faceMetrics(faceOf(font));
-  const height = ((face.ascent - face.descent) * font.size) / face.unitsPerEm;
-  const run = face.layout(text);
-  if (run.glyphs.length === 1) return { width: (run.advanceWidth * font.size) / face.unitsPerEm, height };
-  const pixels = (font.size * HintedPixelsPerPoint) / face.unitsPerEm;
-  const width = run.glyphs.reduce((sum, glyph, at) =>
-    sum + Math.round(glyph.advanceWidth * pixels) + (run.positions[at].xAdvance - glyph.advanceWidth) * pixels, 0);
-  return { width: width / HintedPixelsPerPoint, height };
+  return { width: glyphAdvances(text, font).reduce((sum, glyph) => sum + glyph.measured, 0),
+           height: ((face.ascent - face.descent) * font.size) / face.unitsPerEm };
 };

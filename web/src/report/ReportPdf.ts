@@ -2,10 +2,13 @@
 // their top-left corner in twips, the voltage plots as laid out) drawn on A4
 // pages with the report's fonts embedded, as the desktop's PDF is drawn.
 import fontkit from '@pdf-lib/fontkit';
-import { degrees, PDFDocument, rgb, type PDFFont, type PDFPage } from 'pdf-lib';
+import {
+  beginText, endText, PDFArray, PDFDocument, PDFHexString, PDFNumber, PDFOperator, PDFOperatorNames, popGraphicsState,
+  pushGraphicsState, rgb, rotateAndSkewTextDegreesAndTranslate, setFillingColor, setFontAndSize, type PDFFont, type PDFPage,
+} from 'pdf-lib';
 import type { PrintedReport, ReportCall, ReportFont } from 'ferrolux';
 import { plotShapes, type Paint, type PlotShape } from '../loop/PlotShapes.js';
-import { faceBytes, faceMetrics, faceOf, reportMeasure, type FontFace } from './ReportFonts.js';
+import { faceBytes, faceMetrics, faceOf, glyphAdvances, reportMeasure, type FontFace } from './ReportFonts.js';
 
 const TwipsPerPoint = 20;
 
@@ -45,24 +48,35 @@ class PdfWriter {
     return embedded;
   }
 
-  // `x`, `top`: the text's left and top in points from the sheet's top-left corner.
+  // `x`, `top`: the text's left and top in points from the sheet's top-left
+  // corner (turned: its baseline's start, the text running upwards).
   private async text(text: string, font: ReportFont, x: number, top: number, colourHex = '#000000', turned = false) {
-    const { ascent } = extent(font);
     const color = colour(colourHex);
     const drawn = await this.font(font);
-    if (turned) {
-      this.page.drawText(text, { x, y: this.height - top, size: font.size, font: drawn, color, rotate: degrees(90) });
-      return;
-    }
-    const baseline = this.height - top - ascent;
-    this.page.drawText(text, { x, y: baseline, size: font.size, font: drawn, color });
+    const y = this.height - top - (turned ? 0 : extent(font).ascent);
+    this.page.pushOperators(pushGraphicsState(), beginText(), setFillingColor(color),
+      setFontAndSize(this.page.node.newFontDictionary(drawn.name, drawn.ref), font.size),
+      rotateAndSkewTextDegreesAndTranslate(turned ? 90 : 0, 0, 0, x, y), this.glyphRun(text, font, drawn),
+      endText(), popGraphicsState());
     if (font.underline) {
       const face = faceMetrics(faceOf(font));
       const scale = font.size / face.unitsPerEm;
-      const y = baseline + face.underlinePosition * scale;
-      this.page.drawLine({ start: { x, y }, end: { x: x + reportMeasure(text, font).width, y },
+      const under = y + face.underlinePosition * scale;
+      this.page.drawLine({ start: { x, y: under }, end: { x: x + reportMeasure(text, font).width, y: under },
                            thickness: face.underlineThickness * scale, color });
     }
+  }
+
+  // The glyphs kerned (TJ), as the desktop's printer draws them.
+  private glyphRun(text: string, font: ReportFont, drawn: PDFFont): PDFOperator {
+    const codes = drawn.encodeText(text).asString();
+    const run = PDFArray.withContext(this.pdf.context);
+    glyphAdvances(text, font).forEach(({ designed, drawn }, at) => {
+      run.push(PDFHexString.of(codes.slice(4 * at, 4 * at + 4)));
+      const shift = ((designed - drawn) * 1000) / font.size;
+      if (Math.abs(shift) > 1e-3) run.push(PDFNumber.of(Math.round(shift * 1000) / 1000));
+    });
+    return PDFOperator.of(PDFOperatorNames.ShowTextAdjusted, [run]);
   }
 
   async drawText(call: TextCall): Promise<void> {
