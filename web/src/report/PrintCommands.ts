@@ -73,6 +73,8 @@ export class PrintCommands {
     const url = URL.createObjectURL(new Blob([bytes as BlobPart], { type: 'application/pdf' }));
     if (tab) tab.location.href = url;
     else window.open(url, '_blank');
+    // The tab has read it by then.
+    setTimeout(() => URL.revokeObjectURL(url), 60_000);
   }
 
   // The dialog: the loops chosen and how the report goes out; null when cancelled.
