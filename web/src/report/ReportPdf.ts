@@ -3,7 +3,7 @@
 // pages with the report's fonts embedded, as the desktop's PDF is drawn.
 import fontkit from '@pdf-lib/fontkit';
 import {
-  beginText, endText, PDFArray, PDFDocument, PDFHexString, PDFNumber, PDFOperator, PDFOperatorNames, popGraphicsState,
+  beginText, endText, PDFArray, PDFDocument, PDFHexString, PDFName, PDFNumber, PDFOperator, PDFOperatorNames, popGraphicsState,
   pushGraphicsState, rgb, rotateAndSkewTextDegreesAndTranslate, setFillingColor, setFontAndSize, type PDFFont, type PDFPage,
 } from 'pdf-lib';
 import type { PrintedReport, ReportCall, ReportFont } from 'ferrolux';
@@ -27,6 +27,7 @@ function extent(font: ReportFont): { ascent: number; descent: number } {
 
 class PdfWriter {
   private readonly fonts = new Map<FontFace, PDFFont>();
+  private readonly pageFonts = new Map<PDFFont, PDFName>();
   private page!: PDFPage;
   private readonly width: number;
   private readonly height: number;
@@ -39,6 +40,7 @@ class PdfWriter {
 
   newPage(): void {
     this.page = this.pdf.addPage([this.width, this.height]);
+    this.pageFonts.clear();
   }
 
   private async font(font: ReportFont): Promise<PDFFont> {
@@ -48,32 +50,39 @@ class PdfWriter {
     return embedded;
   }
 
+  // The page's name for an embedded font, given once per page.
+  private fontName(embedded: PDFFont): PDFName {
+    let name = this.pageFonts.get(embedded);
+    if (!name) this.pageFonts.set(embedded, (name = this.page.node.newFontDictionary(embedded.name, embedded.ref)));
+    return name;
+  }
+
   // `x`, `top`: the text's left and top in points from the sheet's top-left
   // corner (turned: its baseline's start, the text running upwards).
   private async text(text: string, font: ReportFont, x: number, top: number, colourHex = '#000000', turned = false) {
     const color = colour(colourHex);
-    const drawn = await this.font(font);
+    const embedded = await this.font(font);
     const y = this.height - top - (turned ? 0 : extent(font).ascent);
+    const glyphs = glyphAdvances(text, font);
     this.page.pushOperators(pushGraphicsState(), beginText(), setFillingColor(color),
-      setFontAndSize(this.page.node.newFontDictionary(drawn.name, drawn.ref), font.size),
-      rotateAndSkewTextDegreesAndTranslate(turned ? 90 : 0, 0, 0, x, y), this.glyphRun(text, font, drawn),
-      endText(), popGraphicsState());
+      setFontAndSize(this.fontName(embedded), font.size), rotateAndSkewTextDegreesAndTranslate(turned ? 90 : 0, 0, 0, x, y),
+      this.glyphRun(embedded.encodeText(text).asString(), glyphs, font.size), endText(), popGraphicsState());
     if (font.underline) {
       const face = faceMetrics(faceOf(font));
       const scale = font.size / face.unitsPerEm;
       const under = y + face.underlinePosition * scale;
-      this.page.drawLine({ start: { x, y: under }, end: { x: x + reportMeasure(text, font).width, y: under },
-                           thickness: face.underlineThickness * scale, color });
+      const end = x + glyphs.reduce((sum, glyph) => sum + glyph.drawn, 0);
+      this.page.drawLine({ start: { x, y: under }, end: { x: end, y: under }, thickness: face.underlineThickness * scale, color });
     }
   }
 
-  // The glyphs kerned (TJ), as the desktop's printer draws them.
-  private glyphRun(text: string, font: ReportFont, drawn: PDFFont): PDFOperator {
-    const codes = drawn.encodeText(text).asString();
+  // The glyphs (four hex digits each in `codes`) kerned, as the desktop's
+  // printer draws them: TJ moves each from its designed advance.
+  private glyphRun(codes: string, glyphs: ReturnType<typeof glyphAdvances>, size: number): PDFOperator {
     const run = PDFArray.withContext(this.pdf.context);
-    glyphAdvances(text, font).forEach(({ designed, drawn }, at) => {
+    glyphs.forEach(({ designed, drawn }, at) => {
       run.push(PDFHexString.of(codes.slice(4 * at, 4 * at + 4)));
-      const shift = ((designed - drawn) * 1000) / font.size;
+      const shift = ((designed - drawn) * 1000) / size;
       if (Math.abs(shift) > 1e-3) run.push(PDFNumber.of(Math.round(shift * 1000) / 1000));
     });
     return PDFOperator.of(PDFOperatorNames.ShowTextAdjusted, [run]);
