@@ -10,8 +10,7 @@ import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
 import { download } from '../files/FileAccess.js';
 import { captionLabel, mnemonic, type MenuEntry } from '../main/Menu.js';
-import { reportMeasure } from './ReportFonts.js';
-import { reportPdf } from './ReportPdf.js';
+import { reportDrawing } from './ReportDrawing.js';
 
 type Output = 'open' | 'save';
 const buttons: { text: string; output: Output }[] = [{ text: '&Print', output: 'open' }, { text: '&Save as PDF...', output: 'save' }];
@@ -52,6 +51,7 @@ export class PrintCommands {
   // own metrics are given back afterwards, for the loop editor's plot.
   private async printLoops(loops: number[], output: Output, tab: Window | null): Promise<void> {
     const { module, session } = this.app;
+    const { reportMeasure, reportPdf } = await reportDrawing();
     const pageMeasure = module.measureText;
     module.measureText = reportMeasure;
     let report;
