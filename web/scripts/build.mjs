@@ -20,9 +20,9 @@ if (!fs.existsSync(module)) {
 fs.rmSync(out, { recursive: true, force: true });
 fs.mkdirSync(out, { recursive: true });
 
-await esbuild.build({
-  entryPoints: [path.join(web, 'src/main.ts')],
-  outfile: path.join(out, 'app.js'),
+// app.js, and report.js: the report's drawing and fonts, loaded when a
+// report is first printed.
+const common = {
   bundle: true,
   format: 'iife',
   platform: 'browser',
@@ -34,6 +34,13 @@ await esbuild.build({
   external: ['fs', 'path', 'crypto', 'url', 'module', 'worker_threads'],
   // The module is one file (SINGLE_FILE): it never needs its own address.
   define: { 'import.meta.url': 'undefined' },
+  // The printed report's fonts, inside report.js as their bytes.
+  loader: { '.ttf': 'binary' },
   logLevel: 'warning',
-});
+};
+await esbuild.build({ ...common, entryPoints: [path.join(web, 'src/main.ts')], outfile: path.join(out, 'app.js') });
+await esbuild.build({ ...common, entryPoints: [path.join(web, 'src/report/ReportScript.ts')],
+  outfile: path.join(out, 'report.js') });
 for (const file of ['index.html']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));
+// The licence of the fonts the script carries.
+fs.copyFileSync(path.join(web, 'src/report/fonts/OFL.txt'), path.join(out, 'fonts-OFL.txt'));

@@ -12,7 +12,7 @@ export const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '.
 export const appDir = path.join(top, 'build/web');
 export const examplesDir = path.join(top, 'examples');
 export const screensDir = path.join(top, 'build/screens/web');
-const nativeCalc = process.env.FERROLUX_NATIVE_CALC || path.join(top, 'build/plain/src/ferrolux-calc');
+export const nativeCalc = process.env.FERROLUX_NATIVE_CALC || path.join(top, 'build/plain/src/ferrolux-calc');
 const nativeWalk = process.env.FERROLUX_NATIVE_WALK || path.join(top, 'build/plain/tests/ferrolux_native_walk');
 
 export const appUrl = (): string => process.env.FERROLUX_APP_URL!;
@@ -69,7 +69,7 @@ export function messageBox(page: Page) {
 }
 
 // A program run in a fresh home of its own, as a user who has never run it.
-function runNative(program: string, args: string[]): { status: number | null; stdout: Buffer; stderr: string; home: string } {
+export function runNative(program: string, args: string[]): { status: number | null; stdout: Buffer; stderr: string; home: string } {
   const home = fs.mkdtempSync(path.join(os.tmpdir(), 'ferrolux-web-'));
   const env = {
     PATH: process.env.PATH ?? '', LANG: 'en_GB.UTF-8', HOME: home, HARVEX_DATA_ROOT: path.join(top, 'data'),

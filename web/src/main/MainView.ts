@@ -5,6 +5,7 @@ import './main.css';
 import { html, type TemplateResult } from 'lit';
 import type { App } from '../app/App.js';
 import { FileCommands } from '../files/FileCommands.js';
+import { PrintCommands } from '../report/PrintCommands.js';
 import { LoopTable } from './LoopTable.js';
 import { captionLabel, MenuBar, type MenuEntry } from './Menu.js';
 import { panelChooser } from './PanelChooser.js';
@@ -13,6 +14,7 @@ import { openPowerSupply } from '../windows/PowerDialog.js';
 
 export class MainView {
   readonly files: FileCommands;
+  private readonly printing: PrintCommands;
   private readonly menus: MenuBar;
   private readonly loops: LoopTable;
   // The site name box holds what was typed while the core keeps it trimmed:
@@ -21,6 +23,7 @@ export class MainView {
 
   constructor(private readonly app: App) {
     this.files = new FileCommands(app);
+    this.printing = new PrintCommands(app);
     this.loops = new LoopTable(app);
     this.menus = new MenuBar([
       { text: '&File', entries: () => this.fileEntries() },
@@ -48,8 +51,13 @@ export class MainView {
                          (position) => void this.app.act(() => this.app.main.changePanel(position)))}
         </div>
         ${this.loops.render()}
-        <div class="main-buttons"><button type="button" id="btnPower" @click=${() => this.powerSupply()}
-          title="The standby battery the site needs, by the rule of your standard">${captionLabel('Po&wer Supply...')}</button></div>
+        <div class="main-buttons">
+          <button type="button" id="btnPower" @click=${() => this.powerSupply()}
+            title="The standby battery the site needs, by the rule of your standard">${captionLabel('Po&wer Supply...')}</button>
+          <span class="spacer"></span>
+          <!-- Alt+P is the control panel's box's. -->
+          <button type="button" @click=${() => this.printing.print()}>Print...</button>
+        </div>
       </main>`;
   }
 
@@ -84,6 +92,9 @@ export class MainView {
     return [
       ...this.files.documentEntries(),
       'separator',
+      this.printing.printEntry(),
+      this.printing.exportEntries(),
+      'separator',
       { text: 'Po&wer Supply...', run: () => this.powerSupply() },
       { text: '&Options...', run: () => void this.app.act(() => new UnitsDialog(this.app).run()) },
       ...(recent.length ? ['separator' as const, ...recent] : []),
@@ -111,7 +122,8 @@ export class MainView {
   // also in the site name box; the file commands' own.
   private shortcut(event: KeyboardEvent): void {
     if (event.defaultPrevented || document.querySelector('dialog[open]')) return;
-    if (this.boxKey(event) || this.menus.accessKey(event) || this.undoKey(event) || this.files.shortcut(event))
+    if (this.boxKey(event) || this.menus.accessKey(event) || this.undoKey(event) || this.files.shortcut(event) ||
+        this.printing.shortcut(event))
       event.preventDefault();
   }
 
