@@ -2,11 +2,14 @@
 // script with the WebAssembly module inside, and app.css, the styles each
 // part of the app imports, so that the folder runs
 // from any static web server and from disk (file://), where a browser
-// refuses module scripts. Expects build/wasm/ferrolux.mjs (scripts/build-wasm.sh).
+// refuses module scripts; then the help, the manifest with its icons and
+// the service worker (scripts/offline.mjs). Every address in it is relative.
+// Expects build/wasm/ferrolux.mjs (scripts/build-wasm.sh).
 import * as esbuild from 'esbuild';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { addOfflineParts } from './offline.mjs';
 
 const web = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const top = path.resolve(web, '..');
@@ -37,3 +40,4 @@ await esbuild.build({
   logLevel: 'warning',
 });
 for (const file of ['index.html']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));
+await addOfflineParts(out);

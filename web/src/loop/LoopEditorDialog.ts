@@ -8,6 +8,7 @@ import { html, type TemplateResult } from 'lit';
 import type { HistoryTexts, LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+import { setHelpTopic } from '../help/Help.js';
 import { announceAccessKeys, keyed, plain, pressAccessKey } from './AccessKeys.js';
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
 import { LoopInput } from './LoopInput.js';
@@ -33,6 +34,7 @@ class LoopEditorWindow {
     this.noRowsText = app.module.noDeviceRowsText;
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
     this.modal.element.classList.add('loop-editor');
+    setHelpTopic(this.modal.element, this.core.helpTopic());
     this.modal.element.addEventListener('keydown', (event) => this.keydown(event));
     // A key the box refuses beeps and is dropped, as on the desktop.
     const accepts = (key: string, decimalPoint: boolean) =>
