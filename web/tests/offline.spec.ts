@@ -50,6 +50,7 @@ test('after one visit the app opens without its server; a new build is offered, 
     const ready = page.getByRole('status').filter({ hasText: 'A new version of Harvex Ferrolux is ready.' });
     await expect(ready).toBeVisible();
     await expect(name).toHaveValue('Northgate Offices');
+    await screenshot(page, 'new-version-1366');
 
     // Reload now on a changed site asks first; staying keeps the change.
     await name.fill('Northgate Offices West');
