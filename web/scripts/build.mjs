@@ -2,11 +2,14 @@
 // script with the WebAssembly module inside, and app.css, the styles each
 // part of the app imports, so that the folder runs
 // from any static web server and from disk (file://), where a browser
-// refuses module scripts. Expects build/wasm/ferrolux.mjs (scripts/build-wasm.sh).
+// refuses module scripts; then the help, the manifest with its icons and
+// the service worker (scripts/offline.mjs). Every address in it is relative.
+// Expects build/wasm/ferrolux.mjs (scripts/build-wasm.sh).
 import * as esbuild from 'esbuild';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { addOfflineParts } from './offline.mjs';
 
 const web = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const top = path.resolve(web, '..');
@@ -42,5 +45,9 @@ await esbuild.build({ ...common, entryPoints: [path.join(web, 'src/main.ts')], o
 await esbuild.build({ ...common, entryPoints: [path.join(web, 'src/report/ReportScript.ts')],
   outfile: path.join(out, 'report.js') });
 for (const file of ['index.html']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));
+<<<<<<< HEAD
 // The licence of the fonts the script carries.
 fs.copyFileSync(path.join(web, 'src/report/fonts/OFL.txt'), path.join(out, 'fonts-OFL.txt'));
+=======
+await addOfflineParts(out);
+>>>>>>> webdeliver

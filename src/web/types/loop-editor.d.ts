@@ -81,6 +81,8 @@ export interface LoopEditor extends Deletable {
   loopNum(): number;
   // "Loop 3" or "Loop 3 - Yard and loading bays": the window's title.
   caption(): string;
+  // The loop editor's help topic (F1).
+  helpTopic(): number;
   loopName(): string;
   setLoopName(text: string): void;
 

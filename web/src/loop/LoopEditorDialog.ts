@@ -8,9 +8,14 @@ import { html } from 'lit';
 import type { LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+<<<<<<< HEAD
 import { openCableLayout } from '../windows/CableLayoutDialog.js';
 import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
 import { announceAccessKeys, keyed } from './AccessKeys.js';
+=======
+import { setHelpTopic } from '../help/Help.js';
+import { announceAccessKeys, keyed, plain, pressAccessKey } from './AccessKeys.js';
+>>>>>>> webdeliver
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
 import { LoopInput } from './LoopInput.js';
 import { deviceTables, totals } from './LoopTables.js';
@@ -35,6 +40,7 @@ class LoopEditorWindow {
     this.noRowsText = app.module.noDeviceRowsText;
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
     this.modal.element.classList.add('loop-editor');
+    setHelpTopic(this.modal.element, this.core.helpTopic());
     this.modal.element.addEventListener('keydown', (event) => this.keydown(event));
     // A key the box refuses beeps and is dropped, as on the desktop.
     const accepts = (key: string, decimalPoint: boolean) =>

@@ -1,10 +1,11 @@
-// The main window: the File and Edit menus, the site's name, its control
+// The main window: the File, Edit and Help menus, the site's name, its control
 // panel and the loops with their results. Every text is the main window
 // core's; the window is drawn again from it after each action.
 import './main.css';
 import { html, type TemplateResult } from 'lit';
 import type { App } from '../app/App.js';
 import { FileCommands } from '../files/FileCommands.js';
+import { HelpCommands } from '../help/Help.js';
 import { PrintCommands } from '../report/PrintCommands.js';
 import { LoopTable } from './LoopTable.js';
 import { captionLabel, MenuBar, type MenuEntry } from './Menu.js';
@@ -25,9 +26,11 @@ export class MainView {
     this.files = new FileCommands(app);
     this.printing = new PrintCommands(app);
     this.loops = new LoopTable(app);
+    const help = new HelpCommands(app.module);
     this.menus = new MenuBar([
       { text: '&File', entries: () => this.fileEntries() },
       { text: '&Edit', entries: () => this.editEntries() },
+      { text: '&Help', entries: () => help.entries() },
     ], () => app.refresh());
     document.addEventListener('keydown', (event) => this.shortcut(event));
   }
