@@ -45,9 +45,7 @@ await esbuild.build({ ...common, entryPoints: [path.join(web, 'src/main.ts')], o
 await esbuild.build({ ...common, entryPoints: [path.join(web, 'src/report/ReportScript.ts')],
   outfile: path.join(out, 'report.js') });
 for (const file of ['index.html']) fs.copyFileSync(path.join(web, 'src', file), path.join(out, file));
-<<<<<<< HEAD
-// The licence of the fonts the script carries.
+// The licence of the fonts report.js carries.
 fs.copyFileSync(path.join(web, 'src/report/fonts/OFL.txt'), path.join(out, 'fonts-OFL.txt'));
-=======
+// Last: the service worker lists every file of the build.
 await addOfflineParts(out);
->>>>>>> webdeliver

@@ -8,14 +8,10 @@ import { html } from 'lit';
 import type { LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
-<<<<<<< HEAD
+import { setHelpTopic } from '../help/Help.js';
 import { openCableLayout } from '../windows/CableLayoutDialog.js';
 import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
 import { announceAccessKeys, keyed } from './AccessKeys.js';
-=======
-import { setHelpTopic } from '../help/Help.js';
-import { announceAccessKeys, keyed, plain, pressAccessKey } from './AccessKeys.js';
->>>>>>> webdeliver
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
 import { LoopInput } from './LoopInput.js';
 import { deviceTables, totals } from './LoopTables.js';
