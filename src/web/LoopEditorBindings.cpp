@@ -205,5 +205,6 @@ EMSCRIPTEN_BINDINGS(ferrolux_loop_editor)
         .function("redo", optional_override([](WebCableLayout& l) { return l.Core().Redo(); }))
         .function("hasChanges", optional_override([](WebCableLayout& l) { return l.Core().HasChanges(); }))
         .function("ok", &WebCableLayout::Ok)
-        .function("cancel", &WebCableLayout::Cancel);
+        .function("cancel", &WebCableLayout::Cancel)
+        .function("helpTopic", optional_override([](WebCableLayout&) { return HelpTopic::CableLayout; }));
 }

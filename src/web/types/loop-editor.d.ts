@@ -169,6 +169,8 @@ export interface CableLayout extends Deletable {
   // Asks "Discard the changes to the cable layout of loop N?" when there
   // are any; true when the page closes the window.
   cancel(): MaybePromise<boolean>;
+  // The topic F1 opens.
+  helpTopic(): number;
 }
 
 export interface LoopEditorTypes {

@@ -10,6 +10,7 @@ import { repeat } from 'lit/directives/repeat.js';
 import type { CableLayout, CableLayoutRow, LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+import { setHelpTopic } from '../help/Help.js';
 import { announceAccessKeys, keyed } from '../loop/AccessKeys.js';
 import { LoopInput } from '../loop/LoopInput.js';
 import { historyButtons, windowKey } from './HistoryButtons.js';
@@ -36,6 +37,7 @@ class CableLayoutWindow {
   constructor(private readonly app: App, editor: LoopEditor) {
     this.core = new app.module.CableLayout(editor);
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
+    setHelpTopic(this.modal.element, this.core.helpTopic());
     this.root.classList.add('cable-layout');
     this.root.addEventListener('keydown', (event) => this.keydown(event));
     // Any text may be typed: the core says what it refuses.

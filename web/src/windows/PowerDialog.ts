@@ -9,6 +9,7 @@ import { live } from 'lit/directives/live.js';
 import type { PowerBox, PowerBoxes, PowerLoadBoxes, PowerRefusal, PowerResult, PowerWindow } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+import { setHelpTopic } from '../help/Help.js';
 import { announceAccessKeys, keyed, pressAccessKey } from '../loop/AccessKeys.js';
 
 type LoadField = keyof PowerLoadBoxes;
@@ -35,6 +36,7 @@ class PowerDialogWindow {
     this.core = new app.module.PowerWindow(app.session);
     this.boxes = this.core.boxes();
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
+    setHelpTopic(this.modal.element, this.core.helpTopic());
     this.modal.element.classList.add('power-supply');
     this.modal.element.addEventListener('keydown', (event) => {
       if (pressAccessKey(this.modal.element, event)) event.preventDefault();
