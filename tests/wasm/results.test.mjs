@@ -54,16 +54,6 @@ test('the JSON summary is what ferrolux-calc --json prints for the file', async 
   }
 });
 
-test('the schedules are the bytes ferrolux-calc writes, byte-order mark included', async () => {
-  const name = 'Harbour-Hotel.QLX';
-  const devices = path.join(home, 'devices.csv');
-  const addresses = path.join(home, 'addresses.csv');
-  native('--schedule-csv', devices, '--addresses-csv', addresses, name);
-  const { module, session } = await opened(name);
-  assert.deepEqual(Buffer.from(module.deviceScheduleCsv(session)), fs.readFileSync(devices));
-  assert.deepEqual(Buffer.from(module.addressScheduleCsv(session)), fs.readFileSync(addresses));
-});
-
 const font = { name: 'Arial', size: 10, bold: false, italic: false, underline: false };
 
 test('a loop\'s plot has a marker and a tip per point, in the units of the session', async () => {
