@@ -17,6 +17,7 @@ test('every sample site opened from the File menu shows the native calculator\'s
 test('a typed site name is one undo step, undone by Ctrl+Z in the box; a changed site asks before it is lost', async ({ app }) => {
   await menu(app, 'File', 'Northgate Offices');
   const name = app.getByRole('textbox', { name: 'Site Name:' });
+  await expect(name).toHaveValue('Northgate Offices');  // opened: the box is not written again under the typing
   await name.fill('');
   await name.pressSequentially('Elm Court ');
   await app.getByRole('button', { name: 'Edit', exact: true }).click();
