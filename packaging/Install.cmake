@@ -1,8 +1,8 @@
 # cmake --install: the programs, the bundled catalogues where the programs look
 # for them (<prefix>/share/Harvex beside <prefix>/bin), the help pages, the
 # sample sites, the desktop entry, icon and MIME type that let a double-click
-# on a ".QLX" file open it in ferrolux, the manual pages and ferrolux-calc's
-# bash completion.
+# on a ".QLX" file open it in ferrolux, the manual pages, ferrolux-calc's
+# bash completion and the browser app.
 include(GNUInstallDirs)
 
 if(TARGET ferrolux)
@@ -16,6 +16,16 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION ${FERROLUX_SHARE}/Harv
 # The sample sites, not the program that writes them.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${FERROLUX_SHARE}/Harvex/examples
   PATTERN writer EXCLUDE PATTERN CMakeLists.txt EXCLUDE)
+
+# The browser app as web/scripts/build.mjs last built it: a folder to put on
+# any static web server or to open from disk. Left out, with a warning, when
+# it has not been built.
+set(FERROLUX_WEB_APP ${PROJECT_SOURCE_DIR}/build/web CACHE PATH "The built browser app (node web/scripts/build.mjs)")
+install(DIRECTORY ${FERROLUX_WEB_APP}/ DESTINATION ${FERROLUX_SHARE}/harvex-ferrolux/web OPTIONAL)
+install(CODE "
+  if(NOT EXISTS \"${FERROLUX_WEB_APP}/index.html\")
+    message(WARNING \"${FERROLUX_WEB_APP} holds no browser app (node web/scripts/build.mjs builds it): not installed\")
+  endif()")
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/harvex-ferrolux.desktop DESTINATION ${FERROLUX_SHARE}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/harvex-ferrolux.xml DESTINATION ${FERROLUX_SHARE}/mime/packages)

@@ -61,6 +61,8 @@ the site needs.
 
 The package holds the desktop program (ferrolux), the headless calculator
 for scripts and batch checks (ferrolux-calc), catalogues of device types,
-control panels and cables, help pages and sample sites.]])
+control panels and cables, help pages and sample sites, and the same program
+for a web browser, a folder to put on any static web server or to open from
+disk (/usr/share/harvex-ferrolux/web).]])
 
 include(CPack)

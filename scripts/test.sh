@@ -42,7 +42,12 @@ run_web() {
   (cd web && FERROLUX_NATIVE_CALC=$top/build/plain/src/ferrolux-calc FERROLUX_NATIVE_WALK=$top/build/plain/tests/ferrolux_native_walk \
     node_modules/.bin/playwright test)
 }
-{ run_wasm && run_web; } || status=1
+# The install and the package once more, with the browser app just built.
+run_delivery() {
+  echo "=== install and package with the browser app ==="
+  ctest --test-dir build/plain -R '^(InstallsForTheDesktop|PackagesForDebian)$' --output-on-failure
+}
+{ run_wasm && run_web && run_delivery; } || status=1
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

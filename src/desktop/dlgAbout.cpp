@@ -1,7 +1,6 @@
 #include "desktop/dlgAbout.h"
 
-#include "document/Shell.h"
-#include "platform/MessageHost.h"
+#include "forms/AboutBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,15 +31,13 @@ dlgAbout::dlgAbout(QWidget* parent, Role role) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 24, 28, 20);
     layout->setSpacing(8);
-    layout->addWidget(Line(ApplicationTitle, "lblTitle", 1.6, true));
-    layout->addWidget(
-        Line("Version " + QString::fromStdString(Shell::DisplayedVersion()), "lblVersion", 1.0, false));
+    const AboutTexts about = AboutBox();
+    layout->addWidget(Line(QString::fromStdString(about.Title), "lblTitle", 1.6, true));
+    layout->addWidget(Line(QString::fromStdString(about.Version), "lblVersion", 1.0, false));
     layout->addSpacing(8);
-    layout->addWidget(Line("Design calculator for addressable fire-detection loops: currents, volt drop and cable "
-                           "limits for every loop of a control panel.",
-                           "lblDescription"));
+    layout->addWidget(Line(QString::fromStdString(about.Description), "lblDescription"));
     layout->addSpacing(8);
-    layout->addWidget(Line(QString::fromUtf8("© Harvex. All rights reserved."), "lblCopyright", 0.9));
+    layout->addWidget(Line(QString::fromStdString(about.Copyright), "lblCopyright", 0.9));
 
     if (role == Role::Splash) {
         setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);

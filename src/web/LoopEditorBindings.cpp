@@ -5,6 +5,7 @@
 
 #include "document/Document.h"
 #include "forms/EntryKeys.h"
+#include "forms/HelpTopics.h"
 #include "text/Scaling.h"
 #include "web/WebCableLayout.h"
 #include "web/WebValues.h"
@@ -128,6 +129,7 @@ EMSCRIPTEN_BINDINGS(ferrolux_loop_editor)
         .constructor(&OpenLoopEditor)
         .function("loopNum", optional_override([](WebLoopEditor& e) { return e.Core().LoopNum(); }))
         .function("caption", optional_override([](WebLoopEditor& e) { return e.Core().Caption(); }))
+        .function("helpTopic", optional_override([](WebLoopEditor&) { return HelpTopic::LoopEditor; }))
         .function("loopName", &WebLoopEditor::LoopName)
         .function("setLoopName", optional_override([](WebLoopEditor& e, const std::string& text) {
                       e.Core().SetLoopName(text);
@@ -203,5 +205,6 @@ EMSCRIPTEN_BINDINGS(ferrolux_loop_editor)
         .function("redo", optional_override([](WebCableLayout& l) { return l.Core().Redo(); }))
         .function("hasChanges", optional_override([](WebCableLayout& l) { return l.Core().HasChanges(); }))
         .function("ok", &WebCableLayout::Ok)
-        .function("cancel", &WebCableLayout::Cancel);
+        .function("cancel", &WebCableLayout::Cancel)
+        .function("helpTopic", optional_override([](WebCableLayout&) { return HelpTopic::CableLayout; }));
 }

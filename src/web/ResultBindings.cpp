@@ -22,6 +22,7 @@
 
 #include <emscripten/bind.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -88,15 +89,23 @@ val PrintChoicesOf(WebSession& session)
     return choices;
 }
 
+// Before the print dialog, as the desktop asks: true when the document may
+// not be printed (a box has said why).
+bool PrintRefusedOf(WebSession& session)
+{
+    if (!MainWindowCore::PrintRefused(session.document()))
+        return false;
+    MsgBox(session.host(), MainWindowCore::ReadOnlyPrintMessage(), MsgStyle::Exclamation);
+    return true;
+}
+
 // The report with the loops the page's print dialog chose, as the desktop
 // prints it; null when the document may not be printed (after saying why).
 val PrintReport(WebSession& session, const val& loops)
 {
-    const Document& document = session.document();
-    if (MainWindowCore::PrintRefused(document)) {
-        MsgBox(session.host(), MainWindowCore::ReadOnlyPrintMessage(), MsgStyle::Exclamation);
+    if (PrintRefusedOf(session))
         return val::null();
-    }
+    const Document& document = session.document();
     std::vector<int> chosen;
     for (const int loop : emscripten::vecFromJSArray<int>(loops))
         if (IsLoop(loop))
@@ -119,6 +128,21 @@ val DeviceScheduleCsv(WebSession& session) { return BytesToJs(Schedules::DeviceS
 
 val AddressScheduleCsv(WebSession& session) { return BytesToJs(Schedules::AddressScheduleCsv(session.document())); }
 
+std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// The names the desktop suggests for the report and the schedules, without
+// their folder: the document's own name, or "Loop Calculation" before it has one.
+val OutputFileNames(WebSession& session)
+{
+    const Document& document = session.document();
+    val names = val::object();
+    names.set("report", document.Path.empty() ? std::string("Loop Calculation.pdf")
+                                              : FileNameOf(PdfPathFor(document.Path)));
+    names.set("deviceSchedule", FileNameOf(Schedules::SuggestedPath(document, "", Schedules::Schedule::Devices)));
+    names.set("addressSchedule", FileNameOf(Schedules::SuggestedPath(document, "", Schedules::Schedule::Addresses)));
+    return names;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(ferrolux_results)
@@ -138,7 +162,9 @@ EMSCRIPTEN_BINDINGS(ferrolux_results)
     function("summaryJson", &SummaryJsonOf);
     function("voltagePlot", &VoltagePlot);
     function("printChoices", &PrintChoicesOf);
+    function("printRefused", &PrintRefusedOf);
     function("printReport", &PrintReport);
     function("deviceScheduleCsv", &DeviceScheduleCsv);
     function("addressScheduleCsv", &AddressScheduleCsv);
+    function("outputFileNames", &OutputFileNames);
 }

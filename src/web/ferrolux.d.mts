@@ -14,12 +14,14 @@ import type { MainWindowTypes } from './types/main-window.js';
 import type { LoopEditorTypes } from './types/loop-editor.js';
 import type { PanelTypes } from './types/panels.js';
 import type { ResultTypes, TextMeasure } from './types/results.js';
+import type { HelpTypes } from './types/help.js';
 
 export * from './types/session.js';
 export * from './types/main-window.js';
 export * from './types/loop-editor.js';
 export * from './types/panels.js';
 export * from './types/results.js';
+export * from './types/help.js';
 
 export interface FerroluxOptions {
   // 'indexeddb' (the default where there is IndexedDB) keeps the settings and
@@ -37,7 +39,7 @@ export interface FerroluxOptions {
 }
 
 export interface FerroluxModule extends CalcTypes, SessionTypes, MainWindowTypes, LoopEditorTypes, PanelTypes,
-  ResultTypes {
+  ResultTypes, HelpTypes {
   // Emscripten's in-memory file system.
   FS: any;
   // Resolves once every change to the settings and panels so far is stored.

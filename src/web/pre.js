@@ -68,7 +68,7 @@ var ferroluxAsking = {
   'CableLayout': ['commitDistance', 'commitLength', 'move', 'paste', 'spaceEvenly', 'cancel'],
   'PanelEditor': ['open', 'ok'],
   'PanelList': ['deleteChosen'],
-  '': ['printReport'],
+  '': ['printRefused', 'printReport'],
 };
 
 // The memory in use, kept in one buffer reused from call to call: the data,

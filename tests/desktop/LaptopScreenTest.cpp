@@ -123,7 +123,7 @@ private slots:
     {
         LoopEditorSite site;
         const std::function<std::unique_ptr<QDialog>()> windows[] = {
-            [&] { return site.Open(); },
+            [&] { return site.Open<frmLoop>(); },
             [&] { return std::make_unique<frmCableLayout>(site.document, site.options, 0, site.host, 1); },
             [&] { return std::make_unique<frmPower>(site.document, site.options, "0809", site.host); },
         };

@@ -76,12 +76,14 @@ RecordingEngine& Paint(RecordingDevice& device, const AlongCableResult& result)
     return device.engine;
 }
 
-// The loop editor's site with ten detectors on loop 1.
+// The loop editor's site with ten detectors on loop 1's 500 m cable.
 struct Site : LoopEditorSite {
     Site()
     {
         for (int address = 1; address <= 10; ++address)
-            Loop().SetDeviceType(address, optical);
+            Loop().SetDeviceType(address, detector);
+        Loop().SetCableImpedance(1210);
+        Loop().SetCableTotal(5000);
     }
 };
 
@@ -124,7 +126,7 @@ private slots:
         const QStringList tip = plot->TipAt(QPointF(PointX(plot->Layout(), first), PointY(plot->Layout(), first, Feed::Whole)))
                                     .split('\n');
         QCOMPARE(tip.size(), 4);
-        QCOMPARE(tip.front(), "Address 1: Optical Smoke Detector");
+        QCOMPARE(tip.front(), "Address 1: Detector");
         QVERIFY(tip[2].startsWith("Open at IN end: ") && tip[2].endsWith(" V"));
         QVERIFY(plot->TipAt(QPointF(0, 0)).isEmpty());
 

@@ -58,7 +58,7 @@ class frmCableLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void laysOutASampleLoopAndSavesItOnlyOnOK()
+    void laysOutASampleLoopAndKeepsItOnlyOnOK()
     {
         DesktopSite site;
         QVERIFY(site.ShowMainWindow("\"" + site.CopyExample("Riverside-Warehouse.QLX", "Documents/riverside.QLX") + "\""));
@@ -66,7 +66,6 @@ private slots:
         Document& document = site.app->document();
         const Catalogue& catalogue = document.Catalog();
         const clsCalculator before = document.Loop(1).Copy();
-        std::optional<clsCalculator> laidOut;
 
         const WhenModal editing([&](QWidget* editor) {
             // Loop 1 runs 380 m, the first 20 m to its first point.
@@ -159,18 +158,10 @@ private slots:
             });
             QCOMPARE(document.Loop(1).CablePosition(1), 278);
             QCOMPARE(document.Loop(1).AddressAtPosition(45), 46);  // address 0 comes first
-            laidOut = document.Loop(1).Copy();
             Click(*editor, "btnOK");
         });
         Click(window, "btnChange_1");
-        QVERIFY(laidOut && document.Dirty);
-
-        Control<QAction>(window, "mnuSave")->trigger();
-        Control<QAction>(window, "mnuNew")->trigger();
-        QCOMPARE(document.Loop(1).CablePosition(1), clsCalculator::NoPosition);
-        Control<QAction>(window, "mFileRecent_1")->trigger();
-        const testing::AssertionResult reopened = SameLoop(document.Loop(1), *laidOut, catalogue);
-        QVERIFY2(reopened, reopened.message());
+        QVERIFY(document.Dirty);  // its way through the file is the document's round trip
     }
 };
 

@@ -37,7 +37,9 @@ private slots:
         Site site;
         site.catalogue.AddCable("0.5 mm\u00B2 fire cable", 3620, true);
         site.options.SetLastCalcType(CalculationType::MaxVoltDrop);
-        const auto window = site.Open();
+        site.Loop().SetCableImpedance(1210);
+        site.Loop().SetCableTotal(5000);
+        const auto window = site.Open<frmLoop>();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         ClickRow(*window, "grdDevices", 0);
         QLineEdit* quantity = OpenBox(*window, "txtDevicesQty");
@@ -57,7 +59,7 @@ private slots:
         QCOMPARE(Cell(*window, "grdDevices", 0, 1), "20");
 
         // Other Devices count in the loop total.
-        ClickRow(*window, "grdOther", 0);
+        ClickRow(*window, "grdOther", static_cast<int>(site.OtherRow(site.beacon)));
         Type(OpenBox(*window, "txtOtherQty"), "3", Qt::Key_Return);
         QCOMPARE(site.Loop().QtyOthers(site.beacon), 3);
         QCOMPARE(Control<QLabel>(*window, "lblAlarm_100")->text(), "82 mA");
@@ -94,10 +96,10 @@ private slots:
     {
         Site site;
         const int16_t heat = site.catalogue.AddDeviceType(
-            {.Name = "Heat Detector", .Quiescent = 200, .Alarm = 3000, .MinimumVoltage = 1700, .AddressRange = site.full});
+            {.Name = "Heat Detector", .Quiescent = 200, .Alarm = 3000, .MinimumVoltage = 1700, .AddressRange = site.all});
         site.options.LoadStandardDevices(site.catalogue, heat);
         site.options.SetStandardDevice(heat, true);
-        const auto window = site.Open();
+        const auto window = site.Open<frmLoop>();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto* rows = Control<QTableView>(*window, "grdDevices")->model();
         QCOMPARE(rows->rowCount(), 2);

@@ -2,8 +2,9 @@
 # Installs the build into a scratch prefix and checks what a user's desktop
 # needs: both programs, the catalogues where the programs look for them, the
 # help, the sample sites, the desktop entry, the ".QLX" file type, the manual
-# page and the completion; then runs the installed calculator on an installed
-# sample site with no hint of where the catalogues are.
+# page, the completion and the browser app (when built); then runs the
+# installed calculator on an installed sample site with no hint of where the
+# catalogues are.
 #   check-install.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
@@ -25,6 +26,14 @@ for file in bin/ferrolux-calc \
 done
 if [ -e "$build/src/ferrolux" ]; then
   [ -x "$prefix/bin/ferrolux" ] || fail "bin/ferrolux is not installed"
+fi
+
+# The browser app as the build has it (FERROLUX_WEB_APP), when it has been built.
+web=$(sed -n 's/^FERROLUX_WEB_APP:PATH=//p' "$build/CMakeCache.txt")
+if [ -f "$web/index.html" ]; then
+  diff -r "$web" "$prefix/share/harvex-ferrolux/web" >/dev/null || fail "the installed browser app is not the build's"
+else
+  echo "no browser app in '$web' (node web/scripts/build.mjs builds it): not checked"
 fi
 
 desktop=$prefix/share/applications/harvex-ferrolux.desktop

@@ -2,8 +2,9 @@
 # Builds the Debian package from the build tree (cpack, no rebuild) into a
 # scratch folder and checks it as a user's machine would take it: its control
 # fields and file list, the unpacked calculator on an unpacked sample site
-# with no hint of where the catalogues are, the manual pages rendering without
-# a warning, and lintian (when installed) with no error or warning.
+# with no hint of where the catalogues are, the browser app as the build has
+# it (when it has been built), the manual pages rendering without a warning,
+# and lintian (when installed) with no error or warning.
 #   check-package.sh BUILD_FOLDER VERSION
 set -euo pipefail
 build=$1
@@ -58,6 +59,16 @@ expected=(./usr/bin/ferrolux-calc
 if [ -e "$build/src/ferrolux" ]; then
   expected+=(./usr/bin/ferrolux ./usr/share/man/man1/ferrolux.1.gz)
 fi
+# The browser app the build installs (FERROLUX_WEB_APP), when built.
+web=$(sed -n 's/^FERROLUX_WEB_APP:PATH=//p' "$build/CMakeCache.txt")
+if [ -f "$web/index.html" ]; then
+  for file in index.html app.js app.css sw.js manifest.webmanifest help/index.html \
+              icons/harvex-ferrolux.svg icons/icon-192.png icons/icon-512.png; do
+    expected+=("./usr/share/harvex-ferrolux/web/$file")
+  done
+else
+  echo "no browser app in '$web' (node web/scripts/build.mjs builds it): not checked"
+fi
 for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$contents" || fail "the package does not hold $file"
 done
@@ -86,6 +97,12 @@ run_calc "$root/usr/share/Harvex/examples/Northgate-Offices.QLX" >/dev/null 2>"$
 [ $status -eq 3 ] || fail "without the unpacked cables the calculator ended with $status, not 3"
 grep -qF "$root/usr/share/Harvex/Cables" "$scratch/err" ||
   fail "the calculator's message names no unpacked cable file: $(cat "$scratch/err")"
+
+# The unpacked browser app is the build's, file for file.
+if [ -f "$web/index.html" ]; then
+  diff -r "$web" "$root/usr/share/harvex-ferrolux/web" >"$scratch/web.diff" ||
+    fail "the unpacked browser app is not the build's: $(head -5 "$scratch/web.diff")"
+fi
 
 # The manual pages render at 80 columns without a warning.
 for page in "$root"/usr/share/man/man1/*.1.gz; do

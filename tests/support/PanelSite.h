@@ -95,12 +95,4 @@ struct PanelSite {
         ScriptedMessageHost quiet;
         return LoadPanels(fresh, quiet, files) ? fresh.Panels : std::vector<PanelRecord>{};
     }
-
-    std::vector<std::string> NamesAfterRestart() const
-    {
-        std::vector<std::string> names;
-        for (const PanelRecord& panel : PanelsAfterRestart())
-            names.push_back(panel.Name);
-        return names;
-    }
 };

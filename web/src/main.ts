@@ -5,6 +5,7 @@ import createFerrolux from 'ferrolux';
 import { App } from './app/App.js';
 import { MessageBoxes } from './dialogs/MessageBoxes.js';
 import { OpenProgressWindow } from './dialogs/OpenProgressWindow.js';
+import { keepOffline } from './offline/Offline.js';
 
 async function start(root: HTMLElement): Promise<void> {
   const boxes = new MessageBoxes();
@@ -20,6 +21,7 @@ async function start(root: HTMLElement): Promise<void> {
     return;
   }
   app.show();
+  keepOffline();
 }
 
 start(document.getElementById('app')!).catch((error: unknown) => {

@@ -2,37 +2,15 @@
 // refused quantity, the question before changes are thrown away, undo, a
 // row added through the device-type chooser, the voltage plot's tips, and
 // how fast a typed quantity reaches the totals on the largest sample loop.
-import type { Page } from '@playwright/test';
 import fs from 'node:fs';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
-import type { FerroluxModule } from 'ferrolux';
-import { test, expect, examplesDir, menu, messageBox, nativeJson, screenshot, top } from './support';
-
-async function openLoop(page: Page, site: string, loop: number) {
-  await menu(page, 'File', site);
-  await page.getByRole('button', { name: `Details of loop ${loop}` }).click();
-  const editor = page.getByRole('dialog', { name: new RegExp(`^Loop ${loop}`) });
-  await expect(editor.locator('.plot svg')).toBeVisible();
-  return editor;
-}
+import { test, expect, containing, coreSays, examplesDir, messageBox, nativeJson, openLoop, screenshot } from './support';
 
 // What the module's core says when a quantity is refused on the sample's loop.
-async function refusal(site: string, loop: number, quantity: string): Promise<string> {
-  const { default: createFerrolux } = await import(pathToFileURL(path.join(top, 'build/wasm/ferrolux.mjs')).href);
-  const said: string[] = [];
-  const module: FerroluxModule = await createFerrolux({ storage: 'memory', environment: { LANG: 'en_GB.UTF-8' },
-    messageHost: { show: (text: string) => said.push(text) && 1 }, print() {}, printErr() {} });
-  const session = new module.Session();
-  await session.start();
-  const sample = module.sampleSites().find((s) => s.site === site)!;
-  await session.open(sample.name, module.FS.readFile(sample.path), false);
+const refusal = (site: string, loop: number, quantity: string) => coreSays(site, async (module, session) => {
   const editor = new module.LoopEditor(session, loop);
   await editor.commitDeviceQuantity(editor.deviceRows()[0].row, quantity);
-  return said[0];
-}
-
-const containing = (text: string) => new RegExp(text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
+}).then((said) => said[0]);
 
 test('a designer refuses, undoes, adds a row and reads the plot in the loop editor', async ({ app }) => {
   const editor = await openLoop(app, 'Riverside Warehouse', 4);

@@ -6,12 +6,13 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import type { FerroluxModule, Session } from 'ferrolux';
 
 export const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const appDir = path.join(top, 'build/web');
 export const examplesDir = path.join(top, 'examples');
 export const screensDir = path.join(top, 'build/screens/web');
-const nativeCalc = process.env.FERROLUX_NATIVE_CALC || path.join(top, 'build/plain/src/ferrolux-calc');
+export const nativeCalc = process.env.FERROLUX_NATIVE_CALC || path.join(top, 'build/plain/src/ferrolux-calc');
 const nativeWalk = process.env.FERROLUX_NATIVE_WALK || path.join(top, 'build/plain/tests/ferrolux_native_walk');
 
 export const appUrl = (): string => process.env.FERROLUX_APP_URL!;
@@ -36,13 +37,39 @@ export async function menu(page: Page, menuName: string, item: string): Promise<
   await page.getByRole('menuitem', { name: item, exact: true }).click();
 }
 
+// A sample site's loop opened in its editor, once its plot is drawn.
+export async function openLoop(page: Page, site: string, loop: number): Promise<Locator> {
+  await menu(page, 'File', site);
+  await page.getByRole('button', { name: `Details of loop ${loop}` }).click();
+  const editor = page.getByRole('dialog', { name: new RegExp(`^Loop ${loop}`) });
+  await expect(editor.locator('.plot svg')).toBeVisible();
+  return editor;
+}
+
+// The texts of the boxes the module's cores show as `act` drives them on a sample site.
+export async function coreSays(site: string, act: (module: FerroluxModule, session: Session) => unknown): Promise<string[]> {
+  const { default: createFerrolux } = await import(pathToFileURL(path.join(top, 'build/wasm/ferrolux.mjs')).href);
+  const said: string[] = [];
+  const module: FerroluxModule = await createFerrolux({ storage: 'memory', environment: { LANG: 'en_GB.UTF-8' },
+    messageHost: { show: (text: string) => said.push(text) && 1 }, print() {}, printErr() {} });
+  const session = new module.Session();
+  await session.start();
+  const sample = module.sampleSites().find((s) => s.site === site)!;
+  await session.open(sample.name, module.FS.readFile(sample.path), false);
+  await act(module, session);
+  return said;
+}
+
+// A text matched as it is, anywhere in a longer one.
+export const containing = (text: string) => new RegExp(text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
+
 // The box the app shows for a message or question, found by its text.
 export function messageBox(page: Page) {
   return page.getByRole('alertdialog');
 }
 
 // A program run in a fresh home of its own, as a user who has never run it.
-function runNative(program: string, args: string[]): { status: number | null; stdout: Buffer; stderr: string; home: string } {
+export function runNative(program: string, args: string[]): { status: number | null; stdout: Buffer; stderr: string; home: string } {
   const home = fs.mkdtempSync(path.join(os.tmpdir(), 'ferrolux-web-'));
   const env = {
     PATH: process.env.PATH ?? '', LANG: 'en_GB.UTF-8', HOME: home, HARVEX_DATA_ROOT: path.join(top, 'data'),

@@ -81,6 +81,8 @@ export interface LoopEditor extends Deletable {
   loopNum(): number;
   // "Loop 3" or "Loop 3 - Yard and loading bays": the window's title.
   caption(): string;
+  // The loop editor's help topic (F1).
+  helpTopic(): number;
   loopName(): string;
   setLoopName(text: string): void;
 
@@ -167,6 +169,8 @@ export interface CableLayout extends Deletable {
   // Asks "Discard the changes to the cable layout of loop N?" when there
   // are any; true when the page closes the window.
   cancel(): MaybePromise<boolean>;
+  // The topic F1 opens.
+  helpTopic(): number;
 }
 
 export interface LoopEditorTypes {

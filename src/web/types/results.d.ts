@@ -133,6 +133,9 @@ export interface ResultTypes {
   // The loop (1 to 8) as last calculated, laid out in `bounds`, its texts
   // measured in `font`; null for a number that is no loop.
   voltagePlot(session: Session, loop: number, bounds: PlotBox, font: ReportFont): VoltagePlot | null;
+  // Asked before the print dialog: true when the document may not be
+  // printed (a box has said why), as printReport would refuse it.
+  printRefused(session: Session): MaybePromise<boolean>;
   printChoices(session: Session): PrintChoices;
   // The report of the chosen loops, as the desktop prints it; null when the
   // document may not be printed (a box has said why).
@@ -141,4 +144,7 @@ export interface ResultTypes {
   // write them (UTF-8 with a byte-order mark).
   deviceScheduleCsv(session: Session): Uint8Array;
   addressScheduleCsv(session: Session): Uint8Array;
+  // The names the desktop suggests for the report's PDF and the schedules'
+  // files (without a folder): "Loop Calculation.pdf" for a document never saved.
+  outputFileNames(session: Session): { report: string; deviceSchedule: string; addressSchedule: string };
 }

@@ -1,7 +1,7 @@
 #include "forms/CableLayoutCore.h"
 
 #include "document/CalculationSupport.h"
-#include "core/forms/LoopEditorSite.h"
+#include "support/LoopEditorSite.h"
 #include "text/Scaling.h"
 
 #include <gtest/gtest.h>

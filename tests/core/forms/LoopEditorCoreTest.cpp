@@ -1,6 +1,6 @@
 #include "forms/LoopEditorCore.h"
 
-#include "core/forms/LoopEditorSite.h"
+#include "support/LoopEditorSite.h"
 #include "document/CalculationSupport.h"
 #include "document/DocumentEdits.h"
 #include "forms/LoopParameters.h"

@@ -5,7 +5,7 @@
 // the loop the editor opened with.
 
 #include "document/LoopPlacement.h"
-#include "core/forms/LoopEditorSite.h"
+#include "support/LoopEditorSite.h"
 #include "forms/LoopParameters.h"
 #include "support/LoopRecount.h"
 #include "support/SameLoop.h"

@@ -1,6 +1,6 @@
 #include "forms/LoopParameters.h"
 
-#include "core/forms/LoopEditorSite.h"
+#include "support/LoopEditorSite.h"
 
 #include <gtest/gtest.h>
 

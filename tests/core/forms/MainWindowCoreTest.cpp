@@ -95,8 +95,9 @@ TEST(MainWindowCore, APanelChangeAskedAboutLostLoopsIsAppliedOnlyWhenAgreed)
 }
 
 // The save dialog asked about the name as chosen; a file of the name with
-// ".QLX" added is replaced only when the user agrees.
-TEST(MainWindowCore, SaveAsAsksBeforeTheAddedExtensionReplacesAFile)
+// ".QLX" added is replaced only when the user agrees. An output is refused
+// only when it is the open document under some name.
+TEST(MainWindowCore, NeitherSaveAsNorAnOutputReplacesAFileUnasked)
 {
     ScratchFolder folder;
     ScriptedMessageHost host;
@@ -109,10 +110,23 @@ TEST(MainWindowCore, SaveAsAsksBeforeTheAddedExtensionReplacesAFile)
     ASSERT_EQ(host.boxes.size(), size_t(2));
     EXPECT_EQ(host.boxes[0].Text, "'" + chosen + ".QLX' already exists.\n\nDo you want to replace it?");
     EXPECT_EQ(host.boxes[0].Style, MsgStyle::YesNo + MsgStyle::Exclamation + MsgStyle::DefaultButton2);
-
     // A name chosen with its extension was the dialog's to ask about.
     EXPECT_EQ(MainWindowCore::SaveAsPath(chosen + ".QLX", host), chosen + ".QLX");
     EXPECT_EQ(host.boxes.size(), size_t(2));
+
+    host.boxes.clear();
+    TestCatalogue catalogue;
+    Document document{catalogue};
+    const std::string site = chosen + ".QLX", again = folder.Path("./Millbrook.rev3.QLX");
+    EXPECT_FALSE(MainWindowCore::OutputRefused(document, "PDF", site, host));  // a new document: no clash
+    document.Path = site;
+    EXPECT_FALSE(MainWindowCore::OutputRefused(document, "PDF", chosen + ".pdf", host));
+    EXPECT_TRUE(MainWindowCore::OutputRefused(document, "device schedule", again, host));
+    EXPECT_EQ(host.Texts(), std::vector<std::string>{"The device schedule '" + again +
+                                                     "' is the same file as the open document '" + site +
+                                                     "'.\n\nWriting the device schedule there would replace the "
+                                                     "document. Nothing was written: choose another file."});
+    EXPECT_EQ(host.boxes[0].Style, MsgStyle::Exclamation);
 }
 
 // A copy is the source whole, results and file section alike, under the

@@ -4,11 +4,14 @@
 // text, number and verdict is the loop editor core's, read again after
 // every change.
 import './loop.css';
-import { html, type TemplateResult } from 'lit';
-import type { HistoryTexts, LoopEditor } from 'ferrolux';
+import { html } from 'lit';
+import type { LoopEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
-import { announceAccessKeys, keyed, plain, pressAccessKey } from './AccessKeys.js';
+import { setHelpTopic } from '../help/Help.js';
+import { openCableLayout } from '../windows/CableLayoutDialog.js';
+import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
+import { announceAccessKeys, keyed } from './AccessKeys.js';
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
 import { LoopInput } from './LoopInput.js';
 import { deviceTables, totals } from './LoopTables.js';
@@ -33,6 +36,7 @@ class LoopEditorWindow {
     this.noRowsText = app.module.noDeviceRowsText;
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
     this.modal.element.classList.add('loop-editor');
+    setHelpTopic(this.modal.element, this.core.helpTopic());
     this.modal.element.addEventListener('keydown', (event) => this.keydown(event));
     // A key the box refuses beeps and is dropped, as on the desktop.
     const accepts = (key: string, decimalPoint: boolean) =>
@@ -99,6 +103,12 @@ class LoopEditorWindow {
     this.change(() => (undo ? this.core.undo() : this.core.redo()));
   }
 
+  // The layout window works on the loop; what its OK writes is read again here.
+  async cableLayout(): Promise<void> {
+    if (this.input.held) return;
+    if (await this.input.call(() => openCableLayout(this.app, this.core))) this.replot();
+  }
+
   private async ok(): Promise<void> {
     if (this.input.held) return;
     const done = await this.input.call(() => this.core.ok());
@@ -124,25 +134,7 @@ class LoopEditorWindow {
   // Alt and a letter; Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo the
   // editor's steps, but for a box's own typing.
   private keydown(event: KeyboardEvent): void {
-    if (pressAccessKey(this.root, event)) {
-      event.preventDefault();
-      return;
-    }
-    if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
-    const key = event.key.toLowerCase();
-    const undo = key === 'z' && !event.shiftKey;
-    if (!undo && key !== 'y' && key !== 'z') return;
-    if (this.input.holdsTyping(document.activeElement)) return;
-    event.preventDefault();
-    this.step(undo);
-  }
-
-  // Undo or Redo, named after the step as the desktop's tip names it.
-  private undoButton(undo: boolean, history: HistoryTexts): TemplateResult {
-    const text = plain(undo ? history.undoItem : history.redoItem);
-    return html`<button type="button" id=${undo ? 'btnUndo' : 'btnRedo'} aria-label=${text}
-      title=${`${text} (${undo ? 'Ctrl+Z' : 'Ctrl+Y'})`} ?disabled=${(undo ? history.undoName : history.redoName) === ''}
-      @click=${() => this.step(undo)}><span aria-hidden="true">${undo ? '↶' : '↷'}</span> ${undo ? 'Undo' : 'Redo'}</button>`;
+    windowKey(event, this.root, this.input, (undo) => this.step(undo));
   }
 
   // The name's box is not bound live: it keeps the name as typed, while the
@@ -171,7 +163,7 @@ class LoopEditorWindow {
         ${parametersColumn(this, parameters, results)}
       </div>
       <div class="buttons">
-        ${this.undoButton(true, history)}${this.undoButton(false, history)}
+        ${historyButtons(history, (undo) => this.step(undo))}
         <span class="spacer"></span>
         <button type="button" class="primary" id="btnOK" @click=${() => void this.ok()}>OK</button>
         <button type="button" id="btnCancel" @click=${() => void this.cancel()}>Cancel</button>

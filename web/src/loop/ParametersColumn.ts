@@ -14,6 +14,7 @@ export interface ParametersHost {
   readonly root: HTMLElement;
   // A change of a control other than a number box.
   change(action: () => void): void;
+  cableLayout(): void;
 }
 
 const calcTypes: [string, string][] = [
@@ -93,7 +94,8 @@ function cable(host: ParametersHost, p: LoopParameterTexts, r: LoopEditorResults
     <span class="with-units gap">${input.box({ key: 'firstLength', id: 'txtFirstLength', committed: p.firstLength,
       decimalPoint: false, commit: (text) => core.commitFirstLength(text),
       next: () => enterTarget(root, 'txtFirstLength') })}${units(p.lengthUnits)}</span>
-    <span class="note wide">(largest of 2 values on each side of loop)</span>
+    <span class="layout-row wide"><span class="note">(largest of 2 values on each side of loop)</span>
+      <button type="button" id="btnCableLayout" @click=${() => host.cableLayout()}>${keyed('Cable La&yout...')}</button></span>
   </div></fieldset>`;
 }
 

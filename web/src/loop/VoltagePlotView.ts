@@ -3,48 +3,38 @@
 // page's font), the view draws what it placed. The point under the pointer,
 // or the one the arrow keys are on, tells its voltages as a tip.
 import { html, nothing, svg, type SVGTemplateResult, type TemplateResult } from 'lit';
-import type { FerroluxModule, PlotBox, PlotKey, PlotPoint, PlotText, ReportFont, Session, VoltagePlot } from 'ferrolux';
+import type { FerroluxModule, PlotPoint, ReportFont, Session, VoltagePlot } from 'ferrolux';
+import { plotShapes, type PlotShape } from './PlotShapes.js';
 import { measureWithCanvas } from './TextMeasure.js';
 
-// The feeds apart in grey print too: each its tone, dashes and marker.
-// Dashes in widths of the curve's line.
-const feeds = [
-  { colour: '#1b3a8a', label: '#152c6a', dashes: [] as number[] },
-  { colour: '#e08a00', label: '#ac6a00', dashes: [4, 2] },
-  { colour: '#2a9d5c', label: '#207947', dashes: [1, 2] },
-];
-const failing = '#d01c1c';
 const fontSize = 12;
 
-type Align = 'middle' | 'start' | 'end';
+const points = (list: [number, number][]) => list.map(([x, y]) => `${x},${y}`).join(' ');
 
-function text(placed: PlotText, align: Align = 'middle'): SVGTemplateResult {
-  const { x, y, width, height } = placed.box;
-  const at = align === 'middle' ? x + width / 2 : align === 'start' ? x : x + width;
-  return svg`<text x=${at} y=${y + height / 2} text-anchor=${align} dominant-baseline="central">${placed.text}</text>`;
-}
-
-// A circle, a square or a triangle by the feed, `size` from centre to edge.
-function marker(feed: number, x: number, y: number, size: number, fill: string): SVGTemplateResult {
-  const stroke = feeds[feed].colour;
-  if (feed === 0) return svg`<circle cx=${x} cy=${y} r=${size} fill=${fill} stroke=${stroke}/>`;
-  if (feed === 1) return svg`<rect x=${x - size} y=${y - size} width=${2 * size} height=${2 * size} fill=${fill} stroke=${stroke}/>`;
-  return svg`<polygon points=${`${x},${y - 1.2 * size} ${x + 1.1 * size},${y + size} ${x - 1.1 * size},${y + size}`}
-    fill=${fill} stroke=${stroke}/>`;
-}
-
-const bar = (x: number, y: number, half: number) => svg`<line class="minimum" x1=${x - half} y1=${y} x2=${x + half} y2=${y}/>`;
-
-// A feed's dash pattern for a curve 1.5 thin lines wide.
-const dashes = (feed: number, thin: number) => feeds[feed].dashes.map((d) => d * 1.5 * thin).join(' ');
-
-function legendSample(key: PlotKey, sample: PlotBox, size: number, thin: number): SVGTemplateResult {
-  const middle = { x: sample.x + sample.width / 2, y: sample.y + sample.height / 2 };
-  if (key === 'minimum') return bar(middle.x, middle.y, 1.6 * size);
-  if (key === 'failing') return svg`<circle cx=${middle.x} cy=${middle.y} r=${size} fill=${failing} class="axis"/>`;
-  const feed = ['whole', 'openIn', 'openOut'].indexOf(key);
-  return svg`<line x1=${sample.x} y1=${middle.y} x2=${sample.x + sample.width} y2=${middle.y} stroke=${feeds[feed].colour}
-      stroke-dasharray=${dashes(feed, thin)} class="feed"/>${marker(feed, middle.x, middle.y, size, '#fff')}`;
+// One shape of the plot's picture (PlotShapes.ts) in SVG.
+function shapeSvg(shape: PlotShape): SVGTemplateResult {
+  if (shape.kind === 'text') {
+    const { placed, align, colour, turned } = shape;
+    const { x, y, width, height } = placed.box;
+    const at = align === 'middle' ? x + width / 2 : align === 'start' ? x : x + width;
+    const middle = { x: x + width / 2, y: y + height / 2 };
+    return svg`<text x=${at} y=${y + height / 2} text-anchor=${align} dominant-baseline="central" fill=${colour}
+      transform=${turned ? `rotate(-90 ${middle.x} ${middle.y})` : nothing}>${placed.text}</text>`;
+  }
+  const { fill = 'none', fillOpacity, stroke = 'none', width, dashes } = shape.paint;
+  const paint = { fill, opacity: fillOpacity ?? nothing, stroke, width: width ?? nothing,
+                  dashes: dashes?.length ? dashes.join(' ') : nothing };
+  if (shape.kind === 'rect') {
+    const { x, y, width: w, height: h } = shape.box;
+    return svg`<rect x=${x} y=${y} width=${w} height=${h} fill=${paint.fill} fill-opacity=${paint.opacity}
+      stroke=${paint.stroke} stroke-width=${paint.width}/>`;
+  }
+  if (shape.kind === 'circle')
+    return svg`<circle cx=${shape.x} cy=${shape.y} r=${shape.r} fill=${paint.fill} stroke=${paint.stroke} stroke-width=${paint.width}/>`;
+  if (shape.kind === 'polygon')
+    return svg`<polygon points=${points(shape.points)} fill=${paint.fill} stroke=${paint.stroke} stroke-width=${paint.width}/>`;
+  return svg`<polyline points=${points(shape.points)} fill="none" stroke=${paint.stroke} stroke-width=${paint.width}
+    stroke-dasharray=${paint.dashes}/>`;
 }
 
 export class VoltagePlotView {
@@ -102,53 +92,13 @@ export class VoltagePlotView {
   render(): TemplateResult {
     const plot = this.plot;
     const { width, height } = this.size;
-    return html`<div class="plot" id="picVoltagePlot" role="group" aria-label="Voltage along the cable"
-        style=${`--line: ${this.thin}px`}>
+    return html`<div class="plot" id="picVoltagePlot" role="group" aria-label="Voltage along the cable">
       ${plot ? html`<svg role="none" width=${width} height=${height} viewBox=${`0 0 ${width} ${height}`} font-size=${fontSize}
           font-family=${this.font.name}>
-        <g aria-hidden="true">${this.area(plot)}${this.axes(plot)}${plot.empty ? nothing : this.curves(plot)}</g>
+        <g aria-hidden="true">${plotShapes(plot, this.thin).map(shapeSvg)}</g>
         ${this.points(plot)}
       </svg>${this.tip(plot)}` : nothing}
     </div>`;
-  }
-
-  private area(plot: VoltagePlot): SVGTemplateResult {
-    const { area } = plot;
-    return svg`<rect x=${area.x} y=${area.y} width=${area.width} height=${area.height} fill="#fff"/>
-      ${plot.sections.filter((s) => s.shaded || s.overLimit).map((s) => svg`<rect class=${s.overLimit ? 'over-limit' : 'shaded'}
-        x=${s.left} y=${area.y} width=${s.right - s.left} height=${area.height}/>`)}
-      ${plot.yGrid.map((y) => svg`<line class="grid" x1=${area.x} y1=${y} x2=${area.x + area.width} y2=${y}/>`)}
-      ${plot.xGrid.map((x) => svg`<line class="grid" x1=${x} y1=${area.y} x2=${x} y2=${area.y + area.height}/>`)}`;
-  }
-
-  private axes(plot: VoltagePlot): SVGTemplateResult {
-    const { area } = plot;
-    const bottom = area.y + area.height;
-    const tick = 3 * this.thin;
-    const title = plot.yTitle.box;
-    const middle = { x: title.x + title.width / 2, y: title.y + title.height / 2 };
-    return svg`<rect class="axis" x=${area.x} y=${area.y} width=${area.width} height=${area.height} fill="none"/>
-      ${plot.xGrid.map((x) => svg`<line class="axis" x1=${x} y1=${bottom} x2=${x} y2=${bottom + tick}/>`)}
-      ${plot.yGrid.map((y) => svg`<line class="axis" x1=${area.x - tick} y1=${y} x2=${area.x} y2=${y}/>`)}
-      ${plot.isolators.map((x) => svg`<line class="isolator" x1=${x} y1=${bottom + tick} x2=${x} y2=${bottom - 4 * tick}/>`)}
-      ${plot.xTicks.map((label) => text(label))}
-      ${plot.yTicks.map((label) => text(label, 'end'))}
-      ${text(plot.xTitle)}
-      <g transform=${`rotate(-90 ${middle.x} ${middle.y})`}>${text(plot.yTitle)}</g>`;
-  }
-
-  private curves(plot: VoltagePlot): SVGTemplateResult {
-    const size = plot.markerSize;
-    return svg`
-      ${plot.points.map((p) => (p.minimumY === null ? nothing : bar(p.x, p.minimumY, 1.6 * size)))}
-      ${feeds.map((feed, f) => svg`<polyline class="feed" fill="none" stroke=${feed.colour} stroke-dasharray=${dashes(f, this.thin)}
-        points=${plot.points.map((p) => `${p.x},${p.y[f]}`).join(' ')}/>
-        ${plot.points.map((p) => marker(f, p.x, p.y[f], size, p.failing[f] ? failing : '#fff'))}`)}
-      ${plot.lowest.map(({ label, leader }, f) => svg`
-        ${leader ? svg`<line class="leader" stroke=${feeds[f].colour} x1=${leader.x1} y1=${leader.y1} x2=${leader.x2} y2=${leader.y2}/>` : nothing}
-        <rect class="veil" x=${label.box.x} y=${label.box.y} width=${label.box.width} height=${label.box.height}/>
-        <g fill=${feeds[f].label}>${text(label)}</g>`)}
-      ${plot.legend.map((entry) => svg`${legendSample(entry.key, entry.sample, size, this.thin)}${text(entry.label, 'start')}`)}`;
   }
 
   // Each point as a target for the pointer, a little wider than its markers

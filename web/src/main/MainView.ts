@@ -1,17 +1,21 @@
-// The main window: the File and Edit menus, the site's name, its control
+// The main window: the File, Edit and Help menus, the site's name, its control
 // panel and the loops with their results. Every text is the main window
 // core's; the window is drawn again from it after each action.
 import './main.css';
 import { html, type TemplateResult } from 'lit';
 import type { App } from '../app/App.js';
 import { FileCommands } from '../files/FileCommands.js';
+import { HelpCommands } from '../help/Help.js';
+import { PrintCommands } from '../report/PrintCommands.js';
 import { LoopTable } from './LoopTable.js';
 import { captionLabel, MenuBar, type MenuEntry } from './Menu.js';
 import { panelChooser } from './PanelChooser.js';
 import { UnitsDialog } from './UnitsDialog.js';
+import { openPowerSupply } from '../windows/PowerDialog.js';
 
 export class MainView {
   readonly files: FileCommands;
+  private readonly printing: PrintCommands;
   private readonly menus: MenuBar;
   private readonly loops: LoopTable;
   // The site name box holds what was typed while the core keeps it trimmed:
@@ -20,10 +24,13 @@ export class MainView {
 
   constructor(private readonly app: App) {
     this.files = new FileCommands(app);
+    this.printing = new PrintCommands(app);
     this.loops = new LoopTable(app);
+    const help = new HelpCommands(app.module);
     this.menus = new MenuBar([
       { text: '&File', entries: () => this.fileEntries() },
       { text: '&Edit', entries: () => this.editEntries() },
+      { text: '&Help', entries: () => help.entries() },
     ], () => app.refresh());
     document.addEventListener('keydown', (event) => this.shortcut(event));
   }
@@ -47,6 +54,13 @@ export class MainView {
                          (position) => void this.app.act(() => this.app.main.changePanel(position)))}
         </div>
         ${this.loops.render()}
+        <div class="main-buttons">
+          <button type="button" id="btnPower" @click=${() => this.powerSupply()}
+            title="The standby battery the site needs, by the rule of your standard">${captionLabel('Po&wer Supply...')}</button>
+          <span class="spacer"></span>
+          <!-- Alt+P is the control panel's box's. -->
+          <button type="button" @click=${() => this.printing.print()}>Print...</button>
+        </div>
       </main>`;
   }
 
@@ -81,9 +95,17 @@ export class MainView {
     return [
       ...this.files.documentEntries(),
       'separator',
+      this.printing.printEntry(),
+      this.printing.exportEntries(),
+      'separator',
+      { text: 'Po&wer Supply...', run: () => this.powerSupply() },
       { text: '&Options...', run: () => void this.app.act(() => new UnitsDialog(this.app).run()) },
       ...(recent.length ? ['separator' as const, ...recent] : []),
     ];
+  }
+
+  private powerSupply(): void {
+    void this.app.act(() => openPowerSupply(this.app));
   }
 
   private editEntries(): MenuEntry[] {
@@ -103,14 +125,16 @@ export class MainView {
   // also in the site name box; the file commands' own.
   private shortcut(event: KeyboardEvent): void {
     if (event.defaultPrevented || document.querySelector('dialog[open]')) return;
-    if (this.boxKey(event) || this.menus.accessKey(event) || this.undoKey(event) || this.files.shortcut(event))
+    if (this.boxKey(event) || this.menus.accessKey(event) || this.undoKey(event) || this.files.shortcut(event) ||
+        this.printing.shortcut(event))
       event.preventDefault();
   }
 
   private boxKey(event: KeyboardEvent): boolean {
     const box = event.altKey && !event.ctrlKey && !event.metaKey &&
-      { n: 'txtName', p: 'cmbPanel' }[event.key.toLowerCase()];
+      { n: 'txtName', p: 'cmbPanel', w: 'btnPower' }[event.key.toLowerCase()];
     if (box) document.getElementById(box)?.focus();
+    if (box === 'btnPower') this.powerSupply();
     return Boolean(box);
   }
 
