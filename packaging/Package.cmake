@@ -23,8 +23,17 @@ add_custom_target(debian_changelog ALL DEPENDS ${FERROLUX_PACKAGING_BUILD}/chang
 # ~/.local.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${FERROLUX_PACKAGING_BUILD}/changelog.gz
   DESTINATION ${FERROLUX_DEB_DOC} COMPONENT debian EXCLUDE_FROM_ALL)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides
-  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME ${FERROLUX_DEB_NAME}
+# The browser app's overrides join them only when the app is in the package:
+# lintian fails on an override that matches nothing.
+install(CODE "
+  file(READ [[${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides]] overrides)
+  if(EXISTS [[${FERROLUX_WEB_APP}/index.html]])
+    file(READ [[${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides-web]] web)
+    string(APPEND overrides \"\${web}\")
+  endif()
+  file(WRITE [[${FERROLUX_PACKAGING_BUILD}/lintian/${FERROLUX_DEB_NAME}]] \"\${overrides}\")
+  file(INSTALL [[${FERROLUX_PACKAGING_BUILD}/lintian/${FERROLUX_DEB_NAME}]]
+    DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides\")"
   COMPONENT debian EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)

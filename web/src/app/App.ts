@@ -44,7 +44,6 @@ export class App {
     return next;
   }
 
-
   markWhenDrawn(name: string): void {
     this.marks.push(name);
   }

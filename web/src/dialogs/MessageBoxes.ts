@@ -73,6 +73,10 @@ export class MessageBoxes implements MessageHost {
     document.body.classList.toggle('busy', shown);
   }
 
+  // Resolves once every box asked so far has been answered.
+  settled(): Promise<unknown> {
+    return this.queue;
+  }
 
   private ask(caption: string, text: string, icon: (typeof icons)[number] | undefined, buttons: Button[],
               chosen: number, escapeResult?: number): Promise<number> {
