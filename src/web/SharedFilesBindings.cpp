@@ -61,6 +61,7 @@ public:
         done.set("replaced", outcome.Replaced);
         done.set("changed", outcome.Changed());
         done.set("failure", outcome.Failure);
+        done.set("caption", std::string(SharedFiles::ImportPanelsCaption));
         return done;
     }
 

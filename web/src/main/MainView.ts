@@ -6,9 +6,12 @@ import { html, type TemplateResult } from 'lit';
 import type { App } from '../app/App.js';
 import { FileCommands } from '../files/FileCommands.js';
 import { LoopTable } from './LoopTable.js';
-import { captionLabel, MenuBar, type MenuEntry } from './Menu.js';
+import { captionLabel, MenuBar, type MenuEntry, type MenuItem } from './Menu.js';
 import { panelChooser } from './PanelChooser.js';
-import { UnitsDialog } from './UnitsDialog.js';
+import { OptionsDialog } from '../options/OptionsDialog.js';
+import { editPanel } from '../panels/PanelEditorDialog.js';
+import { deleteUserPanels, editUserPanel } from '../panels/PanelListDialog.js';
+import { sharedFileEntries } from '../panels/SharedFileCommands.js';
 
 export class MainView {
   readonly files: FileCommands;
@@ -78,12 +81,27 @@ export class MainView {
 
   private fileEntries(): MenuEntry[] {
     const recent = this.files.recentEntries();
+    const shared = sharedFileEntries(this.app);
     return [
       ...this.files.documentEntries(),
       'separator',
-      { text: '&Options...', run: () => void this.app.act(() => new UnitsDialog(this.app).run()) },
+      this.panelEntries(shared.panels),
+      { text: '&Options...', run: () => void this.app.act(() => new OptionsDialog(this.app).run()) },
+      ...shared.options,
       ...(recent.length ? ['separator' as const, ...recent] : []),
     ];
+  }
+
+  // The desktop's "User-Defined Panels" submenu, with the panels' sharing.
+  private panelEntries(sharing: MenuItem[]): MenuEntry {
+    const app = this.app;
+    const none = !app.module.customPanelMenu(app.session);
+    return { group: 'User-Defined Panels', items: [
+      { text: '&Add...', run: () => void app.act(() => editPanel(app, -1)) },
+      { text: '&Edit...', disabled: none, run: () => void app.act(() => editUserPanel(app)) },
+      { text: '&Delete...', disabled: none, run: () => void app.act(() => deleteUserPanels(app)) },
+      ...sharing,
+    ] };
   }
 
   private editEntries(): MenuEntry[] {
