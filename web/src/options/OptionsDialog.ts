@@ -23,7 +23,7 @@ export class OptionsDialog {
   private readonly tabs: TabStrip;
   private finished: () => void = () => {};
 
-  constructor(app: App) {
+  constructor(private readonly app: App) {
     this.core = new app.module.OptionsDialog(app.session);
     this.modal = new Modal(this.core.caption(), () => this.finish());
     this.tabs = new TabStrip('options', tabs, () => this.draw());
@@ -46,8 +46,12 @@ export class OptionsDialog {
 
   private async ok(): Promise<void> {
     const refusal = await this.core.ok();
-    if (refusal === null) this.finish();
-    else this.tabs.show(refusal.tab, true);
+    if (refusal === null) {
+      this.finish();
+      return;
+    }
+    await this.app.boxes.settled();
+    this.tabs.show(refusal.tab, true);
   }
 
   // Alt and a letter acts on the shown page's controls and the tabs; on the

@@ -107,8 +107,13 @@ class PanelEditorDialog {
   private async ok(): Promise<void> {
     const outcome = await this.core.ok(rows.map((_, field) => this.box(field).value));
     this.box(0).value = outcome.name;
-    if (outcome.close) this.finish();
-    else this.focusField(outcome.focus, true);
+    if (outcome.close) {
+      this.finish();
+      return;
+    }
+    // A refusal's box is shown while the call goes on: the focus once it is gone.
+    await this.app.boxes.settled();
+    this.focusField(outcome.focus, true);
   }
 
   private draw(): void {
