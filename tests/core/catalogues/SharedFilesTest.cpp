@@ -30,10 +30,16 @@ struct Site : CatalogueFiles<> {
         EXPECT_TRUE(LoadPanels(catalogue, host, files));
         catalogue.CurrentPanel = SharedFiles::PanelToReplace(catalogue, "in use");
     }
-    std::string Loops(const std::string& name) const
+    // Of Mine, New and In Use.
+    static std::string Loops(const Catalogue& catalogue)
     {
-        const int at = SharedFiles::PanelToReplace(catalogue, name);
-        return at < 0 ? "-" : std::to_string(catalogue.Panels[static_cast<size_t>(at)].Loops);
+        std::string loops;
+        for (const char* name : {"Mine", "New", "In Use"}) {
+            const int at = SharedFiles::PanelToReplace(catalogue, name);
+            loops += (loops.empty() ? "" : " ") +
+                     (at < 0 ? "-" : std::to_string(catalogue.Panels[static_cast<size_t>(at)].Loops));
+        }
+        return loops;
     }
 };
 
@@ -77,10 +83,11 @@ TEST(SharedFiles, AnImportAsksBeforeEachReplacementAndRefusesAFileItCannotTake)
             const SharedFiles::ImportOutcome outcome =
                 SharedFiles::ImportPanels(site.catalogue, site.host, site.files, *panels);
             EXPECT_EQ(outcome.Failure, "");
-            EXPECT_EQ(site.Loops("Mine") + " " + site.Loops("New") + " " + site.Loops("In Use"), test.loops);
+            EXPECT_EQ(Site::Loops(site.catalogue), test.loops);
             // What was stored is what the next start reads.
-            Site again;
-            EXPECT_EQ(again.Loops("Mine") + " " + again.Loops("New") + " " + again.Loops("In Use"), test.loops);
+            Catalogue again;
+            ASSERT_TRUE(LoadPanels(again, site.host, site.files));
+            EXPECT_EQ(Site::Loops(again), test.loops);
         } else {
             EXPECT_EQ(site.folder.Read("user/Panels/CUSTPAN.DAT"), Held);
         }
