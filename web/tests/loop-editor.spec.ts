@@ -5,9 +5,7 @@
 import type { Page } from '@playwright/test';
 import fs from 'node:fs';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
-import type { FerroluxModule } from 'ferrolux';
-import { test, expect, examplesDir, menu, messageBox, nativeJson, screenshot, top } from './support';
+import { test, expect, examplesDir, menu, messageBox, moduleSession, nativeJson, screenshot } from './support';
 
 async function openLoop(page: Page, site: string, loop: number) {
   await menu(page, 'File', site);
@@ -19,12 +17,8 @@ async function openLoop(page: Page, site: string, loop: number) {
 
 // What the module's core says when a quantity is refused on the sample's loop.
 async function refusal(site: string, loop: number, quantity: string): Promise<string> {
-  const { default: createFerrolux } = await import(pathToFileURL(path.join(top, 'build/wasm/ferrolux.mjs')).href);
   const said: string[] = [];
-  const module: FerroluxModule = await createFerrolux({ storage: 'memory', environment: { LANG: 'en_GB.UTF-8' },
-    messageHost: { show: (text: string) => said.push(text) && 1 }, print() {}, printErr() {} });
-  const session = new module.Session();
-  await session.start();
+  const { module, session } = await moduleSession(said);
   const sample = module.sampleSites().find((s) => s.site === site)!;
   await session.open(sample.name, module.FS.readFile(sample.path), false);
   const editor = new module.LoopEditor(session, loop);

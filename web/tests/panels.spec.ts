@@ -4,18 +4,12 @@
 import type { Page } from '@playwright/test';
 import fs from 'node:fs';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
-import type { FerroluxModule } from 'ferrolux';
-import { test, expect, menu, messageBox, screenshot, top } from './support';
+import { test, expect, menu, messageBox, moduleSession, screenshot, top } from './support';
 
 // What the module's core says when the new panel's boxes hold these texts.
 async function panelRefusal(changes: Record<number, string>): Promise<string> {
-  const { default: createFerrolux } = await import(pathToFileURL(path.join(top, 'build/wasm/ferrolux.mjs')).href);
   const said: string[] = [];
-  const module: FerroluxModule = await createFerrolux({ storage: 'memory', environment: { LANG: 'en_GB.UTF-8' },
-    messageHost: { show: (text: string) => said.push(text) && 1 }, print() {}, printErr() {} });
-  const session = new module.Session();
-  await session.start();
+  const { module, session } = await moduleSession(said);
   const editor = new module.PanelEditor(session);
   await editor.open(-1);
   await editor.ok(editor.boxes().map((text, field) => changes[field] ?? text));

@@ -6,6 +6,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import type { FerroluxModule, Session } from 'ferrolux';
 
 export const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const appDir = path.join(top, 'build/web');
@@ -68,6 +69,17 @@ export function nativeWalkBytes(walk: string): Buffer {
   } finally {
     fs.rmSync(run.home, { recursive: true, force: true });
   }
+}
+
+// The module started in Node.js as a first start does, every box's text
+// kept in `said` (answered OK): what the core says, to hold the page against.
+export async function moduleSession(said: string[]): Promise<{ module: FerroluxModule; session: Session }> {
+  const { default: createFerrolux } = await import(pathToFileURL(path.join(top, 'build/wasm/ferrolux.mjs')).href);
+  const module: FerroluxModule = await createFerrolux({ storage: 'memory', environment: { LANG: 'en_GB.UTF-8' },
+    messageHost: { show: (text: string) => said.push(text) && 1 }, print() {}, printErr() {} });
+  const session = new module.Session();
+  await session.start();
+  return { module, session };
 }
 
 // The times a save writes, left out of a comparison.
