@@ -41,6 +41,11 @@ bool WebSession::Start()
     return true;
 }
 
+void WebSession::TellNotTakenIn(const std::string& name)
+{
+    MsgBox(host_, "The file '" + name + "' could not be taken into the page.", MsgStyle::Critical);
+}
+
 std::string WebSession::DocumentFile(const std::string& name)
 {
     // Only the last part of a name the page gives counts: files stay in one folder.
@@ -52,7 +57,7 @@ OpenOutcome WebSession::Open(const std::string& name, std::string_view bytes, bo
 {
     const std::string path = DocumentFile(name);
     if (!FileSystem::WriteFileAtomically(path, bytes)) {
-        MsgBox(host_, "The file '" + name + "' could not be taken into the page.", MsgStyle::Critical);
+        TellNotTakenIn(name);
         return OpenOutcome::Refused;
     }
     WebOpenProgress progress;

@@ -46,6 +46,9 @@ public:
     // user asks for there goes through `save` (the page's own Save).
     bool CheckSaved();
 
+    // "The file 'name' could not be taken into the page."
+    void TellNotTakenIn(const std::string& name);
+
     // Where the page's files live in the module's file system.
     static std::string DocumentFile(const std::string& name);
 
@@ -54,6 +57,7 @@ public:
     Document& document() { return document_; }
     RecentFiles& recentFiles() { return recent_; }
     const DataFiles& files() const { return files_; }
+    const std::string& settingsPath() const { return store_.Path(); }
     MessageHost& host() { return host_; }
     BusyPointer& pointer() { return pointer_; }
     const std::string& localeId() const { return localeId_; }

@@ -68,6 +68,7 @@ var ferroluxAsking = {
   'CableLayout': ['commitDistance', 'commitLength', 'move', 'paste', 'spaceEvenly', 'cancel'],
   'PanelEditor': ['open', 'ok'],
   'PanelList': ['deleteChosen'],
+  'SharedFiles': ['exportPanels', 'exportOptions', 'importPanels', 'importOptions'],
   '': ['printRefused', 'printReport'],
 };
 

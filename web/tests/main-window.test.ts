@@ -63,9 +63,10 @@ test('the units are chosen from the keyboard and kept on OK, not on Esc', async 
   await app.keyboard.press('o');
   await expect(app.getByRole('menuitem', { name: 'Open...' })).toBeFocused();
   await app.keyboard.press('o');
-  await expect(app.getByRole('menuitem', { name: 'Options...' })).toBeFocused();
+  await expect(app.getByRole('menuitem', { name: 'Options...', exact: true })).toBeFocused();
   await app.keyboard.press('Enter');
   const options = app.getByRole('dialog', { name: 'Options' });
+  await app.keyboard.press('Alt+u');
   await expect(options.getByRole('radio', { name: 'Metric' })).toBeChecked();
   await expect(options.getByRole('radio', { name: 'Imperial' })).toHaveAccessibleDescription(/feet \(ft\)/);
   await app.keyboard.press('Alt+i');
@@ -73,10 +74,12 @@ test('the units are chosen from the keyboard and kept on OK, not on Esc', async 
   await expect(options).toBeHidden();
 
   await menu(app, 'File', 'Options...');
+  await options.getByRole('tab', { name: 'Units' }).click();
   await expect(options.getByRole('radio', { name: 'Imperial' })).toBeChecked();
   await app.keyboard.press('m');
   await app.keyboard.press('Escape');
   await menu(app, 'File', 'Options...');
+  await options.getByRole('tab', { name: 'Units' }).click();
   await expect(options.getByRole('radio', { name: 'Imperial' })).toBeChecked();
 });
 

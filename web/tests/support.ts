@@ -48,12 +48,8 @@ export async function openLoop(page: Page, site: string, loop: number): Promise<
 
 // The texts of the boxes the module's cores show as `act` drives them on a sample site.
 export async function coreSays(site: string, act: (module: FerroluxModule, session: Session) => unknown): Promise<string[]> {
-  const { default: createFerrolux } = await import(pathToFileURL(path.join(top, 'build/wasm/ferrolux.mjs')).href);
   const said: string[] = [];
-  const module: FerroluxModule = await createFerrolux({ storage: 'memory', environment: { LANG: 'en_GB.UTF-8' },
-    messageHost: { show: (text: string) => said.push(text) && 1 }, print() {}, printErr() {} });
-  const session = new module.Session();
-  await session.start();
+  const { module, session } = await moduleSession(said);
   const sample = module.sampleSites().find((s) => s.site === site)!;
   await session.open(sample.name, module.FS.readFile(sample.path), false);
   await act(module, session);
@@ -95,6 +91,17 @@ export function nativeWalkBytes(walk: string): Buffer {
   } finally {
     fs.rmSync(run.home, { recursive: true, force: true });
   }
+}
+
+// The module started in Node.js as a first start does, every box's text
+// kept in `said` (answered OK): what the core says, to hold the page against.
+export async function moduleSession(said: string[]): Promise<{ module: FerroluxModule; session: Session }> {
+  const { default: createFerrolux } = await import(pathToFileURL(path.join(top, 'build/wasm/ferrolux.mjs')).href);
+  const module: FerroluxModule = await createFerrolux({ storage: 'memory', environment: { LANG: 'en_GB.UTF-8' },
+    messageHost: { show: (text: string) => said.push(text) && 1 }, print() {}, printErr() {} });
+  const session = new module.Session();
+  await session.start();
+  return { module, session };
 }
 
 // The times a save writes, left out of a comparison.

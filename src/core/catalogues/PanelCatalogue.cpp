@@ -241,6 +241,21 @@ bool LoadPanels(Catalogue& catalogue, MessageHost& host, const DataFiles& files)
     return true;
 }
 
+std::optional<std::vector<PanelRecord>> ReadUserPanelFile(MessageHost& host, const std::string& file)
+{
+    LoadedPanels loaded;
+    if (!ReadGuarded(host, file, [&](const std::string& place) {
+            return ReadUserDefinedPanels(host, file, place, -1, loaded);
+        }))
+        return std::nullopt;
+    return std::move(loaded.Panels);
+}
+
+std::string PanelSaveFailure(const DataFiles& files)
+{
+    return "Unable to save the control panel to the " + PlaceText(files.CustomPanelsFile);
+}
+
 bool AddUserDefinedPanel(Catalogue& catalogue, const DataFiles& files, PanelRecord panel)
 {
     if (catalogue.UserDefinedManufacturer < 0)

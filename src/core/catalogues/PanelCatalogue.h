@@ -19,8 +19,10 @@
 #include "catalogues/Options.h"
 #include "platform/MessageHost.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr const char* DefaultPanelName = "Unknown Panel";
 inline constexpr const char* UserDefinedManufacturerName = "User-Defined Panels";
@@ -37,6 +39,14 @@ std::string ChooseStandardPanelsFile(const DataFiles& files);
 // message naming it and its file and the result is false, with the catalogue's
 // panels left as they were.
 bool LoadPanels(Catalogue& catalogue, MessageHost& host, const DataFiles& files);
+
+// The panels of a user panel file as stored (their sections, no
+// manufacturer); nothing, after its message, when the file cannot be read to
+// the end or an entry is bad.
+std::optional<std::vector<PanelRecord>> ReadUserPanelFile(MessageHost& host, const std::string& file);
+
+// "Unable to save the control panel to the " + PlaceText of the user's panel file.
+std::string PanelSaveFailure(const DataFiles& files);
 
 // Stores the panel in the first free slot of the user's panel file (raising
 // "MaxCustom" when the slot is past it) and adds it to the catalogue as a

@@ -306,6 +306,6 @@ PanelEditorCore::Outcome PanelEditorCore::Stored(bool stored, bool changed)
 {
     if (stored)
         return {true, Field::Name, true};
-    MsgBox(s_.host, "Unable to save the control panel to the " + PlaceText(s_.files.CustomPanelsFile), WarningStyle);
+    MsgBox(s_.host, PanelSaveFailure(s_.files), WarningStyle);
     return Stay(Field::Name, changed);
 }

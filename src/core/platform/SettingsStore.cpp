@@ -3,6 +3,7 @@
 #include "platform/CaseFold.h"
 #include "platform/Folders.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -103,28 +104,52 @@ bool SettingsStore::Refresh() const
         return false;
     std::istringstream lines(*bytes);
     for (std::string line; std::getline(lines, line);) {
-        std::string_view rest = Trimmed(line);
-        if (rest.empty() || rest.front() == ';')
-            continue;
-        Value value;
-        const auto name = TakeQuoted(rest);
-        rest = Trimmed(rest);
-        if (!name || rest.empty() || rest.front() != '=')
-            continue;  // a damaged line is dropped, the others stay usable
-        rest = Trimmed(rest.substr(1));
-        value.Name = *name;
-        if (auto text = TakeQuoted(rest); text && Trimmed(rest).empty()) {
-            value.Text = std::move(*text);
-        } else if (const auto number = TakeNumber(rest)) {
-            value.IsNumber = true;
-            value.Number = *number;
-        } else {
-            continue;
-        }
-        values_.try_emplace(FoldCase(value.Name), std::move(value));
+        bool damaged = false;  // a damaged line is dropped, the others stay usable
+        if (auto value = ParseLine(line, damaged))
+            values_.try_emplace(FoldCase(value->Name), std::move(*value));
     }
     stamp_ = stamp;
     return true;
+}
+
+std::optional<SettingsStore::Value> SettingsStore::ParseLine(std::string_view line, bool& damaged)
+{
+    std::string_view rest = Trimmed(line);
+    damaged = false;
+    if (rest.empty() || rest.front() == ';')
+        return std::nullopt;
+    damaged = true;
+    Value value;
+    const auto name = TakeQuoted(rest);
+    rest = Trimmed(rest);
+    if (!name || rest.empty() || rest.front() != '=')
+        return std::nullopt;
+    rest = Trimmed(rest.substr(1));
+    value.Name = *name;
+    if (auto text = TakeQuoted(rest); text && Trimmed(rest).empty()) {
+        value.Text = std::move(*text);
+    } else if (const auto number = TakeNumber(rest)) {
+        value.IsNumber = true;
+        value.Number = *number;
+    } else {
+        return std::nullopt;
+    }
+    damaged = false;
+    return value;
+}
+
+bool SettingsStore::IsSettingsText(std::string_view text)
+{
+    bool any = false;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find('\n'), text.size());
+        bool damaged = false;
+        any = ParseLine(text.substr(0, end), damaged).has_value() || any;
+        if (damaged)
+            return false;
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return any;
 }
 
 const SettingsStore::Value* SettingsStore::Find(const std::string& name) const

@@ -22,6 +22,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class SettingsStore {
 public:
@@ -30,6 +31,10 @@ public:
     // $XDG_CONFIG_HOME/Harvex/Harvex Ferrolux.conf (~/.config when unset).
     static std::string DefaultPath();
     const std::string& Path() const { return path_; }
+
+    // Whether the text is a settings file: every line a value, a comment or
+    // blank, and one value at least.
+    static bool IsSettingsText(std::string_view text);
 
     // The value when it exists and is of that kind.
     std::optional<std::string> ReadString(const std::string& name) const;
@@ -72,6 +77,9 @@ private:
     using Values = std::map<std::string, Value>;  // by folded name
     using Changes = std::map<std::string, std::optional<Value>>;  // by folded name; none: deleted
 
+    // A line's value; nothing for a blank line, a comment or a damaged line
+    // (`damaged` tells those apart).
+    static std::optional<Value> ParseLine(std::string_view line, bool& damaged);
     // Brings the values up to date with the file; false when the file exists
     // but cannot be read (a write would then destroy it).
     bool Refresh() const;

@@ -62,7 +62,47 @@ export interface PanelList extends Deletable {
   deleteChosen(): MaybePromise<PanelDeleteOutcome>;
 }
 
+// A file of the user's as the program keeps it: the name to save it under
+// and its bytes exactly.
+export interface SharedFile {
+  name: string;
+  bytes: Uint8Array;
+}
+
+// What an import of panels stored; `failure` is why it stopped part way
+// ('' when it did not), for the page to tell.
+export interface PanelImport {
+  added: number;
+  replaced: number;
+  changed: boolean;
+  failure: string;
+  // The caption to tell it under.
+  caption: string;
+}
+
+// The user-defined panel file and the settings file handed out and taken in.
+export interface SharedFiles extends Deletable {
+  // null, after a box, while there is no such file yet.
+  exportPanels(): MaybePromise<SharedFile | null>;
+  exportOptions(): MaybePromise<SharedFile | null>;
+  // The chosen file `name`: null when refused (told why); a panel whose name
+  // is a user-defined panel's asks first, Yes / No / Cancel each.
+  importPanels(name: string, bytes: Uint8Array): MaybePromise<PanelImport | null>;
+  // True once the settings file is replaced; the page then starts again.
+  importOptions(name: string, bytes: Uint8Array): MaybePromise<boolean>;
+}
+
+export interface SharedFileItems {
+  exportPanels: string;
+  importPanels: string;
+  exportOptions: string;
+  importOptions: string;
+}
+
 export interface PanelTypes {
+  SharedFiles: new (session: Session) => SharedFiles;
+  // The File menu's captions for them.
+  sharedFileItems(): SharedFileItems;
   PanelEditor: new (session: Session) => PanelEditor;
   // Edit mode (false) or delete mode (true).
   PanelList: new (session: Session, deleteMode: boolean) => PanelList;

@@ -98,7 +98,8 @@ async function unlessAborted<T>(picking: Promise<T>): Promise<T | null> {
   }
 }
 
-function pickWithInput(accept: string): Promise<File | null> {
+// The browser's own file chooser for files of these endings; null when closed without one.
+export function pickWithInput(accept: string): Promise<File | null> {
   return new Promise((resolve) => {
     const input = document.createElement('input');
     input.type = 'file';

@@ -8,9 +8,12 @@ import { FileCommands } from '../files/FileCommands.js';
 import { HelpCommands } from '../help/Help.js';
 import { PrintCommands } from '../report/PrintCommands.js';
 import { LoopTable } from './LoopTable.js';
-import { captionLabel, MenuBar, type MenuEntry } from './Menu.js';
+import { captionLabel, MenuBar, type MenuEntry, type MenuItem } from './Menu.js';
 import { panelChooser } from './PanelChooser.js';
-import { UnitsDialog } from './UnitsDialog.js';
+import { OptionsDialog } from '../options/OptionsDialog.js';
+import { editPanel } from '../panels/PanelEditorDialog.js';
+import { deleteUserPanels, editUserPanel } from '../panels/PanelListDialog.js';
+import { sharedFileEntries } from '../panels/SharedFileCommands.js';
 import { openPowerSupply } from '../windows/PowerDialog.js';
 
 export class MainView {
@@ -92,6 +95,7 @@ export class MainView {
 
   private fileEntries(): MenuEntry[] {
     const recent = this.files.recentEntries();
+    const shared = sharedFileEntries(this.app);
     return [
       ...this.files.documentEntries(),
       'separator',
@@ -99,13 +103,27 @@ export class MainView {
       this.printing.exportEntries(),
       'separator',
       { text: 'Po&wer Supply...', run: () => this.powerSupply() },
-      { text: '&Options...', run: () => void this.app.act(() => new UnitsDialog(this.app).run()) },
+      { text: '&Options...', run: () => void this.app.act(() => new OptionsDialog(this.app).run()) },
+      ...shared.options,
+      this.panelEntries(shared.panels),
       ...(recent.length ? ['separator' as const, ...recent] : []),
     ];
   }
 
   private powerSupply(): void {
     void this.app.act(() => openPowerSupply(this.app));
+  }
+
+  // The desktop's "User-Defined Panels" submenu, with the panels' sharing.
+  private panelEntries(sharing: MenuItem[]): MenuEntry {
+    const app = this.app;
+    const none = !app.module.customPanelMenu(app.session);
+    return { group: 'User-Defined Panels', items: [
+      { text: '&Add...', run: () => void app.act(() => editPanel(app, -1)) },
+      { text: '&Edit...', disabled: none, run: () => void app.act(() => editUserPanel(app)) },
+      { text: '&Delete...', disabled: none, run: () => void app.act(() => deleteUserPanels(app)) },
+      ...sharing,
+    ] };
   }
 
   private editEntries(): MenuEntry[] {
