@@ -1,5 +1,5 @@
 // The help and the about box to JavaScript: the topics the Help menu opens,
-// as frmMain opens them, and what dlgAbout says.
+// as frmMain opens them, and the print dialog's (it has no core of its own), and what dlgAbout says.
 
 #include "forms/AboutBox.h"
 #include "forms/HelpTopics.h"
@@ -15,6 +15,7 @@ val HelpMenuTopics()
     val topics = val::object();
     topics.set("glossary", HelpTopic::Glossary);
     topics.set("contact", HelpTopic::Contact);
+    topics.set("printing", HelpTopic::Printing);
     return topics;
 }
 

@@ -1,10 +1,11 @@
 // The help and the about box. Each help topic is the anchor "#topic-n" of
 // the help's index page.
 
-// The topics of the main window's Help menu.
+// The topics of the main window's Help menu, and the print dialog's.
 export interface HelpMenuTopics {
   glossary: number;
   contact: number;
+  printing: number;
 }
 
 // What the about box says, a line each.

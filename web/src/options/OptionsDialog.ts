@@ -8,6 +8,7 @@ import { html, type TemplateResult } from 'lit';
 import type { OptionsDialog as OptionsCore } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+import { setHelpTopic } from '../help/Help.js';
 import { announceAccessKeys, keyed, pressAccessKey } from '../loop/AccessKeys.js';
 import { mnemonic } from '../main/Menu.js';
 import { checkList } from './CheckList.js';
@@ -85,6 +86,7 @@ export class OptionsDialog {
       </div>
     </form>`);
     announceAccessKeys(this.modal.element);
+    setHelpTopic(this.modal.element, this.core.helpTopic(this.tabs.shown));
   }
 
   private page(tab: number): TemplateResult {

@@ -8,6 +8,7 @@ import { html, nothing } from 'lit';
 import type { PrintChoices } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+import { setHelpTopic } from '../help/Help.js';
 import { download } from '../files/FileAccess.js';
 import { captionLabel, mnemonic, type MenuEntry } from '../main/Menu.js';
 import { reportDrawing } from './ReportDrawing.js';
@@ -112,6 +113,7 @@ export class PrintCommands {
           <button type="button" @click=${() => finish(null)}>Cancel</button>
         </div>
       </form>`);
+      setHelpTopic(modal.element, this.app.module.helpMenuTopics().printing);
       modal.open();
     });
   }
