@@ -54,10 +54,12 @@ test('a designer refuses, undoes, adds a row and reads the plot in the loop edit
 
   // Add Row through the chooser, by keyboard: the type's row shows whatever the filter.
   await editor.getByRole('checkbox', { name: 'Only types in use' }).check();
+  await app.setViewportSize({ width: 1366, height: 768 });
   await editor.getByRole('button', { name: 'Add Row...' }).click();
   const chooser = app.getByRole('dialog', { name: 'Add Device Type' });
   const current = chooser.getByRole('treeitem', { selected: true });
   await expect(current).toBeFocused();
+  await screenshot(app, 'device-type-chooser-1366');
   const family = await current.innerText();
   await app.keyboard.press('ArrowRight');
   await app.keyboard.press('ArrowDown');

@@ -79,6 +79,16 @@ test('F1 in the loop editor opens its help topic, from disk as from a server; Es
   await page.keyboard.press('Escape');
   await expect(page.getByRole('dialog', { name: 'Harvex Ferrolux Help' })).toBeHidden();
   await expect(editor.getByRole('textbox', { name: 'Loop Name' })).toBeFocused();
+
+  // The Help menu's about box, closed by Enter on its OK.
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Escape');
+  await menu(page, 'Help', 'About Ferrolux...');
+  const about = page.getByRole('dialog', { name: 'About Ferrolux' });
+  await expect(about.getByRole('button', { name: 'OK' })).toBeFocused();
+  await screenshot(page, 'about-1366');
+  await page.keyboard.press('Enter');
+  await expect(about).toBeHidden();
 });
 
 test('the manifest is linked and whole: Chromium finds the app installable, the icons at their sizes', async ({ app }) => {

@@ -50,6 +50,7 @@ test('a user-defined panel is added by keyboard, used, exported, deleted and imp
   await screenshot(app, 'panel-editor-1366');
   await app.setViewportSize({ width: 1024, height: 768 });
   await screenshot(app, 'panel-editor-1024');
+  await app.setViewportSize({ width: 1366, height: 768 });
 
   // Enter goes on box by box, past the manufacturer; a letter in a figure is refused.
   await app.keyboard.press('Control+a');
@@ -91,6 +92,7 @@ test('a user-defined panel is added by keyboard, used, exported, deleted and imp
   const deleteIt = async () => {
     await menu(app, 'File', 'Delete...');
     await list.getByRole('option', { name: 'Harbour Test' }).click();
+    await screenshot(app, 'panel-list-1366');
     await list.getByRole('button', { name: 'Delete' }).click();
   };
   await deleteIt();
