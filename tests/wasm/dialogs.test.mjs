@@ -1,6 +1,5 @@
-// The options dialog and the device-type chooser as a page drives them: a
-// refusal told and its tab shown, the units switched and stored on OK, and a
-// device type chosen from the outline.
+// The options dialog as a page drives it: a refusal told and its tab shown,
+// the units switched and stored on OK.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { startedSession } from './support.mjs';
@@ -27,21 +26,4 @@ test('the options dialog refuses without a family and stores the units on OK', a
   assert.equal(reopened.units(), units);
   assert.notEqual(reopened.unitLabels(0).length, reopened.unitLabels(1).length);
   reopened.delete();
-});
-
-test('the device-type chooser enables OK on a type and returns its code', async () => {
-  const { module, session, host } = await startedSession();
-  const chooser = new module.DeviceTypeChooser(session);
-  assert.equal(chooser.isEmpty(), false);
-  assert.equal(chooser.headingText(), 'Choose a new device type.');
-  assert.deepEqual(chooser.current(), { family: 0, type: null });
-  assert.equal(chooser.checkEnables(), false);
-  const [family] = chooser.outline();
-  chooser.setCurrent(0, 0);
-  assert.equal(chooser.checkEnables(), true);
-  assert.equal(await chooser.ok(), family.types[0].code);
-  chooser.setCurrent(null, null);
-  assert.equal(await chooser.ok(), null);
-  assert.deepEqual(host.texts(), []);
-  chooser.delete();
 });

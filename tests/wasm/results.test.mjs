@@ -118,27 +118,6 @@ test('the report is recorded with the recording printer\'s fixed pitch when the 
                    [[sheet.margin, 'Site Name:'], [sheet.margin + 18 * character, 'Harbour Hotel']]);
 });
 
-test('the page\'s text metrics lay the report out', async () => {
-  const { module, session } = await opened('Northgate-Offices.QLX');
-  const measured = [];
-  module.measureText = (text, font) => {
-    measured.push(font.name);
-    return { width: text.length * font.size * 0.6, height: font.size * 1.25 };
-  };
-  const report = await module.printReport(session, [1]);
-  const [first] = pagesOf(report);
-  // 90 characters fit across at 9 points, each 0.6 of the size wide.
-  const body = 9;
-  const character = body * 0.6 * twipsPerPoint;
-  const number = first.find((text) => text.text === '    Page 1');
-  assert.equal(number.font.size, body);
-  assert.ok(Math.abs(number.x + number.text.length * character - (sheet.width - sheet.margin)) < 1e-6);
-  assert.equal(number.y, sheet.margin + body * 1.25 * twipsPerPoint);
-  const site = first.find((text) => text.text === 'Northgate Offices');
-  assert.ok(Math.abs(site.x - (sheet.margin + 18 * character)) < 1e-6);
-  assert.ok(measured.includes('Arial'));
-});
-
 test('a read-only document changed is refused before the print dialog; the outputs are named after the document', async () => {
   const { module, session, host } = await startedSession({ environment: locale });
   const name = 'Harbour-Hotel.QLX';

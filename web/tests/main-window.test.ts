@@ -1,18 +1,9 @@
-// The main window as a designer drives it: the sample sites shown as the
-// native calculator works them out, the site name undone through the core,
-// the questions before a change is lost, the units, its speed and its looks.
-import {
-  appUrl, exampleFiles, expect, expectNativeResults, fileUrl, mainWindowReady, menu, messageBox, nativeJson, screenshot,
-  test,
-} from './support.js';
+// The main window as a designer drives it: the site name undone through the
+// core, the questions before a change is lost, the panel chosen, its speed
+// and its looks. (The file tests hold every sample against the native
+// calculator.)
+import { appUrl, expect, fileUrl, mainWindowReady, menu, messageBox, screenshot, test } from './support.js';
 import type { Page } from '@playwright/test';
-
-test('every sample site opened from the File menu shows the native calculator\'s loops and totals', async ({ app }) => {
-  for (const file of exampleFiles()) {
-    await menu(app, 'File', nativeJson(file).site_name);
-    await expectNativeResults(app, file);
-  }
-});
 
 test('a typed site name is one undo step, undone by Ctrl+Z in the box; a changed site asks before it is lost', async ({ app }) => {
   await menu(app, 'File', 'Northgate Offices');
@@ -54,33 +45,6 @@ test('a panel chosen shows its loops and its manufacturer, the arrows alone choo
   await app.keyboard.press('Control+z');
   await expect(loops).toHaveText(['1', 'Total']);
   await expect(app.getByText('Quellar', { exact: true })).toBeVisible();
-});
-
-test('the units are chosen from the keyboard and kept on OK, not on Esc', async ({ app }) => {
-  // File's "O" goes first to Open..., then to Options...
-  await app.keyboard.press('Alt+f');
-  await expect(app.getByRole('menuitem', { name: 'New' })).toBeFocused();
-  await app.keyboard.press('o');
-  await expect(app.getByRole('menuitem', { name: 'Open...' })).toBeFocused();
-  await app.keyboard.press('o');
-  await expect(app.getByRole('menuitem', { name: 'Options...', exact: true })).toBeFocused();
-  await app.keyboard.press('Enter');
-  const options = app.getByRole('dialog', { name: 'Options' });
-  await app.keyboard.press('Alt+u');
-  await expect(options.getByRole('radio', { name: 'Metric' })).toBeChecked();
-  await expect(options.getByRole('radio', { name: 'Imperial' })).toHaveAccessibleDescription(/feet \(ft\)/);
-  await app.keyboard.press('Alt+i');
-  await app.keyboard.press('Enter');
-  await expect(options).toBeHidden();
-
-  await menu(app, 'File', 'Options...');
-  await options.getByRole('tab', { name: 'Units' }).click();
-  await expect(options.getByRole('radio', { name: 'Imperial' })).toBeChecked();
-  await app.keyboard.press('m');
-  await app.keyboard.press('Escape');
-  await menu(app, 'File', 'Options...');
-  await options.getByRole('tab', { name: 'Units' }).click();
-  await expect(options.getByRole('radio', { name: 'Imperial' })).toBeChecked();
 });
 
 // From navigation to the drawn window, and from a sample chosen to it drawn.

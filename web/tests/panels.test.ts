@@ -121,7 +121,12 @@ test('a user-defined panel is added by keyboard, used, exported, deleted and imp
 });
 
 test('the options switch the loop editor to feet and the families change the Standard Devices', async ({ app }) => {
-  await menu(app, 'File', 'Options...');
+  // File's "O" goes first to Open..., then to Options...
+  await app.keyboard.press('Alt+f');
+  await app.keyboard.press('o');
+  await app.keyboard.press('o');
+  await expect(app.getByRole('menuitem', { name: 'Options...', exact: true })).toBeFocused();
+  await app.keyboard.press('Enter');
   const options = app.getByRole('dialog', { name: 'Options' });
   await expect(options.getByRole('tab', { name: 'Device Families' })).toBeFocused();
   await screenshot(app, 'options-1366');
@@ -147,4 +152,13 @@ test('the options switch the loop editor to feet and the families change the Sta
   const loop = app.getByRole('dialog', { name: /^Loop 1/ });
   await expect(loop.getByRole('textbox', { name: 'Total cable run:' })).toBeVisible();
   await expect(loop.getByText('feet (ft)').first()).toBeVisible();
+
+  // A choice left with Esc is not kept.
+  await app.keyboard.press('Escape');
+  for (const keys of [['m', 'Escape'], ['Escape']]) {
+    await menu(app, 'File', 'Options...');
+    await options.getByRole('tab', { name: 'Units' }).click();
+    await expect(options.getByRole('radio', { name: 'Imperial' })).toBeChecked();
+    for (const key of keys) await app.keyboard.press(key);
+  }
 });
