@@ -47,6 +47,13 @@ export function announceAccessKeys(root: HTMLElement): void {
 }
 
 // Alt and a letter pressed in `root`: true when a control there has it.
+// A window whose Alt+letter keys press its own controls and nothing else.
+export function takeAccessKeys(root: HTMLElement): void {
+  root.addEventListener('keydown', (event) => {
+    if (pressAccessKey(root, event)) event.preventDefault();
+  });
+}
+
 export function pressAccessKey(root: HTMLElement, event: KeyboardEvent): boolean {
   if (!event.altKey || event.ctrlKey || event.metaKey || event.key.length !== 1) return false;
   const controls = controlsWith(root, event.key.toLowerCase());

@@ -7,7 +7,7 @@ import { html, nothing, type TemplateResult } from 'lit';
 import type { PanelEditor } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
-import { announceAccessKeys, keyed, pressAccessKey } from '../loop/AccessKeys.js';
+import { announceAccessKeys, keyed, takeAccessKeys } from '../loop/AccessKeys.js';
 
 interface Row {
   label: string;
@@ -54,9 +54,7 @@ class PanelEditorDialog {
 
   constructor(private readonly app: App, private readonly core: PanelEditor) {
     this.modal = new Modal(app.module.panelEditorCaption, () => this.finish());
-    this.modal.element.addEventListener('keydown', (event) => {
-      if (pressAccessKey(this.modal.element, event)) event.preventDefault();
-    });
+    takeAccessKeys(this.modal.element);
   }
 
   run(): Promise<void> {

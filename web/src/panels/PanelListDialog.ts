@@ -4,7 +4,7 @@ import { html } from 'lit';
 import type { PanelList } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
-import { announceAccessKeys, keyed, plain, pressAccessKey } from '../loop/AccessKeys.js';
+import { announceAccessKeys, keyed, plain, takeAccessKeys } from '../loop/AccessKeys.js';
 import { editPanel } from './PanelEditorDialog.js';
 
 // The list in edit mode: the panel chosen goes on to the editor.
@@ -33,9 +33,7 @@ class PanelListDialog {
 
   constructor(private readonly core: PanelList) {
     this.modal = new Modal(core.caption(), () => this.finish(-1));
-    this.modal.element.addEventListener('keydown', (event) => {
-      if (pressAccessKey(this.modal.element, event)) event.preventDefault();
-    });
+    takeAccessKeys(this.modal.element);
   }
 
   run(): Promise<number> {

@@ -10,7 +10,7 @@ import type { PowerBox, PowerBoxes, PowerLoadBoxes, PowerRefusal, PowerResult, P
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
 import { setHelpTopic } from '../help/Help.js';
-import { announceAccessKeys, keyed, pressAccessKey } from '../loop/AccessKeys.js';
+import { announceAccessKeys, keyed, takeAccessKeys } from '../loop/AccessKeys.js';
 
 type LoadField = keyof PowerLoadBoxes;
 type OwnBox = 'standbyHours' | 'alarmMinutes' | 'factor' | 'panelStandby' | 'panelAlarm' | 'fitted';
@@ -38,9 +38,7 @@ class PowerDialogWindow {
     this.modal = new Modal(this.core.caption(), () => void this.cancel());
     setHelpTopic(this.modal.element, this.core.helpTopic());
     this.modal.element.classList.add('power-supply');
-    this.modal.element.addEventListener('keydown', (event) => {
-      if (pressAccessKey(this.modal.element, event)) event.preventDefault();
-    });
+    takeAccessKeys(this.modal.element);
   }
 
   run(): Promise<void> {
