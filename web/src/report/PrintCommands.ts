@@ -43,6 +43,8 @@ export class PrintCommands {
   print(): void {
     void this.app.act(async () => {
       if (await this.app.module.printRefused(this.app.session)) return;
+      // Loaded while the choices are made; a failure is met again, and told, when printing.
+      reportDrawing().catch(() => {});
       const chosen = await this.choose(this.app.module.printChoices(this.app.session));
       if (chosen) await this.printLoops(chosen.loops, chosen.output, chosen.tab);
     });
