@@ -114,6 +114,9 @@ TEST(SharedFiles, SettingsAreTakenInOnlyFromASettingsFile)
         EXPECT_EQ(host.Texts(), test.taken ? std::vector<std::string>{}
                                            : std::vector<std::string>{"The file 'a.conf' is not a Harvex Ferrolux "
                                                                       "settings file: nothing has been imported."});
+        // A refusal is a warning with OK alone.
+        for (const auto& box : host.boxes)
+            EXPECT_EQ(box.Style, MsgStyle::OKOnly + MsgStyle::Exclamation);
     }
     // The names a page saves them under.
     DataFiles files;
