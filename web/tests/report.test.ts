@@ -5,7 +5,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import type { Download, Page } from '@playwright/test';
-import { exampleFiles, expect, menu, nativeCalc, nativeJson, runNative, screensDir, screenshot, test } from './support.js';
+import { exampleFiles, expect, menu, nativeCalc, nativeJson, openSample, runNative, screensDir, screenshot, test } from './support.js';
 
 const reportScreens = path.join(screensDir, 'report');
 
@@ -38,8 +38,7 @@ test('every sample site\'s report and schedules are the desktop\'s', async ({ ap
   test.setTimeout(180_000);
   for (const file of exampleFiles()) {
     const base = path.basename(file, '.QLX');
-    await menu(app, 'File', nativeJson(file).site_name);
-    await expect(app.getByRole('textbox', { name: 'Site Name:' })).toHaveValue(nativeJson(file).site_name);
+    await openSample(app, nativeJson(file).site_name);
 
     await menu(app, 'File', 'Print...');
     const report = await downloaded(app, () =>

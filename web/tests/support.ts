@@ -37,6 +37,12 @@ export async function menu(page: Page, menuName: string, item: string): Promise<
   await page.getByRole('menuitem', { name: item, exact: true }).click();
 }
 
+// A sample site opened from the File menu, once its name is shown.
+export async function openSample(page: Page, site: string): Promise<void> {
+  await menu(page, 'File', site);
+  await expect(page.getByRole('textbox', { name: 'Site Name:' })).toHaveValue(site);
+}
+
 // A sample site's loop opened in its editor, once its plot is drawn.
 export async function openLoop(page: Page, site: string, loop: number): Promise<Locator> {
   await menu(page, 'File', site);
