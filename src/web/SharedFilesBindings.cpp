@@ -10,18 +10,12 @@
 
 #include <emscripten/bind.h>
 
-#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
 
 using emscripten::val;
-
-// Where a chosen file is read from: only the last part of its name counts.
-std::string ImportPath(const std::string& name)
-{
-    return "/imports/" + std::filesystem::path(name).filename().string();
-}
 
 val Exported(WebSession& session, const SharedFiles::SharedFile& file)
 {
@@ -44,14 +38,10 @@ public:
     // Null when the file was refused (and said why); else what was stored.
     val ImportPanels(const std::string& name, const std::string& bytes)
     {
-        const std::string path = ImportPath(name);
-        std::error_code error;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-        if (!FileSystem::WriteFileAtomically(path, bytes)) {
-            session_.TellNotTakenIn(name);
+        const std::optional<std::string> path = session_.TakeIn("/imports/", name, bytes);
+        if (!path)
             return val::null();
-        }
-        const auto panels = SharedFiles::ReadPanelImport(session_.host(), session_.catalogue(), path, name);
+        const auto panels = SharedFiles::ReadPanelImport(session_.host(), session_.catalogue(), *path, name);
         if (!panels)
             return val::null();
         const SharedFiles::ImportOutcome outcome =

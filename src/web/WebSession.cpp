@@ -11,9 +11,18 @@
 #include "platform/Folders.h"
 #include "platform/Locale.h"
 
+#include <filesystem>
+
 namespace {
 
 constexpr const char* DocumentsFolder = "/documents/";
+
+// Only the last part of a name the page gives counts: files stay in one folder.
+std::string FileIn(const std::string& folder, const std::string& name)
+{
+    const size_t slash = name.find_last_of("/\\");
+    return folder + (slash == std::string::npos ? name : name.substr(slash + 1));
+}
 
 }  // namespace
 
@@ -46,20 +55,26 @@ void WebSession::TellNotTakenIn(const std::string& name)
     MsgBox(host_, "The file '" + name + "' could not be taken into the page.", MsgStyle::Critical);
 }
 
-std::string WebSession::DocumentFile(const std::string& name)
+std::optional<std::string> WebSession::TakeIn(const std::string& folder, const std::string& name,
+                                              std::string_view bytes)
 {
-    // Only the last part of a name the page gives counts: files stay in one folder.
-    const size_t slash = name.find_last_of("/\\");
-    return DocumentsFolder + (slash == std::string::npos ? name : name.substr(slash + 1));
+    const std::string path = FileIn(folder, name);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (FileSystem::WriteFileAtomically(path, bytes))
+        return path;
+    TellNotTakenIn(name);
+    return std::nullopt;
 }
+
+std::string WebSession::DocumentFile(const std::string& name) { return FileIn(DocumentsFolder, name); }
 
 OpenOutcome WebSession::Open(const std::string& name, std::string_view bytes, bool readOnly)
 {
-    const std::string path = DocumentFile(name);
-    if (!FileSystem::WriteFileAtomically(path, bytes)) {
-        TellNotTakenIn(name);
+    const std::optional<std::string> taken = TakeIn(DocumentsFolder, name, bytes);
+    if (!taken)
         return OpenOutcome::Refused;
-    }
+    const std::string& path = *taken;
     WebOpenProgress progress;
     OpenFlowShell shell{[this](const std::string& opened) { recent_.Add(opened); }, {}, {}};
     OpenFlow flow(document_, catalogue_, options_, host_, progress, std::move(shell));

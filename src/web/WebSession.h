@@ -14,6 +14,7 @@
 #include "platform/SettingsStore.h"
 #include "web/WebMessageHost.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,9 @@ public:
 
     // "The file 'name' could not be taken into the page."
     void TellNotTakenIn(const std::string& name);
+    // The bytes of the file the page gave as `name`, written into `folder`
+    // under the last part of that name; the path, or nothing once told why.
+    std::optional<std::string> TakeIn(const std::string& folder, const std::string& name, std::string_view bytes);
 
     // Where the page's files live in the module's file system.
     static std::string DocumentFile(const std::string& name);
