@@ -1,6 +1,6 @@
 #pragma once
-// Reads comma-separated text back strictly by RFC 4180, as a spreadsheet
-// program would: quoted fields with doubled quotes, every record ended by
+// Reads comma-separated text back strictly by RFC 4180 (the program's own
+// reader, to the letter): quoted fields with doubled quotes, every record ended by
 // CR LF. Nothing when the text breaks the rules (a bare quote, a lone LF,
 // text after a closing quote, an unclosed quote, a last record without its
 // line end), so that a writer's slip shows.
