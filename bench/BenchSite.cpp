@@ -21,7 +21,7 @@ BenchSite::BenchSite()
     if (!LoadBundledCatalogues(catalogue, options, messages, FERROLUX_BENCH_DATA_DIR, folder.Root()))
         Stop("the bundled catalogues do not load");
     std::string failure;
-    if (!BuildLargestDocument(largest, catalogue, options, messages, failure))
+    if (!BuildLargestDocument(largest, catalogue, options, failure))
         Stop(failure);
     if (!WriteDocument(largest, largestPath, "0809", messages))
         Stop("the largest document cannot be saved");

@@ -8,8 +8,7 @@
 #include "catalogues/PanelCatalogue.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
-#include "forms/LoopEditorCore.h"
-#include "document/LoopPlacement.h"
+#include "document/LoopEditing.h"
 
 #include <utility>
 #include <vector>
@@ -53,41 +52,38 @@ int FindOtherBySingleName(const Catalogue& catalogue, const std::string& name)
     return 0;
 }
 
-bool FillLoop(Document& document, Catalogue& catalogue, Options& options, MessageHost& host, int loop,
-              std::string& failure)
+bool FillLoop(Document& document, Catalogue& catalogue, int loop, std::string& failure)
 {
     const std::string where = " on loop " + std::to_string(loop);
-    LoopEditorCore editor(document, options, host, loop);
-    editor.Activate();
     for (const auto& [name, quantity] : Devices) {
         const int type = catalogue.FindDeviceType(name);
-        if (type <= 0 || !editor.CommitDeviceQuantity(editor.AddDeviceRow(type), quantity, true)) {
-            failure = std::string("cannot place ") + std::to_string(quantity) + " " + name + where;
+        const LoopEditing::Outcome placed =
+            type > 0 ? LoopEditing::SetDeviceQuantity(document, loop, type, quantity) : LoopEditing::Outcome{false, "no such type"};
+        if (!placed) {
+            failure = std::string("cannot place ") + std::to_string(quantity) + " " + name + where + ": " + placed.Message;
             return false;
         }
     }
     for (const auto& [name, quantity] : Others) {
         const int other = FindOtherBySingleName(catalogue, name);
-        using LoopPlacement::AttachMode;
-        if (other == 0 ||
-            LoopPlacement::AttachOthers(document, loop, other, quantity, AttachMode::Check).Shortfall > 0) {
-            failure = std::string("cannot attach ") + std::to_string(quantity) + " " + name + where;
+        const LoopEditing::Outcome attached =
+            other > 0 ? LoopEditing::SetOtherQuantity(document, loop, other, quantity) : LoopEditing::Outcome{false, "no such Other Device"};
+        if (!attached) {
+            failure = std::string("cannot attach ") + std::to_string(quantity) + " " + name + where + ": " + attached.Message;
             return false;
         }
-        LoopPlacement::AttachOthers(document, loop, other, quantity, AttachMode::Apply);
     }
     clsCalculator& model = document.Loop(loop);
     model.SetCableFirst(150 + 10 * loop);
     model.SetCableTotal(8000 + 500 * loop);
     model.SetCalcType(static_cast<CalculationType>((loop - 1) % (StoredNumber(MaxCalcType) + 1)));
     document.LoopName(loop) = " Wing " + std::to_string(loop) + " ";
-    editor.AcceptChange(true);
     return true;
 }
 
 }  // namespace
 
-bool BuildLargestDocument(Document& document, Catalogue& catalogue, Options& options, MessageHost& host,
+bool BuildLargestDocument(Document& document, Catalogue& catalogue, Options& options,
                           std::string& failure)
 {
     if (!SelectPanelByName(catalogue, options, PanelName)) {
@@ -97,8 +93,9 @@ bool BuildLargestDocument(Document& document, Catalogue& catalogue, Options& opt
     NewDocument(document, CurrentLoopDefaults(options, catalogue));
     document.SiteName = "Harbour Logistics Centre";
     for (int loop = 1; loop <= Document::LoopCount; ++loop)
-        if (!FillLoop(document, catalogue, options, host, loop, failure))
+        if (!FillLoop(document, catalogue, loop, failure))
             return false;
+    document.MarkChanged();
     CalculationSupport::RecalculateAll(document);
     return true;
 }

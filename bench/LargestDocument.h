@@ -23,5 +23,5 @@ bool LoadBundledCatalogues(Catalogue& catalogue, Options& options, MessageHost& 
 // Empties the document and fills it as described above. The catalogue must be
 // the bundled one. False, with what went wrong in `failure`, when the
 // catalogue no longer allows it.
-bool BuildLargestDocument(Document& document, Catalogue& catalogue, Options& options, MessageHost& host,
+bool BuildLargestDocument(Document& document, Catalogue& catalogue, Options& options,
                           std::string& failure);

@@ -128,7 +128,7 @@ int main(int argc, char** argv)
     NewDocument(document, CurrentLoopDefaults(options, catalogue));
     Write(out / "document" / "empty.QLX", DocumentText(document, "0809"));
     std::string failure;
-    if (!BuildLargestDocument(document, catalogue, options, messages, failure)) {
+    if (!BuildLargestDocument(document, catalogue, options, failure)) {
         std::fprintf(stderr, "the largest document cannot be built: %s\n", failure.c_str());
         return 1;
     }

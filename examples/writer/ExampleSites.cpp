@@ -4,6 +4,7 @@
 #include "catalogues/PanelCatalogue.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
+#include "document/LoopEditing.h"
 #include "document/LoopPlacement.h"
 
 #include <utility>
@@ -53,8 +54,9 @@ public:
         const int type = bundled_.catalogue.FindDeviceType(typeName);
         if (type <= 0)
             return Fail("no device type " + typeName);
-        std::string message;
-        return LoopPlacement::PlaceDevices(document_, loop, type, count, message) || Fail(typeName + ": " + message);
+        const LoopEditing::Outcome placed = LoopEditing::SetDeviceQuantity(
+            document_, loop, type, LoopPlacement::CountOfType(document_, loop, type) + count);
+        return placed || Fail(typeName + ": " + placed.Message);
     }
 
     bool Others(int loop, const std::string& singleName, int32_t count)
@@ -63,10 +65,10 @@ public:
         for (size_t other = 1; other < others.size(); ++other) {
             if (others[other].SingleName != singleName)
                 continue;
-            const auto outcome = LoopPlacement::AttachOthers(document_, loop, static_cast<int>(other), count,
-                                                             LoopPlacement::AttachMode::Apply);
-            return outcome.Shortfall == 0 ||
-                   Fail(singleName + ": " + std::to_string(outcome.Shortfall) + " could not be attached");
+            const int kind = static_cast<int>(other);
+            const LoopEditing::Outcome attached =
+                LoopEditing::SetOtherQuantity(document_, loop, kind, document_.Loop(loop).QtyOthers(kind) + count);
+            return attached || Fail(singleName + ": " + attached.Message);
         }
         return Fail("no Other Device " + singleName);
     }

@@ -5,6 +5,7 @@
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
 #include "text/Scaling.h"
+#include "catalogues/AddressRanges.h"
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
 #include "catalogues/PanelCatalogue.h"
@@ -255,7 +256,7 @@ private:
         int32_t maxOutput = panelOutputs;
         if (const std::string value = Read(section, "MaxOutputs"); !value.empty()) {
             int32_t read = 0;
-            const int32_t limit = catalogue_.AnyHighAddress ? 252 : 126;
+            const int32_t limit = LoopAddressLimit(catalogue_);
             if (CSV::ReadLongField(host, value, 1, read, 0, limit, "maximum outputs activated on loop " + to_string(loop)))
                 maxOutput = std::min(read, panelOutputs);
         }

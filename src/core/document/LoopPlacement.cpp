@@ -1,5 +1,6 @@
 #include "document/LoopPlacement.h"
 
+#include "catalogues/AddressRanges.h"
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 
@@ -153,8 +154,7 @@ bool IsMasterDeviceType(const Document& document, int type)
 
 bool IsAddressInRange(const Document& document, int type, int address)
 {
-    const AddressRangeRecord* range = RangeOf(document, type);
-    return range && address >= 0 && address < AddressCount && range->Valid[static_cast<size_t>(address)];
+    return IsAddressValidForType(document.Catalog(), type, address);
 }
 
 int32_t RangeCount(const Document& document, int type)

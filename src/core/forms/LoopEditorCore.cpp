@@ -9,6 +9,7 @@
 #include "catalogues/Catalogue.h"
 #include "catalogues/Options.h"
 #include "document/Document.h"
+#include "document/LoopEditing.h"
 #include "document/LoopPlacement.h"
 #include "platform/CaseFold.h"
 #include "platform/MessageHost.h"
@@ -214,25 +215,10 @@ std::string QuantityStepName(const std::string& name, int32_t from, int32_t to)
 bool LoopEditorCore::CommitDeviceQuantity(size_t row, int32_t quantity, bool quiet)
 {
     DeviceRow& entry = deviceRows_.at(row);
-    const int32_t rangeCount = LoopPlacement::RangeCount(document_, entry.Type);
-    if (quantity < 0 || quantity > rangeCount)
-        return Reject("Invalid number of devices!  (Must be between 0 and " + std::to_string(rangeCount) + ")", quiet);
-    const int32_t change = quantity - entry.Quantity;
-    if (change == 0)
-        return true;
-
-    const PanelRecord* panel = document_.Catalog().CurrentPanelRecord();
-    const int32_t limit = panel ? panel->MaxDevicesPerLoop : 0;
-    const bool slaveBase = LoopPlacement::IsSlaveBaseType(document_, entry.Type);
-    if (Model().QtyDevices() + change > (slaveBase ? 2 * limit : limit))
-        return Reject("Too many devices on this loop!", quiet);
-
     const std::string name = QuantityStepName(document_.Catalog().DeviceType(entry.Type).Name, entry.Quantity, quantity);
     EditorState before = Snapshot();
-    std::string message;
-    const bool placed = change > 0 ? LoopPlacement::PlaceDevices(document_, loop_, entry.Type, change, message)
-                                   : LoopPlacement::RemoveDevices(document_, loop_, entry.Type, -change, quantity, message);
-    if (!placed) {
+    const LoopEditing::Outcome outcome = LoopEditing::SetDeviceQuantity(document_, loop_, entry.Type, quantity);
+    if (!outcome) {
         // Devices relocated to make room stay where they went; show that too,
         // and keep it as a change that can be saved and undone.
         CalculationSupport::RecalculateLoop(document_, loop_);
@@ -240,9 +226,11 @@ bool LoopEditorCore::CommitDeviceQuantity(size_t row, int32_t quantity, bool qui
             document_.MarkChanged();
             RecordStep(std::move(before), name + " (refused; devices moved)");
         }
-        return Reject(message, quiet);
+        return Reject(outcome.Message, quiet);
     }
     entry.Quantity = quantity;
+    if (Snapshot().Loop == before.Loop)
+        return true;
     AcceptChange(true);
     RecordStep(std::move(before), name);
     return true;
@@ -251,27 +239,15 @@ bool LoopEditorCore::CommitDeviceQuantity(size_t row, int32_t quantity, bool qui
 bool LoopEditorCore::CommitOtherQuantity(size_t row, int32_t quantity, bool quiet)
 {
     const int other = otherRows_.at(row);
-    const OtherDeviceRecord& record = document_.Catalog().OtherDevice(other);
-    if (quantity < 0)
-        return Reject("Invalid number of " + record.Name + "!", quiet);
-    if (quantity > record.MaxQty)
-        return Reject("Cannot have more than " + std::to_string(record.MaxQty) + " " + record.Name + "!", quiet);
-    const int32_t change = quantity - Model().QtyOthers(other);
-    if (change == 0)
-        return true;
-
+    const int32_t current = Model().QtyOthers(other);
     EditorState before = Snapshot();
-    if (change > 0) {
-        const LoopPlacement::AttachOutcome check =
-            LoopPlacement::AttachOthers(document_, loop_, other, change, LoopPlacement::AttachMode::Check);
-        if (check.Shortfall > 0)
-            return Reject(LoopPlacement::AttachFailureMessage(document_, other, quantity, check), quiet);
-        LoopPlacement::AttachOthers(document_, loop_, other, change, LoopPlacement::AttachMode::Apply);
-    } else {
-        LoopPlacement::DetachOthers(document_, loop_, other, -change);
-    }
+    const LoopEditing::Outcome outcome = LoopEditing::SetOtherQuantity(document_, loop_, other, quantity);
+    if (!outcome)
+        return Reject(outcome.Message, quiet);
+    if (Snapshot().Loop == before.Loop)
+        return true;
     AcceptChange(true);
-    RecordStep(std::move(before), QuantityStepName(record.SingleName, quantity - change, quantity));
+    RecordStep(std::move(before), QuantityStepName(document_.Catalog().OtherDevice(other).SingleName, current, quantity));
     return true;
 }
 
