@@ -30,6 +30,28 @@ bool TakeValue(std::string_view name, const std::vector<std::string>& words, siz
     return false;
 }
 
+// What the import's options need of each other and of the files.
+std::string ImportError(const CalcArguments& args, const std::vector<std::string>& files)
+{
+    if (args.ImportPath.empty()) {
+        const std::pair<const char*, bool> needImport[] = {{"--save", !args.SavePath.empty()},
+                                                           {"--panel", !args.PanelName.empty()},
+                                                           {"--skip-unknown", args.SkipUnknown},
+                                                           {"--skip-refused", args.SkipRefused}};
+        for (const auto& [option, given] : needImport)
+            if (given)
+                return std::string(option) + " needs --import LIST.csv";
+        return {};
+    }
+    if (args.SavePath.empty())
+        return "--import needs --save OUT.QLX";
+    if (!args.PanelName.empty() && !files.empty())
+        return "--import with --panel makes a new site: give no FILE.QLX";
+    if (args.PanelName.empty() && (files.size() != 1 || ManyFiles(files)))
+        return "--import takes a single FILE.QLX, or --panel NAME for a new site";
+    return {};
+}
+
 }  // namespace
 
 ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
@@ -56,13 +78,20 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             args.Strict = true;
         } else if (word == "--all-checks") {
             args.AllChecks = true;
+        } else if (word == "--skip-unknown") {
+            args.SkipUnknown = true;
+        } else if (word == "--skip-refused") {
+            args.SkipRefused = true;
         } else if (word == "--help" || word == "-h") {
             parsed.HelpAsked = true;
         } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
                    !TakeValue("--pdf", words, i, args.PdfPath, parsed.Error) &&
                    !TakeValue("--plot", words, i, args.PlotFolder, parsed.Error) &&
                    !TakeValue("--schedule-csv", words, i, args.ScheduleCsvPath, parsed.Error) &&
-                   !TakeValue("--addresses-csv", words, i, args.AddressesCsvPath, parsed.Error)) {
+                   !TakeValue("--addresses-csv", words, i, args.AddressesCsvPath, parsed.Error) &&
+                   !TakeValue("--import", words, i, args.ImportPath, parsed.Error) &&
+                   !TakeValue("--save", words, i, args.SavePath, parsed.Error) &&
+                   !TakeValue("--panel", words, i, args.PanelName, parsed.Error)) {
             parsed.Error = "unknown option " + word;
         }
     }
@@ -70,7 +99,9 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
         return parsed;
     if (parsed.Error.empty() && args.PlotPng && args.PlotFolder.empty())
         parsed.Error = "--plot-png needs --plot DIR";
-    if (parsed.Error.empty() && files.empty())
+    if (parsed.Error.empty())
+        parsed.Error = ImportError(args, files);
+    if (parsed.Error.empty() && files.empty() && args.PanelName.empty())
         parsed.Error = "no file given";
     // An option that writes one site's output to one place has no meaning for many sites.
     const std::pair<const char*, const std::string&> singleOutputs[] = {{"--pdf", args.PdfPath},
@@ -90,6 +121,8 @@ std::string CalcUsage()
     return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
            "                     [--all-checks] [--pdf OUT.pdf] [--plot DIR [--plot-png]]\n"
            "                     [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...\n"
+           "       ferrolux-calc [the options above] --import LIST.csv --save OUT.QLX\n"
+           "                     [--skip-unknown] [--skip-refused] (FILE.QLX | --panel NAME)\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
@@ -130,6 +163,15 @@ std::string CalcUsage()
            "  --addresses-csv OUT.csv\n"
            "                    also write the address schedule as CSV: every used address in cable\n"
            "                    order with its position in metres, its devices and its tag\n"
+           "  --import LIST.csv a device list to place on the site's loops through the loop editor's\n"
+           "                    rules, then --save OUT.QLX: an address schedule as --addresses-csv\n"
+           "                    writes it, or a bill of quantities (Loop, Type, Quantity), CSV with\n"
+           "                    commas or semicolons; the site is then calculated as a file is.\n"
+           "                    A name in neither catalogue, or a row the rules refuse, refuses the\n"
+           "                    import (exit 2, each told on stderr, nothing saved) unless\n"
+           "  --skip-unknown    leaves out the rows of names in neither catalogue, and\n"
+           "  --skip-refused    leaves out the rows the rules refuse\n"
+           "  --panel NAME      with --import, onto a new site on the control panel of that name\n"
            "An output that is a regular file is replaced whole, keeping its permissions; a FIFO or a\n"
            "device (/dev/null, /dev/stdout) is written in place.\n"
            "\n"

@@ -2,6 +2,8 @@
 // The command line of ferrolux-calc, the headless calculator:
 //   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--all-checks] [--pdf OUT.pdf]
 //                 [--plot DIR [--plot-png]] [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...
+//   ferrolux-calc [options above] --import LIST.csv --save OUT.QLX [--skip-unknown] [--skip-refused]
+//                 (FILE.QLX | --panel NAME)
 // Several files, or a folder, make a run over many files (see BatchRun.h).
 
 #include <string>
@@ -19,6 +21,13 @@ struct CalcArguments {
     bool PlotPng = false;      // the plots as PNG images too
     std::string ScheduleCsvPath{};   // empty: no device schedule
     std::string AddressesCsvPath{};  // empty: no address schedule
+    // A device list imported onto the site (or a new one on the panel
+    // named), saved, then calculated as a file is.
+    std::string ImportPath{};  // empty: no import
+    std::string SavePath{};
+    std::string PanelName{};  // empty: onto the file given
+    bool SkipUnknown = false;  // names in neither catalogue are left out, not refusing the import
+    bool SkipRefused = false;  // rows the rules refuse are left out, not refusing the import
     std::vector<std::string> Files{};  // files and folders, in the order given
 };
 

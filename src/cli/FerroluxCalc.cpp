@@ -5,10 +5,12 @@
 #include "catalogues/CatalogueStartup.h"
 #include "catalogues/DataFiles.h"
 #include "catalogues/Options.h"
+#include "catalogues/PanelCatalogue.h"
 #include "cli/BatchRun.h"
 #include "cli/CalcArguments.h"
 #include "cli/CalcFileCheck.h"
 #include "cli/CalcFiles.h"
+#include "cli/CalcImport.h"
 #include "cli/CalcSummary.h"
 #include "cli/JsonSummary.h"
 #include "cli/TextSummary.h"
@@ -48,12 +50,15 @@ std::optional<std::string> OutputClash(const CalcArguments& arguments)
     std::vector<RunFile> inputs;
     for (const std::string& file : arguments.Files)
         inputs.push_back({"the input file", file});
+    if (!arguments.ImportPath.empty())
+        inputs.push_back({"the device list", arguments.ImportPath});
     std::vector<RunFile> outputs{{"--pdf", arguments.PdfPath}};
     if (!arguments.PlotFolder.empty())
         for (const std::string& plot : PlotFilePaths(arguments.PlotFolder, arguments.PlotPng))
             outputs.push_back({"--plot", plot});
     outputs.push_back({"--schedule-csv", arguments.ScheduleCsvPath});
     outputs.push_back({"--addresses-csv", arguments.AddressesCsvPath});
+    outputs.push_back({"--save", arguments.SavePath});
     if (const auto clash = FileSystem::FindOutputClash(inputs, outputs))
         return clash->Text() + ": nothing was written";
     return std::nullopt;
@@ -75,20 +80,41 @@ bool WriteSchedules(const CalcArguments& arguments, const Document& document, st
     return true;
 }
 
-// The calculator on one file: its summary, then its PDF and plots.
-int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& options, std::ostream& out,
-               StderrMessageHost& messages, std::ostream& err, const PdfWriter& writePdf, const PlotWriter& writePlots)
+// The site the calculator works on: the file given, or a new one on the
+// panel named; the exit status when there is none.
+std::optional<int> OpenSite(const CalcArguments& arguments, Document& document, Catalogue& catalogue, Options& options,
+                            StderrMessageHost& messages, std::ostream& err)
 {
-    const std::string& file = arguments.Files.front();
-    Document document(catalogue);
+    if (!arguments.PanelName.empty()) {
+        if (!SelectPanelByName(catalogue, options, arguments.PanelName)) {
+            err << "ferrolux-calc: there is no control panel named '" << arguments.PanelName << "'\n";
+            return CalcExit::NotOpened;
+        }
+        NewDocument(document, CurrentLoopDefaults(options, catalogue));
+        return std::nullopt;
+    }
     NewDocument(document, CurrentLoopDefaults(options, catalogue));
-    const FileCheck check = OpenForCheck(file, arguments, document, catalogue, options, messages);
+    const FileCheck check = OpenForCheck(arguments.Files.front(), arguments, document, catalogue, options, messages);
     // A failed open has told why on stderr; a refusal under --strict is told here.
     if (!check.Opened) {
         if (check.RefusedByStrict)
             err << "ferrolux-calc: " << check.Reason << '\n';
         return CalcExit::NotOpened;
     }
+    return std::nullopt;
+}
+
+// The calculator on one file: its summary, then its PDF and plots.
+int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& options, std::ostream& out,
+               StderrMessageHost& messages, std::ostream& err, const PdfWriter& writePdf, const PlotWriter& writePlots)
+{
+    const std::string& file = arguments.ImportPath.empty() ? arguments.Files.front() : arguments.SavePath;
+    Document document(catalogue);
+    if (const std::optional<int> refused = OpenSite(arguments, document, catalogue, options, messages, err))
+        return *refused;
+    if (!arguments.ImportPath.empty())
+        if (const std::optional<int> refused = ImportAndSave(arguments, document, messages, err))
+            return *refused;
 
     const int units = UnitsOf(options, messages);
     const CalcSummary summary = SummarizeDocument(document, file, Locale::LocaleIdentifier());
