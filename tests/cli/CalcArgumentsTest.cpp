@@ -20,6 +20,13 @@ TEST(CalcArguments, OptionsInAnyOrderFilesAndRefusalsThatSayWhy)
         {{"--data-root=", "a.QLX"}, "--data-root needs a value"},
         {{"--jsonx", "a.QLX"}, "unknown option --jsonx"},
         {{"--plot-png", "a.QLX"}, "--plot-png needs --plot DIR"},
+        {{"--import", "l.csv", "--save", "o.QLX", "--panel", "QX-1"}, "|||0|0|0"},
+        {{"--import", "l.csv", "a.QLX"}, "--import needs --save OUT.QLX"},
+        {{"--skip-refused", "a.QLX"}, "--skip-refused needs --import LIST.csv"},
+        {{"--import", "l.csv", "--save", "o.QLX", "--panel", "QX-1", "a.QLX"},
+         "--import with --panel makes a new site: give no FILE.QLX"},
+        {{"--import", "l.csv", "--save", "o.QLX", "a.QLX", "b.QLX"},
+         "--import takes a single FILE.QLX, or --panel NAME for a new site"},
     };
     for (const auto& [words, understood] : cases) {
         const ParsedCalcArguments parsed = ParseCalcArguments(words);

@@ -100,6 +100,43 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
     EXPECT_EQ(std::filesystem::file_size(site), std::filesystem::file_size(ExamplePath("Northgate-Offices.QLX")));
 }
 
+// A device list onto a new site or an opened one: refused whole, nothing
+// saved, while a name or a row cannot be placed, unless those are left out.
+TEST(FerroluxCalc, ImportsADeviceListAndSavesTheSite)
+{
+    CalcRunner calc;
+    const std::string data = FERROLUX_TEST_DATA_DIR, saved = calc.folder.Path("imported.QLX");
+    const std::string list = calc.folder.Write("list.csv", "Loop;Type;Qty\r\n1;Optical Smoke Detector;20\r\n"
+                                                            "1;Smoke thing;3\r\n1;Remote Indicator;30\r\n");
+    const std::vector<std::string> onPanel{"--data-root", data, "--import", list, "--save", saved, "--panel",
+                                           "Quellar QX-1 Single Loop"};
+    const auto with = [&](std::vector<std::string> words, std::vector<std::string> more) {
+        words.insert(words.end(), more.begin(), more.end());
+        return words;
+    };
+    const CalcRun unknown = calc.Run(onPanel);
+    EXPECT_EQ(unknown.Status, 2);
+    EXPECT_EQ(unknown.Err, "ferrolux-calc: 'Smoke thing' is in neither catalogue (row 3).\n"
+                           "ferrolux-calc: the import of 'list.csv' is refused (--skip-unknown leaves such rows out): "
+                           "nothing was saved\n");
+    const CalcRun refused = calc.Run(with(onPanel, {"--skip-unknown"}));
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_NE(refused.Err.find("ferrolux-calc: Row 4 (loop 1): There are no addressable devices that are compatible "
+                               "with Remote Indicator LED.\n"),
+              std::string::npos)
+        << refused.Err;
+    EXPECT_FALSE(std::filesystem::exists(saved));
+    const CalcRun skipped = calc.Run(with(onPanel, {"--skip-unknown", "--skip-refused", "--json"}));
+    EXPECT_EQ(skipped.Status, 0) << skipped.Err;
+    EXPECT_NE(skipped.Err.find("  loop 1: 20 \u00D7 Optical Smoke Detector\n"), std::string::npos) << skipped.Err;
+    EXPECT_NE(skipped.Out.find("\"devices\": 20,"), std::string::npos) << skipped.Out;
+    // The saved site is a site: a second list goes onto it.
+    const std::string more = calc.folder.Write("more.csv", "Loop,Address,Device Type\n1,40,Manual Call Point\n");
+    const CalcRun onto = calc.Run({"--data-root", data, "--import", more, "--save", calc.folder.Path("more.QLX"), saved});
+    EXPECT_EQ(onto.Status, 0) << onto.Err;
+    EXPECT_NE(onto.Out.find("\n1            21 "), std::string::npos) << onto.Out;
+}
+
 // A PDF that cannot be written whole (the disk full) is told with the
 // reason and ends with status 4, and an earlier PDF of that name stays as it
 // was; the reasons are the output file's, checked there.
