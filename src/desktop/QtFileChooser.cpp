@@ -70,3 +70,12 @@ std::optional<std::string> QtFileChooser::ChooseCsvFile(const std::string& title
 {
     return ChooseFileToWrite(parent_, title, suggested, "CSV Files (*.csv);;All Files (*)");
 }
+
+std::optional<std::string> QtFileChooser::ChooseListToImport(const std::string& title, const std::string& folder)
+{
+    const QString path = QFileDialog::getOpenFileName(parent_, Text(title), Text(folder),
+                                                      "Device Lists (*.csv *.txt);;All Files (*)");
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}

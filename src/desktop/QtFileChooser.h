@@ -18,6 +18,7 @@ public:
                                                 const std::string& preset) override;
     std::optional<std::string> ChoosePdfFile(const std::string& title, const std::string& suggested) override;
     std::optional<std::string> ChooseCsvFile(const std::string& title, const std::string& suggested) override;
+    std::optional<std::string> ChooseListToImport(const std::string& title, const std::string& folder) override;
 
     // "Ferrolux Files" (".QLX" in either case) and "All Files".
     static QStringList DocumentFilters();

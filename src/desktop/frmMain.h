@@ -154,6 +154,8 @@ private:
     // Writes a schedule as CSV where the user chooses; where it went, or
     // why it did not, is told.
     void ExportSchedule(Schedules::Schedule schedule);
+    // File > Import Device List: a list chosen, previewed and placed as one step.
+    void ImportDeviceList();
     // A file written at the user's asking, in the status bar.
     void TellWritten(const std::string& text);
     // The user-defined panels; the chooser and the menu follow any change.

@@ -3,6 +3,10 @@
 
 #include "desktop/frmMain.h"
 
+#include "desktop/frmImportDeviceList.h"
+#include "document/DeviceList.h"
+#include "forms/DeviceListImportCore.h"
+
 #include "document/CalculationSupport.h"
 #include "catalogues/Options.h"
 #include "document/DocumentEdits.h"
@@ -37,6 +41,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <filesystem>
 
 namespace {
 
@@ -213,6 +219,25 @@ void frmMain::ExportSchedule(Schedules::Schedule schedule)
         TellWritten(Schedules::ScheduleWrittenMessage(schedule, *path));
     else
         MsgBox(context_.host, error, MsgStyle::Exclamation);
+}
+
+void frmMain::ImportDeviceList()
+{
+    const std::optional<std::string> path = context_.chooser.ChooseListToImport(
+        "Import Device List", MainWindowCore::DialogStartFolder(context_.options, context_.documentsFolder));
+    if (!path)
+        return;
+    DeviceList::List list = DeviceList::ReadFile(*path);
+    if (!list.Failure.empty()) {
+        MsgBox(context_.host, list.Failure, MsgStyle::Exclamation);
+        return;
+    }
+    DeviceListImportCore core(context_.document, context_.options, std::move(list),
+                              std::filesystem::path(*path).filename().string());
+    frmImportDeviceList window(core, this);
+    if (window.exec() == QDialog::Accepted)
+        ShowWholeDocument();
+    UpdateEditMenu();
 }
 
 void frmMain::TellWritten(const std::string& text) { statusBar()->showMessage(QString::fromStdString(text)); }

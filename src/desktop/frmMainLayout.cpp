@@ -128,6 +128,8 @@ void frmMain::BuildMenus()
             [this] { ExportSchedule(Schedules::Schedule::Devices); });
     connect(AddAction(exports, "&Address Schedule...", "mnuExportAddresses"), &QAction::triggered, this,
             [this] { ExportSchedule(Schedules::Schedule::Addresses); });
+    connect(AddAction(file, "&Import Device List...", "mnuImportDeviceList"), &QAction::triggered, this,
+            &frmMain::ImportDeviceList);
     file->addSeparator()->setObjectName("mnuFileSep2");
     connect(AddAction(file, "Po&wer Supply...", "mnuPower"), &QAction::triggered, this, &frmMain::ShowPowerSupply);
     connect(AddAction(file, "&Options...", "mnuOptions"), &QAction::triggered, this, &frmMain::ShowOptions);

@@ -34,6 +34,10 @@ public:
     {
         return Next(suggested);
     }
+    std::optional<std::string> ChooseListToImport(const std::string&, const std::string& folder) override
+    {
+        return Next(folder);
+    }
 
 private:
     std::optional<std::string> Next(const std::string& given)

@@ -1,7 +1,8 @@
 #pragma once
 // The file dialogs of the main window: choosing a Loop Calculation to open
 // (with the read-only choice), a file to save it as, a PDF file for a
-// report when there is no printer, and a CSV file for a schedule. The desktop program shows Qt's dialogs;
+// report when there is no printer, a CSV file for a schedule, and a device
+// list to import. The desktop program shows Qt's dialogs;
 // tests answer from a script.
 
 #include <optional>
@@ -22,4 +23,6 @@ public:
                                                         const std::string& preset) = 0;
     virtual std::optional<std::string> ChoosePdfFile(const std::string& title, const std::string& suggested) = 0;
     virtual std::optional<std::string> ChooseCsvFile(const std::string& title, const std::string& suggested) = 0;
+    // A device list (CSV) to read.
+    virtual std::optional<std::string> ChooseListToImport(const std::string& title, const std::string& folder) = 0;
 };

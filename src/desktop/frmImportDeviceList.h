@@ -1,0 +1,33 @@
+#pragma once
+// The import window: what the device list holds, its names that neither
+// catalogue has (each mapped to a catalogue's name or left out), and per
+// loop what will be placed and which rows are refused and why. Apply places
+// it as one step that Undo takes back. Every rule is the core's
+// (DeviceListImportCore).
+
+#include "forms/DeviceListImportCore.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTreeWidget;
+
+class frmImportDeviceList : public QDialog {
+    Q_OBJECT
+
+public:
+    frmImportDeviceList(DeviceListImportCore& core, QWidget* parent = nullptr);
+
+    void accept() override;
+
+private:
+    QTableWidget* BuildNames();
+    void ShowPreview();
+
+    DeviceListImportCore& core_;
+    QTableWidget* grdNames_ = nullptr;
+    QTreeWidget* treePreview_ = nullptr;
+    QPushButton* btnApply_ = nullptr;
+};
