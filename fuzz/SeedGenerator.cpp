@@ -5,6 +5,7 @@
 //                 one, the largest one), documents in the older layouts, and
 //                 the sample documents of a folder given as the second argument
 //   device_file/  the bundled device file
+//   device_list/  the largest document's schedules and a bill of quantities
 // Usage: fuzz_seeds OUTPUT_FOLDER [EXAMPLES_FOLDER]
 
 #include "FuzzSupport.h"
@@ -16,6 +17,7 @@
 #include "document/Document.h"
 #include "document/DocumentWriter.h"
 #include "document/NewDocument.h"
+#include "report/Schedules.h"
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
 #include "LargestDocument.h"
@@ -134,6 +136,11 @@ int main(int argc, char** argv)
     }
     const std::string largest = DocumentText(document, "0809");
     Write(out / "document" / "largest.QLX", largest);
+    // Device lists: the largest document's schedules, and a bill of quantities.
+    Write(out / "device_list" / "largest-addresses.csv", Schedules::AddressScheduleCsv(document));
+    Write(out / "device_list" / "largest-devices.csv", Schedules::DeviceScheduleCsv(document));
+    Write(out / "device_list" / "bill.csv", "Loop;Type;Qty\r\n1;Optical Smoke Detector;20\r\n1;\"Remote Indicator\";4\r\n"
+                                             "2;Master Sounder Base;1\r\n2;Slave Sounder Base;3\r\n3;Unknown;2\r\n");
     // One loop of the largest document, as a smaller seed that mutates faster.
     for (int loop = 2; loop <= Document::LoopCount; ++loop)
         CalculationSupport::ClearLoop(document, loop, CurrentLoopDefaults(options, catalogue));

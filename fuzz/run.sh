@@ -58,12 +58,13 @@ ci_runs() {
     document) echo 600 ;;
     reader) echo 4000 ;;
     device_file) echo 8000 ;;
+    device_list) echo 3000 ;;
   esac
 }
 
 status=0
 summary=""
-for target in profile fields document reader device_file; do
+for target in profile fields document reader device_file device_list; do
   regressions=$top/fuzz/regressions/$target
   mkdir -p "$build/artifacts" "$scratch/empty"
   [ -d "$regressions" ] || regressions=$scratch/empty

@@ -15,6 +15,7 @@
 #include <charconv>
 #include <cstdint>
 #include <set>
+#include <unordered_map>
 
 namespace DeviceListImport {
 
@@ -68,7 +69,7 @@ private:
 class Importer {
 public:
     Importer(Document& scratch, const DeviceList::List& list, const Mapping& mapping)
-        : doc_(scratch), catalogue_(scratch.Catalog()), list_(list), mapping_(mapping)
+        : doc_(scratch), catalogue_(scratch.Catalog()), names_(catalogue_), list_(list), mapping_(mapping)
     {
     }
 
@@ -132,20 +133,17 @@ private:
     // (listed once, with its rows).
     std::optional<Entry> Resolve(const Row& row, const std::string& name)
     {
-        if (const std::optional<Entry> found = FindEntry(catalogue_, name))
+        if (const std::optional<Entry> found = names_.Find(name))
             return found;
         if (const auto mapped = mapping_.find(FoldCase(name)); mapped != mapping_.end()) {
             if (!mapped->second)
                 ++outcome_.LeftOut;
             return mapped->second;
         }
-        auto& unknowns = outcome_.Unknowns;
-        const std::string folded = FoldCase(name);
-        auto known = std::find_if(unknowns.begin(), unknowns.end(),
-                                  [&](const Outcome::Unknown& u) { return FoldCase(u.Name) == folded; });
-        if (known == unknowns.end())
-            known = unknowns.insert(unknowns.end(), {name, {}});
-        known->Rows.push_back(row.Number);
+        const auto [known, added] = unknownAt_.emplace(FoldCase(name), outcome_.Unknowns.size());
+        if (added)
+            outcome_.Unknowns.push_back({name, {}});
+        outcome_.Unknowns[known->second].Rows.push_back(row.Number);
         return std::nullopt;
     }
 
@@ -333,57 +331,60 @@ private:
     void SetPositions(const std::vector<Point>& points)
     {
         clsCalculator& model = doc_.Loop(loop_->Loop);
-        std::vector<const Point*> given;
+        std::map<std::pair<int, int>, const Point*> given;  // by address and slot
         for (const Point& point : points) {
             if (point.From->Position.empty())
                 continue;
             const std::optional<int32_t> distance = Distance(*point.From);
             if (!distance)
                 continue;
-            given.push_back(&point);
-            if (point.Slot == 0)
-                model.SetCablePosition(point.Address, *distance);
-            else
-                model.SetStandaloneCablePosition(point.Address, point.Slot, *distance);
+            given[{point.Address, point.Slot}] = &point;
+            StorePosition(model, point, *distance);
         }
-        const auto imported = [&given](const DroppedCablePosition& dropped) {
-            return std::find_if(given.begin(), given.end(), [&](const Point* p) {
-                return p->Address == dropped.Address && p->Slot == dropped.Slot;
-            });
-        };
         clsCalculator trial = model;
         const std::vector<DroppedCablePosition> dropped = trial.DropMisplacedCablePositions();
         // The loop's own distances stay: when they and the list's cannot all
         // be in order, the list's give way.
-        const bool ownDropped = std::any_of(dropped.begin(), dropped.end(),
-                                            [&](const DroppedCablePosition& d) { return imported(d) == given.end(); });
-        for (const DroppedCablePosition& drop : ownDropped ? std::vector<DroppedCablePosition>{} : dropped) {
-            const Point* point = *imported(drop);
-            Refuse(*point->From, "the distance " + point->From->Position + " is " +
-                                     CablePositionRefusals::Reason(drop.Reason) + ".");
-            given.erase(imported(drop));
+        const bool ownDropped = std::any_of(dropped.begin(), dropped.end(), [&](const DroppedCablePosition& d) {
+            return given.count({d.Address, d.Slot}) == 0;
+        });
+        std::vector<const Point*> refused;
+        for (const DroppedCablePosition& drop : dropped) {
+            const auto point = given.find({drop.Address, drop.Slot});
+            if (ownDropped || point == given.end())
+                continue;
+            Refuse(*point->second->From, "the distance " + point->second->From->Position + " is " +
+                                             CablePositionRefusals::Reason(drop.Reason) + ".");
+            refused.push_back(point->second);
+            given.erase(point);
         }
-        for (const Point* point : ownDropped ? given : std::vector<const Point*>{})
+        for (const auto& [where, point] : ownDropped ? given : decltype(given){}) {
             Refuse(*point->From, "the distance " + point->From->Position +
                                      " is out of cable order with the distances the loop has.");
+            refused.push_back(point);
+        }
         if (ownDropped)
             given.clear();
-        for (const Point& point : points) {
-            if (std::find(given.begin(), given.end(), &point) != given.end())
-                continue;
-            if (point.Slot == 0)
-                model.SetCablePosition(point.Address, clsCalculator::NoPosition);
-            else
-                model.SetStandaloneCablePosition(point.Address, point.Slot, clsCalculator::NoPosition);
-        }
+        for (const Point* point : refused)
+            StorePosition(model, *point, clsCalculator::NoPosition);
         distances_ = given.size();
+    }
+
+    static void StorePosition(clsCalculator& model, const Point& point, int32_t decimetres)
+    {
+        if (point.Slot == 0)
+            model.SetCablePosition(point.Address, decimetres);
+        else
+            model.SetStandaloneCablePosition(point.Address, point.Slot, decimetres);
     }
 
     Document& doc_;
     const Catalogue& catalogue_;
+    const EntryIndex names_;
     const DeviceList::List& list_;
     const Mapping& mapping_;
     Outcome outcome_;
+    std::unordered_map<std::string, size_t> unknownAt_;  // folded name -> in outcome_.Unknowns
     LoopOutcome* loop_ = nullptr;
     Tally tally_;
     size_t distances_ = 0;
@@ -440,18 +441,27 @@ Outcome Import(Document& document, const DeviceList::List& list, const Mapping& 
 
 std::optional<Entry> FindEntry(const Catalogue& catalogue, const std::string& name)
 {
-    const std::string folded = FoldCase(name);
-    if (folded.empty())
-        return std::nullopt;
+    return EntryIndex(catalogue).Find(name);
+}
+
+EntryIndex::EntryIndex(const Catalogue& catalogue)
+{
     for (const int type : catalogue.DeviceTypeOrder)
-        if (type != 0 && catalogue.IsSelectableDeviceType(type) && FoldCase(catalogue.DeviceType(type).Name) == folded)
-            return Entry{Entry::Kind::Device, type};
+        if (type != 0 && catalogue.IsSelectableDeviceType(type))
+            entries_.emplace(FoldCase(catalogue.DeviceType(type).Name), Entry{Entry::Kind::Device, type});
+    // A device type's name wins over an Other Device's.
     for (size_t other = 1; other < catalogue.OtherDevices.size(); ++other) {
         const OtherDeviceRecord& record = catalogue.OtherDevices[other];
-        if (FoldCase(record.SingleName) == folded || FoldCase(record.Name) == folded)
-            return Entry{Entry::Kind::Other, static_cast<int>(other)};
+        for (const std::string* name : {&record.SingleName, &record.Name})
+            entries_.emplace(FoldCase(*name), Entry{Entry::Kind::Other, static_cast<int>(other)});
     }
-    return std::nullopt;
+    entries_.erase("");
+}
+
+std::optional<Entry> EntryIndex::Find(const std::string& name) const
+{
+    const auto found = entries_.find(FoldCase(name));
+    return found == entries_.end() ? std::nullopt : std::optional<Entry>(found->second);
 }
 
 std::string EntryName(const Catalogue& catalogue, const Entry& entry)

@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class Catalogue;
@@ -72,6 +73,14 @@ Outcome Import(Document& document, const DeviceList::List& list, const Mapping& 
 
 // The catalogue entry of a name, in any case: a device type first, else an
 // Other Device by its single or plural name.
+class EntryIndex {
+public:
+    explicit EntryIndex(const Catalogue& catalogue);
+    std::optional<Entry> Find(const std::string& name) const;
+
+private:
+    std::unordered_map<std::string, Entry> entries_;
+};
 std::optional<Entry> FindEntry(const Catalogue& catalogue, const std::string& name);
 // How the import window and the messages name an entry.
 std::string EntryName(const Catalogue& catalogue, const Entry& entry);
