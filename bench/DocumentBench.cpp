@@ -1,11 +1,16 @@
 // Opening and saving the largest document, and for comparison opening it
-// through a profile reader that goes back to the file for every key.
+// through a profile reader that goes back to the file for every key; and
+// importing its address schedule onto its emptied loops.
 
 #include "BenchSite.h"
 
 #include "document/CalculationSupport.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
+#include "document/DeviceListImport.h"
+#include "document/DocumentEdits.h"
+#include "document/LoopEditing.h"
+#include "report/Schedules.h"
 #include "support/LinearProfileReader.h"
 
 #include <benchmark/benchmark.h>
@@ -68,5 +73,30 @@ void LargestDocumentText(benchmark::State& state)
         benchmark::DoNotOptimize(DocumentText(Site().largest, "0809"));
 }
 BENCHMARK(LargestDocumentText)->Unit(benchmark::kMillisecond);
+
+// The largest document's address schedule (8 loops of 252 devices and 32
+// standalone devices each) read and imported onto its loops emptied, as
+// Apply in the import window does: placed, recalculated, one history step.
+void ImportLargestAddressSchedule(benchmark::State& state)
+{
+    BenchSite& site = Site();
+    const std::string schedule = Schedules::AddressScheduleCsv(site.largest);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Document document(site.catalogue);
+        for (int loop = 1; loop <= Document::LoopCount; ++loop) {
+            RestoreLoop(document, CaptureLoop(site.largest, loop));
+            LoopEditing::ClearDevices(document, loop);
+        }
+        state.ResumeTiming();
+        const DeviceListImport::Outcome outcome =
+            DeviceListImport::Import(document, DeviceList::Read(schedule, "largest.csv"), {});
+        if (outcome.RefusedRows() > 0 || LoopEditing::OccupiedAddresses(document, 8) != 252) {
+            state.SkipWithError("the largest document's schedule does not import whole");
+            break;
+        }
+    }
+}
+BENCHMARK(ImportLargestAddressSchedule)->Unit(benchmark::kMillisecond);
 
 }  // namespace
