@@ -1,7 +1,6 @@
 #include "document/DeviceListImport.h"
 
 #include "catalogues/Catalogue.h"
-#include "catalogues/Options.h"
 #include "document/CablePositionRefusals.h"
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
@@ -9,6 +8,7 @@
 #include "document/LoopEditing.h"
 #include "document/LoopPlacement.h"
 #include "platform/CaseFold.h"
+#include "text/Blanks.h"
 #include "text/Scaling.h"
 
 #include <algorithm>
@@ -273,7 +273,7 @@ private:
         std::vector<std::string> names;
         for (size_t start = 0; start <= row.Standalone.size();) {
             const size_t end = std::min(row.Standalone.find(';', start), row.Standalone.size());
-            if (const std::string_view name = Trimmed(std::string_view(row.Standalone).substr(start, end - start));
+            if (const std::string_view name = Blanks::Trim(std::string_view(row.Standalone).substr(start, end - start));
                 !name.empty())
                 names.emplace_back(name);
             start = end + 1;
@@ -294,15 +294,6 @@ private:
             if (row.Type.empty() && names.size() == 1)
                 points.push_back({&row, address, slot});
         }
-    }
-
-    static std::string_view Trimmed(std::string_view text)
-    {
-        while (!text.empty() && text.front() == ' ')
-            text.remove_prefix(1);
-        while (!text.empty() && text.back() == ' ')
-            text.remove_suffix(1);
-        return text;
     }
 
     void SetTag(const Row& row, int address)
@@ -476,66 +467,6 @@ Mapping LeaveOut(const Outcome& outcome)
     for (const Outcome::Unknown& unknown : outcome.Unknowns)
         mapping[FoldCase(unknown.Name)] = std::nullopt;
     return mapping;
-}
-
-namespace {
-
-constexpr const char* MappingCount = "DeviceListNames";
-constexpr size_t RememberedNames = 200;
-
-std::string NameSetting(size_t i) { return "DeviceListName" + std::to_string(i); }
-std::string EntrySetting(size_t i) { return "DeviceListEntry" + std::to_string(i); }
-
-// "Device:<name>", "Other:<single name>" or "" (left out).
-std::string EntryText(const Catalogue& catalogue, const std::optional<Entry>& entry)
-{
-    if (!entry)
-        return "";
-    return (entry->Of == Entry::Kind::Device ? "Device:" : "Other:") + EntryName(catalogue, *entry);
-}
-
-std::optional<std::optional<Entry>> EntryFromText(const Catalogue& catalogue, const std::string& text)
-{
-    if (text.empty())
-        return std::optional<Entry>();
-    const size_t colon = text.find(':');
-    if (colon == std::string::npos)
-        return std::nullopt;
-    const std::optional<Entry> entry = FindEntry(catalogue, text.substr(colon + 1));
-    const Entry::Kind kind = text.substr(0, colon) == "Device" ? Entry::Kind::Device : Entry::Kind::Other;
-    if (!entry || entry->Of != kind)
-        return std::nullopt;
-    return std::optional<Entry>(entry);
-}
-
-}  // namespace
-
-Mapping RememberedMapping(const Options& options, const Catalogue& catalogue)
-{
-    Mapping mapping;
-    const auto count = static_cast<size_t>(std::max(options.GetSettingLong(MappingCount), 0));
-    for (size_t i = 1; i <= std::min(count, RememberedNames); ++i) {
-        const std::string name = FoldCase(options.GetSettingString(NameSetting(i)));
-        if (const auto entry = EntryFromText(catalogue, options.GetSettingString(EntrySetting(i))); entry && !name.empty())
-            mapping[name] = *entry;
-    }
-    return mapping;
-}
-
-void RememberMapping(Options& options, const Catalogue& catalogue, const Mapping& mapping)
-{
-    Mapping kept = RememberedMapping(options, catalogue);
-    for (const auto& [name, entry] : mapping)
-        kept[name] = entry;
-    const auto batch = options.WritesTogether();
-    size_t i = 0;
-    for (const auto& [name, entry] : kept) {
-        if (++i > RememberedNames)
-            break;
-        options.SetSettingString(NameSetting(i), name);
-        options.SetSettingString(EntrySetting(i), EntryText(catalogue, entry));
-    }
-    options.SetSettingLong(MappingCount, static_cast<int32_t>(std::min(i, RememberedNames)));
 }
 
 std::vector<std::string> RefusalLines(const Outcome& outcome)
