@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -68,8 +69,10 @@ void clsCalculator::SetDeviceType(int address, int16_t type)
         return;
     AdjustDeviceSums(DeviceRecord(stored), DeviceRecord(type));
     stored = type;
-    if (type == 0)
+    if (type == 0) {
         cablePosition_[static_cast<size_t>(address)] = NoPosition;
+        location_[static_cast<size_t>(address)].clear();
+    }
 }
 
 int16_t clsCalculator::DeviceBaseType(int address) const
@@ -240,12 +243,12 @@ void clsCalculator::DeviceStandaloneTypeAndAddress(int address, int slot, int16_
         standaloneQuiescentSum_ += Microamps(now.QuiescentCurrent);
         standaloneAlarmSum_ += Microamps(now.AlarmCurrent);
         seriesResistance_ += now.Impedance;
-        const StandaloneEntry entry{static_cast<int16_t>(slot), type, associatedAddress,
-                                    occupied ? it->Position : NoPosition};
-        if (occupied)
-            *it = entry;
-        else
-            entries.insert(it, entry);
+        if (occupied) {
+            it->Type = type;
+            it->Address = associatedAddress;
+        } else {
+            entries.insert(it, StandaloneEntry{static_cast<int16_t>(slot), type, associatedAddress, NoPosition, {}});
+        }
     } else {
         --standaloneCount_[static_cast<size_t>(address)];
         if (occupied)
@@ -286,6 +289,38 @@ void clsCalculator::SetStandaloneCablePosition(int address, int slot, int32_t de
     for (StandaloneEntry& entry : standalone_[static_cast<size_t>(address)])
         if (entry.Slot == slot)
             entry.Position = decimetres;
+}
+
+const std::string& clsCalculator::Location(int address) const
+{
+    static const std::string none;
+    return IsAddress(address) ? location_[static_cast<size_t>(address)] : none;
+}
+
+void clsCalculator::SetLocation(int address, std::string text)
+{
+    if (IsAddress(address))
+        location_[static_cast<size_t>(address)] = std::move(text);
+}
+
+const std::string& clsCalculator::StandaloneLocation(int address, int slot) const
+{
+    static const std::string none;
+    if (!IsAddress(address) || !IsSlot(slot))
+        return none;
+    for (const StandaloneEntry& entry : StandaloneAt(address))
+        if (entry.Slot == slot)
+            return entry.Location;
+    return none;
+}
+
+void clsCalculator::SetStandaloneLocation(int address, int slot, std::string text)
+{
+    if (!IsAddress(address))
+        return;
+    for (StandaloneEntry& entry : standalone_[static_cast<size_t>(address)])
+        if (entry.Slot == slot)
+            entry.Location = std::move(text);
 }
 
 void clsCalculator::ClearCablePositions()
@@ -339,6 +374,8 @@ void clsCalculator::ClearData()
         addressAtPosition_[static_cast<size_t>(a)] = a;
     }
     ClearCablePositions();
+    for (std::string& text : location_)
+        text.clear();
     ignoreIsolators_ = false;
     cableFirst_ = 0;
     cableTotal_ = 0;
@@ -356,9 +393,11 @@ clsCalculator clsCalculator::Copy() const
         copy.SetDeviceOtherType(a, DeviceOtherType(a));
         copy.SetDeviceOtherBaseType(a, DeviceOtherBaseType(a));
         copy.SetCablePosition(a, CablePosition(a));
+        copy.SetLocation(a, Location(a));
         for (const StandaloneEntry& entry : StandaloneAt(a)) {
             copy.DeviceStandaloneTypeAndAddress(a, entry.Slot, entry.Type, entry.Address);
             copy.SetStandaloneCablePosition(a, entry.Slot, entry.Position);
+            copy.SetStandaloneLocation(a, entry.Slot, entry.Location);
         }
         copy.SetDeviceBaseAddr(a, DeviceBaseAddr(a));
         copy.SetDeviceBaseType(a, DeviceBaseType(a));

@@ -1,5 +1,5 @@
 // What the randomized test of the loop model cannot see: the edges of the
-// loop and what ClearData keeps.
+// loop, what ClearData keeps and where a location lives.
 
 #include "loop/clsCalculator.h"
 #include "support/LoopRecount.h"
@@ -37,6 +37,35 @@ TEST_F(LoopModel, EdgesOfTheLoop)
         EXPECT_EQ(loop.SetDeviceBaseAddr(5, value), stored) << value;
         EXPECT_EQ(loop.DeviceBaseAddr(5), stored ? value : 7) << value;
     }
+}
+
+// A device's location goes with the device, a standalone device's with its
+// slot; Copy and ClearData treat them as they treat the distances.
+TEST_F(LoopModel, ALocationLivesWithItsDevice)
+{
+    loop.SetDeviceType(4, detector);
+    loop.SetLocation(4, "Room 1.12, corridor ceiling");
+    loop.SetStandaloneLocation(4, 2, "nowhere");  // an empty slot keeps nothing
+    loop.SetDeviceStandalone(4, 2, standalone);
+    loop.SetStandaloneLocation(4, 2, "Stair B");
+    loop.SetDeviceStandaloneAddress(4, 2, 9);  // a new associated address keeps the slot's location
+    EXPECT_EQ(loop.StandaloneLocation(4, 2), "Stair B");
+    const clsCalculator copy = loop.Copy();
+    EXPECT_EQ(copy.Location(4), "Room 1.12, corridor ceiling");
+    EXPECT_EQ(copy.StandaloneLocation(4, 2), "Stair B");
+
+    loop.SetDeviceType(4, 0);
+    loop.SetDeviceStandalone(4, 2, 0);
+    loop.SetDeviceType(4, detector);
+    loop.SetDeviceStandalone(4, 2, standalone);
+    EXPECT_EQ(loop.Location(4), "");
+    EXPECT_EQ(loop.StandaloneLocation(4, 2), "");
+    EXPECT_EQ(loop.Location(256), "");
+
+    clsCalculator cleared = copy;
+    cleared.SetLocation(7, "left on an empty address");
+    cleared.ClearData();
+    EXPECT_EQ(cleared.Location(7), "");
 }
 
 }  // namespace
