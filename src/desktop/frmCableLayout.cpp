@@ -241,6 +241,8 @@ void frmCableLayout::ShowRows()
                                          Cell(*text, column != Type && column != Others && column != Location,
                                               column == Distance || column == Length || column == Location));
         }
+        // A location longer than its column is read whole in its tooltip.
+        grdCableLayout_->item(row, Location)->setToolTip(QString::fromStdString(texts.Location));
     }
     ShowButtons();
 }

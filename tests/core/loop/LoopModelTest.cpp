@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 struct LoopModel : ::testing::Test {
@@ -44,28 +46,23 @@ TEST_F(LoopModel, EdgesOfTheLoop)
 TEST_F(LoopModel, ALocationLivesWithItsDevice)
 {
     loop.SetDeviceType(4, detector);
-    loop.SetLocation(4, "Room 1.12, corridor ceiling");
+    loop.SetLocation(4, "Room 1.12");
     loop.SetStandaloneLocation(4, 2, "nowhere");  // an empty slot keeps nothing
     loop.SetDeviceStandalone(4, 2, standalone);
     loop.SetStandaloneLocation(4, 2, "Stair B");
-    loop.SetDeviceStandaloneAddress(4, 2, 9);  // a new associated address keeps the slot's location
-    EXPECT_EQ(loop.StandaloneLocation(4, 2), "Stair B");
+    loop.SetDeviceStandaloneAddress(4, 2, 9);  // the slot keeps its location
+    loop.SetLocation(7, "an empty address");
     const clsCalculator copy = loop.Copy();
-    EXPECT_EQ(copy.Location(4), "Room 1.12, corridor ceiling");
-    EXPECT_EQ(copy.StandaloneLocation(4, 2), "Stair B");
-
+    EXPECT_EQ(std::make_tuple(copy.Location(4), copy.StandaloneLocation(4, 2), copy.Location(7)),
+              std::make_tuple("Room 1.12", "Stair B", "an empty address"));
     loop.SetDeviceType(4, 0);
-    loop.SetDeviceStandalone(4, 2, 0);
     loop.SetDeviceType(4, detector);
+    loop.SetDeviceStandalone(4, 2, 0);
     loop.SetDeviceStandalone(4, 2, standalone);
-    EXPECT_EQ(loop.Location(4), "");
-    EXPECT_EQ(loop.StandaloneLocation(4, 2), "");
-    EXPECT_EQ(loop.Location(256), "");
-
-    clsCalculator cleared = copy;
-    cleared.SetLocation(7, "left on an empty address");
-    cleared.ClearData();
-    EXPECT_EQ(cleared.Location(7), "");
+    EXPECT_EQ(std::make_tuple(loop.Location(4), loop.StandaloneLocation(4, 2), loop.Location(256)),
+              std::make_tuple("", "", ""));
+    loop.ClearData();
+    EXPECT_EQ(loop.Location(7), "");
 }
 
 }  // namespace
