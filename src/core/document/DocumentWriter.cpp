@@ -193,7 +193,8 @@ private:
     void WriteLocations(const std::string& section, const clsCalculator& model, int a)
     {
         const std::string address = to_string(a);
-        WriteOrDelete(section, "Location" + address, model.Location(a).empty() ? std::string() : Quoted(model.Location(a)));
+        const std::string& own = model.Location(a);
+        WriteOrDelete(section, "Location" + address, own.empty() ? std::string() : Quoted(own));
         if (model.DeviceStandaloneCount(a) == 0)
             return;
         for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot)

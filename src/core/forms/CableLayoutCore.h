@@ -1,9 +1,10 @@
 #pragma once
 // The cable layout window without its window: the points of one loop in
 // cable order with their distances from the panel, edited on a copy of the
-// loop until OK writes the distances, the locations and the order back. Typed
-// distances, lengths and locations, moves and pastes are checked here; a refusal says why in a box
-// titled with the caption. Distances in decimetres, shown in m or ft.
+// loop until OK writes the distances, the locations and the order back.
+// Typed distances, lengths and locations, moves and pastes are checked here;
+// a refusal says why in a box titled with the caption. Distances in
+// decimetres, shown in m or ft.
 //
 // The distances kept are always in cable order (never one nearer the panel
 // than a point before it) and within the cable; a point may have none.

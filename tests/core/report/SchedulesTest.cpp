@@ -104,15 +104,16 @@ TEST_P(ExampleSchedules, AddressRowsFollowTheCable)
             const int address = static_cast<int>(Number(row[Address]));
             if (Number(row[Loop]) != loop || (row[DeviceType].empty() && row[Standalone].empty()))
                 continue;
-            listed.emplace_back(address, row[Standalone],
-                                row[Position].empty() ? clsCalculator::NoPosition : std::lround(std::stod(row[Position]) * 10));
+            const int32_t distance =
+                row[Position].empty() ? clsCalculator::NoPosition : std::lround(std::stod(row[Position]) * 10);
+            listed.emplace_back(address, row[Standalone], distance);
             EXPECT_EQ(row[Tag], row[Standalone].empty() ? std::to_string(document.AddressTag(loop, address)) : "");
         }
-        for (const AlongCablePoint& point : CalculationSupport::AnalyseAlongCable(document, loop).Points)
-            alongCable.emplace_back(
-                point.Address,
-                point.Slot == 0 ? "" : document.Catalog().OtherDevice(model.DeviceStandalone(point.Address, point.Slot)).SingleName,
-                point.Slot == 0 ? model.CablePosition(point.Address) : model.StandaloneCablePosition(point.Address, point.Slot));
+        for (const AlongCablePoint& point : CalculationSupport::AnalyseAlongCable(document, loop).Points) {
+            const int a = point.Address, slot = point.Slot;
+            const std::string name = slot == 0 ? "" : document.Catalog().OtherDevice(point.Type).SingleName;
+            alongCable.emplace_back(a, name, slot == 0 ? model.CablePosition(a) : model.StandaloneCablePosition(a, slot));
+        }
         EXPECT_EQ(listed, alongCable) << "loop " << loop;
     }
 }
