@@ -21,6 +21,13 @@ int32_t LedDisabledAlarmCurrent(const DeviceTypeRecord& record)
 
 bool IsSlot(int slot) { return slot >= clsCalculator::FirstSlot && slot <= clsCalculator::LastSlot; }
 
+// What the location readers give where there is none.
+const std::string& NoLocation()
+{
+    static const std::string none;
+    return none;
+}
+
 }  // namespace
 
 clsCalculator::clsCalculator(const Catalogue& catalogue) : catalogue_(&catalogue)
@@ -186,24 +193,31 @@ const std::vector<clsCalculator::StandaloneEntry>& clsCalculator::StandaloneAt(i
     return standalone_[static_cast<size_t>(address)];
 }
 
-int16_t clsCalculator::DeviceStandalone(int address, int slot) const
+const clsCalculator::StandaloneEntry* clsCalculator::EntryAt(int address, int slot) const
 {
     if (!IsAddress(address) || !IsSlot(slot))
-        return 0;
+        return nullptr;
     for (const StandaloneEntry& entry : StandaloneAt(address))
         if (entry.Slot == slot)
-            return entry.Type;
-    return 0;
+            return &entry;
+    return nullptr;
+}
+
+clsCalculator::StandaloneEntry* clsCalculator::EntryAt(int address, int slot)
+{
+    return const_cast<StandaloneEntry*>(std::as_const(*this).EntryAt(address, slot));
+}
+
+int16_t clsCalculator::DeviceStandalone(int address, int slot) const
+{
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Type : 0;
 }
 
 int32_t clsCalculator::DeviceStandaloneAddress(int address, int slot) const
 {
-    if (!IsAddress(address) || !IsSlot(slot))
-        return 0;
-    for (const StandaloneEntry& entry : StandaloneAt(address))
-        if (entry.Slot == slot)
-            return entry.Address;
-    return 0;
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Address : 0;
 }
 
 void clsCalculator::SetDeviceStandalone(int address, int slot, int16_t type)
@@ -274,27 +288,19 @@ void clsCalculator::SetCablePosition(int address, int32_t decimetres)
 
 int32_t clsCalculator::StandaloneCablePosition(int address, int slot) const
 {
-    if (!IsAddress(address) || !IsSlot(slot))
-        return NoPosition;
-    for (const StandaloneEntry& entry : StandaloneAt(address))
-        if (entry.Slot == slot)
-            return entry.Position;
-    return NoPosition;
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Position : NoPosition;
 }
 
 void clsCalculator::SetStandaloneCablePosition(int address, int slot, int32_t decimetres)
 {
-    if (!IsAddress(address))
-        return;
-    for (StandaloneEntry& entry : standalone_[static_cast<size_t>(address)])
-        if (entry.Slot == slot)
-            entry.Position = decimetres;
+    if (StandaloneEntry* entry = EntryAt(address, slot))
+        entry->Position = decimetres;
 }
 
 const std::string& clsCalculator::Location(int address) const
 {
-    static const std::string none;
-    return IsAddress(address) ? location_[static_cast<size_t>(address)] : none;
+    return IsAddress(address) ? location_[static_cast<size_t>(address)] : NoLocation();
 }
 
 void clsCalculator::SetLocation(int address, std::string text)
@@ -305,22 +311,14 @@ void clsCalculator::SetLocation(int address, std::string text)
 
 const std::string& clsCalculator::StandaloneLocation(int address, int slot) const
 {
-    static const std::string none;
-    if (!IsAddress(address) || !IsSlot(slot))
-        return none;
-    for (const StandaloneEntry& entry : StandaloneAt(address))
-        if (entry.Slot == slot)
-            return entry.Location;
-    return none;
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Location : NoLocation();
 }
 
 void clsCalculator::SetStandaloneLocation(int address, int slot, std::string text)
 {
-    if (!IsAddress(address))
-        return;
-    for (StandaloneEntry& entry : standalone_[static_cast<size_t>(address)])
-        if (entry.Slot == slot)
-            entry.Location = std::move(text);
+    if (StandaloneEntry* entry = EntryAt(address, slot))
+        entry->Location = std::move(text);
 }
 
 void clsCalculator::ClearCablePositions()

@@ -231,6 +231,9 @@ private:
     const DeviceTypeRecord& DeviceRecord(int type) const;
     const OtherDeviceRecord& OtherRecord(int type) const;
     const std::vector<StandaloneEntry>& StandaloneAt(int address) const;
+    // The entry of an occupied slot; nullptr for an empty one or outside the loop.
+    const StandaloneEntry* EntryAt(int address, int slot) const;
+    StandaloneEntry* EntryAt(int address, int slot);
     void AdjustDeviceSums(const DeviceTypeRecord& oldRecord, const DeviceTypeRecord& newRecord);
 
     // Calculate, one function per step group.
