@@ -24,17 +24,20 @@
 
 namespace {
 
-// The box over a distance or a length: it commits through the window, and
-// a refused text comes back in the box opened again on its cell.
-class LengthDelegate : public QStyledItemDelegate {
+// The box over a distance, a length or a location: it commits through the
+// window, and a refused text comes back in the box opened again on its cell.
+class CellDelegate : public QStyledItemDelegate {
 public:
-    explicit LengthDelegate(frmCableLayout& window) : QStyledItemDelegate(&window), window_(window) {}
+    CellDelegate(frmCableLayout& window, const char* boxName, Qt::Alignment alignment)
+        : QStyledItemDelegate(&window), window_(window), boxName_(boxName), alignment_(alignment)
+    {
+    }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         auto* box = new QLineEdit(parent);
-        box->setObjectName("txtCableLength");
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setObjectName(boxName_);
+        box->setAlignment(alignment_ | Qt::AlignVCenter);
         return box;
     }
 
@@ -71,6 +74,8 @@ protected:
 
 private:
     frmCableLayout& window_;
+    const char* boxName_;
+    Qt::Alignment alignment_;
 };
 
 QTableWidgetItem* Cell(const std::string& text, bool number, bool editable)
@@ -115,7 +120,8 @@ void frmCableLayout::BuildControls(Options& options)
 
     grdCableLayout_ = Named(new QTableWidget(0, ColumnCount), "grdCableLayout");
     grdCableLayout_->setHorizontalHeaderLabels({tr("No."), tr("Address"), tr("Device Type"), tr("Other Devices"),
-                                                tr("Distance (%1)").arg(unit), tr("From Previous (%1)").arg(unit)});
+                                                tr("Distance (%1)").arg(unit), tr("From Previous (%1)").arg(unit),
+                                                tr("Location")});
     grdCableLayout_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdCableLayout_->setSelectionMode(QAbstractItemView::SingleSelection);
     grdCableLayout_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -126,7 +132,8 @@ void frmCableLayout::BuildControls(Options& options)
     grdCableLayout_->verticalHeader()->setDefaultSectionSize(grdCableLayout_->fontMetrics().height() + 10);
     QHeaderView* header = grdCableLayout_->horizontalHeader();
     header->setHighlightSections(false);
-    // The numbers keep the width of their headings; the names share the rest.
+    // The numbers keep the width of their headings; the names and the
+    // locations share the rest.
     int numbers = 0;
     for (const int column : {Number, Address, Distance, Length}) {
         const QString heading = grdCableLayout_->horizontalHeaderItem(column)->text();
@@ -136,9 +143,11 @@ void frmCableLayout::BuildControls(Options& options)
     }
     header->setSectionResizeMode(Type, QHeaderView::Stretch);
     header->setSectionResizeMode(Others, QHeaderView::Stretch);
-    auto* lengths = new LengthDelegate(*this);
+    header->setSectionResizeMode(Location, QHeaderView::Stretch);
+    auto* lengths = new CellDelegate(*this, "txtCableLength", Qt::AlignRight);
     grdCableLayout_->setItemDelegateForColumn(Distance, lengths);
     grdCableLayout_->setItemDelegateForColumn(Length, lengths);
+    grdCableLayout_->setItemDelegateForColumn(Location, new CellDelegate(*this, "txtLocation", Qt::AlignLeft));
 
     btnMoveUp_ = Named(new QPushButton(tr("&Move Up")), "btnMoveUp");
     btnMoveDown_ = Named(new QPushButton(tr("Move &Down")), "btnMoveDown");
@@ -205,11 +214,11 @@ void frmCableLayout::BuildControls(Options& options)
     connect(grdCableLayout_, &QTableWidget::currentCellChanged, this, &frmCableLayout::ShowButtons);
 
     // Never so narrow that the names lose their words.
-    const int names = 2 * grdCableLayout_->fontMetrics().horizontalAdvance(tr("Optical Smoke Detector "));
+    const int names = 3 * grdCableLayout_->fontMetrics().horizontalAdvance(tr("Optical Smoke Detector "));
     const int table = numbers + names + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
     grdCableLayout_->setMinimumWidth(table);
     setMinimumSize(QSize(table + btnOK_->minimumWidth() + 12 + 28, 320));
-    resize(QSize(900, 560).expandedTo(minimumSize()));
+    resize(QSize(1120, 560).expandedTo(minimumSize()));
     new QtWindowSize(*this, options, SettingName::CableLayoutSize);
 }
 
@@ -223,13 +232,17 @@ void frmCableLayout::ShowRows()
         const CableLayoutCore::RowTexts texts = core_.Texts(static_cast<size_t>(row));
         for (const auto& [column, text] : {std::pair{Number, &texts.Number}, std::pair{Address, &texts.Address},
                                            std::pair{Type, &texts.Type}, std::pair{Others, &texts.Others},
-                                           std::pair{Distance, &texts.Distance}, std::pair{Length, &texts.Length}}) {
+                                           std::pair{Distance, &texts.Distance}, std::pair{Length, &texts.Length},
+                                           std::pair{Location, &texts.Location}}) {
             if (QTableWidgetItem* item = grdCableLayout_->item(row, column))
                 item->setText(QString::fromStdString(*text));
             else
-                grdCableLayout_->setItem(row, column, Cell(*text, column != Type && column != Others,
-                                                           column == Distance || column == Length));
+                grdCableLayout_->setItem(row, column,
+                                         Cell(*text, column != Type && column != Others && column != Location,
+                                              column == Distance || column == Length || column == Location));
         }
+        // A location longer than its column is read whole in its tooltip.
+        grdCableLayout_->item(row, Location)->setToolTip(QString::fromStdString(texts.Location));
     }
     ShowButtons();
 }
@@ -257,7 +270,9 @@ bool frmCableLayout::CommitCell(int row, int column, const QString& text)
     committing_ = true;
     const auto at = static_cast<size_t>(row);
     const std::string typed = text.toStdString();
-    const bool accepted = column == Distance ? core_.CommitDistance(at, typed) : core_.CommitLength(at, typed);
+    const bool accepted = column == Distance ? core_.CommitDistance(at, typed)
+                          : column == Length ? core_.CommitLength(at, typed)
+                                             : core_.CommitLocation(at, typed);
     committing_ = false;
     refused_ = !accepted;
     if (accepted) {

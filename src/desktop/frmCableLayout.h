@@ -1,7 +1,7 @@
 #pragma once
 // The cable layout window of the loop editor: the loop's points in cable
-// order with their distances from the panel and the lengths between them,
-// which can be typed; Move Up and Move Down change the cable order; Space
+// order with their distances from the panel, the lengths between them and
+// their locations, which can be typed; Move Up and Move Down change the cable order; Space
 // Evenly and Paste fill the distances. It shows what the cable layout core
 // computes; OK writes into the loop, Cancel (and Escape, and the close
 // button) leaves it alone, asking first when there are changes to lose.
@@ -29,7 +29,7 @@ class QTableWidget;
 class frmCableLayout : public QDialog, public HelpTopicWindow {
     Q_OBJECT
 public:
-    enum Column { Number, Address, Type, Others, Distance, Length, ColumnCount };
+    enum Column { Number, Address, Type, Others, Distance, Length, Location, ColumnCount };
 
     // The window's size is kept in `options`.
     frmCableLayout(Document& document, Options& options, int units, MessageHost& host, int loop,

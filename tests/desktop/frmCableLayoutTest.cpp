@@ -32,7 +32,8 @@ void TypeInto(QWidget& window, int row, int column, const QString& text)
     grid.edit(grid.model()->index(row, column));
     // The box may take the focus only once the last box's close has been handled.
     QLineEdit* box = nullptr;
-    QTRY_VERIFY((box = OpenBox(window, "txtCableLength")) != nullptr && box->hasFocus());
+    const char* name = column == frmCableLayout::Location ? "txtLocation" : "txtCableLength";
+    QTRY_VERIFY((box = OpenBox(window, name)) != nullptr && box->hasFocus());
     box->selectAll();
     const QPointer<QLineEdit> typed = box;
     Type(box, text, Qt::Key_Return);
@@ -51,6 +52,7 @@ void InCableLayout(QWidget& editor, const std::function<void(QWidget&)>& walk)
 constexpr int Address = frmCableLayout::Address;
 constexpr int Distance = frmCableLayout::Distance;
 constexpr int Length = frmCableLayout::Length;
+constexpr int Location = frmCableLayout::Location;
 
 }  // namespace
 
@@ -139,6 +141,9 @@ private slots:
             const testing::AssertionResult unchanged = SameLoop(document.Loop(1), before, catalogue);
             QVERIFY2(unchanged, unchanged.message());
 
+            int address = -1;
+            const QString place = "Room 1.12, corridor ceiling above the north stair door, beside the fire "
+                                  "shutter to the plant room";
             InCableLayout(*editor, [&](QWidget& layout) {
                 Grid(layout).setCurrentCell(45, Distance);
                 Click(layout, "btnMoveUp");
@@ -154,8 +159,19 @@ private slots:
                 QVERIFY(qobject_cast<QAbstractButton*>(QApplication::focusWidget()));
 
                 Click(layout, "btnSpaceEvenly");
+
+                // A location typed in its cell; Esc in a cell leaves it as it was.
+                TypeInto(layout, 0, Location, "  " + place);
+                QCOMPARE(Text(layout, 0, Location), place);
+                QTRY_VERIFY(OpenBox(layout, "txtLocation") && OpenBox(layout, "txtLocation")->hasFocus());
+                Type(OpenBox(layout, "txtLocation"), "Stair B", Qt::Key_Escape);
+                QTRY_VERIFY(Grid(layout).hasFocus());
+                QCOMPARE(Text(layout, 1, Location), "");
+                SaveScreen(layout, "frmCableLayout-location");
+                address = Text(layout, 0, Address).toInt();
                 Click(layout, "btnOK");
             });
+            QCOMPARE(document.Loop(1).Location(address), place.toStdString());
             QCOMPARE(document.Loop(1).CablePosition(1), 278);
             QCOMPARE(document.Loop(1).AddressAtPosition(45), 46);  // address 0 comes first
             Click(*editor, "btnOK");

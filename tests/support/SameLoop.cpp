@@ -77,10 +77,12 @@ std::string Show(const T& value)
         SAME(AddressOrder(x));
         SAME(DeviceStandaloneCount(x));
         SAME(CablePosition(x));
+        SAME(Location(x));
         for (int s = clsCalculator::FirstSlot; s <= clsCalculator::LastSlot; ++s) {
             SAME(DeviceStandalone(x, s));
             SAME(DeviceStandaloneAddress(x, s));
             SAME(StandaloneCablePosition(x, s));
+            SAME(StandaloneLocation(x, s));
         }
     }
     return ::testing::AssertionSuccess();

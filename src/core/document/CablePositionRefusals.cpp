@@ -18,8 +18,10 @@ std::string CablePositionRefusals::Text(int loop) const
     }
     if (count_ > named_.size())
         list += " and " + std::to_string(count_ - named_.size()) + " more";
-    return "Invalid cable position for loop " + std::to_string(loop) + ": the " + (one ? "distance" : "distances") + " of " +
-           list + (one ? " is" : " are") + " left out.";
+    const bool distance = subject_ == Subject::Distance;
+    return std::string(distance ? "Invalid cable position" : "Invalid location") + " for loop " + std::to_string(loop) +
+           ": the " + (distance ? "distance" : "location") + (one ? "" : "s") + " of " + list +
+           (one ? " is" : " are") + " left out.";
 }
 
 std::string CablePositionRefusals::Reason(DroppedCablePosition::Why why)

@@ -194,6 +194,7 @@ private:
         ReadStandaloneLists(loop, section);
         StoreBases(loop);
         ReadCablePositions(loop, section);
+        ReadLocations(loop, section);
         if (!otherDeviceMark_)
             AttachOlderCounts(loop, section);
     }
@@ -550,6 +551,39 @@ private:
         for (const DroppedCablePosition& dropped : model.DropMisplacedCablePositions())
             if (dropped.Reason != DroppedCablePosition::Why::NoDevice || !droppedAt_.contains({loop, dropped.Address}))
                 refused.Add(dropped.Address, dropped.Slot, CablePositionRefusals::Reason(dropped.Reason));
+        if (!refused.Empty())
+            Message(refused.Text(loop));
+    }
+
+    // The locations, once the devices are in place; one where there is no
+    // device is left out as a distance is. Slots are read at the addresses
+    // that hold standalone devices only, so that a loop costs no more reads
+    // than its devices need.
+    void ReadLocations(int loop, const std::string& section)
+    {
+        clsCalculator& model = document_.Loop(loop);
+        CablePositionRefusals refused(CablePositionRefusals::Subject::Location);
+        for (int a = 0; a < AddressCount; ++a) {
+            const std::string address = to_string(a);
+            const bool quiet = droppedAt_.contains({loop, a});
+            if (std::string text = Read(section, "Location" + address); !text.empty()) {
+                if (model.DeviceType(a) != 0)
+                    model.SetLocation(a, std::move(text));
+                else if (!quiet)
+                    refused.Add(a, 0, "no device there");
+            }
+            if (model.DeviceStandaloneCount(a) == 0)
+                continue;
+            for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
+                std::string text = Read(section, "LocationBetween" + address + "-" + to_string(slot));
+                if (text.empty())
+                    continue;
+                if (model.DeviceStandalone(a, slot) != 0)
+                    model.SetStandaloneLocation(a, slot, std::move(text));
+                else if (!quiet)
+                    refused.Add(a, slot, "no device there");
+            }
+        }
         if (!refused.Empty())
             Message(refused.Text(loop));
     }

@@ -91,6 +91,7 @@ private:
             WriteOrDelete(section, "DeviceBetween" + address, StandaloneList(model, a));
             WriteOrDelete(section, "CablePosition" + address, PositionText(model.CablePosition(a)));
             WriteOrDelete(section, "CablePositionBetween" + address, StandalonePositionList(model, a));
+            WriteLocations(section, model, a);
         }
         WriteOtherDeviceCounts(section);
     }
@@ -185,6 +186,20 @@ private:
     static std::string StandalonePositionList(const clsCalculator& model, int a)
     {
         return SlotList(model, a, [&](int slot) { return PositionText(model.StandaloneCablePosition(a, slot)); });
+    }
+
+    // Each in quotes, as the loop's name is, so that its blanks and commas
+    // come back; one key per standalone slot, since a location may hold commas.
+    void WriteLocations(const std::string& section, const clsCalculator& model, int a)
+    {
+        const std::string address = to_string(a);
+        const std::string& own = model.Location(a);
+        WriteOrDelete(section, "Location" + address, own.empty() ? std::string() : Quoted(own));
+        if (model.DeviceStandaloneCount(a) == 0)
+            return;
+        for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot)
+            if (const std::string& text = model.StandaloneLocation(a, slot); !text.empty())
+                profile_.Write(section, "LocationBetween" + address + "-" + to_string(slot), Quoted(text));
     }
 
     // An Other Device by its Number, "C" first for a custom one; each use is

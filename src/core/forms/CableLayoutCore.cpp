@@ -5,6 +5,7 @@
 #include "document/Document.h"
 #include "document/LoopResults.h"
 #include "loop/AlongCable.h"
+#include "loop/DeviceLocation.h"
 #include "platform/MessageHost.h"
 #include "text/Blanks.h"
 #include "text/LeadingNumber.h"
@@ -73,12 +74,22 @@ void SetCableOrder(clsCalculator& loop, const std::vector<int>& order)
         loop.SetAddressOrder(order[static_cast<size_t>(p)], p);
 }
 
-void StorePosition(clsCalculator& loop, const CableLayoutCore::Row& row)
+void StorePoint(clsCalculator& loop, const CableLayoutCore::Row& row)
 {
-    if (row.Slot == 0)
+    if (row.Slot == 0) {
         loop.SetCablePosition(row.Address, row.Position);
-    else
+        loop.SetLocation(row.Address, row.Location);
+    } else {
         loop.SetStandaloneCablePosition(row.Address, row.Slot, row.Position);
+        loop.SetStandaloneLocation(row.Address, row.Slot, row.Location);
+    }
+}
+
+CableLayoutCore::Row PointOf(const clsCalculator& loop, int address, int slot)
+{
+    if (slot == 0)
+        return {address, slot, loop.CablePosition(address), loop.Location(address)};
+    return {address, slot, loop.StandaloneCablePosition(address, slot), loop.StandaloneLocation(address, slot)};
 }
 
 }  // namespace
@@ -101,12 +112,10 @@ void CableLayoutCore::LoadRows()
     // The points as the analysis along the cable takes them, in cable order.
     rows_.clear();
     for (const AlongCablePoint& point : working_.AnalyseAlongCable(DefaultPointsPerSection).Points)
-        rows_.push_back({point.Address, point.Slot,
-                         point.Slot == 0 ? working_.CablePosition(point.Address)
-                                         : working_.StandaloneCablePosition(point.Address, point.Slot)});
+        rows_.push_back(PointOf(working_, point.Address, point.Slot));
 }
 
-void CableLayoutCore::Store(const Row& row) { StorePosition(working_, row); }
+void CableLayoutCore::Store(const Row& row) { StorePoint(working_, row); }
 
 CableLayoutCore::State CableLayoutCore::Snapshot() const { return {CableOrder(working_), rows_}; }
 
@@ -147,7 +156,7 @@ CableLayoutCore::RowTexts CableLayoutCore::Texts(size_t row) const
 {
     const Row& point = rows_.at(row);
     const Catalogue& catalogue = document_.Catalog();
-    RowTexts texts{std::to_string(row + 1), std::to_string(point.Address), {}, {}, {}, {}};
+    RowTexts texts{std::to_string(row + 1), std::to_string(point.Address), {}, {}, {}, {}, point.Location};
     if (point.Slot == 0) {
         texts.Type = catalogue.DeviceType(working_.DeviceType(point.Address)).Name;
         for (const int16_t other : {working_.DeviceOtherType(point.Address), working_.DeviceOtherBaseType(point.Address)})
@@ -239,6 +248,20 @@ bool CableLayoutCore::CommitLength(size_t row, std::string_view text)
 {
     const std::optional<size_t> before = PositionedBefore(row);
     return Commit(row, text, LengthWhat, "Length to", before ? rows_[*before].Position : 0);
+}
+
+bool CableLayoutCore::CommitLocation(size_t row, std::string_view text)
+{
+    std::string location = DeviceLocation::Cleaned(text);
+    if (const std::string refusal = DeviceLocation::Refusal(location); !refusal.empty())
+        return Reject(refusal);
+    State before = Snapshot();
+    Row& point = rows_.at(row);
+    const bool cleared = location.empty();
+    point.Location = std::move(location);
+    Store(point);
+    RecordStep(std::move(before), (cleared ? "Clear location of " : "Location of ") + PointName(row));
+    return true;
 }
 
 namespace {
@@ -424,10 +447,8 @@ void CableLayoutCore::Apply()
     bool changed = CableOrder(loop) != order;
     SetCableOrder(loop, order);
     for (const Row& row : rows_) {
-        const int32_t stored =
-            row.Slot == 0 ? loop.CablePosition(row.Address) : loop.StandaloneCablePosition(row.Address, row.Slot);
-        changed = changed || stored != row.Position;
-        StorePosition(loop, row);
+        changed = changed || !(PointOf(loop, row.Address, row.Slot) == row);
+        StorePoint(loop, row);
     }
     if (changed)
         document_.MarkChanged();

@@ -1,9 +1,10 @@
 #pragma once
 // The cable layout window without its window: the points of one loop in
 // cable order with their distances from the panel, edited on a copy of the
-// loop until OK writes the distances and the order back. Typed distances and
-// lengths, moves and pastes are checked here; a refusal says why in a box
-// titled with the caption. Distances in decimetres, shown in m or ft.
+// loop until OK writes the distances, the locations and the order back.
+// Typed distances, lengths and locations, moves and pastes are checked here;
+// a refusal says why in a box titled with the caption. Distances in
+// decimetres, shown in m or ft.
 //
 // The distances kept are always in cable order (never one nearer the panel
 // than a point before it) and within the cable; a point may have none.
@@ -31,6 +32,7 @@ public:
         int Address = 0;
         int Slot = 0;
         int32_t Position = clsCalculator::NoPosition;
+        std::string Location;
         bool operator==(const Row&) const = default;
     };
     // What an edit changes, and a step of the history puts back.
@@ -46,6 +48,7 @@ public:
         std::string Others;    // its Other Devices; PlacedBetweenNote for a point without a distance among others with one
         std::string Distance;  // from the panel; empty without one
         std::string Length;    // from the nearest point before it with a distance
+        std::string Location;
     };
 
     CableLayoutCore(Document& document, int units, MessageHost& host, int loop);
@@ -60,6 +63,9 @@ public:
     // empty text clears the point's distance. False (and a box) when refused.
     bool CommitDistance(size_t row, std::string_view text);
     bool CommitLength(size_t row, std::string_view text);
+    // A typed location, blanks around it dropped; an empty one clears it.
+    // False (and a box) when DeviceLocation refuses it.
+    bool CommitLocation(size_t row, std::string_view text);
 
     // The row's address one place nearer the panel (-1) or farther (+1), with
     // its standalone devices; the row the point is on now, or nothing (and a
@@ -90,7 +96,7 @@ public:
     // "Discard the changes to the cable layout of loop 2?"
     std::string DiscardQuestion() const;
 
-    // OK: the distances and the order into the loop, which is marked changed
+    // OK: the distances, the locations and the order into the loop, which is marked changed
     // and recalculated. Cancel needs nothing: the loop has not been touched.
     void Apply();
 

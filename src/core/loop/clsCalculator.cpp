@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -19,6 +20,13 @@ int32_t LedDisabledAlarmCurrent(const DeviceTypeRecord& record)
 }
 
 bool IsSlot(int slot) { return slot >= clsCalculator::FirstSlot && slot <= clsCalculator::LastSlot; }
+
+// What the location readers give where there is none.
+const std::string& NoLocation()
+{
+    static const std::string none;
+    return none;
+}
 
 }  // namespace
 
@@ -68,8 +76,10 @@ void clsCalculator::SetDeviceType(int address, int16_t type)
         return;
     AdjustDeviceSums(DeviceRecord(stored), DeviceRecord(type));
     stored = type;
-    if (type == 0)
+    if (type == 0) {
         cablePosition_[static_cast<size_t>(address)] = NoPosition;
+        location_[static_cast<size_t>(address)].clear();
+    }
 }
 
 int16_t clsCalculator::DeviceBaseType(int address) const
@@ -183,24 +193,31 @@ const std::vector<clsCalculator::StandaloneEntry>& clsCalculator::StandaloneAt(i
     return standalone_[static_cast<size_t>(address)];
 }
 
-int16_t clsCalculator::DeviceStandalone(int address, int slot) const
+const clsCalculator::StandaloneEntry* clsCalculator::EntryAt(int address, int slot) const
 {
     if (!IsAddress(address) || !IsSlot(slot))
-        return 0;
+        return nullptr;
     for (const StandaloneEntry& entry : StandaloneAt(address))
         if (entry.Slot == slot)
-            return entry.Type;
-    return 0;
+            return &entry;
+    return nullptr;
+}
+
+clsCalculator::StandaloneEntry* clsCalculator::EntryAt(int address, int slot)
+{
+    return const_cast<StandaloneEntry*>(std::as_const(*this).EntryAt(address, slot));
+}
+
+int16_t clsCalculator::DeviceStandalone(int address, int slot) const
+{
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Type : 0;
 }
 
 int32_t clsCalculator::DeviceStandaloneAddress(int address, int slot) const
 {
-    if (!IsAddress(address) || !IsSlot(slot))
-        return 0;
-    for (const StandaloneEntry& entry : StandaloneAt(address))
-        if (entry.Slot == slot)
-            return entry.Address;
-    return 0;
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Address : 0;
 }
 
 void clsCalculator::SetDeviceStandalone(int address, int slot, int16_t type)
@@ -240,12 +257,12 @@ void clsCalculator::DeviceStandaloneTypeAndAddress(int address, int slot, int16_
         standaloneQuiescentSum_ += Microamps(now.QuiescentCurrent);
         standaloneAlarmSum_ += Microamps(now.AlarmCurrent);
         seriesResistance_ += now.Impedance;
-        const StandaloneEntry entry{static_cast<int16_t>(slot), type, associatedAddress,
-                                    occupied ? it->Position : NoPosition};
-        if (occupied)
-            *it = entry;
-        else
-            entries.insert(it, entry);
+        if (occupied) {
+            it->Type = type;
+            it->Address = associatedAddress;
+        } else {
+            entries.insert(it, StandaloneEntry{static_cast<int16_t>(slot), type, associatedAddress, NoPosition, {}});
+        }
     } else {
         --standaloneCount_[static_cast<size_t>(address)];
         if (occupied)
@@ -271,21 +288,37 @@ void clsCalculator::SetCablePosition(int address, int32_t decimetres)
 
 int32_t clsCalculator::StandaloneCablePosition(int address, int slot) const
 {
-    if (!IsAddress(address) || !IsSlot(slot))
-        return NoPosition;
-    for (const StandaloneEntry& entry : StandaloneAt(address))
-        if (entry.Slot == slot)
-            return entry.Position;
-    return NoPosition;
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Position : NoPosition;
 }
 
 void clsCalculator::SetStandaloneCablePosition(int address, int slot, int32_t decimetres)
 {
-    if (!IsAddress(address))
-        return;
-    for (StandaloneEntry& entry : standalone_[static_cast<size_t>(address)])
-        if (entry.Slot == slot)
-            entry.Position = decimetres;
+    if (StandaloneEntry* entry = EntryAt(address, slot))
+        entry->Position = decimetres;
+}
+
+const std::string& clsCalculator::Location(int address) const
+{
+    return IsAddress(address) ? location_[static_cast<size_t>(address)] : NoLocation();
+}
+
+void clsCalculator::SetLocation(int address, std::string text)
+{
+    if (IsAddress(address))
+        location_[static_cast<size_t>(address)] = std::move(text);
+}
+
+const std::string& clsCalculator::StandaloneLocation(int address, int slot) const
+{
+    const StandaloneEntry* entry = EntryAt(address, slot);
+    return entry ? entry->Location : NoLocation();
+}
+
+void clsCalculator::SetStandaloneLocation(int address, int slot, std::string text)
+{
+    if (StandaloneEntry* entry = EntryAt(address, slot))
+        entry->Location = std::move(text);
 }
 
 void clsCalculator::ClearCablePositions()
@@ -339,6 +372,8 @@ void clsCalculator::ClearData()
         addressAtPosition_[static_cast<size_t>(a)] = a;
     }
     ClearCablePositions();
+    for (std::string& text : location_)
+        text.clear();
     ignoreIsolators_ = false;
     cableFirst_ = 0;
     cableTotal_ = 0;
@@ -356,9 +391,11 @@ clsCalculator clsCalculator::Copy() const
         copy.SetDeviceOtherType(a, DeviceOtherType(a));
         copy.SetDeviceOtherBaseType(a, DeviceOtherBaseType(a));
         copy.SetCablePosition(a, CablePosition(a));
+        copy.SetLocation(a, Location(a));
         for (const StandaloneEntry& entry : StandaloneAt(a)) {
             copy.DeviceStandaloneTypeAndAddress(a, entry.Slot, entry.Type, entry.Address);
             copy.SetStandaloneCablePosition(a, entry.Slot, entry.Position);
+            copy.SetStandaloneLocation(a, entry.Slot, entry.Location);
         }
         copy.SetDeviceBaseAddr(a, DeviceBaseAddr(a));
         copy.SetDeviceBaseType(a, DeviceBaseType(a));

@@ -178,6 +178,14 @@ public:
     // order); returns which, devices without one first.
     std::vector<DroppedCablePosition> DropMisplacedCablePositions();
 
+    // What the designer calls the place of the device: one line, or empty.
+    // A device's is cleared with the device; a standalone device's lives in
+    // its slot (setting one on an empty slot does nothing).
+    const std::string& Location(int address) const;  // "" outside 0..255
+    void SetLocation(int address, std::string text);
+    const std::string& StandaloneLocation(int address, int slot) const;
+    void SetStandaloneLocation(int address, int slot, std::string text);
+
     // The voltage at every device along the cable and the isolator sections;
     // see AlongCable.h. Reads the panel data of the last SetPanelData.
     AlongCableResult AnalyseAlongCable(int32_t pointsPerSection) const;
@@ -206,6 +214,7 @@ private:
         int16_t Type;
         int32_t Address;
         int32_t Position = NoPosition;
+        std::string Location;
         bool operator==(const StandaloneEntry&) const = default;
     };
     struct Working;
@@ -222,6 +231,9 @@ private:
     const DeviceTypeRecord& DeviceRecord(int type) const;
     const OtherDeviceRecord& OtherRecord(int type) const;
     const std::vector<StandaloneEntry>& StandaloneAt(int address) const;
+    // The entry of an occupied slot; nullptr for an empty one or outside the loop.
+    const StandaloneEntry* EntryAt(int address, int slot) const;
+    StandaloneEntry* EntryAt(int address, int slot);
     void AdjustDeviceSums(const DeviceTypeRecord& oldRecord, const DeviceTypeRecord& newRecord);
 
     // Calculate, one function per step group.
@@ -268,6 +280,7 @@ private:
     std::array<std::vector<StandaloneEntry>, AddressCount> standalone_;
     std::array<int32_t, AddressCount> standaloneCount_{};
     std::array<int32_t, AddressCount> cablePosition_ = NoPositions();
+    std::array<std::string, AddressCount> location_;
     double seriesResistance_ = 0;
     std::array<int32_t, AddressCount> addressOrder_{};     // address -> position
     std::array<int32_t, AddressCount> addressAtPosition_{};  // position -> address

@@ -58,31 +58,33 @@ std::string OtherName(const Catalogue& catalogue, int type)
     return type == 0 ? std::string() : catalogue.OtherDevice(type).SingleName;
 }
 
-// The standalone devices wired after the address, by slot.
-std::string StandaloneNames(const Catalogue& catalogue, const clsCalculator& model, int address)
+std::string PositionText(int32_t decimetres)
 {
-    std::string names;
-    for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot) {
-        if (const int16_t type = model.DeviceStandalone(address, slot); type != 0)
-            names += (names.empty() ? "" : "; ") + OtherName(catalogue, type);
-    }
-    return names;
+    return decimetres == clsCalculator::NoPosition ? std::string() : Metres(decimetres);
 }
 
+// A row per point in cable order: the address's own, then one per
+// standalone device wired after it, by slot, with the same loop and address.
 void AddAddressRows(CsvWriter& csv, const Document& document, int loop)
 {
     const Catalogue& catalogue = document.Catalog();
     const clsCalculator& model = document.Loop(loop);
+    const std::string loopText = std::to_string(loop);
     for (int position = 0; position < clsCalculator::AddressCount; ++position) {
         const int a = model.AddressAtPosition(position);
         if (!AddressInUse(model, a))
             continue;
-        const int32_t distance = model.CablePosition(a);
-        csv.AddRow({std::to_string(loop), distance == clsCalculator::NoPosition ? "" : Metres(distance),
-                    std::to_string(a), DeviceName(catalogue, model.DeviceType(a)),
+        const std::string address = std::to_string(a);
+        csv.AddRow({loopText, PositionText(model.CablePosition(a)), address, DeviceName(catalogue, model.DeviceType(a)),
                     DeviceName(catalogue, model.DeviceBaseType(a)), OtherName(catalogue, model.DeviceOtherBaseType(a)),
-                    OtherName(catalogue, model.DeviceOtherType(a)), StandaloneNames(catalogue, model, a),
-                    std::to_string(document.AddressTag(loop, a))});
+                    OtherName(catalogue, model.DeviceOtherType(a)), "", std::to_string(document.AddressTag(loop, a)),
+                    model.Location(a)});
+        if (model.DeviceStandaloneCount(a) == 0)
+            continue;
+        for (int slot = clsCalculator::FirstSlot; slot <= clsCalculator::LastSlot; ++slot)
+            if (const int16_t type = model.DeviceStandalone(a, slot); type != 0)
+                csv.AddRow({loopText, PositionText(model.StandaloneCablePosition(a, slot)), address, "", "", "", "",
+                            OtherName(catalogue, type), "", model.StandaloneLocation(a, slot)});
     }
 }
 
@@ -120,7 +122,7 @@ std::string AddressScheduleCsv(const Document& document)
 {
     CsvWriter csv;
     csv.AddRow({"Loop", "Position (m)", "Address", "Device Type", "Slave Base", "Base Other Device",
-                "Attached Other Device", "Standalone Devices After", "Address Tag"});
+                "Attached Other Device", "Standalone Device", "Address Tag", "Location"});
     const int loops = PanelLoops(document);
     for (int loop = 1; loop <= loops; ++loop)
         AddAddressRows(csv, document, loop);

@@ -144,15 +144,16 @@ TEST_F(DocumentReader, DeviceRecordsOrderAndOlderTypes)
     EXPECT_EQ(Loop(3).DeviceBaseType(5), c.slaveBase);
 }
 
-// Distances along the cable that cannot be used are left out, with one
-// message for the loop naming each; the rest are kept. A device left out for
-// its type takes its distance with it.
-TEST_F(DocumentReader, CablePositions)
+// Distances along the cable (and locations) that cannot be used are left
+// out, with one message for the loop naming each; the rest are kept. A device
+// left out for its type takes its distance and its location with it.
+TEST_F(DocumentReader, CablePositionsAndLocations)
 {
     ASSERT_EQ(ReadSections("[Loop1]\nCableTotalLength=1000\nDevice1=1,0,0,1,1,0\nDevice2=1,0,0,2,2,0\n"
                            "Device3=1,0,0,3,3,0\nDeviceBetween3=,9\nCablePosition1=500\nCablePosition2=400\n"
                            "CablePosition3=6m\nCablePosition4=100\nCablePositionBetween3=700,800,900\n"
-                           "Device5=250,0,0,5,5,0\nCablePosition5=950\n"
+                           "Device5=250,0,0,5,5,0\nCablePosition5=950\nLocation5=Plant\nLocation4=Hall\n"
+                           "LocationBetween3-2=Stair\nLocationBetween3-3=Riser\n"
                            "[Loop2]\nCableTotalLength=1000\nDevice1=1,0,0,1,1,0\nCablePosition1=1001\n")
                   .Outcome,
               ReadOutcome::Opened);
@@ -161,6 +162,8 @@ TEST_F(DocumentReader, CablePositions)
                   "Invalid cable position for loop 1: the distances of address 3 (not a number), address 3 slot 2 "
                   "(no device there), address 3 slot 4 (no device there), address 4 (no device there) and address 2 "
                   "(out of cable order) are left out.",
+                  "Invalid location for loop 1: the locations of address 3 slot 2 (no device there) and address 4 "
+                  "(no device there) are left out.",
                   "Invalid cable position for loop 2: the distance of address 1 (beyond the cable) is left out."}));
     EXPECT_EQ(Loop(1).DeviceType(5), 0);
     EXPECT_EQ(Loop(1).CablePosition(1), 500);
@@ -168,4 +171,5 @@ TEST_F(DocumentReader, CablePositions)
     for (const int32_t dropped : {Loop(1).CablePosition(2), Loop(1).CablePosition(3), Loop(1).CablePosition(4),
                                   Loop(1).StandaloneCablePosition(3, 2), Loop(2).CablePosition(1)})
         EXPECT_EQ(dropped, clsCalculator::NoPosition);
+    EXPECT_EQ(Loop(1).StandaloneLocation(3, 3), "Riser");
 }

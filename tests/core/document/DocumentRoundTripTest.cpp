@@ -68,6 +68,10 @@ void FillRichDocument(Document& d, const DocumentCatalogue& c)
         if (a != 9)
             l2.SetCablePosition(a, l2.AddressOrder(a) * 100);
     l2.SetStandaloneCablePosition(6, 4, 650);
+    // Locations with blanks around them, commas and quotes, a standalone device's own.
+    l2.SetLocation(5, "  Room 1.12, \"east\" corridor ");
+    l2.SetStandaloneLocation(6, 4, "Riser, level 2");
+    l2.SetStandaloneLocation(0, 60, "Yard gate");
 
     d.LoopName(5) = "Plant room – Büro";
 

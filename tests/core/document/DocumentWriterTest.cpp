@@ -55,8 +55,8 @@ struct DocumentWriter : ::testing::Test {
 }  // namespace
 
 // The whole file, byte for byte: the custom sections land where the writes
-// put them (after the loop that first used them), eavesdropping and
-// standalone keys interleave by address, the count keys follow by Id.
+// put them (after the loop that first used them), eavesdropping, standalone
+// and location keys interleave by address, the count keys follow by Id.
 TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
 {
     document.ModifiedDate = {2024, 3, 6, 9, 0, 0};
@@ -77,6 +77,8 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
     loop1.DeviceStandaloneTypeAndAddress(2, 4, c.lineIsolator, 0);
     loop1.SetCablePosition(2, 150);
     loop1.SetStandaloneCablePosition(2, 4, 180);
+    loop1.SetLocation(2, " Room 1.12, \"north\" ");
+    loop1.SetStandaloneLocation(2, 4, "Stair B");
 
     std::string expected = ";Configuration data for Harvex Zephan Dralonix\r\n"
                            "[Dralon]\r\n"
@@ -101,6 +103,8 @@ TEST_F(DocumentWriter, WritesTheFileTheProfileWritesWouldMake)
                            "DeviceBetween2=9 (1),,10\r\n"
                            "CablePosition2=150\r\n"
                            "CablePositionBetween2=,,180\r\n"
+                           "Location2=\" Room 1.12, \"north\" \"\r\n"
+                           "LocationBetween2-4=\"Stair B\"\r\n"
                            "Relay Base=1\r\n"
                            "Call Point=1\r\n"
                            "Line Isolator=1\r\n"

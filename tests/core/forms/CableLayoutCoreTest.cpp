@@ -1,6 +1,7 @@
 #include "forms/CableLayoutCore.h"
 
 #include "document/CalculationSupport.h"
+#include "loop/DeviceLocation.h"
 #include "support/LoopEditorSite.h"
 #include "text/Scaling.h"
 
@@ -60,6 +61,10 @@ TEST(CableLayoutCore, EditsKeepTheDistancesInCableOrderAndSayWhyNot)
         // Counted from the nearest point before it with a distance.
         {[&] { return layout.CommitLength(4, "20"); }, ""},
         {[&] { return layout.CommitDistance(1, ""); }, ""},
+        // A location, blanks around it dropped, on a device and a standalone device.
+        {[&] { return layout.CommitLocation(4, "  Stair B, landing "); }, ""},
+        {[&] { return layout.CommitLocation(3, "Riser"); }, ""},
+        {[&] { return layout.CommitLocation(3, "Riser\ncupboard"); }, DeviceLocation::Refusal("\n")},
         // Address 4 passes addresses without distances, not address 1.
         {[&] { return layout.Move(4, -1) == size_t{2} && layout.Move(2, -1) == size_t{1}; }, ""},
         {[&] { return layout.Move(1, -1).has_value(); },
@@ -74,6 +79,7 @@ TEST(CableLayoutCore, EditsKeepTheDistancesInCableOrderAndSayWhyNot)
     EXPECT_EQ(Column(layout, &Texts::Address), (std::vector<std::string>{"1", "4", "2", "3", "3"}));
     EXPECT_EQ(Column(layout, &Texts::Distance), (std::vector<std::string>{"10.0", "35.5", "", "", ""}));
     EXPECT_EQ(Column(layout, &Texts::Length), (std::vector<std::string>{"10.0", "25.5", "", "", ""}));
+    EXPECT_EQ(Column(layout, &Texts::Location), (std::vector<std::string>{"", "Stair B, landing", "", "", "Riser"}));
     // The analysis places the points without a distance between the others.
     EXPECT_EQ(layout.Texts(2).Others, CableLayoutCore::PlacedBetweenNote);
     EXPECT_EQ(layout.Texts(4).Others, std::string("standalone, slot 2; ") + CableLayoutCore::PlacedBetweenNote);
@@ -108,6 +114,8 @@ TEST(CableLayoutCore, EditsKeepTheDistancesInCableOrderAndSayWhyNot)
     EXPECT_TRUE(site.document.Dirty);
     EXPECT_EQ(site.Loop().AddressAtPosition(2), 4);
     EXPECT_EQ(site.Loop().StandaloneCablePosition(3, 2), 1000);
+    EXPECT_EQ(site.Loop().Location(4), "Stair B, landing");
+    EXPECT_EQ(site.Loop().StandaloneLocation(3, 2), "Riser");
     EXPECT_TRUE(CalculationSupport::AnalyseAlongCable(site.document, 1).Positioned);
 
     site.Loop().SetCableTotal(0);
@@ -153,6 +161,9 @@ TEST(CableLayoutCore, UndoAndRedoPutBackEachEditExactly)
         {[&] { return layout.CommitDistance(1, "20"); }, ""},
         {[&] { return layout.CommitLength(4, "30"); }, "Length to point 5 30.0 m"},
         {[&] { return layout.CommitDistance(2, ""); }, "Clear distance of point 3"},
+        {[&] { return layout.CommitLocation(3, "Riser"); }, "Location of point 4"},
+        {[&] { return layout.CommitLocation(3, std::string(201, 'x')); }, ""},
+        {[&] { return layout.CommitLocation(3, ""); }, "Clear location of point 4"},
         {[&] { return layout.Move(4, -1).has_value(); }, "Move address 4 nearer the panel"},
         {[&] { return layout.Move(0, 1).has_value(); }, "Move address 1 farther from the panel"},
         {[&] { return site.host.Answer(MsgResult::Cancel), layout.SpaceEvenly(); }, ""},

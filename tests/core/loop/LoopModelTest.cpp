@@ -1,11 +1,13 @@
 // What the randomized test of the loop model cannot see: the edges of the
-// loop and what ClearData keeps.
+// loop, what ClearData keeps and where a location lives.
 
 #include "loop/clsCalculator.h"
 #include "support/LoopRecount.h"
 #include "support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -37,6 +39,30 @@ TEST_F(LoopModel, EdgesOfTheLoop)
         EXPECT_EQ(loop.SetDeviceBaseAddr(5, value), stored) << value;
         EXPECT_EQ(loop.DeviceBaseAddr(5), stored ? value : 7) << value;
     }
+}
+
+// A device's location goes with the device, a standalone device's with its
+// slot; Copy and ClearData treat them as they treat the distances.
+TEST_F(LoopModel, ALocationLivesWithItsDevice)
+{
+    loop.SetDeviceType(4, detector);
+    loop.SetLocation(4, "Room 1.12");
+    loop.SetStandaloneLocation(4, 2, "nowhere");  // an empty slot keeps nothing
+    loop.SetDeviceStandalone(4, 2, standalone);
+    loop.SetStandaloneLocation(4, 2, "Stair B");
+    loop.SetDeviceStandaloneAddress(4, 2, 9);  // the slot keeps its location
+    loop.SetLocation(7, "an empty address");
+    const clsCalculator copy = loop.Copy();
+    EXPECT_EQ(std::make_tuple(copy.Location(4), copy.StandaloneLocation(4, 2), copy.Location(7)),
+              std::make_tuple("Room 1.12", "Stair B", "an empty address"));
+    loop.SetDeviceType(4, 0);
+    loop.SetDeviceType(4, detector);
+    loop.SetDeviceStandalone(4, 2, 0);
+    loop.SetDeviceStandalone(4, 2, standalone);
+    EXPECT_EQ(std::make_tuple(loop.Location(4), loop.StandaloneLocation(4, 2), loop.Location(256)),
+              std::make_tuple("", "", ""));
+    loop.ClearData();
+    EXPECT_EQ(loop.Location(7), "");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 
 using Schedules::Schedule;
 
@@ -88,32 +89,32 @@ TEST_P(ExampleSchedules, DeviceRowsAddUpAndTheTotalsAreTheReportsExactly)
                                                       CalculationSupport::OverallDesignText(document)}));
 }
 
-// The devices in the order the loop along its cable takes them, each address
-// at its distance in metres where it has one, the standalone devices all there.
+// The points in the order the loop along its cable takes them, each at its
+// distance in metres where it has one: an address, then its standalone devices.
 TEST_P(ExampleSchedules, AddressRowsFollowTheCable)
 {
-    enum { Loop, Position, Address, DeviceType, SlaveBase, BaseOther, AttachedOther, Standalone, Tag };
+    enum { Loop, Position, Address, DeviceType, SlaveBase, BaseOther, AttachedOther, Standalone, Tag, Location };
+    using Point = std::tuple<int, std::string, int32_t>;  // address, standalone device, distance
     const CsvRecords rows = Rows(Schedule::Addresses);
     for (int loop = 1; loop <= document.Catalog().CurrentPanelRecord()->Loops; ++loop) {
-        std::vector<int> devices, alongCable;
-        size_t standalone = 0, alongStandalone = 0;
+        const clsCalculator& model = document.Loop(loop);
+        std::vector<Point> listed, alongCable;
         for (const std::vector<std::string>& row : rows) {
-            ASSERT_EQ(row.size(), 9u);
+            ASSERT_EQ(row.size(), 10u);
             const int address = static_cast<int>(Number(row[Address]));
-            if (Number(row[Loop]) != loop)
+            if (Number(row[Loop]) != loop || (row[DeviceType].empty() && row[Standalone].empty()))
                 continue;
-            if (!row[DeviceType].empty())
-                devices.push_back(address);
-            if (!row[Standalone].empty())
-                standalone += 1 + static_cast<size_t>(std::ranges::count(row[Standalone], ';'));
-            EXPECT_EQ(row[Position].empty() ? clsCalculator::NoPosition : std::lround(std::stod(row[Position]) * 10),
-                      document.Loop(loop).CablePosition(address));
-            EXPECT_EQ(Number(row[Tag]), document.AddressTag(loop, address));
+            const int32_t distance =
+                row[Position].empty() ? clsCalculator::NoPosition : std::lround(std::stod(row[Position]) * 10);
+            listed.emplace_back(address, row[Standalone], distance);
+            EXPECT_EQ(row[Tag], row[Standalone].empty() ? std::to_string(document.AddressTag(loop, address)) : "");
         }
-        for (const AlongCablePoint& point : CalculationSupport::AnalyseAlongCable(document, loop).Points)
-            point.Slot == 0 ? alongCable.push_back(point.Address) : void(++alongStandalone);
-        EXPECT_EQ(devices, alongCable) << "loop " << loop;
-        EXPECT_EQ(standalone, alongStandalone) << "loop " << loop;
+        for (const AlongCablePoint& point : CalculationSupport::AnalyseAlongCable(document, loop).Points) {
+            const int a = point.Address, slot = point.Slot;
+            const std::string name = slot == 0 ? "" : document.Catalog().OtherDevice(point.Type).SingleName;
+            alongCable.emplace_back(a, name, slot == 0 ? model.CablePosition(a) : model.StandaloneCablePosition(a, slot));
+        }
+        EXPECT_EQ(listed, alongCable) << "loop " << loop;
     }
 }
 
@@ -125,10 +126,14 @@ TEST_F(SiteSchedules, TheHotelsRowsAsItsFileAndTheCatalogueGiveThem)
     Open("Harbour-Hotel.QLX");
     clsCalculator& loop = document.Loop(1);
     loop.SetDeviceStandalone(1, 3, loop.DeviceStandalone(4, 2));  // a Line Isolator Module
+    loop.SetStandaloneCablePosition(1, 3, 125);
+    loop.SetLocation(1, "Room 1.12, corridor ceiling");
+    loop.SetStandaloneLocation(1, 3, "Riser cupboard");
     EXPECT_TRUE(Schedules::AddressScheduleCsv(document).starts_with(
         "\xEF\xBB\xBFLoop,Position (m),Address,Device Type,Slave Base,Base Other Device,Attached Other Device,"
-        "Standalone Devices After,Address Tag\r\n1,,1,Optical Smoke Detector with Remote Output,Slave Sounder Base,,"
-        "Remote Indicator,Slave Wall Sounder; Line Isolator Module,0\r\n"));
+        "Standalone Device,Address Tag,Location\r\n1,,1,Optical Smoke Detector with Remote Output,Slave Sounder Base,,"
+        "Remote Indicator,,0,\"Room 1.12, corridor ceiling\"\r\n1,,1,,,,,Slave Wall Sounder,,\r\n"
+        "1,12.5,1,,,,,Line Isolator Module,,Riser cupboard\r\n"));
     const std::string devices = Schedules::DeviceScheduleCsv(document);
     EXPECT_TRUE(devices.starts_with("\xEF\xBB\xBFLoop,Loop Name,Kind,Name,Quantity,Quiescent Each (µA),"
                                     "Alarm Each (µA),Quiescent Total (µA),Alarm Total (µA),Verdict\r\n"));
