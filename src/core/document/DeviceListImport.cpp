@@ -7,6 +7,7 @@
 #include "document/DocumentEdits.h"
 #include "document/LoopEditing.h"
 #include "document/LoopPlacement.h"
+#include "loop/DeviceLocation.h"
 #include "platform/CaseFold.h"
 #include "text/Blanks.h"
 #include "text/Scaling.h"
@@ -92,14 +93,17 @@ public:
             loop_->Loop = loop;
             tally_ = Tally();
             distances_ = 0;
+            locations_ = 0;
             if (list_.Of == DeviceList::Format::BillOfQuantities)
                 PlaceQuantities(rows);
             else
                 PlaceSchedule(rows);
             loop_->Placed = tally_.Lines();
-            if (distances_ > 0)
-                loop_->Placed.push_back("distances along the cable for " + std::to_string(distances_) +
-                                        (distances_ == 1 ? " point" : " points"));
+            for (const auto& [count, what] : {std::pair{distances_, "distances along the cable"},
+                                              std::pair{locations_, "locations"}})
+                if (count > 0)
+                    loop_->Placed.push_back(std::string(what) + " for " + std::to_string(count) +
+                                            (count == 1 ? " point" : " points"));
         }
         return outcome_;
     }
@@ -252,6 +256,26 @@ private:
             if (point.Slot == 0)
                 SetTag(*point.From, point.Address);
         SetPositions(points);
+        SetLocations(points);
+    }
+
+    void SetLocations(const std::vector<Point>& points)
+    {
+        clsCalculator& model = doc_.Loop(loop_->Loop);
+        for (const Point& point : points) {
+            const std::string location = DeviceLocation::Cleaned(point.From->Location);
+            if (location.empty())
+                continue;
+            if (const std::string refusal = DeviceLocation::Refusal(location); !refusal.empty()) {
+                Refuse(*point.From, refusal);
+                continue;
+            }
+            if (point.Slot == 0)
+                model.SetLocation(point.Address, location);
+            else
+                model.SetStandaloneLocation(point.Address, point.Slot, location);
+            ++locations_;
+        }
     }
 
     void FitToDevice(const Row& row, int address, const std::string& name)
@@ -379,6 +403,7 @@ private:
     LoopOutcome* loop_ = nullptr;
     Tally tally_;
     size_t distances_ = 0;
+    size_t locations_ = 0;
 };
 
 // A document of the catalogue holding the document's loops as they are.

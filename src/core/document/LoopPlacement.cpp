@@ -57,6 +57,8 @@ void MoveDevice(Document& document, int loop, int from, int to)
     const int16_t baseAddress = model.DeviceBaseAddr(from);
     model.SetDeviceBaseAddr(to, baseAddress == from ? to : baseAddress);
     model.SetDeviceBaseType(to, model.DeviceBaseType(from));
+    // The device is where it was in the building: its place's name goes with it.
+    model.SetLocation(to, model.Location(from));
     document.SetAddressTag(loop, to, document.AddressTag(loop, from));
     document.SetEavesdropping(loop, to, document.Eavesdropping(loop, from));
 

@@ -33,11 +33,13 @@ TEST(LoopEditorCore, QuantitiesPlaceDevicesLowestFirstAndMoveThoseInTheWayWithWh
     ASSERT_TRUE(e.core->CommitDeviceQuantity(0, 63));
     e.Loop().SetDeviceOtherBaseType(1, e.relayBase);
     e.document.SetAddressTag(1, 1, -7);
+    e.Loop().SetLocation(1, "Bay 1");
     ASSERT_TRUE(e.core->CommitDeviceQuantity(e.Row(e.sounder), 2)) << e.LastMessage();
     EXPECT_EQ(e.AddressesOf(e.sounder), (Addresses{1, 2}));
     EXPECT_EQ(e.Loop().DeviceType(64), e.detector);  // moved out of the sounders' narrower range
     EXPECT_EQ(e.Loop().DeviceOtherBaseType(64), e.relayBase);
     EXPECT_EQ(e.document.AddressTag(1, 64), -7);
+    EXPECT_EQ(e.Loop().Location(64), "Bay 1");  // the device's place in the building goes with it
     EXPECT_EQ(e.document.AddressTag(1, 1), 0);
 
     e.catalogue.Panels[0].MaxDevicesPerLoop = 65;
