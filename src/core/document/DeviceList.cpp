@@ -154,7 +154,8 @@ List Read(std::string_view bytes, const std::string& name)
             continue;
         Row& row = list.Rows.emplace_back();
         row.Number = static_cast<size_t>(record - table.Records.begin()) + 1;
-        for (size_t i = 0; i < record->size() && i < columns.size(); ++i)
+        // A row may be shorter or longer than the header.
+        for (size_t i = 0; i < std::min(record->size(), columns.size()); ++i)
             if (columns[i])
                 row.*(*columns[i]) = std::string(Blanks::Trim((*record)[i]));
     }

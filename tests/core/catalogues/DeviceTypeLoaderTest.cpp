@@ -137,8 +137,9 @@ TEST(DeviceTypeLoader, AddressRangesMarkTheirAddresses)
     EXPECT_EQ(LoopAddressLimit(load.catalogue), 252);  // a range reaches the high addresses
     EXPECT_EQ(std::vector<bool>({IsAddressValidForType(load.catalogue, 1, 63), IsAddressValidForType(load.catalogue, 1, 64),
                                  IsAddressValidForType(load.catalogue, 0, 255), IsAddressValidForType(load.catalogue, 0, 256),
-                                 IsAddressValidForType(load.catalogue, 0, -1), IsAddressValidForType(load.catalogue, 5, 1)}),
-              std::vector<bool>({true, false, true, false, false, false}));
+                                 IsAddressValidForType(load.catalogue, 0, -1), IsAddressValidForType(load.catalogue, 5, 1),
+                                 IsAddressValidForType(load.catalogue, 0, 0)}),
+              std::vector<bool>({true, false, true, false, false, false, true}));
 }
 
 // A file with one bad entry fails the load with exactly its message. A row

@@ -120,6 +120,19 @@ TEST_F(DeviceListImportTest, ABillOfQuantitiesPlacesAsTypingItsQuantities)
         EXPECT_TRUE(SameLoop(document.Loop(loop), typed.Loop(loop), bundled.catalogue)) << "loop " << loop;
 }
 
+// The names mapped in the window come back for the next import, by the
+// entries' names; a name left out stays left out.
+TEST_F(DeviceListImportTest, MappedNamesAreRemembered)
+{
+    ASSERT_TRUE(bundled.Loaded);
+    const Entry beacon{Entry::Kind::Other, FindEntry(bundled.catalogue, "slave beacon")->Code};
+    RememberMapping(bundled.options, bundled.catalogue, {{"blitz", beacon}, {"old thing", std::nullopt}});
+    RememberMapping(bundled.options, bundled.catalogue, {{"rauchmelder", FindEntry(bundled.catalogue, "Heat Detector Fixed 78C")}});
+    EXPECT_EQ(RememberedMapping(bundled.options, bundled.catalogue),
+              (Mapping{{"blitz", beacon}, {"old thing", std::nullopt},
+                       {"rauchmelder", FindEntry(bundled.catalogue, "heat detector fixed 78c")}}));
+}
+
 // How spreadsheets write a list, and what the import makes of each.
 TEST_F(DeviceListImportTest, WhatSpreadsheetsWriteAndWhatTheRulesRefuse)
 {
@@ -139,6 +152,8 @@ TEST_F(DeviceListImportTest, WhatSpreadsheetsWriteAndWhatTheRulesRefuse)
         {"feet", "Loop,Address,Type,Position (ft)\n1,7,Optical Smoke Detector,10\n", {},
          "1 \u00D7 Optical Smoke Detector | distances along the cable for 1 point", "", 30},
         {"Windows-1252, a name mapped", "Loop,Type,Qty\n1,D\xE9tecteur optique,2\n", {{"d\xC3\xA9tecteur optique", optical}},
+         "2 \u00D7 Optical Smoke Detector", ""},
+        {"a row shorter than the header", "Loop,Type,Qty,Location\n1,Optical Smoke Detector,2\n", {},
          "2 \u00D7 Optical Smoke Detector", ""},
         {"a quoted name with a comma, unknown", "Loop,Type,Qty\n1,\"Detector, optical\",2\n", {}, "",
          "'Detector, optical' is in neither catalogue (row 2)."},

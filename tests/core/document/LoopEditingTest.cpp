@@ -68,6 +68,7 @@ TEST(LoopEditing, PlacingAtAddressesAndByQuantityKeepsEveryRuleAndLimit)
         {"the Other Device's last one", [](auto& s) { return LoopEditing::SetOtherQuantity(s.document, 1, s.beacon, 3); }, ""},
         {"one more than it may have", [](auto& s) { return LoopEditing::AttachOtherAt(s.document, 1, 126, s.beacon); },
          "Cannot have more than 3 Beacon!"},
+        {"none of them", [](auto& s) { return LoopEditing::SetOtherQuantity(s.document, 1, s.beacon, 0); }, ""},
     };
     for (const Step& step : steps) {
         const LoopState before = CaptureLoop(e.document, 1);
