@@ -58,7 +58,7 @@ ci_runs() {
     document) echo 600 ;;
     reader) echo 4000 ;;
     device_file) echo 8000 ;;
-    device_list) echo 3000 ;;
+    device_list) echo 600 ;;
   esac
 }
 
