@@ -8,6 +8,7 @@
 #include "loop/DeviceLocation.h"
 #include "platform/MessageHost.h"
 #include "text/Blanks.h"
+#include "text/CsvReader.h"
 #include "text/LeadingNumber.h"
 #include "text/Rounding.h"
 #include "text/Scaling.h"
@@ -39,23 +40,14 @@ std::string LengthWithUnit(double decimetres, int units)
     return Scaling::FormatLengthTenths(decimetres, units) + " " + Scaling::LengthUnitsText(units, false);
 }
 
-// The fields of one pasted line: tab separated as a spreadsheet copies,
-// else comma separated; blanks and one pair of quotes around each removed.
-std::vector<std::string> PastedFields(std::string_view line)
+// A pasted field without the blanks and one pair of quotes around it, as
+// spreadsheets and hand-typed lists write them.
+std::string PastedField(std::string_view text)
 {
-    const char separator = line.find('\t') != std::string_view::npos ? '\t' : ',';
-    std::vector<std::string> fields;
-    size_t start = 0;
-    while (true) {
-        const size_t end = line.find(separator, start);
-        std::string_view field = Blanks::Trim(line.substr(start, end == std::string_view::npos ? end : end - start));
-        if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
-            field = Blanks::Trim(field.substr(1, field.size() - 2));
-        fields.emplace_back(field);
-        if (end == std::string_view::npos)
-            return fields;
-        start = end + 1;
-    }
+    std::string_view field = Blanks::Trim(text);
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+        field = Blanks::Trim(field.substr(1, field.size() - 2));
+    return std::string(field);
 }
 
 // The addresses from the panel's OUT terminal on.
@@ -368,18 +360,18 @@ void CableLayoutCore::Paste(std::string_view text)
     std::vector<std::string> refused;
     bool headerSeen = false;
     bool dataSeen = false;
-    size_t lineNumber = 0;
-    for (size_t start = 0; start <= text.size(); ++lineNumber) {
-        const size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (Blanks::Trim(line).empty())
-            continue;
-        const std::vector<std::string> fields = PastedFields(line);
-        const std::string& addressText = fields[0];
-        const std::string distanceText = fields.size() > 1 ? fields[1] : "";
+    // Tab separated as a spreadsheet copies, else comma separated.
+    const CsvReader::Table table = CsvReader::Read(text, text.find('\t') != std::string_view::npos ? '\t' : ',');
+    if (!table.Read()) {
+        Reject(UnreadablePasteMessage(table.Failure, table.FailureLine));
+        return;
+    }
+    for (size_t lineNumber = 0; lineNumber < table.Records.size(); ++lineNumber) {
+        const CsvReader::Record& record = table.Records[lineNumber];
+        const std::string addressText = PastedField(record[0]);
+        if (addressText.empty() && record.size() == 1)
+            continue;  // a blank line
+        const std::string distanceText = record.size() > 1 ? PastedField(record[1]) : "";
         const bool firstLine = !headerSeen && !dataSeen;
         if (firstLine && !IsNumericText(addressText)) {
             headerSeen = true;
@@ -493,6 +485,11 @@ std::string CableLayoutCore::SpaceEvenlyQuestion(size_t replaced)
     return std::string("Spacing the points evenly replaces the ") + (one ? "distance" : "distances") +
            " from the panel given for " + std::to_string(replaced) + (one ? " point" : " points") +
            ".\n\nDo you want to replace " + (one ? "it?" : "them?");
+}
+
+std::string CableLayoutCore::UnreadablePasteMessage(const std::string& failure, size_t line)
+{
+    return "The clipboard's rows cannot be read: " + failure + " (line " + std::to_string(line) + ").";
 }
 
 std::string CableLayoutCore::PasteMessage(const std::vector<std::string>& refused, int32_t cleared)

@@ -81,7 +81,8 @@ public:
     bool SpaceEvenly();
 
     // Rows of an address and a distance, tab or comma separated, as a
-    // spreadsheet copies them; a first row that is not a number is a header.
+    // spreadsheet copies them (read as CSV: quoted fields); a first row that
+    // is not a number is a header.
     // The usable rows take effect; one box tells the rows that did not.
     void Paste(std::string_view text);
 
@@ -112,6 +113,8 @@ public:
     static constexpr const char* NothingToPasteMessage =
         "The clipboard holds no rows of an address and a distance to paste!";
     static std::string PasteMessage(const std::vector<std::string>& refused, int32_t cleared);
+    // "The clipboard's rows cannot be read: a quoted field has no closing quote (line 3)."
+    static std::string UnreadablePasteMessage(const std::string& failure, size_t line);
     static std::string SpaceEvenlyQuestion(size_t replaced);
 
 private:

@@ -143,7 +143,10 @@ TEST(CableLayoutCore, PasteTakesTheUsableRowsAndListsTheOthers)
 
     site.host.boxes.clear();
     layout.Paste("Address\tDistance\n");
-    EXPECT_EQ(site.host.Texts(), std::vector<std::string>{CableLayoutCore::NothingToPasteMessage});
+    layout.Paste("1,5\n2,\"7\n");
+    EXPECT_EQ(site.host.Texts(), (std::vector<std::string>{CableLayoutCore::NothingToPasteMessage,
+                                                           "The clipboard's rows cannot be read: a quoted field has no "
+                                                           "closing quote (line 2)."}));
 }
 
 TEST(CableLayoutCore, UndoAndRedoPutBackEachEditExactly)
