@@ -1,5 +1,7 @@
 #include "desktop/frmImportDeviceList.h"
 
+#include "forms/HelpTopics.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -128,3 +130,5 @@ void frmImportDeviceList::accept()
     core_.Apply();
     QDialog::accept();
 }
+
+int frmImportDeviceList::HelpTopic() const { return HelpTopic::ImportDeviceList; }

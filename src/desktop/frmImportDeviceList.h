@@ -5,6 +5,7 @@
 // it as one step that Undo takes back. Every rule is the core's
 // (DeviceListImportCore).
 
+#include "desktop/QtHelpKey.h"
 #include "forms/DeviceListImportCore.h"
 
 #include <QDialog>
@@ -14,13 +15,14 @@ class QPushButton;
 class QTableWidget;
 class QTreeWidget;
 
-class frmImportDeviceList : public QDialog {
+class frmImportDeviceList : public QDialog, public HelpTopicWindow {
     Q_OBJECT
 
 public:
     frmImportDeviceList(DeviceListImportCore& core, QWidget* parent = nullptr);
 
     void accept() override;
+    int HelpTopic() const override;
 
 private:
     QTableWidget* BuildNames();
