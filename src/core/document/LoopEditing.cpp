@@ -38,12 +38,18 @@ Outcome HostAt(const Document& document, int loop, int address, const std::strin
     return {};
 }
 
-Outcome WithinMaxQty(const Document& document, int loop, int other)
+// The most of an Other Device a loop may have.
+Outcome WithinMaxQty(const Document& document, int other, int32_t quantity)
 {
     const OtherDeviceRecord& record = document.Catalog().OtherDevice(other);
-    if (document.Loop(loop).QtyOthers(other) + 1 > record.MaxQty)
+    if (quantity > record.MaxQty)
         return Refused("Cannot have more than " + std::to_string(record.MaxQty) + " " + record.Name + "!");
     return {};
+}
+
+Outcome WithOneMore(const Document& document, int loop, int other)
+{
+    return WithinMaxQty(document, other, document.Loop(loop).QtyOthers(other) + 1);
 }
 
 // The Master a slave base in the type's range belongs to: the last there.
@@ -105,8 +111,8 @@ Outcome SetOtherQuantity(Document& document, int loop, int other, int32_t quanti
     const OtherDeviceRecord& record = document.Catalog().OtherDevice(other);
     if (quantity < 0)
         return Refused("Invalid number of " + record.Name + "!");
-    if (quantity > record.MaxQty)
-        return Refused("Cannot have more than " + std::to_string(record.MaxQty) + " " + record.Name + "!");
+    if (Outcome within = WithinMaxQty(document, other, quantity); !within)
+        return within;
     const int32_t change = quantity - document.Loop(loop).QtyOthers(other);
     if (change < 0)
         LoopPlacement::DetachOthers(document, loop, other, -change);
@@ -174,7 +180,7 @@ Outcome AttachOtherAt(Document& document, int loop, int address, int other)
         return Refused("A " + record.SingleName + " is wired between devices, not fitted to one.");
     if (Outcome host = HostAt(document, loop, address, record.SingleName); !host)
         return host;
-    if (Outcome within = WithinMaxQty(document, loop, other); !within)
+    if (Outcome within = WithOneMore(document, loop, other); !within)
         return within;
     clsCalculator& model = document.Loop(loop);
     const int16_t hostType = model.DeviceType(address);
@@ -199,7 +205,7 @@ Outcome WireStandaloneAfter(Document& document, int loop, int address, int other
         return Refused("A " + record.SingleName + " is fitted to a device, not wired between devices.");
     if (Outcome host = HostAt(document, loop, address, record.SingleName); !host)
         return host;
-    if (Outcome within = WithinMaxQty(document, loop, other); !within)
+    if (Outcome within = WithOneMore(document, loop, other); !within)
         return within;
     clsCalculator& model = document.Loop(loop);
     slot = clsCalculator::FirstSlot;

@@ -68,6 +68,8 @@ TEST(LoopEditing, PlacingAtAddressesAndByQuantityKeepsEveryRuleAndLimit)
         {"the Other Device's last one", [](auto& s) { return LoopEditing::SetOtherQuantity(s.document, 1, s.beacon, 3); }, ""},
         {"one more than it may have", [](auto& s) { return LoopEditing::AttachOtherAt(s.document, 1, 126, s.beacon); },
          "Cannot have more than 3 Beacon!"},
+        {"fewer than none", [](auto& s) { return LoopEditing::SetOtherQuantity(s.document, 1, s.beacon, -1); },
+         "Invalid number of Beacon!"},
         {"none of them", [](auto& s) { return LoopEditing::SetOtherQuantity(s.document, 1, s.beacon, 0); }, ""},
     };
     for (const Step& step : steps) {
