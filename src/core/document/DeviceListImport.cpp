@@ -167,6 +167,10 @@ private:
                 Refuse(*row, "'" + row->Quantity + "' is not a quantity.");
                 continue;
             }
+            if (row->Type.empty()) {
+                Refuse(*row, "the row names no device.");
+                continue;
+            }
             if (const std::optional<Entry> entry = Resolve(*row, row->Type); entry && *quantity > 0)
                 resolved.emplace_back(row, *entry);
         }
@@ -202,6 +206,12 @@ private:
         return std::nullopt;
     }
 
+    static bool NamesNothing(const Row& row)
+    {
+        return row.Type.empty() && row.SlaveBase.empty() && row.BaseOther.empty() && row.AttachedOther.empty() &&
+               row.Standalone.empty();
+    }
+
     // A point the schedule lists: an address's device, or one standalone
     // device wired after it (slot above 0).
     struct Point {
@@ -214,9 +224,15 @@ private:
     {
         const int loop = loop_->Loop;
         std::vector<std::pair<const Row*, int>> addressed;
-        for (const Row* row : rows)
-            if (const std::optional<int> address = AddressOf(*row))
+        for (const Row* row : rows) {
+            const std::optional<int> address = AddressOf(*row);
+            if (!address)
+                continue;
+            if (NamesNothing(*row))
+                Refuse(*row, "the row names nothing to place at address " + std::to_string(*address) + ".");
+            else
                 addressed.emplace_back(row, *address);
+        }
 
         std::vector<Point> points;
         std::set<const Row*> failed;

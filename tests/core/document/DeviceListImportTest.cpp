@@ -158,8 +158,10 @@ TEST_F(DeviceListImportTest, WhatSpreadsheetsWriteAndWhatTheRulesRefuse)
         {"a quoted name with a comma, unknown", "Loop,Type,Qty\n1,\"Detector, optical\",2\n", {}, "",
          "'Detector, optical' is in neither catalogue (row 2)."},
         {"the same left out", "Loop,Type,Qty\n1,\"Detector, optical\",2\n", {{"detector, optical", std::nullopt}}, "", ""},
-        {"an address outside the type's range", "Loop,Address,Device Type\n1,127,Optical Smoke Detector\n", {}, "",
-         "Row 2 (loop 1): Address 127 is outside the address range of Optical Smoke Detectors (A)."},
+        {"an address outside the type's range, and one with nothing",
+         "Loop,Address,Device Type\n1,127,Optical Smoke Detector\n1,9,\n", {}, "",
+         "Row 2 (loop 1): Address 127 is outside the address range of Optical Smoke Detectors (A). | "
+         "Row 3 (loop 1): the row names nothing to place at address 9."},
         {"more devices than the panel allows",
          "Loop,Type,Qty\n1,Optical Smoke Detector,100\n1,Manual Call Point,26\n1,Manual Call Point,1\n", {},
          "100 \u00D7 Optical Smoke Detector | 26 \u00D7 Manual Call Point", "Row 4 (loop 1): Too many devices on this loop!"},
