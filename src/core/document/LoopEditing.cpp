@@ -47,8 +47,18 @@ Outcome WithinMaxQty(const Document& document, int other, int32_t quantity)
     return {};
 }
 
-Outcome WithOneMore(const Document& document, int loop, int other)
+// What one more Other Device at an address needs, fitted to its device or
+// wired after it (standalone): to be of that kind, a device there, and room
+// under the Other Device's most.
+Outcome OtherDeviceCanGo(const Document& document, int loop, int address, int other, bool standalone)
 {
+    const OtherDeviceRecord& record = document.Catalog().OtherDevice(other);
+    if (record.IsStandalone != standalone)
+        return Refused("A " + record.SingleName +
+                       (standalone ? " is fitted to a device, not wired between devices."
+                                   : " is wired between devices, not fitted to one."));
+    if (Outcome host = HostAt(document, loop, address, record.SingleName); !host)
+        return host;
     return WithinMaxQty(document, other, document.Loop(loop).QtyOthers(other) + 1);
 }
 
@@ -176,12 +186,8 @@ Outcome AttachOtherAt(Document& document, int loop, int address, int other)
 {
     const Catalogue& catalogue = document.Catalog();
     const OtherDeviceRecord& record = catalogue.OtherDevice(other);
-    if (record.IsStandalone)
-        return Refused("A " + record.SingleName + " is wired between devices, not fitted to one.");
-    if (Outcome host = HostAt(document, loop, address, record.SingleName); !host)
-        return host;
-    if (Outcome within = WithOneMore(document, loop, other); !within)
-        return within;
+    if (Outcome goes = OtherDeviceCanGo(document, loop, address, other, false); !goes)
+        return goes;
     clsCalculator& model = document.Loop(loop);
     const int16_t hostType = model.DeviceType(address);
     if (!catalogue.CanAttachOther(hostType, other))
@@ -200,13 +206,8 @@ Outcome AttachOtherAt(Document& document, int loop, int address, int other)
 
 Outcome WireStandaloneAfter(Document& document, int loop, int address, int other, int& slot)
 {
-    const OtherDeviceRecord& record = document.Catalog().OtherDevice(other);
-    if (!record.IsStandalone)
-        return Refused("A " + record.SingleName + " is fitted to a device, not wired between devices.");
-    if (Outcome host = HostAt(document, loop, address, record.SingleName); !host)
-        return host;
-    if (Outcome within = WithOneMore(document, loop, other); !within)
-        return within;
+    if (Outcome goes = OtherDeviceCanGo(document, loop, address, other, true); !goes)
+        return goes;
     clsCalculator& model = document.Loop(loop);
     slot = clsCalculator::FirstSlot;
     while (slot <= clsCalculator::LastSlot && model.DeviceStandalone(address, slot) != 0)
