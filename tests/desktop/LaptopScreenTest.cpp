@@ -115,6 +115,12 @@ private slots:
             CheckFits(print);
             CheckHelpKey(site, print, HelpTopic::Printing);
         });
+        site.chooser.Answer(site.folder.Write("Documents/list.csv", "Loop,Type,Qty\n1,Heat sensor,2\n2,Wall Sounder,9\n"));
+        InModal([&] { Control<QAction>(window, "mnuImportDeviceList")->trigger(); }, [&](QWidget& import) {
+            CheckFits(import);
+            CheckHelpKey(site, import, HelpTopic::ImportDeviceList);
+            SaveScreen(import, "laptop-frmImportDeviceList");
+        });
     }
 
     // Left at another size (and the loop editor's plot given more room),
