@@ -86,22 +86,3 @@ TEST(LoopEditing, PlacingAtAddressesAndByQuantityKeepsEveryRuleAndLimit)
     EXPECT_EQ(slot, clsCalculator::FirstSlot);
     EXPECT_EQ(loop.DeviceStandaloneAddress(126, slot), 10);
 }
-
-TEST(LoopEditing, CableOrderPutsTheListedAddressesInTheirOwnPlacesAndLeavesTheRest)
-{
-    LoopEditorSite e;
-    clsCalculator& loop = e.Loop();
-    LoopEditing::ArrangeCableOrder(e.document, 1, {1, 2, 3, 4, 6, 7, 5, 8});
-    std::vector<int> order;
-    for (int p = 0; p < 10; ++p)
-        order.push_back(loop.AddressAtPosition(p));
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 6, 7, 5, 8, 9}));
-    loop.SetDeviceType(3, e.detector);
-    loop.SetCableTotal(500);
-    e.document.SetAddressTag(1, 3, 9);
-    LoopEditing::ClearDevices(e.document, 1);
-    EXPECT_EQ(loop.DeviceType(3), 0);
-    EXPECT_EQ(loop.AddressAtPosition(5), 5);
-    EXPECT_EQ(e.document.AddressTag(1, 3), 0);
-    EXPECT_EQ(loop.CableTotal(), 500);  // the cable stays
-}
