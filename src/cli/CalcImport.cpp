@@ -43,8 +43,11 @@ std::optional<int> ImportAndSave(const CalcArguments& arguments, Document& docum
         err << "ferrolux-calc: the import of " << name << " is refused (--skip-unknown leaves such rows out): nothing was saved\n";
         return CalcExit::NotOpened;
     }
-    mapping = LeaveOut(outcome);
-    outcome = Preview(document, list, mapping);
+    // Names left out change what is placed: the preview again, with them.
+    if (!outcome.Unknowns.empty()) {
+        mapping = LeaveOut(outcome);
+        outcome = Preview(document, list, mapping);
+    }
     for (const std::string& line : RefusalLines(outcome))
         err << "ferrolux-calc: " << line << (arguments.SkipRefused ? " Left out." : "") << '\n';
     if (outcome.RefusedRows() > 0 && !arguments.SkipRefused) {

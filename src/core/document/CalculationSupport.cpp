@@ -1,5 +1,7 @@
 #include "document/CalculationSupport.h"
 
+#include <algorithm>
+
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "platform/MessageHost.h"
@@ -43,6 +45,12 @@ void RecalculateAll(Document& document, bool skipDeviceChecks)
         CalculateAgainstCurrentPanel(document, loop, false, 0, skipDeviceChecks);
         document.NotifyLoopRecalculated(loop);
     }
+}
+
+int PanelLoops(const Document& document)
+{
+    const PanelRecord* panel = document.Catalog().CurrentPanelRecord();
+    return std::clamp(panel ? static_cast<int>(panel->Loops) : 0, 0, Document::LoopCount);
 }
 
 Currency TotalQuiescentCurrent(const Document& document)

@@ -34,6 +34,9 @@ void RecalculateAll(Document& document, bool skipDeviceChecks = true);
 // limit of points between isolators.
 AlongCableResult AnalyseAlongCable(const Document& document, int loop);
 
+// The loops of the current panel, as the main window shows them (0 to 8).
+int PanelLoops(const Document& document);
+
 Currency TotalQuiescentCurrent(const Document& document);
 Currency TotalAlarmCurrent(const Document& document);
 int16_t TotalDevices(const Document& document);

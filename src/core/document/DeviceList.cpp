@@ -99,10 +99,6 @@ std::string Named(const std::string& name) { return "The device list '" + name +
 
 constexpr const char* TooLargeText = " is too large for a device list (over 4 MB).";
 
-}  // namespace
-
-namespace {
-
 size_t KnownColumns(const CsvReader::Record& record)
 {
     return static_cast<size_t>(std::count_if(record.begin(), record.end(),

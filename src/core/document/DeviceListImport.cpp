@@ -35,13 +35,6 @@ std::optional<int64_t> WholeNumber(std::string_view text)
         return std::nullopt;
     return value;
 }
-
-int PanelLoops(const Document& document)
-{
-    const PanelRecord* panel = document.Catalog().CurrentPanelRecord();
-    return std::clamp(panel ? static_cast<int>(panel->Loops) : 0, 0, Document::LoopCount);
-}
-
 // What one loop receives, counted by name in the order first placed.
 class Tally {
 public:
@@ -113,7 +106,7 @@ private:
     {
         if (!list_.HasLoopColumn)
             return 1;
-        const int loops = PanelLoops(doc_);
+        const int loops = CalculationSupport::PanelLoops(doc_);
         const std::optional<int64_t> loop = WholeNumber(row.Loop);
         if (loop && *loop >= 1 && *loop <= loops)
             return static_cast<int>(*loop);
@@ -139,11 +132,8 @@ private:
     {
         if (const std::optional<Entry> found = names_.Find(name))
             return found;
-        if (const auto mapped = mapping_.find(FoldCase(name)); mapped != mapping_.end()) {
-            if (!mapped->second)
-                ++outcome_.LeftOut;
+        if (const auto mapped = mapping_.find(FoldCase(name)); mapped != mapping_.end())
             return mapped->second;
-        }
         const auto [known, added] = unknownAt_.emplace(FoldCase(name), outcome_.Unknowns.size());
         if (added)
             outcome_.Unknowns.push_back({name, {}});
@@ -469,11 +459,6 @@ Outcome Import(Document& document, const DeviceList::List& list, const Mapping& 
     document.MarkChanged();
     edit.Commit(StepName);
     return outcome;
-}
-
-std::optional<Entry> FindEntry(const Catalogue& catalogue, const std::string& name)
-{
-    return EntryIndex(catalogue).Find(name);
 }
 
 EntryIndex::EntryIndex(const Catalogue& catalogue)

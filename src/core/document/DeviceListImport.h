@@ -59,7 +59,6 @@ struct Outcome {
     std::vector<Unknown> Unknowns;
     std::vector<Refusal> Refused;  // rows that name no loop of the panel
     std::vector<LoopOutcome> Loops;  // by loop number, those the list names
-    size_t LeftOut = 0;              // rows of names mapped to nothing
 
     size_t RefusedRows() const;
     bool Placed() const;  // anything at all
@@ -81,7 +80,6 @@ public:
 private:
     std::unordered_map<std::string, Entry> entries_;
 };
-std::optional<Entry> FindEntry(const Catalogue& catalogue, const std::string& name);
 // How the import window and the messages name an entry.
 std::string EntryName(const Catalogue& catalogue, const Entry& entry);
 

@@ -26,14 +26,14 @@ std::string EntryText(const Catalogue& catalogue, const std::optional<Entry>& en
     return (entry->Of == Entry::Kind::Device ? "Device:" : "Other:") + EntryName(catalogue, *entry);
 }
 
-std::optional<std::optional<Entry>> EntryFromText(const Catalogue& catalogue, const std::string& text)
+std::optional<std::optional<Entry>> EntryFromText(const EntryIndex& names, const std::string& text)
 {
     if (text.empty())
         return std::optional<Entry>();
     const size_t colon = text.find(':');
     if (colon == std::string::npos)
         return std::nullopt;
-    const std::optional<Entry> entry = FindEntry(catalogue, text.substr(colon + 1));
+    const std::optional<Entry> entry = names.Find(text.substr(colon + 1));
     const Entry::Kind kind = text.substr(0, colon) == "Device" ? Entry::Kind::Device : Entry::Kind::Other;
     if (!entry || entry->Of != kind)
         return std::nullopt;
@@ -45,10 +45,11 @@ std::optional<std::optional<Entry>> EntryFromText(const Catalogue& catalogue, co
 Mapping RememberedMapping(const Options& options, const Catalogue& catalogue)
 {
     Mapping mapping;
+    const EntryIndex names(catalogue);
     const auto count = static_cast<size_t>(std::max(options.GetSettingLong(MappingCount), 0));
     for (size_t i = 1; i <= std::min(count, RememberedNames); ++i) {
         const std::string name = FoldCase(options.GetSettingString(NameSetting(i)));
-        if (const auto entry = EntryFromText(catalogue, options.GetSettingString(EntrySetting(i))); entry && !name.empty())
+        if (const auto entry = EntryFromText(names, options.GetSettingString(EntrySetting(i))); entry && !name.empty())
             mapping[name] = *entry;
     }
     return mapping;

@@ -62,29 +62,6 @@ Outcome OtherDeviceCanGo(const Document& document, int loop, int address, int ot
     return WithinMaxQty(document, other, document.Loop(loop).QtyOthers(other) + 1);
 }
 
-// The Master a slave base in the type's range belongs to: the last there.
-int MasterInRange(const Document& document, int loop, int type)
-{
-    const clsCalculator& model = document.Loop(loop);
-    int master = -1;
-    for (int a = 0; a < AddressCount; ++a)
-        if (LoopPlacement::IsAddressInRange(document, type, a) &&
-            LoopPlacement::IsMasterDeviceType(document, model.DeviceType(a)))
-            master = a;
-    return master;
-}
-
-// The Master standalone devices are linked to: the last on the loop.
-int LoopMaster(const Document& document, int loop)
-{
-    const clsCalculator& model = document.Loop(loop);
-    int master = -1;
-    for (int a = 0; a < AddressCount; ++a)
-        if (model.DeviceType(a) != 0 && TypeRecord(document, model.DeviceType(a)).IsMaster)
-            master = a;
-    return master;
-}
-
 }  // namespace
 
 int32_t OccupiedAddresses(const Document& document, int loop)
@@ -172,7 +149,7 @@ Outcome FitSlaveBaseAt(Document& document, int loop, int address, int type)
     if (host.NoOtherDevices || host.BaseType != slave.BaseType || model.DeviceBaseAddr(address) != address ||
         model.DeviceBaseType(address) != 0)
         return Refused("The " + host.Name + " at " + AtAddress(address) + " cannot take a " + slave.Name + ".");
-    const int master = MasterInRange(document, loop, type);
+    const int master = LoopPlacement::SlaveBaseMaster(document, loop, type);
     if (master < 0)
         return Refused("A 'Master' device must be present on the loop in order to use 'Slave' devices.");
     if (OccupiedAddresses(document, loop) + 1 > 2 * PanelDevicesPerLoop(document))
@@ -212,7 +189,7 @@ Outcome WireStandaloneAfter(Document& document, int loop, int address, int other
     slot = clsCalculator::FirstSlot;
     while (slot <= clsCalculator::LastSlot && model.DeviceStandalone(address, slot) != 0)
         ++slot;
-    const int master = LoopMaster(document, loop);
+    const int master = LoopPlacement::StandaloneMaster(document, loop);
     if (master < 0 || slot > clsCalculator::LastSlot) {
         LoopPlacement::AttachOutcome outcome;
         outcome.Shortfall = 1;
@@ -226,9 +203,7 @@ Outcome WireStandaloneAfter(Document& document, int loop, int address, int other
 void ArrangeCableOrder(Document& document, int loop, const std::vector<int>& addresses)
 {
     clsCalculator& model = document.Loop(loop);
-    std::vector<int> order(AddressCount);
-    for (int p = 0; p < AddressCount; ++p)
-        order[static_cast<size_t>(p)] = model.AddressAtPosition(p);
+    std::vector<int> order = model.CableOrder();
     std::vector<int> places;
     std::vector<int> listed;
     for (const int address : addresses) {
@@ -240,9 +215,7 @@ void ArrangeCableOrder(Document& document, int loop, const std::vector<int>& add
     std::sort(places.begin(), places.end());
     for (size_t i = 0; i < listed.size(); ++i)
         order[static_cast<size_t>(places[i])] = listed[i];
-    // Each address moved to its place in turn: those before it are placed already.
-    for (int p = 0; p < AddressCount; ++p)
-        model.SetAddressOrder(order[static_cast<size_t>(p)], p);
+    model.SetCableOrder(order);
 }
 
 void ClearDevices(Document& document, int loop)

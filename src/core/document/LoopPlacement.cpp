@@ -113,13 +113,11 @@ bool PlaceSlaveBases(Document& document, int loop, int type, int32_t count, std:
 {
     clsCalculator& model = document.Loop(loop);
     const DeviceTypeRecord& slave = TypeRecord(document, type);
-    int master = -1;
+    const int master = SlaveBaseMaster(document, loop, type);
     std::vector<int> hosts;
     for (int a = 0; a < AddressCount; ++a) {
         if (!IsAddressInRange(document, type, a))
             continue;
-        if (HoldsMaster(document, model, a))
-            master = a;
         const int16_t hostType = model.DeviceType(a);
         const DeviceTypeRecord& host = TypeRecord(document, hostType);
         if (hostType != 0 && !host.NoOtherDevices && host.BaseType == slave.BaseType && model.DeviceBaseAddr(a) == a)
@@ -174,6 +172,26 @@ int32_t CountOfType(const Document& document, int loop, int type)
         if ((slaveBase ? model.DeviceBaseType(a) : model.DeviceType(a)) == type)
             ++count;
     return count;
+}
+
+int SlaveBaseMaster(const Document& document, int loop, int type)
+{
+    const clsCalculator& model = document.Loop(loop);
+    int master = -1;
+    for (int a = 0; a < AddressCount; ++a)
+        if (IsAddressInRange(document, type, a) && HoldsMaster(document, model, a))
+            master = a;
+    return master;
+}
+
+int StandaloneMaster(const Document& document, int loop)
+{
+    const clsCalculator& model = document.Loop(loop);
+    int master = -1;
+    for (int a = 0; a < AddressCount; ++a)
+        if (model.DeviceType(a) != 0 && TypeRecord(document, model.DeviceType(a)).IsMaster)
+            master = a;
+    return master;
 }
 
 bool PlaceDevices(Document& document, int loop, int type, int32_t count, std::string& message)
@@ -318,10 +336,7 @@ AttachOutcome AttachOthers(Document& document, int loop, int other, int32_t coun
     const auto otherType = static_cast<int16_t>(other);
 
     if (record.IsStandalone) {
-        int master = -1;
-        for (int a = 0; a < AddressCount; ++a)
-            if (model.DeviceType(a) != 0 && catalogue.DeviceType(model.DeviceType(a)).IsMaster)
-                master = a;
+        const int master = StandaloneMaster(document, loop);
         if (master < 0)
             return outcome;
         outcome.MasterPresent = true;

@@ -22,6 +22,13 @@ int32_t RangeCount(const Document& document, int type);
 // Devices of a type on the loop (slave base types count their fitted bases).
 int32_t CountOfType(const Document& document, int loop, int type);
 
+// The Master a slave base of the type belongs to: the last Master device in
+// the type's range; -1 when there is none.
+int SlaveBaseMaster(const Document& document, int loop, int type);
+// The Master standalone devices are linked to: the last device whose type
+// is a Master; -1 when there is none.
+int StandaloneMaster(const Document& document, int loop);
+
 // Places `count` more devices of the type; false with the message when they
 // do not fit. Devices relocated to make room stay relocated on failure.
 bool PlaceDevices(Document& document, int loop, int type, int32_t count, std::string& message);

@@ -50,22 +50,6 @@ std::string PastedField(std::string_view text)
     return std::string(field);
 }
 
-// The addresses from the panel's OUT terminal on.
-std::vector<int> CableOrder(const clsCalculator& loop)
-{
-    std::vector<int> order(clsCalculator::AddressCount);
-    for (int p = 0; p < clsCalculator::AddressCount; ++p)
-        order[static_cast<size_t>(p)] = loop.AddressAtPosition(p);
-    return order;
-}
-
-// Each address moved to its place in turn: those before it are placed already.
-void SetCableOrder(clsCalculator& loop, const std::vector<int>& order)
-{
-    for (int p = 0; p < clsCalculator::AddressCount; ++p)
-        loop.SetAddressOrder(order[static_cast<size_t>(p)], p);
-}
-
 void StorePoint(clsCalculator& loop, const CableLayoutCore::Row& row)
 {
     if (row.Slot == 0) {
@@ -109,7 +93,7 @@ void CableLayoutCore::LoadRows()
 
 void CableLayoutCore::Store(const Row& row) { StorePoint(working_, row); }
 
-CableLayoutCore::State CableLayoutCore::Snapshot() const { return {CableOrder(working_), rows_}; }
+CableLayoutCore::State CableLayoutCore::Snapshot() const { return {working_.CableOrder(), rows_}; }
 
 void CableLayoutCore::RecordStep(State before, std::string name)
 {
@@ -125,7 +109,7 @@ bool CableLayoutCore::PutBack(const State* state)
 {
     if (!state)
         return false;
-    SetCableOrder(working_, state->Order);
+    working_.SetCableOrder(state->Order);
     rows_ = state->Rows;
     for (const Row& row : rows_)
         Store(row);
@@ -435,9 +419,9 @@ void CableLayoutCore::Paste(std::string_view text)
 void CableLayoutCore::Apply()
 {
     clsCalculator& loop = document_.Loop(loop_);
-    const std::vector<int> order = CableOrder(working_);
-    bool changed = CableOrder(loop) != order;
-    SetCableOrder(loop, order);
+    const std::vector<int> order = working_.CableOrder();
+    bool changed = loop.CableOrder() != order;
+    loop.SetCableOrder(order);
     for (const Row& row : rows_) {
         changed = changed || !(PointOf(loop, row.Address, row.Slot) == row);
         StorePoint(loop, row);

@@ -42,7 +42,8 @@ DeviceListImportCore::DeviceListImportCore(Document& document, Options& options,
         choices_.push_back(EntryName(catalogue, entry));
 
     const Mapping remembered = RememberedMapping(options_, catalogue);
-    for (const Outcome::Unknown& unknown : DeviceListImport::Preview(document_, list_, {}).Unknowns) {
+    outcome_ = DeviceListImport::Preview(document_, list_, {});
+    for (const Outcome::Unknown& unknown : outcome_.Unknowns) {
         UnknownName& name = unknowns_.emplace_back(UnknownName{unknown.Name, RowsText(unknown.Rows)});
         const auto chosen = remembered.find(FoldCase(unknown.Name));
         if (chosen != remembered.end() && chosen->second) {
@@ -50,7 +51,9 @@ DeviceListImportCore::DeviceListImportCore(Document& document, Options& options,
             name.Choice = at == entries_.end() ? 0 : static_cast<size_t>(at - entries_.begin()) + 1;
         }
     }
-    Refresh();
+    // With every name known, the preview just made is the one to show.
+    if (!unknowns_.empty())
+        Refresh();
 }
 
 std::string DeviceListImportCore::Caption() const { return "Import Device List - " + fileName_; }

@@ -165,6 +165,18 @@ int clsCalculator::AddressAtPosition(int position) const
     return IsAddress(position) ? addressAtPosition_[static_cast<size_t>(position)] : 1;
 }
 
+std::vector<int> clsCalculator::CableOrder() const
+{
+    return {addressAtPosition_.begin(), addressAtPosition_.end()};
+}
+
+void clsCalculator::SetCableOrder(const std::vector<int>& order)
+{
+    // Each address moved to its place in turn: those before it are placed already.
+    for (int p = 0; p < AddressCount && static_cast<size_t>(p) < order.size(); ++p)
+        SetAddressOrder(order[static_cast<size_t>(p)], p);
+}
+
 void clsCalculator::SetAddressOrder(int address, int32_t position)
 {
     if (!IsAddress(address) || !IsAddress(position))

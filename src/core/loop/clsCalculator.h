@@ -153,6 +153,10 @@ public:
     void SetAddressOrder(int address, int32_t position);
     // The address at a position along the cable; 1 when no address has it.
     int AddressAtPosition(int position) const;
+    // Every address, from the panel's OUT terminal on; and the order set whole
+    // from such a list (each of 0 to 255 once).
+    std::vector<int> CableOrder() const;
+    void SetCableOrder(const std::vector<int>& order);
 
     // Standalone devices: slot 2 to 125 at each address.
     int16_t DeviceStandalone(int address, int slot) const;

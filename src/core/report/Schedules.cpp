@@ -14,13 +14,6 @@ namespace Schedules {
 
 namespace {
 
-// The loops of the current panel, as the main window shows them.
-int PanelLoops(const Document& document)
-{
-    const PanelRecord* panel = document.Catalog().CurrentPanelRecord();
-    return std::clamp(panel ? static_cast<int>(panel->Loops) : 0, 0, Document::LoopCount);
-}
-
 std::string Microamps(Currency value) { return value.ToString(); }
 std::string Microamps(int32_t value) { return std::to_string(value); }
 
@@ -100,7 +93,7 @@ std::string DeviceScheduleCsv(const Document& document)
     CsvWriter csv;
     csv.AddRow({"Loop", "Loop Name", "Kind", "Name", "Quantity", "Quiescent Each (µA)", "Alarm Each (µA)",
                 "Quiescent Total (µA)", "Alarm Total (µA)", "Verdict"});
-    const int loops = PanelLoops(document);
+    const int loops = CalculationSupport::PanelLoops(document);
     for (int loop = 1; loop <= loops; ++loop)
         AddContentRows(csv, document, loop);
     for (int loop = 1; loop <= loops; ++loop) {
@@ -123,7 +116,7 @@ std::string AddressScheduleCsv(const Document& document)
     CsvWriter csv;
     csv.AddRow({"Loop", "Position (m)", "Address", "Device Type", "Slave Base", "Base Other Device",
                 "Attached Other Device", "Standalone Device", "Address Tag", "Location"});
-    const int loops = PanelLoops(document);
+    const int loops = CalculationSupport::PanelLoops(document);
     for (int loop = 1; loop <= loops; ++loop)
         AddAddressRows(csv, document, loop);
     return csv.Text();

@@ -125,12 +125,12 @@ TEST_F(DeviceListImportTest, ABillOfQuantitiesPlacesAsTypingItsQuantities)
 TEST_F(DeviceListImportTest, MappedNamesAreRemembered)
 {
     ASSERT_TRUE(bundled.Loaded);
-    const Entry beacon{Entry::Kind::Other, FindEntry(bundled.catalogue, "slave beacon")->Code};
+    const Entry beacon{Entry::Kind::Other, EntryIndex(bundled.catalogue).Find("slave beacon")->Code};
     RememberMapping(bundled.options, bundled.catalogue, {{"blitz", beacon}, {"old thing", std::nullopt}});
-    RememberMapping(bundled.options, bundled.catalogue, {{"rauchmelder", FindEntry(bundled.catalogue, "Heat Detector Fixed 78C")}});
+    RememberMapping(bundled.options, bundled.catalogue, {{"rauchmelder", EntryIndex(bundled.catalogue).Find("Heat Detector Fixed 78C")}});
     EXPECT_EQ(RememberedMapping(bundled.options, bundled.catalogue),
               (Mapping{{"blitz", beacon}, {"old thing", std::nullopt},
-                       {"rauchmelder", FindEntry(bundled.catalogue, "heat detector fixed 78c")}}));
+                       {"rauchmelder", EntryIndex(bundled.catalogue).Find("heat detector fixed 78c")}}));
 }
 
 // How spreadsheets write a list, and what the import makes of each.
