@@ -9,6 +9,7 @@
 #include "document/DocumentState.h"
 #include "document/EditHistory.h"
 #include "document/PowerSettings.h"
+#include "document/ProjectProperties.h"
 
 #include <array>
 #include <cstdint>
@@ -44,6 +45,8 @@ public:
     bool ReadOnly = false;
     // The standby battery calculation's settings.
     PowerSettings Power;
+    // The project it belongs to, and the spare capacity asked of every loop.
+    ProjectProperties Project;
     // Every accepted change since the document was created or opened
     // (DocumentEdits.h); saving marks the step it was saved at.
     EditHistory<DocumentState> History;

@@ -29,7 +29,8 @@ void RestoreLoop(Document& document, const LoopState& state)
 
 DocumentState CaptureDocument(const Document& document, const std::vector<int>& loops)
 {
-    DocumentState state{document.SiteName, document.Power, document.Catalog().CurrentPanel, document.ModifiedDate, {}};
+    DocumentState state{document.SiteName, document.Power, document.Project, document.Catalog().CurrentPanel,
+                        document.ModifiedDate, {}};
     for (const int loop : loops)
         state.Loops.push_back(CaptureLoop(document, loop));
     return state;
@@ -42,6 +43,7 @@ void RestoreDocument(Document& document, Catalogue& catalogue, Options& options,
         SetCurrentPanel(catalogue, options, state.Panel);
     document.SiteName = state.SiteName;
     document.Power = state.Power;
+    document.Project = state.Project;
     document.ModifiedDate = state.Modified;
     for (const LoopState& loop : state.Loops)
         RestoreLoop(document, loop);
@@ -71,7 +73,7 @@ bool DocumentEdit::Commit(std::string name, std::string mergeKey)
         }
     }
     if (after.Loops.empty() && after.SiteName == before_.SiteName && after.Power == before_.Power &&
-        after.Panel == before_.Panel)
+        after.Project == before_.Project && after.Panel == before_.Panel)
         return false;
     document_.History.Record({std::move(name), std::move(before_), std::move(after), std::move(mergeKey)});
     return true;

@@ -7,6 +7,7 @@
 
 #include "document/DateTime.h"
 #include "document/PowerSettings.h"
+#include "document/ProjectProperties.h"
 #include "loop/clsCalculator.h"
 
 #include <array>
@@ -26,6 +27,7 @@ struct LoopState {
 struct DocumentState {
     std::string SiteName;
     PowerSettings Power;
+    ProjectProperties Project;
     int Panel = -1;  // the catalogue's current panel
     DateTime Modified;
     std::vector<LoopState> Loops;  // by ascending loop number

@@ -17,6 +17,7 @@ void NewDocument(Document& document, const CalculationSupport::LoopDefaults& def
     document.CreatedDate = document.ModifiedDate = document.Now();
     document.SiteName.clear();
     document.Power = {};
+    document.Project = {};
     for (int loop = 1; loop <= Document::LoopCount; ++loop)
         CalculationSupport::ClearLoop(document, loop, defaults);
     document.Dirty = false;
