@@ -39,6 +39,9 @@ LoopSummary SummarizeLoop(const Document& document, int loop)
     summary.AlongCableChecks = JudgeAlongCable(summary.AlongCable);
     for (const AlongCablePoint& point : summary.AlongCable.Points)
         summary.PointTypes.push_back(AlongCablePointName(document.Catalog(), point));
+    summary.Spare = SpareCapacityFor(document, loop);
+    summary.SpareText = SpareAgainstRequired(summary.Spare, document.Project.SpareRequired);
+    summary.BelowRequiredSpare = BelowRequired(summary.Spare, document.Project.SpareRequired);
     return summary;
 }
 
@@ -62,6 +65,8 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file,
     summary.Overall = CalculationSupport::OverallDesignText(document);
     summary.Satisfactory = CalculationSupport::OverallDesignSatisfactory(document);
     summary.AlongCableFailures = AlongCableFailuresText(LoopsFailingAlongCable(document));
+    summary.SpareRequired = document.Project.SpareRequired;
+    summary.SpareShortfall = SpareShortfallText(LoopsBelowRequiredSpare(document), summary.SpareRequired);
     summary.BatteryInputs = PowerInputsFor(document, localeId);
     summary.Battery = CalculatePower(summary.BatteryInputs);
     return summary;
@@ -69,6 +74,7 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file,
 
 int CheckedStatus(const CalcSummary& summary, bool allChecks)
 {
-    const bool othersPass = summary.AlongCableFailures.empty() && PowerPasses(summary.Battery);
+    const bool othersPass =
+        summary.AlongCableFailures.empty() && summary.SpareShortfall.empty() && PowerPasses(summary.Battery);
     return summary.Satisfactory && (!allChecks || othersPass) ? CalcExit::Satisfactory : CalcExit::NotSatisfactory;
 }

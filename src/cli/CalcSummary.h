@@ -4,6 +4,7 @@
 
 #include "document/AlongCableVerdict.h"
 #include "document/PowerSupply.h"
+#include "document/SpareCapacity.h"
 #include "loop/AlongCable.h"
 #include "loop/clsCalculator.h"
 #include "text/Currency.h"
@@ -40,6 +41,9 @@ struct LoopSummary {
     AlongCableResult AlongCable;
     AlongCableVerdict AlongCableChecks;  // every check of AlongCable, judged
     std::vector<std::string> PointTypes;  // each point's device type or Other Device by name
+    LoopSpare Spare;
+    std::string SpareText;  // against the spare required
+    bool BelowRequiredSpare = false;
 };
 
 struct CalcSummary {
@@ -55,6 +59,9 @@ struct CalcSummary {
     bool Satisfactory = false;
     // "Loop 1 fails along the cable"; empty when every loop passes there.
     std::string AlongCableFailures;
+    int32_t SpareRequired = 0;  // percent; 0 when none is asked
+    // "Loop 3 is below the 20 % spare required"; empty when every loop keeps it.
+    std::string SpareShortfall;
     // The standby battery calculation on the totals above.
     PowerInputs BatteryInputs;
     PowerResult Battery;
@@ -66,7 +73,8 @@ struct CalcSummary {
 CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId);
 
 // The exit status of a checked file: the verdict's; with `allChecks`, also
-// 1 when a loop fails along the cable or the battery calculation fails.
+// 1 when a loop fails along the cable, a loop is below the spare required
+// or the battery calculation fails.
 int CheckedStatus(const CalcSummary& summary, bool allChecks);
 
 // A point's figure for the feed.

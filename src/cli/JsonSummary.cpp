@@ -87,6 +87,25 @@ Json AlongCableObject(const LoopSummary& loop, bool devices)
     return object;
 }
 
+// The limit that binds first and every limit, each with its whole percent
+// spare as shown; null for a loop without devices.
+Json SpareObject(const LoopSummary& loop)
+{
+    const SpareItem* binding = loop.Spare.Binding();
+    if (!binding)
+        return nullptr;
+    Json limits = Json::array();
+    for (const SpareItem& item : loop.Spare.Items)
+        limits.push_back(Json::object({{"limit", item.Name},
+                                       {"used", item.Text},
+                                       {"spare_percent", ShownSparePercent(item.SparePercent())}}));
+    return Json::object({{"binding", binding->Name},
+                         {"spare_percent", ShownSparePercent(binding->SparePercent())},
+                         {"text", SpareText(loop.Spare)},
+                         {"below_required", loop.BelowRequiredSpare},
+                         {"limits", limits}});
+}
+
 Json LoopObject(const LoopSummary& loop, bool devices)
 {
     return Json::object({{"loop", loop.Loop},
@@ -107,7 +126,8 @@ Json LoopObject(const LoopSummary& loop, bool devices)
                          {"design_long", loop.DesignLong},
                          {"explanation", loop.Explanation},
                          {"panel_limit_text", loop.PanelLimitText},
-                         {"along_cable", AlongCableObject(loop, devices)}});
+                         {"along_cable", AlongCableObject(loop, devices)},
+                         {"spare", SpareObject(loop)}});
 }
 
 // The value made by `make`, or null when there is none.
@@ -164,6 +184,8 @@ Json SummaryObject(const CalcSummary& summary, bool devices)
                          {"total_alarm_uA", ExactNumber(summary.TotalAlarm)},
                          {"overall", summary.Overall},
                          {"along_cable_pass", summary.AlongCableFailures.empty()},
+                         {"spare_required_percent", summary.SpareRequired > 0 ? Json(summary.SpareRequired) : Json(nullptr)},
+                         {"spare_pass", summary.SpareShortfall.empty()},
                          {"power", PowerObject(summary.BatteryInputs, summary.Battery)}});
 }
 

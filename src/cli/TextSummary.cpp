@@ -125,9 +125,11 @@ std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
     if (!loop.AlongCable.Empty()) {
         text += Detail("Along the cable", AlongCableText(loop.AlongCable));
         text += Detail("Along-cable checks", loop.AlongCableChecks.Text);
-        if (devices)
-            text += DeviceTable(loop, units);
     }
+    if (!loop.SpareText.empty())
+        text += Detail("Spare capacity", loop.SpareText);
+    if (devices && !loop.AlongCable.Empty())
+        text += DeviceTable(loop, units);
     return text;
 }
 
@@ -151,6 +153,8 @@ std::string SummaryText(const CalcSummary& summary, int units, bool devices)
     text += "\nOverall: " + summary.Overall + "\n";
     if (!summary.AlongCableFailures.empty())
         text += summary.AlongCableFailures + "\n";
+    if (!summary.SpareShortfall.empty())
+        text += summary.SpareShortfall + "\n";
     text += PowerSummaryLine(summary.BatteryInputs, summary.Battery) + "\n";
     for (int i = 0; i < loops; ++i)
         text += "\n" + LoopDetails(summary.Loops[static_cast<size_t>(i)], units, devices);

@@ -3,6 +3,7 @@
 #include "desktop/QtBusyPointer.h"
 
 #include "document/AlongCableVerdict.h"
+#include "document/SpareCapacity.h"
 #include "document/CalculationSupport.h"
 #include "forms/HelpTopics.h"
 #include "document/LoopResults.h"
@@ -148,6 +149,20 @@ void frmLoop::ShowAlongCable(const AlongCableResult& result)
     const AlongCableVerdict along = JudgeAlongCable(result);
     lblAlongCable_->setText(along.Empty ? QString() : QString::fromStdString(AlongCableLine(along)));
     lblAlongCable_->setStyleSheet(along.Pass() ? QString() : QStringLiteral("color: #a50e0e; font-weight: bold;"));
+    ShowSpare();
+}
+
+// The tightest limit's spare, red when short of the project's requirement;
+// every limit in the tooltip.
+void frmLoop::ShowSpare()
+{
+    const SpareCell cell = SpareCellFor(document_, LoopNum());
+    lblSpare_->setText(QString::fromStdString(cell.Line));
+    QStringList details;
+    for (const std::string& line : cell.Details)
+        details << QString::fromStdString(line);
+    lblSpare_->setToolTip(details.join('\n'));
+    lblSpare_->setStyleSheet(cell.Below ? QStringLiteral("color: #a50e0e; font-weight: bold;") : QString());
 }
 
 void frmLoop::ShowParameterTexts()
@@ -205,6 +220,7 @@ void frmLoop::MarkStale()
     lblMaxVoltDrop_->setText(QString::fromStdString(stale.MaxVoltDrop));
     lblExplanation_->setText(QString::fromStdString(stale.Explanation));
     lblAlongCable_->clear();
+    lblSpare_->clear();
     ShowPassFail(QString::fromStdString(stale.PassFail), true, false);
 }
 

@@ -89,6 +89,7 @@ private:
     void ShowPassFail(const QString& text, bool stale, bool satisfactory);
     void ShowVoltagePlot();
     void ShowAlongCable(const AlongCableResult& result);
+    void ShowSpare();
     void ShowDeviceTable();
     void ShowEditable();
     void MarkStale();
@@ -160,6 +161,7 @@ private:
     QLabel* lblPassFail_ = nullptr;
     QLabel* lblExplanation_ = nullptr;
     QLabel* lblAlongCable_ = nullptr;  // the checks along the cable, under the verdict
+    QLabel* lblSpare_ = nullptr;       // the spare capacity, under them
     QLineEdit* txtVoltDrop_ = nullptr;
     QLabel* lblMaxVoltDrop_ = nullptr;
     VoltagePlotView* picVoltagePlot_ = nullptr;

@@ -425,6 +425,9 @@ QGroupBox* frmLoop::BuildVerdict()
     lblAlongCable_ = NamedLabel("lblAlongCable");
     lblAlongCable_->setWordWrap(true);
     lblAlongCable_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSpare_ = NamedLabel("lblSpare");
+    lblSpare_->setWordWrap(true);
+    lblSpare_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblExplanation_ = NamedLabel("lblExplanation");
     lblExplanation_->setWordWrap(true);
     lblExplanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -450,6 +453,7 @@ QGroupBox* frmLoop::BuildVerdict()
     layout->setSpacing(8);
     layout->addWidget(lblPassFail_);
     layout->addWidget(lblAlongCable_);
+    layout->addWidget(lblSpare_);
     layout->addLayout(voltDrop);
     layout->addWidget(lblExplanation_, 1);
     return group;

@@ -1,6 +1,7 @@
 #include "desktop/frmMain.h"
 
 #include "document/AlongCableVerdict.h"
+#include "document/SpareCapacity.h"
 #include "document/LoopResults.h"
 #include "document/PowerText.h"
 #include "catalogues/Catalogue.h"
@@ -38,9 +39,9 @@ void ShowVerdict(QLabel* label, const std::string& text, bool satisfactory)
 
 }  // namespace
 
-std::array<QWidget*, 8> frmMain::LoopRow::Controls() const
+std::array<QWidget*, 9> frmMain::LoopRow::Controls() const
 {
-    return {lblLoop, lblLoopName, lblDevice, lblQuiescent, lblAlarm, lblPassFail, lblAlongCable, btnChange};
+    return {lblLoop, lblLoopName, lblDevice, lblQuiescent, lblAlarm, lblPassFail, lblAlongCable, lblSpare, btnChange};
 }
 
 frmMain::frmMain(MainWindowContext context, QWidget* parent)
@@ -127,6 +128,18 @@ void frmMain::ShowLoopResults(int loop)
     row.lblAlarm->setText(Text(results.Alarm));
     ShowVerdict(row.lblPassFail, results.PassFail, results.Satisfactory);
     ShowAlongCable(loop);
+    ShowSpare(row.lblSpare, SpareCellFor(context_.document, loop));
+}
+
+// Red when short of the spare the project asks for; every limit in the tooltip.
+void frmMain::ShowSpare(QLabel* label, const SpareCell& cell)
+{
+    label->setText(Text(cell.Text));
+    QStringList details;
+    for (const std::string& line : cell.Details)
+        details << Text(line);
+    label->setToolTip(details.join('\n'));
+    label->setStyleSheet(cell.Below ? "color: #a50e0e; font-weight: bold;" : "");
 }
 
 // Red with the first failing check; grey where the devices are only placed
@@ -168,6 +181,7 @@ void frmMain::UpdateMainTotals()
     totals_.lblQuiescent->setText(Text(totals.Quiescent));
     totals_.lblAlarm->setText(Text(totals.Alarm));
     ShowVerdict(totals_.lblPassFail, totals.PassFail, totals.Satisfactory);
+    ShowSpare(totals_.lblSpare, SpareTotalsFor(context_.document));
     ShowPowerLine();
 }
 

@@ -32,6 +32,7 @@ class QtHelp;
 class QtPanelChooser;
 class RecentFiles;
 struct DataFiles;
+struct SpareCell;
 
 // What the main window works with; all of it outlives the window.
 struct MainWindowContext {
@@ -110,14 +111,16 @@ private:
         QLabel* lblAlarm = nullptr;
         QLabel* lblPassFail = nullptr;
         QLabel* lblAlongCable = nullptr;  // none in the totals row
+        QLabel* lblSpare = nullptr;
         QPushButton* btnChange = nullptr;
-        std::array<QWidget*, 8> Controls() const;
+        std::array<QWidget*, 9> Controls() const;
     };
 
     void LoopRecalculated(int loop) override;
     void ShowLoopResults(int loop);
     void ShowLoopName(int loop);
     void ShowAlongCable(int loop);
+    void ShowSpare(QLabel* label, const SpareCell& cell);
     void UpdateMainTotals();
     void ShowPowerLine();
     // Every part of the document on show again, as after an undo.

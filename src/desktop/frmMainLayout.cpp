@@ -37,7 +37,8 @@ enum Column {
     AlarmColumn,
     ButtonColumn,
     VerdictColumn,
-    AlongCableColumn
+    AlongCableColumn,
+    SpareColumn
 };
 
 QString ArrayName(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
@@ -245,6 +246,11 @@ QWidget* frmMain::BuildLoopTable()
                                        "the loop whole or open at either end, and the points in each isolator "
                                        "section against its limit; the first that fails is shown");
     grid->addWidget(rows_[0].lblAlongCable, 0, AlongCableColumn);
+    rows_[0].lblSpare = Heading("lblSpare", "Spare", Qt::AlignLeft);
+    rows_[0].lblSpare->setToolTip("What is left of the loop's tightest limit: its alarm current, its devices, its "
+                                  "volt drop, the volts along the cable and its fullest isolator section; red "
+                                  "below the spare the project asks for");
+    grid->addWidget(rows_[0].lblSpare, 0, SpareColumn);
     grid->addWidget(rows_[0].lblLoop, 0, LoopColumn);
     grid->addWidget(rows_[0].lblDevice, 0, DevicesColumn);
     grid->addWidget(rows_[0].lblQuiescent, 0, QuiescentColumn);
@@ -255,6 +261,8 @@ QWidget* frmMain::BuildLoopTable()
         row.lblQuiescent = Cell("lblQuiescent", index, number);
         row.lblAlarm = Cell("lblAlarm", index, number);
         row.lblPassFail = Cell("lblPassFail", index, Qt::AlignLeft);
+        row.lblSpare = Cell("lblSpare", index, Qt::AlignLeft);
+        grid->addWidget(row.lblSpare, gridRow, SpareColumn);
         grid->addWidget(row.lblLoop, gridRow, LoopColumn);
         grid->addWidget(row.lblDevice, gridRow, DevicesColumn);
         grid->addWidget(row.lblQuiescent, gridRow, QuiescentColumn);
@@ -288,7 +296,7 @@ QWidget* frmMain::BuildLoopTable()
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     const int totalsRow = Document::LoopCount + 2;
-    grid->addWidget(rule, totalsRow - 1, LoopColumn, 1, AlongCableColumn + 1);
+    grid->addWidget(rule, totalsRow - 1, LoopColumn, 1, SpareColumn + 1);
 
     totals_.lblLoop = Cell("lblLoop", MainWindowCore::TotalsRow, Qt::AlignLeft, "Total");
     addRow(totals_, MainWindowCore::TotalsRow, totalsRow);
@@ -312,7 +320,7 @@ QWidget* frmMain::BuildLoopTable()
     lblPower_ = new QLabel;
     lblPower_->setObjectName("lblPower");
     lblPower_->setWordWrap(true);
-    grid->addWidget(lblPower_, totalsRow + 2, LoopColumn, 1, AlongCableColumn + 1);
+    grid->addWidget(lblPower_, totalsRow + 2, LoopColumn, 1, SpareColumn + 1);
 
     grid->setColumnStretch(AlongCableColumn, 1);
     // As tall as the rows on show: a panel with fewer loops leaves the

@@ -115,7 +115,9 @@ EMSCRIPTEN_BINDINGS(ferrolux_loop_editor)
         .field("satisfactory", &R::Satisfactory)
         .field("explanation", &R::Explanation)
         .field("alongCable", &R::AlongCable)
-        .field("alongCablePass", &R::AlongCablePass);
+        .field("alongCablePass", &R::AlongCablePass)
+        .field("spare", &R::Spare)
+        .field("spareBelow", &R::SpareBelow);
     value_object<HistoryTexts>("HistoryTexts")
         .field("undoName", &HistoryTexts::UndoName)
         .field("redoName", &HistoryTexts::RedoName)

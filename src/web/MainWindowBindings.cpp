@@ -6,6 +6,7 @@
 #include "catalogues/Catalogue.h"
 #include "catalogues/PanelLists.h"
 #include "document/AlongCableVerdict.h"
+#include "document/SpareCapacity.h"
 #include "document/DocumentEdits.h"
 #include "document/LoopResults.h"
 #include "document/NewDocument.h"
@@ -43,6 +44,13 @@ val PanelItemToJs(const PanelListItem& item)
     return panel;
 }
 
+void SetSpare(val& row, const SpareCell& cell)
+{
+    row.set("spare", cell.Text);
+    row.set("spareBelow", cell.Below);
+    row.set("spareDetails", StringsToJs(cell.Details));
+}
+
 // frmMain's handlers over the session; the session outlives it.
 class MainWindow {
 public:
@@ -69,6 +77,7 @@ public:
         row.set("alongCablePass", along.Pass());
         row.set("alongCableHint", along.Hint());
         row.set("alongCableDetails", StringsToJs(AlongCableDetails(along)));
+        SetSpare(row, SpareCellFor(document, loop));
         return row;
     }
 
@@ -83,6 +92,7 @@ public:
         row.set("satisfactory", totals.Satisfactory);
         row.set("alarmNoteVisible", totals.AlarmNoteVisible);
         row.set("alarmNotes", MainWindowCore::AlarmNotesCaption(session_.catalogue()));
+        SetSpare(row, SpareTotalsFor(session_.document()));
         return row;
     }
 

@@ -1,6 +1,7 @@
 #include "web/WebLoopEditor.h"
 
 #include "document/AlongCableVerdict.h"
+#include "document/SpareCapacity.h"
 #include "document/CalculationSupport.h"
 #include "forms/BusyPointer.h"
 #include "forms/DiscardQuestion.h"
@@ -108,6 +109,9 @@ WebLoopEditor::Results WebLoopEditor::CurrentResults()
         JudgeAlongCable(CalculationSupport::AnalyseAlongCable(session_.document(), core_.LoopNum()));
     results.AlongCable = along.Empty ? std::string() : AlongCableLine(along);
     results.AlongCablePass = along.Pass();
+    const SpareCell spare = SpareCellFor(session_.document(), core_.LoopNum());
+    results.Spare = spare.Line;
+    results.SpareBelow = spare.Below;
     return results;
 }
 
@@ -116,6 +120,7 @@ WebLoopEditor::Results WebLoopEditor::StaleResults()
     Results results = CurrentResults();
     static_cast<LoopEditorResults&>(results) = StaleLoopEditorResults(results, core_.Model().CalcType());
     results.AlongCable.clear();
+    results.Spare.clear();
     return results;
 }
 

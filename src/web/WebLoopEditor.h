@@ -51,6 +51,8 @@ public:
     struct Results : LoopEditorResults {
         std::string AlongCable;  // empty for a loop without devices
         bool AlongCablePass = true;
+        std::string Spare;  // "Spare capacity: ...", empty for a loop without devices
+        bool SpareBelow = false;
     };
 
     // Opens on loop `loop` (1 to 8) of the session's document.

@@ -45,7 +45,7 @@ TEST(JsonSummary, EveryKeyOfALoopInOrderEightLoopsAndExactNumbers)
                                               "quiescent_uA", "alarm_uA", "volt_drop_V", "max_volt_drop_V", "calc_type",
                                               "cable_impedance", "cable_total_dm", "cable_first_dm", "loop_design",
                                               "design_short", "design_long", "explanation", "panel_limit_text",
-                                              "along_cable"}));
+                                              "along_cable", "spare"}));
     // A loop without points.
     EXPECT_EQ(json["loops"][0]["along_cable"].dump(),
               R"({"positioned":false,"placed_between":[],"feeds":null,"sections":[],"checks":null})");

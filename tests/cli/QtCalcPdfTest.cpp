@@ -32,12 +32,12 @@ private slots:
         QProcess render;
         render.start(pdftoppm, {"-png", "-r", "50", QString::fromStdString(pdf), pngFolder + "/page"});
         QVERIFY(render.waitForFinished(60000));
-        // The summary and four loops, each with its block along the cable and
-        // its plot: the sections that do not fit start new pages, one a page
-        // here, and one plot does not fit under its loop and starts its own;
-        // the power supply section, last, starts a page too.
+        // The summary and four loops, each with its spare capacity, its block
+        // along the cable and its plot: each loop starts a page and its plot,
+        // which does not fit under it, starts its own; the power supply
+        // section, last, fits under the last plot.
         const QStringList rendered = QDir(pngFolder).entryList({"page*.png"}, QDir::Files, QDir::Name);
-        QCOMPARE(rendered.size(), 7);
+        QCOMPARE(rendered.size(), 9);
         for (const QString& name : rendered) {
             const QImage page = QImage(pngFolder + "/" + name).convertToFormat(QImage::Format_RGB32);
             QImage blank(page.size(), QImage::Format_RGB32);

@@ -48,7 +48,8 @@ TEST(TextSummary, TheLoopTableThenEachLoopOfThePanel)
                         "(address 12), 15.98 V open at IN end (address 25, fails at address 25), 16.46 V open at OUT "
                         "end (address 1, fails at address 1); no isolator, 25 points (limit 32)\n"
                         "  Along-cable checks      Placed evenly, open at IN end: address 25, 1.02 V below its "
-                        "minimum (2 of 4 checks fail)\n\nLoop 4\n"),
+                        "minimum (2 of 4 checks fail)\n"
+                        "  Spare capacity          None (alarm current over its limit)\n\nLoop 4\n"),
               std::string::npos)
         << text;
 }

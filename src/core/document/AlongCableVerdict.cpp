@@ -132,11 +132,5 @@ std::string AlongCableFailuresText(const std::vector<int>& loops)
 {
     if (loops.empty())
         return "";
-    std::string text = loops.size() == 1 ? "Loop " : "Loops ";
-    for (size_t i = 0; i < loops.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == loops.size() ? " and " : ", ";
-        text += std::to_string(loops[i]);
-    }
-    return text + (loops.size() == 1 ? " fails" : " fail") + " along the cable";
+    return LoopsText(loops) + (loops.size() == 1 ? " fails" : " fail") + " along the cable";
 }

@@ -28,6 +28,17 @@ std::string LoopTitle(int loop, std::string_view name)
     return title;
 }
 
+std::string LoopsText(const std::vector<int>& loops)
+{
+    std::string text = loops.size() == 1 ? "Loop " : "Loops ";
+    for (size_t i = 0; i < loops.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == loops.size() ? " and " : ", ";
+        text += std::to_string(loops[i]);
+    }
+    return text;
+}
+
 LoopEditorResults LoopEditorResultsFor(const clsCalculator& loop, const Catalogue& catalogue, int units)
 {
     LoopEditorResults results;

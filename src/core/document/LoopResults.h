@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Catalogue;
 class Document;
@@ -64,6 +65,8 @@ MainTotals MainTotalsFor(const Document& document);
 // "Loop 3", or "Loop 3 - Yard and loading bays" for a named loop: the loop
 // editor's caption and the report's heading.
 std::string LoopTitle(int loop, std::string_view name);
+// "Loop 3", "Loops 1, 3 and 4": loops named together in a sentence.
+std::string LoopsText(const std::vector<int>& loops);
 
 // A voltage in volts as the results show it ("#####0.0").
 std::string VoltsText(double volts);

@@ -331,6 +331,7 @@ private:
             }
         }
         const double supply = loop_.panelMinLoopVoltage_ / 100.0 - Volts(loop_.panelDriverImpedance_ * total);
+        result_.Feeds[f].SupplyVolts = supply;
         for (size_t k = 0; k < n; ++k) {
             points[k].ExactVolts[f] = supply - Volts(drops_[k]);
             points[k].Volts[f] = std::max(points[k].ExactVolts[f], 0.0);
@@ -356,6 +357,7 @@ private:
         summary.LowestVolts = lowest->Volts[f];
         summary.LowestAddress = lowest->Address;
         summary.WorstAddress = worst->Address;
+        summary.WorstMinimumVoltage = worst->MinimumVoltage;
     }
 
     // An isolator at the address ends the section before it and opens the next.

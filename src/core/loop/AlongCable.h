@@ -56,6 +56,10 @@ struct FeedResult {
     double WorstMargin = 0;  // the lowest voltage over the point's minimum
     int WorstAddress = 0;
     bool Pass = true;
+    // What the panel gives the cable at the feeding end in this feed, and
+    // the least voltage the worst point may have: what it may lose between.
+    double SupplyVolts = 0;
+    double WorstMinimumVoltage = 0;
 };
 
 struct IsolatorSection {

@@ -99,6 +99,9 @@ public:
     // tenths and its cap at the panel's voltage; volts.
     double LumpedVoltDrop() const { return lumpedVoltDrop_; }
     const std::string& PanelLimitText() const { return panelLimitText_; }
+    // The panel's loop current of the last SetPanelData, which the verdict
+    // holds the currents to; mA.
+    int16_t PanelMaxLoopCurrent() const { return panelMaxLoopCurrent_; }
     LoopDesignCode LoopDesign() const { return loopDesign_; }
     const SurgeDiagnostics& Surge() const { return surge_; }
     const MasterSlaveDiagnostics& MasterSlave() const { return masterSlave_; }

@@ -1,6 +1,7 @@
 #include "report/PrintCalcData.h"
 
 #include "document/AlongCableVerdict.h"
+#include "document/SpareCapacity.h"
 #include "document/CalculationSupport.h"
 #include "text/CurrentText.h"
 #include "document/LoopResults.h"
@@ -12,6 +13,7 @@
 #include "platform/MessageHost.h"
 #include "report/LoopContents.h"
 #include "report/PrintAlongCable.h"
+#include "report/PrintSpare.h"
 #include "report/PrintPower.h"
 #include "report/Printing.h"
 #include "report/ReportPrinter.h"
@@ -161,6 +163,7 @@ void PrintSummary(Printing& printing, const Document& document, const PanelRecor
         PrintAlongCableFailures(printing, document);
     }
     PrintAlongCable::PrintSummaryLines(printing, document, loops, NameColumn, SummaryDevicesColumn, loops == 1);
+    PrintSpare::PrintSummaryLines(printing, document, loops, NameColumn, SummaryDevicesColumn);
 }
 
 std::string CableDistributionAssumption(const Document& document)
@@ -349,6 +352,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
                                                      ? std::vector<std::string>()
                                                      : printing.LinesBeside(NameColumn, model.DesignExplanation());
     const AlongCableResult alongCable = CalculationSupport::AnalyseAlongCable(document, loop);
+    const LoopSpare spare = SpareCapacityFor(document, loop);
     // The permissible volt drop, the alarm current's note, the verdict, its
     // reason and a blank line.
     const int judgementLines = 3 + (model.PanelLimitText().empty() ? 0 : 1) + static_cast<int>(explanation.size());
@@ -357,6 +361,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
     const int linesNeeded = static_cast<int>(heading.size()) - 1 +
                             (hasDevices || hasOthers ? deviceTypes + (hasDevices ? 4 : 0) + otherTypes +
                                                            (hasOthers ? 4 : 0) + 12 + judgementLines +
+                                                           PrintSpare::LineCount(spare) +
                                                            PrintAlongCable::LineCount(alongCable)
                                                      : 4);
     if (linesNeeded > printing.LinesLeftOnPage() && !printing.PrintPageHeader())
@@ -421,6 +426,7 @@ bool PrintLoopSection(Printing& printing, const Document& document, int units, i
 
     PrintCableData(printing, document, model, units, columns);
     PrintVerdict(printer, model, explanation);
+    PrintSpare::PrintBlock(printing, spare, document.Project.SpareRequired, NameColumn);
     return PrintAlongCable::PrintBlock(printing, alongCable, NameColumn, units, LoopTitle(loop, document.LoopName(loop)));
 }
 

@@ -66,6 +66,8 @@ export interface LoopEditorResults {
   explanation: string;
   alongCable: string;         // "Along the cable: ...", empty without devices
   alongCablePass: boolean;
+  spare: string;              // "Spare capacity: ...", empty without devices
+  spareBelow: boolean;        // below the spare the project asks for
 }
 
 // Undo and Redo: the steps' names (empty when none, the control greyed) and

@@ -25,6 +25,11 @@ export interface MainLoopRow {
   alongCableHint: boolean;
   // Every check behind it, a line each (the tooltip).
   alongCableDetails: string[];
+  // The tightest limit's spare ('' without devices), red while below the
+  // spare the project asks for; every limit in the details.
+  spare: string;
+  spareBelow: boolean;
+  spareDetails: string[];
 }
 
 export interface MainTotals {
@@ -36,6 +41,10 @@ export interface MainTotals {
   alarmNoteVisible: boolean;
   // "(max. permissible = 1600 mA)", shown while alarmNoteVisible.
   alarmNotes: string;
+  // Whether every loop keeps the spare asked for ('' when none is asked).
+  spare: string;
+  spareBelow: boolean;
+  spareDetails: string[];
 }
 
 // The standby battery line under the totals.

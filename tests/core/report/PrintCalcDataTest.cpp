@@ -68,6 +68,10 @@ TEST_F(PrintCalcData, SummaryOfAFourLoopPanel)
         "        1         Devices placed evenly (no distances): 2.77 V margin (all 4 checks pass)",
         "        2         Devices placed evenly (no distances): 2.92 V margin (all 4 checks pass)",
         "",
+        "Spare capacity:",
+        "        1         2 % (alarm current)",
+        "        2         70 % (alarm current)",
+        "",
         "Calculations include the following assumptions:",
         "      Even distribution of devices along cable beyond 1st device.",
         "      As many devices are in alarm as possible.",
@@ -139,7 +143,7 @@ TEST_F(PrintCalcData, ALoopSectionAndThePowerSupplyAfterTheLoops)
         "        Loop Satisfactory",
         "",
     };
-    EXPECT_EQ(LinesBetween(2, "Loop 2", "Along the cable"), loop2);
+    EXPECT_EQ(LinesBetween(2, "Loop 2", "Spare capacity"), loop2);
 
     EXPECT_TRUE(FontOf("Other Devices").Bold && !FontOf("Sub-total").Bold);
     EXPECT_TRUE(FontOf("Alarm current with panel-limited LEDs").Italic && !FontOf("1.5mm FR").Italic);
@@ -176,8 +180,21 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
         document.Loop(1).SetCablePosition(address, 600 * address);
     ASSERT_EQ(Print({1, 2, 3, 4}), 0);
 
+    // Its spare: what each limit leaves, the one past it marked, the
+    // tightest named.
     const Lines loop1 = {
         "        Loop Satisfactory",
+        "",
+        "        Spare capacity        Used                        Spare",
+        "",
+        "        Alarm current         34.0 of 35 mA                 2 %",
+        "        Devices               7 of 126                     94 %",
+        "        Volt drop             0.2 of 3.0 V                 93 %",
+        "        Loop whole            0.06 of 3.00 V               97 %",
+        "        Open at IN end        0.19 of 3.00 V               93 %",
+        "        Open at OUT end       0.22 of 3.00 V               92 %",
+        "        Section 1             5 of 4 points               -25 %                     Over",
+        "        Spare capacity: None (section 1 over its limit)",
         "",
         "        Along the cable       Lowest voltage   Address    Worst margin   Address",
         "",
@@ -204,6 +221,10 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
         "                  fails)",
         "        2         Devices placed evenly (no distances): 2.92 V margin (all 4 checks pass)",
         "",
+        "Spare capacity:",
+        "        1         None (section 1 over its limit)",
+        "        2         25 % (section 1)",
+        "",
     };
     EXPECT_EQ(LinesBetween(1, "Total", "Calculations include"), summary);
     EXPECT_TRUE(FontOf("Loop 1 fails along the cable").Bold && !FontOf("Along the cable:").Bold);
@@ -225,7 +246,9 @@ TEST_F(PrintCalcData, TheLoopAlongItsCableUnderItsResults)
     EXPECT_EQ(std::tuple(plot.Page, plot.X, plot.Y, plot.Width, plot.Height, plot.Points),
               std::tuple(lastSection->Page, lastSection->X, lastSection->Y + 2 * line,
                          RecordingPrinter::A4Width - 2 * Printing::Margin - printer.TabX(8), 18 * line, size_t{7}));
-    EXPECT_EQ(printer.Plots()[1].Page, Find("Open at OUT end")->Page + 1);
+    const auto loop2Feeds = std::find_if(printer.Printed().rbegin(), printer.Printed().rend(),
+                                         [](const auto& piece) { return piece.Text == "Open at OUT end"; });
+    EXPECT_EQ(printer.Plots()[1].Page, loop2Feeds->Page + 1);
 }
 
 TEST_F(PrintCalcData, CableDistributionAssumption)
@@ -249,23 +272,23 @@ TEST_F(PrintCalcData, CableDistributionAssumption)
 TEST_F(PrintCalcData, ASectionThatDoesNotFitStartsANewPageAndOneLongerThanAPageRunsOn)
 {
     BuildFourLoopSite();
-    // On a page of 19820 twips loop 2 with its block along the cable and its
-    // plot just fits below the summary; 10 less, and the plot starts page 2
-    // under its header and the loop's title.
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 19820);
+    // On a page of 23120 twips loop 2 with its spare capacity, its block
+    // along the cable and its plot just fits below the summary; 10 less, and
+    // the plot starts page 2 under its header and the loop's title.
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 23120);
     ASSERT_EQ(Print({2}), 0);
     // The power supply section does not fit under it and starts page 2.
     EXPECT_EQ(std::tuple(printer.Plots().at(0).Page, Find("Power Supply and Battery")->Page), std::tuple(1, 2));
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 19810);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 23110);
     ASSERT_EQ(Print({2}), 0);
     EXPECT_EQ(std::tuple(Find("Section 1")->Page, printer.Plots().at(0).Page), std::tuple(1, 2));
     EXPECT_EQ(PageLines(2)[3], "Loop 2 (continued)");  // the plot says whose it is
-    // 24 lines fit on a page of 6660 twips: the summary fills page 1, loop 2
+    // On a page of 7100 twips the summary fills page 1, loop 2
     // starts page 2 under its header and runs on to page 3 without one; its
     // plot starts page 4 under a header. The power supply section with eight
     // loads starts page 5 under a header and runs on to page 6.
     document.Power.Loads.assign(8, AncillaryLoad{"Door holder", 1, Currency::FromInteger(25), Currency()});
-    printer = RecordingPrinter(RecordingPrinter::A4Width, 6660);
+    printer = RecordingPrinter(RecordingPrinter::A4Width, 7100);
     progress = ScriptedProgress();
     ASSERT_EQ(Print({2}), 0);
     ASSERT_EQ(LastPage(), 6);

@@ -125,6 +125,7 @@ function result(host: ParametersHost, r: LoopEditorResults): TemplateResult {
     <div id="lblPassFail" class=${`verdict ${stale ? 'stale' : r.satisfactory ? 'pass' : 'fail'}`} role="status"
       @mousedown=${recalculate}>${r.passFail}</div>
     <p id="lblAlongCable" class=${r.alongCablePass ? '' : 'fail'} ?hidden=${r.alongCable === ''}>${r.alongCable}</p>
+    <p id="lblSpare" class=${r.spareBelow ? 'fail' : ''} ?hidden=${r.spare === ''}>${r.spare}</p>
     <div class="volt-drop">
       <label for="txtVoltDrop">Volt drop:</label>
       <input type="text" id="txtVoltDrop" class="number" readonly tabindex="-1" .value=${r.voltDrop}>

@@ -9,6 +9,8 @@ import type { App } from '../app/App.js';
 import { openLoopEditor } from '../loop/LoopEditorDialog.js';
 
 const loops = [1, 2, 3, 4, 5, 6, 7, 8];
+const spareHeading = 'What is left of the loop\'s tightest limit: its alarm current, its devices, its volt drop, the ' +
+  'volts along the cable and its fullest isolator section; red below the spare the project asks for';
 const alongCableHeading = 'Every check along the cable: each device\'s voltage over its minimum with the loop whole ' +
   'or open at either end, and the points in each isolator section against its limit; the first that fails is shown';
 
@@ -29,12 +31,13 @@ export class LoopTable {
       <div class="table-wrap">
         <table class="grid" aria-labelledby="loopsHeading">
           <colgroup><col class="c-loop"><col class="c-name"><col class="c-num"><col class="c-num"><col class="c-num">
-            <col class="c-verdict"><col class="c-button"><col class="c-along"></colgroup>
+            <col class="c-verdict"><col class="c-button"><col class="c-along"><col class="c-spare"></colgroup>
           <thead><tr>
             <th scope="col">Loop</th><th scope="col">Name</th><th scope="col" class="num">Devices</th>
             <th scope="col" class="num">Quiescent</th><th scope="col" class="num">Alarm</th>
             <th scope="col">Verdict</th><th scope="col"><span class="sr-only">Details</span></th>
             <th scope="col" title=${alongCableHeading}>Along the Cable</th>
+            <th scope="col" title=${spareHeading}>Spare</th>
           </tr></thead>
           <tbody @keydown=${(event: KeyboardEvent) => this.keydown(event)}
             @focusin=${(event: FocusEvent) => this.focused(event)}>${rows.map((row) => this.row(row))}</tbody>
@@ -46,9 +49,10 @@ export class LoopTable {
               <td class="num">${totals.alarm}</td>
               <td class=${totals.satisfactory ? 'pass' : 'fail'}>${totals.passFail}</td>
               <td></td><td></td>
+              ${this.spare(totals)}
             </tr>
             ${totals.alarmNoteVisible ? html`<tr class="note">
-              <td colspan="3"></td><td colspan="2" class="num fail">${totals.alarmNotes}</td><td colspan="3"></td>
+              <td colspan="3"></td><td colspan="2" class="num fail">${totals.alarmNotes}</td><td colspan="4"></td>
             </tr>` : nothing}
           </tfoot>
         </table>
@@ -70,7 +74,12 @@ export class LoopTable {
       <td><button type="button" aria-label=${`Details of loop ${row.loop}`}
         title=${`Devices, cable and calculation of loop ${row.loop}`} @click=${() => this.open(row.loop)}>Details...</button></td>
       <td class="along ${row.alongCable ? along : ''}" title=${row.alongCableDetails.join('\n') || nothing}>${row.alongCable}</td>
+      ${this.spare(row)}
     </tr>`;
+  }
+
+  private spare(cell: { spare: string; spareBelow: boolean; spareDetails: string[] }): TemplateResult {
+    return html`<td class="spare ${cell.spareBelow ? 'fail' : ''}" title=${cell.spareDetails.join('\n') || nothing}>${cell.spare}</td>`;
   }
 
   focusFirstButton(): void {
