@@ -6,7 +6,6 @@
 #include "support/QtScreens.h"
 #include "support/QtTestMain.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
@@ -14,12 +13,6 @@
 using namespace QtClicks;
 
 namespace {
-
-bool EverySectionWithin(const clsCalculator& loop, int32_t limit)
-{
-    const std::vector<IsolatorSection> sections = loop.AnalyseAlongCable(limit).Sections;
-    return std::ranges::all_of(sections, [&](const IsolatorSection& s) { return s.Points <= limit; });
-}
 
 void InPlaceIsolators(QWidget& editor, const std::function<void(QWidget&)>& walk)
 {
@@ -42,31 +35,27 @@ private slots:
         Document& document = site.app->document();
         const WhenModal editing([&](QWidget* editor) {
             const clsCalculator before = document.Loop(2);
+            int added = 0;
             auto* undo = Control<QToolButton>(*editor, "btnUndo")->defaultAction();
-            InPlaceIsolators(*editor, [&](QWidget& dialog) {
-                QCOMPARE(dialog.windowTitle(), "Place Isolators - Loop 2 - Racking north");
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            });
+            InPlaceIsolators(*editor, [&](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
             QVERIFY(document.Loop(2) == before);
             QVERIFY(!undo->isEnabled());
 
             InPlaceIsolators(*editor, [&](QWidget& dialog) {
                 auto* limit = Control<QSpinBox>(dialog, "spnLimit");
-                QVERIFY(Control<QComboBox>(dialog, "cboKind")->count() > 0);
                 QVERIFY(!Control(dialog, "btnOK")->isEnabled());  // the panel's limit holds already
                 limit->selectAll();
                 QTest::keyClicks(limit, "4");
                 QVERIFY(Control<QLabel>(dialog, "lblBefore")->text().contains("over the limit of 4"));
                 QVERIFY(Control<QLabel>(dialog, "lblAfter")->text().contains("within the limit of 4"));
-                QVERIFY(Control<QLabel>(dialog, "lblOutcome")->text().startsWith("Adds "));
-                dialog.resize(1366, 768);
+                // "Adds 10 isolators, before addresses ..."
+                added = Control<QLabel>(dialog, "lblOutcome")->text().section(' ', 1, 1).toInt();
                 SaveScreen(dialog, "dlgPlaceIsolators");
                 QTest::mouseClick(Control(dialog, "btnOK"), Qt::LeftButton);
             });
-            QVERIFY(EverySectionWithin(document.Loop(2), 4));
-            QVERIFY(document.Loop(2).QtyDevices() > before.QtyDevices());
+            QVERIFY(added > 0);
+            QCOMPARE(document.Loop(2).QtyDevices(), before.QtyDevices() + added);
             QCOMPARE(undo->text(), "&Undo Place Isolators");
-            SaveScreen(*editor, "frmLoop-PlaceIsolators");
             undo->trigger();
             QVERIFY(document.Loop(2) == before);
             QTest::mouseClick(Control(*editor, "btnCancel"), Qt::LeftButton);
