@@ -69,7 +69,8 @@ std::string PlaceIsolatorsCore::SectionsText(const std::vector<IsolatorSection>&
 {
     if (sections.empty())
         return "No points on the loop.";
-    const IsolatorSection& largest = *std::ranges::max_element(sections, {}, &IsolatorSection::Points);
+    const IsolatorSection& largest = *std::max_element(
+        sections.begin(), sections.end(), [](const IsolatorSection& x, const IsolatorSection& y) { return x.Points < y.Points; });
     return Plural(sections.size(), "section", "sections") + ": " +
            ListOf(sections, [](const IsolatorSection& s) { return s.Points; }) + " points; the largest, " +
            std::to_string(largest.Points) + ", is " + (largest.Points > limit ? "over" : "within") + " the limit of " +

@@ -17,7 +17,8 @@ using IsolatorPlacement::Placement;
 
 // Check mode foresees what Apply does and leaves the loop alone; Apply keeps
 // every section within the limit, each new isolator just before the point it
-// was put in for (on it, when fitted), and a refusal leaves the loop as it was.
+// was put in for (on it, when fitted), and nothing more to place after it (the
+// isolators it put in count); a refusal leaves the loop as it was.
 Placement PlaceAndCheck(Document& document, int loop, const Kind& kind, int32_t limit)
 {
     const clsCalculator before = document.Loop(loop);
@@ -32,6 +33,7 @@ Placement PlaceAndCheck(Document& document, int loop, const Kind& kind, int32_t 
     }
     const auto sections = model.AnalyseAlongCable(limit).Sections;
     EXPECT_TRUE(std::ranges::all_of(sections, [&](const IsolatorSection& s) { return s.Points <= limit && s.Pass; }));
+    EXPECT_TRUE(IsolatorPlacement::PlaceEvery(document, loop, kind, limit, Mode::Check).Added.empty());
     const bool fitted = kind.IsOther && !document.Catalog().OtherDevice(kind.Code).IsStandalone;
     for (const IsolatorPlacement::NewIsolator& added : placement.Added)
         EXPECT_EQ(model.AddressOrder(added.Address) + (fitted ? 0 : 1), model.AddressOrder(added.Before))
