@@ -49,9 +49,7 @@ TEST(PlaceIsolatorsCore, ShowsTheSectionsAndWhatOKDoesWithoutTouchingTheLoop)
          "Adds 1 isolator, before address 31."},
         {1, 20, "4 sections: 20, 20, 20 and 10 points; the largest, 20, is within the limit of 20.",
          "Fits 2 isolators, to the devices at addresses 21 and 61."},
-        {0, 40, "2 sections: 40 and 30 points; the largest, 40, is within the limit of 40.",
-         "No isolator is needed: every section is within 40 points."},
-        {0, 0, "", "The section at address 2 cannot be brought within 1 points by isolators."},
+        {0, 0, "", IsolatorPlacement::UnreachableMessage(2, 1)},  // within 1 at the least
         {0, 999, "2 sections: 40 and 30 points; the largest, 40, is within the limit of 252.",
          "No isolator is needed: every section is within 252 points."},
     };
