@@ -69,7 +69,7 @@ dlgPlaceIsolators::dlgPlaceIsolators(Document& document, int loop, QWidget* pare
     layout->addLayout(form);
     layout->addStretch(1);
     layout->addWidget(buttons);
-    setMinimumWidth(520);
+    setMinimumWidth(600);
     Show();
 }
 
@@ -81,6 +81,9 @@ void dlgPlaceIsolators::Show()
     lblAfter_->setText(QString::fromStdString(core_.AfterText()));
     lblOutcome_->setText(QString::fromStdString(core_.OutcomeText()));
     btnOK_->setEnabled(core_.CanApply());
+    // Longer texts wrap onto more lines: the window grows to show them whole.
+    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+        resize(width(), needed);
 }
 
 void dlgPlaceIsolators::accept()
