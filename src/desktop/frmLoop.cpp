@@ -11,6 +11,7 @@
 #include "catalogues/Options.h"
 #include "desktop/QtUndoActions.h"
 #include "desktop/VoltagePlotView.h"
+#include "desktop/dlgPlaceIsolators.h"
 #include "desktop/frmCableLayout.h"
 #include "desktop/frmLoopTables.h"
 #include "platform/MessageHost.h"
@@ -342,6 +343,21 @@ void frmLoop::OpenCableLayout()
     frmCableLayout layout(document_, core_.Opts(), parameters_.Units(), host_, LoopNum(), this);
     layout.exec();
     core_.RecordStep(std::move(before), LoopEditorCore::CableLayoutStep);
+    ShowUndoSteps();
+}
+
+// OK there puts the isolators into the loop: one step of this window's history.
+void frmLoop::OpenPlaceIsolators()
+{
+    if (refusedEntry_)
+        return;
+    LoopEditorCore::EditorState before = core_.Snapshot();
+    dlgPlaceIsolators dialog(document_, LoopNum(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    core_.RecordPlacement(std::move(before), PlaceIsolatorsCore::StepName);
+    deviceModel_->Reset();
+    ShowDeviceTable();
     ShowUndoSteps();
 }
 

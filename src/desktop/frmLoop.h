@@ -106,6 +106,7 @@ private:
     void AddRow();
     void FilterDevices();
     void OpenCableLayout();
+    void OpenPlaceIsolators();
     // The editor's own steps; the controls show the loop as it then is.
     void UndoStep();
     void RedoStep();
@@ -186,6 +187,7 @@ private:
     QLineEdit* txtMaxOutputs_ = nullptr;
     QCheckBox* chkDisableDIN_ = nullptr;
     QPushButton* btnCableLayout_ = nullptr;
+    QPushButton* btnPlaceIsolators_ = nullptr;
 
     QtUndoActions* undo_ = nullptr;
     QToolButton* btnUndo_ = nullptr;

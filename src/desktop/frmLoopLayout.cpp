@@ -137,6 +137,9 @@ void frmLoop::BuildControls()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnUndo_);
     buttons->addWidget(btnRedo_);
+    btnPlaceIsolators_ = Named(new QPushButton(tr("&Place Isolators...")), "btnPlaceIsolators");
+    connect(btnPlaceIsolators_, &QPushButton::clicked, this, &frmLoop::OpenPlaceIsolators);
+    buttons->addWidget(btnPlaceIsolators_);
     buttons->addStretch(1);
     buttons->addWidget(btnOK_);
     buttons->addWidget(btnCancel_);
@@ -151,7 +154,7 @@ void frmLoop::BuildControls()
                         optCableRun_,      optCableSize_,     cmbCableSize_,     txtCableImpedance_,
                         txtTotalLength_,   sldDistribution_,  txtFirstLength_,   btnCableLayout_,
                         txtMaxOutputs_,
-                        chkDisableDIN_,    btnOK_,            btnCancel_};
+                        chkDisableDIN_,    btnPlaceIsolators_, btnOK_,           btnCancel_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -15,6 +15,7 @@ import type { LoopEditorTypes } from './types/loop-editor.js';
 import type { PanelTypes } from './types/panels.js';
 import type { ResultTypes, TextMeasure } from './types/results.js';
 import type { HelpTypes } from './types/help.js';
+import type { PlaceIsolatorsTypes } from './types/place-isolators.js';
 
 export * from './types/session.js';
 export * from './types/main-window.js';
@@ -22,6 +23,7 @@ export * from './types/loop-editor.js';
 export * from './types/panels.js';
 export * from './types/results.js';
 export * from './types/help.js';
+export * from './types/place-isolators.js';
 
 export interface FerroluxOptions {
   // 'indexeddb' (the default where there is IndexedDB) keeps the settings and
@@ -39,7 +41,7 @@ export interface FerroluxOptions {
 }
 
 export interface FerroluxModule extends CalcTypes, SessionTypes, MainWindowTypes, LoopEditorTypes, PanelTypes,
-  ResultTypes, HelpTypes {
+  ResultTypes, HelpTypes, PlaceIsolatorsTypes {
   // Emscripten's in-memory file system.
   FS: any;
   // Resolves once every change to the settings and panels so far is stored.

@@ -100,6 +100,11 @@ private slots:
                                 CheckHelpKey(site, layout, HelpTopic::CableLayout);
                                 SaveScreen(layout, "laptop-frmCableLayout");
                             });
+                    InModal([&] { Click(editor, "btnPlaceIsolators"); },
+                            [&](QWidget& placing) {
+                                CheckFits(placing);
+                                CheckHelpKey(site, placing, HelpTopic::PlaceIsolators);
+                            });
                 });
         InModal([&] { Click(window, "btnPower"); },
                 [&](QWidget& power) {

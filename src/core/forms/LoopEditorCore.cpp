@@ -102,6 +102,15 @@ void LoopEditorCore::RecordStep(EditorState before, std::string name, std::strin
     history_.Record({std::move(name), std::move(before), std::move(after), std::move(mergeKey)});
 }
 
+void LoopEditorCore::RecordPlacement(EditorState before, std::string name)
+{
+    if (Snapshot() == before)
+        return;
+    RecountRows();
+    AcceptChange(true);
+    RecordStep(std::move(before), std::move(name));
+}
+
 bool LoopEditorCore::Undo() { return PutBack(history_.Undo()); }
 bool LoopEditorCore::Redo() { return PutBack(history_.Redo()); }
 

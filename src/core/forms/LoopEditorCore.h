@@ -130,6 +130,10 @@ public:
     EditorState Snapshot() const;
     void RecordStep(EditorState before, std::string name, std::string mergeKey = {});
     const EditHistory<EditorState>& History() const { return history_; }
+    // Devices another window put on the loop since `before` (Place
+    // Isolators): the rows counted again, the loop marked changed and
+    // recalculated, and one step of the editor's history.
+    void RecordPlacement(EditorState before, std::string name);
     // Undo or redo a step: the loop, the typed runs and the rows as they were
     // before or after it; false when there is none.
     bool Undo();

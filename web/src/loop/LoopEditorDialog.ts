@@ -10,6 +10,7 @@ import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
 import { setHelpTopic } from '../help/Help.js';
 import { openCableLayout } from '../windows/CableLayoutDialog.js';
+import { openPlaceIsolators } from '../windows/PlaceIsolatorsDialog.js';
 import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
 import { announceAccessKeys, keyed } from './AccessKeys.js';
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
@@ -109,6 +110,12 @@ class LoopEditorWindow {
     if (await this.input.call(() => openCableLayout(this.app, this.core))) this.replot();
   }
 
+  // OK there puts the isolators into the loop: a step of the editor, read again here.
+  private async placeIsolators(): Promise<void> {
+    if (this.input.held) return;
+    if (await this.input.call(() => openPlaceIsolators(this.app, this.core))) this.replot();
+  }
+
   private async ok(): Promise<void> {
     if (this.input.held) return;
     const done = await this.input.call(() => this.core.ok());
@@ -164,6 +171,7 @@ class LoopEditorWindow {
       </div>
       <div class="buttons">
         ${historyButtons(history, (undo) => this.step(undo))}
+        <button type="button" id="btnPlaceIsolators" @click=${() => void this.placeIsolators()}>${keyed('&Place Isolators...')}</button>
         <span class="spacer"></span>
         <button type="button" class="primary" id="btnOK" @click=${() => void this.ok()}>OK</button>
         <button type="button" id="btnCancel" @click=${() => void this.cancel()}>Cancel</button>
