@@ -3,12 +3,14 @@
 // the headless calculator's text and JSON output.
 
 #include "document/AlongCableVerdict.h"
+#include "document/CableComparison.h"
 #include "document/PowerSupply.h"
 #include "loop/AlongCable.h"
 #include "loop/clsCalculator.h"
 #include "text/Currency.h"
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,6 +42,7 @@ struct LoopSummary {
     AlongCableResult AlongCable;
     AlongCableVerdict AlongCableChecks;  // every check of AlongCable, judged
     std::vector<std::string> PointTypes;  // each point's device type or Other Device by name
+    std::optional<CableComparison> Cables;  // every enabled cable on the loop, when asked for
 };
 
 struct CalcSummary {
@@ -62,8 +65,10 @@ struct CalcSummary {
 
 // The summary of the document as last calculated; `file` is the name given
 // for it on the command line, `localeId` the user's locale, whose rule the
-// battery calculation follows when the site names none.
-CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId);
+// battery calculation follows when the site names none. With `compareCables`,
+// each loop of the panel has every enabled cable tried on it.
+CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId,
+                              bool compareCables = false);
 
 // The exit status of a checked file: the verdict's; with `allChecks`, also
 // 1 when a loop fails along the cable or the battery calculation fails.

@@ -87,7 +87,9 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
          "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg': Not a directory\n", "Overall: Design Satisfactory"},
         {{"--colour", "site.QLX"}, "", 64,
          "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] "
-         "[--device-checks] [--strict]\n", ""},
+         "[--compare-cables]\n", ""},
+        {{"--compare-cables", "--data-root", data, ExamplePath("Harbour-Hotel.QLX")}, "", 0, "",
+         "\n  Cables compared. The smallest cable is the thinnest that passes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
@@ -191,6 +193,39 @@ TEST(FerroluxCalc, TheBatteryOfTheHotelInItsJson)
         "ancillary_alarm_mA": 450, "I1_mA": 178.91, "I2_mA": 918.24, "required_Ah": 6.38, "battery_Ah": 7,
         "battery_sizes_missing": null, "fitted_Ah": 12, "fits_panel": true, "charger_needed_mA": 578.91, "charger_ok": true,
         "max_standby_mA": 366.5225})"));
+}
+
+// Every cable on each loop of the panel, the row of the loop's own cable
+// (1210: 1.5 mm², plain and fire-resistant) the loop's own figures.
+TEST(FerroluxCalc, EveryCableOnTheHotelsLoopsInItsJson)
+{
+    using Json = nlohmann::ordered_json;
+    const CalcRun run =
+        CalcRunner().Run({"--json", "--compare-cables", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Harbour-Hotel.QLX")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const Json json = Json::parse(run.Out, nullptr, false);
+    ASSERT_EQ(json["panel_loops"], 2);
+    for (const Json& loop : json["loops"]) {
+        SCOPED_TRACE(loop["loop"].dump());
+        if (loop["loop"] > 2) {
+            EXPECT_FALSE(loop.contains("cables"));
+            continue;
+        }
+        int own = 0, smallest = 0;
+        for (const Json& cable : loop["cables"]) {
+            smallest += cable["smallest"] ? 1 : 0;
+            if (!cable["own_cable"])
+                continue;
+            ++own;
+            EXPECT_EQ(cable["cable_impedance"], loop["cable_impedance"]);
+            EXPECT_EQ(cable["volt_drop_V"].dump() + " " + cable["loop_design"].dump(),
+                      loop["volt_drop_V"].dump() + " " + loop["loop_design"].dump());
+            for (const char* feed : {"whole", "open_in", "open_out"})
+                EXPECT_EQ(cable["feeds"][feed]["worst_margin_V"], loop["along_cable"]["feeds"][feed]["worst_margin_V"]);
+        }
+        EXPECT_EQ(own, 2);
+        EXPECT_EQ(smallest, 1);
+    }
 }
 
 // A data root made before the battery sizes existed: the run goes on without
