@@ -11,6 +11,7 @@
 #include "desktop/QtUndoActions.h"
 #include "desktop/VoltagePlotView.h"
 #include "desktop/frmCableLayout.h"
+#include "desktop/frmCompareCables.h"
 #include "desktop/frmLoopTables.h"
 #include "platform/MessageHost.h"
 
@@ -326,6 +327,19 @@ void frmLoop::OpenCableLayout()
     frmCableLayout layout(document_, core_.Opts(), parameters_.Units(), host_, LoopNum(), this);
     layout.exec();
     core_.RecordStep(std::move(before), LoopEditorCore::CableLayoutStep);
+    ShowUndoSteps();
+}
+
+void frmLoop::OpenCompareCables()
+{
+    if (refusedEntry_)
+        return;
+    frmCompareCables compare(document_, parameters_.Units(), LoopNum(), this);
+    if (compare.exec() != QDialog::Accepted || !compare.ChosenCable())
+        return;
+    const int entry = cmbCableSize_->findData(*compare.ChosenCable());
+    cmbCableSize_->setCurrentIndex(entry);
+    ChooseCable(entry);
     ShowUndoSteps();
 }
 

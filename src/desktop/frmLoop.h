@@ -105,6 +105,8 @@ private:
     void AddRow();
     void FilterDevices();
     void OpenCableLayout();
+    // The cables side by side; a cable used from there is chosen as the cable list chooses it.
+    void OpenCompareCables();
     // The editor's own steps; the controls show the loop as it then is.
     void UndoStep();
     void RedoStep();
@@ -184,6 +186,7 @@ private:
     QLineEdit* txtMaxOutputs_ = nullptr;
     QCheckBox* chkDisableDIN_ = nullptr;
     QPushButton* btnCableLayout_ = nullptr;
+    QPushButton* btnCompareCables_ = nullptr;
 
     QtUndoActions* undo_ = nullptr;
     QToolButton* btnUndo_ = nullptr;

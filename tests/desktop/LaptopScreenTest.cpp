@@ -100,6 +100,11 @@ private slots:
                                 CheckHelpKey(site, layout, HelpTopic::CableLayout);
                                 SaveScreen(layout, "laptop-frmCableLayout");
                             });
+                    InModal([&] { Click(editor, "btnCompareCables"); },
+                            [&](QWidget& compare) {
+                                CheckFits(compare);
+                                CheckHelpKey(site, compare, HelpTopic::CompareCables);
+                            });
                 });
         InModal([&] { Click(window, "btnPower"); },
                 [&](QWidget& power) {

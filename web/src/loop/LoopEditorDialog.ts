@@ -10,6 +10,7 @@ import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
 import { setHelpTopic } from '../help/Help.js';
 import { openCableLayout } from '../windows/CableLayoutDialog.js';
+import { openCompareCables } from '../windows/CompareCablesDialog.js';
 import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
 import { announceAccessKeys, keyed } from './AccessKeys.js';
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
@@ -107,6 +108,12 @@ class LoopEditorWindow {
   async cableLayout(): Promise<void> {
     if (this.input.held) return;
     if (await this.input.call(() => openCableLayout(this.app, this.core))) this.replot();
+  }
+
+  // A cable used there is the editor's step, read again here.
+  async compareCables(): Promise<void> {
+    if (this.input.held) return;
+    if (await this.input.call(() => openCompareCables(this.app, this.core))) this.replot();
   }
 
   private async ok(): Promise<void> {
