@@ -122,7 +122,7 @@ std::string CableTable(const CableComparison& comparison, int units)
     for (const Core::CellTexts& cells : rows)
         for (size_t column = 0; column < cells.size(); ++column)
             widths[column] = std::max(widths[column], TextWidth(cells[column]));
-    std::string text = "  Cables compared. " + std::string(Core::SmallestMeaningText) + "\n";
+    std::string text = "  Cables compared. " + std::string(Core::MarginsText) + "\n  " + Core::SmallestMeaningText + "\n";
     for (const Core::CellTexts& cells : rows) {
         std::string line = " ";
         for (size_t column = 0; column < cells.size(); ++column) {

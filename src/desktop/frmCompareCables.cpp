@@ -31,8 +31,8 @@ frmCompareCables::frmCompareCables(const Document& document, int units, int loop
     grdCables_->setSelectionMode(QAbstractItemView::SingleSelection);
     grdCables_->setWordWrap(false);
     grdCables_->verticalHeader()->hide();
+    grdCables_->verticalHeader()->setDefaultSectionSize(grdCables_->fontMetrics().height() + 8);
     grdCables_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdCables_->horizontalHeader()->setStretchLastSection(true);
 
     btnUseCable_ = new QPushButton(tr("&Use This Cable"));
     btnUseCable_->setObjectName("btnUseCable");
@@ -58,7 +58,7 @@ frmCompareCables::frmCompareCables(const Document& document, int units, int loop
     if (const std::optional<size_t> row = core_.FirstSelectedRow())
         grdCables_->selectRow(static_cast<int>(*row));
     ShowButtons();
-    resize(QSize(1180, 520));
+    resize(QSize(1260, 480));
 }
 
 void frmCompareCables::ShowRows()

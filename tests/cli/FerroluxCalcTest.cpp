@@ -89,7 +89,7 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
          "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] "
          "[--compare-cables]\n", ""},
         {{"--compare-cables", "--data-root", data, ExamplePath("Harbour-Hotel.QLX")}, "", 0, "",
-         "\n  Cables compared. The smallest cable is the thinnest that passes"},
+         "\n  Cables compared. Whole, Open IN and Open OUT: the least margin"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());

@@ -25,7 +25,7 @@ std::string CableComparisonCore::Explanation() const
                            : "Each cable at this loop's total cable run of " +
                                  Scaling::FormatLength(model.CableTotal(), units_) + " " +
                                  Scaling::LengthUnitsText(units_, false) + ".";
-    text += std::string("\n") + SmallestMeaningText;
+    text += std::string("\n") + MarginsText + "\n" + SmallestMeaningText;
     if (!comparison_.Smallest)
         text += "\nNo cable passes on this loop.";
     return text;
@@ -39,9 +39,9 @@ CableComparisonCore::CellTexts CableComparisonCore::HeadingsFor(int units)
             "Volt Drop (V)",
             "Verdict",
             "Longest Run (" + length + ")",
-            "Margin Loop Whole (V)",
-            "Margin Open at IN (V)",
-            "Margin Open at OUT (V)",
+            "Whole (V)",
+            "Open IN (V)",
+            "Open OUT (V)",
             "Result"};
 }
 

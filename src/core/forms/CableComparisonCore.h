@@ -38,6 +38,9 @@ public:
 
     static constexpr const char* SmallestText = "Smallest";
     static constexpr const char* PassText = "Passes";
+    static constexpr const char* MarginsText =
+        "Whole, Open IN and Open OUT: the least margin of any device over its minimum voltage with the loop whole "
+        "or open at its IN or OUT end.";
     static constexpr const char* SmallestMeaningText =
         "The smallest cable is the thinnest that passes (the highest impedance): the loop satisfactory and every "
         "device above its minimum voltage whether the loop is whole or open at either end.";
