@@ -69,7 +69,7 @@ int RunBatch(const CalcArguments& arguments, Catalogue& catalogue, Options& opti
             err << "ferrolux-calc: " << problem << '\n';
         }
         if (check.Opened) {
-            const CalcSummary summary = SummarizeDocument(document, file, localeId);
+            const CalcSummary summary = SummarizeDocument(document, file, localeId, arguments.CompareCables);
             entries.push_back(CheckedEntry(summary));
             if (arguments.Json)
                 objects.push_back(SummaryObject(summary, arguments.AlongCable));

@@ -70,6 +70,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             args.Json = true;
         } else if (word == "--along-cable") {
             args.AlongCable = true;
+        } else if (word == "--compare-cables") {
+            args.CompareCables = true;
         } else if (word == "--device-checks") {
             args.DeviceChecks = true;
         } else if (word == "--plot-png") {
@@ -118,9 +120,10 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
 
 std::string CalcUsage()
 {
-    return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict]\n"
-           "                     [--all-checks] [--pdf OUT.pdf] [--plot DIR [--plot-png]]\n"
-           "                     [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...\n"
+    return "Usage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--compare-cables]\n"
+           "                     [--device-checks] [--strict] [--all-checks] [--pdf OUT.pdf]\n"
+           "                     [--plot DIR [--plot-png]] [--schedule-csv OUT.csv]\n"
+           "                     [--addresses-csv OUT.csv] FILE.QLX...\n"
            "       ferrolux-calc [the options above] --import LIST.csv --save OUT.QLX\n"
            "                     [--skip-unknown] [--skip-refused] (FILE.QLX | --panel NAME)\n"
            "\n"
@@ -145,6 +148,9 @@ std::string CalcUsage()
            "  --along-cable     also list every device along the cable: position, current and the\n"
            "                    voltage with the loop whole and open at either end (in the JSON, the\n"
            "                    \"devices\" of each \"along_cable\")\n"
+           "  --compare-cables  also try every enabled catalogue cable on each loop: its volt drop,\n"
+           "                    verdict, longest run and least margin along the cable in each feed, the\n"
+           "                    smallest (thinnest) passing cable marked (in the JSON, each loop's \"cables\")\n"
            "  --device-checks   calculate with the device checks (surge, Master/Slave, dependants)\n"
            "  --strict          refuse the file (exit 2) when reading it gave any message: a refused\n"
            "                    value, a device not in the catalogues, a panel replaced...; and\n"

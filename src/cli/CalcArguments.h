@@ -1,6 +1,6 @@
 #pragma once
 // The command line of ferrolux-calc, the headless calculator:
-//   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--device-checks] [--strict] [--all-checks] [--pdf OUT.pdf]
+//   ferrolux-calc [--data-root DIR] [--json] [--along-cable] [--compare-cables] [--device-checks] [--strict] [--all-checks] [--pdf OUT.pdf]
 //                 [--plot DIR [--plot-png]] [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...
 //   ferrolux-calc [options above] --import LIST.csv --save OUT.QLX [--skip-unknown] [--skip-refused]
 //                 (FILE.QLX | --panel NAME)
@@ -13,6 +13,7 @@ struct CalcArguments {
     std::string DataRoot{};  // empty: the program's usual data root
     bool Json = false;
     bool AlongCable = false;  // every point along the cable, in the text and the JSON
+    bool CompareCables = false;  // every enabled cable on each loop, in the text and the JSON
     bool DeviceChecks = false;
     bool Strict = false;     // any message while reading refuses the file
     bool AllChecks = false;  // a failure along the cable or of the battery makes the status 1

@@ -7,6 +7,7 @@
 #include "document/PowerText.h"
 #include "cli/FerroluxCalc.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -47,7 +48,8 @@ LoopSummary SummarizeLoop(const Document& document, int loop)
 
 }  // namespace
 
-CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId)
+CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId,
+                              bool compareCables)
 {
     const Catalogue& catalogue = document.Catalog();
     CalcSummary summary;
@@ -59,6 +61,8 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file,
     }
     for (int loop = 1; loop <= Document::LoopCount; ++loop)
         summary.Loops[static_cast<size_t>(loop - 1)] = SummarizeLoop(document, loop);
+    for (int loop = 1; compareCables && loop <= std::min(summary.PanelLoops, Document::LoopCount); ++loop)
+        summary.Loops[static_cast<size_t>(loop - 1)].Cables = CompareCables(document, loop);
     summary.TotalDevices = CalculationSupport::TotalDevices(document);
     summary.TotalQuiescent = CalculationSupport::TotalQuiescentCurrent(document);
     summary.TotalAlarm = CalculationSupport::TotalAlarmCurrent(document);

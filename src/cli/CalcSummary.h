@@ -3,6 +3,7 @@
 // the headless calculator's text and JSON output.
 
 #include "document/AlongCableVerdict.h"
+#include "document/CableComparison.h"
 #include "document/PowerSupply.h"
 #include "document/SpareCapacity.h"
 #include "loop/AlongCable.h"
@@ -10,6 +11,7 @@
 #include "text/Currency.h"
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,6 +46,7 @@ struct LoopSummary {
     LoopSpare Spare;
     std::string SpareText;  // against the spare required
     bool BelowRequiredSpare = false;
+    std::optional<CableComparison> Cables;  // every enabled cable on the loop, when asked for
 };
 
 struct CalcSummary {
@@ -69,8 +72,10 @@ struct CalcSummary {
 
 // The summary of the document as last calculated; `file` is the name given
 // for it on the command line, `localeId` the user's locale, whose rule the
-// battery calculation follows when the site names none.
-CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId);
+// battery calculation follows when the site names none. With `compareCables`,
+// each loop of the panel has every enabled cable tried on it.
+CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId,
+                              bool compareCables = false);
 
 // The exit status of a checked file: the verdict's; with `allChecks`, also
 // 1 when a loop fails along the cable, a loop is below the spare required

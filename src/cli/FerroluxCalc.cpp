@@ -117,7 +117,7 @@ int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& op
             return *refused;
 
     const int units = UnitsOf(options, messages);
-    const CalcSummary summary = SummarizeDocument(document, file, Locale::LocaleIdentifier());
+    const CalcSummary summary = SummarizeDocument(document, file, Locale::LocaleIdentifier(), arguments.CompareCables);
     const bool devices = arguments.AlongCable;
     out << (arguments.Json ? SummaryJson(summary, devices) : SummaryText(summary, units, devices)) << std::flush;
 

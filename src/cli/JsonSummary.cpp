@@ -106,9 +106,37 @@ Json SpareObject(const LoopSummary& loop)
                          {"limits", limits}});
 }
 
+// Every cable tried on the loop, in the catalogue's order; "feeds" null
+// for a loop without devices, as in "along_cable".
+Json CablesArray(const CableComparison& comparison)
+{
+    Json cables = Json::array();
+    for (size_t i = 0; i < comparison.Rows.size(); ++i) {
+        const CableComparisonRow& row = comparison.Rows[i];
+        Json feeds = Json::object();
+        for (const Feed feed : AllFeeds)
+            feeds[FeedKeys[static_cast<size_t>(feed)]] =
+                Json::object({{"worst_margin_V", Volts(row.Of(feed).WorstMargin)},
+                              {"worst_address", row.Of(feed).WorstAddress},
+                              {"pass", row.Of(feed).Pass}});
+        cables.push_back(Json::object({{"cable", row.Cable},
+                                       {"name", row.Name},
+                                       {"cable_impedance", row.Impedance},
+                                       {"volt_drop_V", ExactNumber(row.VoltDrop)},
+                                       {"loop_design", static_cast<int32_t>(row.Verdict)},
+                                       {"design_short", clsCalculator::LoopDesignShortFor(row.Verdict)},
+                                       {"longest_run_dm", row.LongestRun},
+                                       {"feeds", row.HasPoints ? feeds : Json(nullptr)},
+                                       {"own_cable", row.OwnCable},
+                                       {"pass", row.Pass},
+                                       {"smallest", comparison.Smallest == i}}));
+    }
+    return cables;
+}
+
 Json LoopObject(const LoopSummary& loop, bool devices)
 {
-    return Json::object({{"loop", loop.Loop},
+    Json object = Json::object({{"loop", loop.Loop},
                          {"name", loop.Name},
                          {"devices", loop.Devices},
                          {"quiescent_devices_uA", ExactNumber(loop.QuiescentDevices)},
@@ -128,6 +156,9 @@ Json LoopObject(const LoopSummary& loop, bool devices)
                          {"panel_limit_text", loop.PanelLimitText},
                          {"along_cable", AlongCableObject(loop, devices)},
                          {"spare", SpareObject(loop)}});
+    if (loop.Cables)
+        object["cables"] = CablesArray(*loop.Cables);
+    return object;
 }
 
 // The value made by `make`, or null when there is none.

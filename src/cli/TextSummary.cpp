@@ -6,6 +6,7 @@
 #include "text/Scaling.h"
 #include "cli/CalcSummary.h"
 #include "cli/TextColumns.h"
+#include "forms/CableComparisonCore.h"
 #include "report/PrintCalcData.h"
 #include "text/Rounding.h"
 
@@ -14,6 +15,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -107,6 +109,32 @@ std::string DeviceTable(const LoopSummary& loop, int units)
     return text;
 }
 
+// Every cable tried on the loop, a row each under the window's headings,
+// each column as wide as its widest text; the names and verdicts to the
+// left, the figures to the right.
+std::string CableTable(const CableComparison& comparison, int units)
+{
+    using Core = CableComparisonCore;
+    std::vector<Core::CellTexts> rows{Core::HeadingsFor(units)};
+    for (size_t row = 0; row < comparison.Rows.size(); ++row)
+        rows.push_back(Core::TextsFor(comparison, row, units).Cells);
+    std::array<size_t, Core::ColumnCount> widths{};
+    for (const Core::CellTexts& cells : rows)
+        for (size_t column = 0; column < cells.size(); ++column)
+            widths[column] = std::max(widths[column], TextWidth(cells[column]));
+    std::string text = "  Cables compared. " + std::string(Core::MarginsText) + "\n  " + Core::SmallestMeaningText + "\n";
+    for (const Core::CellTexts& cells : rows) {
+        std::string line = " ";
+        for (size_t column = 0; column < cells.size(); ++column) {
+            const bool left = column == Core::CableColumn || column == Core::VerdictColumn || column == Core::ResultColumn;
+            line += "  " + (left ? Left(cells[column], widths[column]) : Right(cells[column], widths[column]));
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "\n";
+    }
+    return text;
+}
+
 std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
 {
     std::string text = "Loop " + std::to_string(loop.Loop);
@@ -130,6 +158,8 @@ std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
         text += Detail("Spare capacity", loop.SpareText);
     if (devices && !loop.AlongCable.Empty())
         text += DeviceTable(loop, units);
+    if (loop.Cables)
+        text += CableTable(*loop.Cables, units);
     return text;
 }
 

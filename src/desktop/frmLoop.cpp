@@ -13,6 +13,7 @@
 #include "desktop/VoltagePlotView.h"
 #include "desktop/dlgPlaceIsolators.h"
 #include "desktop/frmCableLayout.h"
+#include "desktop/frmCompareCables.h"
 #include "desktop/frmLoopTables.h"
 #include "platform/MessageHost.h"
 
@@ -358,6 +359,20 @@ void frmLoop::OpenPlaceIsolators()
     core_.RecordPlacement(std::move(before), PlaceIsolatorsCore::StepName);
     deviceModel_->Reset();
     ShowDeviceTable();
+    ShowUndoSteps();
+}
+
+// The cables side by side; a cable used there is chosen as the cable list chooses it.
+void frmLoop::OpenCompareCables()
+{
+    if (refusedEntry_)
+        return;
+    frmCompareCables compare(document_, parameters_.Units(), LoopNum(), this);
+    if (compare.exec() != QDialog::Accepted || !compare.ChosenCable())
+        return;
+    const int entry = cmbCableSize_->findData(*compare.ChosenCable());
+    cmbCableSize_->setCurrentIndex(entry);
+    ChooseCable(entry);
     ShowUndoSteps();
 }
 

@@ -107,6 +107,8 @@ private:
     void FilterDevices();
     void OpenCableLayout();
     void OpenPlaceIsolators();
+    // The cables side by side; a cable used from there is chosen as the cable list chooses it.
+    void OpenCompareCables();
     // The editor's own steps; the controls show the loop as it then is.
     void UndoStep();
     void RedoStep();
@@ -188,6 +190,7 @@ private:
     QCheckBox* chkDisableDIN_ = nullptr;
     QPushButton* btnCableLayout_ = nullptr;
     QPushButton* btnPlaceIsolators_ = nullptr;
+    QPushButton* btnCompareCables_ = nullptr;
 
     QtUndoActions* undo_ = nullptr;
     QToolButton* btnUndo_ = nullptr;

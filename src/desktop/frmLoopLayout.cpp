@@ -152,7 +152,7 @@ void frmLoop::BuildControls()
 
     QWidget* order[] = {txtLoopName_, btnAdd_, txtDeviceFilter_, chkInUseOnly_, grdDevices_, grdOther_, optVoltDrop_,
                         optCableRun_,      optCableSize_,     cmbCableSize_,     txtCableImpedance_,
-                        txtTotalLength_,   sldDistribution_,  txtFirstLength_,   btnCableLayout_,
+                        txtTotalLength_,   sldDistribution_,  txtFirstLength_,   btnCableLayout_,   btnCompareCables_,
                         txtMaxOutputs_,
                         chkDisableDIN_,    btnPlaceIsolators_, btnOK_,           btnCancel_};
     for (size_t i = 1; i < std::size(order); ++i)
@@ -559,11 +559,14 @@ QGroupBox* frmLoop::BuildCableGroup()
     auto* layoutRow = new QHBoxLayout;
     layoutRow->addWidget(Note("lblFirstLengthNote", tr("(largest of 2 values on each side of loop)")), 1);
     layoutRow->addWidget(btnCableLayout_, 0, Qt::AlignRight | Qt::AlignTop);
+    btnCompareCables_ = Named(new QPushButton(tr("Co&mpare Cables...")), "btnCompareCables");
+    layoutRow->addWidget(btnCompareCables_, 0, Qt::AlignRight | Qt::AlignTop);
     grid->addLayout(layoutRow, row++, 0, 1, 3);
 
     connect(cmbCableSize_, &QComboBox::activated, this, &frmLoop::ChooseCable);
     connect(sldDistribution_, &QSlider::valueChanged, this, &frmLoop::MoveSlider);
     connect(btnCableLayout_, &QPushButton::clicked, this, &frmLoop::OpenCableLayout);
+    connect(btnCompareCables_, &QPushButton::clicked, this, &frmLoop::OpenCompareCables);
     for (QLineEdit* box : {txtCableImpedance_, txtTotalLength_, txtFirstLength_})
         connect(box, &QLineEdit::textEdited, this, &frmLoop::MarkStale);
     return group;

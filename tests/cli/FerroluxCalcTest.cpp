@@ -87,7 +87,9 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
          "ferrolux-calc: unable to write the plot '" + blocked + "/Loop1.svg': Not a directory\n", "Overall: Design Satisfactory"},
         {{"--colour", "site.QLX"}, "", 64,
          "ferrolux-calc: unknown option --colour\n\nUsage: ferrolux-calc [--data-root DIR] [--json] [--along-cable] "
-         "[--device-checks] [--strict]\n", ""},
+         "[--compare-cables]\n", ""},
+        {{"--compare-cables", "--data-root", data, ExamplePath("Harbour-Hotel.QLX")}, "", 0, "",
+         "\n  Cables compared. Whole, Open IN and Open OUT: the least margin"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
@@ -191,6 +193,22 @@ TEST(FerroluxCalc, TheBatteryOfTheHotelInItsJson)
         "ancillary_alarm_mA": 450, "I1_mA": 178.91, "I2_mA": 918.24, "required_Ah": 6.38, "battery_Ah": 7,
         "battery_sizes_missing": null, "fitted_Ah": 12, "fits_panel": true, "charger_needed_mA": 578.91, "charger_ok": true,
         "max_standby_mA": 366.5225})"));
+}
+
+// Each loop of the panel has its cables, the loop's own (1210: 1.5 mm²,
+// plain and fire-resistant) with the loop's volt drop.
+TEST(FerroluxCalc, EveryCableOnTheHotelsLoopsInItsJson)
+{
+    const CalcRun run =
+        CalcRunner().Run({"--json", "--compare-cables", "--data-root", FERROLUX_TEST_DATA_DIR, ExamplePath("Harbour-Hotel.QLX")});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const nlohmann::json loops = nlohmann::json::parse(run.Out, nullptr, false)["loops"];
+    EXPECT_FALSE(loops[2].contains("cables"));  // a panel of two loops
+    std::string own;
+    for (const nlohmann::json& cable : loops[1]["cables"])
+        own += cable["own_cable"] ? cable["name"].get<std::string>() + " " + cable["volt_drop_V"].dump() + "; " : "";
+    EXPECT_EQ(own, "1.5 mm² " + loops[1]["volt_drop_V"].dump() + "; FR screened 2 x 1.5 mm² " +
+                       loops[1]["volt_drop_V"].dump() + "; ");
 }
 
 // A data root made before the battery sizes existed: the run goes on without

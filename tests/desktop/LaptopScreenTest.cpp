@@ -105,6 +105,11 @@ private slots:
                                 CheckFits(placing);
                                 CheckHelpKey(site, placing, HelpTopic::PlaceIsolators);
                             });
+                    InModal([&] { Click(editor, "btnCompareCables"); },
+                            [&](QWidget& compare) {
+                                CheckFits(compare);
+                                CheckHelpKey(site, compare, HelpTopic::CompareCables);
+                            });
                 });
         InModal([&] { Click(window, "btnPower"); },
                 [&](QWidget& power) {

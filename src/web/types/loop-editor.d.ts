@@ -175,11 +175,45 @@ export interface CableLayout extends Deletable {
   helpTopic(): number;
 }
 
+// A row of the cable comparison: the texts of each column, as the desktop's.
+export interface CableComparisonRow {
+  cable: string;
+  impedance: string;
+  voltDrop: string;
+  verdict: string;
+  longestRun: string;
+  whole: string;
+  openIn: string;
+  openOut: string;
+  // "Smallest", "Passes", or why it fails.
+  result: string;
+  smallest: boolean;
+  pass: boolean;
+  ownCable: boolean;
+  canUse: boolean;
+}
+
+// frmCompareCables: every enabled cable on the editor's loop, read-only.
+export interface CableComparison extends Deletable {
+  // "Compare Cables - Loop 3 - ...".
+  caption(): string;
+  explanation(): string;
+  headings(): string[];
+  rows(): CableComparisonRow[];
+  // The row selected on opening, -1 without rows.
+  firstSelectedRow(): number;
+  // Chooses the row's cable as the editor's cable list does (a step of the
+  // editor); false, changing nothing, when the row cannot be used.
+  useCable(row: number): boolean;
+  helpTopic(): number;
+}
+
 export interface LoopEditorTypes {
   // Opens on loop 1 to 8 of the session's document (RangeError for another);
   // the session must outlive it.
   LoopEditor: new (session: Session, loop: number) => LoopEditor;
   CableLayout: new (editor: LoopEditor) => CableLayout;
+  CableComparison: new (editor: LoopEditor) => CableComparison;
   // Whether a number box takes a typed character: quantities and the
   // impedance take a decimal point; a refused key beeps and is dropped.
   loopEntryAccepts(key: string, decimalPoint: boolean): boolean;

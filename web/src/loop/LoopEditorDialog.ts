@@ -11,6 +11,7 @@ import { Modal } from '../dialogs/Modal.js';
 import { setHelpTopic } from '../help/Help.js';
 import { openCableLayout } from '../windows/CableLayoutDialog.js';
 import { openPlaceIsolators } from '../windows/PlaceIsolatorsDialog.js';
+import { openCompareCables } from '../windows/CompareCablesDialog.js';
 import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
 import { announceAccessKeys, keyed } from './AccessKeys.js';
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
@@ -114,6 +115,12 @@ class LoopEditorWindow {
   private async placeIsolators(): Promise<void> {
     if (this.input.held) return;
     if (await this.input.call(() => openPlaceIsolators(this.app, this.core))) this.replot();
+  }
+
+  // A cable used there is the editor's step, read again here.
+  async compareCables(): Promise<void> {
+    if (this.input.held) return;
+    if (await this.input.call(() => openCompareCables(this.app, this.core))) this.replot();
   }
 
   private async ok(): Promise<void> {

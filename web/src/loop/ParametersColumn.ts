@@ -15,6 +15,7 @@ export interface ParametersHost {
   // A change of a control other than a number box.
   change(action: () => void): void;
   cableLayout(): void;
+  compareCables(): void;
 }
 
 const calcTypes: [string, string][] = [
@@ -95,7 +96,8 @@ function cable(host: ParametersHost, p: LoopParameterTexts, r: LoopEditorResults
       decimalPoint: false, commit: (text) => core.commitFirstLength(text),
       next: () => enterTarget(root, 'txtFirstLength') })}${units(p.lengthUnits)}</span>
     <span class="layout-row wide"><span class="note">(largest of 2 values on each side of loop)</span>
-      <button type="button" id="btnCableLayout" @click=${() => host.cableLayout()}>${keyed('Cable La&yout...')}</button></span>
+      <button type="button" id="btnCableLayout" @click=${() => host.cableLayout()}>${keyed('Cable La&yout...')}</button>
+      <button type="button" id="btnCompareCables" @click=${() => host.compareCables()}>${keyed('Co&mpare Cables...')}</button></span>
   </div></fieldset>`;
 }
 
