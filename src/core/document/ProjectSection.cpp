@@ -10,20 +10,6 @@ namespace {
 constexpr const char* Section = "Project";
 constexpr const char* SpareKey = "SpareCapacityRequired";
 
-struct TextKey {
-    const char* Key;
-    const char* What;  // as a message names it
-    std::string ProjectProperties::*Field;
-};
-constexpr TextKey ShortKeys[] = {
-    {"Number", "project number", &ProjectProperties::Number},
-    {"Client", "client", &ProjectProperties::Client},
-    {"Designer", "designer", &ProjectProperties::Designer},
-    {"CheckedBy", "checked by", &ProjectProperties::CheckedBy},
-    {"Revision", "revision", &ProjectProperties::Revision},
-    {"RevisionDate", "revision date", &ProjectProperties::RevisionDate},
-};
-
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 }  // namespace
@@ -69,7 +55,7 @@ ProjectProperties ReadProjectSection(WinINI::ProfileReader& profile, const std::
 {
     ProjectProperties project;
     const auto key = [&](const char* name) { return profile.ReadKey(path, Section, name); };
-    for (const TextKey& text : ShortKeys) {
+    for (const ProjectTextField& text : ProjectTextFields) {
         std::string value = key(text.Key);
         if (CharacterCount(value) > ProjectLimits::LongestField)
             MsgBox(host, "The " + std::string(text.What) + " of the project is longer than " +
@@ -96,7 +82,7 @@ void WriteProjectSection(WinINI::ProfileText& profile, const ProjectProperties& 
 {
     if (project.Empty())
         return;
-    for (const TextKey& text : ShortKeys)
+    for (const ProjectTextField& text : ProjectTextFields)
         if (const std::string& value = project.*text.Field; !value.empty())
             profile.Write(Section, text.Key, Quoted(value));
     if (!project.Notes.empty())

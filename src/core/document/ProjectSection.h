@@ -37,6 +37,21 @@ inline constexpr size_t LongestNotes = 1000;  // characters as written, escapes 
 inline constexpr int32_t MostSpare = 90;      // percent
 }  // namespace ProjectLimits
 
+// The one-line fields, in the order of the file and of the window.
+struct ProjectTextField {
+    const char* Key;
+    const char* What;  // as a message names it
+    std::string ProjectProperties::*Field;
+};
+inline constexpr ProjectTextField ProjectTextFields[] = {
+    {"Number", "project number", &ProjectProperties::Number},
+    {"Client", "client", &ProjectProperties::Client},
+    {"Designer", "designer", &ProjectProperties::Designer},
+    {"CheckedBy", "checked by", &ProjectProperties::CheckedBy},
+    {"Revision", "revision", &ProjectProperties::Revision},
+    {"RevisionDate", "revision date", &ProjectProperties::RevisionDate},
+};
+
 // The number of characters (UTF-8 code points) of a text.
 size_t CharacterCount(std::string_view text);
 // The notes as written in the file, and back.
