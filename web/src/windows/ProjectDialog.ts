@@ -9,6 +9,7 @@ import { live } from 'lit/directives/live.js';
 import type { ProjectBox, ProjectBoxes, ProjectWindow } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+import { OneAtATime } from '../dialogs/OneAtATime.js';
 import { setHelpTopic } from '../help/Help.js';
 import { announceAccessKeys, keyed, takeAccessKeys } from '../loop/AccessKeys.js';
 
@@ -18,7 +19,7 @@ class ProjectDialogWindow {
   private readonly core: ProjectWindow;
   private readonly modal: Modal;
   private boxes: ProjectBoxes;
-  private busy = false;
+  private readonly asking = new OneAtATime();
   private closed!: () => void;
 
   constructor(private readonly app: App) {
@@ -43,20 +44,9 @@ class ProjectDialogWindow {
     this.redraw();
   }
 
-  // One question or refusal at a time: a second click waits for nothing.
-  private async ask<T>(call: () => T | Promise<T>): Promise<T | undefined> {
-    if (this.busy) return undefined;
-    this.busy = true;
-    try {
-      return await call();
-    } finally {
-      this.busy = false;
-    }
-  }
-
   private async ok(): Promise<void> {
     const boxes = this.boxes;
-    const refusal = await this.ask(() => this.core.ok(boxes));
+    const refusal = await this.asking.run(() => this.core.ok(boxes));
     if (refusal === null) this.close();
     else if (refusal) {
       await this.app.boxes.settled();
@@ -66,7 +56,7 @@ class ProjectDialogWindow {
 
   private async cancel(): Promise<void> {
     const boxes = this.boxes;
-    if (await this.ask(() => this.core.mayDiscard(boxes))) this.close();
+    if (await this.asking.run(() => this.core.mayDiscard(boxes))) this.close();
   }
 
   private close(): void {
