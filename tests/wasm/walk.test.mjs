@@ -74,8 +74,8 @@ async function moduleWalked() {
   power.delete();
 
   const project = new module.ProjectWindow(session);
-  const typed = { ...project.boxes(), number: 'P-7, "A"', revisionDate: '9/12/2026', notes: 'One\nTwo', spareRequired: 15 };
-  assert.equal(await project.ok(typed), null);
+  const given = { ...project.boxes(), number: 'P-7, "A"', revisionDate: '9/12/2026', notes: 'One\nTwo', spareRequired: 15 };
+  assert.equal(await project.ok(given), null);
   project.delete();
 
   const bytes = Buffer.from(await session.save());
