@@ -4,7 +4,7 @@
 //
 //   ferrolux_native_walk SAVED.QLX            a new site named, a two-loop
 //     panel chosen, loop 1 designed with its cable laid out, loop 2 given
-//     devices, the power supply set, the project given, then saved
+//     devices, the power supply set, then saved
 //   ferrolux_native_walk --from-nothing SAVED.QLX    a new site named, a
 //     two-loop panel, loop 1 named, given four types and an isolator, its
 //     cable and calculation type chosen, then saved
@@ -28,7 +28,6 @@
 #include "forms/LoopParameters.h"
 #include "forms/MainWindowCore.h"
 #include "forms/PowerCore.h"
-#include "forms/ProjectPropertiesCore.h"
 #include "platform/Folders.h"
 #include "platform/Locale.h"
 #include "platform/MessageHost.h"
@@ -178,15 +177,7 @@ bool Walk(Site& site)
     PowerCore::Entries boxes = PowerCore::WithRule(power.Boxes(), PowerRule::NFPA2022, false);
     boxes.Loads.push_back({"Door holders", "4", "25", "25"});
     boxes.Fitted = power.BatteryChoices().at(3);
-    if (power.OK(site.host, boxes))
-        return false;
-    ProjectPropertiesCore project(site.document);
-    ProjectProperties typed = project.Boxes();
-    typed.Number = "P-7, \"A\"";
-    typed.RevisionDate = "9/12/2026";
-    typed.Notes = "One\nTwo";
-    typed.SpareRequired = 15;
-    return !project.OK(site.host, typed);
+    return !power.OK(site.host, boxes);
 }
 
 }  // namespace
