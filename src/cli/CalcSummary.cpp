@@ -55,6 +55,7 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file,
     CalcSummary summary;
     summary.File = file;
     summary.SiteName = document.SiteName;
+    summary.Project = document.Project;
     if (const PanelRecord* panel = catalogue.CurrentPanelRecord()) {
         summary.Panel = panel->Name;
         summary.PanelLoops = panel->Loops;

@@ -2,6 +2,7 @@
 // The results of a recalculated Loop Calculation gathered in one place, for
 // the headless calculator's text and JSON output.
 
+#include "document/ProjectProperties.h"
 #include "document/AlongCableVerdict.h"
 #include "document/CableComparison.h"
 #include "document/PowerSupply.h"
@@ -52,6 +53,7 @@ struct LoopSummary {
 struct CalcSummary {
     std::string File;
     std::string SiteName;
+    ProjectProperties Project;
     std::string Panel;
     int PanelLoops = 0;
     std::array<LoopSummary, 8> Loops;  // loops 1 to 8, whatever the panel's loops

@@ -198,6 +198,20 @@ Json PowerObject(const PowerInputs& in, const PowerResult& r)
                          {"max_standby_mA", Optional(r.MaxStandby, Milliamps)}});
 }
 
+// Every field, null where none is given.
+Json ProjectObject(const ProjectProperties& project)
+{
+    const auto text = [](const std::string& value) { return value.empty() ? Json(nullptr) : Json(value); };
+    return Json::object({{"number", text(project.Number)},
+                         {"client", text(project.Client)},
+                         {"designer", text(project.Designer)},
+                         {"checked_by", text(project.CheckedBy)},
+                         {"revision", text(project.Revision)},
+                         {"revision_date", text(project.RevisionDate)},
+                         {"notes", text(project.Notes)},
+                         {"spare_required_percent", project.SpareRequired}});
+}
+
 }  // namespace
 
 Json SummaryObject(const CalcSummary& summary, bool devices)
@@ -205,7 +219,7 @@ Json SummaryObject(const CalcSummary& summary, bool devices)
     Json loops = Json::array();
     for (const LoopSummary& loop : summary.Loops)
         loops.push_back(LoopObject(loop, devices));
-    return Json::object({{"file", summary.File},
+    Json site = Json::object({{"file", summary.File},
                          {"site_name", summary.SiteName},
                          {"panel", summary.Panel},
                          {"panel_loops", summary.PanelLoops},
@@ -218,6 +232,9 @@ Json SummaryObject(const CalcSummary& summary, bool devices)
                          {"spare_required_percent", summary.SpareRequired > 0 ? Json(summary.SpareRequired) : Json(nullptr)},
                          {"spare_pass", summary.SpareShortfall.empty()},
                          {"power", PowerObject(summary.BatteryInputs, summary.Battery)}});
+    if (!summary.Project.Empty())
+        site["project"] = ProjectObject(summary.Project);
+    return site;
 }
 
 std::string SummaryJson(const CalcSummary& summary, bool devices)

@@ -3,6 +3,7 @@
 #include "text/CurrentText.h"
 #include "document/LoopResults.h"
 #include "document/PowerText.h"
+#include "document/ProjectText.h"
 #include "text/Scaling.h"
 #include "cli/CalcSummary.h"
 #include "cli/TextColumns.h"
@@ -168,6 +169,10 @@ std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
 std::string SummaryText(const CalcSummary& summary, int units, bool devices)
 {
     std::string text = "Site Name:      " + summary.SiteName + "\n";
+    // The notes are the report's to print.
+    for (const ProjectLine& line : ProjectLines(summary.Project))
+        if (line.Label != "Notes")
+            text += line.Label + ":" + std::string(line.Label.size() < 15 ? 15 - line.Label.size() : 1, ' ') + line.Value + "\n";
     text += "Control Panel:  " + summary.Panel + "\n\n";
     text += SummaryRow("Loop", "Devices", "Quiescent", "Alarm", "Design");
     const int loops = std::clamp(summary.PanelLoops, 0, static_cast<int>(summary.Loops.size()));

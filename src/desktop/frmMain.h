@@ -154,6 +154,7 @@ private:
     void ShowLoopRowMenu(int loop, const QPoint& where);
     void ShowOptions();
     void ShowPowerSupply();
+    void ShowProjectProperties();
     // Writes a schedule as CSV where the user chooses; where it went, or
     // why it did not, is told.
     void ExportSchedule(Schedules::Schedule schedule);

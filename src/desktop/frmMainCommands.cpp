@@ -34,6 +34,7 @@
 #include "desktop/frmOptions.h"
 #include "desktop/frmPanel.h"
 #include "desktop/frmPower.h"
+#include "desktop/frmProjectProperties.h"
 
 #include <QAction>
 #include <QDir>
@@ -140,6 +141,15 @@ void frmMain::ShowPowerSupply()
         power.exec();
     }
     ShowPowerLine();
+    UpdateEditMenu();
+}
+
+void frmMain::ShowProjectProperties()
+{
+    {
+        frmProjectProperties project(context_.document, context_.host, this);
+        project.exec();
+    }
     UpdateEditMenu();
 }
 

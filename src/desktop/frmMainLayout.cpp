@@ -132,6 +132,8 @@ void frmMain::BuildMenus()
     connect(AddAction(file, "&Import Device List...", "mnuImportDeviceList"), &QAction::triggered, this,
             &frmMain::ImportDeviceList);
     file->addSeparator()->setObjectName("mnuFileSep2");
+    connect(AddAction(file, "Project P&roperties...", "mnuProjectProperties"), &QAction::triggered, this,
+            &frmMain::ShowProjectProperties);
     connect(AddAction(file, "Po&wer Supply...", "mnuPower"), &QAction::triggered, this, &frmMain::ShowPowerSupply);
     connect(AddAction(file, "&Options...", "mnuOptions"), &QAction::triggered, this, &frmMain::ShowOptions);
 

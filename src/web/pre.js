@@ -61,6 +61,7 @@ var ferroluxAsking = {
   'Session': ['start', 'open', 'save', 'saveAs', 'checkSaved'],
   'MainWindow': ['changePanel', 'copyLoop', 'clearLoop', 'askToChooseAgain'],
   'PowerWindow': ['ok', 'mayDiscard'],
+  'ProjectWindow': ['ok', 'mayDiscard'],
   'OptionsDialog': ['ok'],
   'DeviceTypeChooser': ['ok'],
   'LoopEditor': ['commitDeviceQuantity', 'commitOtherQuantity', 'commitImpedance', 'commitTotalLength',

@@ -2,6 +2,7 @@
 
 #include "cli/CalcSummary.h"
 #include "cli/JsonWriter.h"
+#include "cli/TextSummary.h"
 #include "document/CalculationSupport.h"
 #include "support/ReportFixture.h"
 
@@ -93,4 +94,24 @@ TEST(JsonSummary, AlongTheCableOfASiteReadsBack)
     const Json& standalone = withDevices["loops"][1]["along_cable"]["devices"][3];
     EXPECT_EQ(standalone["address"].dump() + standalone["slot"].dump() + standalone["type"].dump(),
               "32\"Remote Indicator\"");
+}
+
+// A site with a project carries it whole in the JSON, null where a field is
+// not given, and the text summary gives its fields under the site's name but
+// its notes; a site without one has no project at all.
+TEST(JsonSummary, TheProjectOnlyWhenOneIsGiven)
+{
+    CalcSummary summary;
+    summary.SiteName = "Depot";
+    EXPECT_FALSE(Json::parse(SummaryJson(summary)).contains("project"));
+    summary.Project.Number = "P-2291";
+    summary.Project.Revision = "C";
+    summary.Project.Notes = "Two\nlines";
+    summary.Project.SpareRequired = 20;
+    EXPECT_EQ(Json::parse(SummaryJson(summary))["project"],
+              Json::parse(R"({"number": "P-2291", "client": null, "designer": null, "checked_by": null, "revision": "C",
+                              "revision_date": null, "notes": "Two\nlines", "spare_required_percent": 20})"));
+    const std::string text = SummaryText(summary, 0);
+    EXPECT_EQ(text.substr(0, text.find("Control Panel:")), "Site Name:      Depot\nProject Number: P-2291\nRevision:       C\n"
+                                                            "Spare Required: 20 % of every loop\n");
 }

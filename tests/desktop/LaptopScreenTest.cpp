@@ -117,6 +117,12 @@ private slots:
                     CheckHelpKey(site, power, HelpTopic::Power);
                     SaveScreen(power, "laptop-frmPower");
                 });
+        InModal([&] { Control<QAction>(window, "mnuProjectProperties")->trigger(); },
+                [&](QWidget& project) {
+                    CheckFits(project);
+                    CheckHelpKey(site, project, HelpTopic::ProjectProperties);
+                    SaveScreen(project, "laptop-frmProjectProperties");
+                });
         InModal([&] { Control<QAction>(window, "mnuOptions")->trigger(); }, [&](QWidget& options) {
             CheckFits(options);
             CheckHelpKey(site, options, OptionsDialogCore::HelpTopic(0));

@@ -19,6 +19,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageHost.h"
 #include "document/PowerSection.h"
+#include "document/ProjectSection.h"
 
 #include <algorithm>
 #include <charconv>
@@ -114,6 +115,7 @@ public:
             for (int loop = 1; loop <= Document::LoopCount; ++loop)
                 ReadLoop(loop);
             document_.Power = ReadPowerSection(profile_, path_, services_.messages);
+            document_.Project = ReadProjectSection(profile_, path_, services_.messages);
             stopped = false;
         } catch (const Stopped&) {
             result.Outcome = ReadOutcome::Cancelled;

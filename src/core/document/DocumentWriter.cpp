@@ -5,6 +5,7 @@
 #include "document/Document.h"
 #include "document/PowerSection.h"
 #include "document/PowerSupply.h"
+#include "document/ProjectSection.h"
 #include "platform/MessageHost.h"
 
 #include <vector>
@@ -43,6 +44,7 @@ public:
         PowerSettings power = document_.Power;
         power.Rule = power.Rule.value_or(DefaultPowerRule(localeId_));
         WritePowerSection(profile_, power);
+        WriteProjectSection(profile_, document_.Project);
         if (!usedCustomDevice_)
             profile_.DeleteSection(CustomDeviceSection);
         if (!usedCustomOther_)

@@ -11,6 +11,7 @@ inline constexpr int CableLayout = 5;
 inline constexpr int Printing = 6;
 inline constexpr int CsvExports = 7;
 inline constexpr int ImportDeviceList = 8;
+inline constexpr int ProjectProperties = 9;
 inline constexpr int CompareCables = 10;
 inline constexpr int PlaceIsolators = 11;
 inline constexpr int Glossary = 37;

@@ -9,6 +9,7 @@
 #include "catalogues/Catalogue.h"
 #include "document/Document.h"
 #include "document/LoopPlacement.h"
+#include "document/ProjectText.h"
 #include "platform/Locale.h"
 #include "platform/MessageHost.h"
 #include "report/LoopContents.h"
@@ -103,6 +104,29 @@ void PrintAlongCableFailures(Printing& printing, const Document& document)
         PrintAlongCable::PrintBesideInFont(printing, SummaryDesignColumn, failures, true);
 }
 
+// Each field given beside its label, as the site name is; the notes line by
+// line, each wrapped.
+void PrintProject(Printing& printing, const ProjectProperties& project)
+{
+    ReportPrinter& printer = printing.Printer();
+    for (const ProjectLine& line : ProjectLines(project)) {
+        printer.PrintText(line.Label + ":");
+        std::string_view rest = line.Value;
+        for (bool more = true; more;) {
+            const size_t end = rest.find('\n');
+            more = end != std::string_view::npos;
+            std::string_view part = rest.substr(0, end);
+            if (!part.empty() && part.back() == '\r')
+                part.remove_suffix(1);
+            if (part.empty())
+                printer.EndLine();
+            else
+                PrintLinesAt(printer, SiteColumn, printing.LinesBeside(SiteColumn, part));
+            rest = more ? rest.substr(end + 1) : std::string_view();
+        }
+    }
+}
+
 void PrintSummary(Printing& printing, const Document& document, const PanelRecord& panel)
 {
     ReportPrinter& printer = printing.Printer();
@@ -112,6 +136,7 @@ void PrintSummary(Printing& printing, const Document& document, const PanelRecor
 
     printer.PrintText("Site Name:");
     PrintLinesAt(printer, SiteColumn, printing.LinesBeside(SiteColumn, document.SiteName));
+    PrintProject(printing, document.Project);
     printer.PrintText("Control Panel:");
     printer.PrintTab(SiteColumn);
     printer.PrintText(panel.Name);
@@ -440,6 +465,7 @@ int PrintCalculation(const Document& document, int units, const std::vector<int>
     if (!printing.StartReport(ReportTitle(document), true, document.ModifiedDate))
         return printing.Error();
     printing.FitFontSize(ReportWidthCharacters);
+    printing.SetFooter(ProjectReference(document.Project));
     if (!printing.PrintPageHeader())
         return printing.Error();
 

@@ -74,6 +74,7 @@ bool Printing::PrintPageHeader()
     // Told after the new page starts, so that it names the page being printed.
     progress_.SetPageText("Printing page " + std::to_string(printer_.Page()) + "...");
 
+    PrintFooter();
     printer_.SetFontBold(true);
     printer_.PrintText(reportTitle_);
     printer_.EndLine();
@@ -84,6 +85,18 @@ bool Printing::PrintPageHeader()
     printer_.EndLine();
     printer_.EndLine();
     return true;
+}
+
+void Printing::PrintFooter()
+{
+    if (footer_.empty())
+        return;
+    // Centred in the bottom margin, below every line the body may use.
+    printer_.SetCurrentX(0);
+    printer_.SetCurrentY(UsableHeight() + (Margin - printer_.TextHeight(footer_)) / 2);
+    printer_.PrintText(footer_);
+    printer_.SetCurrentX(0);
+    printer_.SetCurrentY(0);
 }
 
 void Printing::FitFontSize(int characters)

@@ -43,6 +43,9 @@ public:
     // Shows the progress window and prepares the printer's font and origin.
     // `revised` puts "Last revised on" and `reportDate` into every header.
     [[nodiscard]] bool StartReport(const std::string& title, bool revised, const DateTime& reportDate);
+    // A line every page prints in its bottom margin from the next header on;
+    // empty for none.
+    void SetFooter(std::string text) { footer_ = std::move(text); }
     // Starts a new page (except for the first) and prints the header.
     [[nodiscard]] bool PrintPageHeader();
     // The largest body size from 12 points down to 6 at which `characters`
@@ -70,6 +73,8 @@ public:
     double UsableHeight() const;
 
 private:
+    void PrintFooter();
+
     ReportPrinter& printer_;
     ReportProgress& progress_;
     bool cancelRequested_ = false;
@@ -77,5 +82,6 @@ private:
     std::string reportTitle_;
     bool revised_ = false;
     DateTime reportDate_;
+    std::string footer_;
     int error_ = 0;
 };

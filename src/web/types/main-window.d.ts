@@ -189,6 +189,43 @@ export interface PowerWindow extends Deletable {
   mayDiscard(boxes: PowerBoxes): MaybePromise<boolean>;
 }
 
+export interface ProjectBoxes {
+  number: string;
+  client: string;
+  designer: string;
+  checkedBy: string;
+  revision: string;
+  revisionDate: string;
+  // Lines end with '\n'.
+  notes: string;
+  // Percent of every loop, 0 for none.
+  spareRequired: number;
+}
+
+export type ProjectBox = keyof ProjectBoxes;
+export type ProjectLineBox = Exclude<ProjectBox, 'notes' | 'spareRequired'>;
+
+export interface ProjectWindow extends Deletable {
+  caption(): string;
+  helpTopic(): number;
+  // The one-line boxes in order, each label with its '&'.
+  lines(): { box: ProjectLineBox; label: string }[];
+  notesLabel(): string;
+  spareLabel(): string;
+  // What the spare capacity box shows at 0.
+  noSpare(): string;
+  longestLine(): number;
+  mostSpare(): number;
+  // False for a read-only site: the boxes are shown, not taken.
+  editable(): boolean;
+  boxes(): ProjectBoxes;
+  hasChanges(boxes: ProjectBoxes): boolean;
+  // OK: null once stored (one undo step), else the box to correct, already told.
+  ok(boxes: ProjectBoxes): MaybePromise<{ box: ProjectBox; message: string } | null>;
+  // Cancel: true when the window may close (asks first after a change).
+  mayDiscard(boxes: ProjectBoxes): MaybePromise<boolean>;
+}
+
 // An entry of the family list (`number`: the family) or of the Standard
 // Devices list (`number`: the device type code).
 export interface OptionsListEntry {
@@ -269,6 +306,7 @@ export interface DeviceTypeChooser extends Deletable {
 export interface MainWindowTypes {
   MainWindow: new (session: Session) => MainWindow;
   PowerWindow: new (session: Session) => PowerWindow;
+  ProjectWindow: new (session: Session) => ProjectWindow;
   OptionsDialog: new (session: Session) => OptionsDialog;
   DeviceTypeChooser: new (session: Session) => DeviceTypeChooser;
 }

@@ -318,3 +318,27 @@ TEST_F(PrintCalcData, CancelAbandonsTheDocumentAtTheNextCheck)
 }
 
 }  // namespace
+
+// The project's fields given are in the header block beside the site name,
+// the notes line by line and wrapped; every page's bottom margin carries the
+// project number and revision.
+TEST_F(PrintCalcData, TheProjectIsInTheHeaderBlockAndOnEveryPage)
+{
+    BuildFourLoopSite();
+    document.SiteName = "Northgate Depot";
+    document.Project.Number = "P-2291";
+    document.Project.Client = "Harbour Estates, Ltd.";
+    document.Project.Revision = "C";
+    document.Project.SpareRequired = 20;
+    document.Project.Notes = "Loop 4 to be split at the second stage, once the yard and the loading bays and the gatehouse "
+                             "are built\r\n\nAs surveyed";
+    ASSERT_EQ(Print({1, 2, 4}), 0);
+    EXPECT_EQ(LinesBetween(1, "Site Name:", "Control Panel:"),
+              (Lines{"Site Name:        Northgate Depot", "Project Number:   P-2291", "Client:           Harbour Estates, Ltd.",
+                     "Revision:         C", "Spare Required:   20 % of every loop",
+                     "Notes:            Loop 4 to be split at the second stage, once the yard and the loading bays",
+                     "                  and the gatehouse are built", "", "                  As surveyed"}));
+    ASSERT_GT(LastPage(), 1);
+    for (int page = 1; page <= LastPage(); ++page)
+        EXPECT_EQ(PageLines(page).back(), "Project P-2291, revision C") << page;
+}

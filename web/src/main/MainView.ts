@@ -15,6 +15,7 @@ import { editPanel } from '../panels/PanelEditorDialog.js';
 import { deleteUserPanels, editUserPanel } from '../panels/PanelListDialog.js';
 import { sharedFileEntries } from '../panels/SharedFileCommands.js';
 import { openPowerSupply } from '../windows/PowerDialog.js';
+import { openProjectProperties } from '../windows/ProjectDialog.js';
 
 export class MainView {
   readonly files: FileCommands;
@@ -102,6 +103,7 @@ export class MainView {
       this.printing.printEntry(),
       this.printing.exportEntries(),
       'separator',
+      { text: 'Project P&roperties...', run: () => void this.app.act(() => openProjectProperties(this.app)) },
       { text: 'Po&wer Supply...', run: () => this.powerSupply() },
       { text: '&Options...', run: () => void this.app.act(() => new OptionsDialog(this.app).run()) },
       ...shared.options,

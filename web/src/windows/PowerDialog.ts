@@ -9,6 +9,7 @@ import { live } from 'lit/directives/live.js';
 import type { PowerBox, PowerBoxes, PowerLoadBoxes, PowerRefusal, PowerResult, PowerWindow } from 'ferrolux';
 import type { App } from '../app/App.js';
 import { Modal } from '../dialogs/Modal.js';
+import { OneAtATime } from '../dialogs/OneAtATime.js';
 import { setHelpTopic } from '../help/Help.js';
 import { announceAccessKeys, keyed, takeAccessKeys } from '../loop/AccessKeys.js';
 
@@ -29,7 +30,7 @@ class PowerDialogWindow {
   private boxes: PowerBoxes;
   // The load Remove Load takes: the row last in use, -1 for none.
   private currentLoad = -1;
-  private busy = false;
+  private readonly asking = new OneAtATime();
   private closed!: () => void;
 
   constructor(private readonly app: App) {
@@ -93,20 +94,9 @@ class PowerDialogWindow {
     return field ? this.loadBox(refusal.row, field) : this.modal.element.querySelector(`#${boxIds[refusal.box as OwnBox]}`);
   }
 
-  // One question or refusal at a time: a second click waits for nothing.
-  private async ask<T>(call: () => T | Promise<T>): Promise<T | undefined> {
-    if (this.busy) return undefined;
-    this.busy = true;
-    try {
-      return await call();
-    } finally {
-      this.busy = false;
-    }
-  }
-
   private async ok(): Promise<void> {
     const boxes = this.boxes;
-    const refusal = await this.ask(() => this.core.ok(boxes));
+    const refusal = await this.asking.run(() => this.core.ok(boxes));
     if (refusal === null) this.close();
     else if (refusal) {
       // The refusal's box may still be open: the focus goes back once it is answered.
@@ -119,7 +109,7 @@ class PowerDialogWindow {
 
   private async cancel(): Promise<void> {
     const boxes = this.boxes;
-    if (await this.ask(() => this.core.mayDiscard(boxes))) this.close();
+    if (await this.asking.run(() => this.core.mayDiscard(boxes))) this.close();
   }
 
   private close(): void {
