@@ -34,6 +34,10 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
     for (int a = 1; a <= 33; ++a)
         detectors += "Device" + std::to_string(a) + "=1,0,0," + std::to_string(a) + "," + std::to_string(a) + ",0\r\n";
     const std::string unisolated = WriteSite("unisolated.QLX", detectors);
+    // 20 of them where the project asks 70 % of every limit: the section of
+    // 20 points keeps 37 % of its 32.
+    const std::string spare = WriteSite("spare.QLX", detectors.substr(0, detectors.find("Device21=")) +
+                                                         "[Project]\r\nSpareCapacityRequired=70\r\n");
     const std::string smallBattery = WriteSite("battery.QLX", "Device1=1,0,0,1,1,0\r\n[Power]\r\nFittedBattery=1.2\r\n");
     const std::string site = calc.folder.Path("site.QLX"), link = calc.folder.Path("report.pdf");
     std::filesystem::copy_file(ExamplePath("Northgate-Offices.QLX"), site);
@@ -72,11 +76,14 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
         {{"--data-root", data, ""}, "", 2,
          "Harvex Ferrolux: Unable to open file '' for the following reason:  (53)  File not found\n", ""},
         // Without --all-checks the status is the verdict's; with it, a failure
-        // along the cable or of the battery makes it 1, of one file or of many.
+        // along the cable, of the spare required or of the battery makes it 1,
+        // of one file or of many.
         {{"--data-root", data, unisolated}, "", 0, "", "\nOverall: Design Satisfactory\nLoop 1 fails along the cable\n"},
         {{"--all-checks", "--data-root", data, unisolated}, "", 1, "",
          "\n  Along-cable checks      Placed evenly, no isolator: 33 points, limit 32 (1 of 4 checks fails)\n"},
         {{"--all-checks", "--data-root", data, smallBattery}, "", 1, "", "1.2 Ah fitted is too small"},
+        {{"--data-root", data, spare}, "", 0, "", "\nOverall: Design Satisfactory\nLoop 1 is below the 70 % spare required\n"},
+        {{"--all-checks", "--json", "--data-root", data, spare}, "", 1, "", "\"spare_pass\": false,"},
         {{"--all-checks", "--data-root", data, linkbay}, "", 0, "", "Overall: Design Satisfactory"},
         {{"--all-checks", "--json", "--data-root", data, linkbay, unisolated}, "", 1, "", "\"along_cable_pass\": false,"},
         // An output that is the input file, through a symbolic link: refused before anything is written.

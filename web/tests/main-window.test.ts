@@ -75,6 +75,7 @@ test('the window is ready and opens a site quickly from a server and from disk, 
     // Nothing wider than the window: the long texts wrap.
     expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(width);
     await expect(page.getByRole('button', { name: 'Details of loop 4' })).toBeInViewport();
+    await expect(page.locator('tr[data-loop="2"] td.spare')).toHaveText('64 % (alarm current)');
     await screenshot(page, `main-${width}`);
   }
 });

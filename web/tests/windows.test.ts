@@ -18,6 +18,7 @@ test('a cable layout pasted, refused, moved, spaced evenly and undone changes th
   const editor = await openLoop(app, 'Riverside Warehouse', 4);
   const along = editor.getByText(/^Along the cable:/);
   const alongBefore = await along.innerText();
+  await expect(editor.getByText(/^Spare capacity:/)).toHaveText('Spare capacity: None (section 1 over its limit)');
   await editor.getByRole('button', { name: 'Cable Layout...' }).click();
   const layout = app.getByRole('dialog', { name: /^Cable Layout - Loop 4/ });
   const table = layout.getByRole('table', { name: 'Cable layout' });
