@@ -3,6 +3,7 @@
 // the headless calculator's text and JSON output.
 
 #include "document/AlongCableVerdict.h"
+#include "document/HowManyMore.h"
 #include "document/PowerSupply.h"
 #include "loop/AlongCable.h"
 #include "loop/clsCalculator.h"
@@ -10,11 +11,19 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class Document;
+
+// How many more of one device type or Other Device the loop takes.
+struct MoreSummary {
+    std::string Item;  // its name
+    HowManyMore::Placement Placement = HowManyMore::Placement::Evenly;
+    HowManyMore::Answer Answer;
+};
 
 struct LoopSummary {
     int Loop = 0;
@@ -40,6 +49,7 @@ struct LoopSummary {
     AlongCableResult AlongCable;
     AlongCableVerdict AlongCableChecks;  // every check of AlongCable, judged
     std::vector<std::string> PointTypes;  // each point's device type or Other Device by name
+    std::optional<MoreSummary> HowManyMore;  // when asked
 };
 
 struct CalcSummary {
@@ -64,6 +74,10 @@ struct CalcSummary {
 // for it on the command line, `localeId` the user's locale, whose rule the
 // battery calculation follows when the site names none.
 CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId);
+
+// Each of the panel's loops told how many more of the item it takes.
+void AddHowManyMore(CalcSummary& summary, const Document& document, HowManyMore::Item item,
+                    HowManyMore::Placement placement);
 
 // The exit status of a checked file: the verdict's; with `allChecks`, also
 // 1 when a loop fails along the cable or the battery calculation fails.

@@ -87,9 +87,22 @@ Json AlongCableObject(const LoopSummary& loop, bool devices)
     return object;
 }
 
+Json HowManyMoreObject(const MoreSummary& more)
+{
+    constexpr std::array<const char*, 5> StopKeys{"none", "verdict", "along_cable", "section", "refused"};
+    const HowManyMore::Answer& answer = more.Answer;
+    return Json::object({{"type", more.Item},
+                         {"placement", more.Placement == HowManyMore::Placement::AtFarEnd ? "at_far_end" : "evenly"},
+                         {"more", answer.More},
+                         {"already_fails", answer.AlreadyFails},
+                         {"stopped_by", StopKeys[static_cast<size_t>(answer.StoppedBy)]},
+                         {"check", answer.Check},
+                         {"text", HowManyMore::AnswerText(answer)}});
+}
+
 Json LoopObject(const LoopSummary& loop, bool devices)
 {
-    return Json::object({{"loop", loop.Loop},
+    Json object = Json::object({{"loop", loop.Loop},
                          {"name", loop.Name},
                          {"devices", loop.Devices},
                          {"quiescent_devices_uA", ExactNumber(loop.QuiescentDevices)},
@@ -108,6 +121,9 @@ Json LoopObject(const LoopSummary& loop, bool devices)
                          {"explanation", loop.Explanation},
                          {"panel_limit_text", loop.PanelLimitText},
                          {"along_cable", AlongCableObject(loop, devices)}});
+    if (loop.HowManyMore)
+        object["how_many_more"] = HowManyMoreObject(*loop.HowManyMore);
+    return object;
 }
 
 // The value made by `make`, or null when there is none.

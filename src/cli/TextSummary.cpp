@@ -128,6 +128,9 @@ std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
         if (devices)
             text += DeviceTable(loop, units);
     }
+    if (const std::optional<MoreSummary>& more = loop.HowManyMore)
+        text += Detail("How many more", more->Item + ", " + HowManyMore::PlacementName(more->Placement) + ": " +
+                                            HowManyMore::AnswerText(more->Answer));
     return text;
 }
 

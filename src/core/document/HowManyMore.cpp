@@ -6,6 +6,7 @@
 #include "document/DocumentEdits.h"
 #include "document/LoopEditing.h"
 #include "document/LoopPlacement.h"
+#include "platform/CaseFold.h"
 
 #include <algorithm>
 #include <array>
@@ -128,6 +129,25 @@ bool Valid(const Document& document, Item item)
 }
 
 }  // namespace
+
+std::optional<Item> ItemNamed(const Catalogue& catalogue, std::string_view name)
+{
+    const std::string wanted = FoldCase(name);
+    for (const int type : catalogue.DeviceTypeOrder)
+        if (type > 0 && catalogue.IsSelectableDeviceType(type) && FoldCase(catalogue.DeviceType(type).Name) == wanted)
+            return Item{Kind::DeviceType, type};
+    for (size_t other = 1; other < catalogue.OtherDevices.size(); ++other) {
+        const OtherDeviceRecord& record = catalogue.OtherDevices[other];
+        if (FoldCase(record.Name) == wanted || FoldCase(record.SingleName) == wanted)
+            return Item{Kind::OtherDevice, static_cast<int>(other)};
+    }
+    return std::nullopt;
+}
+
+std::string ItemName(const Catalogue& catalogue, Item item)
+{
+    return IsOther(item) ? catalogue.OtherDevice(item.Index).SingleName : catalogue.DeviceType(item.Index).Name;
+}
 
 std::string Add(Document& document, int loop, Item item, int32_t count, Placement placement)
 {

@@ -14,8 +14,11 @@
 // larger count may pass again.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
+class Catalogue;
 class Document;
 
 namespace HowManyMore {
@@ -48,6 +51,11 @@ struct Answer {
     // minimum", "section 2: 33 points, limit 32", "Too many devices on this loop!"
     std::string Check;
 };
+
+// The device type or Other Device of that catalogue name, in any case.
+std::optional<Item> ItemNamed(const Catalogue& catalogue, std::string_view name);
+// Its name as the loop editor's rows show it.
+std::string ItemName(const Catalogue& catalogue, Item item);
 
 Answer Find(const Document& document, int loop, Item item, Placement placement);
 
