@@ -105,6 +105,9 @@ private:
     void AddRow();
     void FilterDevices();
     void OpenCableLayout();
+    // "How Many More..." on a row of the table (its context menu, Ctrl+M).
+    void OfferHowManyMore(QTableView& table, LoopRowsModel& model);
+    void OpenHowManyMore(const QTableView& table, const LoopRowsModel& model);
     // The editor's own steps; the controls show the loop as it then is.
     void UndoStep();
     void RedoStep();

@@ -11,6 +11,7 @@ inline constexpr int CableLayout = 5;
 inline constexpr int Printing = 6;
 inline constexpr int CsvExports = 7;
 inline constexpr int ImportDeviceList = 8;
+inline constexpr int HowManyMore = 12;
 inline constexpr int Glossary = 37;
 inline constexpr int Contact = 47;
 inline constexpr int WhatsNew = 51;
