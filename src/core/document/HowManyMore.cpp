@@ -151,7 +151,8 @@ std::string ItemName(const Catalogue& catalogue, Item item)
 
 std::string Add(Document& document, int loop, Item item, int32_t count, Placement placement)
 {
-    const std::array<Carried, AddressCount> before = CarriedBy(document, loop, item);
+    const bool farEnd = placement == Placement::AtFarEnd;
+    const std::array<Carried, AddressCount> before = farEnd ? CarriedBy(document, loop, item) : std::array<Carried, AddressCount>{};
     const LoopEditing::Outcome outcome =
         IsOther(item) ? LoopEditing::SetOtherQuantity(document, loop, item.Index,
                                                       document.Loop(loop).QtyOthers(item.Index) + count)
@@ -159,7 +160,7 @@ std::string Add(Document& document, int loop, Item item, int32_t count, Placemen
                             document, loop, item.Index, LoopPlacement::CountOfType(document, loop, item.Index) + count);
     if (!outcome)
         return outcome.Message;
-    if (placement == Placement::AtFarEnd)
+    if (farEnd)
         MoveToFarEnd(document, loop, before, item);
     return "";
 }
