@@ -60,6 +60,12 @@ std::string Failure(Site& s, Item item, int32_t count, Placement placement)
 // then placed through the service and passes, and n + 1 fails by that check.
 TEST(HowManyMore, EachLimitBindsInTurn)
 {
+    const auto detectorTenMetresOut = [](Site& s) {
+        s.Cable(100);
+        LoopEditing::PlaceDeviceAt(s.document, 1, 120, s.detector);
+        s.Loop().SetCablePosition(120, 100);
+        return Item{Item::Kind::DeviceType, s.lowVoltsSounder};
+    };
     const std::vector<Row> rows{
         // 62 × 8 mA = 496 mA; 504 mA is over the panel's 500.
         {"alarm current", [](Site& s) { return Item{Item::Kind::DeviceType, s.sounder}; }, Placement::Evenly, 62,
@@ -85,24 +91,14 @@ TEST(HowManyMore, EachLimitBindsInTurn)
         // alone: 24 × 8 mA × 36.2 Ω = 6.95 V, 25 take 7.24 V. The lumped
         // drop, spread along the cable, is about half.
         {"open at the IN end",
-         [](Site& s) {
-             s.Cable(100);
-             LoopEditing::PlaceDeviceAt(s.document, 1, 120, s.detector);
-             s.Loop().SetCablePosition(120, 100);
-             return Item{Item::Kind::DeviceType, s.lowVoltsSounder};
-         },
+         detectorTenMetresOut,
          Placement::AtFarEnd, 24, Stop::AlongCable, "open at IN end: address 1, 0.24 V below its minimum"},
         // The same loop, the sounders before the detector, within its 10 m:
         // fed from IN alone, (n × 8 + 3.5) mA over 35.8 Ω, then the
         // sounders' own current over the steps between them: 6.75 V at
         // 23, 7.04 V at 24.
         {"open at the OUT end",
-         [](Site& s) {
-             s.Cable(100);
-             LoopEditing::PlaceDeviceAt(s.document, 1, 120, s.detector);
-             s.Loop().SetCablePosition(120, 100);
-             return Item{Item::Kind::DeviceType, s.lowVoltsSounder};
-         },
+         detectorTenMetresOut,
          Placement::Evenly, 23, Stop::AlongCable, "open at OUT end: address 1, 0.04 V below its minimum"},
         {"an isolator section",
          [](Site& s) {
