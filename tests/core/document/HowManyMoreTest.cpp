@@ -127,17 +127,8 @@ TEST(HowManyMore, EachLimitBindsInTurn)
     }
 }
 
-TEST(HowManyMore, AFailingLoopTakesNoneAndTheFarEndGoesLast)
+TEST(HowManyMore, AFailingLoopTakesNone)
 {
-    Site s;
-    s.Cable(100);
-    LoopEditing::PlaceDeviceAt(s.document, 1, 120, s.detector);
-    s.Loop().SetCablePosition(120, 100);
-    HowManyMore::Add(s.document, 1, {Item::Kind::DeviceType, s.lowVoltsSounder}, 2, Placement::AtFarEnd);
-    const std::vector<int> order = s.Loop().CableOrder();
-    EXPECT_EQ(std::vector<int>(order.end() - 2, order.end()), (std::vector<int>{1, 2}));
-    EXPECT_EQ(s.Loop().CablePosition(2), 10000);
-
     Site full;
     LoopEditing::SetDeviceQuantity(full.document, 1, full.sounder, 63);
     CalculationSupport::RecalculateLoop(full.document, 1);
