@@ -1,6 +1,7 @@
 // How many more of a loop editor row's device type or Other Device fit, as
 // the desktop's window: where they go, the answer with the check that stops
 // one more, and Add, one step of the editor. Every text is the core's.
+import './HowManyMoreDialog.css';
 import { html } from 'lit';
 import { live } from 'lit/directives/live.js';
 import type { HowManyMore, LoopEditor } from 'ferrolux';
@@ -55,12 +56,14 @@ class HowManyMoreWindow {
         @change=${() => this.choose(farEnd)}><span>${text}</span></label>`;
     this.modal.draw(html`<div class="body">
       <h2>${core.caption()}</h2>
+      <div class="content">
       <p>Type: <strong id="lblType">${core.itemText()}</strong></p>
       <fieldset><legend>Placed</legend>
         ${placement('optEvenly', false, 'Evenly, where the loop editor places them')}
         ${placement('optFarEnd', true, 'All at the far end of the cable (the worst place)')}
       </fieldset>
       <p>How many more: <output id="lblAnswer" aria-live="polite">${core.answerText()}</output></p>
+      </div>
       <div class="buttons">
         <span class="spacer"></span>
         <button type="button" id="btnAddMore" ?disabled=${!core.addEnabled()} @click=${() => this.add()}>${core.addText()}</button>
