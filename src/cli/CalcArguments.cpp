@@ -84,6 +84,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
             args.SkipUnknown = true;
         } else if (word == "--skip-refused") {
             args.SkipRefused = true;
+        } else if (word == "--at-far-end") {
+            args.AtFarEnd = true;
         } else if (word == "--help" || word == "-h") {
             parsed.HelpAsked = true;
         } else if (!TakeValue("--data-root", words, i, args.DataRoot, parsed.Error) &&
@@ -93,7 +95,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
                    !TakeValue("--addresses-csv", words, i, args.AddressesCsvPath, parsed.Error) &&
                    !TakeValue("--import", words, i, args.ImportPath, parsed.Error) &&
                    !TakeValue("--save", words, i, args.SavePath, parsed.Error) &&
-                   !TakeValue("--panel", words, i, args.PanelName, parsed.Error)) {
+                   !TakeValue("--panel", words, i, args.PanelName, parsed.Error) &&
+                   !TakeValue("--how-many-more", words, i, args.HowManyMore, parsed.Error)) {
             parsed.Error = "unknown option " + word;
         }
     }
@@ -101,6 +104,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
         return parsed;
     if (parsed.Error.empty() && args.PlotPng && args.PlotFolder.empty())
         parsed.Error = "--plot-png needs --plot DIR";
+    if (parsed.Error.empty() && args.AtFarEnd && args.HowManyMore.empty())
+        parsed.Error = "--at-far-end needs --how-many-more TYPE";
     if (parsed.Error.empty())
         parsed.Error = ImportError(args, files);
     if (parsed.Error.empty() && files.empty() && args.PanelName.empty())
@@ -109,7 +114,8 @@ ParsedCalcArguments ParseCalcArguments(const std::vector<std::string>& words)
     const std::pair<const char*, const std::string&> singleOutputs[] = {{"--pdf", args.PdfPath},
                                                                         {"--plot", args.PlotFolder},
                                                                         {"--schedule-csv", args.ScheduleCsvPath},
-                                                                        {"--addresses-csv", args.AddressesCsvPath}};
+                                                                        {"--addresses-csv", args.AddressesCsvPath},
+                                                                        {"--how-many-more", args.HowManyMore}};
     for (const auto& [option, value] : singleOutputs)
         if (parsed.Error.empty() && !value.empty() && ManyFiles(files))
             parsed.Error = std::string(option) + " takes a single FILE.QLX, not several files or a folder";
@@ -126,6 +132,7 @@ std::string CalcUsage()
            "                     [--addresses-csv OUT.csv] FILE.QLX...\n"
            "       ferrolux-calc [the options above] --import LIST.csv --save OUT.QLX\n"
            "                     [--skip-unknown] [--skip-refused] (FILE.QLX | --panel NAME)\n"
+           "       ferrolux-calc [the options above] --how-many-more TYPE [--at-far-end] FILE.QLX\n"
            "\n"
            "Opens a Loop Calculation, recalculates every loop as the desktop program does after an open\n"
            "and prints the loop summary, with each loop's lowest voltages along the cable (loop whole and\n"
@@ -179,13 +186,20 @@ std::string CalcUsage()
            "  --skip-unknown    leaves out the rows of names in neither catalogue, and\n"
            "  --skip-refused    leaves out the rows the rules refuse\n"
            "  --panel NAME      with --import, onto a new site on the control panel of that name\n"
+           "  --how-many-more TYPE\n"
+           "                    also tell for each loop how many more of the device type or Other Device\n"
+           "                    of that catalogue name (any case) it takes with its verdict satisfactory\n"
+           "                    and every check along the cable passing, and the check that stops one\n"
+           "                    more (in the JSON, each loop's \"how_many_more\"); an unknown name exits 2\n"
+           "  --at-far-end      with --how-many-more, all of them last along the cable (at its far end\n"
+           "                    when the loop has distances) instead of where the loop editor puts them\n"
            "An output that is a regular file is replaced whole, keeping its permissions; a FIFO or a\n"
            "device (/dev/null, /dev/stdout) is written in place.\n"
            "\n"
            "Exit status: 0 design satisfactory, 1 not satisfactory (with --all-checks, also a failure\n"
            "along the cable, of the spare required or of the battery), 2 the file could not be opened,\n"
            "was refused or was cut short (with --strict, also when reading it gave a message), or the\n"
-           "device list of --import was refused,\n"
+           "device list of --import was refused or the type of --how-many-more is in neither catalogue,\n"
            "3 a catalogue failed to load, 4 the PDF, a plot or a schedule could not be written,\n"
            "64 a bad command line, or an output that is the input file or the same file as another\n"
            "output (nothing is written then), 70 an error nothing expected ended the run (told on stderr).\n"

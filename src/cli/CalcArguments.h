@@ -4,6 +4,7 @@
 //                 [--plot DIR [--plot-png]] [--schedule-csv OUT.csv] [--addresses-csv OUT.csv] FILE.QLX...
 //   ferrolux-calc [options above] --import LIST.csv --save OUT.QLX [--skip-unknown] [--skip-refused]
 //                 (FILE.QLX | --panel NAME)
+//   ferrolux-calc [options above] --how-many-more TYPE [--at-far-end] FILE.QLX
 // Several files, or a folder, make a run over many files (see BatchRun.h).
 
 #include <string>
@@ -29,6 +30,10 @@ struct CalcArguments {
     std::string PanelName{};  // empty: onto the file given
     bool SkipUnknown = false;  // names in neither catalogue are left out, not refusing the import
     bool SkipRefused = false;  // rows the rules refuse are left out, not refusing the import
+    // How many more of the device type or Other Device of that name each
+    // loop takes, spread evenly or all at the far end of the cable.
+    std::string HowManyMore{};  // empty: not asked
+    bool AtFarEnd = false;
     std::vector<std::string> Files{};  // files and folders, in the order given
 };
 

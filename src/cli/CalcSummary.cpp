@@ -77,6 +77,15 @@ CalcSummary SummarizeDocument(const Document& document, const std::string& file,
     return summary;
 }
 
+void AddHowManyMore(CalcSummary& summary, const Document& document, HowManyMore::Item item,
+                    HowManyMore::Placement placement)
+{
+    const std::string name = HowManyMore::ItemName(document.Catalog(), item);
+    for (int loop = 1; loop <= CalculationSupport::PanelLoops(document); ++loop)
+        summary.Loops[static_cast<size_t>(loop - 1)].HowManyMore =
+            MoreSummary{name, placement, HowManyMore::Find(document, loop, item, placement)};
+}
+
 int CheckedStatus(const CalcSummary& summary, bool allChecks)
 {
     const bool othersPass =

@@ -5,6 +5,7 @@
 #include "document/ProjectProperties.h"
 #include "document/AlongCableVerdict.h"
 #include "document/CableComparison.h"
+#include "document/HowManyMore.h"
 #include "document/PowerSupply.h"
 #include "document/SpareCapacity.h"
 #include "loop/AlongCable.h"
@@ -14,11 +15,19 @@
 #include <array>
 #include <optional>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class Document;
+
+// How many more of one device type or Other Device the loop takes.
+struct MoreSummary {
+    std::string Item;  // its name
+    HowManyMore::Placement Placement = HowManyMore::Placement::Evenly;
+    HowManyMore::Answer Answer;
+};
 
 struct LoopSummary {
     int Loop = 0;
@@ -48,6 +57,7 @@ struct LoopSummary {
     std::string SpareText;  // against the spare required
     bool BelowRequiredSpare = false;
     std::optional<CableComparison> Cables;  // every enabled cable on the loop, when asked for
+    std::optional<MoreSummary> HowManyMore;  // when asked
 };
 
 struct CalcSummary {
@@ -78,6 +88,10 @@ struct CalcSummary {
 // each loop of the panel has every enabled cable tried on it.
 CalcSummary SummarizeDocument(const Document& document, const std::string& file, std::string_view localeId,
                               bool compareCables = false);
+
+// Each of the panel's loops told how many more of the item it takes.
+void AddHowManyMore(CalcSummary& summary, const Document& document, HowManyMore::Item item,
+                    HowManyMore::Placement placement);
 
 // The exit status of a checked file: the verdict's; with `allChecks`, also
 // 1 when a loop fails along the cable, a loop is below the spare required

@@ -109,6 +109,14 @@ int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& op
                StderrMessageHost& messages, std::ostream& err, const PdfWriter& writePdf, const PlotWriter& writePlots)
 {
     const std::string& file = arguments.ImportPath.empty() ? arguments.Files.front() : arguments.SavePath;
+    std::optional<HowManyMore::Item> more;
+    if (!arguments.HowManyMore.empty()) {
+        more = HowManyMore::ItemNamed(catalogue, arguments.HowManyMore);
+        if (!more) {
+            err << "ferrolux-calc: there is no device type or Other Device named '" << arguments.HowManyMore << "'\n";
+            return CalcExit::NotOpened;
+        }
+    }
     Document document(catalogue);
     if (const std::optional<int> refused = OpenSite(arguments, document, catalogue, options, messages, err))
         return *refused;
@@ -117,7 +125,10 @@ int RunOneFile(const CalcArguments& arguments, Catalogue& catalogue, Options& op
             return *refused;
 
     const int units = UnitsOf(options, messages);
-    const CalcSummary summary = SummarizeDocument(document, file, Locale::LocaleIdentifier(), arguments.CompareCables);
+    CalcSummary summary = SummarizeDocument(document, file, Locale::LocaleIdentifier(), arguments.CompareCables);
+    if (more)
+        AddHowManyMore(summary, document, *more,
+                       arguments.AtFarEnd ? HowManyMore::Placement::AtFarEnd : HowManyMore::Placement::Evenly);
     const bool devices = arguments.AlongCable;
     out << (arguments.Json ? SummaryJson(summary, devices) : SummaryText(summary, units, devices)) << std::flush;
 

@@ -134,6 +134,19 @@ Json CablesArray(const CableComparison& comparison)
     return cables;
 }
 
+Json HowManyMoreObject(const MoreSummary& more)
+{
+    constexpr std::array<const char*, 5> StopKeys{"none", "verdict", "along_cable", "section", "refused"};
+    const HowManyMore::Answer& answer = more.Answer;
+    return Json::object({{"type", more.Item},
+                         {"placement", more.Placement == HowManyMore::Placement::AtFarEnd ? "at_far_end" : "evenly"},
+                         {"more", answer.More},
+                         {"already_fails", answer.AlreadyFails},
+                         {"stopped_by", StopKeys[static_cast<size_t>(answer.StoppedBy)]},
+                         {"check", answer.Check},
+                         {"text", HowManyMore::AnswerText(answer)}});
+}
+
 Json LoopObject(const LoopSummary& loop, bool devices)
 {
     Json object = Json::object({{"loop", loop.Loop},
@@ -158,6 +171,8 @@ Json LoopObject(const LoopSummary& loop, bool devices)
                          {"spare", SpareObject(loop)}});
     if (loop.Cables)
         object["cables"] = CablesArray(*loop.Cables);
+    if (loop.HowManyMore)
+        object["how_many_more"] = HowManyMoreObject(*loop.HowManyMore);
     return object;
 }
 

@@ -157,6 +157,9 @@ std::string LoopDetails(const LoopSummary& loop, int units, bool devices)
     }
     if (!loop.SpareText.empty())
         text += Detail("Spare capacity", loop.SpareText);
+    if (const std::optional<MoreSummary>& more = loop.HowManyMore)
+        text += Detail("How many more", more->Item + ", " + HowManyMore::PlacementName(more->Placement) + ": " +
+                                            HowManyMore::AnswerText(more->Answer));
     if (devices && !loop.AlongCable.Empty())
         text += DeviceTable(loop, units);
     if (loop.Cables)

@@ -14,10 +14,12 @@
 #include "desktop/dlgPlaceIsolators.h"
 #include "desktop/frmCableLayout.h"
 #include "desktop/frmCompareCables.h"
+#include "desktop/frmHowManyMore.h"
 #include "desktop/frmLoopTables.h"
 #include "platform/MessageHost.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -374,6 +376,30 @@ void frmLoop::OpenCompareCables()
     cmbCableSize_->setCurrentIndex(entry);
     ChooseCable(entry);
     ShowUndoSteps();
+}
+
+void frmLoop::OfferHowManyMore(QTableView& table, LoopRowsModel& model)
+{
+    auto* action = new QAction("How &Many More...", &table);
+    action->setObjectName(&model == deviceModel_ ? "mnuHowManyMore" : "mnuHowManyMoreOther");
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table.addAction(action);
+    table.setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(action, &QAction::triggered, this, [this, &table, &model] { OpenHowManyMore(table, model); });
+}
+
+void frmLoop::OpenHowManyMore(const QTableView& table, const LoopRowsModel& model)
+{
+    const int row = table.currentIndex().row();
+    if (refusedEntry_ || row < 0)
+        return;
+    const size_t coreRow = model.CoreRow(row);
+    frmHowManyMore window(&model == deviceModel_ ? HowManyMoreCore::ForDeviceRow(core_, coreRow)
+                                                 : HowManyMoreCore::ForOtherRow(core_, coreRow),
+                          this);
+    window.exec();
+    ShowStepPutBack();
 }
 
 void frmLoop::UndoStep()

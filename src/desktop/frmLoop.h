@@ -109,6 +109,9 @@ private:
     void OpenPlaceIsolators();
     // The cables side by side; a cable used from there is chosen as the cable list chooses it.
     void OpenCompareCables();
+    // "How Many More..." on a row of the table (its context menu, Ctrl+M).
+    void OfferHowManyMore(QTableView& table, LoopRowsModel& model);
+    void OpenHowManyMore(const QTableView& table, const LoopRowsModel& model);
     // The editor's own steps; the controls show the loop as it then is.
     void UndoStep();
     void RedoStep();

@@ -328,6 +328,7 @@ void frmLoop::SetUpTable(QTableView& table, LoopRowsModel& model)
     const int names = table.fontMetrics().horizontalAdvance(QString(26, QLatin1Char('x')));
     table.setMinimumWidth(names + quantity + 2 * current + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                           2 * table.frameWidth());
+    OfferHowManyMore(table, model);
 }
 
 QWidget* frmLoop::BuildTotals()

@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "forms/EntryKeys.h"
 #include "forms/HelpTopics.h"
+#include "forms/HowManyMoreCore.h"
 #include "text/Scaling.h"
 #include "web/WebCableLayout.h"
 #include "web/WebValues.h"
@@ -50,6 +51,18 @@ bool CommitDeviceQuantity(WebLoopEditor& editor, int row, const std::string& tex
 {
     return DeviceRowShown(editor, row) &&
            editor.Core().CommitDeviceQuantity(static_cast<size_t>(row), LoopEditorCore::QuantityFromText(text));
+}
+
+// How many more of a row's device type (`other` false) or Other Device.
+std::unique_ptr<HowManyMoreCore> OpenHowManyMore(WebLoopEditor& editor, int row, bool other)
+{
+    LoopEditorCore& core = editor.Core();
+    const size_t rows = other ? core.OtherRows().size() : core.DeviceRows().size();
+    if (row < 0 || static_cast<size_t>(row) >= rows)
+        val::global("RangeError").new_(std::string("no row ") + std::to_string(row)).throw_();
+    const auto at = static_cast<size_t>(row);
+    return std::make_unique<HowManyMoreCore>(other ? HowManyMoreCore::ForOtherRow(core, at)
+                                                   : HowManyMoreCore::ForDeviceRow(core, at));
 }
 
 bool CommitOtherQuantity(WebLoopEditor& editor, int row, const std::string& text)
@@ -209,4 +222,17 @@ EMSCRIPTEN_BINDINGS(ferrolux_loop_editor)
         .function("ok", &WebCableLayout::Ok)
         .function("cancel", &WebCableLayout::Cancel)
         .function("helpTopic", optional_override([](WebCableLayout&) { return HelpTopic::CableLayout; }));
+
+    class_<HowManyMoreCore>("HowManyMore")
+        .constructor(&OpenHowManyMore)
+        .function("caption", &HowManyMoreCore::Caption)
+        .function("itemText", &HowManyMoreCore::ItemText)
+        .function("setAtFarEnd", optional_override([](HowManyMoreCore& h, bool farEnd) {
+                      h.SetPlacement(farEnd ? HowManyMore::Placement::AtFarEnd : HowManyMore::Placement::Evenly);
+                  }))
+        .function("answerText", &HowManyMoreCore::AnswerText)
+        .function("addText", &HowManyMoreCore::AddText)
+        .function("addEnabled", &HowManyMoreCore::AddEnabled)
+        .function("add", &HowManyMoreCore::Add)
+        .function("helpTopic", optional_override([](HowManyMoreCore&) { return HelpTopic::HowManyMore; }));
 }

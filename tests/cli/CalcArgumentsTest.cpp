@@ -20,6 +20,8 @@ TEST(CalcArguments, OptionsInAnyOrderFilesAndRefusalsThatSayWhy)
         {{"--data-root=", "a.QLX"}, "--data-root needs a value"},
         {{"--jsonx", "a.QLX"}, "unknown option --jsonx"},
         {{"--plot-png", "a.QLX"}, "--plot-png needs --plot DIR"},
+        {{"--at-far-end", "a.QLX"}, "--at-far-end needs --how-many-more TYPE"},
+        {{"--how-many-more=Sounder", "a.QLX", "b.QLX"}, "--how-many-more takes a single FILE.QLX, not several files or a folder"},
         {{"--import", "l.csv", "--save", "o.QLX", "--panel", "QX-1"}, "|||0|0|0"},
         {{"--import", "l.csv", "a.QLX"}, "--import needs --save OUT.QLX"},
         {{"--skip-refused", "a.QLX"}, "--skip-refused needs --import LIST.csv"},

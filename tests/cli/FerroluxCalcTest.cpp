@@ -84,6 +84,15 @@ TEST(FerroluxCalc, ExitStatusStreamsAndMessagesOfEachKindOfRun)
         {{"--all-checks", "--data-root", data, smallBattery}, "", 1, "", "1.2 Ah fitted is too small"},
         {{"--data-root", data, spare}, "", 0, "", "\nOverall: Design Satisfactory\nLoop 1 is below the 70 % spare required\n"},
         {{"--all-checks", "--json", "--data-root", data, spare}, "", 1, "", "\"spare_pass\": false,"},
+        // How many more: 31 beside the one detector fill the section; a
+        // failing loop takes none; a name in neither catalogue is refused.
+        {{"--json", "--at-far-end", "--how-many-more", "OPTICAL smoke detector", "--data-root", data, smallBattery}, "", 0,
+         "", "\"how_many_more\": {\n        \"type\": \"Optical Smoke Detector\",\n        \"placement\": \"at_far_end\",\n"
+             "        \"more\": 31,\n        \"already_fails\": false,\n        \"stopped_by\": \"section\",\n"},
+        {{"--how-many-more", "Optical Smoke Detector", "--data-root", data, unisolated}, "", 0, "",
+         "\n  How many more           Optical Smoke Detector, evenly: None"},
+        {{"--how-many-more", "call point", "--data-root", data, smallBattery}, "", 2,
+         "ferrolux-calc: there is no device type or Other Device named 'call point'\n", ""},
         {{"--all-checks", "--data-root", data, linkbay}, "", 0, "", "Overall: Design Satisfactory"},
         {{"--all-checks", "--json", "--data-root", data, linkbay, unisolated}, "", 1, "", "\"along_cable_pass\": false,"},
         // An output that is the input file, through a symbolic link: refused before anything is written.

@@ -14,6 +14,7 @@ inline constexpr int ImportDeviceList = 8;
 inline constexpr int ProjectProperties = 9;
 inline constexpr int CompareCables = 10;
 inline constexpr int PlaceIsolators = 11;
+inline constexpr int HowManyMore = 12;
 inline constexpr int Glossary = 37;
 inline constexpr int Contact = 47;
 inline constexpr int WhatsNew = 51;

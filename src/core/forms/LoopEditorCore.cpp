@@ -260,6 +260,19 @@ bool LoopEditorCore::CommitOtherQuantity(size_t row, int32_t quantity, bool quie
     return true;
 }
 
+bool LoopEditorCore::AddMore(HowManyMore::Item item, int32_t count, HowManyMore::Placement placement)
+{
+    EditorState before = Snapshot();
+    if (const std::string refusal = HowManyMore::Add(document_, loop_, item, count, placement); !refusal.empty()) {
+        RestoreLoop(document_, before.Loop);
+        return Reject(refusal, false);
+    }
+    AcceptChange(true);
+    RecountRows();
+    RecordStep(std::move(before), "Add " + std::to_string(count) + " " + HowManyMore::ItemName(document_.Catalog(), item));
+    return true;
+}
+
 bool LoopEditorCore::InterfaceLedsAvailable() const
 {
     for (const DeviceRow& row : deviceRows_)

@@ -11,6 +11,7 @@
 
 #include "document/DocumentEdits.h"
 #include "document/EditHistory.h"
+#include "document/HowManyMore.h"
 #include "loop/clsCalculator.h"
 
 #include <array>
@@ -103,6 +104,10 @@ public:
     // unless quiet, says why in a box titled with the caption.
     bool CommitDeviceQuantity(size_t row, int32_t quantity, bool quiet = false);
     bool CommitOtherQuantity(size_t row, int32_t quantity, bool quiet = false);
+
+    // `count` more of the item, placed as asked, as one step; a refusal is
+    // told in a box as a typed quantity's is.
+    bool AddMore(HowManyMore::Item item, int32_t count, HowManyMore::Placement placement);
 
     // The interface-LEDs option is offered while a row with devices has a type
     // whose alarm current changes with its LED disabled.

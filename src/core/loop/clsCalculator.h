@@ -109,6 +109,8 @@ public:
 
     // Computes every result from the loop's contents; see Calculate.cpp.
     void Calculate(bool useSlider, int16_t sliderPercent, bool skipDeviceChecks);
+    // Calculate again with the last Calculate's arguments, after a change.
+    void Recalculate() { Calculate(lastUseSlider_, lastSliderPercent_, lastSkipDeviceChecks_); }
 
     // Verdict texts of the last Calculate.
     bool DesignIsSatisfactory() const;

@@ -208,12 +208,33 @@ export interface CableComparison extends Deletable {
   helpTopic(): number;
 }
 
+// How many more of a row's device type or Other Device the loop takes, over
+// its editor; the editor must outlive it.
+export interface HowManyMore extends Deletable {
+  // "How Many More? - Loop 3".
+  caption(): string;
+  itemText(): string;
+  // All at the far end of the cable, else where the editor places them.
+  setAtFarEnd(farEnd: boolean): void;
+  // "12 more fit; one more fails: Alarm Current Too High".
+  answerText(): string;
+  // "Add 12"; enabled when any fit.
+  addText(): string;
+  addEnabled(): boolean;
+  // Adds them as one step of the editor; then read the editor again.
+  add(): boolean;
+  helpTopic(): number;
+}
+
 export interface LoopEditorTypes {
   // Opens on loop 1 to 8 of the session's document (RangeError for another);
   // the session must outlive it.
   LoopEditor: new (session: Session, loop: number) => LoopEditor;
   CableLayout: new (editor: LoopEditor) => CableLayout;
   CableComparison: new (editor: LoopEditor) => CableComparison;
+  // The core's row of the device table (`other` false) or the Other Device
+  // table (RangeError for another).
+  HowManyMore: new (editor: LoopEditor, row: number, other: boolean) => HowManyMore;
   // Whether a number box takes a typed character: quantities and the
   // impedance take a decimal point; a refused key beeps and is dropped.
   loopEntryAccepts(key: string, decimalPoint: boolean): boolean;

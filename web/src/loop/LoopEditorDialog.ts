@@ -12,6 +12,7 @@ import { setHelpTopic } from '../help/Help.js';
 import { openCableLayout } from '../windows/CableLayoutDialog.js';
 import { openPlaceIsolators } from '../windows/PlaceIsolatorsDialog.js';
 import { openCompareCables } from '../windows/CompareCablesDialog.js';
+import { openHowManyMore } from '../windows/HowManyMoreDialog.js';
 import { historyButtons, windowKey } from '../windows/HistoryButtons.js';
 import { announceAccessKeys, keyed } from './AccessKeys.js';
 import { chooseDeviceType } from './DeviceTypeChooserDialog.js';
@@ -123,6 +124,12 @@ class LoopEditorWindow {
     if (await this.input.call(() => openCompareCables(this.app, this.core))) this.replot();
   }
 
+  // Add places them through the editor; what it added is read again here.
+  async howManyMore(other: boolean, row: number): Promise<void> {
+    if (this.input.held) return;
+    if (await this.input.call(() => openHowManyMore(this.app, this.core, row, other))) this.replot();
+  }
+
   private async ok(): Promise<void> {
     if (this.input.held) return;
     const done = await this.input.call(() => this.core.ok());
@@ -148,6 +155,12 @@ class LoopEditorWindow {
   // Alt and a letter; Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo the
   // editor's steps, but for a box's own typing.
   private keydown(event: KeyboardEvent): void {
+    const row = /^(device|other):(\d+)$/.exec((event.target as HTMLElement).dataset?.entry ?? '');
+    if (row && event.ctrlKey && event.key.toLowerCase() === 'm') {
+      event.preventDefault();
+      void this.howManyMore(row[1] === 'other', Number(row[2]));
+      return;
+    }
     windowKey(event, this.root, this.input, (undo) => this.step(undo));
   }
 

@@ -18,6 +18,8 @@ export interface TablesHost {
   filterDevices(text: string, inUseOnly: boolean): void;
   redraw(): void;
   addRow(): void;
+  // How many more of a row's type (its context menu, Ctrl+M in its box).
+  howManyMore(other: boolean, row: number): void;
 }
 
 // The same columns in every table, so that the totals line up.
@@ -47,7 +49,10 @@ function rows(host: TablesHost, table: 'device' | 'other', shown: LoopRow[], cap
       <th scope="col">${table === 'device' ? 'Device Type' : 'Other Device'}</th>
       <th scope="col" class="num">Qty</th><th scope="col" class="num">Quiescent</th><th scope="col" class="num">Alarm</th>
     </tr></thead>
-    <tbody>${repeat(shown, (row) => row.row, (row) => html`<tr>
+    <tbody>${repeat(shown, (row) => row.row, (row) => html`<tr @contextmenu=${(event: MouseEvent) => {
+        event.preventDefault();
+        host.howManyMore(table === 'other', row.row);
+      }}>
       <th scope="row">${row.name}</th>
       <td class="qty">${host.input.box({
         key: `${table}:${row.row}`, label: `Quantity of ${row.name}`, committed: row.quantity, decimalPoint: true,
