@@ -3,6 +3,7 @@
 #include "catalogues/Catalogue.h"
 #include "document/CalculationSupport.h"
 #include "document/Document.h"
+#include "document/ProjectText.h"
 #include "platform/OutputFile.h"
 #include "report/LoopContents.h"
 #include "text/CsvWriter.h"
@@ -81,6 +82,22 @@ void AddAddressRows(CsvWriter& csv, const Document& document, int loop)
     }
 }
 
+// The project's fields above the table, a row each where a spreadsheet keeps
+// them, then a blank row; nothing for a site without a project. The notes,
+// which may run to several lines, are left to the file and the report.
+void AddProjectRows(CsvWriter& csv, const Document& document)
+{
+    bool any = false;
+    for (const ProjectLine& line : ProjectLines(document.Project)) {
+        if (line.Label == "Notes")
+            continue;
+        csv.AddRow({line.Label, line.Value});
+        any = true;
+    }
+    if (any)
+        csv.AddRow({""});
+}
+
 }  // namespace
 
 const char* ScheduleName(Schedule schedule)
@@ -91,6 +108,7 @@ const char* ScheduleName(Schedule schedule)
 std::string DeviceScheduleCsv(const Document& document)
 {
     CsvWriter csv;
+    AddProjectRows(csv, document);
     csv.AddRow({"Loop", "Loop Name", "Kind", "Name", "Quantity", "Quiescent Each (µA)", "Alarm Each (µA)",
                 "Quiescent Total (µA)", "Alarm Total (µA)", "Verdict"});
     const int loops = CalculationSupport::PanelLoops(document);
@@ -114,6 +132,7 @@ std::string DeviceScheduleCsv(const Document& document)
 std::string AddressScheduleCsv(const Document& document)
 {
     CsvWriter csv;
+    AddProjectRows(csv, document);
     csv.AddRow({"Loop", "Position (m)", "Address", "Device Type", "Slave Base", "Base Other Device",
                 "Attached Other Device", "Standalone Device", "Address Tag", "Location"});
     const int loops = CalculationSupport::PanelLoops(document);

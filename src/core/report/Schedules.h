@@ -18,7 +18,9 @@ enum class Schedule { Devices, Addresses };
 // "device schedule" or "address schedule", as the messages name them.
 const char* ScheduleName(Schedule schedule);
 
-// The whole file: the byte-order mark, the header row and the rows.
+// The whole file: the byte-order mark, the project's fields when the site
+// has any (a label and a value a row, then a blank row), the header row and
+// the rows.
 std::string DeviceScheduleCsv(const Document& document);
 std::string AddressScheduleCsv(const Document& document);
 std::string ScheduleCsv(const Document& document, Schedule schedule);

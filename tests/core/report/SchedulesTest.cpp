@@ -1,7 +1,10 @@
 #include "report/Schedules.h"
 
+#include "document/DeviceList.h"
+
 #include "catalogues/Catalogue.h"
 #include "document/CalculationSupport.h"
+#include "document/DeviceList.h"
 #include "document/Document.h"
 #include "document/LoopResults.h"
 #include "support/BundledCatalogue.h"
@@ -139,6 +142,23 @@ TEST_F(SiteSchedules, TheHotelsRowsAsItsFileAndTheCatalogueGiveThem)
                                     "Alarm Each (µA),Quiescent Total (µA),Alarm Total (µA),Verdict\r\n"));
     EXPECT_NE(devices.find("\r\n1,\"Bay 3, \"\"north\"\" µ-wing\",Device,Slave Sounder Base,8,200,4700,1600,37600,\r\n"),
               std::string::npos);
+}
+
+// The project above the table, where a spreadsheet keeps it; the list reads
+// back from its header row.
+TEST_F(SiteSchedules, TheProjectStandsAboveTheTable)
+{
+    Open("Harbour-Hotel.QLX");
+    document.Project.Number = "P-2291";
+    document.Project.Revision = "C";
+    document.Project.Notes = "Two\nlines";
+    const std::string addresses = Schedules::AddressScheduleCsv(document);
+    EXPECT_TRUE(addresses.starts_with("\xEF\xBB\xBFProject Number,P-2291\r\nRevision,C\r\n\r\nLoop,Position (m),"));
+    const DeviceList::List read = DeviceList::Read(addresses, "list");
+    const DeviceList::List table = DeviceList::Read(addresses.substr(addresses.find("Loop,")), "list");
+    EXPECT_EQ(read.Failure, "");
+    EXPECT_FALSE(table.Rows.empty());
+    EXPECT_EQ(read.Rows.size(), table.Rows.size());
 }
 
 // A write that fails says which file and why (that the earlier file is kept
