@@ -6,6 +6,7 @@
 #include "document/LoopPlacement.h"
 
 #include <algorithm>
+#include <array>
 
 namespace LoopEditing {
 
@@ -206,9 +207,11 @@ void ArrangeCableOrder(Document& document, int loop, const std::vector<int>& add
     std::vector<int> order = model.CableOrder();
     std::vector<int> places;
     std::vector<int> listed;
+    std::array<bool, AddressCount> seen{};
     for (const int address : addresses) {
-        if (address < 0 || address >= AddressCount || std::find(listed.begin(), listed.end(), address) != listed.end())
+        if (address < 0 || address >= AddressCount || seen[static_cast<size_t>(address)])
             continue;
+        seen[static_cast<size_t>(address)] = true;
         listed.push_back(address);
         places.push_back(model.AddressOrder(address));
     }
