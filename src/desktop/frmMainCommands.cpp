@@ -150,7 +150,8 @@ void frmMain::ShowProjectProperties()
         frmProjectProperties project(context_.document, context_.host, this);
         project.exec();
     }
-    UpdateEditMenu();
+    // The spare asked of every loop may have changed with them.
+    ShowWholeDocument();
 }
 
 void frmMain::AddUserPanel()

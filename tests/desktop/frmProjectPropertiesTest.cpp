@@ -6,6 +6,7 @@
 #include "support/QtTestMain.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
@@ -46,11 +47,15 @@ private slots:
         typed.SpareRequired = 20;
         QVERIFY(project == typed);
         QVERIFY(site.app->document().Dirty);
+        // The main window holds its loops to the spare asked for at once.
+        auto* spareTotals = Control<QLabel>(window, "lblSpare_99");
+        QVERIFY(spareTotals->text().endsWith("20 %"));
         auto* undo = Control<QAction>(window, "mnuUndo");
         QCOMPARE(undo->text(), "&Undo Project Properties");
         undo->trigger();
         QVERIFY(project.Empty());
         QVERIFY(!site.app->document().Dirty);
+        QVERIFY(spareTotals->text().isEmpty());
 
         const WhenModal escaping([&](QWidget* modal) {
             QTest::keyClicks(Control(*modal, "txtDesigner"), "A. Jones");
